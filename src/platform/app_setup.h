@@ -1,0 +1,30 @@
+// Program-wide Qt set-up shared by the program and its tests.
+#pragma once
+
+class QFont;
+class QIcon;
+class QWidget;
+
+namespace korvane::platform {
+
+// Registers the font substitutions and the application icon. Call once,
+// right after the QApplication exists.
+void SetUpApplication();
+
+// The application icon, the same image as the program file's own.
+QIcon ApplicationIcon();
+
+// The fonts the windows were designed with. "MS Sans Serif" is substituted by
+// a face with the same metrics. Sizes are fixed in pixels as at 96 dots per
+// inch, because every control has a fixed pixel size.
+QFont DefaultWindowFont();   // 8.25 points: text boxes, lists, dialog buttons
+QFont CaptionFont();         // 9.75 points: labels, frames, options
+QFont FormFont(double points);
+
+// Gives every control of `window` its designed font: captions (labels,
+// frames, option buttons) the caption font, text boxes and lists the window's
+// default font, push buttons whichever `buttonsUseCaptionFont` says. Each
+// control gets its font explicitly, so nothing inherits a frame's font.
+void ApplyDesignFonts(QWidget* window, bool buttonsUseCaptionFont);
+
+}  // namespace korvane::platform

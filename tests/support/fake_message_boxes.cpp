@@ -1,0 +1,35 @@
+#include "support/fake_message_boxes.h"
+
+namespace korvane::testing {
+
+FakeMessageBoxes::FakeMessageBoxes() { platform::InstallMessageBoxes(this); }
+
+FakeMessageBoxes::~FakeMessageBoxes() { platform::InstallMessageBoxes(nullptr); }
+
+platform::MessageAnswer FakeMessageBoxes::Show(QWidget* /*parent*/, const QString& text,
+                                               platform::MessageIcon icon,
+                                               platform::MessageButtons buttons) {
+    shown_.push_back({text, icon, buttons});
+    if (whileOpen_) {
+        whileOpen_();
+    }
+    if (buttons == platform::MessageButtons::Ok) {
+        return platform::MessageAnswer::Ok;
+    }
+    if (answers_.empty()) {
+        return platform::MessageAnswer::Yes;
+    }
+    const platform::MessageAnswer answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+QStringList FakeMessageBoxes::Texts() const {
+    QStringList texts;
+    for (const ShownBox& box : shown_) {
+        texts << box.text;
+    }
+    return texts;
+}
+
+}  // namespace korvane::testing
