@@ -1,0 +1,133 @@
+#include "about/frm_about.h"
+
+#include <QCursor>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QUrl>
+
+#include "about/about_texts.h"
+#include "platform/app_setup.h"
+#include "platform/shell_open.h"
+#include "ui_frm_about.h"
+
+namespace korvane {
+namespace {
+
+// The one About box, cleared by Qt when the box is destroyed.
+QPointer<FrmAbout> openBox;
+
+// Fixed border, system menu and close box; no minimise, maximise or help box.
+Qt::WindowFlags FixedDialogFlags() {
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint;
+}
+
+}  // namespace
+
+QCursor LinkCursor() {
+    return QCursor(QPixmap(":/korvane/link_cursor.png"), 5, 0);
+}
+
+FrmAbout::FrmAbout(QWidget* mainWindow)
+    : QDialog(mainWindow, FixedDialogFlags()),
+      ui_(std::make_unique<Ui::frmAbout>()),
+      mainWindow_(mainWindow) {
+    ui_->setupUi(this);
+    setFixedSize(size());
+
+    setFont(platform::DefaultWindowFont());
+    ui_->Label1->setFont(platform::FormFont(18));
+    ui_->Label2->setFont(platform::FormFont(18));
+    ui_->Label3->setFont(platform::FormFont(12));
+    for (QLabel* label : {ui_->Label4, ui_->lblMail, ui_->lblWeb}) {
+        label->setFont(platform::CaptionFont());
+    }
+    ui_->cmdOK->setFont(platform::DefaultWindowFont());
+
+    ui_->lblMail->setText(about::kAuthorName);
+    ui_->lblWeb->setText(QUrl(about::kWebSiteUrl).host());
+    for (QLabel* link : {ui_->lblMail, ui_->lblWeb}) {
+        link->setCursor(LinkCursor());
+        link->installEventFilter(this);
+    }
+
+    connect(ui_->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    ui_->cmdOK->setFocus();
+}
+
+FrmAbout::~FrmAbout() = default;
+
+bool FrmAbout::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        OnActivated();
+    }
+    return QDialog::event(event);
+}
+
+void FrmAbout::OnActivated() {
+    // Without a main window there is no icon to take; the box keeps the one it
+    // has.
+    if (mainWindow_ != nullptr) {
+        setWindowIcon(mainWindow_->windowIcon());
+    }
+}
+
+bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != ui_->lblMail && watched != ui_->lblWeb) {
+        return QDialog::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        pressedLink_ = press->button() == Qt::LeftButton ? watched : nullptr;
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* release = static_cast<QMouseEvent*>(event);
+        auto* link = static_cast<QWidget*>(watched);
+        // A click is a press and a release of the left button over the same
+        // link; dragging off the link before letting go cancels it.
+        const bool clicked = release->button() == Qt::LeftButton && pressedLink_ == watched &&
+                             link->rect().contains(release->position().toPoint());
+        pressedLink_ = nullptr;
+        if (clicked && watched == ui_->lblMail) {
+            OnMailClicked();
+        } else if (clicked) {
+            OnWebClicked();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmAbout::OnMailClicked() {
+    platform::OpenWithDesktop(QStringLiteral("mailto:") + QString(about::kSupportAddress));
+}
+
+void FrmAbout::OnWebClicked() {
+    platform::OpenWithDesktop(QString(about::kWebSiteUrl));
+}
+
+void ShowAboutBox(QWidget* mainWindow) {
+    if (openBox != nullptr) {
+        openBox->raise();
+        openBox->activateWindow();
+        return;
+    }
+    auto* box = new FrmAbout(mainWindow);
+    // exec() destroys the box once its loop ends (or leaves it alone if the
+    // main window took it down with itself meanwhile).
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    openBox = box;
+    box->exec();
+}
+
+void CloseAboutBox() {
+    if (openBox != nullptr) {
+        // A close request like the close box: the box accepts it, its modal
+        // loop ends, and ShowAboutBox destroys it on the way out.
+        openBox->close();
+    }
+}
+
+FrmAbout* CurrentAboutBox() {
+    return openBox;
+}
+
+}  // namespace korvane
