@@ -2,7 +2,8 @@
 # runs every test. Both first install whatever Debian packages are missing.
 
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev \
-            libbenchmark-dev fonts-liberation xvfb xauth xdotool imagemagick x11-utils
+            libbenchmark-dev fonts-liberation xvfb xauth xdotool imagemagick x11-utils \
+            openbox wmctrl dbus-daemon at-spi2-core python3 python3-pyatspi
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 

@@ -1,11 +1,16 @@
 #include "main_window/frm_sulfite.h"
 
+#include <QCloseEvent>
 #include <QFocusEvent>
+
+#include "about/frm_about.h"
 
 #include "dose/choice_texts.h"
 #include "main_window/selectors.h"
+#include "main_window/startup.h"
 #include "platform/app_setup.h"
 #include "ui_frm_sulfite.h"
+#include "user_defaults/frm_settings.h"
 
 namespace korvane {
 namespace {
@@ -113,6 +118,8 @@ void FrmSulfite::ConnectHandlers() {
     ui_->txtExistSO2->installEventFilter(this);
     connect(ui_->cmdCalculate, &QPushButton::clicked, this,
             [this] { ValidateAndCalculate(calculator_); });
+    connect(ui_->cmdAbout, &QPushButton::clicked, this, [this] { ShowAboutBox(this); });
+    connect(ui_->cmdSettings, &QPushButton::clicked, this, [this] { ShowSettingsDialog(this); });
     connect(ui_->cmdExit, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -131,6 +138,11 @@ void FrmSulfite::OnTargetSelected() {
         ApplyTargetState(*ui_, *kind);
     }
     ClearResults(calculator_);
+}
+
+void FrmSulfite::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ShutDownProgram();
 }
 
 bool FrmSulfite::eventFilter(QObject* watched, QEvent* event) {

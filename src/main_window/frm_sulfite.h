@@ -30,6 +30,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Every close request (Exit, the close box, Alt+F4, the session ending)
+    // shuts the program down; it is never refused.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void ConnectHandlers();

@@ -1,0 +1,351 @@
+"""Drives the built program under a real X server, as a user would.
+
+Each test runs inside `xvfb-run dbus-run-session` (see run_e2e.sh): this module
+starts a window manager and the accessibility bus, copies the program into a
+scratch folder (its settings file lives beside it), starts it, clicks and types
+with xdotool, and reads what the windows show through the accessibility
+interface (AT-SPI). Waits poll with generous deadlines; nothing sleeps blindly.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+DEADLINE = 30.0
+# A plain top-level widget reads as a filler, dialogs as dialogs, boxes as alerts.
+TOP_LEVEL_ROLES = ("filler", "frame", "dialog", "alert", "window")
+
+
+class Failure(AssertionError):
+    pass
+
+
+def wait_for(what, predicate, deadline=DEADLINE):
+    """Polls `predicate` until it returns something true; returns that."""
+    end = time.monotonic() + deadline
+    last_error = None
+    while time.monotonic() < end:
+        try:
+            result = predicate()
+            if result:
+                return result
+        except Exception as error:  # the accessibility tree changes under us
+            last_error = error
+        time.sleep(0.1)
+    raise Failure(f"timed out waiting for {what}" + (f" ({last_error})" if last_error else ""))
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *map(str, args)], check=True, capture_output=True, text=True).stdout
+
+
+# ---- the accessibility tree -------------------------------------------------
+
+def children(node):
+    try:
+        return [node.getChildAtIndex(i) for i in range(node.childCount)]
+    except Exception:
+        return []
+
+
+def walk(node):
+    yield node
+    for child in children(node):
+        if child is not None:
+            yield from walk(child)
+
+
+def role(node):
+    return node.getRoleName()
+
+
+def name(node):
+    return node.name or ""
+
+
+def description(node):
+    return node.description or ""
+
+
+def text_of(node):
+    """What a text box shows."""
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def states(node):
+    return node.getState()
+
+
+def is_enabled(node):
+    return states(node).contains(pyatspi.STATE_ENABLED)
+
+
+def is_showing(node):
+    return states(node).contains(pyatspi.STATE_SHOWING)
+
+
+def is_checked(node):
+    return states(node).contains(pyatspi.STATE_CHECKED)
+
+
+def is_focused(node):
+    return states(node).contains(pyatspi.STATE_FOCUSED)
+
+
+def centre(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x + box.width // 2, box.y + box.height // 2
+
+
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def click(node):
+    x, y = centre(node)
+    xdotool("mousemove", x, y, "click", 1)
+
+
+def applications(pid=None):
+    desktop = pyatspi.Registry.getDesktop(0)
+    apps = []
+    for app in children(desktop):
+        if app is None:
+            continue
+        try:
+            if pid is None or app.get_process_id() == pid:
+                apps.append(app)
+        except Exception:
+            continue
+    return apps
+
+
+# ---- one run of the program ------------------------------------------------
+
+class Program:
+    """The program started from its own scratch folder."""
+
+    def __init__(self, session, folder):
+        self.session = session
+        self.folder = folder
+        self.process = None
+
+    @property
+    def settings_path(self):
+        return os.path.join(self.folder, "settings.cfg")
+
+    def start(self):
+        env = dict(os.environ)
+        env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        self.process = subprocess.Popen([os.path.join(self.folder, "korvane")], cwd="/", env=env,
+                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return self
+
+    @property
+    def pid(self):
+        return self.process.pid
+
+    def app(self):
+        return wait_for(f"program {self.pid} on the accessibility bus",
+                        lambda: next(iter(applications(self.pid)), None))
+
+    def windows(self):
+        return [w for w in children(self.app()) if w is not None]
+
+    def window(self, title, deadline=DEADLINE):
+        """A showing top-level window of the program with this title."""
+        def find():
+            for node in walk(self.app()):
+                if role(node) in TOP_LEVEL_ROLES and name(node) == title \
+                        and is_showing(node):
+                    return node
+            return None
+        return wait_for(f"window '{title}'", find, deadline)
+
+    def main_window(self):
+        return self.window("Korvane")
+
+    def message_box(self, deadline=DEADLINE):
+        """The open message box: its text (lines as shown) and its node."""
+        def find():
+            for node in walk(self.app()):
+                if role(node) in ("alert", "dialog") and name(node) == "Korvane" and is_showing(node):
+                    labels = [n for n in walk(node) if role(n) == "label" and name(n)]
+                    if labels:
+                        return node
+            return None
+        return wait_for("a message box", find, deadline)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def wait_exit(self, deadline=DEADLINE):
+        wait_for(f"program {self.pid} to end", lambda: not self.running(), deadline)
+        return self.process.returncode
+
+    def kill(self, sig=signal.SIGKILL):
+        if self.running():
+            self.process.send_signal(sig)
+            self.process.wait(10)
+
+
+def message_text(box):
+    """The message shown by a message box, lines joined by newlines."""
+    labels = [name(n) for n in walk(box) if role(n) == "label" and name(n)]
+    return "\n".join(labels)
+
+
+def button(window, caption):
+    """A push button by its caption as read (access-key ampersands dropped)."""
+    for node in walk(window):
+        if role(node) == "push button" and name(node).replace("&", "") == caption:
+            return node
+    raise Failure(f"no button '{caption}'")
+
+
+def by_description(window, tooltip, kind=None):
+    """A control by its tooltip."""
+    for node in walk(window):
+        if description(node) == tooltip and (kind is None or role(node) == kind):
+            return node
+    raise Failure(f"no control with tooltip '{tooltip}'")
+
+
+def by_name(window, wanted, kind):
+    for node in walk(window):
+        if role(node) == kind and name(node) == wanted:
+            return node
+    raise Failure(f"no {kind} named '{wanted}'")
+
+
+def combo_text(window, tooltip):
+    return name(by_description(window, tooltip, "combo box"))
+
+
+class Desktop:
+    """The window manager and the accessibility bus, once for a whole script:
+    the accessibility registry stays bound to the bus it first met."""
+
+    def __init__(self):
+        self.helpers = []
+
+    def __enter__(self):
+        launcher = "/usr/libexec/at-spi-bus-launcher"
+        self.helpers.append(subprocess.Popen([launcher, "--launch-immediately"],
+                                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        self.helpers.append(self._start_window_manager())
+        return self
+
+    @staticmethod
+    def _start_window_manager():
+        # A window manager that dies while starting (the X server still busy)
+        # is started again.
+        for attempt in range(3):
+            manager = subprocess.Popen(["openbox", "--sm-disable"],
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                wait_for("the window manager", lambda: manager.poll() is None and subprocess.run(
+                    ["wmctrl", "-m"], capture_output=True).returncode == 0, deadline=20)
+                return manager
+            except Failure:
+                manager.kill()
+                manager.wait()
+                if attempt == 2:
+                    raise
+        return None
+
+    def __exit__(self, *exc):
+        for helper in reversed(self.helpers):
+            helper.terminate()
+            try:
+                helper.wait(5)
+            except subprocess.TimeoutExpired:
+                helper.kill()
+        return False
+
+
+class Session:
+    """Scratch folders and the programs started for one test; all of them
+    are ended when the test is over."""
+
+    def __init__(self, program_path, screenshot_dir):
+        self.program_path = program_path
+        self.screenshot_dir = screenshot_dir
+        os.makedirs(screenshot_dir, exist_ok=True)
+        self.programs = []
+        self.scratch = tempfile.mkdtemp(prefix="korvane-e2e-")
+
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        for program in self.programs:
+            program.kill()
+        shutil.rmtree(self.scratch, ignore_errors=True)
+        return False
+
+    def folder(self, name="app", settings=None):
+        """A scratch folder holding a copy of the program and, if given, a settings file."""
+        folder = os.path.join(self.scratch, name)
+        os.makedirs(folder, exist_ok=True)
+        shutil.copy2(self.program_path, os.path.join(folder, "korvane"))
+        if settings is not None:
+            with open(os.path.join(folder, "settings.cfg"), "wb") as f:
+                f.write(settings)
+        return folder
+
+    def program(self, folder):
+        program = Program(self, folder)
+        self.programs.append(program)
+        return program
+
+    def screenshot(self, filename, node=None):
+        """Saves the screen, or just the window `node` with its frame."""
+        path = os.path.join(self.screenshot_dir, filename)
+        command = ["import", "-window", "root"]
+        if node is not None:
+            x, y, width, height = extents(node)
+            border, title_bar = 8, 30
+            command += ["-crop", f"{width + 2 * border}x{height + title_bar + border}"
+                                 f"+{max(0, x - border)}+{max(0, y - title_bar)}"]
+        subprocess.run(command + [path], check=True, capture_output=True)
+        return path
+
+def settings_bytes(*fields):
+    return b"".join(b'"' + f.encode("latin-1") + b'"\r\n' for f in fields)
+
+
+def run(tests):
+    """Runs the named test functions with a fresh session each; prints a summary."""
+    program, screenshots = sys.argv[1], sys.argv[2]
+    passed = failed = 0
+    with Desktop():
+        for test in tests:
+            try:
+                with Session(program, screenshots) as session:
+                    test(session)
+                passed += 1
+                print(f"PASS {test.__name__}", flush=True)
+            except Exception as error:
+                failed += 1
+                print(f"FAIL {test.__name__}: {error!r}", flush=True)
+    print(f"{passed} passed, {failed} failed")
+    sys.exit(1 if failed else 0)
+
+
+def wmctrl_close(title):
+    """Asks the window manager to close the window, as its close box does."""
+    subprocess.run(["wmctrl", "-F", "-c", title], check=True)
