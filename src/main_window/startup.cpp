@@ -70,7 +70,10 @@ bool ApplyDefaultsToMainWindow(FrmSulfite& window, const UserDefaults& record) {
 }
 
 bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard) {
-    const QString folder = platform::ProgramFolder();
+    return LoadMainWindow(window, guard, platform::ProgramFolder());
+}
+
+bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard, const QString& folder) {
     SettingsFilePath() = SettingsFilePathIn(folder.toStdString(), platform::PathSeparator());
 
     if (!guard.Acquire(folder)) {

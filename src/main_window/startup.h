@@ -1,6 +1,8 @@
 // Start-up and shut-down of the program around its main window.
 #pragma once
 
+#include <QString>
+
 #include "user_defaults/user_defaults.h"
 
 namespace korvane {
@@ -16,6 +18,8 @@ class InstanceGuard;
 // stored defaults and applies them, or the system defaults with a message,
 // and computes the first results.
 bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard);
+// The same with the program's folder given, as tests start it elsewhere.
+bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard, const QString& folder);
 
 // Applies a record's seven fields to the main window in field order. False
 // when the target text names no entry of the target list; the fields before
