@@ -76,7 +76,9 @@ bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (watched != ui_->lblMail && watched != ui_->lblWeb) {
         return QDialog::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::MouseButtonPress) {
+    // A quick second click arrives as a double-click press; it is a click
+    // of its own all the same.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         const auto* press = static_cast<QMouseEvent*>(event);
         pressedLink_ = press->button() == Qt::LeftButton ? watched : nullptr;
     } else if (event->type() == QEvent::MouseButtonRelease) {

@@ -110,6 +110,15 @@ TEST_F(AboutBoxTest, EachLinkClickHandsItsAddressToTheDesktopAndTheBoxStaysOpen)
             QTest::mousePress(link, Qt::LeftButton);
             QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
             EXPECT_EQ(shell_.Opened().size(), before.size() + 2);
+
+            // A quick second click reaches the link as a double-click press
+            // followed by a release; it asks once more.
+            const QPoint centre = link->rect().center();
+            QMouseEvent doublePress(QEvent::MouseButtonDblClick, centre, link->mapToGlobal(centre),
+                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(link, &doublePress);
+            QTest::mouseRelease(link, Qt::LeftButton, {}, centre);
+            EXPECT_EQ(shell_.Opened(), before + QStringList({address, address, address}));
             CloseAboutBox();
         });
     }
