@@ -147,9 +147,15 @@ class Program:
     def settings_path(self):
         return os.path.join(self.folder, "settings.cfg")
 
-    def start(self):
+    def start(self, path_first=None):
+        """Starts the program; `path_first` goes before the rest of PATH."""
         env = dict(os.environ)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        # The desktop's handler is found on PATH, not named by the environment.
+        env.pop("BROWSER", None)
+        env.pop("DEFAULT_BROWSER", None)
+        if path_first:
+            env["PATH"] = path_first + os.pathsep + env.get("PATH", "")
         self.process = subprocess.Popen([os.path.join(self.folder, "korvane")], cwd="/", env=env,
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return self
@@ -349,3 +355,11 @@ def run(tests):
 def wmctrl_close(title):
     """Asks the window manager to close the window, as its close box does."""
     subprocess.run(["wmctrl", "-F", "-c", title], check=True)
+
+
+def type_into(node, text):
+    """Clicks into a text box, selects what it holds and types `text` over it."""
+    click(node)
+    wait_for("the focus in the field", lambda: is_focused(node))
+    xdotool("key", "--clearmodifiers", "ctrl+a")
+    xdotool("type", "--delay", "20", text)

@@ -1,0 +1,96 @@
+"""The Default Settings dialog of the real program: saved defaults apply at
+the next start, and a failed save keeps the dialog open with its entries."""
+
+import os
+import shutil
+
+from korvane_e2e import (button, by_description, by_name, check, click, combo_text, is_checked,
+                         is_enabled, is_showing, message_text, name, run, settings_bytes, text_of, type_into,
+                         wait_for)
+
+SYSTEM = settings_bytes("1", "1", "2", "10", "0.44", "5", "Total Free SO2")
+WRITE_FAILED = "Error setting user defaults.\nUsing system defaults."
+
+
+def open_dialog(program):
+    main = program.main_window()
+    click(button(main, "Settings"))
+    return main, program.window("Default Settings")
+
+
+def test_saved_defaults_apply_at_next_start(session):
+    folder = session.folder(settings=SYSTEM)
+    program = session.program(folder).start()
+    main, dialog = open_dialog(program)
+    session.screenshot("settings_dialog.png", dialog)
+    click(by_name(dialog, "Tablet", "radio button"))
+    wait_for("tablet weight enabled",
+             lambda: is_enabled(by_description(dialog, "Default tablet weight.", "text")))
+    type_into(by_description(dialog, "Default batch size.", "text"), "40")
+    check(text_of(by_description(dialog, "Default batch size.", "text")) == "40", "typed size")
+    click(button(dialog, "OK"))
+    wait_for("the dialog to close", lambda: not any(
+        name(w) == "Default Settings" and is_showing(w) for w in program.windows()))
+    # Saving changes nothing in the running main window.
+    check(not is_checked(by_name(main, "Tablet", "radio button")), "main window changed")
+    check(text_of(by_description(main, "Batch Size", "text")) == "5", "main batch size changed")
+    with open(os.path.join(folder, "settings.cfg"), "rb") as f:
+        check(f.read() == settings_bytes("1", "3", "2", "10", "0.44", "40", "Total Free SO2"),
+              "file contents")
+    click(button(main, "Exit"))
+    program.wait_exit()
+
+    again = session.program(folder).start()
+    main = again.main_window()
+    check(is_checked(by_name(main, "Tablet", "radio button")), "Tablet at the next start")
+    check(text_of(by_description(main, "Batch Size", "text")) == "40", "batch size at next start")
+    check(combo_text(main, "Batch size units.") == "U.S. Gal.", "unit kept")
+    session.screenshot("main_window_after_saved_defaults.png", main)
+
+
+def test_failed_save_keeps_the_dialog_open(session):
+    folder = session.folder(settings=SYSTEM)
+    settings = os.path.join(folder, "settings.cfg")
+    program = session.program(folder).start()
+    main, dialog = open_dialog(program)
+    # Something that cannot be replaced stands where the file goes. (Running
+    # as root, a read-only folder would not stop the write.)
+    os.remove(settings)
+    os.mkdir(settings)
+    type_into(by_description(dialog, "Default batch size.", "text"), "12")
+    click(button(dialog, "OK"))
+    box = program.message_box()
+    check(message_text(box) == WRITE_FAILED, f"message reads {message_text(box)!r}")
+    session.screenshot("settings_write_failed.png", box)
+    click(button(box, "OK"))
+    dialog = program.window("Default Settings")
+    check(text_of(by_description(dialog, "Default batch size.", "text")) == "12",
+          "the entry was lost")
+    # Once the cause is gone, OK saves.
+    shutil.rmtree(settings)
+    click(button(dialog, "OK"))
+    wait_for("the file to be written", lambda: os.path.isfile(settings))
+    with open(settings, "rb") as f:
+        check(f.read() == settings_bytes("1", "1", "2", "10", "0.44", "12", "Total Free SO2"),
+              "file contents after the second OK")
+
+
+def test_restore_system_defaults_then_ok_writes_the_52_bytes(session):
+    folder = session.folder(settings=settings_bytes("2", "2", "3", "15", "0.5", "60", "Molecular SO2"))
+    program = session.program(folder).start()
+    main, dialog = open_dialog(program)
+    check(combo_text(dialog, "Default batch units.") == "Imp. gal.", "unit shown from the file")
+    click(button(dialog, "Restore System Defaults"))
+    click(button(dialog, "OK"))
+    wait_for("the file to be rewritten", lambda: open(program.settings_path, "rb").read() == SYSTEM)
+    check(len(SYSTEM) == 52, "system defaults are 52 bytes")
+    click(button(main, "Exit"))
+    program.wait_exit()
+
+
+if __name__ == "__main__":
+    run([
+        test_saved_defaults_apply_at_next_start,
+        test_failed_save_keeps_the_dialog_open,
+        test_restore_system_defaults_then_ok_writes_the_52_bytes,
+    ])
