@@ -12,17 +12,24 @@
 #include "dose/dose_arithmetic.h"
 #include "dose/messages.h"
 #include "dose/number_text.h"
+#include "platform/text_box.h"
 
 namespace korvane {
 namespace {
 
 using Field = QLineEdit* CalculatorControls::*;
 
-std::string TextOf(const QLineEdit* field) { return field->text().toStdString(); }
-std::string TextOf(const QLabel* label) { return label->text().toStdString(); }
+std::string TextOf(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+std::string TextOf(const QLabel* label) {
+    return label->text().toStdString();
+}
 
 // Unreadable numbers count as 0: the calculation never stops on an input.
-float ValueOrZero(const QLineEdit* field) { return TextToSingle(TextOf(field)).value_or(0.0F); }
+float ValueOrZero(const QLineEdit* field) {
+    return TextToSingle(TextOf(field)).value_or(0.0F);
+}
 
 std::optional<TargetKind> SelectedTarget(const CalculatorControls& c) {
     return ChoiceFromText(kTargetKindTexts, c.cboTarget->currentText().toStdString());
@@ -87,7 +94,8 @@ constexpr Check kChecks[] = {
     {Applies::Always, &CalculatorControls::txtBatchSize, Fails::ZeroOrBelow,
      "Batch size must be greater than 0."},
     {Applies::MolecularTarget, &CalculatorControls::txtPh, Fails::Empty, "Please enter pH."},
-    {Applies::MolecularTarget, &CalculatorControls::txtPh, Fails::NotNumeric, "pH must be numeric."},
+    {Applies::MolecularTarget, &CalculatorControls::txtPh, Fails::NotNumeric,
+     "pH must be numeric."},
     {Applies::MolecularTarget, &CalculatorControls::txtPh, Fails::BelowOne,
      "pH must be between 1 and 14."},
     {Applies::MolecularTarget, &CalculatorControls::txtPh, Fails::AboveFourteen,
@@ -203,7 +211,8 @@ DoseInputs ReadInputs(const CalculatorControls& c) {
     inputs.batchVolume = ValueOrZero(c.txtBatchSize);
     inputs.freeSO2 = ValueOrZero(c.txtExistSO2);
     inputs.ph = ValueOrZero(c.txtPh);
-    inputs.sulphiteForm = ChoiceFromText(kSulphiteFormTexts, c.cboForm->currentText().toStdString());
+    inputs.sulphiteForm =
+        ChoiceFromText(kSulphiteFormTexts, c.cboForm->currentText().toStdString());
     inputs.batchUnit = ChoiceFromText(kBatchUnitTexts, c.cboBatch->currentText().toStdString())
                            .value_or(BatchUnit::Litre);
     inputs.targetKind = SelectedTarget(c);
@@ -221,16 +230,18 @@ DoseInputs ReadInputs(const CalculatorControls& c) {
     return inputs;
 }
 
-QString Shown(const std::string& text) { return QString::fromStdString(text); }
+QString Shown(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 void WriteResults(const CalculatorControls& c, const DoseInputs& inputs, const DoseResults& r) {
     c.lblExistMolSO2->setText(Shown(FormatFixed2(r.existingMolecular)));
     // The computed target goes first: its change clears the amounts, which
     // are written after it.
     if (inputs.targetKind == TargetKind::FreeSO2) {
-        c.txtTargetMolSO2->setText(Shown(FormatFixed2(r.targetMolecular)));
+        platform::WriteFieldText(c.txtTargetMolSO2, Shown(FormatFixed2(r.targetMolecular)));
     } else if (inputs.targetKind == TargetKind::MolecularSO2) {
-        c.txtTargetSO2->setText(Shown(FormatFixed2(SingleToText(r.targetFree))));
+        platform::WriteFieldText(c.txtTargetSO2, Shown(FormatFixed2(SingleToText(r.targetFree))));
     }
     c.lblAddition2->setText(r.teaspoons ? Shown(FormatFixed2(*r.teaspoons)) : QString());
     c.lblAddition->setText(Shown(FormatFixed2(SingleToText(r.amount))));

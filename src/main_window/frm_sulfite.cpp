@@ -40,7 +40,12 @@ const SpinRule kSpinRules[] = {
      DisplayPattern::WholeNumber,
      {Test::AtOrBelow, 1, "1"},
      SpinLimit{Test::AtOrAbove, 100, "100"}},
-    {"txtTabWeight", "vsbCampden", 100, DisplayPattern::TwoDecimals, {Test::AtOrBelow, 0, "0.00"}, {}},
+    {"txtTabWeight",
+     "vsbCampden",
+     100,
+     DisplayPattern::TwoDecimals,
+     {Test::AtOrBelow, 0, "0.00"},
+     {}},
 };
 
 Qt::WindowFlags FixedWindowFlags() {

@@ -19,7 +19,7 @@ namespace korvane {
 class FrmSulfite : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit FrmSulfite(QWidget* parent = nullptr);
     ~FrmSulfite() override;
     FrmSulfite(const FrmSulfite&) = delete;
@@ -28,13 +28,13 @@ public:
     Ui::frmSulfite& Controls() { return *ui_; }
     const CalculatorControls& Calculator() const { return calculator_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Every close request (Exit, the close box, Alt+F4, the session ending)
     // shuts the program down; it is never refused.
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void ConnectHandlers();
     void OnMethodToggled(AdditionMethod method, bool selected);
     void OnTargetSelected();

@@ -26,13 +26,16 @@ const QColor kLightGrey(224, 224, 224);
 
 void SetBackground(QWidget* field, const QColor& colour) {
     QPalette palette = field->palette();
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base, colour);
     }
     field->setPalette(palette);
 }
 
-QColor EditableBackground() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
+QColor EditableBackground() {
+    return QApplication::palette().color(QPalette::Active, QPalette::Base);
+}
 
 }  // namespace
 

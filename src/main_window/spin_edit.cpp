@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <string_view>
 
+#include "platform/text_box.h"
+
 namespace korvane {
 namespace {
 
@@ -28,7 +30,7 @@ bool FailsLimit(const SpinLimit& limit, float value) {
 void ApplyLimit(const SpinLimit& limit, QLineEdit* field) {
     const std::optional<float> value = TextToSingle(field->text().toStdString());
     if (!value || FailsLimit(limit, *value)) {
-        field->setText(QString::fromUtf8(limit.replacement));
+        platform::WriteFieldText(field, QString::fromUtf8(limit.replacement));
     }
 }
 
@@ -40,7 +42,8 @@ void SpinStep(const SpinRule& rule, QLineEdit* field, QAbstractSlider* bar) {
     }
     if (const std::optional<double> value = TextToDouble(field->text().toStdString())) {
         const double stepped = *value - bar->value() / rule.divisor;
-        field->setText(QString::fromStdString(FormatPattern(stepped, rule.pattern)));
+        platform::WriteFieldText(field,
+                                 QString::fromStdString(FormatPattern(stepped, rule.pattern)));
     }
     // Back to rest; the change runs this step once more with value 0.
     bar->setValue(0);

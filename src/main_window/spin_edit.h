@@ -50,10 +50,10 @@ std::optional<int> KeyCharacterCode(const QKeyEvent& event);
 class NumericKeyFilter : public QObject {
     Q_OBJECT
 
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

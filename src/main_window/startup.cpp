@@ -24,8 +24,9 @@ QString FieldText(const std::string& bytes) {
 
 // Selects the entry shown exactly as `text`; false when there is none.
 bool SelectEntry(QComboBox* list, std::string_view text) {
-    const int index = list->findText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                                     Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int index =
+        list->findText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                       Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index < 0) {
         return false;
     }

@@ -20,7 +20,9 @@ constexpr double kPointsPerInch = 72.0;
 
 // The resources live in a static library; they must be registered by name,
 // outside any namespace.
-static void InitKorvaneResources() { Q_INIT_RESOURCE(korvane); }
+static void InitKorvaneResources() {
+    Q_INIT_RESOURCE(korvane);
+}
 
 namespace korvane::platform {
 
@@ -35,7 +37,9 @@ void SetUpApplication() {
     QApplication::setApplicationName("Korvane");
 }
 
-QIcon ApplicationIcon() { return QIcon(":/korvane/korvane.png"); }
+QIcon ApplicationIcon() {
+    return QIcon(":/korvane/korvane.png");
+}
 
 QFont FormFont(double points) {
     QFont font(kDesignFamily);
@@ -45,17 +49,22 @@ QFont FormFont(double points) {
     return font;
 }
 
-QFont DefaultWindowFont() { return FormFont(8.25); }
+QFont DefaultWindowFont() {
+    return FormFont(8.25);
+}
 
-QFont CaptionFont() { return FormFont(9.75); }
+QFont CaptionFont() {
+    return FormFont(9.75);
+}
 
 void ApplyDesignFonts(QWidget* window, bool buttonsUseCaptionFont) {
     window->setFont(DefaultWindowFont());
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        const bool caption = qobject_cast<QLabel*>(control) != nullptr ||
-                             qobject_cast<QGroupBox*>(control) != nullptr ||
-                             qobject_cast<QRadioButton*>(control) != nullptr ||
-                             (buttonsUseCaptionFont && qobject_cast<QPushButton*>(control) != nullptr);
+        const bool caption =
+            qobject_cast<QLabel*>(control) != nullptr ||
+            qobject_cast<QGroupBox*>(control) != nullptr ||
+            qobject_cast<QRadioButton*>(control) != nullptr ||
+            (buttonsUseCaptionFont && qobject_cast<QPushButton*>(control) != nullptr);
         control->setFont(caption ? CaptionFont() : DefaultWindowFont());
     }
 }

@@ -17,8 +17,8 @@ QIcon ApplicationIcon();
 // The fonts the windows were designed with. "MS Sans Serif" is substituted by
 // a face with the same metrics. Sizes are fixed in pixels as at 96 dots per
 // inch, because every control has a fixed pixel size.
-QFont DefaultWindowFont();   // 8.25 points: text boxes, lists, dialog buttons
-QFont CaptionFont();         // 9.75 points: labels, frames, options
+QFont DefaultWindowFont();  // 8.25 points: text boxes, lists, dialog buttons
+QFont CaptionFont();        // 9.75 points: labels, frames, options
 QFont FormFont(double points);
 
 // Gives every control of `window` its designed font: captions (labels,

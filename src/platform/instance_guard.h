@@ -11,7 +11,7 @@ class QLockFile;
 namespace korvane::platform {
 
 class InstanceGuard {
-public:
+  public:
     InstanceGuard();
     ~InstanceGuard();
     InstanceGuard(const InstanceGuard&) = delete;
@@ -21,7 +21,7 @@ public:
     // claim is held until the guard is destroyed.
     bool Acquire(const QString& settingsFolder);
 
-private:
+  private:
     std::unique_ptr<QLockFile> lock_;
 };
 

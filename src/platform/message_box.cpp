@@ -6,7 +6,7 @@ namespace korvane::platform {
 namespace {
 
 class QtMessageBoxes : public MessageBoxes {
-public:
+  public:
     MessageAnswer Show(QWidget* parent, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override {
         QMessageBox box(parent);
@@ -31,7 +31,7 @@ public:
         return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
 
-private:
+  private:
     static QMessageBox::Icon ToQtIcon(MessageIcon icon) {
         switch (icon) {
             case MessageIcon::Critical:
@@ -54,6 +54,8 @@ MessageBoxes& CurrentMessageBoxes() {
     return installed != nullptr ? *installed : real;
 }
 
-void InstallMessageBoxes(MessageBoxes* boxes) { installed = boxes; }
+void InstallMessageBoxes(MessageBoxes* boxes) {
+    installed = boxes;
+}
 
 }  // namespace korvane::platform

@@ -16,7 +16,7 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer : std::int16_t { Ok = 1, Yes = 6, No = 7 };
 
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     // Shows a modal box titled with the application's title and returns the
     // button pressed. Lines of `text` may be joined by a carriage return.

@@ -20,6 +20,8 @@ void EndProgram() {
     QCoreApplication::exit(0);
 }
 
-void InstallProgramEnd(std::function<void()> action) { InstalledEnd() = std::move(action); }
+void InstallProgramEnd(std::function<void()> action) {
+    InstalledEnd() = std::move(action);
+}
 
 }  // namespace korvane::platform

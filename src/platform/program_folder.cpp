@@ -5,8 +5,12 @@
 
 namespace korvane::platform {
 
-QString ProgramFolder() { return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()); }
+QString ProgramFolder() {
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+}
 
-char PathSeparator() { return QDir::separator().toLatin1(); }
+char PathSeparator() {
+    return QDir::separator().toLatin1();
+}
 
 }  // namespace korvane::platform

@@ -25,9 +25,13 @@ SpinBar::SpinBar(QWidget* parent) : QAbstractSlider(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-QSize SpinBar::sizeHint() const { return {17, 20}; }
+QSize SpinBar::sizeHint() const {
+    return {17, 20};
+}
 
-QRect SpinBar::UpperArrowRect() const { return {0, 0, width(), height() / 2}; }
+QRect SpinBar::UpperArrowRect() const {
+    return {0, 0, width(), height() / 2};
+}
 
 QRect SpinBar::LowerArrowRect() const {
     const int top = height() / 2;

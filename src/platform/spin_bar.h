@@ -11,7 +11,7 @@ namespace korvane::platform {
 class SpinBar : public QAbstractSlider {
     Q_OBJECT
 
-public:
+  public:
     explicit SpinBar(QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
@@ -21,14 +21,14 @@ public:
     QRect UpperArrowRect() const;
     QRect LowerArrowRect() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     enum class Pressed { None, Upper, Lower };
     void PaintArrow(QPainter& painter, const QRect& rect, bool up, bool pressed) const;
     void Release();

@@ -7,11 +7,12 @@ namespace korvane::platform {
 TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setMaxLength(kMaxTypedLength);
-    // Once a long stored text has been shortened to the usual limit, typing
-    // is held to ten characters again.
+    // A long stored text may be shortened but never lengthened by typing;
+    // once it is short again, typing is held to ten characters.
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (maxLength() > kMaxTypedLength && text.size() <= kMaxTypedLength) {
-            setMaxLength(kMaxTypedLength);
+        const qsizetype limit = std::max<qsizetype>(kMaxTypedLength, text.size());
+        if (maxLength() > limit) {
+            setMaxLength(static_cast<int>(limit));
         }
     });
 }
@@ -24,6 +25,14 @@ void TextBox::setText(const QString& text) {
 void TextBox::RelaxLimitFor(qsizetype length) {
     if (length > maxLength()) {
         setMaxLength(static_cast<int>(std::min<qsizetype>(length, 32767)));
+    }
+}
+
+void WriteFieldText(QLineEdit* field, const QString& text) {
+    if (auto* box = qobject_cast<TextBox*>(field)) {
+        box->setText(text);
+    } else {
+        field->setText(text);
     }
 }
 

@@ -11,7 +11,7 @@ namespace korvane::platform {
 class TextBox : public QLineEdit {
     Q_OBJECT
 
-public:
+  public:
     static constexpr int kMaxTypedLength = 10;
 
     explicit TextBox(QWidget* parent = nullptr);
@@ -20,8 +20,12 @@ public:
     // never cuts them.
     void setText(const QString& text);
 
-private:
+  private:
     void RelaxLimitFor(qsizetype length);
 };
+
+// Writes a text the program made into `field`, whole: through TextBox::setText
+// when the field is one of ours, so its typing limit never cuts it.
+void WriteFieldText(QLineEdit* field, const QString& text);
 
 }  // namespace korvane::platform

@@ -2,9 +2,13 @@
 
 namespace korvane::testing {
 
-FakeMessageBoxes::FakeMessageBoxes() { platform::InstallMessageBoxes(this); }
+FakeMessageBoxes::FakeMessageBoxes() {
+    platform::InstallMessageBoxes(this);
+}
 
-FakeMessageBoxes::~FakeMessageBoxes() { platform::InstallMessageBoxes(nullptr); }
+FakeMessageBoxes::~FakeMessageBoxes() {
+    platform::InstallMessageBoxes(nullptr);
+}
 
 platform::MessageAnswer FakeMessageBoxes::Show(QWidget* /*parent*/, const QString& text,
                                                platform::MessageIcon icon,

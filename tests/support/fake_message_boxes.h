@@ -19,7 +19,7 @@ struct ShownBox {
 };
 
 class FakeMessageBoxes : public platform::MessageBoxes {
-public:
+  public:
     FakeMessageBoxes();
     ~FakeMessageBoxes() override;
     FakeMessageBoxes(const FakeMessageBoxes&) = delete;
@@ -37,7 +37,7 @@ public:
     QStringList Texts() const;
     void Clear() { shown_.clear(); }
 
-private:
+  private:
     std::vector<ShownBox> shown_;
     std::deque<platform::MessageAnswer> answers_;
     std::function<void()> whileOpen_;
