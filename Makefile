@@ -7,7 +7,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgte
 PRESET ?= default
 BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
 
-.PHONY: all run test build configure deps bench clean
+.PHONY: all run test build configure deps clean
 
 all: build
 
