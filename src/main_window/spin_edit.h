@@ -32,6 +32,27 @@ struct SpinRule {
     std::optional<SpinLimit> upper;
 };
 
+// The pairs both editing windows have: a quantity steps and is limited the
+// same way in the main window and in the Default Settings dialog.
+inline constexpr SpinRule kSolutionSpin{"txtSolution",
+                                        "vsbPercent",
+                                        1,
+                                        DisplayPattern::WholeNumber,
+                                        {SpinLimit::Test::AtOrBelow, 1, "1"},
+                                        SpinLimit{SpinLimit::Test::AtOrAbove, 100, "100"}};
+inline constexpr SpinRule kTabletWeightSpin{"txtTabWeight",
+                                            "vsbCampden",
+                                            100,
+                                            DisplayPattern::TwoDecimals,
+                                            {SpinLimit::Test::AtOrBelow, 0, "0.00"},
+                                            std::nullopt};
+inline constexpr SpinRule kBatchSizeSpin{"txtBatchSize",
+                                         "vsbBatchSize",
+                                         1,
+                                         DisplayPattern::WholeNumber,
+                                         {SpinLimit::Test::Below, 0, "0"},
+                                         std::nullopt};
+
 // Moves the focus into the field, steps its number by the bar's value,
 // puts the bar back to rest (which runs a nested step with value 0) and
 // applies the limits. A step that cannot be carried out is skipped.

@@ -17,24 +17,8 @@
 namespace korvane {
 namespace {
 
-using Test = SpinLimit::Test;
-
 // The same steps and limits as the main window's pairs for these quantities.
-const SpinRule kSpinRules[] = {
-    {"txtSolution",
-     "vsbPercent",
-     1,
-     DisplayPattern::WholeNumber,
-     {Test::AtOrBelow, 1, "1"},
-     SpinLimit{Test::AtOrAbove, 100, "100"}},
-    {"txtTabWeight",
-     "vsbCampden",
-     100,
-     DisplayPattern::TwoDecimals,
-     {Test::AtOrBelow, 0, "0.00"},
-     {}},
-    {"txtBatchSize", "vsbBatchSize", 1, DisplayPattern::WholeNumber, {Test::Below, 0, "0"}, {}},
-};
+const SpinRule kSpinRules[] = {kSolutionSpin, kTabletWeightSpin, kBatchSizeSpin};
 
 // This dialog's unit list writes the imperial gallon with a small g, unlike
 // the main window's.
