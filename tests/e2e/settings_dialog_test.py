@@ -12,6 +12,25 @@ SYSTEM = settings_bytes("1", "1", "2", "10", "0.44", "5", "Total Free SO2")
 WRITE_FAILED = "Error setting user defaults.\nUsing system defaults."
 
 
+def read_file(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except OSError:
+        return None
+
+
+def make_unwritable(folder, settings):
+    """Makes the save fail; returns what undoes it. A read-only folder stops
+    a user, but not root, so as root a folder stands where the file goes."""
+    if os.geteuid() != 0:
+        os.chmod(folder, 0o555)
+        return lambda: os.chmod(folder, 0o755)
+    os.remove(settings)
+    os.mkdir(settings)
+    return lambda: shutil.rmtree(settings)
+
+
 def open_dialog(program):
     main = program.main_window()
     click(button(main, "Settings"))
@@ -53,10 +72,7 @@ def test_failed_save_keeps_the_dialog_open(session):
     settings = os.path.join(folder, "settings.cfg")
     program = session.program(folder).start()
     main, dialog = open_dialog(program)
-    # Something that cannot be replaced stands where the file goes. (Running
-    # as root, a read-only folder would not stop the write.)
-    os.remove(settings)
-    os.mkdir(settings)
+    restore = make_unwritable(folder, settings)
     type_into(by_description(dialog, "Default batch size.", "text"), "12")
     click(button(dialog, "OK"))
     box = program.message_box()
@@ -67,12 +83,10 @@ def test_failed_save_keeps_the_dialog_open(session):
     check(text_of(by_description(dialog, "Default batch size.", "text")) == "12",
           "the entry was lost")
     # Once the cause is gone, OK saves.
-    shutil.rmtree(settings)
+    restore()
     click(button(dialog, "OK"))
-    wait_for("the file to be written", lambda: os.path.isfile(settings))
-    with open(settings, "rb") as f:
-        check(f.read() == settings_bytes("1", "1", "2", "10", "0.44", "12", "Total Free SO2"),
-              "file contents after the second OK")
+    wanted = settings_bytes("1", "1", "2", "10", "0.44", "12", "Total Free SO2")
+    wait_for("the file to be written", lambda: read_file(settings) == wanted)
 
 
 def test_restore_system_defaults_then_ok_writes_the_52_bytes(session):
@@ -82,7 +96,7 @@ def test_restore_system_defaults_then_ok_writes_the_52_bytes(session):
     check(combo_text(dialog, "Default batch units.") == "Imp. gal.", "unit shown from the file")
     click(button(dialog, "Restore System Defaults"))
     click(button(dialog, "OK"))
-    wait_for("the file to be rewritten", lambda: open(program.settings_path, "rb").read() == SYSTEM)
+    wait_for("the file to be rewritten", lambda: read_file(program.settings_path) == SYSTEM)
     check(len(SYSTEM) == 52, "system defaults are 52 bytes")
     click(button(main, "Exit"))
     program.wait_exit()
