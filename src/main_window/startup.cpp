@@ -17,11 +17,6 @@
 namespace korvane {
 namespace {
 
-// The record holds the file's single-byte text; each byte is one character.
-QString FieldText(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
 // Selects the entry shown exactly as `text`; false when there is none.
 bool SelectEntry(QComboBox* list, std::string_view text) {
     const int index =
@@ -64,9 +59,9 @@ bool ApplyDefaultsToMainWindow(FrmSulfite& window, const UserDefaults& record) {
     if (const auto unit = UnitFromCode(record.unitCode)) {
         SelectEntry(ui.cboBatch, TextOfChoice(kBatchUnitTexts, *unit));
     }
-    ui.txtSolution->setText(FieldText(record.solutionPercent));
-    ui.txtTabWeight->setText(FieldText(record.tabletWeight));
-    ui.txtBatchSize->setText(FieldText(record.batchSize));
+    ui.txtSolution->setText(RecordFieldText(record.solutionPercent));
+    ui.txtTabWeight->setText(RecordFieldText(record.tabletWeight));
+    ui.txtBatchSize->setText(RecordFieldText(record.batchSize));
     return SelectEntry(ui.cboTarget, record.targetText);
 }
 

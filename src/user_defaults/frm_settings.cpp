@@ -54,15 +54,6 @@ QPointer<FrmSettings>& OpenDialog() {
     return dialog;
 }
 
-// The record holds the file's single-byte text; each byte is one character.
-QString FieldText(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string FieldBytes(const QString& text) {
-    return text.toLatin1().toStdString();
-}
-
 // Selects the entry shown exactly as `text`; a text that is no entry leaves
 // the list as it is.
 void SelectEntry(QComboBox* list, const QString& text) {
@@ -242,10 +233,10 @@ void FrmSettings::ApplyToControls(const UserDefaults& values) {
     if (const auto unit = UnitFromCode(values.unitCode)) {
         SelectEntry(ui_->cboBatch, TextOfChoice(kSettingsUnitTexts, *unit));
     }
-    ui_->txtSolution->setText(FieldText(values.solutionPercent));
-    ui_->txtTabWeight->setText(FieldText(values.tabletWeight));
-    ui_->txtBatchSize->setText(FieldText(values.batchSize));
-    SelectEntry(ui_->cboTarget, FieldText(values.targetText));
+    ui_->txtSolution->setText(RecordFieldText(values.solutionPercent));
+    ui_->txtTabWeight->setText(RecordFieldText(values.tabletWeight));
+    ui_->txtBatchSize->setText(RecordFieldText(values.batchSize));
+    SelectEntry(ui_->cboTarget, RecordFieldText(values.targetText));
 }
 
 void FrmSettings::OnMethodToggled(AdditionMethod method, bool chosen) {
@@ -310,10 +301,10 @@ void FrmSettings::SaveSettings() {
         record.unitCode = CodeOfUnit(*unit);
     }
     // Taken as they stand, also from a greyed field that was not checked.
-    record.solutionPercent = FieldBytes(ui_->txtSolution->text());
-    record.tabletWeight = FieldBytes(ui_->txtTabWeight->text());
-    record.batchSize = FieldBytes(ui_->txtBatchSize->text());
-    record.targetText = FieldBytes(ui_->cboTarget->currentText());
+    record.solutionPercent = RecordFieldBytes(ui_->txtSolution->text());
+    record.tabletWeight = RecordFieldBytes(ui_->txtTabWeight->text());
+    record.batchSize = RecordFieldBytes(ui_->txtBatchSize->text());
+    record.targetText = RecordFieldBytes(ui_->cboTarget->currentText());
 
     // A failed write has told the user already; the entries stay for
     // another try.

@@ -20,6 +20,14 @@ std::string& SettingsFilePath() {
     return path;
 }
 
+QString RecordFieldText(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string RecordFieldBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
 bool ReadUserDefaults(UserDefaults& record, const std::string& path) {
     const std::optional<platform::FilePrefix> prefix =
         platform::ReadFilePrefix(QString::fromStdString(path), MaxSettingsBytes);

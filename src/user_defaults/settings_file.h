@@ -2,6 +2,7 @@
 // and to it.
 #pragma once
 
+#include <QString>
 #include <string>
 
 #include "user_defaults/user_defaults.h"
@@ -13,6 +14,11 @@ namespace korvane {
 // The full path of settings.cfg (UTF-8), fixed once by start-up before
 // anything reads or writes the file.
 std::string& SettingsFilePath();
+
+// The record holds the file's single-byte text; each byte is one character
+// on screen and back, so whatever a hand-edited file holds survives.
+QString RecordFieldText(const std::string& bytes);
+std::string RecordFieldBytes(const QString& text);
 
 // Fills `record` from the file at `path`. False when the file is missing, is
 // not a plain file, cannot be read, or ends before its seventh field; the
