@@ -102,8 +102,20 @@ def test_restore_system_defaults_then_ok_writes_the_52_bytes(session):
     program.wait_exit()
 
 
+def test_exit_with_unsaved_changes_closes_both_and_writes_nothing(session):
+    folder = session.folder(settings=SYSTEM)
+    program = session.program(folder).start()
+    main, dialog = open_dialog(program)
+    type_into(by_description(dialog, "Default batch size.", "text"), "77")
+    click(by_name(dialog, "Tablet", "radio button"))
+    click(button(main, "Exit"))
+    check(program.wait_exit() == 0, "exit code")
+    check(read_file(os.path.join(folder, "settings.cfg")) == SYSTEM, "unsaved entries were written")
+
+
 if __name__ == "__main__":
     run([
+        test_exit_with_unsaved_changes_closes_both_and_writes_nothing,
         test_saved_defaults_apply_at_next_start,
         test_failed_save_keeps_the_dialog_open,
         test_restore_system_defaults_then_ok_writes_the_52_bytes,

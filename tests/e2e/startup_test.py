@@ -4,7 +4,7 @@ import os
 
 from korvane_e2e import (button, by_description, by_name, check, click, combo_text, is_checked,
                          is_enabled, is_showing, message_text, name, run, settings_bytes, text_of,
-                         walk, wmctrl_close)
+                         walk, wmctrl_close, xdotool)
 
 FALLBACK = "User default settings not found.\nLoading system defaults."
 
@@ -104,6 +104,13 @@ def test_exit_and_close_box_end_without_writing(session):
     wmctrl_close("Korvane")
     check(program.wait_exit() == 0, "exit code after the close box")
     check(sorted(os.listdir(folder)) == before, "closing wrote something")
+
+    program = session.program(folder).start()
+    ok_message(program, FALLBACK)
+    click(by_description(program.main_window(), "Batch Size", "text"))
+    xdotool("key", "alt+F4")
+    check(program.wait_exit() == 0, "exit code after Alt+F4")
+    check(sorted(os.listdir(folder)) == before, "Alt+F4 wrote something")
 
 
 def test_start_after_kill_works(session):
