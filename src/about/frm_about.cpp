@@ -1,6 +1,7 @@
 #include "about/frm_about.h"
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QUrl>
@@ -70,6 +71,14 @@ void FrmAbout::OnActivated() {
     if (mainWindow_ != nullptr) {
         setWindowIcon(mainWindow_->windowIcon());
     }
+}
+
+void FrmAbout::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool FrmAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -31,6 +31,8 @@ class FrmAbout : public QDialog {
 
   protected:
     bool event(QEvent* event) override;
+    // OK is the box's one dialog key, Enter; Escape is not a way out.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -65,14 +65,7 @@ void FilterNumericKey(int& code) {
 
 std::optional<int> KeyCharacterCode(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    // Alt combinations press buttons; they are no characters for the field.
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) {
-        return std::nullopt;
-    }
     const int key = event.key();
-    if ((modifiers & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z) {
-        return key - Qt::Key_A + 1;
-    }
     switch (key) {
         case Qt::Key_Backspace:
             return 8;
@@ -84,9 +77,15 @@ std::optional<int> KeyCharacterCode(const QKeyEvent& event) {
         default:
             break;
     }
-    if (modifiers & Qt::ControlModifier) {
-        return std::nullopt;
+    // Ctrl with a letter sends 1 to 26. Ctrl together with Alt is how some
+    // keyboards type characters (AltGr), so that is a character key.
+    const bool control = (modifiers & Qt::ControlModifier) && !(modifiers & Qt::AltModifier);
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z) {
+        return key - Qt::Key_A + 1;
     }
+    // Any key that would type something is a character, whatever the
+    // modifiers: Alt+Q would otherwise put a q into the field. The Alt access
+    // keys of the buttons are shortcuts, handled before the field sees them.
     const QString text = event.text();
     if (text.isEmpty() || !text.at(0).isPrint()) {
         return std::nullopt;

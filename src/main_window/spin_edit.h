@@ -63,8 +63,7 @@ void SpinStep(const SpinRule& rule, QLineEdit* field, QAbstractSlider* bar);
 void FilterNumericKey(int& code);
 
 // The character code a keyboard sends for this key press (Ctrl+letter gives
-// 1 to 26), or none for keys that send no character (arrows, Delete, Alt
-// combinations).
+// 1 to 26), or none for keys that send no character (arrows, Delete).
 std::optional<int> KeyCharacterCode(const QKeyEvent& event);
 
 // Filters the character keys typed into the text boxes it is installed on.

@@ -99,6 +99,10 @@ std::optional<FilePrefix> ReadFilePrefix(const QString& path, std::size_t maxByt
 
 bool WriteFileAtomically(const QString& path, std::string_view bytes) {
     QSaveFile file(path);
+    // A folder the user may not write in, holding a file they may, still
+    // takes the save: there the file is rewritten in place, as no new file
+    // can be made beside it.
+    file.setDirectWriteFallback(true);
     // Unbuffered, so every byte passes through write() and a short write
     // (full disk, size limit) is seen here. Buffered, the last bytes would
     // only be written while commit() closes the file, and Qt ignores a

@@ -23,7 +23,9 @@ std::optional<FilePrefix> ReadFilePrefix(const QString& path, std::size_t maxByt
 
 // Replaces the file at `path` with `bytes`, written as they are. The new
 // contents are written beside the file and take its place only when complete,
-// so on failure (false) an existing file stays exactly as it was.
+// so on failure (false) an existing file stays exactly as it was. Only where
+// nothing new can be made in the folder but the file itself may be written is
+// it rewritten in place.
 bool WriteFileAtomically(const QString& path, std::string_view bytes);
 
 }  // namespace korvane::platform

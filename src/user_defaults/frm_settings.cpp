@@ -129,9 +129,9 @@ bool IsProgramForm(const QWindow* window, const FrmSettings& dialog) {
 
 // Follows which window of the program has the focus, so that the dialog's
 // activation can tell where the user came from: a return from the main
-// window or the About box refills the dialog, a return from another program
-// (no window of ours was active) or from one of the dialog's own message
-// boxes does not.
+// window or the About box refills the dialog (also by way of another
+// program), a return straight from another program or from one of the
+// dialog's own message boxes does not.
 class ActivationWatcher : public QObject {
   public:
     explicit ActivationWatcher(QObject* parent)
@@ -142,10 +142,15 @@ class ActivationWatcher : public QObject {
 
   private:
     void OnFocusWindowChanged(QWindow* now) {
+        // Another program taking the focus (no window of ours) changes
+        // nothing: the user comes back from where they left this program.
+        if (now == nullptr) {
+            return;
+        }
         const QPointer<QWindow> previous = lastFocusWindow_;
         lastFocusWindow_ = now;
         FrmSettings* dialog = OpenDialog();
-        if (dialog == nullptr || now == nullptr || now != dialog->windowHandle()) {
+        if (dialog == nullptr || now != dialog->windowHandle()) {
             return;
         }
         if (IsProgramForm(previous, *dialog)) {

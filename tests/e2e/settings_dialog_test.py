@@ -21,11 +21,17 @@ def read_file(path):
 
 
 def make_unwritable(folder, settings):
-    """Makes the save fail; returns what undoes it. A read-only folder stops
-    a user, but not root, so as root a folder stands where the file goes."""
+    """Makes the save fail; returns what undoes it. A read-only folder and
+    file stop a user, but not root, so as root a folder stands where the file
+    goes."""
     if os.geteuid() != 0:
+        os.chmod(settings, 0o444)
         os.chmod(folder, 0o555)
-        return lambda: os.chmod(folder, 0o755)
+
+        def restore():
+            os.chmod(folder, 0o755)
+            os.chmod(settings, 0o644)
+        return restore
     os.remove(settings)
     os.mkdir(settings)
     return lambda: shutil.rmtree(settings)

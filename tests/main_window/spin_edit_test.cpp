@@ -178,6 +178,14 @@ TEST_P(KeyFilterTest, OnlyDigitsAndThePointGetThrough) {
     EXPECT_EQ(field->text(), "1.2.");
     QTest::keyClicks(field, "x09");
     EXPECT_EQ(field->text(), "1.2.09");
+
+    // With Alt, Meta or AltGr (Ctrl+Alt) held, a key that would type a letter
+    // or sign is still dropped.
+    QTest::keyClick(field, Qt::Key_Q, Qt::AltModifier);
+    QTest::keyClick(field, Qt::Key_Minus, Qt::AltModifier);
+    QTest::keyClick(field, Qt::Key_Comma, Qt::MetaModifier);
+    QTest::keyClick(field, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(field->text(), "1.2.09");
 }
 
 TEST_P(KeyFilterTest, ControlKeysReachTheField) {

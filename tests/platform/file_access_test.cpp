@@ -163,5 +163,20 @@ TEST_F(FileAccessTest, WriteCutShortKeepsTheOldFile) {
     }
 }
 
+// A program folder the user may not write in, holding a settings file they
+// may, still takes the save. (Root writes anywhere, so only a user shows it.)
+TEST_F(FileAccessTest, ReadOnlyFolderWithAWritableFileStillSaves) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "file modes do not stop root";
+    }
+    Put("settings.cfg", "old");
+    const std::string folder = folder_.path().toStdString();
+    ::chmod(folder.c_str(), 0555);
+    const bool saved = WriteFileAtomically(PathOf("settings.cfg"), "new contents");
+    ::chmod(folder.c_str(), 0755);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(Contents("settings.cfg"), "new contents");
+}
+
 }  // namespace
 }  // namespace korvane::platform

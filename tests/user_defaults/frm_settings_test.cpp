@@ -425,6 +425,19 @@ TEST_F(FrmSettingsTest, ComingBackFromTheMainWindowShowsTheRecordAgain) {
     EXPECT_EQ(ui.txtBatchSize->text(), "77");
 }
 
+TEST_F(FrmSettingsTest, ReturningFromTheMainWindowByWayOfAnotherProgramShowsTheRecordAgain) {
+    TheUserDefaults() = Record("1", "1", "2", "10", "0.44", "5", "Total Free SO2");
+    FrmSettings& dialog = Open();
+    DialogControls ui(dialog);
+    ui.txtBatchSize->setText("77");
+    ASSERT_TRUE(Activate(main_.get()));
+    // Another program takes the focus: the window system reports no window
+    // of ours as focused.
+    Q_EMIT qGuiApp->focusWindowChanged(nullptr);
+    ASSERT_TRUE(Activate(&dialog));
+    EXPECT_EQ(ui.txtBatchSize->text(), "5");
+}
+
 TEST_F(FrmSettingsTest, ClosingAWarningKeepsTheEntriesAsTyped) {
     TheUserDefaults() = Record("1", "1", "2", "10", "0.44", "5", "Total Free SO2");
     FrmSettings& dialog = Open();

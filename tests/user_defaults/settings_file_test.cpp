@@ -215,13 +215,16 @@ TEST_F(SettingsFileTest, FailedSaveShowsTheMessageAndALaterSaveWorks) {
     }
 }
 
-// Makes writes in `folder` fail while it lives: the folder becomes read-only,
-// or, for root (whom file modes do not stop), the process may not write past
-// the first few bytes of any file, as on a full disk.
+// Makes writes in `folder` fail while it lives: the folder and its settings
+// file become read-only, or, for root (whom file modes do not stop), the
+// process may not write past the first few bytes of any file, as on a full
+// disk.
 class WritesBlocked {
   public:
-    explicit WritesBlocked(const std::string& folder) : folder_(folder) {
+    explicit WritesBlocked(const std::string& folder)
+        : folder_(folder), file_(folder + "/settings.cfg") {
         if (::geteuid() != 0) {
+            ::chmod(file_.c_str(), 0444);
             ::chmod(folder_.c_str(), 0555);
             return;
         }
@@ -234,6 +237,7 @@ class WritesBlocked {
     ~WritesBlocked() {
         if (::geteuid() != 0) {
             ::chmod(folder_.c_str(), 0755);
+            ::chmod(file_.c_str(), 0644);
             return;
         }
         ::setrlimit(RLIMIT_FSIZE, &saved_);
@@ -244,6 +248,7 @@ class WritesBlocked {
 
   private:
     std::string folder_;
+    std::string file_;
     rlimit saved_{};
     void (*oldHandler_)(int) = SIG_DFL;
 };
