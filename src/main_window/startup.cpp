@@ -8,6 +8,7 @@
 #include "dose/messages.h"
 #include "main_window/frm_sulfite.h"
 #include "platform/instance_guard.h"
+#include "platform/list_selection.h"
 #include "platform/program_end.h"
 #include "platform/program_folder.h"
 #include "ui_frm_sulfite.h"
@@ -16,18 +17,6 @@
 
 namespace korvane {
 namespace {
-
-// Selects the entry shown exactly as `text`; false when there is none.
-bool SelectEntry(QComboBox* list, std::string_view text) {
-    const int index =
-        list->findText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                       Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index < 0) {
-        return false;
-    }
-    list->setCurrentIndex(index);
-    return true;
-}
 
 QAbstractButton* MethodOption(Ui::frmSulfite& ui, AdditionMethod method) {
     switch (method) {
@@ -51,18 +40,18 @@ bool ApplyDefaultsToMainWindow(FrmSulfite& window, const UserDefaults& record) {
     Ui::frmSulfite& ui = window.Controls();
     // Codes that name no choice leave their control as it is.
     if (const auto form = FormFromCode(record.formCode)) {
-        SelectEntry(ui.cboForm, TextOfChoice(kSulphiteFormTexts, *form));
+        platform::SelectEntryByText(ui.cboForm, TextOfChoice(kSulphiteFormTexts, *form));
     }
     if (const auto method = MethodFromCode(record.methodCode)) {
         MethodOption(ui, *method)->setChecked(true);
     }
     if (const auto unit = UnitFromCode(record.unitCode)) {
-        SelectEntry(ui.cboBatch, TextOfChoice(kBatchUnitTexts, *unit));
+        platform::SelectEntryByText(ui.cboBatch, TextOfChoice(kBatchUnitTexts, *unit));
     }
     ui.txtSolution->setText(RecordFieldText(record.solutionPercent));
     ui.txtTabWeight->setText(RecordFieldText(record.tabletWeight));
     ui.txtBatchSize->setText(RecordFieldText(record.batchSize));
-    return SelectEntry(ui.cboTarget, record.targetText);
+    return platform::SelectEntryByText(ui.cboTarget, RecordFieldText(record.targetText));
 }
 
 bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard) {

@@ -11,6 +11,7 @@
 #include "dose/messages.h"
 #include "dose/number_text.h"
 #include "platform/app_setup.h"
+#include "platform/list_selection.h"
 #include "ui_frm_settings.h"
 #include "user_defaults/settings_file.h"
 
@@ -52,19 +53,6 @@ constexpr int kPlacementGap = 8;
 QPointer<FrmSettings>& OpenDialog() {
     static QPointer<FrmSettings> dialog;
     return dialog;
-}
-
-// Selects the entry shown exactly as `text`; a text that is no entry leaves
-// the list as it is.
-void SelectEntry(QComboBox* list, const QString& text) {
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0) {
-        list->setCurrentIndex(index);
-    }
-}
-
-void SelectEntry(QComboBox* list, std::string_view text) {
-    SelectEntry(list, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 // Shows the first failing check of `field` and puts the focus there.
@@ -220,7 +208,7 @@ void FrmSettings::ApplyToControls(const UserDefaults& values) {
     // Codes that name no choice, and a target that is no entry, leave their
     // control as it is.
     if (const auto form = FormFromCode(values.formCode)) {
-        SelectEntry(ui_->cboForm, TextOfChoice(kSulphiteFormTexts, *form));
+        platform::SelectEntryByText(ui_->cboForm, TextOfChoice(kSulphiteFormTexts, *form));
     }
     if (const auto method = MethodFromCode(values.methodCode)) {
         switch (*method) {
@@ -236,12 +224,12 @@ void FrmSettings::ApplyToControls(const UserDefaults& values) {
         }
     }
     if (const auto unit = UnitFromCode(values.unitCode)) {
-        SelectEntry(ui_->cboBatch, TextOfChoice(kSettingsUnitTexts, *unit));
+        platform::SelectEntryByText(ui_->cboBatch, TextOfChoice(kSettingsUnitTexts, *unit));
     }
     ui_->txtSolution->setText(RecordFieldText(values.solutionPercent));
     ui_->txtTabWeight->setText(RecordFieldText(values.tabletWeight));
     ui_->txtBatchSize->setText(RecordFieldText(values.batchSize));
-    SelectEntry(ui_->cboTarget, RecordFieldText(values.targetText));
+    platform::SelectEntryByText(ui_->cboTarget, RecordFieldText(values.targetText));
 }
 
 void FrmSettings::OnMethodToggled(AdditionMethod method, bool chosen) {
