@@ -10,6 +10,8 @@
 #include <QStyleFactory>
 #include <cmath>
 
+#include "core/product.h"
+
 namespace {
 
 constexpr char kDesignFamily[] = "MS Sans Serif";
@@ -34,7 +36,7 @@ void SetUpApplication() {
     // One look on every desktop, so the fixed layout fits everywhere.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setWindowIcon(ApplicationIcon());
-    QApplication::setApplicationName("Korvane");
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
 }
 
 QIcon ApplicationIcon() {

@@ -1,15 +1,20 @@
-// Ending the program at once, once its windows are closed.
+// Ending the program at once, once its windows are closed. Behind an
+// interface so that tests can see the end without leaving their own loop.
 #pragma once
-
-#include <functional>
 
 namespace korvane::platform {
 
+class ProgramEnd {
+  public:
+    virtual ~ProgramEnd() = default;
+    virtual void EndProgram() = 0;
+};
+
 // Leaves every running event loop, the main one and any modal box's, so no
 // further handler runs.
-void EndProgram();
-
-// Tests replace the ending with `action` (an empty one restores it).
-void InstallProgramEnd(std::function<void()> action);
+class QtProgramEnd : public ProgramEnd {
+  public:
+    void EndProgram() override;
+};
 
 }  // namespace korvane::platform

@@ -1,0 +1,56 @@
+// What the whole program shares: the one record of user defaults, where
+// settings.cfg lives, and the desktop's services. Start-up creates it and
+// hands it to each window; tests hand in their own services.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+#include "core/user_defaults.h"
+#include "platform/address_opener.h"
+#include "platform/message_boxes.h"
+#include "platform/program_end.h"
+
+class QWidget;
+
+namespace korvane {
+
+class AppContext {
+  public:
+    AppContext(platform::MessageBoxes& messageBoxes, platform::AddressOpener& addresses,
+               platform::ProgramEnd& programEnd)
+        : messageBoxes_(messageBoxes), addresses_(addresses), programEnd_(programEnd) {}
+
+    // The record of the run: empty until start-up reads settings.cfg, then
+    // changed only by a save in the Default Settings dialog.
+    UserDefaults& Defaults() { return defaults_; }
+
+    const std::string& SettingsFilePath() const { return settingsFilePath_; }
+    void SetSettingsFilePath(std::string path) { settingsFilePath_ = std::move(path); }
+
+    // Message boxes, all titled with the application's title. Each answer is
+    // kept as the last one (OK 1, Yes 6, No 7).
+    void ShowWarning(const QString& message, QWidget* parent = nullptr);   // exclamation, OK
+    void ShowCritical(const QString& message, QWidget* parent = nullptr);  // stop, OK
+    bool AskYesNo(const QString& question, QWidget* parent = nullptr);     // true for Yes
+    std::int16_t LastMessageAnswer() const { return lastMessageAnswer_; }
+
+    // Hands an address to the desktop; whatever happens there is ignored.
+    void OpenAddress(const QString& address);
+
+    void EndProgram() { programEnd_.EndProgram(); }
+
+  private:
+    platform::MessageAnswer Show(QWidget* parent, const QString& text, platform::MessageIcon icon,
+                                 platform::MessageButtons buttons);
+
+    platform::MessageBoxes& messageBoxes_;
+    platform::AddressOpener& addresses_;
+    platform::ProgramEnd& programEnd_;
+    UserDefaults defaults_;
+    std::string settingsFilePath_;
+    std::int16_t lastMessageAnswer_ = 0;
+};
+
+}  // namespace korvane

@@ -1,0 +1,97 @@
+#include "app/defaults_form.h"
+
+#include <QComboBox>
+#include <QRadioButton>
+
+#include "platform/settings_store.h"
+#include "widgets/choice_list.h"
+#include "widgets/text_box.h"
+
+namespace korvane {
+namespace {
+
+struct MethodOptionRow {
+    AdditionMethod method;
+    const char* option;
+};
+
+// In the order a chosen method is looked for.
+constexpr MethodOptionRow kMethodOptions[] = {
+    {AdditionMethod::Solution, "optSolution"},
+    {AdditionMethod::Powder, "optPowder"},
+    {AdditionMethod::Tablet, "optTablet"},
+};
+
+QComboBox* List(QWidget& form, const char* name) {
+    return form.findChild<QComboBox*>(name);
+}
+
+widgets::TextBox* Field(QWidget& form, const char* name) {
+    return form.findChild<widgets::TextBox*>(name);
+}
+
+template <typename Choice, std::size_t N>
+void SelectCode(QWidget& form, const char* list, const ChoiceTable<Choice, N>& codes,
+                const std::string& code) {
+    if (const std::optional<Choice> choice = ChoiceOf(codes, code)) {
+        widgets::SelectChoice(List(form, list), *choice);
+    }
+}
+
+template <typename Choice, std::size_t N>
+void CopyCode(QWidget& form, const char* list, const ChoiceTable<Choice, N>& codes,
+              std::string& code) {
+    if (const auto choice = widgets::CurrentChoice<Choice>(List(form, list))) {
+        code = TextOf(codes, *choice);
+    }
+}
+
+}  // namespace
+
+QRadioButton* MethodOption(QWidget& form, AdditionMethod method) {
+    for (const MethodOptionRow& row : kMethodOptions) {
+        if (row.method == method) {
+            return form.findChild<QRadioButton*>(row.option);
+        }
+    }
+    return nullptr;
+}
+
+std::optional<AdditionMethod> ChosenMethod(QWidget& form) {
+    for (const MethodOptionRow& row : kMethodOptions) {
+        if (form.findChild<QRadioButton*>(row.option)->isChecked()) {
+            return row.method;
+        }
+    }
+    return std::nullopt;
+}
+
+bool ApplyDefaultsToForm(QWidget& form, const UserDefaults& record) {
+    SelectCode(form, "cboForm", kFormCodes, record.formCode);
+    if (const std::optional<AdditionMethod> method = ChoiceOf(kMethodCodes, record.methodCode)) {
+        MethodOption(form, *method)->setChecked(true);
+    }
+    SelectCode(form, "cboBatch", kUnitCodes, record.unitCode);
+    Field(form, "txtSolution")->setText(platform::RecordFieldText(record.solutionPercent));
+    Field(form, "txtTabWeight")->setText(platform::RecordFieldText(record.tabletWeight));
+    Field(form, "txtBatchSize")->setText(platform::RecordFieldText(record.batchSize));
+    // The target is stored as its English text in every language.
+    const std::optional<TargetKind> target = ChoiceOf(kTargetKindTexts, record.targetText);
+    return target && widgets::SelectChoice(List(form, "cboTarget"), *target);
+}
+
+void CopyFormToDefaults(QWidget& form, UserDefaults& record) {
+    CopyCode(form, "cboForm", kFormCodes, record.formCode);
+    if (const std::optional<AdditionMethod> method = ChosenMethod(form)) {
+        record.methodCode = TextOf(kMethodCodes, *method);
+    }
+    CopyCode(form, "cboBatch", kUnitCodes, record.unitCode);
+    // Taken as they stand, also from a greyed field that was not checked.
+    record.solutionPercent = platform::RecordFieldBytes(Field(form, "txtSolution")->text());
+    record.tabletWeight = platform::RecordFieldBytes(Field(form, "txtTabWeight")->text());
+    record.batchSize = platform::RecordFieldBytes(Field(form, "txtBatchSize")->text());
+    const auto target = widgets::CurrentChoice<TargetKind>(List(form, "cboTarget"));
+    record.targetText = target ? TextOf(kTargetKindTexts, *target) : "";
+}
+
+}  // namespace korvane

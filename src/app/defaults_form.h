@@ -1,0 +1,34 @@
+// The seven user defaults and the controls that show them. Both editing
+// windows show them in controls of the same names (cboForm, optPowder,
+// optSolution, optTablet, cboBatch, txtSolution, txtTabWeight, txtBatchSize,
+// cboTarget), so applying and reading a record is written once, here.
+#pragma once
+
+#include <optional>
+
+#include "core/choices.h"
+#include "core/user_defaults.h"
+
+class QRadioButton;
+class QWidget;
+
+namespace korvane {
+
+// The option button of `method` in `form`.
+QRadioButton* MethodOption(QWidget& form, AdditionMethod method);
+
+// The method whose option is chosen, tested in the order Solution, Powder,
+// Tablet; none when no option is chosen.
+std::optional<AdditionMethod> ChosenMethod(QWidget& form);
+
+// Applies the record field by field, in file order. A code that names no
+// choice leaves its control as it is. Every selection and text raises the
+// same notifications as the user's own. False when the target text names no
+// target kind; the fields before it are applied all the same.
+bool ApplyDefaultsToForm(QWidget& form, const UserDefaults& record);
+
+// Copies the controls into the record: a group without a choice keeps the
+// record's code, the texts are taken as they stand.
+void CopyFormToDefaults(QWidget& form, UserDefaults& record);
+
+}  // namespace korvane

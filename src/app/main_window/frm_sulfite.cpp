@@ -1,0 +1,286 @@
+#include "app/main_window/frm_sulfite.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <variant>
+
+#include "app/about_box/frm_about.h"
+#include "app/app_context.h"
+#include "app/defaults_form.h"
+#include "app/main_window/selectors.h"
+#include "app/settings_dialog/frm_settings.h"
+#include "core/product.h"
+#include "platform/app_setup.h"
+#include "platform/translations.h"
+#include "widgets/choice_list.h"
+
+namespace korvane {
+namespace {
+
+using widgets::SpinEditPair;
+
+const SpinEditPair kSpinEdits[] = {
+    {"txtExistSO2", "vsbExistSO2", &kExistingSO2Spin},
+    {"txtTargetSO2", "vsbTargetSO2", &kTargetFreeSpin},
+    {"txtTargetMolSO2", "vsbTargetMolSO2", &kTargetMolecularSpin},
+    {"txtBatchSize", "vsbBatchSize", &kBatchSizeSpin},
+    {"txtPh", "vsbPh", &kPhSpin},
+    {"txtSolution", "vsbPercent", &kSolutionSpin},
+    {"txtTabWeight", "vsbCampden", &kTabletWeightSpin},
+};
+
+// The text box of each of the sheet's fields.
+struct FieldRow {
+    SheetField field;
+    widgets::TextBox* Ui::frmSulfite::*box;
+};
+
+constexpr FieldRow kFields[] = {
+    {SheetField::Ph, &Ui::frmSulfite::txtPh},
+    {SheetField::ExistingSO2, &Ui::frmSulfite::txtExistSO2},
+    {SheetField::BatchSize, &Ui::frmSulfite::txtBatchSize},
+    {SheetField::TabletWeight, &Ui::frmSulfite::txtTabWeight},
+    {SheetField::SolutionStrength, &Ui::frmSulfite::txtSolution},
+    {SheetField::TargetFree, &Ui::frmSulfite::txtTargetSO2},
+    {SheetField::TargetMolecular, &Ui::frmSulfite::txtTargetMolSO2},
+};
+
+// The label of each result that is not a field.
+struct OutputRow {
+    SheetOutput output;
+    QLabel* Ui::frmSulfite::*label;
+};
+
+constexpr OutputRow kOutputLabels[] = {
+    {SheetOutput::ExistingMolecular, &Ui::frmSulfite::lblExistMolSO2},
+    {SheetOutput::Teaspoons, &Ui::frmSulfite::lblAddition2},
+    {SheetOutput::Amount, &Ui::frmSulfite::lblAddition},
+    {SheetOutput::FreeRequirement, &Ui::frmSulfite::lblSO2Requirement},
+    {SheetOutput::MolecularRequirement, &Ui::frmSulfite::lblMolSO2Requirement},
+};
+
+Qt::WindowFlags FixedWindowFlags() {
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+}
+
+// Only a move to another control counts as leaving a field; a switch to
+// another window or a popup list does not.
+bool MovedToAnotherControl(const QFocusEvent& event) {
+    switch (event.reason()) {
+        case Qt::MouseFocusReason:
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+        case Qt::OtherFocusReason:
+            return true;
+        default:
+            return false;
+    }
+}
+
+std::string TextOf(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+
+}  // namespace
+
+FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
+    : QWidget(parent, FixedWindowFlags()),
+      context_(context),
+      keyFilter_(platform::UiDecimalKey()) {
+    ui_.setupUi(this);
+    setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    setFixedSize(size());
+    platform::ApplyDesignFonts(this, true);
+    // Drawn above the right part of the unit caption it overlaps.
+    ui_.lblAddition2->raise();
+    widgets::FillChoiceList(ui_.cboForm, kSulphiteFormTexts);
+    widgets::FillChoiceList(ui_.cboBatch, kBatchUnitTexts);
+    widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);
+    // The designed state is Powder's; its unit words come from the same
+    // table as every later choice's.
+    ApplyMethodState(ui_, AdditionMethod::Powder);
+    ConnectHandlers();
+    ui_.txtExistSO2->setFocus();
+}
+
+FrmSulfite::~FrmSulfite() = default;
+
+void FrmSulfite::ConnectHandlers() {
+    widgets::BindSpinEdits(this, kSpinEdits, &keyFilter_);
+    // Whatever changes a field's text, typing or the program, stale amounts go.
+    for (const FieldRow& row : kFields) {
+        connect(ui_.*row.box, &QLineEdit::textChanged, this, [this] { ClearResults(); });
+    }
+    for (const MethodState& state : kMethodStates) {
+        connect(MethodOption(*this, state.method), &QAbstractButton::toggled, this,
+                [this, method = state.method](bool on) { OnMethodToggled(method, on); });
+    }
+    connect(ui_.cboTarget, &QComboBox::currentIndexChanged, this, [this] { OnTargetSelected(); });
+    connect(ui_.cboForm, &QComboBox::currentIndexChanged, this, [this] { ClearResults(); });
+    connect(ui_.cboBatch, &QComboBox::currentIndexChanged, this, [this] { ClearResults(); });
+    ui_.txtExistSO2->installEventFilter(this);
+    connect(ui_.cmdCalculate, &QPushButton::clicked, this, [this] { ValidateAndCalculate(); });
+    connect(ui_.cmdAbout, &QPushButton::clicked, this, [this] { OnAboutClicked(); });
+    connect(ui_.cmdSettings, &QPushButton::clicked, this, [this] { OnSettingsClicked(); });
+    connect(ui_.cmdExit, &QPushButton::clicked, this, &QWidget::close);
+}
+
+bool FrmSulfite::ApplyDefaults(const UserDefaults& record) {
+    return ApplyDefaultsToForm(*this, record);
+}
+
+widgets::TextBox* FrmSulfite::Field(SheetField field) {
+    for (const FieldRow& row : kFields) {
+        if (row.field == field) {
+            return ui_.*row.box;
+        }
+    }
+    return nullptr;
+}
+
+SheetInput FrmSulfite::ReadSheet() {
+    SheetInput input;
+    for (const FieldRow& row : kFields) {
+        FieldText(input, row.field) = TextOf(ui_.*row.box);
+    }
+    input.method = ChosenMethod(*this).value_or(AdditionMethod::Tablet);
+    input.form = widgets::CurrentChoice<SulphiteForm>(ui_.cboForm);
+    input.unit = widgets::CurrentChoice<BatchUnit>(ui_.cboBatch);
+    input.target = widgets::CurrentChoice<TargetKind>(ui_.cboTarget);
+    input.shownExistingMolecular = ui_.lblExistMolSO2->text().toStdString();
+    return input;
+}
+
+void FrmSulfite::ValidateAndCalculate() {
+    // Before any check, so the figure is fresh even when a check fails and
+    // the molecular target is compared with what the user now sees.
+    if (widgets::CurrentChoice<TargetKind>(ui_.cboTarget) == TargetKind::MolecularSO2) {
+        RefreshExistingMolecular();
+    }
+    const SheetAnswer answer = EvaluateSheet(ReadSheet());
+    if (const auto* failed = std::get_if<FailedCheck>(&answer)) {
+        context_.ShowWarning(platform::CoreText(failed->message), this);
+        Field(failed->field)->setFocus();
+    } else if (const auto* questions = std::get_if<Questions>(&answer)) {
+        AskQuestionsThenRecalculate(*questions);
+    } else {
+        WriteResults(std::get<ResultWrites>(answer));
+    }
+}
+
+void FrmSulfite::AskQuestionsThenRecalculate(const Questions& questions) {
+    for (const Question& question : questions) {
+        if (!context_.AskYesNo(platform::CoreText(question.text), this)) {
+            Field(question.field)->setFocus();
+            ClearResults();
+            return;
+        }
+    }
+    RecalculateResults();
+}
+
+void FrmSulfite::RecalculateResults() {
+    WriteResults(RecalculateSheet(ReadSheet()));
+}
+
+void FrmSulfite::WriteResults(const ResultWrites& writes) {
+    for (const ResultWrite& write : writes) {
+        const QString text = QString::fromStdString(write.text);
+        // The target fields are program writes: their typing limit must not
+        // cut them, and their change clears the amounts written after them.
+        if (write.output == SheetOutput::TargetFree) {
+            ui_.txtTargetSO2->setText(text);
+        } else if (write.output == SheetOutput::TargetMolecular) {
+            ui_.txtTargetMolSO2->setText(text);
+        }
+        for (const OutputRow& row : kOutputLabels) {
+            if (row.output == write.output) {
+                (ui_.*row.label)->setText(text);
+            }
+        }
+    }
+}
+
+void FrmSulfite::RefreshExistingMolecular() {
+    if (widgets::CurrentChoice<TargetKind>(ui_.cboTarget) != TargetKind::MolecularSO2) {
+        return;
+    }
+    ui_.lblExistMolSO2->setText(QString::fromStdString(ExistingMolecularText(ReadSheet())));
+}
+
+void FrmSulfite::ClearResults() {
+    ui_.lblAddition->setText(kClearedAmount);
+    ui_.lblAddition2->setText(kClearedAmount);
+}
+
+void FrmSulfite::OnMethodToggled(AdditionMethod method, bool selected) {
+    // The option that lost its selection has nothing to do.
+    if (!selected) {
+        return;
+    }
+    ApplyMethodState(ui_, method);
+    ClearResults();
+}
+
+void FrmSulfite::OnTargetSelected() {
+    if (const auto kind = widgets::CurrentChoice<TargetKind>(ui_.cboTarget)) {
+        ApplyTargetState(ui_, *kind);
+    }
+    ClearResults();
+}
+
+void FrmSulfite::OnAboutClicked() {
+    if (aboutBox_ != nullptr) {
+        aboutBox_->raise();
+        aboutBox_->activateWindow();
+        return;
+    }
+    auto* box = new FrmAbout(context_, this);
+    aboutBox_ = box;
+    box->ShowModal();
+}
+
+void FrmSulfite::OnSettingsClicked() {
+    if (settingsDialog_ == nullptr) {
+        settingsDialog_ = new FrmSettings(context_, this);
+        // Closed is gone, even while a closed dialog still waits to be
+        // deleted: the next click opens a new one.
+        connect(settingsDialog_, &QDialog::finished, this, [this] { settingsDialog_ = nullptr; });
+    }
+    settingsDialog_->ShowBesideMainWindow();
+}
+
+FrmAbout* FrmSulfite::AboutBox() const {
+    return aboutBox_;
+}
+
+FrmSettings* FrmSulfite::SettingsDialog() const {
+    return settingsDialog_;
+}
+
+void FrmSulfite::ShutDownProgram() {
+    if (aboutBox_ != nullptr) {
+        aboutBox_->close();
+    }
+    if (settingsDialog_ != nullptr) {
+        settingsDialog_->reject();
+    }
+    context_.EndProgram();
+}
+
+void FrmSulfite::closeEvent(QCloseEvent* event) {
+    event->accept();
+    ShutDownProgram();
+}
+
+bool FrmSulfite::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui_.txtExistSO2 && event->type() == QEvent::FocusOut &&
+        MovedToAnotherControl(*static_cast<QFocusEvent*>(event))) {
+        RefreshExistingMolecular();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace korvane

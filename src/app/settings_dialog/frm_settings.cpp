@@ -1,0 +1,283 @@
+#include "app/settings_dialog/frm_settings.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QWindow>
+#include <algorithm>
+
+#include "app/app_context.h"
+#include "app/defaults_form.h"
+#include "core/dose_sheet.h"
+#include "core/messages.h"
+#include "platform/app_setup.h"
+#include "platform/settings_store.h"
+#include "platform/translations.h"
+#include "widgets/choice_list.h"
+
+namespace korvane {
+namespace {
+
+using widgets::SpinEditPair;
+
+// The same steps and limits as the main window's pairs for these quantities.
+const SpinEditPair kSpinEdits[] = {
+    {"txtSolution", "vsbPercent", &kSolutionSpin},
+    {"txtTabWeight", "vsbCampden", &kTabletWeightSpin},
+    {"txtBatchSize", "vsbBatchSize", &kBatchSizeSpin},
+};
+
+// Gap between the main window and the dialog beside it.
+constexpr int kPlacementGap = 8;
+
+// Puts the dialog beside the main window: to its right when there is room,
+// else to its left, and failing both as near as the screen allows.
+void PlaceBeside(QWidget* dialog, const QWidget* mainWindow) {
+    if (mainWindow == nullptr) {
+        return;
+    }
+    const QRect main = mainWindow->frameGeometry();
+    // The dialog is not shown yet, so its frame is taken to be as thick as
+    // the main window's.
+    const QSize size = dialog->size() + (main.size() - mainWindow->size());
+    QPoint position(main.right() + 1 + kPlacementGap, main.top());
+    const QScreen* screen = mainWindow->screen();
+    if (screen != nullptr) {
+        const QRect area = screen->availableGeometry();
+        const int left = main.left() - kPlacementGap - size.width();
+        if (position.x() + size.width() > area.right() + 1 && left >= area.left()) {
+            position.setX(left);
+        }
+        position.setX(std::clamp(position.x(), area.left(),
+                                 std::max(area.left(), area.right() + 1 - size.width())));
+        position.setY(std::clamp(position.y(), area.top(),
+                                 std::max(area.top(), area.bottom() + 1 - size.height())));
+    }
+    dialog->move(position);
+}
+
+// The program's own forms are the windows named "frm..." (the main window,
+// this dialog and the About box); message boxes and list pop-ups are not.
+bool IsProgramForm(const QWindow* window, const FrmSettings& dialog) {
+    if (window == nullptr) {
+        return false;
+    }
+    for (const QWidget* topLevel : QApplication::topLevelWidgets()) {
+        if (topLevel->windowHandle() == window) {
+            return topLevel != &dialog && (topLevel == dialog.MainWindow() ||
+                                           topLevel->objectName().startsWith(QLatin1String("frm")));
+        }
+    }
+    return false;
+}
+
+// Follows which window of the program has the focus, so that the dialog's
+// activation can tell where the user came from: a return from the main
+// window or the About box refills the dialog (also by way of another
+// program), a return straight from another program or from one of the
+// dialog's own message boxes does not.
+class ActivationWatcher : public QObject {
+  public:
+    explicit ActivationWatcher(FrmSettings* dialog)
+        : QObject(dialog), dialog_(dialog), lastFocusWindow_(QGuiApplication::focusWindow()) {
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+                &ActivationWatcher::OnFocusWindowChanged);
+    }
+
+  private:
+    void OnFocusWindowChanged(QWindow* now) {
+        // Another program taking the focus (no window of ours) changes
+        // nothing: the user comes back from where they left this program.
+        if (now == nullptr) {
+            return;
+        }
+        const QPointer<QWindow> previous = lastFocusWindow_;
+        lastFocusWindow_ = now;
+        if (now == dialog_->windowHandle() && IsProgramForm(previous, *dialog_)) {
+            dialog_->FillFromRecord();
+        }
+    }
+
+    FrmSettings* dialog_;
+    QPointer<QWindow> lastFocusWindow_;
+};
+
+Qt::WindowFlags FixedDialogFlags() {
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint;
+}
+
+}  // namespace
+
+FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
+    : QDialog(nullptr, FixedDialogFlags()),
+      context_(context),
+      mainWindow_(mainWindow),
+      keyFilter_(platform::UiDecimalKey()) {
+    ui_.setupUi(this);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+    setFixedSize(size());
+    platform::ApplyDesignFonts(this, false);
+    widgets::FillChoiceList(ui_.cboForm, kSulphiteFormTexts);
+    widgets::FillChoiceList(ui_.cboBatch, kSettingsBatchUnitTexts);
+    widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);
+    new ActivationWatcher(this);
+    ConnectHandlers();
+}
+
+FrmSettings::~FrmSettings() = default;
+
+void FrmSettings::ConnectHandlers() {
+    widgets::BindSpinEdits(this, kSpinEdits, &keyFilter_);
+    // Installed after the key filter, so it sees Escape before the filter
+    // drops it.
+    for (QLineEdit* field : {static_cast<QLineEdit*>(ui_.txtSolution),
+                             static_cast<QLineEdit*>(ui_.txtTabWeight),
+                             static_cast<QLineEdit*>(ui_.txtBatchSize)}) {
+        field->installEventFilter(this);
+    }
+    for (const MethodState& state : kMethodStates) {
+        connect(MethodOption(*this, state.method), &QAbstractButton::toggled, this,
+                [this, method = state.method](bool on) { OnMethodToggled(method, on); });
+    }
+    connect(ui_.cmdOK, &QPushButton::clicked, this, [this] { OnOkClicked(); });
+    connect(ui_.cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
+    connect(ui_.cmdRestore, &QPushButton::clicked, this, [this] { OnRestoreClicked(); });
+}
+
+void FrmSettings::ShowBesideMainWindow() {
+    const bool opening = !shown_;
+    if (opening) {
+        shown_ = true;
+        PlaceBeside(this, mainWindow_);
+    }
+    show();
+    raise();
+    activateWindow();
+    // The window system reports the activation later, if at all; the dialog
+    // shows the record now.
+    FillFromRecord();
+    if (opening) {
+        ui_.cboForm->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+void FrmSettings::FillFromRecord() {
+    if (mainWindow_ != nullptr) {
+        setWindowIcon(mainWindow_->windowIcon());
+    }
+    // A target text that is no entry leaves the list as it is.
+    ApplyDefaultsToForm(*this, context_.Defaults());
+}
+
+void FrmSettings::OnMethodToggled(AdditionMethod method, bool chosen) {
+    // The option that lost its selection has nothing to do.
+    if (!chosen) {
+        return;
+    }
+    // The texts stay while their fields are greyed.
+    const MethodState& state = MethodStateOf(method);
+    ui_.txtSolution->setEnabled(state.solutionEnabled);
+    ui_.vsbPercent->setEnabled(state.solutionEnabled);
+    ui_.lblPercent->setEnabled(state.solutionEnabled);
+    ui_.txtTabWeight->setEnabled(state.tabletEnabled);
+    ui_.vsbCampden->setEnabled(state.tabletEnabled);
+    ui_.lblTabWeight->setEnabled(state.tabletEnabled);
+}
+
+void FrmSettings::OnOkClicked() {
+    ++busy_;
+    if (ValidateSettings()) {
+        SaveSettings();
+    }
+    --busy_;
+    if (busy_ == 0 && deleteWhenIdle_) {
+        deleteLater();
+    }
+}
+
+void FrmSettings::OnRestoreClicked() {
+    // Only the controls change; the record and the file wait for OK.
+    ApplyDefaultsToForm(*this, SystemDefaults());
+}
+
+bool FrmSettings::ValidateSettings() {
+    // A field of a method not chosen is not looked at, whatever it holds.
+    SheetInput entries;
+    entries.method = ChosenMethod(*this).value_or(AdditionMethod::Powder);
+    entries.solutionStrength = ui_.txtSolution->text().toStdString();
+    entries.tabletWeight = ui_.txtTabWeight->text().toStdString();
+    entries.batchSize = ui_.txtBatchSize->text().toStdString();
+    const std::optional<FailedCheck> failed = FirstFailedSettingsCheck(entries);
+    if (!failed) {
+        return true;
+    }
+    context_.ShowWarning(platform::CoreText(failed->message), this);
+    switch (failed->field) {
+        case SheetField::SolutionStrength:
+            ui_.txtSolution->setFocus(Qt::OtherFocusReason);
+            break;
+        case SheetField::TabletWeight:
+            ui_.txtTabWeight->setFocus(Qt::OtherFocusReason);
+            break;
+        default:
+            ui_.txtBatchSize->setFocus(Qt::OtherFocusReason);
+            break;
+    }
+    return false;
+}
+
+void FrmSettings::SaveSettings() {
+    UserDefaults& record = context_.Defaults();
+    CopyFormToDefaults(*this, record);
+    // The record keeps the new values even when the write fails; the entries
+    // stay for another try.
+    if (platform::WriteUserDefaults(record, context_.SettingsFilePath())) {
+        accept();
+        return;
+    }
+    context_.ShowCritical(platform::CoreText(kDefaultsNotSavedMessage), this);
+}
+
+void FrmSettings::done(int result) {
+    // A message box of this dialog still waiting for its answer (the program
+    // is shutting down meanwhile) is closed, so its loop returns.
+    for (QDialog* box : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+        if (box->isVisible()) {
+            box->reject();
+        }
+    }
+    if (busy_ > 0) {
+        // OK's handler is still running below us: delete once it returns.
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        deleteWhenIdle_ = true;
+    }
+    QDialog::done(result);
+}
+
+void FrmSettings::keyPressEvent(QKeyEvent* event) {
+    // Enter presses the focused button, else OK (QDialog's default button);
+    // Escape presses Cancel.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        ui_.cmdCancel->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool FrmSettings::eventFilter(QObject* watched, QEvent* event) {
+    // The numeric key filter drops Escape in the text fields; it still
+    // cancels the dialog from there.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            ui_.cmdCancel->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace korvane

@@ -1,0 +1,39 @@
+#include "app/startup.h"
+
+#include "app/app_context.h"
+#include "app/main_window/frm_sulfite.h"
+#include "core/messages.h"
+#include "core/product.h"
+#include "platform/instance_guard.h"
+#include "platform/program_folder.h"
+#include "platform/settings_store.h"
+#include "platform/translations.h"
+
+namespace korvane {
+
+bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard,
+                    const QString& programFolder) {
+    AppContext& context = window.Context();
+    context.SetSettingsFilePath(
+        SettingsFilePathIn(programFolder.toStdString(), platform::PathSeparator()));
+
+    if (!guard.Acquire(programFolder)) {
+        context.ShowCritical(
+            platform::CoreText(kAlreadyRunningMessage).arg(QString::fromLatin1(ApplicationTitle)));
+        window.close();
+        return false;
+    }
+
+    const bool applied =
+        platform::ReadUserDefaults(context.Defaults(), context.SettingsFilePath()) &&
+        window.ApplyDefaults(context.Defaults());
+    if (!applied) {
+        context.ShowCritical(platform::CoreText(kDefaultsNotFoundMessage));
+        // Every field is overwritten, so nothing of a broken file stays.
+        window.ApplyDefaults(SystemDefaults());
+    }
+    window.RecalculateResults();
+    return true;
+}
+
+}  // namespace korvane

@@ -1,0 +1,20 @@
+// Messages of start-up and of saving the defaults. A message of two lines
+// joins them with a lone carriage return, as every message box shows it.
+#pragma once
+
+#include "core/core_text.h"
+
+namespace korvane {
+
+// A settings file that is missing, unreadable or broken, whatever the cause.
+inline constexpr char kDefaultsNotFoundMessage[] =
+    KORVANE_TEXT("User default settings not found.\rLoading system defaults.");
+
+// settings.cfg could not be written.
+inline constexpr char kDefaultsNotSavedMessage[] =
+    KORVANE_TEXT("Error setting user defaults.\rUsing system defaults.");
+
+// A second start while the program runs; %1 is the application title.
+inline constexpr char kAlreadyRunningMessage[] = KORVANE_TEXT("%1 already running.");
+
+}  // namespace korvane

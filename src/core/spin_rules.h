@@ -1,0 +1,59 @@
+// How each numeric quantity steps when its spin arrows are clicked: the size
+// of one step, the pattern the stepped number is written with, and the limits
+// that replace a number out of range. Both editing windows use these rows,
+// so a quantity steps the same wherever it is edited.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/number_text.h"
+
+namespace korvane {
+
+// A limit that a stepped value must respect. The value is compared in single
+// precision; a value failing the test (or no number at all) is replaced.
+struct SpinLimit {
+    enum class Test { Below, AtOrBelow, Above, AtOrAbove };
+    Test replacedWhen;
+    float bound;
+    const char* replacement;
+};
+
+// The bar's value (-1 for the upper arrow, +1 for the lower) divided by
+// `divisor` is subtracted from the field's number.
+struct SpinRule {
+    double divisor;
+    DisplayPattern pattern;
+    SpinLimit lower;
+    std::optional<SpinLimit> upper;
+};
+
+using Test = SpinLimit::Test;
+
+inline constexpr SpinRule kExistingSO2Spin{
+    1, DisplayPattern::TwoDecimals, {Test::Below, 0, "0.00"}, std::nullopt};
+inline constexpr SpinRule kTargetFreeSpin{
+    1, DisplayPattern::TwoDecimals, {Test::Below, 0, "0.00"}, std::nullopt};
+inline constexpr SpinRule kTargetMolecularSpin{
+    100, DisplayPattern::TwoDecimals, {Test::Below, 0, "0.00"}, std::nullopt};
+inline constexpr SpinRule kBatchSizeSpin{
+    1, DisplayPattern::WholeNumber, {Test::Below, 0, "0"}, std::nullopt};
+inline constexpr SpinRule kPhSpin{
+    10, DisplayPattern::OneDecimal, {Test::Below, 1, "1.0"}, SpinLimit{Test::Above, 14, "14.0"}};
+inline constexpr SpinRule kSolutionSpin{
+    1, DisplayPattern::WholeNumber, {Test::AtOrBelow, 1, "1"}, SpinLimit{Test::AtOrAbove, 100, "100"}};
+inline constexpr SpinRule kTabletWeightSpin{
+    100, DisplayPattern::TwoDecimals, {Test::AtOrBelow, 0, "0.00"}, std::nullopt};
+
+// The field's text moved by one step of `barValue` and written with the
+// rule's pattern; none when the text holds no number (it is then left as
+// it is).
+std::optional<std::string> SteppedText(const SpinRule& rule, std::string_view text, int barValue);
+
+// The replacement text when `text` fails `limit` or holds no number; none
+// when the text may stay.
+std::optional<std::string> LimitedText(const SpinLimit& limit, std::string_view text);
+
+}  // namespace korvane

@@ -1,0 +1,37 @@
+#include "platform/settings_store.h"
+
+#include <cstddef>
+
+#include "platform/file_access.h"
+
+namespace korvane::platform {
+namespace {
+
+// Seven short fields need a few dozen bytes. A file that has not shown them
+// within this much is broken, however large it is, and is not read further.
+constexpr std::size_t MaxSettingsBytes = std::size_t{64} * 1024;
+
+}  // namespace
+
+QString RecordFieldText(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string RecordFieldBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+bool ReadUserDefaults(UserDefaults& record, const std::string& path) {
+    const std::optional<FilePrefix> prefix =
+        ReadFilePrefix(QString::fromStdString(path), MaxSettingsBytes);
+    if (!prefix) {
+        return false;
+    }
+    return ParseUserDefaults(prefix->bytes, prefix->wholeFile, record);
+}
+
+bool WriteUserDefaults(const UserDefaults& record, const std::string& path) {
+    return WriteFileAtomically(QString::fromStdString(path), SerializeUserDefaults(record));
+}
+
+}  // namespace korvane::platform

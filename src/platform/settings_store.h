@@ -1,0 +1,25 @@
+// settings.cfg on disk: reading and writing the record from and to it.
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "core/user_defaults.h"
+
+namespace korvane::platform {
+
+// The record holds the file's single-byte text; each byte is one character
+// on screen and back, so whatever a hand-edited file holds survives.
+QString RecordFieldText(const std::string& bytes);
+std::string RecordFieldBytes(const QString& text);
+
+// Fills `record` from the file at `path`. False when the file is missing, is
+// not a plain file, cannot be read, or ends before its seventh field; the
+// fields read until then keep their new values, the rest stay as they were.
+bool ReadUserDefaults(UserDefaults& record, const std::string& path);
+
+// Rewrites the file at `path` with the seven fields of `record`. False when
+// that failed; an existing file is then left exactly as it was.
+bool WriteUserDefaults(const UserDefaults& record, const std::string& path);
+
+}  // namespace korvane::platform

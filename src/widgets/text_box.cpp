@@ -1,0 +1,39 @@
+#include "widgets/text_box.h"
+
+#include <algorithm>
+
+namespace korvane::widgets {
+
+TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setMaxLength(kMaxTypedLength);
+    // A long stored text may be shortened but never lengthened by typing;
+    // once it is short again, typing is held to ten characters.
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const qsizetype limit = std::max<qsizetype>(kMaxTypedLength, text.size());
+        if (maxLength() > limit) {
+            setMaxLength(static_cast<int>(limit));
+        }
+    });
+}
+
+void TextBox::setText(const QString& text) {
+    RelaxLimitFor(text.size());
+    QLineEdit::setText(text);
+}
+
+void TextBox::RelaxLimitFor(qsizetype length) {
+    if (length > maxLength()) {
+        setMaxLength(static_cast<int>(std::min<qsizetype>(length, 32767)));
+    }
+}
+
+void WriteFieldText(QLineEdit* field, const QString& text) {
+    if (auto* box = qobject_cast<TextBox*>(field)) {
+        box->setText(text);
+    } else {
+        field->setText(text);
+    }
+}
+
+}  // namespace korvane::widgets

@@ -1,0 +1,189 @@
+// Reading numbers from field texts and writing them back, independent of the
+// locale and with halves rounded away from zero on decimal digits.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <string>
+
+#include "core/number_text.h"
+
+namespace korvane {
+namespace {
+
+TEST(NumberTextTest, EmptyMeansNoCharactersAtAll) {
+    EXPECT_TRUE(IsEmptyText(""));
+    EXPECT_FALSE(IsEmptyText(" "));
+    EXPECT_FALSE(IsEmptyText("0"));
+}
+
+TEST(NumberTextTest, DecidesWhichTextsAreNumeric) {
+    struct Row {
+        const char* text;
+        std::optional<float> value;  // none: not numeric
+    };
+    const Row rows[] = {
+        {" 3.5 ", 3.5F},
+        {"\t7\t", 7.0F},
+        {"+1", 1.0F},
+        {"-2", -2.0F},
+        {"1e3", 1000.0F},
+        {"1E-2", 0.01F},
+        {"2.5e+1", 25.0F},
+        {"5.", 5.0F},
+        {".5", 0.5F},
+        {"-.5", -0.5F},
+        {"007", 7.0F},
+        {"3.4028235e38", FLT_MAX},
+        {"1e-50", 0.0F},
+        {"1e-99999999999999999999", 0.0F},
+        {"0e99999999999999999999", 0.0F},
+        {"1.2.3", std::nullopt},
+        {".", std::nullopt},
+        {"", std::nullopt},
+        {" ", std::nullopt},
+        {"abc", std::nullopt},
+        {"inf", std::nullopt},
+        {"Infinity", std::nullopt},
+        {"nan", std::nullopt},
+        {"NaN", std::nullopt},
+        {"0x10", std::nullopt},
+        {"1,5", std::nullopt},
+        {"1,000", std::nullopt},
+        {"1e39", std::nullopt},
+        {"-1e39", std::nullopt},
+        {"3.5e38", std::nullopt},
+        {"1e99999999999999999999", std::nullopt},
+        {"1e", std::nullopt},
+        {"1e+", std::nullopt},
+        {"e5", std::nullopt},
+        {"+-1", std::nullopt},
+        {"- 1", std::nullopt},
+        {"1 2", std::nullopt},
+        {"12a", std::nullopt},
+        {"1d3", std::nullopt},
+        {"\n1", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << '"' << row.text << '"');
+        EXPECT_EQ(IsNumericText(row.text), row.value.has_value());
+        EXPECT_EQ(TextToSingle(row.text), row.value);
+        EXPECT_EQ(TextToDouble(row.text).has_value(), row.value.has_value());
+    }
+}
+
+TEST(NumberTextTest, ReadsDoublesInFullPrecision) {
+    EXPECT_EQ(TextToDouble("0.1"), 0.1);
+    EXPECT_NE(TextToDouble("0.1"), static_cast<double>(0.1F));
+    EXPECT_EQ(TextToDouble(" -1e-3 "), -0.001);
+    EXPECT_EQ(TextToDouble("1e-50"), 1e-50);
+    EXPECT_EQ(TextToSingle("0.1"), 0.1F);
+}
+
+TEST(NumberTextTest, WritesDisplayPatterns) {
+    struct Row {
+        double value;
+        DisplayPattern pattern;
+        const char* text;
+    };
+    const Row rows[] = {
+        {3, DisplayPattern::TwoDecimals, "3.00"},
+        {-0.5, DisplayPattern::TwoDecimals, "-0.50"},
+        {0.125, DisplayPattern::TwoDecimals, "0.13"},
+        {-0.125, DisplayPattern::TwoDecimals, "-0.13"},
+        {0.44 + 0.01, DisplayPattern::TwoDecimals, "0.45"},
+        {1.005, DisplayPattern::TwoDecimals, "1.01"},
+        {9.995, DisplayPattern::TwoDecimals, "10.00"},
+        {-0.001, DisplayPattern::TwoDecimals, "0.00"},
+        {-0.0, DisplayPattern::TwoDecimals, "0.00"},
+        {123456789.125, DisplayPattern::TwoDecimals, "123456789.13"},
+        {1e20, DisplayPattern::TwoDecimals, "100000000000000000000.00"},
+        {3.6, DisplayPattern::OneDecimal, "3.6"},
+        {3.5 + 0.1, DisplayPattern::OneDecimal, "3.6"},
+        {14, DisplayPattern::OneDecimal, "14.0"},
+        {0.05, DisplayPattern::OneDecimal, "0.1"},
+        {-0.04, DisplayPattern::OneDecimal, "0.0"},
+        {24, DisplayPattern::WholeNumber, "24"},
+        {-1, DisplayPattern::WholeNumber, "-1"},
+        {0, DisplayPattern::WholeNumber, ""},
+        {0.4, DisplayPattern::WholeNumber, ""},
+        {-0.4, DisplayPattern::WholeNumber, ""},
+        {0.5, DisplayPattern::WholeNumber, "1"},
+        {-0.5, DisplayPattern::WholeNumber, "-1"},
+        {99.5, DisplayPattern::WholeNumber, "100"},
+        {1000, DisplayPattern::WholeNumber, "1000"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(FormatPattern(row.value, row.pattern), row.text) << row.value;
+    }
+}
+
+TEST(NumberTextTest, WritesSinglesWithSevenSignificantDigits) {
+    struct Row {
+        float value;
+        const char* text;
+    };
+    const Row rows[] = {
+        {0.0F, "0"},
+        {-0.0F, "0"},
+        {1.0F, "1"},
+        {0.1F, "0.1"},
+        {2.675F, "2.675"},
+        {-2.5F, "-2.5"},
+        {40.89498F, "40.89498"},
+        {1.0F / 3.0F, "0.3333333"},
+        {16777216.0F, "16777220"},
+        // Exactly halfway between 12345660 and 12345670: away from zero.
+        {12345665.0F, "12345670"},
+        {-12345665.0F, "-12345670"},
+        {99999.99609375F, "100000"},
+        {1e-10F, "0.0000000001"},
+        {3.4e38F, "340000000000000000000000000000000000000"},
+        {FLT_MAX, "340282300000000000000000000000000000000"},
+        {std::numeric_limits<float>::denorm_min(),
+         "0.000000000000000000000000000000000000000000001401298"},
+        {std::numeric_limits<float>::infinity(), "Infinity"},
+        {-std::numeric_limits<float>::infinity(), "-Infinity"},
+        {std::numeric_limits<float>::quiet_NaN(), "NaN"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(SingleToText(row.value), row.text) << row.text;
+    }
+}
+
+TEST(NumberTextTest, RoundsANumberOnItsFifteenDigitsAndATextOnItsDigits) {
+    // The single nearest to 2.675 lies below it, so as a number it shows
+    // 2.67; written as text first, it is the decimal 2.675 and shows 2.68.
+    EXPECT_EQ(FormatFixed2(2.675F), "2.67");
+    EXPECT_EQ(FormatFixed2(SingleToText(2.675F)), "2.68");
+    EXPECT_EQ(FormatFixed2("2.675"), "2.68");
+    EXPECT_EQ(FormatFixed2(0.125), "0.13");
+    EXPECT_EQ(FormatFixed2(-0.004), "0.00");
+    EXPECT_EQ(FormatFixed2(std::numeric_limits<double>::infinity()), "Infinity");
+    EXPECT_EQ(FormatFixed2(-std::numeric_limits<double>::infinity()), "-Infinity");
+    EXPECT_EQ(FormatFixed2(std::numeric_limits<double>::quiet_NaN()), "NaN");
+}
+
+TEST(NumberTextTest, FormatsNumericTextsAndPassesOthersThrough) {
+    struct Row {
+        const char* text;
+        const char* shown;
+    };
+    const Row rows[] = {
+        {"2.675", "2.68"},  {" +2.675 ", "2.68"},   {"-2.675", "-2.68"},
+        {"1e2", "100.00"},  {"1.2345e1", "12.35"},  {"2675e-3", "2.68"},
+        {"0.005", "0.01"},  {"0.00499999", "0.00"}, {"9.995", "10.00"},
+        {"-0.001", "0.00"}, {"-0", "0.00"},         {".5", "0.50"},
+        {"1e-50", "0.00"},  {"40.89498", "40.89"},  {"abc", "abc"},
+        {"", ""},           {"  ", "  "},           {"Infinity", "Infinity"},
+        {"NaN", "NaN"},     {"1e39", "1e39"},       {"1,5", "1,5"},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(FormatFixed2(std::string_view(row.text)), row.shown) << '"' << row.text << '"';
+    }
+}
+
+}  // namespace
+}  // namespace korvane

@@ -1,0 +1,281 @@
+#include "platform/settings_store.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <chrono>
+#include <csignal>
+#include <functional>
+#include <future>
+#include <random>
+#include <string>
+#include <vector>
+
+
+namespace korvane {
+namespace {
+
+using platform::ReadUserDefaults;
+using platform::WriteUserDefaults;
+
+using namespace std::chrono_literals;
+
+std::string ReadAll(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return "<unreadable>";
+    }
+    return file.readAll().toStdString();
+}
+
+void WriteRaw(const std::string& path, const std::string& bytes) {
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes.data(), static_cast<qint64>(bytes.size())),
+              static_cast<qint64>(bytes.size()));
+}
+
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    std::string Folder() const { return folder_.path().toStdString(); }
+    std::string Path() const { return SettingsFilePathIn(Folder(), '/'); }
+
+    QTemporaryDir folder_;
+};
+
+TEST_F(SettingsFileTest, SavedSystemDefaultsAreTheFiftyTwoByteFileAndReadBack) {
+    ASSERT_TRUE(WriteUserDefaults(SystemDefaults(), Path()));
+    EXPECT_EQ(ReadAll(Path()), SerializeUserDefaults(SystemDefaults()));
+    EXPECT_EQ(QFileInfo(QString::fromStdString(Path())).size(), 52);
+
+    UserDefaults read;
+    EXPECT_TRUE(ReadUserDefaults(read, Path()));
+    EXPECT_EQ(read, SystemDefaults());
+}
+
+TEST_F(SettingsFileTest, SavingAgainReplacesTheWholeFile) {
+    const UserDefaults longer{
+        "2", "3", "3", "100.000000", "12.345678", "99999.9999", "Molecular SO2"};
+    const UserDefaults shorter{"1", "", "1", "", "", "", ""};
+    ASSERT_TRUE(WriteUserDefaults(longer, Path()));
+    ASSERT_TRUE(WriteUserDefaults(shorter, Path()));
+    EXPECT_EQ(ReadAll(Path()), SerializeUserDefaults(shorter));
+    UserDefaults read = longer;
+    EXPECT_TRUE(ReadUserDefaults(read, Path()));
+    EXPECT_EQ(read, shorter);
+}
+
+TEST_F(SettingsFileTest, FileContentsDecideWhatIsRead) {
+    const std::string six = "\"2\"\r\n\"3\"\r\n\"1\"\r\n\"5\"\r\n\"0.5\"\r\n\"7\"\r\n";
+    struct Case {
+        std::string bytes;
+        bool succeeds;
+        UserDefaults expected;
+    };
+    const std::vector<Case> cases{
+        {six, false, {"2", "3", "1", "5", "0.5", "7", ""}},
+        {six + "\"Molecular SO2\"\r\n\"extra\"\r\n\"more\"\r\n",
+         true,
+         {"2", "3", "1", "5", "0.5", "7", "Molecular SO2"}},
+        {six + "Molecular SO2", true, {"2", "3", "1", "5", "0.5", "7", "Molecular SO2"}},
+    };
+    for (const Case& c : cases) {
+        WriteRaw(Path(), c.bytes);
+        UserDefaults read;
+        EXPECT_EQ(ReadUserDefaults(read, Path()), c.succeeds) << c.bytes;
+        EXPECT_EQ(read, c.expected) << c.bytes;
+    }
+}
+
+TEST_F(SettingsFileTest, NoPlainFileMeansNothingIsRead) {
+    const std::vector<std::pair<const char*, std::function<bool(const std::string&)>>> setups{
+        {"missing", [](const std::string&) { return true; }},
+        {"directory",
+         [](const std::string& path) { return QDir().mkdir(QString::fromStdString(path)); }},
+        {"pipe", [](const std::string& path) { return ::mkfifo(path.c_str(), 0600) == 0; }},
+    };
+    for (const auto& [name, makeIt] : setups) {
+        const std::string path = SettingsFilePathIn(Folder() + "/" + name, '/');
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(Folder() + "/" + name)));
+        ASSERT_TRUE(makeIt(path)) << name;
+
+        // Opening a pipe for reading would wait for a writer. Should that
+        // happen, open the writing end after a while so the test fails instead
+        // of hanging.
+        UserDefaults read;
+        std::future<bool> result =
+            std::async(std::launch::async, [&read, &path] { return ReadUserDefaults(read, path); });
+        if (result.wait_for(10s) != std::future_status::ready) {
+            const int writer = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0) {
+                ::close(writer);
+            }
+            ADD_FAILURE() << name << ": reading waited for a writer";
+        }
+        EXPECT_FALSE(result.get()) << name;
+        EXPECT_EQ(read, UserDefaults{}) << name;
+    }
+}
+
+TEST_F(SettingsFileTest, HugeFileIsJudgedByItsBeginningOnly) {
+    // Sparse files: a gigabyte on paper, nothing written to disk.
+    constexpr qint64 Gigabyte = 1024LL * 1024 * 1024;
+    struct Case {
+        std::string beginning;
+        bool succeeds;
+    };
+    const std::vector<Case> cases{
+        {"", false},                                      // NUL bytes without a line end
+        {"\"", false},                                    // an endless quoted field
+        {SerializeUserDefaults(SystemDefaults()), true},  // seven records, then NUL bytes
+    };
+    for (const Case& c : cases) {
+        WriteRaw(Path(), c.beginning);
+        ASSERT_TRUE(QFile::resize(QString::fromStdString(Path()), Gigabyte));
+        UserDefaults read;
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(ReadUserDefaults(read, Path()), c.succeeds) << c.beginning;
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+        if (c.succeeds) {
+            EXPECT_EQ(read, SystemDefaults());
+        }
+    }
+}
+
+TEST_F(SettingsFileTest, BinaryFilesDoNotCrashTheRead) {
+    std::mt19937 random(2024);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int round = 0; round < 50; ++round) {
+        std::string bytes(static_cast<std::size_t>(round * 97), '\0');
+        for (char& c : bytes) {
+            c = static_cast<char>(byte(random));
+        }
+        WriteRaw(Path(), bytes);
+        UserDefaults read;
+        ReadUserDefaults(read, Path());  // either result is fine; it must just return
+    }
+    SUCCEED();
+}
+
+TEST_F(SettingsFileTest, FailedSaveReportsFailureAndALaterSaveWorks) {
+    struct Cause {
+        const char* name;
+        std::function<std::string(const std::string& folder)> make;  // the path to save to
+        std::function<void(const std::string& folder)> remove;
+    };
+    const std::vector<Cause> causes{
+        {"folder does not exist",
+         [](const std::string& folder) { return folder + "/missing/settings.cfg"; },
+         [](const std::string& folder) {
+             QDir().mkdir(QString::fromStdString(folder + "/missing"));
+         }},
+        {"a folder stands in the file's place",
+         [](const std::string& folder) {
+             QDir().mkpath(QString::fromStdString(folder + "/settings.cfg/inside"));
+             return folder + "/settings.cfg";
+         },
+         [](const std::string& folder) {
+             QDir(QString::fromStdString(folder + "/settings.cfg")).removeRecursively();
+         }},
+        {"the folder is a file",
+         [](const std::string& folder) {
+             WriteRaw(folder + "/plain", "x");
+             return folder + "/plain/settings.cfg";
+         },
+         [](const std::string& folder) {
+             QFile::remove(QString::fromStdString(folder + "/plain"));
+             QDir().mkdir(QString::fromStdString(folder + "/plain"));
+         }},
+    };
+    for (const Cause& cause : causes) {
+        QTemporaryDir folder;
+        const std::string path = cause.make(folder.path().toStdString());
+        EXPECT_FALSE(WriteUserDefaults(SystemDefaults(), path)) << cause.name;
+
+        cause.remove(folder.path().toStdString());
+        EXPECT_TRUE(WriteUserDefaults(SystemDefaults(), path)) << cause.name;
+        EXPECT_EQ(ReadAll(path), SerializeUserDefaults(SystemDefaults())) << cause.name;
+    }
+}
+
+// Makes writes in `folder` fail while it lives: the folder and its settings
+// file become read-only, or, for root (whom file modes do not stop), the
+// process may not write past the first few bytes of any file, as on a full
+// disk.
+class WritesBlocked {
+  public:
+    explicit WritesBlocked(const std::string& folder)
+        : folder_(folder), file_(folder + "/settings.cfg") {
+        if (::geteuid() != 0) {
+            ::chmod(file_.c_str(), 0444);
+            ::chmod(folder_.c_str(), 0555);
+            return;
+        }
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved_;
+        small.rlim_cur = 10;
+        ::setrlimit(RLIMIT_FSIZE, &small);
+    }
+    ~WritesBlocked() {
+        if (::geteuid() != 0) {
+            ::chmod(folder_.c_str(), 0755);
+            ::chmod(file_.c_str(), 0644);
+            return;
+        }
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+    WritesBlocked(const WritesBlocked&) = delete;
+    WritesBlocked& operator=(const WritesBlocked&) = delete;
+
+  private:
+    std::string folder_;
+    std::string file_;
+    rlimit saved_{};
+    void (*oldHandler_)(int) = SIG_DFL;
+};
+
+TEST_F(SettingsFileTest, FailedSaveLeavesThePreviousFileAsItWas) {
+    const UserDefaults previous{"2", "3", "1", "12", "0.5", "250", "Molecular SO2"};
+    ASSERT_TRUE(WriteUserDefaults(previous, Path()));
+    const std::string before = ReadAll(Path());
+
+    bool saved = true;
+    {
+        // Nothing may be printed while writes are blocked.
+        WritesBlocked blocked(Folder());
+        saved = WriteUserDefaults(SystemDefaults(), Path());
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadAll(Path()), before);
+    // No half-written copy is left lying beside it.
+    EXPECT_EQ(QDir(folder_.path())
+                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+              QStringList{"settings.cfg"});
+
+    EXPECT_TRUE(WriteUserDefaults(SystemDefaults(), Path()));
+    EXPECT_EQ(ReadAll(Path()), SerializeUserDefaults(SystemDefaults()));
+}
+
+TEST(RecordFieldTextTest, EveryByteIsOneCharacterOnScreenAndBack) {
+    std::string bytes;
+    for (int b = 1; b < 256; ++b) {
+        bytes += static_cast<char>(b);
+    }
+    const QString shown = platform::RecordFieldText(bytes);
+    EXPECT_EQ(shown.size(), 255);
+    EXPECT_EQ(shown.at(0xE9 - 1), QChar(0xE9));  // a hand-edited Latin-1 accent
+    EXPECT_EQ(platform::RecordFieldBytes(shown), bytes);
+}
+
+}  // namespace
+}  // namespace korvane
