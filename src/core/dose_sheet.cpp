@@ -27,14 +27,38 @@ bool AppliesTo(Applies applies, const SheetInput& input) {
     return false;
 }
 
-// Unreadable numbers count as 0.
-float ValueOrZero(const std::string& text) {
-    return TextToSingle(text).value_or(0.0F);
-}
+constexpr std::array kFields{SheetField::Ph,
+                             SheetField::ExistingSO2,
+                             SheetField::BatchSize,
+                             SheetField::TabletWeight,
+                             SheetField::SolutionStrength,
+                             SheetField::TargetFree,
+                             SheetField::TargetMolecular};
 
-float ValueOf(const SheetInput& input, SheetField field) {
-    return ValueOrZero(FieldText(input, field));
-}
+// Every field read once: whether it is numeric, and its value, where
+// unreadable numbers count as 0.
+class Readings {
+  public:
+    explicit Readings(const SheetInput& input) {
+        for (const SheetField field : kFields) {
+            const std::optional<float> value = TextToSingle(FieldText(input, field));
+            numeric_[Index(field)] = value.has_value();
+            values_[Index(field)] = value.value_or(0.0F);
+        }
+        shownExistingMolecular_ = TextToSingle(input.shownExistingMolecular).value_or(0.0F);
+    }
+
+    float Value(SheetField field) const { return values_[Index(field)]; }
+    bool IsNumeric(SheetField field) const { return numeric_[Index(field)]; }
+    float ShownExistingMolecular() const { return shownExistingMolecular_; }
+
+  private:
+    static std::size_t Index(SheetField field) { return static_cast<std::size_t>(field); }
+
+    std::array<float, kFields.size()> values_{};
+    std::array<bool, kFields.size()> numeric_{};
+    float shownExistingMolecular_ = 0.0F;
+};
 
 enum class Fails {
     Empty,
@@ -99,14 +123,13 @@ constexpr std::array kChecks{
           KORVANE_TEXT("Existing SO2 cannot be greater than target SO2.")},
 };
 
-bool CheckFails(const Check& check, const SheetInput& input) {
-    const std::string& text = FieldText(input, check.field);
-    const float value = ValueOrZero(text);
+bool CheckFails(const Check& check, const SheetInput& input, const Readings& readings) {
+    const float value = readings.Value(check.field);
     switch (check.fails) {
         case Fails::Empty:
-            return IsEmptyText(text);
+            return IsEmptyText(FieldText(input, check.field));
         case Fails::NotNumeric:
-            return !IsNumericText(text);
+            return !readings.IsNumeric(check.field);
         case Fails::OutsideZeroTo100:
             return value < 0.0F || value > 100.0F;
         case Fails::BelowZero:
@@ -118,10 +141,10 @@ bool CheckFails(const Check& check, const SheetInput& input) {
         case Fails::AboveFourteen:
             return value > 14.0F;
         case Fails::BelowExistingFree:
-            return value < ValueOf(input, SheetField::ExistingSO2);
+            return value < readings.Value(SheetField::ExistingSO2);
         case Fails::BelowExistingMolecular:
             // The figure the user sees, not the unrounded one.
-            return value < ValueOrZero(input.shownExistingMolecular);
+            return value < readings.ShownExistingMolecular();
     }
     return false;
 }
@@ -148,48 +171,105 @@ constexpr std::array kQuestions{
                 KORVANE_TEXT("pH appears high. Are you sure it is correct?")},
 };
 
-bool IsAsked(const QuestionRow& question, const SheetInput& input) {
-    const float value = ValueOf(input, question.field);
+bool IsAsked(const QuestionRow& question, const Readings& readings) {
+    const float value = readings.Value(question.field);
     return question.whenAbove ? value > question.bound : value < question.bound;
 }
 
 template <typename Predicate>
-std::optional<FailedCheck> FirstFailure(const SheetInput& input, Predicate considered) {
+std::optional<FailedCheck> FirstFailure(const SheetInput& input, const Readings& readings,
+                                        Predicate considered) {
     for (const Check& check : kChecks) {
-        if (considered(check) && AppliesTo(check.applies, input) && CheckFails(check, input)) {
+        if (considered(check) && AppliesTo(check.applies, input) &&
+            CheckFails(check, input, readings)) {
             return FailedCheck{check.field, check.message};
         }
     }
     return std::nullopt;
 }
 
-DoseInputs ReadInputs(const SheetInput& input) {
+DoseInputs ReadInputs(const SheetInput& input, const Readings& readings) {
     DoseInputs inputs;
-    inputs.batchVolume = ValueOf(input, SheetField::BatchSize);
-    inputs.freeSO2 = ValueOf(input, SheetField::ExistingSO2);
-    inputs.ph = ValueOf(input, SheetField::Ph);
+    inputs.batchVolume = readings.Value(SheetField::BatchSize);
+    inputs.freeSO2 = readings.Value(SheetField::ExistingSO2);
+    inputs.ph = readings.Value(SheetField::Ph);
     inputs.sulphiteForm = input.form;
     inputs.batchUnit = input.unit.value_or(BatchUnit::Litre);
     inputs.targetKind = input.target;
     if (input.target == TargetKind::FreeSO2) {
-        inputs.targetValue = ValueOf(input, SheetField::TargetFree);
+        inputs.targetValue = readings.Value(SheetField::TargetFree);
     } else if (input.target == TargetKind::MolecularSO2) {
-        inputs.targetValue = ValueOf(input, SheetField::TargetMolecular);
+        inputs.targetValue = readings.Value(SheetField::TargetMolecular);
     }
     inputs.method = input.method;
     if (input.method == AdditionMethod::Solution) {
-        inputs.solutionStrength = ValueOf(input, SheetField::SolutionStrength);
+        inputs.solutionStrength = readings.Value(SheetField::SolutionStrength);
     } else if (input.method == AdditionMethod::Tablet) {
-        inputs.tabletGrams = ValueOf(input, SheetField::TabletWeight);
+        inputs.tabletGrams = readings.Value(SheetField::TabletWeight);
     }
     inputs.pka = input.pka;
     return inputs;
 }
 
-// Written through SingleToText first, so that the single value's seven
-// digits are rounded, not its binary expansion.
+// Rounded on the single value's seven significant digits, as its text
+// shows them, not on its binary expansion.
 std::string ShownRounded(float value) {
-    return FormatFixed2(SingleToText(value));
+    return FormatFixed2OfSingle(value);
+}
+
+bool AllChecks(const Check& /*check*/) {
+    return true;
+}
+
+// The checks the Default Settings dialog has fields for.
+bool SettingsChecks(const Check& check) {
+    return check.field == SheetField::SolutionStrength || check.field == SheetField::TabletWeight ||
+           check.field == SheetField::BatchSize;
+}
+
+Questions QuestionsFor(const SheetInput& input, const Readings& readings) {
+    Questions questions;
+    for (const QuestionRow& question : kQuestions) {
+        if (AppliesTo(question.applies, input) && IsAsked(question, readings)) {
+            questions.push_back({question.field, question.text});
+        }
+    }
+    return questions;
+}
+
+ResultWrites Recalculate(const SheetInput& input, const Readings& readings) {
+    // The free target is tested for both kinds: with a molecular target it
+    // holds the last computed free target.
+    if (input.targetFree.empty() || input.batchSize.empty()) {
+        return {};
+    }
+    const DoseInputs inputs = ReadInputs(input, readings);
+    const DoseResults r = ComputeDose(inputs);
+
+    ResultWrites writes;
+    writes.reserve(8);
+    writes.push_back({SheetOutput::ExistingMolecular, FormatFixed2(r.existingMolecular)});
+    // The computed target goes before the amounts: in the window its change
+    // clears them, and they are written after it.
+    if (inputs.targetKind == TargetKind::FreeSO2) {
+        writes.push_back({SheetOutput::TargetMolecular, FormatFixed2(r.targetMolecular)});
+    } else if (inputs.targetKind == TargetKind::MolecularSO2) {
+        writes.push_back({SheetOutput::TargetFree, ShownRounded(r.targetFree)});
+    }
+    writes.push_back(
+        {SheetOutput::Teaspoons, r.teaspoons ? FormatFixed2(*r.teaspoons) : std::string()});
+    std::string amount = ShownRounded(r.amount);
+    // A negative or non-finite amount is nothing anyone can add.
+    const std::optional<float> amountValue = TextToSingle(amount);
+    const bool cleared = !amountValue || *amountValue < 0.0F;
+    writes.push_back({SheetOutput::Amount, std::move(amount)});
+    writes.push_back({SheetOutput::FreeRequirement, ShownRounded(r.freeRequirement)});
+    writes.push_back({SheetOutput::MolecularRequirement, ShownRounded(r.molecularRequirement)});
+    if (cleared) {
+        writes.push_back({SheetOutput::Amount, kClearedAmount});
+        writes.push_back({SheetOutput::Teaspoons, kClearedAmount});
+    }
+    return writes;
 }
 
 }  // namespace
@@ -219,73 +299,36 @@ std::string& FieldText(SheetInput& input, SheetField field) {
 }
 
 std::optional<FailedCheck> FirstFailedCheck(const SheetInput& input) {
-    return FirstFailure(input, [](const Check&) { return true; });
+    return FirstFailure(input, Readings(input), AllChecks);
 }
 
 std::optional<FailedCheck> FirstFailedSettingsCheck(const SheetInput& input) {
-    return FirstFailure(input, [](const Check& check) {
-        return check.field == SheetField::SolutionStrength ||
-               check.field == SheetField::TabletWeight || check.field == SheetField::BatchSize;
-    });
+    return FirstFailure(input, Readings(input), SettingsChecks);
 }
 
 Questions QuestionsToAsk(const SheetInput& input) {
-    Questions questions;
-    for (const QuestionRow& question : kQuestions) {
-        if (AppliesTo(question.applies, input) && IsAsked(question, input)) {
-            questions.push_back({question.field, question.text});
-        }
-    }
-    return questions;
+    return QuestionsFor(input, Readings(input));
 }
 
 ResultWrites RecalculateSheet(const SheetInput& input) {
-    // The free target is tested for both kinds: with a molecular target it
-    // holds the last computed free target.
-    if (input.targetFree.empty() || input.batchSize.empty()) {
-        return {};
-    }
-    const DoseInputs inputs = ReadInputs(input);
-    const DoseResults r = ComputeDose(inputs);
-
-    ResultWrites writes;
-    writes.push_back({SheetOutput::ExistingMolecular, FormatFixed2(r.existingMolecular)});
-    // The computed target goes before the amounts: in the window its change
-    // clears them, and they are written after it.
-    if (inputs.targetKind == TargetKind::FreeSO2) {
-        writes.push_back({SheetOutput::TargetMolecular, FormatFixed2(r.targetMolecular)});
-    } else if (inputs.targetKind == TargetKind::MolecularSO2) {
-        writes.push_back({SheetOutput::TargetFree, ShownRounded(r.targetFree)});
-    }
-    writes.push_back(
-        {SheetOutput::Teaspoons, r.teaspoons ? FormatFixed2(*r.teaspoons) : std::string()});
-    std::string amount = ShownRounded(r.amount);
-    // A negative or non-finite amount is nothing anyone can add.
-    const std::optional<float> amountValue = TextToSingle(amount);
-    const bool cleared = !amountValue || *amountValue < 0.0F;
-    writes.push_back({SheetOutput::Amount, std::move(amount)});
-    writes.push_back({SheetOutput::FreeRequirement, ShownRounded(r.freeRequirement)});
-    writes.push_back({SheetOutput::MolecularRequirement, ShownRounded(r.molecularRequirement)});
-    if (cleared) {
-        writes.push_back({SheetOutput::Amount, kClearedAmount});
-        writes.push_back({SheetOutput::Teaspoons, kClearedAmount});
-    }
-    return writes;
+    return Recalculate(input, Readings(input));
 }
 
 SheetAnswer EvaluateSheet(const SheetInput& input) {
-    if (std::optional<FailedCheck> failed = FirstFailedCheck(input)) {
+    const Readings readings(input);
+    if (std::optional<FailedCheck> failed = FirstFailure(input, readings, AllChecks)) {
         return *failed;
     }
-    if (Questions questions = QuestionsToAsk(input); !questions.empty()) {
+    if (Questions questions = QuestionsFor(input, readings); !questions.empty()) {
         return questions;
     }
-    return RecalculateSheet(input);
+    return Recalculate(input, readings);
 }
 
 std::string ExistingMolecularText(const SheetInput& input) {
-    return FormatFixed2(MolecularFromFree(ValueOf(input, SheetField::ExistingSO2),
-                                          ValueOf(input, SheetField::Ph), input.pka));
+    const Readings readings(input);
+    return FormatFixed2(MolecularFromFree(readings.Value(SheetField::ExistingSO2),
+                                          readings.Value(SheetField::Ph), input.pka));
 }
 
 }  // namespace korvane

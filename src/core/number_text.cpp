@@ -10,8 +10,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <system_error>
+
+#include "core/decimal_rounding.h"
 
 namespace korvane {
 
@@ -29,11 +32,15 @@ struct DecimalDigits {
     long pointPosition = 0;
 };
 
-// A text that has the form of a number, split for both readers: the digits
-// for exact decimal rounding and the text that std::from_chars accepts
-// (which takes no leading '+').
+// A text that has the form of a number: where its parts lie, for both
+// readers. The decimal digits for exact rounding are taken from it only when
+// they are needed; std::from_chars reads `parseText` (it takes no leading
+// '+').
 struct NumberForm {
-    DecimalDigits decimal;
+    bool negative = false;
+    std::string_view integerPart;   // digits before the point
+    std::string_view fractionPart;  // digits after it
+    long exponent = 0;              // saturated at ExponentLimit
     std::string_view parseText;
 };
 
@@ -55,6 +62,13 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+std::size_t DigitsFrom(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && IsDigit(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
 // The one place that decides which texts have the form of a number:
 // [blanks][+|-]digits[.digits][(e|E)[+|-]digits][blanks], with at least one
 // digit in the mantissa; either side of the period may be empty.
@@ -64,34 +78,23 @@ std::optional<NumberForm> ScanNumberForm(std::string_view text) {
     form.parseText = text;
     std::size_t pos = 0;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        form.decimal.negative = text.front() == '-';
-        if (!form.decimal.negative) {
+        form.negative = text.front() == '-';
+        if (!form.negative) {
             form.parseText.remove_prefix(1);
         }
         ++pos;
     }
-
-    std::string mantissa;
-    long integerDigits = 0;
-    bool seenPoint = false;
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if (IsDigit(c)) {
-            mantissa.push_back(c);
-            if (!seenPoint) {
-                ++integerDigits;
-            }
-        } else if (c == '.' && !seenPoint) {
-            seenPoint = true;
-        } else {
-            break;
-        }
+    std::size_t end = DigitsFrom(text, pos);
+    form.integerPart = text.substr(pos, end - pos);
+    pos = end;
+    if (pos < text.size() && text[pos] == '.') {
+        end = DigitsFrom(text, pos + 1);
+        form.fractionPart = text.substr(pos + 1, end - pos - 1);
+        pos = end;
     }
-    if (mantissa.empty()) {
+    if (form.integerPart.empty() && form.fractionPart.empty()) {
         return std::nullopt;
     }
-
-    long exponent = 0;
     if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
         ++pos;
         bool exponentNegative = false;
@@ -99,29 +102,51 @@ std::optional<NumberForm> ScanNumberForm(std::string_view text) {
             exponentNegative = text[pos] == '-';
             ++pos;
         }
-        const std::size_t exponentStart = pos;
-        for (; pos < text.size() && IsDigit(text[pos]); ++pos) {
-            exponent = std::min(ExponentLimit, exponent * 10 + (text[pos] - '0'));
-        }
-        if (pos == exponentStart) {
+        end = DigitsFrom(text, pos);
+        if (end == pos) {
             return std::nullopt;
         }
+        for (; pos < end; ++pos) {
+            form.exponent = std::min(ExponentLimit, form.exponent * 10 + (text[pos] - '0'));
+        }
         if (exponentNegative) {
-            exponent = -exponent;
+            form.exponent = -form.exponent;
         }
     }
     if (pos != text.size()) {
         return std::nullopt;
     }
-
-    const std::size_t firstSignificant = mantissa.find_first_not_of('0');
-    if (firstSignificant == std::string::npos) {
-        return form;  // zero: no digits
-    }
-    const std::size_t lastSignificant = mantissa.find_last_not_of('0');
-    form.decimal.digits = mantissa.substr(firstSignificant, lastSignificant - firstSignificant + 1);
-    form.decimal.pointPosition = integerDigits - static_cast<long>(firstSignificant) + exponent;
     return form;
+}
+
+// Where the point lies before the first significant digit (see
+// DecimalDigits); 0 for zero.
+long PointPosition(const NumberForm& form) {
+    const std::size_t integerZeros = form.integerPart.find_first_not_of('0');
+    if (integerZeros != std::string_view::npos) {
+        return static_cast<long>(form.integerPart.size() - integerZeros) + form.exponent;
+    }
+    const std::size_t fractionZeros = form.fractionPart.find_first_not_of('0');
+    if (fractionZeros == std::string_view::npos) {
+        return 0;
+    }
+    return -static_cast<long>(fractionZeros) + form.exponent;
+}
+
+DecimalDigits DigitsOf(const NumberForm& form) {
+    DecimalDigits decimal;
+    decimal.negative = form.negative;
+    decimal.digits.reserve(form.integerPart.size() + form.fractionPart.size());
+    decimal.digits.append(form.integerPart).append(form.fractionPart);
+    const std::size_t first = decimal.digits.find_first_not_of('0');
+    if (first == std::string::npos) {
+        decimal.digits.clear();  // zero: no digits
+        return decimal;
+    }
+    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+    decimal.digits.erase(0, first);
+    decimal.pointPosition = PointPosition(form);
+    return decimal;
 }
 
 // Reads the value of a text that has the form of a number. A magnitude too
@@ -137,10 +162,10 @@ std::optional<Number> ReadValue(const NumberForm& form) {
     }
     if (error == std::errc::result_out_of_range) {
         // Below 1 in magnitude, out of range can only mean underflow.
-        if (form.decimal.pointPosition > 0) {
+        if (PointPosition(form) > 0) {
             return std::nullopt;
         }
-        return form.decimal.negative ? -Number{} : Number{};
+        return form.negative ? -Number{} : Number{};
     }
     if (error != std::errc{}) {
         return std::nullopt;
@@ -243,17 +268,107 @@ std::string WritePattern(const DecimalDigits& value, DisplayPattern pattern) {
     return negative ? "-" + text : text;
 }
 
+constexpr std::uint64_t PowerOfTen(long power) {
+    std::uint64_t result = 1;
+    for (long i = 0; i < power; ++i) {
+        result *= 10;
+    }
+    return result;
+}
+
+// The same as WritePattern, straight from the integer digits: none where the
+// figure would not fit 64 bits, and the caller then writes it the long way.
+std::optional<std::string> WriteScaledPattern(bool negative, const ScaledDecimal& value,
+                                              DisplayPattern pattern) {
+    const long decimals = PatternDecimals(pattern);
+    // Digits below the last one shown.
+    const long dropped = -static_cast<long>(value.exponent) - decimals;
+    std::uint64_t units = value.units;
+    if (dropped > 19) {
+        units = 0;  // less than half of the last digit shown
+    } else if (dropped > 0) {
+        const std::uint64_t power = PowerOfTen(dropped);
+        const bool up = units % power >= power / 2;
+        units = units / power + (up ? 1 : 0);
+    } else if (dropped < 0) {
+        if (units >= PowerOfTen(19 + dropped)) {
+            return std::nullopt;
+        }
+        units *= PowerOfTen(-dropped);
+    }
+    if (units == 0 && pattern == DisplayPattern::WholeNumber) {
+        return std::string();
+    }
+    std::array<char, 24> digits;
+    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), units).ptr;
+    std::string text = PlaceDecimalPoint(std::string(digits.data(), end), decimals);
+    return negative && units != 0 ? "-" + text : text;
+}
+
 // The decimal digits of a finite double, taken from its text with the given
 // number of significant digits (correctly rounded by std::to_chars).
 DecimalDigits DoubleDigits(double value, int significantDigits) {
     // Room for a sign, the digits, the point and an exponent like "e-324".
-    std::array<char, 160> buffer{};
+    std::array<char, 160> buffer;
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::scientific, significantDigits - 1);
     const std::string_view text(buffer.data(),
                                 static_cast<std::size_t>(result.ptr - buffer.data()));
     // to_chars writes a form that the scanner accepts.
-    return ScanNumberForm(text).value_or(NumberForm{}).decimal;
+    return DigitsOf(ScanNumberForm(text).value_or(NumberForm{}));
+}
+
+DecimalDigits FromScaled(bool negative, const ScaledDecimal& scaled) {
+    DecimalDigits decimal;
+    decimal.negative = negative;
+    decimal.digits = std::to_string(scaled.units);
+    decimal.pointPosition = scaled.exponent + static_cast<long>(decimal.digits.size());
+    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+    return decimal;
+}
+
+// `value` (finite) with the given significant digits: by integer arithmetic
+// where it reaches, else from std::to_chars, which rounds halves to even.
+DecimalDigits SignificantDigits(double value, int digits) {
+    if (value == 0.0) {
+        return {};
+    }
+    if (const auto scaled = RoundToSignificantDigits(std::fabs(value), digits, Halves::ToEven)) {
+        return FromScaled(value < 0.0, *scaled);
+    }
+    return DoubleDigits(value, digits);
+}
+
+// The single's value rounded to seven significant digits, half away from
+// zero on its exact decimal expansion. Every single has a finite expansion of
+// at most 112 significant digits, but seventeen (correctly rounded by
+// std::to_chars) already decide the rounding unless they end in exactly a
+// half: only then is the full expansion needed, so that a value lying
+// exactly halfway (12345665, for one) goes up to 12345670 rather than to the
+// even neighbour that to_chars's own rounding would choose.
+DecimalDigits SevenSignificantDigits(float value) {
+    if (value == 0.0F) {
+        return {};
+    }
+    if (const auto scaled = RoundToSignificantDigits(std::fabs(static_cast<double>(value)), 7,
+                                                     Halves::AwayFromZero)) {
+        return FromScaled(value < 0.0F, *scaled);
+    }
+    DecimalDigits digits = DoubleDigits(value, 17);
+    const bool maybeHalf = digits.digits.size() == 8 && digits.digits.back() == '5';
+    if (maybeHalf) {
+        digits = DoubleDigits(value, 121);
+    }
+    if (digits.digits.empty()) {
+        return digits;
+    }
+    DecimalDigits rounded;
+    rounded.negative = digits.negative;
+    rounded.digits = RoundToUnits(digits, 7 - digits.pointPosition);
+    // A carry (9999999.5 to 10000000) moves the point one place.
+    rounded.pointPosition = digits.pointPosition + (rounded.digits.size() > 7 ? 1 : 0);
+    rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
+    return rounded;
 }
 
 }  // namespace
@@ -290,32 +405,44 @@ std::string FormatPattern(double value, DisplayPattern pattern) {
     // Fifteen significant digits first: a value that came out of a binary
     // sum such as 0.44 + 0.01 is written as the decimal the user expects
     // before its halves are rounded.
-    return WritePattern(DoubleDigits(value, 15), pattern);
+    if (value != 0.0) {
+        const auto scaled = RoundToSignificantDigits(std::fabs(value), 15, Halves::ToEven);
+        if (auto text = scaled ? WriteScaledPattern(value < 0.0, *scaled, pattern) : std::nullopt) {
+            return *text;
+        }
+    }
+    return WritePattern(SignificantDigits(value, 15), pattern);
 }
 
-// Seven significant digits, rounded half away from zero on the exact decimal
-// expansion of the single value. Every single has a finite decimal expansion
-// of at most 112 significant digits; std::to_chars gives it in full with 120,
-// so a value that lies exactly halfway (12345665, for one) goes up to
-// 12345670 rather than to the even neighbour that to_chars's own rounding
-// would choose.
 std::string SingleToText(float value) {
     if (auto word = NonFiniteText(value)) {
         return *word;
     }
-    const DecimalDigits exact = DoubleDigits(value, 121);
-    if (exact.digits.empty()) {
+    const DecimalDigits rounded = SevenSignificantDigits(value);
+    if (rounded.digits.empty()) {
         return "0";
     }
-    const long decimals = 7 - exact.pointPosition;
-    std::string text = PlaceDecimalPoint(RoundToUnits(exact, decimals), decimals);
-    if (text.find('.') != std::string::npos) {
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.') {
-            text.pop_back();
+    // Plain decimal: exactly the rounded digits, with zeros only where the
+    // point lies outside them.
+    const long decimals = static_cast<long>(rounded.digits.size()) - rounded.pointPosition;
+    std::string text = PlaceDecimalPoint(rounded.digits, decimals);
+    return rounded.negative ? "-" + text : text;
+}
+
+std::string FormatFixed2OfSingle(float value) {
+    if (auto word = NonFiniteText(value)) {
+        return *word;
+    }
+    if (value != 0.0F) {
+        const auto scaled = RoundToSignificantDigits(std::fabs(static_cast<double>(value)), 7,
+                                                     Halves::AwayFromZero);
+        if (auto text = scaled
+                            ? WriteScaledPattern(value < 0.0F, *scaled, DisplayPattern::TwoDecimals)
+                            : std::nullopt) {
+            return *text;
         }
     }
-    return exact.negative ? "-" + text : text;
+    return WritePattern(SevenSignificantDigits(value), DisplayPattern::TwoDecimals);
 }
 
 std::string FormatFixed2(double value) {
@@ -327,7 +454,7 @@ std::string FormatFixed2(std::string_view text) {
     if (!form) {
         return std::string(text);
     }
-    return WritePattern(form->decimal, DisplayPattern::TwoDecimals);
+    return WritePattern(DigitsOf(*form), DisplayPattern::TwoDecimals);
 }
 
 }  // namespace korvane

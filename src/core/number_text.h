@@ -46,4 +46,7 @@ std::string SingleToText(float value);
 std::string FormatFixed2(double value);
 std::string FormatFixed2(std::string_view text);
 
+// The same as FormatFixed2(SingleToText(value)), without the text between.
+std::string FormatFixed2OfSingle(float value);
+
 }  // namespace korvane

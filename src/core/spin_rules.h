@@ -42,8 +42,10 @@ inline constexpr SpinRule kBatchSizeSpin{
     1, DisplayPattern::WholeNumber, {Test::Below, 0, "0"}, std::nullopt};
 inline constexpr SpinRule kPhSpin{
     10, DisplayPattern::OneDecimal, {Test::Below, 1, "1.0"}, SpinLimit{Test::Above, 14, "14.0"}};
-inline constexpr SpinRule kSolutionSpin{
-    1, DisplayPattern::WholeNumber, {Test::AtOrBelow, 1, "1"}, SpinLimit{Test::AtOrAbove, 100, "100"}};
+inline constexpr SpinRule kSolutionSpin{1,
+                                        DisplayPattern::WholeNumber,
+                                        {Test::AtOrBelow, 1, "1"},
+                                        SpinLimit{Test::AtOrAbove, 100, "100"}};
 inline constexpr SpinRule kTabletWeightSpin{
     100, DisplayPattern::TwoDecimals, {Test::AtOrBelow, 0, "0.00"}, std::nullopt};
 

@@ -45,7 +45,8 @@ TEST(ChoicesTest, CodesWorkBothWays) {
     struct {
         const char* code;
         BatchUnit unit;
-    } units[] = {{"1", BatchUnit::Litre}, {"2", BatchUnit::UsGallon}, {"3", BatchUnit::ImperialGallon}};
+    } units[] = {
+        {"1", BatchUnit::Litre}, {"2", BatchUnit::UsGallon}, {"3", BatchUnit::ImperialGallon}};
     for (const auto& [code, unit] : units) {
         EXPECT_EQ(ChoiceOf(kUnitCodes, code), unit) << code;
         EXPECT_STREQ(TextOf(kUnitCodes, unit), code);

@@ -34,10 +34,10 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{22, 22, 22}, KeyCase{24, 24, 24}, KeyCase{26, 26, 26},
                       // Escape, the blank, signs, letters and the comma are dropped
                       // where the comma may be a thousands separator.
-                      KeyCase{27, 0, 0}, KeyCase{' ', 0, 0}, KeyCase{'-', 0, 0},
-                      KeyCase{'+', 0, 0}, KeyCase{'e', 0, 0}, KeyCase{'Z', 0, 0},
-                      KeyCase{',', 0, '.'}, KeyCase{'/', 0, 0}, KeyCase{':', 0, 0},
-                      KeyCase{0x00B7, 0, 0}, KeyCase{0x066B, 0, 0}, KeyCase{0x0660, 0, 0}));
+                      KeyCase{27, 0, 0}, KeyCase{' ', 0, 0}, KeyCase{'-', 0, 0}, KeyCase{'+', 0, 0},
+                      KeyCase{'e', 0, 0}, KeyCase{'Z', 0, 0}, KeyCase{',', 0, '.'},
+                      KeyCase{'/', 0, 0}, KeyCase{':', 0, 0}, KeyCase{0x00B7, 0, 0},
+                      KeyCase{0x066B, 0, 0}, KeyCase{0x0660, 0, 0}));
 
 }  // namespace
 }  // namespace korvane

@@ -2,10 +2,15 @@
 // locale and with halves rounded away from zero on decimal digits.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "core/number_text.h"
@@ -150,6 +155,108 @@ TEST(NumberTextTest, WritesSinglesWithSevenSignificantDigits) {
     };
     for (const Row& row : rows) {
         EXPECT_EQ(SingleToText(row.value), row.text) << row.text;
+    }
+}
+
+// Seven significant digits by the slow, plainly right way: the float's whole
+// exact expansion, rounded half away from zero by hand.
+std::string SevenDigitsByHand(float value) {
+    std::array<char, 200> buffer{};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                      std::fabs(static_cast<double>(value)), std::chars_format::scientific, 120)
+            .ptr;
+    const std::string text(buffer.data(), end);
+    std::string digits = text.substr(0, 1) + text.substr(2, 120);
+    int exponent = std::stoi(text.substr(text.find('e') + 1));
+    std::string kept = digits.substr(0, 7);
+    if (digits[7] >= '5') {
+        int i = 6;
+        for (; i >= 0 && kept[i] == '9'; --i) {
+            kept[i] = '0';
+        }
+        if (i < 0) {
+            kept.insert(kept.begin(), '1');
+            kept.pop_back();
+            ++exponent;
+        } else {
+            ++kept[i];
+        }
+    }
+    return kept + "e" + std::to_string(exponent);
+}
+
+// The same digits as SingleToText writes them, to compare with the above.
+std::string SevenDigitsOf(const std::string& text) {
+    std::string digits;
+    int point = -1;
+    for (const char c : text) {
+        if (c == '.') {
+            point = static_cast<int>(digits.size());
+        } else if (c != '-') {
+            digits += c;
+        }
+    }
+    if (point < 0) {
+        point = static_cast<int>(digits.size());
+    }
+    const std::size_t first = digits.find_first_not_of('0');
+    const int exponent = point - static_cast<int>(first) - 1;
+    digits = digits.substr(first);
+    digits.resize(7, '0');
+    return digits + "e" + std::to_string(exponent);
+}
+
+TEST(NumberTextTest, SevenDigitsMatchTheExactExpansionForRandomSingles) {
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<std::uint32_t> bits(0, 0x7F7FFFFF);  // finite, positive
+    for (int i = 0; i < 200000; ++i) {
+        const float value = std::bit_cast<float>(bits(random));
+        if (value == 0.0F) {
+            continue;
+        }
+        const std::string text = SingleToText(value);
+        ASSERT_EQ(SevenDigitsOf(text), SevenDigitsByHand(value)) << text;
+        ASSERT_EQ(SingleToText(-value), "-" + text);
+        ASSERT_EQ(FormatFixed2OfSingle(value), FormatFixed2(text)) << text;
+    }
+    // Exactly halfway values, where seventeen digits cannot decide.
+    for (const float value : {12345665.0F, 1.5F * 8388608.0F, 0.0009765625F * 1.0000005F}) {
+        EXPECT_EQ(SevenDigitsOf(SingleToText(value)), SevenDigitsByHand(value));
+    }
+}
+
+// FormatFixed2 of a number by the plainly right way: its fifteen
+// significant digits as std::to_chars writes them, then rounded as a text.
+std::string FixedTwoByHand(double value) {
+    std::array<char, 64> buffer{};
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::scientific, 14)
+                         .ptr;
+    return FormatFixed2(std::string_view(buffer.data(), end - buffer.data()));
+}
+
+TEST(NumberTextTest, TwoDecimalsOfANumberMatchItsFifteenDigitsForRandomValues) {
+    std::mt19937_64 random(7);
+    std::uniform_int_distribution<std::uint64_t> bits(0, 0x7FEFFFFFFFFFFFFF);  // finite
+    std::uniform_real_distribution<double> everyday(-5000.0, 5000.0);
+    for (int i = 0; i < 100000; ++i) {
+        for (double value : {std::bit_cast<double>(bits(random)), everyday(random),
+                             static_cast<double>(static_cast<float>(everyday(random)))}) {
+            // The texts compared are numeric only within the single range.
+            if (value > 1e38) {
+                value = std::ldexp(value, -std::ilogb(value) + 100);
+            }
+            ASSERT_EQ(FormatFixed2(value), FixedTwoByHand(value)) << value;
+            ASSERT_EQ(FormatFixed2(-value), FixedTwoByHand(-value)) << value;
+        }
+    }
+    // Sixteen-digit integers ending in 5 lie exactly halfway at fifteen
+    // digits, where the fifteen digits round to even.
+    std::uniform_int_distribution<std::uint64_t> whole(100000000000000, 900719925474099);
+    for (int i = 0; i < 10000; ++i) {
+        const auto value = static_cast<double>(whole(random) * 10 + 5);
+        ASSERT_EQ(FormatFixed2(value), FixedTwoByHand(value)) << value;
     }
 }
 

@@ -1,0 +1,124 @@
+#include "core/decimal_rounding.h"
+
+#include <array>
+#include <bit>
+#include <cmath>
+
+namespace korvane {
+namespace {
+
+// GCC and Clang both have it; -Wpedantic only asks that its use be marked.
+__extension__ typedef unsigned __int128 Wide;
+
+// The arithmetic keeps every number below 2^126, so twice a remainder still
+// fits.
+constexpr int kMaxBits = 126;
+
+constexpr std::array<Wide, 39> PowersOfTen() {
+    std::array<Wide, 39> powers{};
+    Wide power = 1;
+    for (Wide& entry : powers) {
+        entry = power;
+        power *= 10;
+    }
+    return powers;
+}
+
+constexpr std::array<Wide, 39> kPowersOfTen = PowersOfTen();
+
+int BitWidth(Wide value) {
+    const auto high = static_cast<std::uint64_t>(value >> 64);
+    return high != 0 ? 64 + std::bit_width(high)
+                     : std::bit_width(static_cast<std::uint64_t>(value));
+}
+
+// value x 2^shift, if it stays within the bound.
+std::optional<Wide> ShiftedLeft(Wide value, int shift) {
+    if (BitWidth(value) + shift > kMaxBits) {
+        return std::nullopt;
+    }
+    return value << shift;
+}
+
+// value x 10^power, if it stays within the bound.
+std::optional<Wide> TimesPowerOfTen(Wide value, int power) {
+    // 10^power has at most 3.33 x power + 1 bits.
+    if (power >= static_cast<int>(kPowersOfTen.size()) ||
+        BitWidth(value) + (power * 10 + 2) / 3 + 1 > kMaxBits) {
+        return std::nullopt;
+    }
+    return value * kPowersOfTen[static_cast<std::size_t>(power)];
+}
+
+// The value as mantissa x 2^exponent, the mantissa odd.
+struct Binary {
+    std::uint64_t mantissa;
+    int exponent;
+};
+
+Binary Decompose(double magnitude) {
+    int exponent = 0;
+    const double fraction = std::frexp(magnitude, &exponent);
+    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    exponent -= 53;
+    const int zeros = std::countr_zero(mantissa);
+    return {mantissa >> zeros, exponent + zeros};
+}
+
+// value x 10^scale as numerator / denominator, both within the bound.
+bool Scale(const Binary& value, int scale, Wide& numerator, Wide& denominator) {
+    std::optional<Wide> n = value.mantissa;
+    std::optional<Wide> d = 1;
+    n = value.exponent > 0 ? ShiftedLeft(*n, value.exponent) : n;
+    d = value.exponent < 0 ? ShiftedLeft(*d, -value.exponent) : d;
+    if (n && d) {
+        n = scale > 0 ? TimesPowerOfTen(*n, scale) : n;
+        d = scale < 0 ? TimesPowerOfTen(*d, -scale) : d;
+    }
+    if (!n || !d) {
+        return false;
+    }
+    numerator = *n;
+    denominator = *d;
+    return true;
+}
+
+}  // namespace
+
+std::optional<ScaledDecimal> RoundToSignificantDigits(double magnitude, int digits, Halves halves) {
+    const Binary value = Decompose(magnitude);
+    const Wide lowest = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
+    const Wide limit = kPowersOfTen[static_cast<std::size_t>(digits)];
+    // The decade may be misjudged by one near a power of ten; the quotient
+    // then shows it.
+    auto decade = static_cast<int>(std::floor(std::log10(magnitude)));
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        Wide numerator = 0;
+        Wide denominator = 1;
+        if (!Scale(value, digits - 1 - decade, numerator, denominator)) {
+            return std::nullopt;
+        }
+        Wide units = numerator / denominator;
+        if (units >= limit) {
+            ++decade;
+            continue;
+        }
+        if (units < lowest) {
+            --decade;
+            continue;
+        }
+        const Wide twiceRest = 2 * (numerator % denominator);
+        const bool up =
+            twiceRest > denominator ||
+            (twiceRest == denominator && (halves == Halves::AwayFromZero || (units & 1) != 0));
+        units += up ? 1 : 0;
+        if (units == limit) {
+            units = lowest;
+            ++decade;
+        }
+        return ScaledDecimal{static_cast<std::uint64_t>(units), decade - (digits - 1)};
+    }
+    return std::nullopt;
+}
+
+}  // namespace korvane
