@@ -1,19 +1,31 @@
-# Korvane: `make run` builds and starts the program, `make test` builds it and
-# runs every test. Both first install whatever Debian packages are missing.
+# Korvane. `make run` builds the optimised programs and starts the window;
+# `make test` builds everything with the tests and runs them. Every target
+# first installs the Debian packages it needs and are missing.
 
-PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev libgtest-dev \
-            libbenchmark-dev fonts-liberation xvfb xauth xdotool imagemagick x11-utils \
-            openbox wmctrl dbus-daemon at-spi2-core python3 python3-pyatspi
+# What building and running need; the rest only what the target asks for.
+RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation
+DATA_PACKAGES := librsvg2-bin help2man gzip
+PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
+TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev xvfb xauth xdotool imagemagick x11-utils \
+                 openbox wmctrl dbus-daemon at-spi2-core python3 python3-pyatspi
+BENCH_PACKAGES := libbenchmark-dev time
+
 PRESET ?= default
-BUILD_DIR := $(if $(filter asan,$(PRESET)),build-asan,build)
+PREFIX ?= /usr/local
+# CI turns warnings into errors; a user's newer compiler should not stop a build.
+WERROR ?= OFF
+BUILD_DIR = $(if $(filter asan,$(PRESET)),build-asan,build)
 
-.PHONY: all run test build configure deps clean
+.PHONY: all run test bench install uninstall package clean
 
-all: build
+all: run-build
 
-deps:
+# Installs the Debian packages of $(1) that are missing: as root, through
+# sudo, or else says what to install.
+define ensure_packages
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -26,23 +38,58 @@ deps:
 	    $$SUDO apt-get update -qq && \
 	    DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing; \
 	fi
+endef
 
-configure: deps
-	@cmake --preset $(PRESET) >/dev/null
+# Configures and builds preset $(1).
+define build_preset
+	@cmake --preset $(1) -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) >/dev/null
+	@cmake --build --preset $(1)
+endef
 
-build: configure
-	@cmake --build --preset $(PRESET)
+run-build:
+	$(call ensure_packages,$(RUN_PACKAGES))
+	$(call build_preset,release)
 
-run: build
+run: run-build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
 	    echo "No display is available to show Korvane's window."; \
 	    echo "On a machine without a desktop, run: xvfb-run make run"; \
 	    exit 1; \
 	fi
-	./$(BUILD_DIR)/korvane
+	./build-release/korvane
 
-test: build
+test:
+	$(call ensure_packages,$(RUN_PACKAGES) $(TEST_PACKAGES))
+	$(call build_preset,$(PRESET))
 	ctest --preset $(PRESET)
 
+bench:
+	$(call ensure_packages,$(RUN_PACKAGES) $(BENCH_PACKAGES))
+	$(call build_preset,bench)
+	./build-bench/core_benchmark
+	benchmarks/batch_throughput.sh build-bench
+
+# Installs under $(PREFIX); DESTDIR, when given, stages everything below that
+# folder instead. The list of installed files, DESTDIR included, is kept for
+# `make uninstall`, because packaging rewrites install_manifest.txt.
+install: run-build
+	$(call ensure_packages,$(DATA_PACKAGES))
+	@cmake --build build-release --target korvane_install_data
+	DESTDIR="$(DESTDIR)" cmake --install build-release --prefix "$(PREFIX)"
+	@sed 's|^|$(DESTDIR)|' build-release/install_manifest.txt > build-release/installed_files.txt
+
+# Removes exactly what the last `make install` put in place.
+uninstall:
+	@test -f build-release/installed_files.txt || \
+	    { echo "Nothing was installed from build-release."; exit 1; }
+	xargs -r -d '\n' rm -f -- < build-release/installed_files.txt
+	@rm -f build-release/installed_files.txt
+
+# Builds build-release/korvane_<version>_<arch>.deb.
+package: run-build
+	$(call ensure_packages,$(PACKAGE_PACKAGES))
+	@cmake --build build-release --target korvane_install_data
+	cd build-release && cpack -G DEB
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-release build-bench

@@ -79,7 +79,8 @@ struct Check {
     const char* message;
 };
 
-constexpr std::array kChecks{
+// A plain array: the translation tools read the messages' context from it.
+constexpr Check kChecks[] = {
     Check{Applies::Solution, SheetField::SolutionStrength, Fails::Empty,
           KORVANE_TEXT("Please enter solution percentage.")},
     Check{Applies::Solution, SheetField::SolutionStrength, Fails::NotNumeric,
@@ -160,7 +161,7 @@ struct QuestionRow {
 
 // A pH below 2 and one above 5 exclude each other, so at most one pH
 // question is ever asked.
-constexpr std::array kQuestions{
+constexpr QuestionRow kQuestions[] = {
     QuestionRow{Applies::Tablet, SheetField::TabletWeight, true, 1.0F,
                 KORVANE_TEXT("Tablet weight appears high. Are you sure it is correct?")},
     QuestionRow{Applies::Solution, SheetField::SolutionStrength, true, 50.0F,

@@ -13,6 +13,7 @@
 #include "platform/address_opener.h"
 #include "platform/message_boxes.h"
 #include "platform/program_end.h"
+#include "support/printers.h"
 
 namespace korvane::testing {
 

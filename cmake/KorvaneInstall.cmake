@@ -1,0 +1,107 @@
+# Where Korvane's files land on a Debian system, and the .deb that carries them.
+# Included by the top-level CMakeLists.txt once the programs are defined.
+include(GNUInstallDirs)
+
+# The desktop entry, the AppStream metadata and the icons are all found by
+# this one name.
+set(KORVANE_APP_ID example.korvane.Korvane)
+
+# Needed only to build korvane_install_data, which install and package ask
+# for; running the program does not need them.
+find_program(RSVG_CONVERT rsvg-convert)
+find_program(HELP2MAN help2man)
+find_program(GZIP gzip)
+
+install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(TARGET korvane-calc)
+    install(TARGETS korvane-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+install(FILES ${PROJECT_SOURCE_DIR}/resources/${KORVANE_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The release entry takes the project's version, so the two cannot disagree.
+configure_file(${PROJECT_SOURCE_DIR}/resources/${KORVANE_APP_ID}.metainfo.xml.in
+               ${PROJECT_BINARY_DIR}/${KORVANE_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${KORVANE_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Every bitmap size a desktop may ask for is drawn from the one SVG, so the
+# sizes never go out of step with it. The SVG itself serves any other size.
+set(korvane_svg ${PROJECT_SOURCE_DIR}/resources/korvane.svg)
+set(korvane_data ${PROJECT_BINARY_DIR}/data)
+set(korvane_icons)
+foreach(size 16 22 24 32 48 64 128 256)
+    set(korvane_png ${korvane_data}/icons/${size}x${size}/${KORVANE_APP_ID}.png)
+    add_custom_command(OUTPUT ${korvane_png}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_data}/icons/${size}x${size}
+        COMMAND ${RSVG_CONVERT} --width ${size} --height ${size}
+                --output ${korvane_png} ${korvane_svg}
+        DEPENDS ${korvane_svg}
+        VERBATIM)
+    list(APPEND korvane_icons ${korvane_png})
+    install(FILES ${korvane_png}
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${korvane_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${KORVANE_APP_ID}.svg)
+
+# Manual pages go out compressed, as Debian's do; -n leaves the time out of
+# the gzip header, so the same page always gives the same bytes. korvane-calc's
+# page is made from its own --help and --version, so it always tells what the
+# built program does.
+set(korvane_man ${korvane_data}/man)
+add_custom_command(OUTPUT ${korvane_man}/korvane.1.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_man}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/doc/korvane.1 ${korvane_man}/korvane.1
+    COMMAND ${GZIP} -9 -n -f ${korvane_man}/korvane.1
+    DEPENDS ${PROJECT_SOURCE_DIR}/doc/korvane.1
+    VERBATIM)
+set(korvane_man_pages ${korvane_man}/korvane.1.gz)
+if(TARGET korvane-calc)
+    add_custom_command(OUTPUT ${korvane_man}/korvane-calc.1.gz
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_man}
+        COMMAND ${HELP2MAN} --no-info --name "compute the sulphite addition for a wine"
+                --output ${korvane_man}/korvane-calc.1 $<TARGET_FILE:korvane-calc>
+        COMMAND ${GZIP} -9 -n -f ${korvane_man}/korvane-calc.1
+        DEPENDS korvane-calc
+        VERBATIM)
+    list(APPEND korvane_man_pages ${korvane_man}/korvane-calc.1.gz)
+endif()
+install(FILES ${korvane_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+# Built before installing or packaging (make install, make package); not part
+# of every build, which would ask for the drawing and manual-page tools.
+add_custom_target(korvane_install_data DEPENDS ${korvane_icons} ${korvane_man_pages})
+
+# The Debian package. Its dependencies are read from the programs' own
+# libraries by dpkg-shlibdeps. The menu, icon and manual page caches are
+# refreshed by the triggers of the packages that own them, so the package
+# needs no scripts of its own.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME korvane)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Cellar Team")
+set(CPACK_PACKAGE_CONTACT "Cellar Team <support@korvane.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL http://korvane.example/)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "SO2 (sulphite) calculator for winemakers")
+# CPack puts the summary above this as the package's first line.
+set(CPACK_PACKAGE_DESCRIPTION
+    "Korvane works out how much sulphite a wine needs. From the wine's pH,
+the free SO2 measured, the batch size and a target given as free or as
+molecular SO2, it computes the SO2 to add and the potassium or sodium
+metabisulphite that delivers it: as a number of tablets, as grams and
+teaspoons of powder, or as millilitres and teaspoons of a stock solution.
+
+The package holds the desktop program, korvane, and its command-line
+companion, korvane-calc.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# A package is for running, not debugging; the build folder keeps the symbols.
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+include(CPack)

@@ -1,0 +1,21 @@
+// Whether every caption a window shows fits its control in the fonts that
+// are actually drawn: label captions (where a control stacked above one
+// covers part of it, only the uncovered part counts), frame titles, option
+// and button captions, and every entry of every list. Used for every window
+// in every language.
+#pragma once
+
+#include <QStringList>
+
+#include "support/printers.h"
+
+class QWidget;
+
+namespace korvane::testing {
+
+// One line per caption that does not fit: "objectName: text (needs N, has M)".
+// Labels are checked as they stand now (visible ones only); the other
+// controls whether shown or not.
+QStringList CaptionsThatDoNotFit(const QWidget& window);
+
+}  // namespace korvane::testing
