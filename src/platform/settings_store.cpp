@@ -1,5 +1,7 @@
 #include "platform/settings_store.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <cstddef>
 
 #include "platform/file_access.h"
@@ -31,7 +33,14 @@ bool ReadUserDefaults(UserDefaults& record, const std::string& path) {
 }
 
 bool WriteUserDefaults(const UserDefaults& record, const std::string& path) {
-    return WriteFileAtomically(QString::fromStdString(path), SerializeUserDefaults(record));
+    // The per-user folder is made on the first save; an installed copy
+    // starts without one.
+    const QString file = QString::fromStdString(path);
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!QFileInfo::exists(folder) && !QDir().mkpath(folder)) {
+        return false;
+    }
+    return WriteFileAtomically(file, SerializeUserDefaults(record));
 }
 
 }  // namespace korvane::platform

@@ -18,8 +18,9 @@ std::string RecordFieldBytes(const QString& text);
 // fields read until then keep their new values, the rest stay as they were.
 bool ReadUserDefaults(UserDefaults& record, const std::string& path);
 
-// Rewrites the file at `path` with the seven fields of `record`. False when
-// that failed; an existing file is then left exactly as it was.
+// Rewrites the file at `path` with the seven fields of `record`, making its
+// folder first if there is none. False when that failed; an existing file is
+// then left exactly as it was.
 bool WriteUserDefaults(const UserDefaults& record, const std::string& path);
 
 }  // namespace korvane::platform

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "support/unprivileged.h"
+
 namespace korvane::platform {
 namespace {
 
@@ -166,8 +168,9 @@ TEST_F(FileAccessTest, WriteCutShortKeepsTheOldFile) {
 // A program folder the user may not write in, holding a settings file they
 // may, still takes the save. (Root writes anywhere, so only a user shows it.)
 TEST_F(FileAccessTest, ReadOnlyFolderWithAWritableFileStillSaves) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "file modes do not stop root";
+    if (const std::optional<int> status = testing::RerunUnprivilegedIfRoot()) {
+        EXPECT_EQ(*status, 0) << "as an unprivileged user";
+        return;
     }
     Put("settings.cfg", "old");
     const std::string folder = folder_.path().toStdString();

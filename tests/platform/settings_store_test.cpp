@@ -19,7 +19,6 @@
 #include <string>
 #include <vector>
 
-
 namespace korvane {
 namespace {
 
@@ -172,10 +171,13 @@ TEST_F(SettingsFileTest, FailedSaveReportsFailureAndALaterSaveWorks) {
         std::function<void(const std::string& folder)> remove;
     };
     const std::vector<Cause> causes{
-        {"folder does not exist",
-         [](const std::string& folder) { return folder + "/missing/settings.cfg"; },
+        {"its folder cannot be made",
          [](const std::string& folder) {
-             QDir().mkdir(QString::fromStdString(folder + "/missing"));
+             WriteRaw(folder + "/blocked", "x");
+             return folder + "/blocked/korvane/settings.cfg";
+         },
+         [](const std::string& folder) {
+             QFile::remove(QString::fromStdString(folder + "/blocked"));
          }},
         {"a folder stands in the file's place",
          [](const std::string& folder) {
