@@ -1,0 +1,31 @@
+// Runs a fuzz target over the inputs kept in the repository (its seed corpus
+// and every reduced finding), so each of them stays a test of the normal
+// build, which has no libFuzzer.
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv) {
+    std::size_t inputs = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::filesystem::path folder(argv[i]);
+        if (!std::filesystem::is_directory(folder)) {
+            continue;
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::ifstream file(entry.path(), std::ios::binary);
+            const std::vector<char> bytes((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
+            LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()),
+                                   bytes.size());
+            ++inputs;
+        }
+    }
+    std::printf("%zu inputs passed\n", inputs);
+    return inputs > 0 ? 0 : 1;
+}
