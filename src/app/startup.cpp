@@ -5,7 +5,7 @@
 #include "core/messages.h"
 #include "core/product.h"
 #include "platform/instance_guard.h"
-#include "platform/program_folder.h"
+#include "platform/settings_location.h"
 #include "platform/settings_store.h"
 #include "platform/translations.h"
 
@@ -14,8 +14,7 @@ namespace korvane {
 bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard,
                     const QString& programFolder) {
     AppContext& context = window.Context();
-    context.SetSettingsFilePath(
-        SettingsFilePathIn(programFolder.toStdString(), platform::PathSeparator()));
+    context.SetSettingsFilePath(platform::SettingsFilePathFor(programFolder));
 
     if (!guard.Acquire(programFolder)) {
         context.ShowCritical(

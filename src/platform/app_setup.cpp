@@ -71,4 +71,10 @@ void ApplyDesignFonts(QWidget* window, bool buttonsUseCaptionFont) {
     }
 }
 
+void LayCaptionsBeneathControls(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        label->lower();
+    }
+}
+
 }  // namespace korvane::platform

@@ -27,4 +27,9 @@ QFont FormFont(double points);
 // control gets its font explicitly, so nothing inherits a frame's font.
 void ApplyDesignFonts(QWidget* window, bool buttonsUseCaptionFont);
 
+// Puts every caption label beneath the fields, lists and buttons beside it,
+// as the forms were designed: a caption that reaches under a field (the
+// batch size's does) never hides part of it or takes its clicks.
+void LayCaptionsBeneathControls(QWidget* window);
+
 }  // namespace korvane::platform

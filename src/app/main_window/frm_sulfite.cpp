@@ -93,8 +93,10 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
     setFixedSize(size());
     platform::ApplyDesignFonts(this, true);
-    // Drawn above the right part of the unit caption it overlaps.
-    ui_.lblAddition2->raise();
+    platform::LayCaptionsBeneathControls(this);
+    // The teaspoon figure is drawn above the right part of the amount's unit
+    // caption, which it overlaps.
+    ui_.lblAdd->lower();
     widgets::FillChoiceList(ui_.cboForm, kSulphiteFormTexts);
     widgets::FillChoiceList(ui_.cboBatch, kBatchUnitTexts);
     widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);

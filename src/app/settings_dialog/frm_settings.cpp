@@ -120,6 +120,7 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
     setModal(false);
     setFixedSize(size());
     platform::ApplyDesignFonts(this, false);
+    platform::LayCaptionsBeneathControls(this);
     widgets::FillChoiceList(ui_.cboForm, kSulphiteFormTexts);
     widgets::FillChoiceList(ui_.cboBatch, kSettingsBatchUnitTexts);
     widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);

@@ -1,0 +1,366 @@
+// What the main window looks like when it opens and how the keyboard moves
+// through it: texts, tips, states, fonts, the arrangement of the controls,
+// the Tab route and the access keys, and pictures for a person to look at.
+#include <QDir>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <algorithm>
+
+#include "main_window_fixture.h"
+#include "support/caption_fit.h"
+
+namespace korvane {
+namespace {
+
+const QColor kLightGrey(224, 224, 224);
+
+// What a user reads on a control (a spin bar's is what a screen reader says).
+QString Caption(const QWidget* control) {
+    for (const char* property : {"text", "title", "currentText"}) {
+        if (const QVariant value = control->property(property); value.isValid()) {
+            return value.toString();
+        }
+    }
+    return control->accessibleName();
+}
+
+struct DesignRow {
+    const char* name;
+    const char* caption;
+    const char* tip;
+    bool enabled;
+};
+
+// clang-format off
+const DesignRow kDesign[] = {
+    {"fraSO2", "Sulphite Data", "", true},
+    {"cboForm", "", "Sulphite source", true},
+    {"optPowder", "Powder", "", true},
+    {"optSolution", "Solution", "", true},
+    {"optTablet", "Tablet", "", true},
+    {"txtSolution", "10", "Percentage of metabisulphite", false},
+    {"vsbPercent", "Increase or decrease solution percentage", "", false},
+    {"lblPercent", "%", "", false},
+    {"txtTabWeight", "0.44", "Mass of 1 tablet", false},
+    {"vsbCampden", "Increase or decrease tablet weight", "", false},
+    {"lblTabWeight", "g", "", false},
+    {"Frame2", "Batch Data", "", true},
+    {"Label5", "Size", "", true},
+    {"txtBatchSize", "23", "Batch Size", true},
+    {"vsbBatchSize", "Increase or decrease batch size", "", true},
+    {"cboBatch", "", "Batch size units.", true},
+    {"Label6", "pH", "", true},
+    {"txtPh", "3.5", "Wine pH level.", true},
+    {"vsbPh", "Increase or decrease pH", "", true},
+    {"Label9", "Target", "", true},
+    {"cboTarget", "", "Target", true},
+    {"Label7", "Total Free  ", "", true},
+    {"Label8", "Molecular", "", true},
+    {"Label3", "(mg/L)", "", true},
+    {"Label10", "(mg/L)", "", true},
+    {"Label1", "Existing SO2", "", true},
+    {"txtExistSO2", "0.00", "Measured free SO2 level.", true},
+    {"vsbExistSO2", "Increase or decrease existing SO2", "", true},
+    {"lblExistMolSO2", "0.00", "Calculated existing molecular SO2 level.", true},
+    {"Label2", "Target SO2", "", true},
+    {"txtTargetSO2", "0.00", "Desired free SO2 target level.", true},
+    {"vsbTargetSO2", "Increase or decrease target free SO2", "", true},
+    {"txtTargetMolSO2", "0.00", "Desired molecular SO2 target level.", false},
+    {"vsbTargetMolSO2", "Increase or decrease target molecular SO2", "", false},
+    {"Label11", "SO2 Requirement", "", true},
+    {"lblSO2Requirement", "0.00", "Incremental free SO2 required.", true},
+    {"lblMolSO2Requirement", "0.00", "Incremental molecular SO2 required.", true},
+    {"Label4", "Required Addition ", "", true},
+    {"lblAddition", "", "Amount of sulphite required to achieve target SO2 level.", true},
+    {"lblAdd", "g", "", true},
+    {"lblAddition2", "", "Amount of sulphite required to achieve target SO2 level.", true},
+    {"lblTeaspoons", "tsp", "", true},
+    {"cmdCalculate", "Calculate", "Compute sulphite requirements.", true},
+    {"cmdAbout", "&About", "Program information", true},
+    {"cmdSettings", "&Settings", "Select default settings", true},
+    {"cmdExit", "E&xit", "Close application", true},
+};
+// clang-format on
+
+constexpr const char* kResults[] = {"lblExistMolSO2", "lblSO2Requirement", "lblMolSO2Requirement",
+                                    "lblAddition", "lblAddition2"};
+
+TEST_F(MainWindowTest, OpensWithItsDesignedTextsTipsAndStates) {
+    for (const DesignRow& row : kDesign) {
+        SCOPED_TRACE(row.name);
+        const QWidget* control = Find(row.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(Caption(control), row.caption);
+        EXPECT_EQ(control->toolTip(), row.tip);
+        EXPECT_EQ(control->isEnabled(), row.enabled);
+        EXPECT_TRUE(control->isVisibleTo(&window_));
+    }
+    EXPECT_TRUE(Option("optPowder")->isChecked());
+    EXPECT_EQ(Box("txtTargetMolSO2")->palette().color(QPalette::Base), kLightGrey);
+}
+
+TEST_F(MainWindowTest, ListsOfferTheirEntriesInOrderWithNoneChosenAndNoTyping) {
+    const std::pair<const char*, QStringList> rows[] = {
+        {"cboForm", {"Potassium Metabisulphite", "Sodium Metabisulphite"}},
+        {"cboBatch", {"U.S. Gal.", "Imp. Gal.", "Litres"}},
+        {"cboTarget", {kFreeTarget, kMolecularTarget}},
+    };
+    for (const auto& [name, entries] : rows) {
+        SCOPED_TRACE(name);
+        QStringList shown;
+        for (int i = 0; i < List(name)->count(); ++i) {
+            shown << List(name)->itemText(i);
+        }
+        EXPECT_EQ(shown, entries);
+        EXPECT_EQ(List(name)->currentIndex(), -1);
+        EXPECT_FALSE(List(name)->isEditable());
+    }
+}
+
+TEST_F(MainWindowTest, IsAFixedKorvaneWindowThatCanBeMinimisedButNotMaximised) {
+    EXPECT_EQ(window_.windowTitle(), "Korvane");
+    EXPECT_EQ(window_.minimumSize(), window_.size());
+    EXPECT_EQ(window_.maximumSize(), window_.size());
+    const Qt::WindowFlags flags = window_.windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(window_.windowIcon().isNull());
+    // Enter in a field presses no button.
+    for (QPushButton* button : window_.findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->isDefault() || button->autoDefault())
+            << button->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, NumbersStandRightAlignedAndResultsOnGreyInABorder) {
+    for (const widgets::TextBox* field : window_.findChildren<widgets::TextBox*>()) {
+        EXPECT_EQ(field->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight)
+            << field->objectName().toStdString();
+    }
+    for (const QLabel* label : window_.findChildren<QLabel*>()) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        const bool result = std::find(std::begin(kResults), std::end(kResults),
+                                      label->objectName()) != std::end(kResults);
+        EXPECT_EQ(label->autoFillBackground(), result);
+        EXPECT_EQ(label->frameShape() != QFrame::NoFrame, result);
+        if (result) {
+            EXPECT_EQ(label->palette().color(label->backgroundRole()), kLightGrey);
+            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, CaptionsUseTheCaptionFontAndEntriesTheSmallerDefaultFont) {
+    // Labels, frames, options and the window's buttons: 9.75 points; text
+    // boxes and lists: 8.25 points, both at 96 dots per inch.
+    for (const QWidget* control : window_.findChildren<QWidget*>()) {
+        int pixels = 0;
+        if (qobject_cast<const QLabel*>(control) || qobject_cast<const QGroupBox*>(control) ||
+            qobject_cast<const QAbstractButton*>(control)) {
+            pixels = 13;
+        } else if (qobject_cast<const QLineEdit*>(control) ||
+                   qobject_cast<const QComboBox*>(control)) {
+            pixels = 11;
+        }
+        if (pixels == 0 || control->objectName().isEmpty()) {
+            continue;  // draws no text, or a part of a list
+        }
+        SCOPED_TRACE(control->objectName().toStdString());
+        EXPECT_EQ(control->font().pixelSize(), pixels);
+        EXPECT_FALSE(control->font().bold());
+        // The design face is drawn with a face of the same metrics.
+        EXPECT_EQ(QFontInfo(control->font()).family(), "Liberation Sans");
+    }
+}
+
+// --- Arrangement --------------------------------------------------------------
+
+// Sibling controls that the design lays over one another, and why that is
+// harmless.
+const std::pair<const char*, const char*> kAllowedOverlaps[] = {
+    // The teaspoon figure covers the right part of the amount's unit
+    // caption, whose short unit words leave that part empty.
+    {"lblAdd", "lblAddition2"},
+    // Each heading's unit line sits close under it; both are transparent
+    // and their centred texts stay apart.
+    {"Label7", "Label3"},
+    {"Label8", "Label10"},
+    // The size caption reaches under its field. Captions lie beneath the
+    // fields, so the field stays whole and clickable; the caption's visible
+    // part is what must hold its text.
+    {"Label5", "txtBatchSize"},
+};
+
+// The teaspoon unit runs past the panel's right edge, which cuts it off; its
+// caption fits in the part that shows.
+constexpr const char* kClippedByTheirContainer[] = {"lblTeaspoons"};
+
+bool ClippingIsAllowed(const QString& name) {
+    return std::find(std::begin(kClippedByTheirContainer), std::end(kClippedByTheirContainer),
+                     name) != std::end(kClippedByTheirContainer);
+}
+
+bool OverlapIsAllowed(const QString& a, const QString& b) {
+    for (const auto& [first, second] : kAllowedOverlaps) {
+        if ((a == first && b == second) || (a == second && b == first)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(MainWindowTest, ControlsLieInsideTheirContainersWithoutCoveringOneAnother) {
+    for (const QWidget* container :
+         {static_cast<QWidget*>(&window_), Find("Picture1"), Find("fraSO2"), Find("Frame2")}) {
+        const QList<QWidget*> controls =
+            container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            const QWidget* control = controls[i];
+            EXPECT_TRUE(container->contentsRect().contains(control->geometry()) ||
+                        ClippingIsAllowed(control->objectName()))
+                << control->objectName().toStdString() << " in "
+                << container->objectName().toStdString();
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                if (control->geometry().intersects(controls[j]->geometry())) {
+                    EXPECT_TRUE(OverlapIsAllowed(control->objectName(), controls[j]->objectName()))
+                        << control->objectName().toStdString() << " and "
+                        << controls[j]->objectName().toStdString();
+                }
+            }
+        }
+    }
+}
+
+TEST_F(MainWindowTest, AClickAnywhereOnAFieldPutsTheFocusThere) {
+    ShowActive();
+    for (widgets::TextBox* field : window_.findChildren<widgets::TextBox*>()) {
+        if (!field->isEnabled()) {
+            continue;
+        }
+        for (const QPoint at : {QPoint(2, field->height() / 2), field->rect().center()}) {
+            SCOPED_TRACE(field->objectName().toStdString());
+            List("cboForm")->setFocus();
+            // Through the window, so the click lands on whatever is on top.
+            QTest::mouseClick(window_.windowHandle(), Qt::LeftButton, {},
+                              field->mapTo(&window_, at));
+            EXPECT_EQ(FocusName(), field->objectName());
+        }
+    }
+}
+
+TEST_F(MainWindowTest, TheTeaspoonFigureIsDrawnAboveTheAmountsUnit) {
+    const QRect overlap =
+        Label("lblAdd")->geometry().intersected(Label("lblAddition2")->geometry());
+    ASSERT_FALSE(overlap.isEmpty());
+    EXPECT_EQ(Find("Picture1")->childAt(overlap.center()), Label("lblAddition2"));
+}
+
+// --- Keyboard -----------------------------------------------------------------
+
+TEST_F(MainWindowTest, TabVisitsTheEnabledInputsAndOnlyTheChosenMethod) {
+    struct Row {
+        const char* method;
+        const char* target;
+        const char* route;  // the controls' names, by blanks
+    };
+    // clang-format off
+    const Row rows[] = {
+        {"optPowder", kFreeTarget, "txtExistSO2 txtTargetSO2 cboForm optPowder txtBatchSize "
+         "cboBatch txtPh cmdCalculate cboTarget"},
+        {"optTablet", kFreeTarget, "txtExistSO2 txtTargetSO2 cboForm optTablet txtTabWeight "
+         "txtBatchSize cboBatch txtPh cmdCalculate cboTarget"},
+        {"optSolution", kFreeTarget, "txtExistSO2 txtTargetSO2 cboForm optSolution txtSolution "
+         "txtBatchSize cboBatch txtPh cmdCalculate cboTarget"},
+        {"optPowder", kMolecularTarget, "txtExistSO2 txtTargetMolSO2 cboForm optPowder "
+         "txtBatchSize cboBatch txtPh cmdCalculate cboTarget"},
+    };
+    // clang-format on
+    ShowActive();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.method) + " " + row.target);
+        Choose(row.method);
+        Select("cboTarget", row.target);
+        Box("txtExistSO2")->setFocus(Qt::TabFocusReason);
+        QStringList route;
+        for (int i = 0; i < 20 && (route.isEmpty() || FocusName() != route.first()); ++i) {
+            route << FocusName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        EXPECT_EQ(route.join(' '), row.route);
+    }
+}
+
+TEST_F(MainWindowTest, OpensWithTheFocusOnExistingSO2FromWhichShiftTabGoesToTheTarget) {
+    ShowActive();
+    EXPECT_EQ(FocusName(), "txtExistSO2");
+    QTest::keyClick(Box("txtExistSO2"), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(FocusName(), "cboTarget");
+}
+
+TEST_F(MainWindowTest, CaptionsAnnounceTheirFields) {
+    const std::pair<const char*, const char*> rows[] = {{"Label1", "txtExistSO2"},
+                                                        {"Label2", "txtTargetSO2"},
+                                                        {"Label5", "txtBatchSize"},
+                                                        {"Label6", "txtPh"},
+                                                        {"Label9", "cboTarget"}};
+    for (const auto& [label, field] : rows) {
+        EXPECT_EQ(Label(label)->buddy(), Find(field)) << label;
+    }
+}
+
+TEST_F(MainWindowTest, AltKeysPressAboutSettingsAndExitAndTypeNothing) {
+    ShowActive();
+    Box("txtPh")->setFocus();
+    // Closes the About box the key opens, so that the key press returns.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+    closer.start(20);
+    const std::pair<Qt::Key, const char*> rows[] = {
+        {Qt::Key_A, "cmdAbout"}, {Qt::Key_S, "cmdSettings"}, {Qt::Key_X, "cmdExit"}};
+    for (const auto& [key, button] : rows) {
+        SCOPED_TRACE(button);
+        QSignalSpy clicks(Find<QPushButton>(button), &QPushButton::clicked);
+        // The key goes to the main window, whatever the previous one opened.
+        QApplication::setActiveWindow(&window_);
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        // An access key shows the button pressed, then clicks it.
+        EXPECT_TRUE(QTest::qWaitFor([&clicks] { return clicks.count() == 1; }, 2000));
+        EXPECT_EQ(Box("txtPh")->text(), "3.5");
+    }
+    EXPECT_FALSE(window_.isVisible());
+    EXPECT_EQ(desktop_.programEnd.Ends(), 1);
+}
+
+// --- Pictures -----------------------------------------------------------------
+
+// Each calculated state, pictured, with every caption whole.
+TEST_F(MainWindowTest, SavesPicturesOfTheCalculatedWindow) {
+    const std::tuple<const char*, const char*, const char*> states[] = {
+        {"main_window.png", "optPowder", kFreeTarget},
+        {"main_window_tablet.png", "optTablet", kFreeTarget},
+        {"main_window_solution.png", "optSolution", kFreeTarget},
+        {"main_window_molecular.png", "optPowder", kMolecularTarget}};
+    const QDir folder(QCoreApplication::applicationDirPath() + "/screenshots");
+    ASSERT_TRUE(folder.mkpath("."));
+    ShowActive();
+    for (const auto& [file, method, target] : states) {
+        SCOPED_TRACE(file);
+        PutExample(method, target);
+        ClickCalculate();
+        ASSERT_EQ(desktop_.boxes.Texts(), QStringList{});
+        EXPECT_EQ(testing::CaptionsThatDoNotFit(window_), QStringList{});
+        EXPECT_TRUE(window_.grab().save(folder.absoluteFilePath(file), "PNG"));
+    }
+}
+
+}  // namespace
+}  // namespace korvane
