@@ -57,12 +57,22 @@ struct Binary {
 };
 
 Binary Decompose(double magnitude) {
-    int exponent = 0;
-    const double fraction = std::frexp(magnitude, &exponent);
-    auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-    exponent -= 53;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biased = static_cast<int>(bits >> 52);
+    std::uint64_t mantissa = bits & ((std::uint64_t{1} << 52) - 1);
+    int exponent = -1074;  // subnormal
+    if (biased != 0) {
+        mantissa |= std::uint64_t{1} << 52;
+        exponent = biased - 1075;
+    }
     const int zeros = std::countr_zero(mantissa);
     return {mantissa >> zeros, exponent + zeros};
+}
+
+// floor(log10(value)) or one less: log10(2) times the binary exponent.
+int DecadeEstimate(const Binary& value) {
+    const int binaryExponent = value.exponent + std::bit_width(value.mantissa) - 1;
+    return static_cast<int>(std::floor(binaryExponent * 0.30102999566398120));
 }
 
 // value x 10^scale as numerator / denominator, both within the bound.
@@ -89,16 +99,31 @@ std::optional<ScaledDecimal> RoundToSignificantDigits(double magnitude, int digi
     const Binary value = Decompose(magnitude);
     const Wide lowest = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
     const Wide limit = kPowersOfTen[static_cast<std::size_t>(digits)];
-    // The decade may be misjudged by one near a power of ten; the quotient
-    // then shows it.
-    auto decade = static_cast<int>(std::floor(std::log10(magnitude)));
+    // The decade may be misjudged by one; the quotient then shows it.
+    int decade = DecadeEstimate(value);
     for (int attempt = 0; attempt < 3; ++attempt) {
         Wide numerator = 0;
         Wide denominator = 1;
         if (!Scale(value, digits - 1 - decade, numerator, denominator)) {
             return std::nullopt;
         }
-        Wide units = numerator / denominator;
+        Wide units = 0;
+        Wide rest = 0;
+        if ((denominator & (denominator - 1)) == 0) {
+            // A value with a fraction, scaled up: the division is a shift.
+            const int shift = BitWidth(denominator) - 1;
+            units = numerator >> shift;
+            rest = numerator & (denominator - 1);
+        } else if ((numerator >> 64) == 0 && (denominator >> 64) == 0) {
+            // The usual case, and a division the processor does at once.
+            const auto n = static_cast<std::uint64_t>(numerator);
+            const auto d = static_cast<std::uint64_t>(denominator);
+            units = n / d;
+            rest = n % d;
+        } else {
+            units = numerator / denominator;
+            rest = numerator % denominator;
+        }
         if (units >= limit) {
             ++decade;
             continue;
@@ -107,7 +132,7 @@ std::optional<ScaledDecimal> RoundToSignificantDigits(double magnitude, int digi
             --decade;
             continue;
         }
-        const Wide twiceRest = 2 * (numerator % denominator);
+        const Wide twiceRest = 2 * rest;
         const bool up =
             twiceRest > denominator ||
             (twiceRest == denominator && (halves == Halves::AwayFromZero || (units & 1) != 0));

@@ -56,14 +56,17 @@ float SO2Fraction(std::optional<SulphiteForm> form) {
 DoseResults ComputeDose(const DoseInputs& inputs) {
     DoseResults results;
     results.batchLitres = BatchToLitres(inputs.batchVolume, inputs.batchUnit);
-    results.existingMolecular = MolecularFromFree(inputs.freeSO2, inputs.ph, inputs.pka);
+    // The same divisor for every figure of this pH: the very bits that
+    // MolecularFromFree and FreeFromMolecular would compute each time.
+    const double divisor = PhDivisor(inputs.ph, inputs.pka);
+    results.existingMolecular = static_cast<float>(inputs.freeSO2 / divisor);
 
     if (inputs.targetKind == TargetKind::FreeSO2) {
         results.targetFree = inputs.targetValue;
-        results.targetMolecular = MolecularFromFree(results.targetFree, inputs.ph, inputs.pka);
+        results.targetMolecular = static_cast<float>(results.targetFree / divisor);
     } else if (inputs.targetKind == TargetKind::MolecularSO2) {
         results.targetMolecular = inputs.targetValue;
-        results.targetFree = FreeFromMolecular(results.targetMolecular, inputs.ph, inputs.pka);
+        results.targetFree = static_cast<float>(divisor * results.targetMolecular);
     }
     // Without a target kind both targets stay 0.
 

@@ -327,9 +327,9 @@ SheetAnswer EvaluateSheet(const SheetInput& input) {
 }
 
 std::string ExistingMolecularText(const SheetInput& input) {
-    const Readings readings(input);
-    return FormatFixed2(MolecularFromFree(readings.Value(SheetField::ExistingSO2),
-                                          readings.Value(SheetField::Ph), input.pka));
+    const float existing = TextToSingle(input.existingSO2).value_or(0.0F);
+    const float ph = TextToSingle(input.ph).value_or(0.0F);
+    return FormatFixed2(MolecularFromFree(existing, ph, input.pka));
 }
 
 }  // namespace korvane

@@ -173,10 +173,78 @@ std::optional<Number> ReadValue(const NumberForm& form) {
     return value;
 }
 
+// Powers of ten that are exact singles.
+constexpr float kSinglePowersOfTen[] = {1e0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F,
+                                        1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
+
+// A plain decimal of at most the digits a single holds exactly, read the
+// quick way: both the digits as a whole number and the power of ten are
+// exact singles, so one division rounds as correctly as std::from_chars.
+std::optional<float> ReadShortDecimal(const NumberForm& form) {
+    constexpr std::uint32_t kExactLimit = std::uint32_t{1} << 24;
+    if (form.exponent != 0 || form.fractionPart.size() >= std::size(kSinglePowersOfTen) ||
+        form.integerPart.size() + form.fractionPart.size() > 9) {
+        return std::nullopt;
+    }
+    std::uint32_t whole = 0;
+    for (const std::string_view part : {form.integerPart, form.fractionPart}) {
+        for (const char digit : part) {
+            whole = whole * 10 + static_cast<std::uint32_t>(digit - '0');
+        }
+    }
+    if (whole > kExactLimit) {
+        return std::nullopt;
+    }
+    const float value = static_cast<float>(whole) / kSinglePowersOfTen[form.fractionPart.size()];
+    return form.negative ? -value : value;
+}
+
+// The most common texts of all, such as "3.5" or "-12.25", in one pass:
+// none for anything else, which the full reader then takes.
+std::optional<float> ReadPlainShortDecimal(std::string_view text) {
+    text = TrimBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text.size() > 10) {
+        return std::nullopt;
+    }
+    std::uint32_t whole = 0;
+    std::size_t digits = 0;
+    std::size_t point = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsDigit(c)) {
+            // Nine digits at most, so the sum cannot overflow before the test.
+            whole = digits < 9 ? whole * 10 + static_cast<std::uint32_t>(c - '0') : whole;
+            ++digits;
+        } else if (c == '.' && point == text.size()) {
+            point = i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0 || digits > 9 || whole > (std::uint32_t{1} << 24)) {
+        return std::nullopt;
+    }
+    const std::size_t decimals = point == text.size() ? 0 : text.size() - point - 1;
+    const float value = static_cast<float>(whole) / kSinglePowersOfTen[decimals];
+    return negative ? -value : value;
+}
+
+std::optional<float> ReadSingle(const NumberForm& form) {
+    if (const std::optional<float> value = ReadShortDecimal(form)) {
+        return value;
+    }
+    return ReadValue<float>(form);
+}
+
 // A numeric text: the form of a number and within single precision's range.
 std::optional<NumberForm> ReadNumericText(std::string_view text) {
     auto form = ScanNumberForm(text);
-    if (!form || !ReadValue<float>(*form)) {
+    if (!form || !ReadSingle(*form)) {
         return std::nullopt;
     }
     return form;
@@ -217,7 +285,7 @@ std::string RoundToUnits(const DecimalDigits& value, long decimals) {
 // point and exactly `decimals` after it (none, and no point, for zero).
 std::string PlaceDecimalPoint(std::string units, long decimals) {
     if (units.empty()) {
-        units = "0";
+        units.push_back('0');
     }
     if (decimals <= 0) {
         if (units != "0") {
@@ -268,12 +336,18 @@ std::string WritePattern(const DecimalDigits& value, DisplayPattern pattern) {
     return negative ? "-" + text : text;
 }
 
-constexpr std::uint64_t PowerOfTen(long power) {
-    std::uint64_t result = 1;
-    for (long i = 0; i < power; ++i) {
-        result *= 10;
+constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
+    std::array<std::uint64_t, 20> powers{};
+    std::uint64_t power = 1;
+    for (std::uint64_t& entry : powers) {
+        entry = power;
+        power *= 10;
     }
-    return result;
+    return powers;
+}();
+
+constexpr std::uint64_t PowerOfTen(long power) {
+    return kPowersOfTen[static_cast<std::size_t>(power)];
 }
 
 // The same as WritePattern, straight from the integer digits: none where the
@@ -291,7 +365,7 @@ std::optional<std::string> WriteScaledPattern(bool negative, const ScaledDecimal
         const bool up = units % power >= power / 2;
         units = units / power + (up ? 1 : 0);
     } else if (dropped < 0) {
-        if (units >= PowerOfTen(19 + dropped)) {
+        if (dropped < -19 || units >= PowerOfTen(19 + dropped)) {
             return std::nullopt;
         }
         units *= PowerOfTen(-dropped);
@@ -299,10 +373,27 @@ std::optional<std::string> WriteScaledPattern(bool negative, const ScaledDecimal
     if (units == 0 && pattern == DisplayPattern::WholeNumber) {
         return std::string();
     }
-    std::array<char, 24> digits;
-    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), units).ptr;
-    std::string text = PlaceDecimalPoint(std::string(digits.data(), end), decimals);
-    return negative && units != 0 ? "-" + text : text;
+    // A result of zero carries no sign.
+    const bool withSign = negative && units != 0;
+    // Written backwards from the last digit: the decimals, the point, and at
+    // least one digit before it.
+    std::array<char, 48> buffer;
+    char* first = buffer.data() + buffer.size();
+    for (long i = 0; i < decimals; ++i) {
+        *--first = static_cast<char>('0' + units % 10);
+        units /= 10;
+    }
+    if (decimals > 0) {
+        *--first = '.';
+    }
+    do {
+        *--first = static_cast<char>('0' + units % 10);
+        units /= 10;
+    } while (units != 0);
+    if (withSign) {
+        *--first = '-';
+    }
+    return std::string(first, buffer.data() + buffer.size());
 }
 
 // The decimal digits of a finite double, taken from its text with the given
@@ -382,12 +473,15 @@ bool IsNumericText(std::string_view text) {
 }
 
 std::optional<float> TextToSingle(std::string_view text) {
+    if (const std::optional<float> value = ReadPlainShortDecimal(text)) {
+        return value;
+    }
     const auto form = ScanNumberForm(text);
     if (!form) {
         return std::nullopt;
     }
     // Reading the single is also the range test that makes a text numeric.
-    return ReadValue<float>(*form);
+    return ReadSingle(*form);
 }
 
 std::optional<double> TextToDouble(std::string_view text) {

@@ -260,6 +260,29 @@ TEST(NumberTextTest, TwoDecimalsOfANumberMatchItsFifteenDigitsForRandomValues) {
     }
 }
 
+TEST(NumberTextTest, ShortDecimalsReadExactlyAsTheFullReaderReadsThem) {
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> length(1, 11);
+    std::uniform_int_distribution<int> digit(0, 9);
+    for (int i = 0; i < 200000; ++i) {
+        std::string text = random() % 2 == 0 ? "" : "-";
+        const int digits = length(random);
+        const int point = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point) {
+                text += '.';
+            }
+            text += static_cast<char>('0' + digit(random));
+        }
+        float expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const std::optional<float> read = TextToSingle(text);
+        ASSERT_TRUE(read.has_value()) << text;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(*read), std::bit_cast<std::uint32_t>(expected))
+            << text;
+    }
+}
+
 TEST(NumberTextTest, RoundsANumberOnItsFifteenDigitsAndATextOnItsDigits) {
     // The single nearest to 2.675 lies below it, so as a number it shows
     // 2.67; written as text first, it is the decimal 2.675 and shows 2.68.
