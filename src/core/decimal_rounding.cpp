@@ -69,10 +69,41 @@ Binary Decompose(double magnitude) {
     return {mantissa >> zeros, exponent + zeros};
 }
 
-// floor(log10(value)) or one less: log10(2) times the binary exponent.
-int DecadeEstimate(const Binary& value) {
+constexpr std::array<double, 23> kDoublePowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// floor(log10(value)), judged from the binary exponent and set right by a
+// comparison with the power of ten where that is exact; elsewhere it may
+// still be one less, which the quotient then shows.
+int DecadeEstimate(double magnitude, const Binary& value) {
     const int binaryExponent = value.exponent + std::bit_width(value.mantissa) - 1;
-    return static_cast<int>(std::floor(binaryExponent * 0.30102999566398120));
+    int decade = static_cast<int>(std::floor(binaryExponent * 0.30102999566398120));
+    if (decade + 1 >= 0 && decade + 1 < static_cast<int>(kDoublePowersOfTen.size()) &&
+        magnitude >= kDoublePowersOfTen[static_cast<std::size_t>(decade + 1)]) {
+        ++decade;
+    }
+    return decade;
+}
+
+// A single's magnitude times 10^scale is exact in a double for a scale of 0
+// to 12: 24 bits of the single and at most 28 of the odd part of 10^12. The
+// rounding then needs no wide integers at all.
+std::optional<ScaledDecimal> RoundSingleQuickly(double magnitude, int digits, int decade,
+                                                Halves halves) {
+    const int scale = digits - 1 - decade;
+    if (scale < 0 || scale > 12 ||
+        static_cast<double>(static_cast<float>(magnitude)) != magnitude) {
+        return std::nullopt;
+    }
+    const double scaled = magnitude * kDoublePowersOfTen[static_cast<std::size_t>(scale)];
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    auto units = static_cast<std::uint64_t>(whole);
+    const bool up =
+        fraction > 0.5 || (fraction == 0.5 && (halves == Halves::AwayFromZero || (units & 1) != 0));
+    units += up ? 1 : 0;
+    return ScaledDecimal{units, -scale};
 }
 
 // value x 10^scale as numerator / denominator, both within the bound.
@@ -99,8 +130,17 @@ std::optional<ScaledDecimal> RoundToSignificantDigits(double magnitude, int digi
     const Binary value = Decompose(magnitude);
     const Wide lowest = kPowersOfTen[static_cast<std::size_t>(digits - 1)];
     const Wide limit = kPowersOfTen[static_cast<std::size_t>(digits)];
-    // The decade may be misjudged by one; the quotient then shows it.
-    int decade = DecadeEstimate(value);
+    int decade = DecadeEstimate(magnitude, value);
+    if (digits <= 7) {
+        if (auto quick = RoundSingleQuickly(magnitude, digits, decade, halves)) {
+            if (quick->units >= lowest && quick->units < limit) {
+                return quick;
+            }
+            if (quick->units == limit) {
+                return ScaledDecimal{static_cast<std::uint64_t>(lowest), quick->exponent + 1};
+            }
+        }
+    }
     for (int attempt = 0; attempt < 3; ++attempt) {
         Wide numerator = 0;
         Wide denominator = 1;
