@@ -67,6 +67,7 @@ bench:
 	$(call ensure_packages,$(RUN_PACKAGES) $(BENCH_PACKAGES))
 	$(call build_preset,bench)
 	./build-bench/core_benchmark
+	./build-bench/cellar_batch_benchmark
 	benchmarks/batch_throughput.sh build-bench
 
 # Installs under $(PREFIX); DESTDIR, when given, stages everything below that

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# How fast and how lean a cellar batch runs: generates a CSV of a million
+# tanks, runs `korvane-calc --batch` on it pinned to one core, and reports
+# the seconds and the peak resident memory against the targets (0.6 s and
+# 16 MiB). The cpu seconds beside the time tell whether other work on the
+# machine slowed the run. Build optimised first (-O2, e.g. CMAKE_BUILD_TYPE=Release).
+#
+#   benchmarks/batch_throughput.sh BUILD_DIR     (ROWS=... to change the size)
+set -euo pipefail
+
+build_dir=${1:?usage: benchmarks/batch_throughput.sh BUILD_DIR}
+calc="$build_dir/korvane-calc"
+rows=${ROWS:-1000000}
+# 0.6 s a million rows, in proportion for another size.
+max_seconds=$(awk -v r="$rows" 'BEGIN { printf "%.3f", 0.6 * r / 1000000 }')
+max_kib=$((16 * 1024))
+
+if [[ ! -x "$calc" ]]; then
+    echo "No korvane-calc in $build_dir: build it first." >&2
+    exit 2
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Varied tanks: every unit, form, method and target kind, pH and SO2 levels
+# as a cellar measures them. A fixed seed keeps runs comparable.
+awk -v rows="$rows" 'BEGIN {
+    srand(7)
+    split("us-gal imp-gal litres", units, " ")
+    split("potassium sodium", forms, " ")
+    split("powder solution tablet", methods, " ")
+    print "tank,ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,target"
+    for (i = 1; i <= rows; i++) {
+        kind = rand() < 0.7 ? "free" : "molecular"
+        target = kind == "free" ? sprintf("%d", 25 + int(rand() * 30)) : sprintf("%.2f", 0.5 + rand() * 0.4)
+        printf "T%07d,%.2f,%.1f,%d,%s,%s,%s,%d,%.2f,%s,%s\n", i, 2.9 + rand() * 1.2, rand() * 20,
+            50 + int(rand() * 20000), units[1 + int(rand() * 3)], forms[1 + int(rand() * 2)],
+            methods[1 + int(rand() * 3)], 5 + int(rand() * 15), 0.3 + rand() * 0.4, kind, target
+    }
+}' > "$work/tanks.csv"
+
+status=0
+/usr/bin/time -f '%e %U %S %M' -o "$work/time" \
+    taskset -c 0 "$calc" --batch "$work/tanks.csv" -o "$work/doses.csv" --yes || status=$?
+if [[ $status -ge 2 ]]; then
+    echo "korvane-calc stopped with exit status $status" >&2
+    exit "$status"
+fi
+
+read -r seconds user system kib < <(tail -n 1 "$work/time")
+cpu=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", u + s }')
+size_mib=$(( $(stat -c %s "$work/tanks.csv") / 1024 / 1024 ))
+ok_rows=$(grep -c ',ok,' "$work/doses.csv" || true)
+verdict() { if awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; then echo "meets"; else echo "MISSES"; fi; }
+
+echo "rows:        $rows ($size_mib MiB of CSV, $ok_rows ok)"
+echo "time:        $seconds s ($(verdict "$seconds" "$max_seconds") the target of $max_seconds s); cpu $cpu s"
+echo "peak memory: $kib KiB ($(verdict "$kib" "$max_kib") the target of $max_kib KiB)"

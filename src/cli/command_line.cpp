@@ -1,0 +1,232 @@
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/choice_words.h"
+#include "core/number_text.h"
+
+namespace korvane {
+namespace {
+
+enum class Takes { Text, Word, TargetFree, TargetMolecular, Pka, Format, Batch, Output, Yes };
+
+struct OptionRow {
+    const char* name;
+    Takes takes;
+    DoseColumn column;  // for Text and Word
+};
+
+constexpr std::array kOptions{
+    OptionRow{"--ph", Takes::Text, DoseColumn::Ph},
+    OptionRow{"--free-so2", Takes::Text, DoseColumn::FreeSO2},
+    OptionRow{"--batch-size", Takes::Text, DoseColumn::BatchSize},
+    OptionRow{"--unit", Takes::Word, DoseColumn::Unit},
+    OptionRow{"--form", Takes::Word, DoseColumn::Form},
+    OptionRow{"--method", Takes::Word, DoseColumn::Method},
+    OptionRow{"--solution-pct", Takes::Text, DoseColumn::SolutionPct},
+    OptionRow{"--tablet-g", Takes::Text, DoseColumn::TabletG},
+    OptionRow{"--target-free", Takes::TargetFree, DoseColumn::Target},
+    OptionRow{"--target-molecular", Takes::TargetMolecular, DoseColumn::Target},
+    OptionRow{"--pka", Takes::Pka, DoseColumn::Ph},
+    OptionRow{"--format", Takes::Format, DoseColumn::Ph},
+    OptionRow{"--batch", Takes::Batch, DoseColumn::Ph},
+    OptionRow{"-o", Takes::Output, DoseColumn::Ph},
+    OptionRow{"--output", Takes::Output, DoseColumn::Ph},
+    OptionRow{"--yes", Takes::Yes, DoseColumn::Ph},
+};
+
+constexpr ChoiceTable<OutputFormat, 3> kFormatWords{{
+    {OutputFormat::Text, "text"},
+    {OutputFormat::Json, "json"},
+    {OutputFormat::Csv, "csv"},
+}};
+
+constexpr double kLowestPka = 0;
+constexpr double kHighestPka = 14;
+
+const OptionRow* FindOption(std::string_view name) {
+    const auto* row = std::find_if(kOptions.begin(), kOptions.end(),
+                                   [&](const OptionRow& r) { return name == r.name; });
+    return row == kOptions.end() ? nullptr : row;
+}
+
+// The word as the tables write it, so that every later reading agrees.
+std::optional<std::string> CanonicalWord(DoseColumn column, std::string_view text) {
+    const auto canonical = [&](const auto& table) -> std::optional<std::string> {
+        const auto choice = ChoiceOfWord(table, text);
+        return choice ? std::optional<std::string>(TextOf(table, *choice)) : std::nullopt;
+    };
+    switch (column) {
+        case DoseColumn::Unit:
+            return canonical(kUnitWords);
+        case DoseColumn::Form:
+            return canonical(kFormWords);
+        case DoseColumn::Method:
+            return canonical(kMethodWords);
+        default:
+            return canonical(kTargetKindWords);
+    }
+}
+
+class Parser {
+  public:
+    std::optional<UsageError> Apply(const OptionRow& row, std::string_view value);
+    std::optional<UsageError> Finish();
+    CommandLine& Result() { return line_; }
+
+  private:
+    std::optional<UsageError> SetTarget(TargetKind kind, std::string_view value);
+
+    CommandLine line_;
+    bool formatGiven_ = false;
+};
+
+std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view value) {
+    auto& given = line_.settings.given;
+    switch (row.takes) {
+        case Takes::Text:
+            given[static_cast<std::size_t>(row.column)] = std::string(value);
+            break;
+        case Takes::Word: {
+            std::optional<std::string> word = CanonicalWord(row.column, value);
+            if (!word) {
+                return UsageError{UnknownWordMessage(row.column, value)};
+            }
+            given[static_cast<std::size_t>(row.column)] = std::move(word);
+            break;
+        }
+        case Takes::TargetFree:
+            return SetTarget(TargetKind::FreeSO2, value);
+        case Takes::TargetMolecular:
+            return SetTarget(TargetKind::MolecularSO2, value);
+        case Takes::Pka: {
+            const std::optional<double> pka = TextToDouble(value);
+            if (!pka || *pka < kLowestPka || *pka > kHighestPka) {
+                return UsageError{"--pka must be a number from 0 to 14."};
+            }
+            line_.settings.pka = *pka;
+            break;
+        }
+        case Takes::Format: {
+            const std::optional<OutputFormat> format = ChoiceOfWord(kFormatWords, value);
+            if (!format) {
+                return UsageError{"Unknown format \"" + std::string(value) + "\": use " +
+                                  WordList(kFormatWords) + "."};
+            }
+            line_.format = *format;
+            formatGiven_ = true;
+            break;
+        }
+        case Takes::Batch:
+            line_.batchPath = std::string(value);
+            break;
+        case Takes::Output:
+            line_.outputPath = std::string(value);
+            break;
+        case Takes::Yes:
+            line_.settings.answerYes = true;
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<UsageError> Parser::SetTarget(TargetKind kind, std::string_view value) {
+    auto& given = line_.settings.given;
+    auto& kindWord = given[static_cast<std::size_t>(DoseColumn::TargetKind)];
+    if (kindWord) {
+        return UsageError{"Give only one of --target-free and --target-molecular."};
+    }
+    kindWord = TextOf(kTargetKindWords, kind);
+    given[static_cast<std::size_t>(DoseColumn::Target)] = std::string(value);
+    return std::nullopt;
+}
+
+std::optional<UsageError> Parser::Finish() {
+    if (line_.batchPath && formatGiven_) {
+        return UsageError{"--format is for one calculation; a batch always writes CSV."};
+    }
+    if (line_.outputPath && !line_.batchPath) {
+        return UsageError{"-o is for a batch: give --batch FILE as well."};
+    }
+    return std::nullopt;
+}
+
+// -o and --output are one option; so is a column's option under any name.
+bool SameOption(const OptionRow* a, const OptionRow* b) {
+    const bool byColumn = a->takes == Takes::Text || a->takes == Takes::Word;
+    return a->takes == b->takes && (!byColumn || a->column == b->column);
+}
+
+bool IsOption(std::string_view arg) {
+    return arg.size() > 1 && arg.front() == '-';
+}
+
+}  // namespace
+
+const char* OptionFor(DoseColumn column) {
+    for (const OptionRow& row : kOptions) {
+        if (row.takes == Takes::Text || row.takes == Takes::Word) {
+            if (row.column == column) {
+                return row.name;
+            }
+        }
+    }
+    return "--target-free";
+}
+
+std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* const* argv) {
+    const std::span<const char* const> args(argv + 1, argc > 1 ? argc - 1 : 0);
+    for (std::string_view arg : args) {
+        if (arg == "--help" || arg == "-h" || arg == "--version") {
+            CommandLine line;
+            line.help = arg != "--version";
+            line.version = arg == "--version";
+            return line;
+        }
+    }
+    Parser parser;
+    std::vector<const OptionRow*> seen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string_view name = args[i];
+        if (!IsOption(name)) {
+            return UsageError{"Unexpected argument \"" + std::string(name) + "\"."};
+        }
+        std::optional<std::string_view> value;
+        if (const std::size_t equals = name.find('=');
+            name.starts_with("--") && equals != std::string_view::npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        const OptionRow* row = FindOption(name);
+        if (row == nullptr) {
+            return UsageError{"Unknown option " + std::string(name) + "."};
+        }
+        if (row->takes == Takes::Yes && value) {
+            return UsageError{"--yes takes no value."};
+        }
+        if (row->takes != Takes::Yes && !value) {
+            if (i + 1 == args.size()) {
+                return UsageError{std::string(name) + " needs a value."};
+            }
+            value = args[++i];
+        }
+        if (std::any_of(seen.begin(), seen.end(),
+                        [&](const OptionRow* earlier) { return SameOption(earlier, row); })) {
+            return UsageError{std::string(name) + " is given twice."};
+        }
+        seen.push_back(row);
+        if (auto error = parser.Apply(*row, value.value_or(""))) {
+            return *error;
+        }
+    }
+    if (auto error = parser.Finish()) {
+        return *error;
+    }
+    return std::move(parser.Result());
+}
+
+}  // namespace korvane

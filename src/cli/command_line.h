@@ -1,0 +1,33 @@
+// The options of korvane-calc, read into what a calculation or a batch needs.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <variant>
+
+#include "core/cellar_batch.h"
+
+namespace korvane {
+
+enum class OutputFormat { Text, Json, Csv };
+
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    std::optional<std::string> batchPath;   // "-" is standard input
+    std::optional<std::string> outputPath;  // "-" is standard output
+    OutputFormat format = OutputFormat::Text;
+    BatchSettings settings;  // the options' values; the rest stand empty
+};
+
+// What was wrong, as one English sentence.
+struct UsageError {
+    std::string message;
+};
+
+std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* const* argv);
+
+// The option that gives a value for `column`, e.g. "--free-so2".
+const char* OptionFor(DoseColumn column);
+
+}  // namespace korvane

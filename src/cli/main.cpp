@@ -1,0 +1,22 @@
+// korvane-calc: Korvane's Calculate from the command line, for one wine or a
+// whole cellar in a CSV file. Its messages are English whatever the locale,
+// and it never reads settings.cfg, so a script behaves the same everywhere.
+#include <unistd.h>
+
+#include <exception>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/file_streams.h"
+
+int main(int argc, char** argv) {
+    try {
+        return korvane::RunKorvaneCalc(argc, argv);
+    } catch (const std::exception& error) {
+        // Only running out of memory can get here; say so rather than abort.
+        korvane::WriteAll(STDERR_FILENO, std::string("korvane-calc: ") + error.what() + "\n");
+    } catch (...) {
+        korvane::WriteAll(STDERR_FILENO, "korvane-calc: unexpected failure\n");
+    }
+    return korvane::kExitUsage;
+}

@@ -1,0 +1,133 @@
+// CSV as RFC 4180 writes it, read as a stream of records so that a file of
+// any size passes through a buffer of fixed size. The reader is lenient where
+// spreadsheets are sloppy (a lone LF or CR ends a record too, a quote inside
+// an unquoted field is an ordinary character) and never looks at encodings:
+// bytes that are not UTF-8 come out as they went in.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvane {
+
+// Where a stream's bytes come from: a file, standard input, a test's string.
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    // Up to `size` bytes into `buffer`; the count read, 0 at the end, or -1
+    // when the bytes cannot be read.
+    virtual std::ptrdiff_t Read(char* buffer, std::size_t size) = 0;
+};
+
+// Where a stream's bytes go.
+class ByteSink {
+  public:
+    virtual ~ByteSink() = default;
+    // False when the bytes could not all be written.
+    virtual bool Write(std::string_view bytes) = 0;
+};
+
+// A record longer than this (line end not counted) is not kept: one runaway
+// quote must not make the reader hold a whole file.
+inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} << 10;
+
+enum class LineEnd { None, Lf, CrLf, Cr };
+
+std::string_view LineEndText(LineEnd lineEnd);
+
+// One record as read. Its views point into the reader's buffer and are valid
+// until the reader's next call.
+class CsvRecord {
+  public:
+    std::size_t FieldCount() const { return ends_.size(); }
+    // The field's value: enclosing quotes removed and doubled quotes made
+    // single. An unquoted field is returned as it stands; a quoted one is
+    // decoded into `scratch`.
+    std::string_view Field(std::size_t index, std::string& scratch) const {
+        const std::string_view raw = RawField(index);
+        return raw.empty() || raw.front() != '"' ? raw : Unquoted(raw, scratch);
+    }
+    // The record's bytes as they stand in the input, without the line end.
+    std::string_view Raw() const { return raw_; }
+    // The bytes of the first `count` fields and the commas between them.
+    std::string_view RawFields(std::size_t count) const;
+    LineEnd End() const { return lineEnd_; }
+    // The input ended inside a quoted field.
+    bool QuoteLeftOpen() const { return quoteLeftOpen_; }
+
+  private:
+    friend class CsvReader;
+    std::string_view RawField(std::size_t index) const {
+        const std::size_t begin = index == 0 ? 0 : ends_[index - 1] + 1;
+        return raw_.substr(begin, ends_[index] - begin);
+    }
+    static std::string_view Unquoted(std::string_view raw, std::string& scratch);
+
+    std::string_view raw_;
+    std::vector<std::size_t> ends_;  // where each field ends, from the record's start
+    LineEnd lineEnd_ = LineEnd::None;
+    bool quoteLeftOpen_ = false;
+};
+
+class CsvReader {
+  public:
+    enum class Result {
+        Record,      // a record was read
+        TooLong,     // a record over the limit was skipped; the record holds no fields
+        End,         // no more records
+        ReadFailed,  // the source failed
+    };
+
+    explicit CsvReader(ByteSource& source, std::size_t maxRecordBytes = kMaxRecordBytes);
+
+    Result Next(CsvRecord& record);
+    // The input began with a UTF-8 byte order mark, which no record holds.
+    bool HadByteOrderMark() const { return hadByteOrderMark_; }
+    // Bytes taken from the source so far.
+    std::uint64_t BytesRead() const { return bytesRead_; }
+
+  private:
+    enum class State { FieldStart, Unquoted, Quoted, QuotedQuote, AfterCr };
+
+    bool Scan(CsvRecord& record);
+    void ScanUnquoted(CsvRecord& record);
+    void EndField(CsvRecord& record, std::size_t at);
+    Result Complete(CsvRecord& record);
+    Result Finish(CsvRecord& record);
+    bool Fill();
+    void SkipByteOrderMark();
+
+    ByteSource& source_;
+    std::size_t maxRecordBytes_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_;
+    std::size_t begin_ = 0;      // the current record's first byte
+    std::size_t pos_ = 0;        // the next byte to scan
+    std::size_t end_ = 0;        // one past the last byte read
+    std::size_t recordEnd_ = 0;  // where the line end begins, once it is seen
+    State state_ = State::FieldStart;
+    bool tooLong_ = false;
+    bool atEnd_ = false;
+    bool failed_ = false;
+    bool started_ = false;
+    bool hadByteOrderMark_ = false;
+    std::uint64_t bytesRead_ = 0;
+};
+
+// Appends `value` as one field, quoted only when it holds a comma, a quote
+// or a line break.
+void AppendCsvField(std::string& out, std::string_view value);
+
+// The same for a writer that keeps its own buffer: writes the field at `out`
+// and returns where it ends, having written at most MaxCsvFieldBytes(value).
+char* WriteCsvField(char* out, std::string_view value);
+
+constexpr std::size_t MaxCsvFieldBytes(std::string_view value) {
+    return 2 * value.size() + 2;
+}
+
+}  // namespace korvane

@@ -1,0 +1,289 @@
+// The About box as the user meets it: opened modally with the main window's
+// About button, showing the product, its version and two links that hand
+// their addresses to the desktop; only OK or the close box closes it (the
+// program's shut-down closing it is a main window test).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <stdexcept>
+
+#include "app/about_box/about_texts.h"
+#include "app/about_box/frm_about.h"
+#include "app/main_window/frm_sulfite.h"
+#include "core/product.h"
+#include "platform/app_setup.h"
+#include "support/caption_fit.h"
+#include "support/fake_desktop.h"
+
+namespace korvane {
+namespace {
+
+template <typename Control = QWidget>
+Control* Get(const QWidget& window, const char* name) {
+    auto* control = window.findChild<Control*>(name);
+    if (control == nullptr) {
+        throw std::runtime_error(std::string("no control named ") + name);
+    }
+    return control;
+}
+
+QIcon SolidIcon(Qt::GlobalColor colour) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(colour);
+    return QIcon(pixmap);
+}
+
+bool Activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitFor(
+        [window] { return QGuiApplication::focusWindow() == window->windowHandle(); }, 3000);
+}
+
+class AboutBoxTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        main_.setWindowIcon(SolidIcon(Qt::red));
+        main_.show();
+        ASSERT_TRUE(Activate(&main_));
+    }
+
+    // Clicks the main window's About button and, while the box's loop runs,
+    // `whileOpen` once the box is the active window; returns when the click
+    // has returned. `whileOpen` must close the box: a watchdog closes one
+    // left open, so a failing test fails instead of waiting for a user.
+    void ClickAboutAndWhileOpen(const std::function<void(FrmAbout&)>& whileOpen) {
+        bool ran = false;
+        bool leftOpen = false;
+        QTimer act;
+        act.setSingleShot(true);
+        QObject::connect(&act, &QTimer::timeout, [&] {
+            FrmAbout* box = main_.AboutBox();
+            ASSERT_NE(box, nullptr);
+            ASSERT_TRUE(QTest::qWaitFor([box] { return QApplication::activeWindow() == box; }));
+            ran = true;
+            whileOpen(*box);
+        });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [&] {
+            leftOpen = true;
+            if (main_.AboutBox() != nullptr) {
+                main_.AboutBox()->reject();
+            }
+        });
+        act.start(0);
+        watchdog.start(5000);
+        QTest::mouseClick(Get(main_, "cmdAbout"), Qt::LeftButton);
+        EXPECT_TRUE(ran);
+        EXPECT_FALSE(leftOpen) << "the box was still open when it should have closed";
+        EXPECT_EQ(main_.AboutBox(), nullptr);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+
+    // Whether a click on the main window's Calculate button reaches it. The
+    // click goes through the window system, so that modality applies.
+    bool MainWindowTakesClicks() {
+        auto* calculate = Get(main_, "cmdCalculate");
+        QSignalSpy clicks(calculate, SIGNAL(clicked()));
+        QTest::mouseClick(main_.windowHandle(), Qt::LeftButton, {},
+                          calculate->mapTo(&main_, calculate->rect().center()));
+        return clicks.count() == 1;
+    }
+
+    testing::FakeDesktop desktop_;
+    FrmSulfite main_{desktop_.context};
+};
+
+// The version is the build's, written once in project().
+TEST_F(AboutBoxTest, IsModalOverTheMainWindowShowingProductVersionAndLinks) {
+    ClickAboutAndWhileOpen([this](FrmAbout& box) {
+        EXPECT_TRUE(box.isModal());
+        EXPECT_EQ(box.windowTitle(), "About");
+        EXPECT_EQ(box.minimumSize(), box.maximumSize());
+        EXPECT_FALSE(box.windowFlags() &
+                     (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
+        EXPECT_EQ(QApplication::focusWidget(), Get(box, "cmdOK"));
+        EXPECT_FALSE(MainWindowTakesClicks());
+        const std::pair<const char*, QString> texts[] = {
+            {"Label1", ApplicationTitle},
+            {"Label2", "Calculator"},
+            {"Label3", QStringLiteral("Version %1").arg(ApplicationVersion)},
+            {"Label4", "Provided as is."},
+            {"lblMail", about::kAuthorName},
+            // The web link shows the host of the address it opens.
+            {"lblWeb", "korvane.example"},
+        };
+        for (const auto& [label, text] : texts) {
+            EXPECT_EQ(Get<QLabel>(box, label)->text(), text) << label;
+        }
+        // A second request while the box is open shows no second box.
+        Get<QPushButton>(main_, "cmdAbout")->click();
+        EXPECT_EQ(main_.AboutBox(), &box);
+        EXPECT_EQ(main_.findChildren<FrmAbout*>().size(), 1);
+        Get<QPushButton>(box, "cmdOK")->click();
+    });
+    EXPECT_TRUE(MainWindowTakesClicks());
+    EXPECT_TRUE(desktop_.opener.Opened().isEmpty());
+}
+
+TEST_F(AboutBoxTest, OkInEveryWayClosesAndDestroysTheBox) {
+    const std::pair<const char*, std::function<void(FrmAbout&)>> ways[] = {
+        {"click", [](FrmAbout& box) { QTest::mouseClick(Get(box, "cmdOK"), Qt::LeftButton); }},
+        {"Enter", [](FrmAbout& box) { QTest::keyClick(&box, Qt::Key_Return); }},
+        {"Alt+O", [](FrmAbout& box) { QTest::keyClick(&box, Qt::Key_O, Qt::AltModifier); }},
+        {"the close box", [](FrmAbout& box) { box.close(); }},
+    };
+    for (const auto& [way, close] : ways) {
+        SCOPED_TRACE(way);
+        QPointer<FrmAbout> shown;
+        ClickAboutAndWhileOpen([&](FrmAbout& box) {
+            shown = &box;
+            close(box);
+        });
+        EXPECT_TRUE(shown.isNull()) << "closed, but not destroyed";
+    }
+}
+
+TEST_F(AboutBoxTest, EscapeDoesNotCloseIt) {
+    ClickAboutAndWhileOpen([](FrmAbout& box) {
+        QTest::keyClick(&box, Qt::Key_Escape);
+        QTest::keyClick(Get(box, "cmdOK"), Qt::Key_Escape);
+        EXPECT_TRUE(box.isVisible());
+        box.accept();
+    });
+}
+
+// Each click hands the address over once, also the second of two quick
+// clicks; the box stays open for more.
+TEST_F(AboutBoxTest, EachClickOnALinkHandsItsAddressToTheDesktop) {
+    const std::pair<const char*, QString> links[] = {
+        {"lblMail", "mailto:support@korvane.example"},
+        {"lblWeb", "http://korvane.example/"},
+    };
+    for (const auto& [name, address] : links) {
+        SCOPED_TRACE(name);
+        ClickAboutAndWhileOpen([&, name = name, address = address](FrmAbout& box) {
+            const testing::RecordingOpener& opener = desktop_.opener;
+            auto* link = Get(box, name);
+            const QPoint centre = link->mapTo(&box, link->rect().center());
+            QTest::mouseClick(box.windowHandle(), Qt::LeftButton, {}, centre);
+            EXPECT_EQ(opener.Opened(), QStringList{address});
+            QTest::mouseDClick(box.windowHandle(), Qt::LeftButton, {}, centre);
+            EXPECT_EQ(opener.Opened(), QStringList({address, address, address}));
+
+            // Neither the right button nor a press dragged off the link
+            // before letting go is a click.
+            QTest::mouseClick(link, Qt::RightButton);
+            QTest::mousePress(link, Qt::LeftButton);
+            QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(-5, -5));
+            EXPECT_EQ(opener.Opened().size(), 3);
+            EXPECT_TRUE(box.isVisible());
+            box.accept();
+        });
+        desktop_.opener = {};
+    }
+}
+
+TEST_F(AboutBoxTest, LinksShowAPointingHandWithItsHotSpotAtTheFingertip) {
+    ClickAboutAndWhileOpen([](FrmAbout& box) {
+        for (const char* name : {"lblMail", "lblWeb"}) {
+            const QCursor cursor = Get(box, name)->cursor();
+            EXPECT_EQ(cursor.shape(), Qt::BitmapCursor) << name;
+            EXPECT_EQ(cursor.hotSpot(), QPoint(5, 0)) << name;
+            EXPECT_EQ(qAlpha(cursor.pixmap().toImage().pixel(cursor.hotSpot())), 255) << name;
+        }
+        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "cmdOK"}) {
+            EXPECT_FALSE(Get(box, name)->testAttribute(Qt::WA_SetCursor)) << name;
+        }
+        box.accept();
+    });
+}
+
+// The icon is taken whenever the box becomes the active window: coming back
+// to it after the main window's icon changed shows the new one.
+TEST_F(AboutBoxTest, TakesTheMainWindowsIconWhenActivated) {
+    ClickAboutAndWhileOpen([this](FrmAbout& box) {
+        EXPECT_EQ(box.windowIcon().cacheKey(), main_.windowIcon().cacheKey());
+        main_.setWindowIcon(SolidIcon(Qt::blue));
+        QWidget elsewhere(&box, Qt::Window);
+        elsewhere.show();
+        ASSERT_TRUE(Activate(&elsewhere));
+        EXPECT_NE(box.windowIcon().cacheKey(), main_.windowIcon().cacheKey());
+        ASSERT_TRUE(Activate(&box));
+        EXPECT_EQ(box.windowIcon().cacheKey(), main_.windowIcon().cacheKey());
+        box.accept();
+    });
+}
+
+// The product's name stands out largest and the version next; the links are
+// blue on the light grey panel; no control has a tip.
+TEST_F(AboutBoxTest, TextsHaveTheirDesignedFontsAndColours) {
+    ClickAboutAndWhileOpen([](FrmAbout& box) {
+        const std::pair<const char*, QFont> fonts[] = {
+            {"Label1", platform::FormFont(18)},       {"Label2", platform::FormFont(18)},
+            {"Label3", platform::FormFont(12)},       {"Label4", platform::CaptionFont()},
+            {"lblMail", platform::CaptionFont()},     {"lblWeb", platform::CaptionFont()},
+            {"cmdOK", platform::DefaultWindowFont()},
+        };
+        for (const auto& [name, font] : fonts) {
+            EXPECT_EQ(Get(box, name)->font(), font) << name;
+        }
+        const auto ink = [&](const char* name) {
+            return Get(box, name)->palette().color(QPalette::WindowText);
+        };
+        EXPECT_EQ(ink("lblMail"), QColor(0, 0, 192));
+        EXPECT_EQ(ink("lblWeb"), QColor(0, 0, 192));
+        EXPECT_NE(ink("Label4"), QColor(0, 0, 192));
+        EXPECT_EQ(Get(box, "Picture1")->palette().color(QPalette::Window), QColor(224, 224, 224));
+        for (const QWidget* control : box.findChildren<QWidget*>()) {
+            EXPECT_EQ(control->toolTip(), "") << control->objectName().toStdString();
+        }
+        box.accept();
+    });
+}
+
+// Every text fits its label, and no control drawn above it (a later sibling)
+// covers its letters: the labels' boxes overlap a little, where their texts
+// do not reach.
+TEST_F(AboutBoxTest, EveryTextFitsAndIsNotCoveredAndTheBoxIsPictured) {
+    ClickAboutAndWhileOpen([](FrmAbout& box) {
+        EXPECT_EQ(testing::CaptionsThatDoNotFit(box), QStringList{});
+        const QWidget* panel = Get(box, "Picture1");
+        const QObjectList& stacked = panel->children();
+        for (qsizetype i = 0; i < stacked.size(); ++i) {
+            const auto* label = qobject_cast<const QLabel*>(stacked[i]);
+            if (label == nullptr) {
+                continue;
+            }
+            const QFontMetrics metrics(label->font());
+            const QRect line(label->pos(),
+                             QSize(metrics.horizontalAdvance(label->text()), metrics.height()));
+            EXPECT_TRUE(label->geometry().contains(line)) << label->objectName().toStdString();
+            // The letters themselves, drawn from the top of the label down.
+            const QRect ink = metrics.tightBoundingRect(label->text())
+                                  .translated(label->x(), label->y() + metrics.ascent());
+            for (qsizetype above = i + 1; above < stacked.size(); ++above) {
+                const auto* control = qobject_cast<const QWidget*>(stacked[above]);
+                EXPECT_FALSE(control != nullptr && control->geometry().intersects(ink))
+                    << label->objectName().toStdString() << " under "
+                    << control->objectName().toStdString();
+            }
+        }
+        const QString folder = QCoreApplication::applicationDirPath() + "/screenshots";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        EXPECT_TRUE(box.grab().save(folder + "/about_box.png"));
+        box.accept();
+    });
+}
+
+}  // namespace
+}  // namespace korvane

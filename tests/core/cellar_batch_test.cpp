@@ -1,0 +1,356 @@
+#include "core/cellar_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "memory_streams.h"
+
+namespace korvane {
+namespace {
+
+struct BatchRun {
+    std::optional<HeaderProblem> problem;
+    BatchEnd end = BatchEnd::Done;
+    std::string output;
+    BatchCounts counts;
+};
+
+BatchRun RunBatch(const std::string& input, const BatchSettings& settings = {},
+                  MemorySink sink = MemorySink(), std::size_t failAt = std::string::npos) {
+    MemorySource source(input, 4096, failAt);
+    CellarBatch batch(source, settings);
+    BatchRun run;
+    run.problem = batch.ReadHeader();
+    if (!run.problem) {
+        run.end = batch.Run(sink);
+        run.output = sink.Bytes();
+        run.counts = batch.Counts();
+    }
+    return run;
+}
+
+// The output's rows as named fields.
+std::vector<std::map<std::string, std::string>> OutputRows(const std::string& output) {
+    MemorySource source(output);
+    CsvReader reader(source);
+    CsvRecord record;
+    std::string scratch;
+    std::vector<std::string> names;
+    reader.Next(record);
+    for (std::size_t i = 0; i < record.FieldCount(); ++i) {
+        names.emplace_back(record.Field(i, scratch));
+    }
+    std::vector<std::map<std::string, std::string>> rows;
+    while (reader.Next(record) == CsvReader::Result::Record) {
+        auto& row = rows.emplace_back();
+        for (std::size_t i = 0; i < record.FieldCount() && i < names.size(); ++i) {
+            row[names[i]] = record.Field(i, scratch);
+        }
+    }
+    return rows;
+}
+
+struct HeaderCase {
+    const char* name;
+    std::string input;
+    std::optional<HeaderProblem::Kind> kind;
+    DoseColumn column = DoseColumn::Ph;
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const HeaderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BatchHeader : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(BatchHeader, IsCheckedBeforeAnyRow) {
+    const HeaderCase& c = GetParam();
+    const BatchRun run = RunBatch(c.input);
+    ASSERT_EQ(run.problem.has_value(), c.kind.has_value());
+    if (c.kind) {
+        EXPECT_EQ(run.problem->kind, *c.kind);
+        EXPECT_EQ(run.problem->column, c.column);
+    }
+}
+
+using Kind = HeaderProblem::Kind;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchHeader,
+    testing::Values(
+        HeaderCase{"Complete", "ph,free_so2,target\n", std::nullopt},
+        HeaderCase{"AnyOrderCaseAndBlanks", " Target,FREE_SO2 ,pH,tank\n", std::nullopt},
+        HeaderCase{"AfterEmptyLines", "\n\nph,free_so2,target\n", std::nullopt},
+        HeaderCase{"NoBytes", "", Kind::NoHeader},
+        HeaderCase{"OnlyEmptyLines", "\n\r\n\n", Kind::NoHeader},
+        HeaderCase{"NoPh", "free_so2,target,unit\n", Kind::MissingColumn, DoseColumn::Ph},
+        HeaderCase{"NoFreeSO2", "ph,target\n", Kind::MissingColumn, DoseColumn::FreeSO2},
+        HeaderCase{"NoTarget", "ph,free_so2,target_kind\n", Kind::MissingColumn,
+                   DoseColumn::Target},
+        HeaderCase{"Twice", "ph,free_so2,Unit,target,unit\n", Kind::RepeatedColumn,
+                   DoseColumn::Unit},
+        HeaderCase{"TooLong", "ph,free_so2,target," + std::string(kMaxRecordBytes, 'x') + "\n",
+                   Kind::HeaderTooLong}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BatchHeader, MissingColumnsAreFineWhenOptionsGiveThem) {
+    BatchSettings settings;
+    settings.given[static_cast<std::size_t>(DoseColumn::Ph)] = "3.5";
+    settings.given[static_cast<std::size_t>(DoseColumn::Target)] = "40";
+    EXPECT_FALSE(RunBatch("free_so2\n", settings).problem);
+}
+
+TEST(BatchHeader, AnUnreadableSourceIsAProblem) {
+    EXPECT_EQ(RunBatch("ph,free_so2,target\n", {}, MemorySink(), 0).problem->kind,
+              Kind::Unreadable);
+}
+
+// 10 mg/L free SO2 at pH 3.5 raised to 40 in 23 litres with potassium
+// metabisulphite powder: 30 mg/L x 23 L / 0.57747 = 1.19 g, 0.19 tsp.
+constexpr char kWorkedRow[] = "0.20,40,0.78,30.00,0.59,1.19,g,0.19,ok,";
+
+TEST(Batch, AbsentColumnsTakeTheOptionsThenTheSystemDefaults) {
+    BatchSettings settings;
+    settings.given[static_cast<std::size_t>(DoseColumn::Unit)] = "litres";
+    settings.given[static_cast<std::size_t>(DoseColumn::BatchSize)] = "23";
+    settings.given[static_cast<std::size_t>(DoseColumn::Ph)] = "9";  // the column wins
+    EXPECT_EQ(RunBatch("ph,free_so2,target\n3.5,10,40\n", settings).output,
+              std::string("ph,free_so2,target,molecular_so2,target_free_so2,"
+                          "target_molecular_so2,so2_requirement,molecular_so2_requirement,"
+                          "amount,amount_unit,teaspoons,status,message\n3.5,10,40,") +
+                  kWorkedRow + "\n");
+    // 5 U.S. gallons of potassium metabisulphite powder by default.
+    EXPECT_EQ(OutputRows(RunBatch("ph,free_so2,target\n3.5,10,40\n").output)[0]["amount"], "0.98");
+}
+
+TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRow) {
+    const auto rows =
+        OutputRows(RunBatch("ph,free_so2,target,unit,method\n3.5,10,40,gallons,powder\n"
+                            "3.5,10,40,litres,spoon\n")
+                       .output);
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[0].at("message"), "Unknown unit \"gallons\": use us-gal, imp-gal or litres.");
+    EXPECT_EQ(rows[1].at("message"), "Unknown method \"spoon\": use powder, solution or tablet.");
+    EXPECT_EQ(rows[1].at("status"), "error");
+}
+
+TEST(Batch, SkipsEmptyLinesAndCountsRows) {
+    const BatchRun run = RunBatch("ph,free_so2,target\n3.5,10,40\n\n\n3.5,50,40\n\n");
+    EXPECT_EQ(run.counts.rows, 2U);
+    EXPECT_EQ(run.counts.ok, 1U);
+    EXPECT_EQ(OutputRows(run.output).size(), 2U);
+}
+
+TEST(Batch, StopsWhenTheOutputCannotBeWritten) {
+    std::string input = "ph,free_so2,target\n";
+    for (int i = 0; i < 5000; ++i) {
+        input += "3.5,10,40\n";
+    }
+    EXPECT_EQ(RunBatch(input, {}, MemorySink(100)).end, BatchEnd::WriteFailed);
+}
+
+TEST(Batch, StopsWhenTheInputCannotBeReadAnyMore) {
+    const BatchRun run =
+        RunBatch("ph,free_so2,target\n3.5,10,40\n3.5,10,40\n", {}, MemorySink(), 30);
+    EXPECT_EQ(run.end, BatchEnd::ReadFailed);
+    EXPECT_EQ(run.counts.rows, 1U);  // the complete row is still written
+}
+
+// The differential test: random rows through the batch, compared with what
+// the window's sheet answers for the same texts and choices.
+
+struct RandomRow {
+    std::string ph, freeSO2, batchSize, solution, tablet, target;
+    std::string unit, form, method, kind;
+};
+
+// The words and the choices they name, as the command line documents them.
+struct Word {
+    const char* word;
+    int choice;
+};
+constexpr Word kUnits[] = {{"us-gal", static_cast<int>(BatchUnit::UsGallon)},
+                           {"imp-gal", static_cast<int>(BatchUnit::ImperialGallon)},
+                           {"litres", static_cast<int>(BatchUnit::Litre)}};
+constexpr Word kForms[] = {{"potassium", static_cast<int>(SulphiteForm::Potassium)},
+                           {"sodium", static_cast<int>(SulphiteForm::Sodium)}};
+constexpr Word kMethods[] = {{"powder", static_cast<int>(AdditionMethod::Powder)},
+                             {"solution", static_cast<int>(AdditionMethod::Solution)},
+                             {"tablet", static_cast<int>(AdditionMethod::Tablet)}};
+constexpr Word kKinds[] = {{"free", static_cast<int>(TargetKind::FreeSO2)},
+                           {"molecular", static_cast<int>(TargetKind::MolecularSO2)}};
+
+template <std::size_t N>
+int WordChoice(const Word (&words)[N], const std::string& word) {
+    for (const Word& w : words) {
+        if (word == w.word) {
+            return w.choice;
+        }
+    }
+    ADD_FAILURE() << word;
+    return 0;
+}
+
+class RowMaker {
+  public:
+    RandomRow Next() {
+        RandomRow row;
+        row.unit = Pick(kUnits);
+        row.form = Pick(kForms);
+        row.method = Pick(kMethods);
+        row.kind = Pick(kKinds);
+        row.ph = Numberish(1.0, 6.0, 2);
+        row.freeSO2 = Numberish(0, 60, 1);
+        row.batchSize = Numberish(0, 5000, Uniform(0, 2) < 1 ? 0 : 1);
+        row.solution = Numberish(0, 110, 0);
+        row.tablet = Numberish(0, 2, 2);
+        row.target = row.kind == "free" ? Numberish(0, 80, 2) : Numberish(0.05, 2.5, 3);
+        return row;
+    }
+
+  private:
+    double Uniform(double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random_);
+    }
+    template <std::size_t N>
+    const char* Pick(const Word (&words)[N]) {
+        return words[random_() % N].word;
+    }
+    // Mostly plausible numbers, sometimes anything a spreadsheet holds.
+    std::string Numberish(double low, double high, int decimals) {
+        static const char* const odd[] = {"",      " ",  "abc", "1,5",  "1e2",   " 3.5 ", "+4",
+                                          "-2",    ".5", "5.",  "1e40", "-0",    "0x10",  "NaN",
+                                          "1.2.3", "0",  "00",  "1E-2", "2.675", "0.005", "\t7"};
+        if (random_() % 8 == 0) {
+            return odd[random_() % std::size(odd)];
+        }
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", decimals, Uniform(low, high));
+        return text;
+    }
+
+    std::mt19937 random_{20240607};
+};
+
+SheetInput SheetOf(const RandomRow& row) {
+    SheetInput input;
+    input.ph = row.ph;
+    input.existingSO2 = row.freeSO2;
+    input.batchSize = row.batchSize;
+    input.solutionStrength = row.solution;
+    input.tabletWeight = row.tablet;
+    input.unit = static_cast<BatchUnit>(WordChoice(kUnits, row.unit));
+    input.form = static_cast<SulphiteForm>(WordChoice(kForms, row.form));
+    input.method = static_cast<AdditionMethod>(WordChoice(kMethods, row.method));
+    input.target = static_cast<TargetKind>(WordChoice(kKinds, row.kind));
+    // The other target field is untouched.
+    const bool free = input.target == TargetKind::FreeSO2;
+    input.targetFree = free ? row.target : "0.00";
+    input.targetMolecular = free ? "0.00" : row.target;
+    if (!free) {
+        input.shownExistingMolecular = ExistingMolecularText(input);
+    }
+    return input;
+}
+
+std::map<std::string, std::string> SheetAnswerFor(const RandomRow& row, bool answerYes) {
+    const SheetInput input = SheetOf(row);
+    const SheetAnswer answer = EvaluateSheet(input);
+    if (const auto* failed = std::get_if<FailedCheck>(&answer)) {
+        return {{"status", "error"}, {"message", failed->message}};
+    }
+    ResultWrites writes;
+    if (const auto* questions = std::get_if<Questions>(&answer)) {
+        if (!answerYes) {
+            return {{"status", "question"}, {"message", questions->front().text}};
+        }
+        writes = RecalculateSheet(input);
+    } else {
+        writes = std::get<ResultWrites>(answer);
+    }
+    std::map<SheetOutput, std::string> last;
+    for (const ResultWrite& write : writes) {
+        last[write.output] = write.text;
+    }
+    const bool free = row.kind == "free";
+    const bool tablets = row.method == "tablet";
+    return {
+        {"status", "ok"},
+        {"message", ""},
+        {"molecular_so2", last[SheetOutput::ExistingMolecular]},
+        {"target_free_so2", free ? row.target : last[SheetOutput::TargetFree]},
+        {"target_molecular_so2", free ? last[SheetOutput::TargetMolecular] : row.target},
+        {"so2_requirement", last[SheetOutput::FreeRequirement]},
+        {"molecular_so2_requirement", last[SheetOutput::MolecularRequirement]},
+        {"amount", last[SheetOutput::Amount]},
+        {"amount_unit", tablets                  ? "tablets"
+                        : row.method == "powder" ? "g"
+                                                 : "ml"},
+        {"teaspoons", tablets ? "" : last[SheetOutput::Teaspoons]},
+    };
+}
+
+std::string CellarFile(const std::vector<RandomRow>& rows) {
+    // The columns in an order of their own, a tank name among them.
+    std::string csv =
+        "target,method,tank,free_so2,unit,tablet_g,ph,form,solution_pct,"
+        "target_kind,batch_size\n";
+    int tank = 0;
+    for (const RandomRow& r : rows) {
+        for (const std::string* field : {&r.target, &r.method}) {
+            AppendCsvField(csv, *field);
+            csv += ',';
+        }
+        csv += "T" + std::to_string(++tank);
+        for (const std::string* field :
+             {&r.freeSO2, &r.unit, &r.tablet, &r.ph, &r.form, &r.solution, &r.kind, &r.batchSize}) {
+            csv += ',';
+            AppendCsvField(csv, *field);
+        }
+        csv += '\n';
+    }
+    return csv;
+}
+
+class BatchAgainstSheet : public testing::TestWithParam<bool> {};
+
+TEST_P(BatchAgainstSheet, GivesTheSheetsTextsForEveryRow) {
+    const bool answerYes = GetParam();
+    RowMaker maker;
+    std::vector<RandomRow> rows(4000);
+    std::generate(rows.begin(), rows.end(), [&] { return maker.Next(); });
+    BatchSettings settings;
+    settings.answerYes = answerYes;
+    const auto output = OutputRows(RunBatch(CellarFile(rows), settings).output);
+    ASSERT_EQ(output.size(), rows.size());
+
+    std::map<std::string, int> statuses;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto expected = SheetAnswerFor(rows[i], answerYes);
+        auto actual = output[i];
+        EXPECT_EQ(actual["tank"], "T" + std::to_string(i + 1));
+        for (const char* name : kResultColumnNames) {
+            const auto found = expected.find(name);
+            EXPECT_EQ(actual[name], found == expected.end() ? "" : found->second)
+                << name << " of row " << i + 1;
+        }
+        ++statuses[actual["status"]];
+    }
+    // Enough of each outcome for the comparison to mean something.
+    EXPECT_GT(statuses["ok"], 1000);
+    EXPECT_GT(statuses["error"], 300);
+    EXPECT_GT(statuses["question"], answerYes ? -1 : 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BatchAgainstSheet, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Yes" : "NoAnswer"; });
+
+}  // namespace
+}  // namespace korvane
