@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/key_filter.h"
 #include "core/user_defaults.h"
 #include "platform/address_opener.h"
 #include "platform/message_boxes.h"
@@ -41,6 +42,11 @@ class AppContext {
 
     void EndProgram() { programEnd_.EndProgram(); }
 
+    // Whether a comma typed into a number is its decimal point: only in a
+    // language that writes one (start-up sets it with the language).
+    DecimalKey DecimalKeyOfLanguage() const { return decimalKey_; }
+    void SetDecimalKey(DecimalKey key) { decimalKey_ = key; }
+
   private:
     platform::MessageAnswer Show(QWidget* parent, const QString& text, platform::MessageIcon icon,
                                  platform::MessageButtons buttons);
@@ -51,6 +57,7 @@ class AppContext {
     UserDefaults defaults_;
     std::string settingsFilePath_;
     std::int16_t lastMessageAnswer_ = 0;
+    DecimalKey decimalKey_ = DecimalKey::PeriodOnly;
 };
 
 }  // namespace korvane

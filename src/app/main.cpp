@@ -9,17 +9,20 @@
 #include "platform/message_boxes.h"
 #include "platform/program_end.h"
 #include "platform/program_folder.h"
+#include "platform/translations.h"
 
 int main(int /*argc*/, char** argv) {
     // Qt gets only the program name: the program takes no arguments of its own.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
     korvane::platform::SetUpApplication();
+    const korvane::platform::UiLanguage language;
 
     korvane::platform::QtMessageBoxes messageBoxes;
     korvane::platform::DesktopAddressOpener addresses;
     korvane::platform::QtProgramEnd programEnd;
     korvane::AppContext context(messageBoxes, addresses, programEnd);
+    context.SetDecimalKey(language.DecimalKeyOfLanguage());
 
     korvane::platform::InstanceGuard guard;
     korvane::FrmSulfite window(context);

@@ -88,7 +88,7 @@ std::string TextOf(const QLineEdit* field) {
 FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
     : QWidget(parent, FixedWindowFlags()),
       context_(context),
-      keyFilter_(platform::UiDecimalKey()) {
+      keyFilter_(context.DecimalKeyOfLanguage()) {
     ui_.setupUi(this);
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
     setFixedSize(size());

@@ -114,7 +114,7 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
     : QDialog(nullptr, FixedDialogFlags()),
       context_(context),
       mainWindow_(mainWindow),
-      keyFilter_(platform::UiDecimalKey()) {
+      keyFilter_(context.DecimalKeyOfLanguage()) {
     ui_.setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);

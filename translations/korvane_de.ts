@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Provided as is.</source>
+        <translation>Ohne Gewähr.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Default Settings</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>Close and save settings.</source>
+        <translation>Einstellungen speichern und schließen.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Close without saving settings.</source>
+        <translation>Schließen, ohne die Einstellungen zu speichern.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Angaben zum Sulfit</translation>
+    </message>
+    <message>
+        <source>Default sulphite form.</source>
+        <translation>Voreingestellte Sulfitform.</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Pulver</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tabl.</translation>
+    </message>
+    <message>
+        <source>Default solution %.</source>
+        <translation>Voreingestellte Konzentration der Stammlösung in %.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Konzentration der Stammlösung erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Default tablet weight.</source>
+        <translation>Voreingestelltes Tablettengewicht.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Tablettengewicht erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Angaben zum Wein</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>Default batch size.</source>
+        <translation>Voreingestellte Weinmenge.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Weinmenge erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Default batch units.</source>
+        <translation>Voreingestellte Einheit der Weinmenge.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Zielwert</translation>
+    </message>
+    <message>
+        <source>Restore System Settings</source>
+        <translation>Systemvorgaben wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore System Defaults</source>
+        <translation>&amp;Systemvorgaben wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>frmSulfite</name>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Angaben zum Sulfit</translation>
+    </message>
+    <message>
+        <source>Sulphite source</source>
+        <translation>Sulfitquelle</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Pulver</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tabl.</translation>
+    </message>
+    <message>
+        <source>Percentage of metabisulphite</source>
+        <translation>Pyrosulfitgehalt der Stammlösung in %</translation>
+    </message>
+    <message>
+        <source>Solution percentage</source>
+        <translation>Konzentration der Stammlösung in %</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Konzentration der Stammlösung erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Mass of 1 tablet</source>
+        <translation>Gewicht einer Tablette</translation>
+    </message>
+    <message>
+        <source>Tablet weight</source>
+        <translation>Tablettengewicht</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Tablettengewicht erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Angaben zum Wein</translation>
+    </message>
+    <message>
+        <source>Batch size units.</source>
+        <translation>Einheit der Weinmenge.</translation>
+    </message>
+    <message>
+        <source>Batch Size</source>
+        <translation>Weinmenge</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Weinmenge erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Wine pH level.</source>
+        <translation>pH-Wert des Weins.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease pH</source>
+        <translation>pH-Wert erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Zielwert</translation>
+    </message>
+    <message>
+        <source>Measured free SO2 level.</source>
+        <translation>Gemessene freie SO2.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease existing SO2</source>
+        <translation>SO2-Istwert erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Desired free SO2 target level.</source>
+        <translation>Gewünschter Zielwert der freien SO2.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target free SO2</source>
+        <translation>Zielwert der freien SO2 erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Desired molecular SO2 target level.</source>
+        <translation>Gewünschter Zielwert der molekularen SO2.</translation>
+    </message>
+    <message>
+        <source>Target molecular SO2</source>
+        <translation>Zielwert der molekularen SO2</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target molecular SO2</source>
+        <translation>Zielwert der molekularen SO2 erhöhen oder verringern</translation>
+    </message>
+    <message>
+        <source>Calculated existing molecular SO2 level.</source>
+        <translation>Berechneter Istwert der molekularen SO2.</translation>
+    </message>
+    <message>
+        <source>Incremental free SO2 required.</source>
+        <translation>Benötigte Erhöhung der freien SO2.</translation>
+    </message>
+    <message>
+        <source>Incremental molecular SO2 required.</source>
+        <translation>Benötigte Erhöhung der molekularen SO2.</translation>
+    </message>
+    <message>
+        <source>Amount of sulphite required to achieve target SO2 level.</source>
+        <translation>Benötigte Sulfitmenge, um den SO2-Zielwert zu erreichen.</translation>
+    </message>
+    <message>
+        <source>Total Free  </source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molekular</translation>
+    </message>
+    <message>
+        <source>(mg/L)</source>
+        <translation>(mg/l)</translation>
+    </message>
+    <message>
+        <source>Existing SO2</source>
+        <translation>SO2-Istwert</translation>
+    </message>
+    <message>
+        <source>Target SO2</source>
+        <translation>SO2-Zielwert</translation>
+    </message>
+    <message>
+        <source>SO2 Requirement</source>
+        <translation>SO2-Bedarf</translation>
+    </message>
+    <message>
+        <source>Required Addition </source>
+        <translation>Benötigte Zugabe</translation>
+    </message>
+    <message>
+        <source>Compute sulphite requirements.</source>
+        <translation>Sulfitbedarf berechnen.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Program information</source>
+        <translation>Programminformationen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Select default settings</source>
+        <translation>Voreinstellungen festlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Vorgaben</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>korvane</name>
+    <message>
+        <source>Potassium Metabisulphite</source>
+        <translation>Kaliumpyrosulfit</translation>
+    </message>
+    <message>
+        <source>Sodium Metabisulphite</source>
+        <translation>Natriumpyrosulfit</translation>
+    </message>
+    <message>
+        <source>U.S. Gal.</source>
+        <translation>US-gal</translation>
+    </message>
+    <message>
+        <source>Imp. Gal.</source>
+        <translation>UK-gal</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Liter</translation>
+    </message>
+    <message>
+        <source>Imp. gal.</source>
+        <translation>UK-gal</translation>
+    </message>
+    <message>
+        <source>Total Free SO2</source>
+        <translation>Freie SO2</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>Molekulare SO2</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>Tabletten</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>tsp</source>
+        <translation>TL</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Please enter solution percentage.</source>
+        <translation>Bitte die Konzentration der Stammlösung eingeben.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be numeric.</source>
+        <translation>Die Konzentration der Stammlösung muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Solution % must be between 0 and 100.</source>
+        <translation>Die Konzentration der Stammlösung muss zwischen 0 und 100 % liegen.</translation>
+    </message>
+    <message>
+        <source>Please enter tablet weight.</source>
+        <translation>Bitte das Tablettengewicht eingeben.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be numeric.</source>
+        <translation>Das Tablettengewicht muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Tablet weight cannot be less than 0.</source>
+        <translation>Das Tablettengewicht darf nicht kleiner als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter batch size.</source>
+        <translation>Bitte die Weinmenge eingeben.</translation>
+    </message>
+    <message>
+        <source>Batch size must be numeric.</source>
+        <translation>Die Weinmenge muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Batch size must be greater than 0.</source>
+        <translation>Die Weinmenge muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Please enter pH.</source>
+        <translation>Bitte den pH-Wert eingeben.</translation>
+    </message>
+    <message>
+        <source>pH must be numeric.</source>
+        <translation>Der pH-Wert muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>pH must be between 1 and 14.</source>
+        <translation>Der pH-Wert muss zwischen 1 und 14 liegen.</translation>
+    </message>
+    <message>
+        <source>Please enter existing SO2.</source>
+        <translation>Bitte den SO2-Istwert eingeben.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 must be numeric.</source>
+        <translation>Der SO2-Istwert muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Please enter target SO2.</source>
+        <translation>Bitte den SO2-Zielwert eingeben.</translation>
+    </message>
+    <message>
+        <source>Target SO2 must be numeric.</source>
+        <translation>Der SO2-Zielwert muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be greater than target SO2.</source>
+        <translation>Der SO2-Istwert darf nicht größer als der SO2-Zielwert sein.</translation>
+    </message>
+    <message>
+        <source>Tablet weight appears high. Are you sure it is correct?</source>
+        <translation>Das Tablettengewicht scheint hoch zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears high. Are you sure it is correct?</source>
+        <translation>Die Konzentration der Stammlösung scheint hoch zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>pH appears low. Are you sure it is correct?</source>
+        <translation>Der pH-Wert scheint niedrig zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>pH appears high. Are you sure it is correct?</source>
+        <translation>Der pH-Wert scheint hoch zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>User default settings not found.<byte value="xd"/>Loading system defaults.</source>
+        <translation>Keine Benutzervoreinstellungen gefunden.<byte value="xd"/>Systemvorgaben werden geladen.</translation>
+    </message>
+    <message>
+        <source>Error setting user defaults.<byte value="xd"/>Using system defaults.</source>
+        <translation>Fehler beim Übernehmen der Benutzervoreinstellungen.<byte value="xd"/>Systemvorgaben werden verwendet.</translation>
+    </message>
+    <message>
+        <source>%1 already running.</source>
+        <translation>%1 läuft bereits.</translation>
+    </message>
+</context>
+</TS>

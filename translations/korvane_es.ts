@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculador</translation>
+    </message>
+    <message>
+        <source>Provided as is.</source>
+        <translation>Se ofrece tal cual.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Default Settings</source>
+        <translation>Ajustes predeterminados</translation>
+    </message>
+    <message>
+        <source>Close and save settings.</source>
+        <translation>Guardar los ajustes y cerrar.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Close without saving settings.</source>
+        <translation>Cerrar sin guardar los ajustes.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Datos del sulfito</translation>
+    </message>
+    <message>
+        <source>Default sulphite form.</source>
+        <translation>Tipo de sulfito predeterminado.</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Polvo</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tabl.</translation>
+    </message>
+    <message>
+        <source>Default solution %.</source>
+        <translation>% de solución madre predeterminado.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Aumentar o disminuir el porcentaje de la solución madre</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Default tablet weight.</source>
+        <translation>Peso de tableta predeterminado.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Aumentar o disminuir el peso de la tableta</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Datos del lote</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>Default batch size.</source>
+        <translation>Volumen de lote predeterminado.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Aumentar o disminuir el volumen del lote</translation>
+    </message>
+    <message>
+        <source>Default batch units.</source>
+        <translation>Unidades de volumen predeterminadas.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Restore System Settings</source>
+        <translation>Restaurar los ajustes del sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Restore System Defaults</source>
+        <translation>&amp;Restaurar valores del sistema</translation>
+    </message>
+</context>
+<context>
+    <name>frmSulfite</name>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Datos del sulfito</translation>
+    </message>
+    <message>
+        <source>Sulphite source</source>
+        <translation>Tipo de sulfito</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Polvo</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tabl.</translation>
+    </message>
+    <message>
+        <source>Percentage of metabisulphite</source>
+        <translation>Porcentaje de metabisulfito</translation>
+    </message>
+    <message>
+        <source>Solution percentage</source>
+        <translation>Porcentaje de la solución madre</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Aumentar o disminuir el porcentaje de la solución madre</translation>
+    </message>
+    <message>
+        <source>Mass of 1 tablet</source>
+        <translation>Peso de 1 tableta</translation>
+    </message>
+    <message>
+        <source>Tablet weight</source>
+        <translation>Peso de la tableta</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Aumentar o disminuir el peso de la tableta</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Datos del lote</translation>
+    </message>
+    <message>
+        <source>Batch size units.</source>
+        <translation>Unidades de volumen del lote.</translation>
+    </message>
+    <message>
+        <source>Batch Size</source>
+        <translation>Volumen del lote</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Aumentar o disminuir el volumen del lote</translation>
+    </message>
+    <message>
+        <source>Wine pH level.</source>
+        <translation>pH del vino.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease pH</source>
+        <translation>Aumentar o disminuir el pH</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Measured free SO2 level.</source>
+        <translation>Nivel de SO2 libre medido.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease existing SO2</source>
+        <translation>Aumentar o disminuir el SO2 actual</translation>
+    </message>
+    <message>
+        <source>Desired free SO2 target level.</source>
+        <translation>Nivel deseado de SO2 libre.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target free SO2</source>
+        <translation>Aumentar o disminuir el SO2 libre objetivo</translation>
+    </message>
+    <message>
+        <source>Desired molecular SO2 target level.</source>
+        <translation>Nivel deseado de SO2 molecular.</translation>
+    </message>
+    <message>
+        <source>Target molecular SO2</source>
+        <translation>SO2 molecular objetivo</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target molecular SO2</source>
+        <translation>Aumentar o disminuir el SO2 molecular objetivo</translation>
+    </message>
+    <message>
+        <source>Calculated existing molecular SO2 level.</source>
+        <translation>Nivel calculado de SO2 molecular actual.</translation>
+    </message>
+    <message>
+        <source>Incremental free SO2 required.</source>
+        <translation>Aumento de SO2 libre necesario.</translation>
+    </message>
+    <message>
+        <source>Incremental molecular SO2 required.</source>
+        <translation>Aumento de SO2 molecular necesario.</translation>
+    </message>
+    <message>
+        <source>Amount of sulphite required to achieve target SO2 level.</source>
+        <translation>Cantidad de sulfito necesaria para alcanzar el nivel de SO2 objetivo.</translation>
+    </message>
+    <message>
+        <source>Total Free  </source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecular</translation>
+    </message>
+    <message>
+        <source>(mg/L)</source>
+        <translation>(mg/L)</translation>
+    </message>
+    <message>
+        <source>Existing SO2</source>
+        <translation>SO2 actual</translation>
+    </message>
+    <message>
+        <source>Target SO2</source>
+        <translation>SO2 objetivo</translation>
+    </message>
+    <message>
+        <source>SO2 Requirement</source>
+        <translation>SO2 necesario</translation>
+    </message>
+    <message>
+        <source>Required Addition </source>
+        <translation>Dosis a añadir</translation>
+    </message>
+    <message>
+        <source>Compute sulphite requirements.</source>
+        <translation>Calcular la dosis de sulfito necesaria.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Program information</source>
+        <translation>Información del programa</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Acerca &amp;de</translation>
+    </message>
+    <message>
+        <source>Select default settings</source>
+        <translation>Elegir los ajustes predeterminados</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Ajustes</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Cerrar la aplicación</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>korvane</name>
+    <message>
+        <source>Potassium Metabisulphite</source>
+        <translation>Metabisulfito potásico</translation>
+    </message>
+    <message>
+        <source>Sodium Metabisulphite</source>
+        <translation>Metabisulfito sódico</translation>
+    </message>
+    <message>
+        <source>U.S. Gal.</source>
+        <translation>gal US</translation>
+    </message>
+    <message>
+        <source>Imp. Gal.</source>
+        <translation>gal imp.</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Litros</translation>
+    </message>
+    <message>
+        <source>Imp. gal.</source>
+        <translation>gal imp.</translation>
+    </message>
+    <message>
+        <source>Total Free SO2</source>
+        <translation>SO2 libre</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>SO2 molecular</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>tabletas</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>tsp</source>
+        <translation>c/c</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Please enter solution percentage.</source>
+        <translation>Introduzca el porcentaje de la solución madre.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be numeric.</source>
+        <translation>El porcentaje de la solución madre debe ser un número.</translation>
+    </message>
+    <message>
+        <source>Solution % must be between 0 and 100.</source>
+        <translation>El % de la solución madre debe estar entre 0 y 100.</translation>
+    </message>
+    <message>
+        <source>Please enter tablet weight.</source>
+        <translation>Introduzca el peso de la tableta.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be numeric.</source>
+        <translation>El peso de la tableta debe ser un número.</translation>
+    </message>
+    <message>
+        <source>Tablet weight cannot be less than 0.</source>
+        <translation>El peso de la tableta no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>Please enter batch size.</source>
+        <translation>Introduzca el volumen del lote.</translation>
+    </message>
+    <message>
+        <source>Batch size must be numeric.</source>
+        <translation>El volumen del lote debe ser un número.</translation>
+    </message>
+    <message>
+        <source>Batch size must be greater than 0.</source>
+        <translation>El volumen del lote debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Please enter pH.</source>
+        <translation>Introduzca el pH.</translation>
+    </message>
+    <message>
+        <source>pH must be numeric.</source>
+        <translation>El pH debe ser un número.</translation>
+    </message>
+    <message>
+        <source>pH must be between 1 and 14.</source>
+        <translation>El pH debe estar entre 1 y 14.</translation>
+    </message>
+    <message>
+        <source>Please enter existing SO2.</source>
+        <translation>Introduzca el SO2 actual.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 must be numeric.</source>
+        <translation>El SO2 actual debe ser un número.</translation>
+    </message>
+    <message>
+        <source>Please enter target SO2.</source>
+        <translation>Introduzca el SO2 objetivo.</translation>
+    </message>
+    <message>
+        <source>Target SO2 must be numeric.</source>
+        <translation>El SO2 objetivo debe ser un número.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be greater than target SO2.</source>
+        <translation>El SO2 actual no puede ser mayor que el SO2 objetivo.</translation>
+    </message>
+    <message>
+        <source>Tablet weight appears high. Are you sure it is correct?</source>
+        <translation>El peso de la tableta parece alto. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears high. Are you sure it is correct?</source>
+        <translation>El porcentaje de la solución madre parece alto. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>pH appears low. Are you sure it is correct?</source>
+        <translation>El pH parece bajo. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>pH appears high. Are you sure it is correct?</source>
+        <translation>El pH parece alto. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>User default settings not found.<byte value="xd"/>Loading system defaults.</source>
+        <translation>No se han encontrado los ajustes del usuario.<byte value="xd"/>Se cargarán los valores del sistema.</translation>
+    </message>
+    <message>
+        <source>Error setting user defaults.<byte value="xd"/>Using system defaults.</source>
+        <translation>Error al aplicar los ajustes del usuario.<byte value="xd"/>Se usarán los valores del sistema.</translation>
+    </message>
+    <message>
+        <source>%1 already running.</source>
+        <translation>%1 ya se está ejecutando.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calculateur</translation>
+    </message>
+    <message>
+        <source>Provided as is.</source>
+        <translation>Fourni tel quel.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Default Settings</source>
+        <translation>Paramètres par défaut</translation>
+    </message>
+    <message>
+        <source>Close and save settings.</source>
+        <translation>Fermer et enregistrer les paramètres.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Close without saving settings.</source>
+        <translation>Fermer sans enregistrer les paramètres.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Données du sulfitage</translation>
+    </message>
+    <message>
+        <source>Default sulphite form.</source>
+        <translation>Forme de sulfite par défaut.</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Poudre</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Comp.</translation>
+    </message>
+    <message>
+        <source>Default solution %.</source>
+        <translation>Pourcentage par défaut de la solution mère.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Augmenter ou diminuer le pourcentage de la solution mère</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Default tablet weight.</source>
+        <translation>Poids de comprimé par défaut.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Augmenter ou diminuer le poids d’un comprimé</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Données de la cuvée</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>Default batch size.</source>
+        <translation>Volume de cuvée par défaut.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Augmenter ou diminuer le volume de la cuvée</translation>
+    </message>
+    <message>
+        <source>Default batch units.</source>
+        <translation>Unité de volume par défaut.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Restore System Settings</source>
+        <translation>Rétablir les paramètres d’origine</translation>
+    </message>
+    <message>
+        <source>&amp;Restore System Defaults</source>
+        <translation>&amp;Rétablir les valeurs d’origine</translation>
+    </message>
+</context>
+<context>
+    <name>frmSulfite</name>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Données du sulfitage</translation>
+    </message>
+    <message>
+        <source>Sulphite source</source>
+        <translation>Source de sulfite</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Poudre</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Comp.</translation>
+    </message>
+    <message>
+        <source>Percentage of metabisulphite</source>
+        <translation>Pourcentage de métabisulfite</translation>
+    </message>
+    <message>
+        <source>Solution percentage</source>
+        <translation>Pourcentage de la solution mère</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Augmenter ou diminuer le pourcentage de la solution mère</translation>
+    </message>
+    <message>
+        <source>Mass of 1 tablet</source>
+        <translation>Masse d’un comprimé</translation>
+    </message>
+    <message>
+        <source>Tablet weight</source>
+        <translation>Poids d’un comprimé</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Augmenter ou diminuer le poids d’un comprimé</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Données de la cuvée</translation>
+    </message>
+    <message>
+        <source>Batch size units.</source>
+        <translation>Unité de volume de la cuvée.</translation>
+    </message>
+    <message>
+        <source>Batch Size</source>
+        <translation>Volume de la cuvée</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Augmenter ou diminuer le volume de la cuvée</translation>
+    </message>
+    <message>
+        <source>Wine pH level.</source>
+        <translation>pH du vin.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease pH</source>
+        <translation>Augmenter ou diminuer le pH</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objectif</translation>
+    </message>
+    <message>
+        <source>Measured free SO2 level.</source>
+        <translation>Teneur en SO2 libre mesurée.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease existing SO2</source>
+        <translation>Augmenter ou diminuer le SO2 mesuré</translation>
+    </message>
+    <message>
+        <source>Desired free SO2 target level.</source>
+        <translation>Teneur visée en SO2 libre.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target free SO2</source>
+        <translation>Augmenter ou diminuer le SO2 libre visé</translation>
+    </message>
+    <message>
+        <source>Desired molecular SO2 target level.</source>
+        <translation>Teneur visée en SO2 moléculaire.</translation>
+    </message>
+    <message>
+        <source>Target molecular SO2</source>
+        <translation>SO2 moléculaire visé</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target molecular SO2</source>
+        <translation>Augmenter ou diminuer le SO2 moléculaire visé</translation>
+    </message>
+    <message>
+        <source>Calculated existing molecular SO2 level.</source>
+        <translation>Teneur actuelle en SO2 moléculaire (calculée).</translation>
+    </message>
+    <message>
+        <source>Incremental free SO2 required.</source>
+        <translation>Apport de SO2 libre nécessaire.</translation>
+    </message>
+    <message>
+        <source>Incremental molecular SO2 required.</source>
+        <translation>Apport de SO2 moléculaire nécessaire.</translation>
+    </message>
+    <message>
+        <source>Amount of sulphite required to achieve target SO2 level.</source>
+        <translation>Quantité de sulfite nécessaire pour atteindre la teneur en SO2 visée.</translation>
+    </message>
+    <message>
+        <source>Total Free  </source>
+        <translation>SO2 libre</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>SO2 mol.</translation>
+    </message>
+    <message>
+        <source>(mg/L)</source>
+        <translation>(mg/L)</translation>
+    </message>
+    <message>
+        <source>Existing SO2</source>
+        <translation>SO2 mesuré</translation>
+    </message>
+    <message>
+        <source>Target SO2</source>
+        <translation>SO2 visé</translation>
+    </message>
+    <message>
+        <source>SO2 Requirement</source>
+        <translation>SO2 à apporter</translation>
+    </message>
+    <message>
+        <source>Required Addition </source>
+        <translation>Dose à ajouter</translation>
+    </message>
+    <message>
+        <source>Compute sulphite requirements.</source>
+        <translation>Calculer la dose de sulfite nécessaire.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Program information</source>
+        <translation>Informations sur le programme</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Select default settings</source>
+        <translation>Choisir les paramètres par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>Pa&amp;ramètres</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Quitter l’application</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>korvane</name>
+    <message>
+        <source>Potassium Metabisulphite</source>
+        <translation>Métabisulfite de potassium</translation>
+    </message>
+    <message>
+        <source>Sodium Metabisulphite</source>
+        <translation>Métabisulfite de sodium</translation>
+    </message>
+    <message>
+        <source>U.S. Gal.</source>
+        <translation>gal US</translation>
+    </message>
+    <message>
+        <source>Imp. Gal.</source>
+        <translation>gal imp.</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Litres</translation>
+    </message>
+    <message>
+        <source>Imp. gal.</source>
+        <translation>gal imp.</translation>
+    </message>
+    <message>
+        <source>Total Free SO2</source>
+        <translation>SO2 libre</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>SO2 moléculaire</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>comp.</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>tsp</source>
+        <translation>càc</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Please enter solution percentage.</source>
+        <translation>Veuillez saisir le pourcentage de la solution mère.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be numeric.</source>
+        <translation>Le pourcentage de la solution mère doit être une valeur numérique.</translation>
+    </message>
+    <message>
+        <source>Solution % must be between 0 and 100.</source>
+        <translation>Le pourcentage de la solution mère doit être compris entre 0 et 100.</translation>
+    </message>
+    <message>
+        <source>Please enter tablet weight.</source>
+        <translation>Veuillez saisir le poids d’un comprimé.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be numeric.</source>
+        <translation>Le poids d’un comprimé doit être une valeur numérique.</translation>
+    </message>
+    <message>
+        <source>Tablet weight cannot be less than 0.</source>
+        <translation>Le poids d’un comprimé ne peut pas être inférieur à 0.</translation>
+    </message>
+    <message>
+        <source>Please enter batch size.</source>
+        <translation>Veuillez saisir le volume de la cuvée.</translation>
+    </message>
+    <message>
+        <source>Batch size must be numeric.</source>
+        <translation>Le volume de la cuvée doit être une valeur numérique.</translation>
+    </message>
+    <message>
+        <source>Batch size must be greater than 0.</source>
+        <translation>Le volume de la cuvée doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Please enter pH.</source>
+        <translation>Veuillez saisir le pH.</translation>
+    </message>
+    <message>
+        <source>pH must be numeric.</source>
+        <translation>Le pH doit être une valeur numérique.</translation>
+    </message>
+    <message>
+        <source>pH must be between 1 and 14.</source>
+        <translation>Le pH doit être compris entre 1 et 14.</translation>
+    </message>
+    <message>
+        <source>Please enter existing SO2.</source>
+        <translation>Veuillez saisir le SO2 mesuré.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 must be numeric.</source>
+        <translation>Le SO2 mesuré doit être une valeur numérique.</translation>
+    </message>
+    <message>
+        <source>Please enter target SO2.</source>
+        <translation>Veuillez saisir le SO2 visé.</translation>
+    </message>
+    <message>
+        <source>Target SO2 must be numeric.</source>
+        <translation>Le SO2 visé doit être une valeur numérique.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be greater than target SO2.</source>
+        <translation>Le SO2 mesuré ne peut pas être supérieur au SO2 visé.</translation>
+    </message>
+    <message>
+        <source>Tablet weight appears high. Are you sure it is correct?</source>
+        <translation>Le poids d’un comprimé semble élevé. Confirmez-vous cette valeur ?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears high. Are you sure it is correct?</source>
+        <translation>Le pourcentage de la solution mère semble élevé. Confirmez-vous cette valeur ?</translation>
+    </message>
+    <message>
+        <source>pH appears low. Are you sure it is correct?</source>
+        <translation>Le pH semble bas. Confirmez-vous cette valeur ?</translation>
+    </message>
+    <message>
+        <source>pH appears high. Are you sure it is correct?</source>
+        <translation>Le pH semble élevé. Confirmez-vous cette valeur ?</translation>
+    </message>
+    <message>
+        <source>User default settings not found.<byte value="xd"/>Loading system defaults.</source>
+        <translation>Paramètres par défaut de l’utilisateur introuvables.<byte value="xd"/>Chargement des valeurs d’origine.</translation>
+    </message>
+    <message>
+        <source>Error setting user defaults.<byte value="xd"/>Using system defaults.</source>
+        <translation>Erreur lors de l’application des paramètres par défaut de l’utilisateur.<byte value="xd"/>Utilisation des valeurs d’origine.</translation>
+    </message>
+    <message>
+        <source>%1 already running.</source>
+        <translation>%1 est déjà en cours d’exécution.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>Calcolatore</translation>
+    </message>
+    <message>
+        <source>Provided as is.</source>
+        <translation>Fornito così com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Default Settings</source>
+        <translation>Impostazioni predefinite</translation>
+    </message>
+    <message>
+        <source>Close and save settings.</source>
+        <translation>Salva le impostazioni e chiudi.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Close without saving settings.</source>
+        <translation>Chiudi senza salvare le impostazioni.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Dati del solfitante</translation>
+    </message>
+    <message>
+        <source>Default sulphite form.</source>
+        <translation>Forma predefinita del solfitante.</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Polvere</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Soluz.</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Cpr.</translation>
+    </message>
+    <message>
+        <source>Default solution %.</source>
+        <translation>Percentuale predefinita della soluzione madre.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Aumenta o diminuisci la percentuale della soluzione madre</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Default tablet weight.</source>
+        <translation>Peso predefinito della compressa.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Aumenta o diminuisci il peso della compressa</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Dati del vino</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>Default batch size.</source>
+        <translation>Volume predefinito del vino.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Aumenta o diminuisci il volume del vino</translation>
+    </message>
+    <message>
+        <source>Default batch units.</source>
+        <translation>Unità di misura predefinita del volume.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Restore System Settings</source>
+        <translation>Ripristina le impostazioni di sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Restore System Defaults</source>
+        <translation>&amp;Ripristina impostazioni di sistema</translation>
+    </message>
+</context>
+<context>
+    <name>frmSulfite</name>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Dati del solfitante</translation>
+    </message>
+    <message>
+        <source>Sulphite source</source>
+        <translation>Fonte di solfito</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Polvere</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Soluz.</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Cpr.</translation>
+    </message>
+    <message>
+        <source>Percentage of metabisulphite</source>
+        <translation>Percentuale di metabisolfito nella soluzione madre</translation>
+    </message>
+    <message>
+        <source>Solution percentage</source>
+        <translation>Percentuale della soluzione madre</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Aumenta o diminuisci la percentuale della soluzione madre</translation>
+    </message>
+    <message>
+        <source>Mass of 1 tablet</source>
+        <translation>Peso di 1 compressa</translation>
+    </message>
+    <message>
+        <source>Tablet weight</source>
+        <translation>Peso della compressa</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Aumenta o diminuisci il peso della compressa</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Dati del vino</translation>
+    </message>
+    <message>
+        <source>Batch size units.</source>
+        <translation>Unità di misura del volume.</translation>
+    </message>
+    <message>
+        <source>Batch Size</source>
+        <translation>Volume del vino</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Aumenta o diminuisci il volume del vino</translation>
+    </message>
+    <message>
+        <source>Wine pH level.</source>
+        <translation>pH del vino.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease pH</source>
+        <translation>Aumenta o diminuisci il pH</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Measured free SO2 level.</source>
+        <translation>SO2 libera misurata.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease existing SO2</source>
+        <translation>Aumenta o diminuisci la SO2 attuale</translation>
+    </message>
+    <message>
+        <source>Desired free SO2 target level.</source>
+        <translation>SO2 libera desiderata.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target free SO2</source>
+        <translation>Aumenta o diminuisci la SO2 libera voluta</translation>
+    </message>
+    <message>
+        <source>Desired molecular SO2 target level.</source>
+        <translation>SO2 molecolare desiderata.</translation>
+    </message>
+    <message>
+        <source>Target molecular SO2</source>
+        <translation>SO2 molecolare voluta</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target molecular SO2</source>
+        <translation>Aumenta o diminuisci la SO2 molecolare voluta</translation>
+    </message>
+    <message>
+        <source>Calculated existing molecular SO2 level.</source>
+        <translation>SO2 molecolare attuale calcolata.</translation>
+    </message>
+    <message>
+        <source>Incremental free SO2 required.</source>
+        <translation>Incremento di SO2 libera necessario.</translation>
+    </message>
+    <message>
+        <source>Incremental molecular SO2 required.</source>
+        <translation>Incremento di SO2 molecolare necessario.</translation>
+    </message>
+    <message>
+        <source>Amount of sulphite required to achieve target SO2 level.</source>
+        <translation>Quantità di solfitante necessaria per raggiungere la SO2 voluta.</translation>
+    </message>
+    <message>
+        <source>Total Free  </source>
+        <translation>Libera</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecol.</translation>
+    </message>
+    <message>
+        <source>(mg/L)</source>
+        <translation>(mg/L)</translation>
+    </message>
+    <message>
+        <source>Existing SO2</source>
+        <translation>SO2 attuale</translation>
+    </message>
+    <message>
+        <source>Target SO2</source>
+        <translation>SO2 voluta</translation>
+    </message>
+    <message>
+        <source>SO2 Requirement</source>
+        <translation>SO2 da integrare</translation>
+    </message>
+    <message>
+        <source>Required Addition </source>
+        <translation>Dose da aggiungere</translation>
+    </message>
+    <message>
+        <source>Compute sulphite requirements.</source>
+        <translation>Calcola la dose di solfitante.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Program information</source>
+        <translation>Informazioni sul programma</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Select default settings</source>
+        <translation>Scegli le impostazioni predefinite</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Chiudi il programma</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+</context>
+<context>
+    <name>korvane</name>
+    <message>
+        <source>Potassium Metabisulphite</source>
+        <translation>Metabisolfito di potassio</translation>
+    </message>
+    <message>
+        <source>Sodium Metabisulphite</source>
+        <translation>Metabisolfito di sodio</translation>
+    </message>
+    <message>
+        <source>U.S. Gal.</source>
+        <translation>gal USA</translation>
+    </message>
+    <message>
+        <source>Imp. Gal.</source>
+        <translation>gal imp.</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Litri</translation>
+    </message>
+    <message>
+        <source>Imp. gal.</source>
+        <translation>gal imp.</translation>
+    </message>
+    <message>
+        <source>Total Free SO2</source>
+        <translation>SO2 libera</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>SO2 molecolare</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>compr.</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>tsp</source>
+        <translation>c.ni</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Please enter solution percentage.</source>
+        <translation>Inserire la percentuale della soluzione madre.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be numeric.</source>
+        <translation>La percentuale della soluzione madre deve essere un numero.</translation>
+    </message>
+    <message>
+        <source>Solution % must be between 0 and 100.</source>
+        <translation>La % della soluzione madre deve essere compresa tra 0 e 100.</translation>
+    </message>
+    <message>
+        <source>Please enter tablet weight.</source>
+        <translation>Inserire il peso della compressa.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be numeric.</source>
+        <translation>Il peso della compressa deve essere un numero.</translation>
+    </message>
+    <message>
+        <source>Tablet weight cannot be less than 0.</source>
+        <translation>Il peso della compressa non può essere inferiore a 0.</translation>
+    </message>
+    <message>
+        <source>Please enter batch size.</source>
+        <translation>Inserire il volume del vino.</translation>
+    </message>
+    <message>
+        <source>Batch size must be numeric.</source>
+        <translation>Il volume del vino deve essere un numero.</translation>
+    </message>
+    <message>
+        <source>Batch size must be greater than 0.</source>
+        <translation>Il volume del vino deve essere maggiore di 0.</translation>
+    </message>
+    <message>
+        <source>Please enter pH.</source>
+        <translation>Inserire il pH.</translation>
+    </message>
+    <message>
+        <source>pH must be numeric.</source>
+        <translation>Il pH deve essere un numero.</translation>
+    </message>
+    <message>
+        <source>pH must be between 1 and 14.</source>
+        <translation>Il pH deve essere compreso tra 1 e 14.</translation>
+    </message>
+    <message>
+        <source>Please enter existing SO2.</source>
+        <translation>Inserire la SO2 attuale.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 must be numeric.</source>
+        <translation>La SO2 attuale deve essere un numero.</translation>
+    </message>
+    <message>
+        <source>Please enter target SO2.</source>
+        <translation>Inserire la SO2 voluta.</translation>
+    </message>
+    <message>
+        <source>Target SO2 must be numeric.</source>
+        <translation>La SO2 voluta deve essere un numero.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be greater than target SO2.</source>
+        <translation>La SO2 attuale non può essere maggiore della SO2 voluta.</translation>
+    </message>
+    <message>
+        <source>Tablet weight appears high. Are you sure it is correct?</source>
+        <translation>Il peso della compressa sembra alto. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears high. Are you sure it is correct?</source>
+        <translation>La percentuale della soluzione madre sembra alta. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>pH appears low. Are you sure it is correct?</source>
+        <translation>Il pH sembra basso. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>pH appears high. Are you sure it is correct?</source>
+        <translation>Il pH sembra alto. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>User default settings not found.<byte value="xd"/>Loading system defaults.</source>
+        <translation>Impostazioni predefinite dell&apos;utente non trovate.<byte value="xd"/>Verranno caricate le impostazioni di sistema.</translation>
+    </message>
+    <message>
+        <source>Error setting user defaults.<byte value="xd"/>Using system defaults.</source>
+        <translation>Errore nell&apos;applicazione delle impostazioni predefinite dell&apos;utente.<byte value="xd"/>Verranno usate le impostazioni di sistema.</translation>
+    </message>
+    <message>
+        <source>%1 already running.</source>
+        <translation>%1 è già in esecuzione.</translation>
+    </message>
+</context>
+</TS>

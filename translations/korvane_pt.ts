@@ -1,0 +1,468 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt">
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Calculator</source>
+        <translation>calculadora</translation>
+    </message>
+    <message>
+        <source>Provided as is.</source>
+        <translation>Fornecido tal qual.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versão %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Default Settings</source>
+        <translation>Predefinições</translation>
+    </message>
+    <message>
+        <source>Close and save settings.</source>
+        <translation>Fechar e guardar as definições.</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Close without saving settings.</source>
+        <translation>Fechar sem guardar as definições.</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Dados do sulfito</translation>
+    </message>
+    <message>
+        <source>Default sulphite form.</source>
+        <translation>Forma de sulfito predefinida.</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Pó</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solução</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Comp.</translation>
+    </message>
+    <message>
+        <source>Default solution %.</source>
+        <translation>Percentagem predefinida da solução.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Aumentar ou diminuir a percentagem da solução</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>Default tablet weight.</source>
+        <translation>Peso predefinido do comprimido.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Aumentar ou diminuir o peso do comprimido</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Dados do lote</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>Default batch size.</source>
+        <translation>Volume predefinido do lote.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Aumentar ou diminuir o volume do lote</translation>
+    </message>
+    <message>
+        <source>Default batch units.</source>
+        <translation>Unidade predefinida do volume do lote.</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Restore System Settings</source>
+        <translation>Repor as predefinições do sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Restore System Defaults</source>
+        <translation>&amp;Repor predefinições do sistema</translation>
+    </message>
+</context>
+<context>
+    <name>frmSulfite</name>
+    <message>
+        <source>Sulphite Data</source>
+        <translation>Dados do sulfito</translation>
+    </message>
+    <message>
+        <source>Sulphite source</source>
+        <translation>Fonte de sulfito</translation>
+    </message>
+    <message>
+        <source>Powder</source>
+        <translation>Pó</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solução</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Comp.</translation>
+    </message>
+    <message>
+        <source>Percentage of metabisulphite</source>
+        <translation>Percentagem de metabissulfito</translation>
+    </message>
+    <message>
+        <source>Solution percentage</source>
+        <translation>Percentagem da solução</translation>
+    </message>
+    <message>
+        <source>Increase or decrease solution percentage</source>
+        <translation>Aumentar ou diminuir a percentagem da solução</translation>
+    </message>
+    <message>
+        <source>Mass of 1 tablet</source>
+        <translation>Massa de 1 comprimido</translation>
+    </message>
+    <message>
+        <source>Tablet weight</source>
+        <translation>Peso do comprimido</translation>
+    </message>
+    <message>
+        <source>Increase or decrease tablet weight</source>
+        <translation>Aumentar ou diminuir o peso do comprimido</translation>
+    </message>
+    <message>
+        <source>%</source>
+        <translation>%</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>Batch Data</source>
+        <translation>Dados do lote</translation>
+    </message>
+    <message>
+        <source>Batch size units.</source>
+        <translation>Unidade do volume do lote.</translation>
+    </message>
+    <message>
+        <source>Batch Size</source>
+        <translation>Volume do lote</translation>
+    </message>
+    <message>
+        <source>Increase or decrease batch size</source>
+        <translation>Aumentar ou diminuir o volume do lote</translation>
+    </message>
+    <message>
+        <source>Wine pH level.</source>
+        <translation>pH do vinho.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease pH</source>
+        <translation>Aumentar ou diminuir o pH</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Vol.</translation>
+    </message>
+    <message>
+        <source>pH</source>
+        <translation>pH</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Objetivo</translation>
+    </message>
+    <message>
+        <source>Measured free SO2 level.</source>
+        <translation>Teor de SO2 livre medido.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease existing SO2</source>
+        <translation>Aumentar ou diminuir o SO2 atual</translation>
+    </message>
+    <message>
+        <source>Desired free SO2 target level.</source>
+        <translation>Teor de SO2 livre pretendido.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target free SO2</source>
+        <translation>Aumentar ou diminuir o SO2 livre a atingir</translation>
+    </message>
+    <message>
+        <source>Desired molecular SO2 target level.</source>
+        <translation>Teor de SO2 molecular pretendido.</translation>
+    </message>
+    <message>
+        <source>Target molecular SO2</source>
+        <translation>SO2 molecular a atingir</translation>
+    </message>
+    <message>
+        <source>Increase or decrease target molecular SO2</source>
+        <translation>Aumentar ou diminuir o SO2 molecular a atingir</translation>
+    </message>
+    <message>
+        <source>Calculated existing molecular SO2 level.</source>
+        <translation>Teor de SO2 molecular atual (calculado).</translation>
+    </message>
+    <message>
+        <source>Incremental free SO2 required.</source>
+        <translation>Aumento de SO2 livre necessário.</translation>
+    </message>
+    <message>
+        <source>Incremental molecular SO2 required.</source>
+        <translation>Aumento de SO2 molecular necessário.</translation>
+    </message>
+    <message>
+        <source>Amount of sulphite required to achieve target SO2 level.</source>
+        <translation>Quantidade de sulfito necessária para atingir o teor de SO2 pretendido.</translation>
+    </message>
+    <message>
+        <source>Total Free  </source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecular</translation>
+    </message>
+    <message>
+        <source>(mg/L)</source>
+        <translation>(mg/L)</translation>
+    </message>
+    <message>
+        <source>Existing SO2</source>
+        <translation>SO2 atual</translation>
+    </message>
+    <message>
+        <source>Target SO2</source>
+        <translation>SO2 a atingir</translation>
+    </message>
+    <message>
+        <source>SO2 Requirement</source>
+        <translation>SO2 a adicionar</translation>
+    </message>
+    <message>
+        <source>Required Addition </source>
+        <translation>Adição necessária</translation>
+    </message>
+    <message>
+        <source>Compute sulphite requirements.</source>
+        <translation>Calcular a quantidade de sulfito necessária.</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Program information</source>
+        <translation>Informações sobre o programa</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Select default settings</source>
+        <translation>Escolher as predefinições</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Definições</translation>
+    </message>
+    <message>
+        <source>Close application</source>
+        <translation>Fechar o programa</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+</context>
+<context>
+    <name>korvane</name>
+    <message>
+        <source>Potassium Metabisulphite</source>
+        <translation>Metabissulfito de potássio</translation>
+    </message>
+    <message>
+        <source>Sodium Metabisulphite</source>
+        <translation>Metabissulfito de sódio</translation>
+    </message>
+    <message>
+        <source>U.S. Gal.</source>
+        <translation>Gal. EUA</translation>
+    </message>
+    <message>
+        <source>Imp. Gal.</source>
+        <translation>Gal. imp.</translation>
+    </message>
+    <message>
+        <source>Litres</source>
+        <translation>Litros</translation>
+    </message>
+    <message>
+        <source>Imp. gal.</source>
+        <translation>Gal. imp.</translation>
+    </message>
+    <message>
+        <source>Total Free SO2</source>
+        <translation>SO2 livre</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>SO2 molecular</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>comp.</translation>
+    </message>
+    <message>
+        <source>g</source>
+        <translation>g</translation>
+    </message>
+    <message>
+        <source>tsp</source>
+        <translation>c.c.</translation>
+    </message>
+    <message>
+        <source>ml</source>
+        <translation>ml</translation>
+    </message>
+    <message>
+        <source>Please enter solution percentage.</source>
+        <translation>Indique a percentagem da solução.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be numeric.</source>
+        <translation>A percentagem da solução deve ser um valor numérico.</translation>
+    </message>
+    <message>
+        <source>Solution % must be between 0 and 100.</source>
+        <translation>A % da solução deve estar entre 0 e 100.</translation>
+    </message>
+    <message>
+        <source>Please enter tablet weight.</source>
+        <translation>Indique o peso do comprimido.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be numeric.</source>
+        <translation>O peso do comprimido deve ser um valor numérico.</translation>
+    </message>
+    <message>
+        <source>Tablet weight cannot be less than 0.</source>
+        <translation>O peso do comprimido não pode ser inferior a 0.</translation>
+    </message>
+    <message>
+        <source>Please enter batch size.</source>
+        <translation>Indique o volume do lote.</translation>
+    </message>
+    <message>
+        <source>Batch size must be numeric.</source>
+        <translation>O volume do lote deve ser um valor numérico.</translation>
+    </message>
+    <message>
+        <source>Batch size must be greater than 0.</source>
+        <translation>O volume do lote deve ser superior a 0.</translation>
+    </message>
+    <message>
+        <source>Please enter pH.</source>
+        <translation>Indique o pH.</translation>
+    </message>
+    <message>
+        <source>pH must be numeric.</source>
+        <translation>O pH deve ser um valor numérico.</translation>
+    </message>
+    <message>
+        <source>pH must be between 1 and 14.</source>
+        <translation>O pH deve estar entre 1 e 14.</translation>
+    </message>
+    <message>
+        <source>Please enter existing SO2.</source>
+        <translation>Indique o SO2 atual.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 must be numeric.</source>
+        <translation>O SO2 atual deve ser um valor numérico.</translation>
+    </message>
+    <message>
+        <source>Please enter target SO2.</source>
+        <translation>Indique o SO2 a atingir.</translation>
+    </message>
+    <message>
+        <source>Target SO2 must be numeric.</source>
+        <translation>O SO2 a atingir deve ser um valor numérico.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be greater than target SO2.</source>
+        <translation>O SO2 atual não pode ser superior ao SO2 a atingir.</translation>
+    </message>
+    <message>
+        <source>Tablet weight appears high. Are you sure it is correct?</source>
+        <translation>O peso do comprimido parece elevado. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears high. Are you sure it is correct?</source>
+        <translation>A percentagem da solução parece elevada. Tem a certeza de que está correta?</translation>
+    </message>
+    <message>
+        <source>pH appears low. Are you sure it is correct?</source>
+        <translation>O pH parece baixo. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>pH appears high. Are you sure it is correct?</source>
+        <translation>O pH parece elevado. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>User default settings not found.<byte value="xd"/>Loading system defaults.</source>
+        <translation>Não foram encontradas as predefinições do utilizador.<byte value="xd"/>Serão carregadas as predefinições do sistema.</translation>
+    </message>
+    <message>
+        <source>Error setting user defaults.<byte value="xd"/>Using system defaults.</source>
+        <translation>Erro ao aplicar as predefinições do utilizador.<byte value="xd"/>Serão usadas as predefinições do sistema.</translation>
+    </message>
+    <message>
+        <source>%1 already running.</source>
+        <translation>%1 já está em execução.</translation>
+    </message>
+</context>
+</TS>
