@@ -28,12 +28,4 @@ void TextBox::RelaxLimitFor(qsizetype length) {
     }
 }
 
-void WriteFieldText(QLineEdit* field, const QString& text) {
-    if (auto* box = qobject_cast<TextBox*>(field)) {
-        box->setText(text);
-    } else {
-        field->setText(text);
-    }
-}
-
 }  // namespace korvane::widgets

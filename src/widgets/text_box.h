@@ -24,8 +24,4 @@ class TextBox : public QLineEdit {
     void RelaxLimitFor(qsizetype length);
 };
 
-// Writes a text the program made into `field`, whole: through TextBox::setText
-// when the field is one of ours, so its typing limit never cuts it.
-void WriteFieldText(QLineEdit* field, const QString& text);
-
 }  // namespace korvane::widgets

@@ -58,15 +58,5 @@ TEST_F(TextBoxTest, AProgramsLongerTextIsKeptWholeButNeverLengthenedByTyping) {
     EXPECT_EQ(box_.text(), "1234567899");
 }
 
-TEST_F(TextBoxTest, WriteFieldTextKeepsTheTextWholeInATextBox) {
-    QLineEdit& field = box_;
-    WriteFieldText(&field, "1584893000000.00");
-    EXPECT_EQ(box_.text(), "1584893000000.00");
-    // A plain entry box has no limit of its own to relax.
-    QLineEdit plain;
-    WriteFieldText(&plain, "1584893000000.00");
-    EXPECT_EQ(plain.text(), "1584893000000.00");
-}
-
 }  // namespace
 }  // namespace korvane::widgets
