@@ -93,17 +93,16 @@ int RunOneDose(const CommandLine& line) {
         const auto& given = line.settings.given[c];
         texts[c] = given ? std::string_view(*given) : std::string_view(StartTexts()[c]);
     }
-    SheetInput input;
-    if (std::optional<std::string> problem = FillSheetInput(texts, line.settings.pka, input)) {
+    DoseCalculation dose;
+    if (std::optional<std::string> problem = dose.Fill(texts, line.settings.pka)) {
         return UsageFailure(*problem);
     }
-    DoseResult result;
-    EvaluateDose(input, line.settings.answerYes, result);
+    const DoseResult& result = dose.Evaluate(line.settings.answerYes);
     if (!Print(Report(line.format, texts, result))) {
         return kExitUsage;
     }
     if (result.status != DoseStatus::Ok) {
-        WriteAll(STDERR_FILENO, result.message + "\n");
+        WriteAll(STDERR_FILENO, std::string(result.message) + "\n");
     }
     return DoseExitStatus(result.status);
 }

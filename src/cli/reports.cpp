@@ -24,7 +24,7 @@ constexpr std::array kTextLines{
     TextLine{Figure::Teaspoons, "Teaspoons", "tsp"},
 };
 
-const std::string& FigureText(const DoseResult& result, Figure figure) {
+std::string_view FigureText(const DoseResult& result, Figure figure) {
     return result.figures[static_cast<std::size_t>(figure)];
 }
 
@@ -59,7 +59,7 @@ std::string TextReport(const DoseResult& result) {
     }
     std::string report;
     for (const TextLine& line : kTextLines) {
-        const std::string& value = FigureText(result, line.figure);
+        const std::string_view value = FigureText(result, line.figure);
         if (value.empty()) {
             continue;  // no teaspoons for tablets
         }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <utility>
-#include <variant>
 
 #include "core/choice_words.h"
 #include "core/user_defaults.h"
@@ -18,6 +17,8 @@ constexpr char kUntouchedTarget[] = "0.00";
 
 // Output is handed on in pieces of about this size.
 constexpr std::size_t kFlushBytes = std::size_t{64} << 10;
+// Room beyond that for the row that crosses it; a longer one makes more.
+constexpr std::size_t kRowRoom = std::size_t{4} << 10;
 // How many rows pass between two reports of progress.
 constexpr std::uint64_t kProgressRows = 8192;
 
@@ -25,11 +26,11 @@ constexpr char kTooLongMessage[] = "Row is longer than 64 KiB.";
 constexpr char kOpenQuoteMessage[] = "A quoted field is not closed.";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::size_t Index(DoseColumn column) {
+constexpr std::size_t Index(DoseColumn column) {
     return static_cast<std::size_t>(column);
 }
 
-std::size_t Index(Figure figure) {
+constexpr std::size_t Index(Figure figure) {
     return static_cast<std::size_t>(figure);
 }
 
@@ -60,16 +61,17 @@ DoseTexts MakeStartTexts() {
 template <typename Choice, std::size_t N>
 bool ReadWord(const ChoiceTable<Choice, N>& table, const DoseTextViews& texts, DoseColumn column,
               Choice& choice, std::optional<std::string>& problem) {
-    const std::optional<Choice> read = ChoiceOfWord(table, texts[Index(column)]);
-    if (!read) {
+    const ChoiceText<Choice>* row = RowOfWord(table, texts[Index(column)]);
+    if (row == nullptr) {
         problem = UnknownWordMessage(column, texts[Index(column)]);
         return false;
     }
-    choice = *read;
+    choice = row->choice;
     return true;
 }
 
-std::optional<Figure> FigureOf(SheetOutput output) {
+// The figure that shows each of the sheet's outputs.
+constexpr Figure FigureOf(SheetOutput output) {
     switch (output) {
         case SheetOutput::ExistingMolecular:
             return Figure::ExistingMolecular;
@@ -84,28 +86,20 @@ std::optional<Figure> FigureOf(SheetOutput output) {
         case SheetOutput::FreeRequirement:
             return Figure::FreeRequirement;
         case SheetOutput::MolecularRequirement:
-            return Figure::MolecularRequirement;
+            break;
     }
-    return std::nullopt;
+    return Figure::MolecularRequirement;
 }
 
-// What the window shows once the writes are done: the target typed in as
-// typed, every other figure as last written.
-void ShowFigures(const SheetInput& input, ResultWrites& writes, DoseResult& result) {
-    auto& figures = result.figures;
-    figures[Index(Figure::TargetFree)] = input.targetFree;
-    figures[Index(Figure::TargetMolecular)] = input.targetMolecular;
-    for (ResultWrite& write : writes) {
-        if (const std::optional<Figure> figure = FigureOf(write.output)) {
-            figures[Index(*figure)].swap(write.text);
-        }
+// The same as a table, looked up for every write of every row.
+constexpr auto kFigureOfOutput = [] {
+    std::array<std::size_t, static_cast<std::size_t>(SheetOutput::MolecularRequirement) + 1>
+        table{};
+    for (std::size_t output = 0; output < table.size(); ++output) {
+        table[output] = Index(FigureOf(static_cast<SheetOutput>(output)));
     }
-    const MethodState& method = MethodStateOf(input.method);
-    figures[Index(Figure::AmountUnit)] = method.amountUnit;
-    if (!method.teaspoonsShown) {
-        figures[Index(Figure::Teaspoons)].clear();
-    }
-}
+    return table;
+}();
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -185,8 +179,7 @@ std::string UnknownWordMessage(DoseColumn column, std::string_view word) {
     return message + ".";
 }
 
-std::optional<std::string> FillSheetInput(const DoseTextViews& texts, double pka,
-                                          SheetInput& input) {
+std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, double pka) {
     BatchUnit unit{};
     SulphiteForm form{};
     AdditionMethod method{};
@@ -198,76 +191,98 @@ std::optional<std::string> FillSheetInput(const DoseTextViews& texts, double pka
         !ReadWord(kTargetKindWords, texts, DoseColumn::TargetKind, target, problem)) {
         return problem;
     }
-    input.ph.assign(texts[Index(DoseColumn::Ph)]);
-    input.existingSO2.assign(texts[Index(DoseColumn::FreeSO2)]);
-    input.batchSize.assign(texts[Index(DoseColumn::BatchSize)]);
-    input.solutionStrength.assign(texts[Index(DoseColumn::SolutionPct)]);
-    input.tabletWeight.assign(texts[Index(DoseColumn::TabletG)]);
+    input_.ph = texts[Index(DoseColumn::Ph)];
+    input_.existingSO2 = texts[Index(DoseColumn::FreeSO2)];
+    input_.batchSize = texts[Index(DoseColumn::BatchSize)];
+    input_.solutionStrength = texts[Index(DoseColumn::SolutionPct)];
+    input_.tabletWeight = texts[Index(DoseColumn::TabletG)];
     const bool freeTarget = target == TargetKind::FreeSO2;
-    input.targetFree.assign(freeTarget ? texts[Index(DoseColumn::Target)] : kUntouchedTarget);
-    input.targetMolecular.assign(freeTarget ? kUntouchedTarget : texts[Index(DoseColumn::Target)]);
-    input.unit = unit;
-    input.form = form;
-    input.method = method;
-    input.target = target;
-    input.pka = pka;
+    input_.targetFree = freeTarget ? texts[Index(DoseColumn::Target)] : kUntouchedTarget;
+    input_.targetMolecular = freeTarget ? kUntouchedTarget : texts[Index(DoseColumn::Target)];
+    input_.unit = unit;
+    input_.form = form;
+    input_.method = method;
+    input_.target = target;
+    input_.pka = pka;
     // Choosing a molecular target refreshes the figure a molecular target
     // is checked against.
-    input.shownExistingMolecular = freeTarget ? kUntouchedTarget : ExistingMolecularText(input);
+    input_.shownExistingMolecular =
+        freeTarget ? kUntouchedTarget : ExistingMolecularText(input_, shownExistingMolecular_);
     return std::nullopt;
 }
 
-void EvaluateDose(const SheetInput& input, bool answerYes, DoseResult& result) {
-    result.status = DoseStatus::Ok;
-    result.message.clear();
-    for (std::string& figure : result.figures) {
-        figure.clear();
+const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
+    result_.status = DoseStatus::Ok;
+    result_.message = {};
+    result_.figures.fill({});
+    EvaluateSheet(input_, verdict_);
+    switch (verdict_.kind) {
+        case SheetVerdict::Kind::FailedCheck:
+            result_.status = DoseStatus::Error;
+            result_.message = verdict_.failed.message;
+            return result_;
+        case SheetVerdict::Kind::Questions:
+            if (!answerYes) {
+                result_.status = DoseStatus::Question;
+                result_.message = verdict_.questions.front().text;
+                return result_;
+            }
+            RecalculateSheet(input_, verdict_.results);
+            break;
+        case SheetVerdict::Kind::Results:
+            break;
     }
-    SheetAnswer answer = EvaluateSheet(input);
-    if (const auto* failed = std::get_if<FailedCheck>(&answer)) {
-        result.status = DoseStatus::Error;
-        result.message = failed->message;
-        return;
-    }
-    if (const auto* questions = std::get_if<Questions>(&answer)) {
-        if (!answerYes) {
-            result.status = DoseStatus::Question;
-            result.message = questions->front().text;
-            return;
-        }
-        ResultWrites writes = RecalculateSheet(input);
-        ShowFigures(input, writes, result);
-        return;
-    }
-    ShowFigures(input, std::get<ResultWrites>(answer), result);
+    ShowFigures();
+    return result_;
 }
 
-// Written through a pointer into room made once: a million rows make this
-// the batch's busiest writer.
-void AppendResultFields(std::string& out, const DoseResult& result) {
-    const std::string_view status = StatusWord(result.status);
-    std::size_t room = 2 + status.size() + MaxCsvFieldBytes(result.message);
-    for (const std::string& figure : result.figures) {
+// What the window shows once the writes are done: the target typed in as
+// typed, every other figure as last written.
+void DoseCalculation::ShowFigures() {
+    auto& figures = result_.figures;
+    figures[Index(Figure::TargetFree)] = input_.targetFree;
+    figures[Index(Figure::TargetMolecular)] = input_.targetMolecular;
+    const SheetResults& writes = verdict_.results;
+    for (std::size_t i = 0; i < writes.Size(); ++i) {
+        figures[kFigureOfOutput[static_cast<std::size_t>(writes.Output(i))]] = writes.Text(i);
+    }
+    const MethodState& method = MethodStateOf(input_.method);
+    figures[Index(Figure::AmountUnit)] = method.amountUnit;
+    if (!method.teaspoonsShown) {
+        figures[Index(Figure::Teaspoons)] = {};
+    }
+}
+
+std::size_t MaxResultFieldsBytes(const DoseResult& result) {
+    std::size_t room =
+        2 + std::string_view(StatusWord(result.status)).size() + MaxCsvFieldBytes(result.message);
+    for (const std::string_view figure : result.figures) {
         room += 1 + MaxCsvFieldBytes(figure);
     }
-    const std::size_t start = out.size();
-    out.resize(start + room);
-    char* at = out.data() + start;
-    for (const std::string& figure : result.figures) {
-        *at++ = ',';
-        at = WriteCsvField(at, figure);
+    return room;
+}
+
+char* WriteResultFields(char* out, const DoseResult& result) {
+    for (const std::string_view figure : result.figures) {
+        *out++ = ',';
+        out = WriteCsvField(out, figure);
     }
-    *at++ = ',';
-    at = std::copy(status.begin(), status.end(), at);
-    *at++ = ',';
-    at = WriteCsvField(at, result.message);
-    out.resize(static_cast<std::size_t>(at - out.data()));
+    *out++ = ',';
+    const std::string_view status = StatusWord(result.status);
+    out = std::copy(status.begin(), status.end(), out);
+    *out++ = ',';
+    return WriteCsvField(out, result.message);
+}
+
+void AppendResultFields(std::string& out, const DoseResult& result) {
+    const std::size_t start = out.size();
+    out.resize(start + MaxResultFieldsBytes(result));
+    const char* end = WriteResultFields(out.data() + start, result);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 CellarBatch::CellarBatch(ByteSource& source, BatchSettings settings)
-    : reader_(source), settings_(std::move(settings)) {
-    out_.reserve(kFlushBytes + kMaxRecordBytes + 4096);
-}
+    : reader_(source), settings_(std::move(settings)), out_(kFlushBytes + kRowRoom) {}
 
 std::optional<HeaderProblem> CellarBatch::ReadHeader() {
     for (;;) {
@@ -303,6 +318,7 @@ std::optional<HeaderProblem> CellarBatch::FindColumns() {
     for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         const auto column = static_cast<DoseColumn>(c);
         if (columnIndex_[c]) {
+            fileColumns_[fileColumnCount_++] = {c, *columnIndex_[c]};
             continue;
         }
         if (settings_.given[c]) {
@@ -312,19 +328,20 @@ std::optional<HeaderProblem> CellarBatch::FindColumns() {
         } else {
             return HeaderProblem{HeaderProblem::Kind::MissingColumn, column};
         }
+        texts_[c] = fallback_[c];
     }
     // The output keeps the input's byte order mark and line ends.
     lineEnd_ = record_.End() == LineEnd::CrLf ? "\r\n" : "\n";
-    out_.clear();
+    out_.Clear();
     if (reader_.HadByteOrderMark()) {
-        out_ += kByteOrderMark;
+        out_.Append(kByteOrderMark);
     }
-    out_ += record_.Raw();
+    out_.Append(record_.Raw());
     for (const char* name : kResultColumnNames) {
-        out_ += ',';
-        out_ += name;
+        out_.Append(",");
+        out_.Append(name);
     }
-    out_ += lineEnd_;
+    out_.Append(lineEnd_);
     return std::nullopt;
 }
 
@@ -332,21 +349,21 @@ BatchEnd CellarBatch::Run(ByteSink& sink, const Progress& progress) {
     for (;;) {
         const CsvReader::Result read = reader_.Next(record_);
         if (read == CsvReader::Result::End || read == CsvReader::Result::ReadFailed) {
-            if (!sink.Write(out_)) {
+            if (!sink.Write(out_.Bytes())) {
                 return BatchEnd::WriteFailed;
             }
-            out_.clear();
+            out_.Clear();
             return read == CsvReader::Result::End ? BatchEnd::Done : BatchEnd::ReadFailed;
         }
         if (read == CsvReader::Result::Record && record_.Raw().empty()) {
             continue;  // an empty line is no row
         }
         ProcessRecord(read);
-        if (out_.size() >= kFlushBytes) {
-            if (!sink.Write(out_)) {
+        if (out_.Size() >= kFlushBytes) {
+            if (!sink.Write(out_.Bytes())) {
                 return BatchEnd::WriteFailed;
             }
-            out_.clear();
+            out_.Clear();
         }
         if (progress && counts_.rows % kProgressRows == 0) {
             progress(reader_.BytesRead());
@@ -358,19 +375,14 @@ void CellarBatch::ProcessRecord(CsvReader::Result read) {
     ++counts_.rows;
     if (read == CsvReader::Result::TooLong) {
         // Its fields are gone; the columns stay in line.
-        out_.append(headerWidth_ - 1, ',');
-        EndRow(kTooLongMessage);
+        WriteRow({}, headerWidth_ - 1, Problem(kTooLongMessage));
         return;
     }
-    out_ += record_.RawFields(headerWidth_);
-    if (record_.FieldCount() < headerWidth_) {
-        out_.append(headerWidth_ - record_.FieldCount(), ',');
-    }
-    if (std::optional<std::string> problem = RecordProblem()) {
-        EndRow(*problem);
-    } else {
-        Calculate();
-    }
+    const std::size_t fields = record_.FieldCount();
+    const std::size_t missing = fields < headerWidth_ ? headerWidth_ - fields : 0;
+    std::optional<std::string> problem = RecordProblem();
+    const DoseResult& result = problem ? Problem(std::move(*problem)) : Calculate();
+    WriteRow(record_.RawFields(headerWidth_), missing, result);
 }
 
 std::optional<std::string> CellarBatch::RecordProblem() const {
@@ -384,33 +396,34 @@ std::optional<std::string> CellarBatch::RecordProblem() const {
     return std::nullopt;
 }
 
-void CellarBatch::Calculate() {
-    DoseTextViews texts;
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
-        texts[c] = columnIndex_[c] ? record_.Field(*columnIndex_[c], scratch_[c])
-                                   : std::string_view(fallback_[c]);
+const DoseResult& CellarBatch::Calculate() {
+    for (std::size_t i = 0; i < fileColumnCount_; ++i) {
+        const FileColumn& from = fileColumns_[i];
+        texts_[from.column] = record_.Field(from.field, scratch_[from.column]);
     }
-    if (std::optional<std::string> problem = FillSheetInput(texts, settings_.pka, input_)) {
-        EndRow(*problem);
-        return;
+    if (std::optional<std::string> problem = dose_.Fill(texts_, settings_.pka)) {
+        return Problem(std::move(*problem));
     }
-    EvaluateDose(input_, settings_.answerYes, result_);
-    EndRow();
+    return dose_.Evaluate(settings_.answerYes);
 }
 
-void CellarBatch::EndRow(std::string_view problem) {
-    if (!problem.empty()) {
-        result_.status = DoseStatus::Error;
-        result_.message = problem;
-        for (std::string& figure : result_.figures) {
-            figure.clear();
-        }
-    }
-    if (result_.status == DoseStatus::Ok) {
+// An error row: the message, and no figures.
+const DoseResult& CellarBatch::Problem(std::string message) {
+    problem_ = std::move(message);
+    problemResult_.status = DoseStatus::Error;
+    problemResult_.message = problem_;
+    return problemResult_;
+}
+
+void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result) {
+    if (result.status == DoseStatus::Ok) {
         ++counts_.ok;
     }
-    AppendResultFields(out_, result_);
-    out_ += lineEnd_;
+    char* out = out_.Room(fields.size() + missing + MaxResultFieldsBytes(result) + lineEnd_.size());
+    out = std::copy(fields.begin(), fields.end(), out);
+    out = std::fill_n(out, missing, ',');
+    out = WriteResultFields(out, result);
+    out_.Commit(std::copy(lineEnd_.begin(), lineEnd_.end(), out));
 }
 
 }  // namespace korvane

@@ -84,27 +84,59 @@ enum class DoseStatus { Ok, Error, Question };
 // "ok", "error" or "question".
 const char* StatusWord(DoseStatus status);
 
+// What a dose comes to, as the window shows it. The texts are views into
+// the DoseCalculation that answered (or into the caller's message) and last
+// until it calculates again.
 struct DoseResult {
     DoseStatus status = DoseStatus::Ok;
-    std::string message;                            // English; empty when ok
-    std::array<std::string, kFigureCount> figures;  // all empty unless ok
+    std::string_view message;                            // English; empty when ok
+    std::array<std::string_view, kFigureCount> figures;  // all empty unless ok
 };
 
 // Why a word column's text names no choice, e.g. `Unknown unit "gal": use
 // us-gal, imp-gal or litres.`
 std::string UnknownWordMessage(DoseColumn column, std::string_view word);
 
-// Puts the texts into `input` as the main window holds them: the target not
-// given reads "0.00", and with a molecular target the existing molecular SO2
-// on show is refreshed first. The message when a word names no choice.
-std::optional<std::string> FillSheetInput(const DoseTextViews& texts, double pka,
-                                          SheetInput& input);
+// One dose put into the main window's sheet and calculated there. Kept from
+// row to row, it allocates nothing for a dose whose words name choices.
+class DoseCalculation {
+  public:
+    DoseCalculation() = default;
+    // The sheet points into the calculation's own room.
+    DoseCalculation(const DoseCalculation&) = delete;
+    DoseCalculation& operator=(const DoseCalculation&) = delete;
 
-// The Calculate command on `input`. With `answerYes` every plausibility
-// question is answered Yes; otherwise the first one stops the dose.
-void EvaluateDose(const SheetInput& input, bool answerYes, DoseResult& result);
+    // Puts the texts into the sheet as the main window holds them: the
+    // target not given reads "0.00", and with a molecular target the
+    // existing molecular SO2 on show is refreshed first. The texts must
+    // stay until the dose is evaluated. The message when a word names no
+    // choice.
+    std::optional<std::string> Fill(const DoseTextViews& texts, double pka);
 
-// Appends the result columns of `result`, each after a comma.
+    // The Calculate command on the sheet. With `answerYes` every
+    // plausibility question is answered Yes; otherwise the first one stops
+    // the dose.
+    const DoseResult& Evaluate(bool answerYes);
+
+    const SheetView& Input() const { return input_; }
+
+  private:
+    void ShowFigures();
+
+    SheetView input_;
+    ResultText shownExistingMolecular_;
+    SheetVerdict verdict_;
+    DoseResult result_;
+};
+
+// The most bytes WriteResultFields writes for `result`.
+std::size_t MaxResultFieldsBytes(const DoseResult& result);
+
+// Writes the result columns of `result` at `out`, each after a comma;
+// where they end.
+char* WriteResultFields(char* out, const DoseResult& result);
+
+// Appends the same to `out`.
 void AppendResultFields(std::string& out, const DoseResult& result);
 
 struct BatchSettings {
@@ -155,21 +187,33 @@ class CellarBatch {
     std::optional<HeaderProblem> FindColumns();
     void ProcessRecord(CsvReader::Result read);
     std::optional<std::string> RecordProblem() const;
-    void Calculate();
-    // Appends the results; a problem makes the row an error row.
-    void EndRow(std::string_view problem = {});
+    const DoseResult& Calculate();
+    const DoseResult& Problem(std::string message);
+    // Writes the row's fields as read, a comma for each one it lacks, and
+    // the results.
+    void WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result);
 
     CsvReader reader_;
     CsvRecord record_;
     BatchSettings settings_;
     std::array<std::optional<std::size_t>, kDoseColumnCount> columnIndex_;
     DoseTexts fallback_;
+    // The columns the file has, and where: only these change from row to
+    // row in `texts_`, the others keep their fallback.
+    struct FileColumn {
+        std::size_t column;
+        std::size_t field;
+    };
+    std::array<FileColumn, kDoseColumnCount> fileColumns_{};
+    std::size_t fileColumnCount_ = 0;
+    DoseTextViews texts_;
     std::size_t headerWidth_ = 0;
     std::string_view lineEnd_ = "\n";
-    std::string out_;
+    SinkBuffer out_;
     DoseTexts scratch_;
-    SheetInput input_;
-    DoseResult result_;
+    DoseCalculation dose_;
+    std::string problem_;
+    DoseResult problemResult_;
     BatchCounts counts_;
 };
 

@@ -3,7 +3,6 @@
 // them without quoting, and they never change with the user's language.
 #pragma once
 
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,12 +33,29 @@ inline constexpr ChoiceTable<TargetKind, 2> kTargetKindWords{{
     {TargetKind::MolecularSO2, "molecular"},
 }};
 
-// The choice named by `text`, blanks around it aside and in any case of
-// letters, so that a spreadsheet's "Litres " still means litres.
+// Whether `text` is `word`, letter for letter or in any case. A word's
+// length is not kept; the comparison stops at the first difference instead.
+template <typename Letter>
+bool IsWord(std::string_view text, const char* word, Letter letter) {
+    for (const char c : text) {
+        if (*word == '\0' || *word != letter(c)) {
+            return false;
+        }
+        ++word;
+    }
+    return *word == '\0';
+}
+
+// The row whose word `text` names, blanks around it aside and in any case of
+// letters, so that a spreadsheet's "Litres " still means litres; nullptr
+// when none does.
 template <typename Choice, std::size_t N>
-std::optional<Choice> ChoiceOfWord(const ChoiceTable<Choice, N>& table, std::string_view text) {
-    if (const std::optional<Choice> exact = ChoiceOf(table, text)) {
-        return exact;  // as the program itself writes them, and most files
+const ChoiceText<Choice>* RowOfWord(const ChoiceTable<Choice, N>& table, std::string_view text) {
+    const auto same = [](char c) { return c; };
+    for (const auto& row : table) {
+        if (IsWord(text, row.text, same)) {
+            return &row;  // as the program itself writes them, and most files
+        }
     }
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
         text.remove_prefix(1);
@@ -51,14 +67,18 @@ std::optional<Choice> ChoiceOfWord(const ChoiceTable<Choice, N>& table, std::str
         return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     };
     for (const auto& row : table) {
-        const std::string_view word(row.text);
-        if (word.size() == text.size() &&
-            std::equal(word.begin(), word.end(), text.begin(),
-                       [&](char a, char b) { return a == lower(b); })) {
-            return row.choice;
+        if (IsWord(text, row.text, lower)) {
+            return &row;
         }
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+// The choice named by `text`, as RowOfWord finds it.
+template <typename Choice, std::size_t N>
+std::optional<Choice> ChoiceOfWord(const ChoiceTable<Choice, N>& table, std::string_view text) {
+    const ChoiceText<Choice>* row = RowOfWord(table, text);
+    return row != nullptr ? std::optional<Choice>(row->choice) : std::nullopt;
 }
 
 // The words joined for a message, e.g. "us-gal, imp-gal or litres".

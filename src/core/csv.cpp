@@ -2,7 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
+#include <utility>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace korvane {
 namespace {
@@ -13,8 +19,59 @@ constexpr std::size_t kReadSize = std::size_t{64} << 10;
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// Byte classes, looked up rather than compared: the scan of unquoted bytes
-// is the reader's innermost loop.
+// The scan of unquoted bytes, the reader's innermost loop, looks at a block
+// of sixteen bytes at a time; the buffer has this much room after its bytes
+// so that the last block can always be loaded whole.
+constexpr std::size_t kBlockBytes = 16;
+
+#if defined(__SSE2__)
+
+// One bit for each of the sixteen bytes at `bytes` that ends an unquoted
+// field, a comma or a line break; the first byte's is the lowest.
+std::uint32_t UnquotedEnds(const char* bytes) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+    const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(',')),
+                                                   _mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))),
+                                      _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
+    return static_cast<std::uint32_t>(_mm_movemask_epi8(ends));
+}
+
+#else
+
+// The same eight bytes at a time in a plain integer.
+constexpr std::uint64_t kLowBits = 0x0101010101010101;
+constexpr std::uint64_t kHighBits = 0x8080808080808080;
+constexpr std::uint64_t kLow7Bits = 0x7F7F7F7F7F7F7F7F;
+
+// The high bit of every byte of `word` that is not `c`, and of no other.
+std::uint64_t OtherThan(std::uint64_t word, char c) {
+    const std::uint64_t x = word ^ (kLowBits * static_cast<unsigned char>(c));
+    // Adding 0x7F to a byte's low bits carries into its high bit exactly
+    // when one of them is set; no carry crosses into the next byte.
+    return ((x & kLow7Bits) + kLow7Bits) | x;
+}
+
+// One bit for each of the eight bytes at `bytes` that ends an unquoted
+// field; the first byte's is the lowest.
+std::uint32_t UnquotedEnds8(const char* bytes) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) {
+        word = __builtin_bswap64(word);
+    }
+    const std::uint64_t ends =
+        ~(OtherThan(word, ',') & OtherThan(word, '\n') & OtherThan(word, '\r')) & kHighBits;
+    // Gathers the eight high bits, byte i's landing on bit 56 + i.
+    return static_cast<std::uint32_t>(((ends >> 7) * 0x0102040810204080) >> 56);
+}
+
+std::uint32_t UnquotedEnds(const char* bytes) {
+    return UnquotedEnds8(bytes) | (UnquotedEnds8(bytes + 8) << 8);
+}
+
+#endif
+
+// Byte classes, looked up rather than compared.
 using ByteSet = std::array<bool, 256>;
 
 constexpr ByteSet MakeByteSet(std::string_view members) {
@@ -25,7 +82,6 @@ constexpr ByteSet MakeByteSet(std::string_view members) {
     return set;
 }
 
-constexpr ByteSet kUnquotedEnds = MakeByteSet(",\r\n");
 constexpr ByteSet kNeedQuotes = MakeByteSet(",\"\r\n");
 
 bool IsIn(const ByteSet& set, char c) {
@@ -72,18 +128,20 @@ std::string_view CsvRecord::Unquoted(std::string_view raw, std::string& scratch)
 }
 
 std::string_view CsvRecord::RawFields(std::size_t count) const {
-    count = std::min(count, ends_.size());
+    count = std::min(count, fieldCount_);
     return count == 0 ? std::string_view() : raw_.substr(0, ends_[count - 1]);
 }
 
+// The room after the bytes read is set, so that a block loaded across their
+// end holds known bytes, even where they are not looked at.
 CsvReader::CsvReader(ByteSource& source, std::size_t maxRecordBytes)
     : source_(source),
       maxRecordBytes_(maxRecordBytes),
-      buffer_(new char[maxRecordBytes + kReadSize]),
+      buffer_(new char[maxRecordBytes + kReadSize + kBlockBytes]()),
       capacity_(maxRecordBytes + kReadSize) {}
 
 CsvReader::Result CsvReader::Next(CsvRecord& record) {
-    record.ends_.clear();
+    record.fieldCount_ = 0;
     record.raw_ = {};
     record.lineEnd_ = LineEnd::None;
     record.quoteLeftOpen_ = false;
@@ -101,7 +159,7 @@ CsvReader::Result CsvReader::Next(CsvRecord& record) {
         if (!tooLong_ &&
             (state_ == State::AfterCr ? recordEnd_ : pos_) - begin_ > maxRecordBytes_) {
             tooLong_ = true;
-            record.ends_.clear();
+            record.fieldCount_ = 0;
         }
         if (tooLong_) {
             // Only the quoting state matters from here on: the bytes go.
@@ -167,40 +225,71 @@ bool CsvReader::Scan(CsvRecord& record) {
 // end of the buffer. Staying in this loop across commas keeps the common
 // record of plain fields out of the state machine.
 void CsvReader::ScanUnquoted(CsvRecord& record) {
-    const char* bytes = buffer_.get();
-    for (std::size_t at = pos_; at < end_; ++at) {
-        const char c = bytes[at];
-        if (!IsIn(kUnquotedEnds, c)) {
-            continue;
+    // Kept in locals: the compiler cannot tell that writing an end leaves
+    // the members alone.
+    const char* const bytes = buffer_.get();
+    const std::size_t end = end_;
+    const std::size_t begin = begin_;
+    const bool keep = !tooLong_;
+    std::size_t* ends = record.ends_.data();
+    std::size_t count = record.fieldCount_;
+    std::size_t room = record.ends_.size();
+    const auto stop = [&](std::size_t at) {
+        record.fieldCount_ = count;
+        pos_ = at;
+    };
+    for (std::size_t block = pos_; block < end; block += kBlockBytes) {
+        std::uint32_t hits = UnquotedEnds(bytes + block);
+        if (end - block < kBlockBytes) {
+            hits &= (std::uint32_t{1} << (end - block)) - 1;  // bytes not read yet
         }
-        EndField(record, at);
-        pos_ = at + 1;
-        if (c != ',') {
-            recordEnd_ = at;
-            if (c == '\n') {
-                record.lineEnd_ = LineEnd::Lf;
-            } else {
-                state_ = State::AfterCr;
+        while (hits != 0) {
+            const std::size_t at = block + static_cast<std::size_t>(std::countr_zero(hits));
+            hits &= hits - 1;
+            if (keep) {
+                if (count == room) {
+                    record.fieldCount_ = count;
+                    MakeRoom(record);
+                    ends = record.ends_.data();
+                    room = record.ends_.size();
+                }
+                ends[count++] = at - begin;
             }
-            return;
-        }
-        if (pos_ == end_ || bytes[pos_] == '"') {
-            state_ = State::FieldStart;
-            return;
+            const char c = bytes[at];
+            if (c != ',') {
+                stop(at + 1);
+                recordEnd_ = at;
+                if (c == '\n') {
+                    record.lineEnd_ = LineEnd::Lf;
+                } else {
+                    state_ = State::AfterCr;
+                }
+                return;
+            }
+            if (at + 1 == end || bytes[at + 1] == '"') {
+                stop(at + 1);
+                state_ = State::FieldStart;
+                return;
+            }
         }
     }
-    pos_ = end_;
+    stop(end);
 }
 
-void CsvReader::EndField(CsvRecord& record, std::size_t at) {
-    if (!tooLong_) {
-        record.ends_.push_back(at - begin_);
+void CsvReader::MakeRoom(CsvRecord& record) {
+    record.ends_.resize(std::max<std::size_t>(16, 2 * record.ends_.size()));
+}
+
+void CsvReader::AddFieldEnd(CsvRecord& record, std::size_t end) {
+    if (record.fieldCount_ == record.ends_.size()) {
+        MakeRoom(record);
     }
+    record.ends_[record.fieldCount_++] = end;
 }
 
 CsvReader::Result CsvReader::Complete(CsvRecord& record) {
     if (tooLong_ || recordEnd_ - begin_ > maxRecordBytes_) {
-        record.ends_.clear();
+        record.fieldCount_ = 0;
         return Result::TooLong;
     }
     record.raw_ = std::string_view(buffer_.get() + begin_, recordEnd_ - begin_);
@@ -209,7 +298,7 @@ CsvReader::Result CsvReader::Complete(CsvRecord& record) {
 
 // The input has ended: whatever was scanned is the last record.
 CsvReader::Result CsvReader::Finish(CsvRecord& record) {
-    if (!tooLong_ && state_ == State::FieldStart && record.ends_.empty() && pos_ == begin_) {
+    if (!tooLong_ && state_ == State::FieldStart && record.fieldCount_ == 0 && pos_ == begin_) {
         return Result::End;
     }
     if (state_ == State::AfterCr) {
@@ -261,9 +350,34 @@ void CsvReader::SkipByteOrderMark() {
     }
 }
 
+SinkBuffer::SinkBuffer(std::size_t capacity) : bytes_(new char[capacity]), capacity_(capacity) {}
+
+char* SinkBuffer::Room(std::size_t size) {
+    if (capacity_ - size_ < size) {
+        const std::size_t capacity = std::max(2 * capacity_, size_ + size);
+        std::unique_ptr<char[]> bytes(new char[capacity]);
+        std::copy(bytes_.get(), bytes_.get() + size_, bytes.get());
+        bytes_ = std::move(bytes);
+        capacity_ = capacity;
+    }
+    return bytes_.get() + size_;
+}
+
+void SinkBuffer::Append(std::string_view bytes) {
+    Commit(std::copy(bytes.begin(), bytes.end(), Room(bytes.size())));
+}
+
 char* WriteCsvField(char* out, std::string_view value) {
-    if (std::none_of(value.begin(), value.end(), [](char c) { return IsIn(kNeedQuotes, c); })) {
-        return std::copy(value.begin(), value.end(), out);
+    // Copied as it stands while looking for the bytes that need quotes:
+    // one pass for the fields, nearly all, that need none.
+    bool needsQuotes = false;
+    char* end = out;
+    for (const char c : value) {
+        needsQuotes |= IsIn(kNeedQuotes, c);
+        *end++ = c;
+    }
+    if (!needsQuotes) {
+        return end;
     }
     *out++ = '"';
     for (const char c : value) {

@@ -43,7 +43,7 @@ std::string_view LineEndText(LineEnd lineEnd);
 // until the reader's next call.
 class CsvRecord {
   public:
-    std::size_t FieldCount() const { return ends_.size(); }
+    std::size_t FieldCount() const { return fieldCount_; }
     // The field's value: enclosing quotes removed and doubled quotes made
     // single. An unquoted field is returned as it stands; a quoted one is
     // decoded into `scratch`.
@@ -63,12 +63,15 @@ class CsvRecord {
     friend class CsvReader;
     std::string_view RawField(std::size_t index) const {
         const std::size_t begin = index == 0 ? 0 : ends_[index - 1] + 1;
-        return raw_.substr(begin, ends_[index] - begin);
+        return {raw_.data() + begin, ends_[index] - begin};
     }
     static std::string_view Unquoted(std::string_view raw, std::string& scratch);
 
     std::string_view raw_;
-    std::vector<std::size_t> ends_;  // where each field ends, from the record's start
+    // Where each field ends, from the record's start: the first fieldCount_
+    // entries. The room stays from record to record.
+    std::vector<std::size_t> ends_;
+    std::size_t fieldCount_ = 0;
     LineEnd lineEnd_ = LineEnd::None;
     bool quoteLeftOpen_ = false;
 };
@@ -95,7 +98,13 @@ class CsvReader {
 
     bool Scan(CsvRecord& record);
     void ScanUnquoted(CsvRecord& record);
-    void EndField(CsvRecord& record, std::size_t at);
+    void EndField(CsvRecord& record, std::size_t at) {
+        if (!tooLong_) {
+            AddFieldEnd(record, at - begin_);
+        }
+    }
+    static void AddFieldEnd(CsvRecord& record, std::size_t end);
+    static void MakeRoom(CsvRecord& record);
     Result Complete(CsvRecord& record);
     Result Finish(CsvRecord& record);
     bool Fill();
@@ -116,6 +125,29 @@ class CsvReader {
     bool started_ = false;
     bool hadByteOrderMark_ = false;
     std::uint64_t bytesRead_ = 0;
+};
+
+// Bytes gathered for a sink and handed on in large pieces. A writer asks for
+// room first and writes through a pointer, so a row costs no checks byte by
+// byte.
+class SinkBuffer {
+  public:
+    explicit SinkBuffer(std::size_t capacity);
+
+    // Where `size` more bytes can go; the room grows when they do not fit.
+    char* Room(std::size_t size);
+    // The bytes up to `end`, from the last Room(), are written.
+    void Commit(const char* end) { size_ = static_cast<std::size_t>(end - bytes_.get()); }
+    void Append(std::string_view bytes);
+
+    std::size_t Size() const { return size_; }
+    std::string_view Bytes() const { return {bytes_.get(), size_}; }
+    void Clear() { size_ = 0; }
+
+  private:
+    std::unique_ptr<char[]> bytes_;
+    std::size_t size_ = 0;
+    std::size_t capacity_;
 };
 
 // Appends `value` as one field, quoted only when it holds a comma, a quote

@@ -78,10 +78,11 @@ constexpr std::array<double, 23> kDoublePowersOfTen = {
 // still be one less, which the quotient then shows.
 int DecadeEstimate(double magnitude, const Binary& value) {
     const int binaryExponent = value.exponent + std::bit_width(value.mantissa) - 1;
-    int decade = static_cast<int>(std::floor(binaryExponent * 0.30102999566398120));
-    if (decade + 1 >= 0 && decade + 1 < static_cast<int>(kDoublePowersOfTen.size()) &&
-        magnitude >= kDoublePowersOfTen[static_cast<std::size_t>(decade + 1)]) {
-        ++decade;
+    const int decade = static_cast<int>(std::floor(binaryExponent * 0.30102999566398120));
+    const int next = decade + 1;
+    if (next >= 0 && next < static_cast<int>(kDoublePowersOfTen.size()) &&
+        magnitude >= kDoublePowersOfTen[static_cast<std::size_t>(next)]) {
+        return next;
     }
     return decade;
 }

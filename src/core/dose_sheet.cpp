@@ -1,17 +1,25 @@
 #include "core/dose_sheet.h"
 
+#include <algorithm>
 #include <array>
-#include <utility>
-
-#include "core/number_text.h"
+#include <cstdint>
+#include <iterator>
 
 namespace korvane {
 namespace {
 
+// A number as the sheet reads it where a value is all it needs: unreadable
+// ones count as 0.
+float ValueOrZero(std::string_view text) {
+    float value = 0.0F;
+    TextToSingle(text, value);
+    return value;
+}
+
 // When a check or a question is looked at.
 enum class Applies { Always, Solution, Tablet, FreeTarget, MolecularTarget };
 
-bool AppliesTo(Applies applies, const SheetInput& input) {
+bool AppliesTo(Applies applies, const SheetView& input) {
     switch (applies) {
         case Applies::Always:
             return true;
@@ -27,6 +35,27 @@ bool AppliesTo(Applies applies, const SheetInput& input) {
     return false;
 }
 
+// The kinds of check and question that apply to one input, decided once for
+// all of them.
+class Applying {
+  public:
+    // Every set of kinds there can be, one bit a kind.
+    static constexpr unsigned kSets = 1U << 5;
+
+    explicit Applying(const SheetView& input) {
+        for (const Applies applies : {Applies::Always, Applies::Solution, Applies::Tablet,
+                                      Applies::FreeTarget, Applies::MolecularTarget}) {
+            bits_ |= AppliesTo(applies, input) ? Bit(applies) : 0;
+        }
+    }
+    bool operator()(Applies applies) const { return (bits_ & Bit(applies)) != 0; }
+    unsigned Bits() const { return bits_; }
+    static constexpr unsigned Bit(Applies applies) { return 1U << static_cast<unsigned>(applies); }
+
+  private:
+    unsigned bits_ = 0;
+};
+
 constexpr std::array kFields{SheetField::Ph,
                              SheetField::ExistingSO2,
                              SheetField::BatchSize,
@@ -35,29 +64,39 @@ constexpr std::array kFields{SheetField::Ph,
                              SheetField::TargetFree,
                              SheetField::TargetMolecular};
 
-// Every field read once: whether it is numeric, and its value, where
-// unreadable numbers count as 0.
+// Each field read once, when first looked at: whether it is numeric, and
+// its value, where unreadable numbers count as 0. Most calculations never
+// look at the fields of the other methods and target kind.
 class Readings {
   public:
-    explicit Readings(const SheetInput& input) {
-        for (const SheetField field : kFields) {
-            const std::optional<float> value = TextToSingle(FieldText(input, field));
-            numeric_[Index(field)] = value.has_value();
-            values_[Index(field)] = value.value_or(0.0F);
-        }
-        shownExistingMolecular_ = TextToSingle(input.shownExistingMolecular).value_or(0.0F);
-    }
+    explicit Readings(const SheetView& input) : input_(input) {}
 
-    float Value(SheetField field) const { return values_[Index(field)]; }
-    bool IsNumeric(SheetField field) const { return numeric_[Index(field)]; }
-    float ShownExistingMolecular() const { return shownExistingMolecular_; }
+    float Value(SheetField field) const { return Read(field).value; }
+    bool IsNumeric(SheetField field) const { return Read(field).numeric; }
+    float ShownExistingMolecular() const { return ValueOrZero(input_.shownExistingMolecular); }
 
   private:
-    static std::size_t Index(SheetField field) { return static_cast<std::size_t>(field); }
+    struct Reading {
+        float value;
+        bool numeric;
+    };
 
-    std::array<float, kFields.size()> values_{};
-    std::array<bool, kFields.size()> numeric_{};
-    float shownExistingMolecular_ = 0.0F;
+    const Reading& Read(SheetField field) const {
+        const auto index = static_cast<std::size_t>(field);
+        const unsigned bit = 1U << index;
+        if ((read_ & bit) == 0) {
+            Reading& reading = readings_[index];
+            reading.value = 0.0F;
+            reading.numeric = TextToSingle(FieldText(input_, field), reading.value);
+            read_ |= bit;
+        }
+        return readings_[index];
+    }
+
+    const SheetView& input_;
+    // Filled as they are asked for: looking is no change.
+    mutable std::array<Reading, kFields.size()> readings_;
+    mutable unsigned read_ = 0;
 };
 
 enum class Fails {
@@ -124,7 +163,9 @@ constexpr Check kChecks[] = {
           KORVANE_TEXT("Existing SO2 cannot be greater than target SO2.")},
 };
 
-bool CheckFails(const Check& check, const SheetInput& input, const Readings& readings) {
+// Asked for most checks of every calculation: inline, so that the loop over
+// them keeps it rather than calling it.
+inline bool CheckFails(const Check& check, const SheetView& input, const Readings& readings) {
     const float value = readings.Value(check.field);
     switch (check.fails) {
         case Fails::Empty:
@@ -177,19 +218,40 @@ bool IsAsked(const QuestionRow& question, const Readings& readings) {
     return question.whenAbove ? value > question.bound : value < question.bound;
 }
 
+// For every set of kinds that apply, the checks looked at, in their order:
+// a calculation runs through those alone, and not past every other one on
+// the way.
+struct CheckList {
+    std::array<std::uint8_t, std::size(kChecks)> checks;
+    std::size_t size;
+};
+constexpr auto kChecksApplying = [] {
+    std::array<CheckList, Applying::kSets> lists{};
+    for (unsigned bits = 0; bits < Applying::kSets; ++bits) {
+        for (std::size_t i = 0; i < std::size(kChecks); ++i) {
+            if ((bits & Applying::Bit(kChecks[i].applies)) != 0) {
+                CheckList& list = lists[bits];
+                list.checks[list.size++] = static_cast<std::uint8_t>(i);
+            }
+        }
+    }
+    return lists;
+}();
+
 template <typename Predicate>
-std::optional<FailedCheck> FirstFailure(const SheetInput& input, const Readings& readings,
+std::optional<FailedCheck> FirstFailure(const SheetView& input, const Readings& readings,
                                         Predicate considered) {
-    for (const Check& check : kChecks) {
-        if (considered(check) && AppliesTo(check.applies, input) &&
-            CheckFails(check, input, readings)) {
+    const CheckList& list = kChecksApplying[Applying(input).Bits()];
+    for (std::size_t i = 0; i < list.size; ++i) {
+        const Check& check = kChecks[list.checks[i]];
+        if (considered(check) && CheckFails(check, input, readings)) {
             return FailedCheck{check.field, check.message};
         }
     }
     return std::nullopt;
 }
 
-DoseInputs ReadInputs(const SheetInput& input, const Readings& readings) {
+DoseInputs ReadInputs(const SheetView& input, const Readings& readings) {
     DoseInputs inputs;
     inputs.batchVolume = readings.Value(SheetField::BatchSize);
     inputs.freeSO2 = readings.Value(SheetField::ExistingSO2);
@@ -212,10 +274,23 @@ DoseInputs ReadInputs(const SheetInput& input, const Readings& readings) {
     return inputs;
 }
 
+// Rounded on the fifteen significant digits of the single value as a
+// double.
+void Fixed2(SheetResults& results, SheetOutput output, float value) {
+    results.Add(output).Fill([value](char* out) { return WriteFixed2(value, out); });
+}
+
 // Rounded on the single value's seven significant digits, as its text
 // shows them, not on its binary expansion.
-std::string ShownRounded(float value) {
-    return FormatFixed2OfSingle(value);
+void ShownRounded(SheetResults& results, SheetOutput output, float value) {
+    results.Add(output).Fill([value](char* out) { return WriteFixed2OfSingle(value, out); });
+}
+
+void Cleared(SheetResults& results, SheetOutput output) {
+    results.Add(output).Fill([](char* out) {
+        const std::string_view text = kClearedAmount;
+        return std::copy(text.begin(), text.end(), out);
+    });
 }
 
 bool AllChecks(const Check& /*check*/) {
@@ -228,108 +303,171 @@ bool SettingsChecks(const Check& check) {
            check.field == SheetField::BatchSize;
 }
 
-Questions QuestionsFor(const SheetInput& input, const Readings& readings) {
-    Questions questions;
+static_assert(std::size(kQuestions) <= kMaxQuestions);
+
+// The questions to ask, in order, into `questions`; how many.
+std::size_t QuestionsFor(const SheetView& input, const Readings& readings,
+                         std::array<Question, kMaxQuestions>& questions) {
+    const Applying applying(input);
+    std::size_t count = 0;
     for (const QuestionRow& question : kQuestions) {
-        if (AppliesTo(question.applies, input) && IsAsked(question, readings)) {
-            questions.push_back({question.field, question.text});
+        if (applying(question.applies) && IsAsked(question, readings)) {
+            questions[count++] = {question.field, question.text};
         }
     }
-    return questions;
+    return count;
 }
 
-ResultWrites Recalculate(const SheetInput& input, const Readings& readings) {
+void Recalculate(const SheetView& input, const Readings& readings, SheetResults& results) {
+    results.Clear();
     // The free target is tested for both kinds: with a molecular target it
     // holds the last computed free target.
     if (input.targetFree.empty() || input.batchSize.empty()) {
-        return {};
+        return;
     }
     const DoseInputs inputs = ReadInputs(input, readings);
     const DoseResults r = ComputeDose(inputs);
 
-    ResultWrites writes;
-    writes.reserve(8);
-    writes.push_back({SheetOutput::ExistingMolecular, FormatFixed2(r.existingMolecular)});
+    Fixed2(results, SheetOutput::ExistingMolecular, r.existingMolecular);
     // The computed target goes before the amounts: in the window its change
     // clears them, and they are written after it.
     if (inputs.targetKind == TargetKind::FreeSO2) {
-        writes.push_back({SheetOutput::TargetMolecular, FormatFixed2(r.targetMolecular)});
+        Fixed2(results, SheetOutput::TargetMolecular, r.targetMolecular);
     } else if (inputs.targetKind == TargetKind::MolecularSO2) {
-        writes.push_back({SheetOutput::TargetFree, ShownRounded(r.targetFree)});
+        ShownRounded(results, SheetOutput::TargetFree, r.targetFree);
     }
-    writes.push_back(
-        {SheetOutput::Teaspoons, r.teaspoons ? FormatFixed2(*r.teaspoons) : std::string()});
-    std::string amount = ShownRounded(r.amount);
+    if (r.teaspoons) {
+        Fixed2(results, SheetOutput::Teaspoons, *r.teaspoons);
+    } else {
+        results.Add(SheetOutput::Teaspoons).Fill([](char* out) { return out; });
+    }
+    ShownRounded(results, SheetOutput::Amount, r.amount);
     // A negative or non-finite amount is nothing anyone can add.
-    const std::optional<float> amountValue = TextToSingle(amount);
-    const bool cleared = !amountValue || *amountValue < 0.0F;
-    writes.push_back({SheetOutput::Amount, std::move(amount)});
-    writes.push_back({SheetOutput::FreeRequirement, ShownRounded(r.freeRequirement)});
-    writes.push_back({SheetOutput::MolecularRequirement, ShownRounded(r.molecularRequirement)});
+    float amountValue = 0.0F;
+    const bool cleared =
+        !TextToSingle(results.Text(results.Size() - 1), amountValue) || amountValue < 0.0F;
+    ShownRounded(results, SheetOutput::FreeRequirement, r.freeRequirement);
+    ShownRounded(results, SheetOutput::MolecularRequirement, r.molecularRequirement);
     if (cleared) {
-        writes.push_back({SheetOutput::Amount, kClearedAmount});
-        writes.push_back({SheetOutput::Teaspoons, kClearedAmount});
+        Cleared(results, SheetOutput::Amount);
+        Cleared(results, SheetOutput::Teaspoons);
+    }
+}
+
+ResultWrites WritesOf(const SheetResults& results) {
+    ResultWrites writes;
+    writes.reserve(results.Size());
+    for (std::size_t i = 0; i < results.Size(); ++i) {
+        writes.push_back({results.Output(i), std::string(results.Text(i))});
     }
     return writes;
 }
 
 }  // namespace
 
-const std::string& FieldText(const SheetInput& input, SheetField field) {
-    return FieldText(const_cast<SheetInput&>(input), field);
+std::optional<std::string_view> SheetResults::Shown(SheetOutput output) const {
+    for (std::size_t i = size_; i > 0; --i) {
+        if (writes_[i - 1].output == output) {
+            return writes_[i - 1].text.View();
+        }
+    }
+    return std::nullopt;
 }
 
-std::string& FieldText(SheetInput& input, SheetField field) {
-    switch (field) {
-        case SheetField::Ph:
-            return input.ph;
-        case SheetField::ExistingSO2:
-            return input.existingSO2;
-        case SheetField::BatchSize:
-            return input.batchSize;
-        case SheetField::TabletWeight:
-            return input.tabletWeight;
-        case SheetField::SolutionStrength:
-            return input.solutionStrength;
-        case SheetField::TargetFree:
-            return input.targetFree;
-        case SheetField::TargetMolecular:
-            break;
-    }
-    return input.targetMolecular;
+ResultText& SheetResults::Add(SheetOutput output) {
+    Write& write = writes_[size_++];
+    write.output = output;
+    return write.text;
+}
+
+SheetView ViewOf(const SheetInput& input) {
+    SheetView view;
+    view.ph = input.ph;
+    view.existingSO2 = input.existingSO2;
+    view.batchSize = input.batchSize;
+    view.tabletWeight = input.tabletWeight;
+    view.solutionStrength = input.solutionStrength;
+    view.targetFree = input.targetFree;
+    view.targetMolecular = input.targetMolecular;
+    view.method = input.method;
+    view.form = input.form;
+    view.unit = input.unit;
+    view.target = input.target;
+    view.shownExistingMolecular = input.shownExistingMolecular;
+    view.pka = input.pka;
+    return view;
 }
 
 std::optional<FailedCheck> FirstFailedCheck(const SheetInput& input) {
-    return FirstFailure(input, Readings(input), AllChecks);
+    const SheetView view = ViewOf(input);
+    return FirstFailure(view, Readings(view), AllChecks);
 }
 
 std::optional<FailedCheck> FirstFailedSettingsCheck(const SheetInput& input) {
-    return FirstFailure(input, Readings(input), SettingsChecks);
+    const SheetView view = ViewOf(input);
+    return FirstFailure(view, Readings(view), SettingsChecks);
 }
 
 Questions QuestionsToAsk(const SheetInput& input) {
-    return QuestionsFor(input, Readings(input));
+    const SheetView view = ViewOf(input);
+    std::array<Question, kMaxQuestions> questions;
+    const std::size_t count = QuestionsFor(view, Readings(view), questions);
+    return Questions(questions.begin(), questions.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
 ResultWrites RecalculateSheet(const SheetInput& input) {
-    return Recalculate(input, Readings(input));
+    SheetResults results;
+    RecalculateSheet(ViewOf(input), results);
+    return WritesOf(results);
 }
 
 SheetAnswer EvaluateSheet(const SheetInput& input) {
-    const Readings readings(input);
-    if (std::optional<FailedCheck> failed = FirstFailure(input, readings, AllChecks)) {
-        return *failed;
+    SheetVerdict verdict;
+    EvaluateSheet(ViewOf(input), verdict);
+    switch (verdict.kind) {
+        case SheetVerdict::Kind::FailedCheck:
+            return verdict.failed;
+        case SheetVerdict::Kind::Questions:
+            return Questions(
+                verdict.questions.begin(),
+                verdict.questions.begin() + static_cast<std::ptrdiff_t>(verdict.questionCount));
+        case SheetVerdict::Kind::Results:
+            break;
     }
-    if (Questions questions = QuestionsFor(input, readings); !questions.empty()) {
-        return questions;
-    }
-    return Recalculate(input, readings);
+    return WritesOf(verdict.results);
 }
 
 std::string ExistingMolecularText(const SheetInput& input) {
-    const float existing = TextToSingle(input.existingSO2).value_or(0.0F);
-    const float ph = TextToSingle(input.ph).value_or(0.0F);
-    return FormatFixed2(MolecularFromFree(existing, ph, input.pka));
+    ResultText text;
+    return std::string(ExistingMolecularText(ViewOf(input), text));
+}
+
+void EvaluateSheet(const SheetView& input, SheetVerdict& verdict) {
+    const Readings readings(input);
+    if (std::optional<FailedCheck> failed = FirstFailure(input, readings, AllChecks)) {
+        verdict.kind = SheetVerdict::Kind::FailedCheck;
+        verdict.failed = *failed;
+        return;
+    }
+    verdict.questionCount = QuestionsFor(input, readings, verdict.questions);
+    if (verdict.questionCount > 0) {
+        verdict.kind = SheetVerdict::Kind::Questions;
+        return;
+    }
+    verdict.kind = SheetVerdict::Kind::Results;
+    Recalculate(input, readings, verdict.results);
+}
+
+void RecalculateSheet(const SheetView& input, SheetResults& results) {
+    Recalculate(input, Readings(input), results);
+}
+
+std::string_view ExistingMolecularText(const SheetView& input, ResultText& text) {
+    const float existing = ValueOrZero(input.existingSO2);
+    const float ph = ValueOrZero(input.ph);
+    const float molecular = MolecularFromFree(existing, ph, input.pka);
+    text.Fill([molecular](char* out) { return WriteFixed2(molecular, out); });
+    return text.View();
 }
 
 }  // namespace korvane

@@ -9,6 +9,8 @@
 // order, or every result text in the order the window writes them.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +19,7 @@
 
 #include "core/choices.h"
 #include "core/dose_arithmetic.h"
+#include "core/number_text.h"
 
 namespace korvane {
 
@@ -43,26 +46,58 @@ enum class SheetOutput {
     MolecularRequirement,
 };
 
-struct SheetInput {
-    std::string ph;
-    std::string existingSO2;
-    std::string batchSize;
-    std::string tabletWeight;
-    std::string solutionStrength;
-    std::string targetFree;
-    std::string targetMolecular;
+template <typename Text>
+struct BasicSheetInput {
+    Text ph;
+    Text existingSO2;
+    Text batchSize;
+    Text tabletWeight;
+    Text solutionStrength;
+    Text targetFree;
+    Text targetMolecular;
     AdditionMethod method = AdditionMethod::Powder;
     std::optional<SulphiteForm> form;  // none: no amount can be computed
     std::optional<BatchUnit> unit;     // none counts as litres
     std::optional<TargetKind> target;  // none: neither target is read
     // The existing molecular SO2 as shown; a molecular target may not lie
     // below the figure the user sees.
-    std::string shownExistingMolecular;
+    Text shownExistingMolecular;
     double pka = SO2Pka;
 };
 
-const std::string& FieldText(const SheetInput& input, SheetField field);
-std::string& FieldText(SheetInput& input, SheetField field);
+// What a window holds.
+using SheetInput = BasicSheetInput<std::string>;
+// The same with the texts kept elsewhere: a batch points into the row it
+// reads rather than copying a million rows' texts.
+using SheetView = BasicSheetInput<std::string_view>;
+
+SheetView ViewOf(const SheetInput& input);
+
+template <typename Text>
+Text& FieldText(BasicSheetInput<Text>& input, SheetField field) {
+    switch (field) {
+        case SheetField::Ph:
+            return input.ph;
+        case SheetField::ExistingSO2:
+            return input.existingSO2;
+        case SheetField::BatchSize:
+            return input.batchSize;
+        case SheetField::TabletWeight:
+            return input.tabletWeight;
+        case SheetField::SolutionStrength:
+            return input.solutionStrength;
+        case SheetField::TargetFree:
+            return input.targetFree;
+        case SheetField::TargetMolecular:
+            break;
+    }
+    return input.targetMolecular;
+}
+
+template <typename Text>
+const Text& FieldText(const BasicSheetInput<Text>& input, SheetField field) {
+    return FieldText(const_cast<BasicSheetInput<Text>&>(input), field);
+}
 
 struct FailedCheck {
     SheetField field;     // where the focus goes
@@ -96,6 +131,65 @@ using SheetAnswer = std::variant<FailedCheck, Questions, ResultWrites>;
 // What the amounts read after every change of an input.
 inline constexpr char kClearedAmount[] = "0.00";
 
+// One result text in room of its own: every result is a single's value
+// with two decimals, or the amounts put back.
+class ResultText {
+  public:
+    std::string_view View() const { return {chars_.data(), size_}; }
+    // Lets `write` put the text at the start of the room (kSingleFixed2Room
+    // bytes); it returns where the text ends.
+    template <typename Write>
+    void Fill(Write write) {
+        size_ = static_cast<std::size_t>(write(chars_.data()) - chars_.data());
+    }
+
+  private:
+    std::array<char, kSingleFixed2Room> chars_{};
+    std::size_t size_ = 0;
+};
+
+// The most texts one calculation writes: the figures, and the amounts twice.
+inline constexpr std::size_t kMaxResultWrites = 8;
+
+// Every result text of one calculation in the order the window writes
+// them, held in fixed room: a batch asks for them once a row and allocates
+// nothing.
+class SheetResults {
+  public:
+    std::size_t Size() const { return size_; }
+    SheetOutput Output(std::size_t index) const { return writes_[index].output; }
+    std::string_view Text(std::size_t index) const { return writes_[index].text.View(); }
+    // What `output` shows once every write is done; none when nothing
+    // writes to it.
+    std::optional<std::string_view> Shown(SheetOutput output) const;
+
+    void Clear() { size_ = 0; }
+    // A write added at the end, for its text to be filled.
+    ResultText& Add(SheetOutput output);
+
+  private:
+    struct Write {
+        SheetOutput output;
+        ResultText text;
+    };
+    std::array<Write, kMaxResultWrites> writes_;
+    std::size_t size_ = 0;
+};
+
+// The most plausibility questions one calculation asks.
+inline constexpr std::size_t kMaxQuestions = 4;
+
+// The Calculate command's answer held in fixed room, for a caller that asks
+// once a row and keeps one from row to row.
+struct SheetVerdict {
+    enum class Kind { FailedCheck, Questions, Results };
+    Kind kind = Kind::Results;
+    FailedCheck failed{};                             // when a check failed
+    std::array<Question, kMaxQuestions> questions{};  // when there are questions
+    std::size_t questionCount = 0;
+    SheetResults results;  // when neither
+};
+
 // The checks in their fixed order; only the first failure counts. A value is
 // looked at only after its field passed the empty and numeric checks.
 std::optional<FailedCheck> FirstFailedCheck(const SheetInput& input);
@@ -116,6 +210,12 @@ SheetAnswer EvaluateSheet(const SheetInput& input);
 // The molecular SO2 of the existing free SO2 at the wine's pH, as shown.
 // Unreadable entries count as 0; a huge pH only drives the figure to 0.
 std::string ExistingMolecularText(const SheetInput& input);
+
+// The same three on texts kept elsewhere, answering in room the caller
+// keeps: the very checks, questions and results, without allocating.
+void EvaluateSheet(const SheetView& input, SheetVerdict& verdict);
+void RecalculateSheet(const SheetView& input, SheetResults& results);
+std::string_view ExistingMolecularText(const SheetView& input, ResultText& text);
 
 // The checks the Default Settings dialog makes before saving: those of the
 // solution strength, the tablet weight and the batch size, in the same order

@@ -1,254 +1,27 @@
-// Numbers as text. Reading uses std::from_chars and writing std::to_chars, both
-// independent of the user's locale. All rounding to a number of decimals or
-// of significant digits is done on decimal digit strings, never on binary
-// values, so that a half is really a half: "2.675" rounds to 2.68, while the
-// binary value nearest to 2.675 (slightly below it) rounds to 2.67.
+// Writing numbers as text, independent of the user's locale. All rounding to
+// a number of decimals or of significant digits is done on decimal digits,
+// never on binary values, so that a half is really a half: "2.675" rounds to
+// 2.68, while the binary value nearest to 2.675 (slightly below it) rounds to
+// 2.67.
 #include "core/number_text.h"
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <system_error>
 
 #include "core/decimal_rounding.h"
+#include "core/number_digits.h"
 
 namespace korvane {
 
+using namespace number_detail;
+
 namespace {
-
-// Exponents beyond this only ever mean zero or overflow; saturating keeps
-// the arithmetic on them free of integer overflow.
-constexpr long ExponentLimit = 100000;
-
-// A decimal number as sign, significant digits and point position:
-// the value is 0.digits x 10^pointPosition. Zero has no digits.
-struct DecimalDigits {
-    bool negative = false;
-    std::string digits;  // no leading or trailing zeros
-    long pointPosition = 0;
-};
-
-// A text that has the form of a number: where its parts lie, for both
-// readers. The decimal digits for exact rounding are taken from it only when
-// they are needed; std::from_chars reads `parseText` (it takes no leading
-// '+').
-struct NumberForm {
-    bool negative = false;
-    std::string_view integerPart;   // digits before the point
-    std::string_view fractionPart;  // digits after it
-    long exponent = 0;              // saturated at ExponentLimit
-    std::string_view parseText;
-};
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::size_t DigitsFrom(std::string_view text, std::size_t pos) {
-    while (pos < text.size() && IsDigit(text[pos])) {
-        ++pos;
-    }
-    return pos;
-}
-
-// The one place that decides which texts have the form of a number:
-// [blanks][+|-]digits[.digits][(e|E)[+|-]digits][blanks], with at least one
-// digit in the mantissa; either side of the period may be empty.
-std::optional<NumberForm> ScanNumberForm(std::string_view text) {
-    text = TrimBlanks(text);
-    NumberForm form;
-    form.parseText = text;
-    std::size_t pos = 0;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        form.negative = text.front() == '-';
-        if (!form.negative) {
-            form.parseText.remove_prefix(1);
-        }
-        ++pos;
-    }
-    std::size_t end = DigitsFrom(text, pos);
-    form.integerPart = text.substr(pos, end - pos);
-    pos = end;
-    if (pos < text.size() && text[pos] == '.') {
-        end = DigitsFrom(text, pos + 1);
-        form.fractionPart = text.substr(pos + 1, end - pos - 1);
-        pos = end;
-    }
-    if (form.integerPart.empty() && form.fractionPart.empty()) {
-        return std::nullopt;
-    }
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        ++pos;
-        bool exponentNegative = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            exponentNegative = text[pos] == '-';
-            ++pos;
-        }
-        end = DigitsFrom(text, pos);
-        if (end == pos) {
-            return std::nullopt;
-        }
-        for (; pos < end; ++pos) {
-            form.exponent = std::min(ExponentLimit, form.exponent * 10 + (text[pos] - '0'));
-        }
-        if (exponentNegative) {
-            form.exponent = -form.exponent;
-        }
-    }
-    if (pos != text.size()) {
-        return std::nullopt;
-    }
-    return form;
-}
-
-// Where the point lies before the first significant digit (see
-// DecimalDigits); 0 for zero.
-long PointPosition(const NumberForm& form) {
-    const std::size_t integerZeros = form.integerPart.find_first_not_of('0');
-    if (integerZeros != std::string_view::npos) {
-        return static_cast<long>(form.integerPart.size() - integerZeros) + form.exponent;
-    }
-    const std::size_t fractionZeros = form.fractionPart.find_first_not_of('0');
-    if (fractionZeros == std::string_view::npos) {
-        return 0;
-    }
-    return -static_cast<long>(fractionZeros) + form.exponent;
-}
-
-DecimalDigits DigitsOf(const NumberForm& form) {
-    DecimalDigits decimal;
-    decimal.negative = form.negative;
-    decimal.digits.reserve(form.integerPart.size() + form.fractionPart.size());
-    decimal.digits.append(form.integerPart).append(form.fractionPart);
-    const std::size_t first = decimal.digits.find_first_not_of('0');
-    if (first == std::string::npos) {
-        decimal.digits.clear();  // zero: no digits
-        return decimal;
-    }
-    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
-    decimal.digits.erase(0, first);
-    decimal.pointPosition = PointPosition(form);
-    return decimal;
-}
-
-// Reads the value of a text that has the form of a number. A magnitude too
-// small for the type reads as zero; one too large for it is not a value.
-template <typename Number>
-std::optional<Number> ReadValue(const NumberForm& form) {
-    Number value{};
-    const char* first = form.parseText.data();
-    const char* last = first + form.parseText.size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (end != last) {
-        return std::nullopt;
-    }
-    if (error == std::errc::result_out_of_range) {
-        // Below 1 in magnitude, out of range can only mean underflow.
-        if (PointPosition(form) > 0) {
-            return std::nullopt;
-        }
-        return form.negative ? -Number{} : Number{};
-    }
-    if (error != std::errc{}) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-// Powers of ten that are exact singles.
-constexpr float kSinglePowersOfTen[] = {1e0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F,
-                                        1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
-
-// A plain decimal of at most the digits a single holds exactly, read the
-// quick way: both the digits as a whole number and the power of ten are
-// exact singles, so one division rounds as correctly as std::from_chars.
-std::optional<float> ReadShortDecimal(const NumberForm& form) {
-    constexpr std::uint32_t kExactLimit = std::uint32_t{1} << 24;
-    if (form.exponent != 0 || form.fractionPart.size() >= std::size(kSinglePowersOfTen) ||
-        form.integerPart.size() + form.fractionPart.size() > 9) {
-        return std::nullopt;
-    }
-    std::uint32_t whole = 0;
-    for (const std::string_view part : {form.integerPart, form.fractionPart}) {
-        for (const char digit : part) {
-            whole = whole * 10 + static_cast<std::uint32_t>(digit - '0');
-        }
-    }
-    if (whole > kExactLimit) {
-        return std::nullopt;
-    }
-    const float value = static_cast<float>(whole) / kSinglePowersOfTen[form.fractionPart.size()];
-    return form.negative ? -value : value;
-}
-
-// The most common texts of all, such as "3.5" or "-12.25", in one pass:
-// none for anything else, which the full reader then takes.
-std::optional<float> ReadPlainShortDecimal(std::string_view text) {
-    text = TrimBlanks(text);
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty() || text.size() > 10) {
-        return std::nullopt;
-    }
-    std::uint32_t whole = 0;
-    std::size_t digits = 0;
-    std::size_t point = text.size();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (IsDigit(c)) {
-            // Nine digits at most, so the sum cannot overflow before the test.
-            whole = digits < 9 ? whole * 10 + static_cast<std::uint32_t>(c - '0') : whole;
-            ++digits;
-        } else if (c == '.' && point == text.size()) {
-            point = i;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (digits == 0 || digits > 9 || whole > (std::uint32_t{1} << 24)) {
-        return std::nullopt;
-    }
-    const std::size_t decimals = point == text.size() ? 0 : text.size() - point - 1;
-    const float value = static_cast<float>(whole) / kSinglePowersOfTen[decimals];
-    return negative ? -value : value;
-}
-
-std::optional<float> ReadSingle(const NumberForm& form) {
-    if (const std::optional<float> value = ReadShortDecimal(form)) {
-        return value;
-    }
-    return ReadValue<float>(form);
-}
-
-// A numeric text: the form of a number and within single precision's range.
-std::optional<NumberForm> ReadNumericText(std::string_view text) {
-    auto form = ScanNumberForm(text);
-    if (!form || !ReadSingle(*form)) {
-        return std::nullopt;
-    }
-    return form;
-}
 
 // The digits of round(|value| x 10^decimals), halves away from zero, where
 // value is given by its decimal digits; empty when that is zero. A negative
@@ -301,14 +74,15 @@ std::string PlaceDecimalPoint(std::string units, long decimals) {
     return units;
 }
 
-std::optional<std::string> NonFiniteText(double value) {
+// The word for a value that is not finite; empty for every finite one.
+std::string_view NonFiniteWord(double value) {
     if (std::isnan(value)) {
-        return std::string("NaN");
+        return "NaN";
     }
     if (std::isinf(value)) {
-        return std::string(value < 0 ? "-Infinity" : "Infinity");
+        return value < 0 ? "-Infinity" : "Infinity";
     }
-    return std::nullopt;
+    return {};
 }
 
 long PatternDecimals(DisplayPattern pattern) {
@@ -350,10 +124,75 @@ constexpr std::uint64_t PowerOfTen(long power) {
     return kPowersOfTen[static_cast<std::size_t>(power)];
 }
 
-// The same as WritePattern, straight from the integer digits: none where the
-// figure would not fit 64 bits, and the caller then writes it the long way.
-std::optional<std::string> WriteScaledPattern(bool negative, const ScaledDecimal& value,
-                                              DisplayPattern pattern) {
+// Room for every text written the quick way: a sign, twenty digits, the
+// point and the decimals, or a word for a value that is not finite.
+constexpr std::size_t kQuickRoom = 32;
+
+// How many digits `units` has; one for zero.
+long DigitCount(std::uint64_t units) {
+    // 1233 / 4096 lies just below log10(2): a first guess from the bits
+    // that is right or one too many.
+    const long guess = (static_cast<long>(std::bit_width(units)) * 1233 >> 12) + 1;
+    return guess - (guess > 1 && units < PowerOfTen(guess - 1) ? 1 : 0);
+}
+
+// "00" to "99": two digits a division.
+constexpr std::array<char, 200> kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// units x 10^-decimals in plain decimal at `out`: at least one digit before
+// the point and exactly `decimals` after it (none, and no point, for 0),
+// after a minus sign when asked for. Where the text ends.
+char* WriteUnits(bool minus, std::uint64_t units, long decimals, char* out) {
+    if (minus) {
+        *out++ = '-';
+    }
+    const long digits = std::max(DigitCount(units), decimals + 1);
+    char* const end = out + digits + (decimals > 0 ? 1 : 0);
+    // Written backwards straight into place: the decimals, the point, and
+    // the whole units two digits at a time.
+    char* at = end;
+    const auto writePair = [&at, &units] {
+        const std::size_t pair = 2 * static_cast<std::size_t>(units % 100);
+        units /= 100;
+        at -= 2;
+        at[0] = kDigitPairs[pair];
+        at[1] = kDigitPairs[pair + 1];
+    };
+    long decimal = 0;
+    for (; decimal + 2 <= decimals; decimal += 2) {
+        writePair();
+    }
+    if (decimal < decimals) {
+        *--at = static_cast<char>('0' + units % 10);
+        units /= 10;
+    }
+    if (decimals > 0) {
+        *--at = '.';
+    }
+    while (units >= 100) {
+        writePair();
+    }
+    if (units >= 10) {
+        at[-2] = kDigitPairs[2 * units];
+        at[-1] = kDigitPairs[2 * units + 1];
+    } else {
+        at[-1] = static_cast<char>('0' + units);
+    }
+    return end;
+}
+
+// The same as WritePattern, straight from the integer digits, at `out`:
+// nullptr where the figure would not fit 64 bits, and the caller then writes
+// it the long way.
+char* WriteScaledPattern(bool negative, const ScaledDecimal& value, DisplayPattern pattern,
+                         char* out) {
     const long decimals = PatternDecimals(pattern);
     // Digits below the last one shown.
     const long dropped = -static_cast<long>(value.exponent) - decimals;
@@ -366,34 +205,93 @@ std::optional<std::string> WriteScaledPattern(bool negative, const ScaledDecimal
         units = units / power + (up ? 1 : 0);
     } else if (dropped < 0) {
         if (dropped < -19 || units >= PowerOfTen(19 + dropped)) {
-            return std::nullopt;
+            return nullptr;
         }
         units *= PowerOfTen(-dropped);
     }
     if (units == 0 && pattern == DisplayPattern::WholeNumber) {
-        return std::string();
+        return out;
     }
     // A result of zero carries no sign.
-    const bool withSign = negative && units != 0;
-    // Written backwards from the last digit: the decimals, the point, and at
-    // least one digit before it.
-    std::array<char, 48> buffer;
-    char* first = buffer.data() + buffer.size();
-    for (long i = 0; i < decimals; ++i) {
-        *--first = static_cast<char>('0' + units % 10);
-        units /= 10;
+    return WriteUnits(negative && units != 0, units, decimals, out);
+}
+
+char* WriteWord(std::string_view word, char* out) {
+    return std::copy(word.begin(), word.end(), out);
+}
+
+// FormatPattern's quick ways, at `out` (kQuickRoom bytes): a word, zero, and
+// every figure that fits 64 bits. nullptr for the rest.
+char* WriteQuickPattern(double value, DisplayPattern pattern, char* out) {
+    if (const std::string_view word = NonFiniteWord(value); !word.empty()) {
+        return WriteWord(word, out);
     }
-    if (decimals > 0) {
-        *--first = '.';
+    if (value == 0.0) {
+        return WriteScaledPattern(false, ScaledDecimal{0, 0}, pattern, out);
     }
-    do {
-        *--first = static_cast<char>('0' + units % 10);
-        units /= 10;
-    } while (units != 0);
-    if (withSign) {
-        *--first = '-';
+    // Fifteen significant digits first: a value that came out of a binary
+    // sum such as 0.44 + 0.01 is written as the decimal the user expects
+    // before its halves are rounded.
+    const auto scaled = RoundToSignificantDigits(std::fabs(value), 15, Halves::ToEven);
+    return scaled ? WriteScaledPattern(value < 0.0, *scaled, pattern, out) : nullptr;
+}
+
+// Powers of ten that are exact doubles, for scaling a single.
+constexpr std::array<double, 13> kDoublePowersOfTen = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                                       1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+
+// FormatFixed2OfSingle's figure in hundredths, the quicker way still, for a
+// magnitude from about 10^-6 to below 10^7: times 10^(6 - decade) it is
+// exact in a double (24 bits of the single and at most 28 of 5^12), so
+// rounding that product gives the seven significant digits, which are then
+// rounded to hundredths; halves go away from zero both times. None for the
+// rest.
+std::optional<std::uint64_t> SevenDigitHundredths(float magnitude) {
+    const int exponent = static_cast<int>(std::bit_cast<std::uint32_t>(magnitude) >> 23) - 127;
+    // floor(log10(magnitude)) from the binary exponent, right or one less:
+    // 78913 / 2^18 is log10(2) closely enough for every exponent there is.
+    int scale = 6 - ((exponent * 78913) >> 18);
+    if (scale < 0 || scale >= static_cast<int>(kDoublePowersOfTen.size())) {
+        return std::nullopt;  // also zero, the tiniest, and what is not finite
     }
-    return std::string(first, buffer.data() + buffer.size());
+    double scaled = static_cast<double>(magnitude) * kDoublePowersOfTen[scale];
+    if (scaled >= 1e7) {
+        if (scale == 0) {
+            return std::nullopt;
+        }
+        --scale;  // the decade is the one above
+        scaled = static_cast<double>(magnitude) * kDoublePowersOfTen[scale];
+    }
+    // Below 10^7, so the conversion cuts off exactly the fraction.
+    auto units = static_cast<std::uint64_t>(scaled);
+    units += scaled - static_cast<double>(units) >= 0.5 ? 1 : 0;
+    if (scale <= 2) {
+        return units * PowerOfTen(2 - scale);
+    }
+    if (scale - 2 > 7) {
+        return 0;  // 10^7 at most, less than half of the power dropped
+    }
+    // Both fit 32 bits, whose division is the quicker.
+    const auto power = static_cast<std::uint32_t>(PowerOfTen(scale - 2));
+    const auto seven = static_cast<std::uint32_t>(units);
+    return seven / power + (seven % power >= power / 2 ? 1 : 0);
+}
+
+// The same for FormatFixed2OfSingle.
+char* WriteQuickFixed2OfSingle(float value, char* out) {
+    if (const std::optional<std::uint64_t> hundredths = SevenDigitHundredths(std::fabs(value))) {
+        return WriteUnits(value < 0.0F && *hundredths != 0, *hundredths, 2, out);
+    }
+    if (const std::string_view word = NonFiniteWord(value); !word.empty()) {
+        return WriteWord(word, out);
+    }
+    if (value == 0.0F) {
+        return WriteScaledPattern(false, ScaledDecimal{0, 0}, DisplayPattern::TwoDecimals, out);
+    }
+    const auto scaled =
+        RoundToSignificantDigits(std::fabs(static_cast<double>(value)), 7, Halves::AwayFromZero);
+    return scaled ? WriteScaledPattern(value < 0.0F, *scaled, DisplayPattern::TwoDecimals, out)
+                  : nullptr;
 }
 
 // The decimal digits of a finite double, taken from its text with the given
@@ -464,53 +362,17 @@ DecimalDigits SevenSignificantDigits(float value) {
 
 }  // namespace
 
-bool IsEmptyText(std::string_view text) {
-    return text.empty();
-}
-
-bool IsNumericText(std::string_view text) {
-    return ReadNumericText(text).has_value();
-}
-
-std::optional<float> TextToSingle(std::string_view text) {
-    if (const std::optional<float> value = ReadPlainShortDecimal(text)) {
-        return value;
-    }
-    const auto form = ScanNumberForm(text);
-    if (!form) {
-        return std::nullopt;
-    }
-    // Reading the single is also the range test that makes a text numeric.
-    return ReadSingle(*form);
-}
-
-std::optional<double> TextToDouble(std::string_view text) {
-    const auto form = ReadNumericText(text);
-    if (!form) {
-        return std::nullopt;
-    }
-    return ReadValue<double>(*form);
-}
-
 std::string FormatPattern(double value, DisplayPattern pattern) {
-    if (auto word = NonFiniteText(value)) {
-        return *word;
-    }
-    // Fifteen significant digits first: a value that came out of a binary
-    // sum such as 0.44 + 0.01 is written as the decimal the user expects
-    // before its halves are rounded.
-    if (value != 0.0) {
-        const auto scaled = RoundToSignificantDigits(std::fabs(value), 15, Halves::ToEven);
-        if (auto text = scaled ? WriteScaledPattern(value < 0.0, *scaled, pattern) : std::nullopt) {
-            return *text;
-        }
+    std::array<char, kQuickRoom> quick;
+    if (const char* end = WriteQuickPattern(value, pattern, quick.data())) {
+        return std::string(static_cast<const char*>(quick.data()), end);
     }
     return WritePattern(SignificantDigits(value, 15), pattern);
 }
 
 std::string SingleToText(float value) {
-    if (auto word = NonFiniteText(value)) {
-        return *word;
+    if (const std::string_view word = NonFiniteWord(value); !word.empty()) {
+        return std::string(word);
     }
     const DecimalDigits rounded = SevenSignificantDigits(value);
     if (rounded.digits.empty()) {
@@ -524,19 +386,35 @@ std::string SingleToText(float value) {
 }
 
 std::string FormatFixed2OfSingle(float value) {
-    if (auto word = NonFiniteText(value)) {
-        return *word;
+    std::array<char, kSingleFixed2Room> text;
+    return std::string(text.data(), WriteFixed2OfSingle(value, text.data()));
+}
+
+char* WriteFixed2(float value, char* out) {
+    // A single's value times 100 is exact in a double (24 bits times 7).
+    // Below 10^15 a single is either a whole number of at most fifteen
+    // digits, which fifteen significant digits hold as it is, or a multiple
+    // of some 2^e below 2^24 x 2^e: then it lies exactly on a half of a
+    // hundredth or at least 2^e / 200 away from one, far more than rounding
+    // to fifteen digits moves it (less than 2^e x 10^-7). So rounding the
+    // exact product half away from zero rounds the fifteen digits.
+    const double hundredths = std::fabs(static_cast<double>(value) * 100.0);
+    if (hundredths < 1e17) {
+        auto units = static_cast<std::uint64_t>(hundredths);
+        units += hundredths - static_cast<double>(units) >= 0.5 ? 1 : 0;
+        return WriteUnits(value < 0.0F && units != 0, units, 2, out);
     }
-    if (value != 0.0F) {
-        const auto scaled = RoundToSignificantDigits(std::fabs(static_cast<double>(value)), 7,
-                                                     Halves::AwayFromZero);
-        if (auto text = scaled
-                            ? WriteScaledPattern(value < 0.0F, *scaled, DisplayPattern::TwoDecimals)
-                            : std::nullopt) {
-            return *text;
-        }
+    if (char* end = WriteQuickPattern(value, DisplayPattern::TwoDecimals, out)) {
+        return end;
     }
-    return WritePattern(SevenSignificantDigits(value), DisplayPattern::TwoDecimals);
+    return WriteWord(WritePattern(SignificantDigits(value, 15), DisplayPattern::TwoDecimals), out);
+}
+
+char* WriteFixed2OfSingle(float value, char* out) {
+    if (char* end = WriteQuickFixed2OfSingle(value, out)) {
+        return end;
+    }
+    return WriteWord(WritePattern(SevenSignificantDigits(value), DisplayPattern::TwoDecimals), out);
 }
 
 std::string FormatFixed2(double value) {

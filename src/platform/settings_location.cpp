@@ -10,7 +10,7 @@
 namespace korvane::platform {
 
 std::string SettingsFilePathFor(const QString& programFolder) {
-    const std::string beside = SettingsFilePathIn(programFolder.toStdString(), PathSeparator());
+    std::string beside = SettingsFilePathIn(programFolder.toStdString(), PathSeparator());
     if (QFileInfo::exists(QString::fromStdString(beside)) ||
         QFileInfo(programFolder).isWritable()) {
         return beside;

@@ -148,6 +148,74 @@ TEST(Batch, SkipsEmptyLinesAndCountsRows) {
     EXPECT_EQ(OutputRows(run.output).size(), 2U);
 }
 
+TEST(Batch, WritesRowsWhoseResultsAreLongerThanTheRowsThemselves) {
+    // Every quote of the word is doubled in the message, which the output
+    // quotes again: each row comes out more than twice as long as it went
+    // in, and a few of them more than the output gathers before handing on.
+    const std::string word(6000, '"');
+    std::string quoted;
+    AppendCsvField(quoted, word);
+    std::string input = "ph,free_so2,target,unit\n";
+    for (int i = 0; i < 5; ++i) {
+        input += "3.5,10,40," + quoted + "\n";
+    }
+    const auto rows = OutputRows(RunBatch(input + "3.5,10,40,litres\n").output);
+    ASSERT_EQ(rows.size(), 6U);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(rows[i].at("unit"), word);
+        EXPECT_EQ(rows[i].at("message"),
+                  "Unknown unit \"" + word + "\": use us-gal, imp-gal or litres.");
+    }
+    EXPECT_EQ(rows[5].at("status"), "ok");
+}
+
+// A batch keeps one calculation for all its rows: nothing of one dose may
+// show in the next.
+TEST(DoseCalculation, KeepsNothingOfTheDoseBefore) {
+    const auto texts = [](const char* ph, const char* unit, const char* method, const char* kind,
+                          const char* target) {
+        DoseTexts t = StartTexts();
+        t[static_cast<std::size_t>(DoseColumn::Ph)] = ph;
+        t[static_cast<std::size_t>(DoseColumn::FreeSO2)] = "10";
+        t[static_cast<std::size_t>(DoseColumn::Unit)] = unit;
+        t[static_cast<std::size_t>(DoseColumn::Method)] = method;
+        t[static_cast<std::size_t>(DoseColumn::TargetKind)] = kind;
+        t[static_cast<std::size_t>(DoseColumn::Target)] = target;
+        return t;
+    };
+    const DoseTexts doses[] = {
+        texts("3.5", "litres", "powder", "molecular", "0.8"),
+        texts("3.5", "litres", "tablet", "free", "40"),
+        texts("1.5", "litres", "powder", "molecular", "1"),  // a question
+        texts("3.5", "gallons", "powder", "free", "40"),     // no such unit
+        texts("3.5", "us-gal", "solution", "free", "5"),     // below the existing SO2
+        texts("3.2", "imp-gal", "solution", "free", "45"),
+    };
+    // The figures and the message as strings, so that they outlive the
+    // calculation that answered.
+    const auto answer = [](DoseCalculation& dose, const DoseTexts& doseTexts, bool yes) {
+        DoseTextViews views;
+        std::copy(doseTexts.begin(), doseTexts.end(), views.begin());
+        std::vector<std::string> shown;
+        if (const std::optional<std::string> problem = dose.Fill(views, SO2Pka)) {
+            return std::vector<std::string>{*problem};
+        }
+        const DoseResult& result = dose.Evaluate(yes);
+        shown.emplace_back(StatusWord(result.status));
+        shown.emplace_back(result.message);
+        shown.insert(shown.end(), result.figures.begin(), result.figures.end());
+        return shown;
+    };
+    for (const bool yes : {false, true}) {
+        DoseCalculation kept;
+        for (const DoseTexts& dose : doses) {
+            DoseCalculation fresh;
+            EXPECT_EQ(answer(kept, dose, yes), answer(fresh, dose, yes))
+                << dose[static_cast<std::size_t>(DoseColumn::Unit)];
+        }
+    }
+}
+
 TEST(Batch, StopsWhenTheOutputCannotBeWritten) {
     std::string input = "ph,free_so2,target\n";
     for (int i = 0; i < 5000; ++i) {

@@ -129,6 +129,36 @@ TEST(CsvReader, SkipsARecordFarLongerThanItsBuffer) {
     EXPECT_EQ(reading.records, (std::vector<Fields>{{"a"}, kTooLong, {"b"}}));
 }
 
+// The reader looks at many bytes at once: a comma or a line end is found
+// wherever it falls among them, and right at the end of what has been read.
+TEST(CsvReader, FindsEveryFieldEndWhereverItFalls) {
+    constexpr std::size_t kWidth = 40;
+    std::string bytes;
+    std::vector<Fields> expected;
+    for (std::size_t at = 0; at <= kWidth; ++at) {
+        const std::string left(at, 'a');
+        const std::string right(kWidth - at, 'b');
+        bytes.append(left).append(",").append(right);
+        bytes += at % 3 == 0 ? "\r\n" : at % 3 == 1 ? "\n" : "\r";
+        expected.push_back({left, right});
+        // A quote right after the comma.
+        bytes.append(left).append(",\"").append(right).append("\"\n");
+        expected.push_back({left, right});
+    }
+    for (const std::size_t piece : {std::size_t{1} << 20, std::size_t{1}, std::size_t{7},
+                                    std::size_t{16}, std::size_t{17}, std::size_t{31}}) {
+        EXPECT_EQ(ReadAll(bytes, piece, kMaxRecordBytes).records, expected) << "piece " << piece;
+    }
+}
+
+TEST(CsvReader, CountsTheFieldsOfARecordOfCommas) {
+    const std::string commas(3000, ',');
+    const Reading reading = ReadAll(commas + "\nx\n", 1 << 20, kMaxRecordBytes);
+    ASSERT_EQ(reading.records.size(), 2U);
+    EXPECT_EQ(reading.records[0], Fields(3001, ""));
+    EXPECT_EQ(reading.records[1], Fields{"x"});
+}
+
 TEST(CsvRecord, GivesTheRawBytesOfItsFirstFields) {
     MemorySource source("a,\"b,\"\"c\",d\r\n");
     CsvReader reader(source);
@@ -176,8 +206,22 @@ INSTANTIATE_TEST_SUITE_P(Table, CsvWriting,
                                          WriteCase{"Lf", "one\ntwo", "\"one\ntwo\""},
                                          WriteCase{"Cr", "one\rtwo", "\"one\rtwo\""},
                                          WriteCase{"NonUtf8", "\xFF\x80", "\xFF\x80"},
+                                         WriteCase{"QuoteLast", "12 in\"", "\"12 in\"\"\""},
+                                         WriteCase{"OnlyAQuote", "\"", "\"\"\"\""},
                                          WriteCase{"LeadingBlank", " 3.5", " 3.5"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SinkBuffer, KeepsWhatIsWrittenAndGrowsForWhatDoesNotFit) {
+    SinkBuffer buffer(4);
+    buffer.Append("abc");
+    const std::string more(100, 'm');
+    char* room = buffer.Room(more.size());
+    buffer.Commit(std::copy(more.begin(), more.end(), room));
+    EXPECT_EQ(buffer.Bytes(), "abc" + more);
+    buffer.Clear();
+    buffer.Append("z");
+    EXPECT_EQ(buffer.Bytes(), "z");
+}
 
 }  // namespace
 }  // namespace korvane

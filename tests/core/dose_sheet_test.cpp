@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <map>
 #include <ostream>
 #include <string>
 #include <variant>
+
+#include "core/number_text.h"
 
 namespace korvane {
 
@@ -404,6 +407,93 @@ TEST(SheetTest, AnotherPkaMovesTheMolecularFigures) {
     // The free requirement and the amount do not depend on it.
     EXPECT_EQ(shown[O::FreeRequirement], "30.00");
     EXPECT_EQ(shown[O::Amount], "1.19");
+}
+
+// --- Answers kept in the caller's room --------------------------------------------
+
+// A verdict as the answer it stands for.
+SheetAnswer AnswerOf(const SheetVerdict& verdict) {
+    switch (verdict.kind) {
+        case SheetVerdict::Kind::FailedCheck:
+            return verdict.failed;
+        case SheetVerdict::Kind::Questions:
+            return Questions(
+                verdict.questions.begin(),
+                verdict.questions.begin() + static_cast<std::ptrdiff_t>(verdict.questionCount));
+        case SheetVerdict::Kind::Results:
+            break;
+    }
+    ResultWrites writes;
+    for (std::size_t i = 0; i < verdict.results.Size(); ++i) {
+        writes.push_back({verdict.results.Output(i), std::string(verdict.results.Text(i))});
+    }
+    return writes;
+}
+
+// A batch keeps one verdict for a million rows: nothing of one answer may
+// show in the next.
+TEST(SheetTest, AVerdictKeptFromSheetToSheetAnswersAsAFreshOne) {
+    SheetInput twoQuestions = Prepared(Tablet, Mol);
+    twoQuestions.tabletWeight = "2";
+    twoQuestions.ph = "1.5";
+    SheetInput failing = Prepared(Powder, Free);
+    failing.existingSO2 = "50";
+    SheetInput cleared = Prepared(Powder, Free);
+    cleared.targetFree = "10";
+    cleared.existingSO2 = "10";
+    cleared.form.reset();
+    SheetInput nothing = Prepared(Powder, Free);
+    nothing.batchSize = "";
+    nothing.method = Solution;
+    nothing.solutionStrength = "10";
+    const SheetInput sheets[] = {Refreshed(Prepared(Powder, Free)),
+                                 Refreshed(twoQuestions),
+                                 failing,
+                                 cleared,
+                                 Refreshed(Prepared(Tablet, Mol)),
+                                 nothing,
+                                 Refreshed(Prepared(Solution, Free))};
+    SheetVerdict verdict;
+    for (const SheetInput& input : sheets) {
+        EvaluateSheet(ViewOf(input), verdict);
+        EXPECT_EQ(AnswerOf(verdict), EvaluateSheet(input));
+    }
+    SheetResults results;
+    for (const SheetInput& input : sheets) {
+        RecalculateSheet(ViewOf(input), results);
+        EXPECT_EQ(AnswerOf(SheetVerdict{.results = results}), SheetAnswer(RecalculateSheet(input)));
+    }
+}
+
+TEST(SheetTest, ResultsTellWhatEachOutputShowsOnceAllIsWritten) {
+    SheetResults results;
+    RecalculateSheet(ViewOf(Example("3.5", "10.47", "100", BatchUnit::Litre,
+                                    SulphiteForm::Potassium, Powder, Mol, "0.20")),
+                     results);
+    EXPECT_EQ(results.Shown(O::Amount), "0.00");  // the amount put back, written last
+    EXPECT_EQ(results.Shown(O::FreeRequirement), "-0.25");
+    EXPECT_EQ(results.Shown(O::TargetMolecular), std::nullopt);  // the target typed in
+}
+
+TEST(SheetTest, TheLargestFiguresAreWrittenWhole) {
+    SheetInput input = Prepared(Powder, Free);
+    input.existingSO2 = "-3.4028235e38";  // the largest single, below zero
+    input.targetFree = "0";
+    const auto shown = Shown(RecalculateSheet(input));
+    // Seven significant digits, then zeros to the point.
+    EXPECT_EQ(shown.at(O::FreeRequirement), "340282300000000000000000000000000000000.00");
+    // At pH 3.5 the divisor is 51.12; 23 litres of potassium metabisulphite
+    // take 3.4e38 mg/L x 23 L / 1000 / 0.57747 g.
+    const struct {
+        O output;
+        double value;
+    } rows[] = {{O::ExistingMolecular, -3.4028235e38 / 51.1187},
+                {O::Amount, 3.4028235e38 * 23 / 1000 / 0.57747}};
+    for (const auto& row : rows) {
+        const std::string& text = shown.at(row.output);
+        EXPECT_GT(text.size(), 40U) << text;
+        EXPECT_NEAR(TextToDouble(text).value_or(0.0) / row.value, 1.0, 1e-5) << text;
+    }
 }
 
 // --- The Default Settings dialog's checks -------------------------------------

@@ -315,5 +315,72 @@ TEST(NumberTextTest, FormatsNumericTextsAndPassesOthersThrough) {
     }
 }
 
+TEST(NumberTextTest, ReadsIntoAValueOnlyWhenTheTextIsNumeric) {
+    struct Row {
+        const char* text;
+        std::optional<float> value;  // none: not numeric
+    };
+    const Row rows[] = {
+        {"3.5", 3.5F},         {" -12.25 ", -12.25F},
+        {"1e3", 1000.0F},      {"16777217", 16777216.0F},
+        {"0", 0.0F},           {"", std::nullopt},
+        {"3,5", std::nullopt}, {"1e39", std::nullopt},
+        {"-", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        float value = 42.0F;
+        EXPECT_EQ(TextToSingle(row.text, value), row.value.has_value()) << row.text;
+        EXPECT_EQ(value, row.value.value_or(42.0F)) << row.text;
+    }
+}
+
+// Two decimals of singles written straight into a caller's room, checked
+// against the string forms' own, longer ways: fifteen significant digits of
+// the double, and seven of the single read back from its text.
+void ExpectWrittenFiguresOf(float value) {
+    std::array<char, kSingleFixed2Room> room{};
+    const std::string fixed2(room.data(), WriteFixed2(value, room.data()));
+    ASSERT_EQ(fixed2, FormatFixed2(static_cast<double>(value))) << value;
+    const std::string ofSingle(room.data(), WriteFixed2OfSingle(value, room.data()));
+    const std::string text = SingleToText(value);
+    ASSERT_EQ(ofSingle, IsNumericText(text) ? FormatFixed2(text) : text) << text;
+}
+
+TEST(NumberTextTest, WritesFiguresOfSinglesAsTheStringFormsDo) {
+    for (const float value : {0.0F,
+                              -0.0F,
+                              0.005F,
+                              0.125F,
+                              -0.125F,
+                              2.675F,
+                              0.0049999998F,
+                              9999999.0F,
+                              9999999.5F,
+                              99999.995F,
+                              16777215.0F,
+                              1e15F,
+                              1e17F,
+                              FLT_MAX,
+                              -FLT_MAX,
+                              FLT_MIN,
+                              std::numeric_limits<float>::denorm_min(),
+                              std::numeric_limits<float>::infinity(),
+                              -std::numeric_limits<float>::infinity(),
+                              std::numeric_limits<float>::quiet_NaN()}) {
+        ExpectWrittenFiguresOf(value);
+    }
+    std::mt19937 random(20240607);
+    // Everyday figures, the tenths and hundredths that end in a half among
+    // them, and every decade a single has.
+    std::uniform_real_distribution<double> everyday(-20000.0, 20000.0);
+    std::uniform_int_distribution<int> cents(-2000000, 2000000);
+    std::uniform_int_distribution<std::uint32_t> bits(0, 0xFFFFFFFF);
+    for (int i = 0; i < 200000; ++i) {
+        ExpectWrittenFiguresOf(static_cast<float>(everyday(random)));
+        ExpectWrittenFiguresOf(static_cast<float>(cents(random)) / 1000.0F + 0.0005F);
+        ExpectWrittenFiguresOf(std::bit_cast<float>(bits(random)));
+    }
+}
+
 }  // namespace
 }  // namespace korvane
