@@ -8,8 +8,14 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
 DATA_PACKAGES := librsvg2-bin help2man gzip
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev xvfb xauth xdotool imagemagick x11-utils \
-                 openbox wmctrl dbus-daemon at-spi2-core python3 python3-pyatspi
-BENCH_PACKAGES := libbenchmark-dev time
+                 openbox wmctrl dbus-daemon at-spi2-core python3 python3-pyatspi man-db
+BENCH_PACKAGES := libbenchmark-dev time xvfb xauth x11-utils dbus-daemon
+FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev
+TIDY_PACKAGES := clang-tidy
+
+# `make fuzz` runs each fuzz target this long.
+FUZZ_SECONDS ?= 300
+FUZZ_TARGETS := number_text settings_record dose_sheet csv_batch
 
 PRESET ?= default
 PREFIX ?= /usr/local
@@ -17,7 +23,7 @@ PREFIX ?= /usr/local
 WERROR ?= OFF
 BUILD_DIR = $(if $(filter asan,$(PRESET)),build-asan,build)
 
-.PHONY: all run test bench install uninstall package clean
+.PHONY: all run test bench fuzz tidy install uninstall package clean
 
 all: run-build
 
@@ -69,6 +75,26 @@ bench:
 	./build-bench/core_benchmark
 	./build-bench/cellar_batch_benchmark
 	benchmarks/batch_throughput.sh build-bench
+	benchmarks/startup.sh build-bench
+
+# Each fuzz target for FUZZ_SECONDS on a working corpus in build-fuzz/corpus/;
+# fails when one finds anything, leaving the input in build-fuzz/findings/.
+fuzz:
+	$(call ensure_packages,$(FUZZ_PACKAGES))
+	$(call build_preset,fuzz)
+	@fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# clang-tidy over every source file of the programs, with the compile commands
+# of the default build; any finding fails.
+tidy:
+	$(call ensure_packages,$(RUN_PACKAGES) $(TEST_PACKAGES) $(TIDY_PACKAGES))
+	$(call build_preset,default)
+	@python3 -c 'import json, sys; print("\n".join(sorted({e["file"] for e in json.load(sys.stdin) \
+	        if e["file"].startswith("$(CURDIR)/src/")})))' < build/compile_commands.json \
+	    | xargs -P $$(nproc) -n 4 clang-tidy -p build --quiet --warnings-as-errors='*' \
+	    > build/clang-tidy.log 2>&1 || { grep -E "(warning|error):" build/clang-tidy.log | sort -u; \
+	    echo "clang-tidy found the above (whole output in build/clang-tidy.log)."; exit 1; }
+	@echo "clang-tidy: no findings in src/."
 
 # Installs under $(PREFIX); DESTDIR, when given, stages everything below that
 # folder instead. The list of installed files, DESTDIR included, is kept for
@@ -93,4 +119,4 @@ package: run-build
 	cd build-release && cpack -G DEB
 
 clean:
-	rm -rf build build-asan build-release build-bench
+	rm -rf build build-asan build-release build-bench build-fuzz

@@ -5,8 +5,9 @@ start then reads."""
 
 import os
 
-from korvane_e2e import (button, by_description, check, click, combo_text, message_text, run,
-                         settings_bytes, text_of, type_into, wait_for, xdotool)
+from korvane_e2e import (button, by_description, check, click, combo_text, is_focused,
+                         message_text, name, role, run, settings_bytes, type_into, wait_for, walk,
+                         xdotool)
 
 FALLBACK = ("Paramètres par défaut de l’utilisateur introuvables.\n"
             "Chargement des valeurs d’origine.")
@@ -65,9 +66,7 @@ def test_french_window_speaks_french_and_stores_what_english_stores(session):
     session.screenshot("french_main_window.png", main)
 
     # A decimal comma, as a French keyboard types it.
-    ph = by_description(main, "pH du vin.", "text")
-    type_into(ph, "3,4")
-    wait_for("the comma to arrive as a point", lambda: text_of(ph) == "3.4")
+    type_into(by_description(main, "pH du vin.", "text"), "3,4", shows="3.4")
 
     batch = by_description(main, "Volume de la cuvée", "text")
     type_into(batch, "0")
@@ -77,11 +76,18 @@ def test_french_window_speaks_french_and_stores_what_english_stores(session):
     click(button(main, "Paramètres"))
     dialog = program.window("Paramètres par défaut")
     session.screenshot("french_settings_dialog.png", dialog)
-    click(button(dialog, "Rétablir les valeurs d’origine"))
+    restore = button(dialog, "Rétablir les valeurs d’origine")
+    click(restore)
     # The target list has no tooltip: reach it from the restore button with
-    # Shift+Tab, then pick the molecular target.
+    # Shift+Tab, then pick the molecular target. Each key waits for the one
+    # before it to have arrived.
+    wait_for("the focus on the restore button", lambda: is_focused(restore))
     xdotool("key", "--clearmodifiers", "shift+Tab")
+    wait_for("the focus on the target list", lambda: any(
+        role(n) == "combo box" and is_focused(n) for n in walk(dialog)))
     xdotool("key", "--clearmodifiers", "Down")
+    wait_for("the molecular target chosen", lambda: any(
+        role(n) == "combo box" and name(n) == "SO2 moléculaire" for n in walk(dialog)))
     click(button(dialog, "OK"))
     wanted = settings_bytes("1", "1", "2", "10", "0.44", "5", "Molecular SO2")
     wait_for("the file to be written in English", lambda: read_file(program.settings_path) == wanted)

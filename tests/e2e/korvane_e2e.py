@@ -14,10 +14,14 @@ import subprocess
 import sys
 import tempfile
 import time
+import traceback
 
 import pyatspi
 
 DEADLINE = 30.0
+# How long a test watches for something that must not happen: a single look
+# could come before it would have.
+SETTLE = 2.0
 # A plain top-level widget reads as a filler, dialogs as dialogs, boxes as alerts.
 TOP_LEVEL_ROLES = ("filler", "frame", "dialog", "alert", "window")
 
@@ -39,6 +43,26 @@ def wait_for(what, predicate, deadline=DEADLINE):
             last_error = error
         time.sleep(0.1)
     raise Failure(f"timed out waiting for {what}" + (f" ({last_error})" if last_error else ""))
+
+
+def never(what, predicate, settle=SETTLE):
+    """Polls `predicate` for `settle` seconds and fails as soon as it holds:
+    `what` must not happen at any time within the window."""
+    end = time.monotonic() + settle
+    looked = False
+    last_error = None
+    while True:
+        try:
+            happened = predicate()
+            looked = True
+        except Exception as error:  # the accessibility tree changes under us
+            happened = False
+            last_error = error
+        check(not happened, what)
+        if time.monotonic() >= end:
+            break
+        time.sleep(0.1)
+    check(looked, f"could not watch whether {what} ({last_error})")
 
 
 def check(condition, message):
@@ -156,9 +180,28 @@ class Program:
         env.pop("DEFAULT_BROWSER", None)
         if path_first:
             env["PATH"] = path_first + os.pathsep + env.get("PATH", "")
-        self.process = subprocess.Popen([os.path.join(self.folder, "korvane")], cwd="/", env=env,
-                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # What it prints is kept for the sanitizers' reports (see Session).
+        number = self.session.programs.index(self)
+        self.log = os.path.join(self.session.scratch, f"program-{number}.log")
+        with open(self.log, "wb") as log:
+            self.process = subprocess.Popen([os.path.join(self.folder, "korvane")], cwd="/",
+                                            env=env, stdout=subprocess.DEVNULL, stderr=log)
         return self
+
+    def sanitizer_report(self):
+        """The first lines of what AddressSanitizer, LeakSanitizer or
+        UndefinedBehaviorSanitizer reported, if the program was built with them
+        and they found anything."""
+        try:
+            with open(self.log, errors="replace") as f:
+                lines = f.read().splitlines()
+        except (AttributeError, OSError):
+            return None
+        for i, line in enumerate(lines):
+            if "ERROR: AddressSanitizer" in line or "ERROR: LeakSanitizer" in line \
+                    or "runtime error:" in line:
+                return "\n".join(lines[i:i + 12])
+        return None
 
     @property
     def pid(self):
@@ -196,7 +239,9 @@ class Program:
         return wait_for("a message box", find, deadline)
 
     def running(self):
-        return self.process.poll() is None
+        # A program whose start failed is not running; saying so keeps the
+        # clean-up from hiding why the start failed.
+        return self.process is not None and self.process.poll() is None
 
     def wait_exit(self, deadline=DEADLINE):
         wait_for(f"program {self.pid} to end", lambda: not self.running(), deadline)
@@ -300,7 +345,12 @@ class Session:
     def __exit__(self, *exc):
         for program in self.programs:
             program.kill()
+        # A program built with the sanitizers reports leaks as it ends and
+        # memory errors as they happen; either fails the test that ran it.
+        reports = [r for r in (p.sanitizer_report() for p in self.programs) if r]
         shutil.rmtree(self.scratch, ignore_errors=True)
+        if reports and exc[0] is None:
+            raise Failure(f"the program reported:\n{reports[0]}")
         return False
 
     def folder(self, name="app", settings=None):
@@ -348,6 +398,7 @@ def run(tests):
             except Exception as error:
                 failed += 1
                 print(f"FAIL {test.__name__}: {error!r}", flush=True)
+                traceback.print_exc(file=sys.stdout)
     print(f"{passed} passed, {failed} failed")
     sys.exit(1 if failed else 0)
 
@@ -357,9 +408,13 @@ def wmctrl_close(title):
     subprocess.run(["wmctrl", "-F", "-c", title], check=True)
 
 
-def type_into(node, text):
-    """Clicks into a text box, selects what it holds and types `text` over it."""
+def type_into(node, text, shows=None):
+    """Clicks into a text box, selects what it holds and types `text` over it,
+    then waits until the box shows `shows` (by default `text` itself): the
+    keys reach the program some time after they are sent."""
     click(node)
     wait_for("the focus in the field", lambda: is_focused(node))
     xdotool("key", "--clearmodifiers", "ctrl+a")
     xdotool("type", "--delay", "20", text)
+    wanted = text if shows is None else shows
+    wait_for(f"the field to show {wanted!r}", lambda: text_of(node) == wanted)

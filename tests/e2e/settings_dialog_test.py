@@ -5,8 +5,8 @@ import os
 import shutil
 
 from korvane_e2e import (button, by_description, by_name, check, click, combo_text, is_checked,
-                         is_enabled, is_showing, message_text, name, run, settings_bytes, text_of, type_into,
-                         wait_for)
+                         is_enabled, is_showing, message_text, name, never, run, settings_bytes,
+                         text_of, type_into, wait_for)
 
 SYSTEM = settings_bytes("1", "1", "2", "10", "0.44", "5", "Total Free SO2")
 WRITE_FAILED = "Error setting user defaults.\nUsing system defaults."
@@ -52,16 +52,15 @@ def test_saved_defaults_apply_at_next_start(session):
     wait_for("tablet weight enabled",
              lambda: is_enabled(by_description(dialog, "Default tablet weight.", "text")))
     type_into(by_description(dialog, "Default batch size.", "text"), "40")
-    check(text_of(by_description(dialog, "Default batch size.", "text")) == "40", "typed size")
     click(button(dialog, "OK"))
     wait_for("the dialog to close", lambda: not any(
         name(w) == "Default Settings" and is_showing(w) for w in program.windows()))
+    wanted = settings_bytes("1", "3", "2", "10", "0.44", "40", "Total Free SO2")
+    wait_for("the file to be written", lambda: read_file(program.settings_path) == wanted)
     # Saving changes nothing in the running main window.
-    check(not is_checked(by_name(main, "Tablet", "radio button")), "main window changed")
-    check(text_of(by_description(main, "Batch Size", "text")) == "5", "main batch size changed")
-    with open(os.path.join(folder, "settings.cfg"), "rb") as f:
-        check(f.read() == settings_bytes("1", "3", "2", "10", "0.44", "40", "Total Free SO2"),
-              "file contents")
+    never("the main window took the saved defaults",
+          lambda: is_checked(by_name(main, "Tablet", "radio button"))
+          or text_of(by_description(main, "Batch Size", "text")) != "5")
     click(button(main, "Exit"))
     program.wait_exit()
 
@@ -86,8 +85,8 @@ def test_failed_save_keeps_the_dialog_open(session):
     session.screenshot("settings_write_failed.png", box)
     click(button(box, "OK"))
     dialog = program.window("Default Settings")
-    check(text_of(by_description(dialog, "Default batch size.", "text")) == "12",
-          "the entry was lost")
+    never("the entry was lost",
+          lambda: text_of(by_description(dialog, "Default batch size.", "text")) != "12")
     # Once the cause is gone, OK saves.
     restore()
     click(button(dialog, "OK"))
@@ -101,6 +100,8 @@ def test_restore_system_defaults_then_ok_writes_the_52_bytes(session):
     main, dialog = open_dialog(program)
     check(combo_text(dialog, "Default batch units.") == "Imp. gal.", "unit shown from the file")
     click(button(dialog, "Restore System Defaults"))
+    wait_for("the system defaults in the dialog",
+             lambda: combo_text(dialog, "Default batch units.") == "U.S. Gal.")
     click(button(dialog, "OK"))
     wait_for("the file to be rewritten", lambda: read_file(program.settings_path) == SYSTEM)
     check(len(SYSTEM) == 52, "system defaults are 52 bytes")
@@ -113,7 +114,9 @@ def test_exit_with_unsaved_changes_closes_both_and_writes_nothing(session):
     program = session.program(folder).start()
     main, dialog = open_dialog(program)
     type_into(by_description(dialog, "Default batch size.", "text"), "77")
-    click(by_name(dialog, "Tablet", "radio button"))
+    tablet = by_name(dialog, "Tablet", "radio button")
+    click(tablet)
+    wait_for("Tablet chosen", lambda: is_checked(tablet))
     click(button(main, "Exit"))
     check(program.wait_exit() == 0, "exit code")
     check(read_file(os.path.join(folder, "settings.cfg")) == SYSTEM, "unsaved entries were written")

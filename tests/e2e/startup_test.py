@@ -3,8 +3,8 @@
 import os
 
 from korvane_e2e import (button, by_description, by_name, check, click, combo_text, is_checked,
-                         is_enabled, is_showing, message_text, name, run, settings_bytes, text_of,
-                         walk, wmctrl_close, xdotool)
+                         is_enabled, is_focused, is_showing, message_text, name, never, run,
+                         settings_bytes, text_of, wait_for, walk, wmctrl_close, xdotool)
 
 FALLBACK = "User default settings not found.\nLoading system defaults."
 
@@ -23,9 +23,10 @@ def ok_message(program, expected):
 def test_missing_settings_shows_message_then_system_defaults(session):
     program = session.program(session.folder()).start()
     box = program.message_box()
-    # The message comes before the main window is shown.
-    check(not any(name(w) == "Korvane" and is_showing(w) and w.getRoleName() == "frame"
-                  for w in program.windows()), "main window shown before the message")
+    # The message comes before the main window is shown, which waits for it.
+    never("the main window showed before the message was answered",
+          lambda: any(name(w) == "Korvane" and is_showing(w) and w.getRoleName() == "frame"
+                      for w in program.windows()))
     check(box.getRoleName() in ("alert", "dialog"), "not a message box")
     check(message_text(box) == FALLBACK, f"message reads {message_text(box)!r}")
     session.screenshot("startup_fallback_message.png", box)
@@ -41,7 +42,7 @@ def test_missing_settings_shows_message_then_system_defaults(session):
     check(not is_enabled(by_description(window, "Desired molecular SO2 target level.", "text")),
           "molecular target greyed")
     session.screenshot("startup_system_defaults.png", window)
-    check(not os.path.exists(program.settings_path), "a settings file was written")
+    never("a settings file was written", lambda: os.path.exists(program.settings_path))
 
 
 def test_tablet_defaults_start_in_tablet_state(session):
@@ -81,7 +82,7 @@ def test_second_instance_is_refused(session):
     session.screenshot("second_instance_refused.png", box)
     click(button(box, "OK"))
     second.wait_exit()
-    check(first.running(), "the first instance ended")
+    never("the first instance ended", lambda: not first.running())
     # The first instance still answers: Exit ends it.
     click(button(first_window, "Exit"))
     first.wait_exit()
@@ -96,6 +97,7 @@ def test_exit_and_close_box_end_without_writing(session):
     session.screenshot("main_window_started.png", window)
     click(button(window, "Exit"))
     check(program.wait_exit() == 0, "exit code")
+    # The program has ended, so nothing can be written after this look.
     check(sorted(os.listdir(folder)) == before, "Exit wrote something")
 
     program = session.program(folder).start()
@@ -107,7 +109,9 @@ def test_exit_and_close_box_end_without_writing(session):
 
     program = session.program(folder).start()
     ok_message(program, FALLBACK)
-    click(by_description(program.main_window(), "Batch Size", "text"))
+    size = by_description(program.main_window(), "Batch Size", "text")
+    click(size)
+    wait_for("the focus in the batch size", lambda: is_focused(size))
     xdotool("key", "alt+F4")
     check(program.wait_exit() == 0, "exit code after Alt+F4")
     check(sorted(os.listdir(folder)) == before, "Alt+F4 wrote something")

@@ -1,0 +1,337 @@
+// Any bytes as a cellar file through the batch: either a header problem,
+// found before anything is written, or one output row for every row read,
+// each as wide as the header plus the result columns; the same bytes give
+// the same output however the source hands them out; and a file far longer
+// than a row passes through the reader without it holding more than a row
+// at its longest plus a fixed amount.
+//
+// Rows are counted here with a splitter of our own that follows the rules
+// csv.h states (quotes, lone LF or CR, CRLF, a leading byte order mark), so
+// the count does not take the reader's word for where a row ends.
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/cellar_batch.h"
+#include "core/csv.h"
+
+// The sanitizers' own count of the heap in use; absent from a plain build,
+// where glibc's count stands in.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes() __attribute__((weak));
+
+namespace {
+
+using namespace korvane;
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The most the reader may hold: a row at its longest, where each of that
+// row's fields ends (a row of commas has a field for every byte, and a
+// growing list may take twice the room it uses), and a fixed amount for its
+// read-ahead and the small change of a few allocations.
+constexpr std::size_t kHeapBound =
+    kMaxRecordBytes + 2 * sizeof(std::size_t) * (kMaxRecordBytes + 1) + (std::size_t{256} << 10);
+
+// Longer than that bound, so that a reader keeping what it has read would
+// be past it.
+constexpr std::size_t kLongFileBytes = std::size_t{2} << 20;
+// Enough short rows to show memory that grows row by row.
+constexpr std::uint64_t kLongFileRecords = 20000;
+
+// A long file takes a hundred times as long as the rest, so while fuzzing
+// only one input in this many, chosen by its bytes, is fed through as one;
+// the kept inputs all are, where they run as tests.
+#ifdef KORVANE_FUZZ_REPLAY
+constexpr std::uint32_t kLongFileShare = 1;
+#else
+constexpr std::uint32_t kLongFileShare = 32;
+#endif
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+std::size_t HeapInUse() {
+    if (__sanitizer_get_current_allocated_bytes != nullptr) {
+        return __sanitizer_get_current_allocated_bytes();
+    }
+    return mallinfo2().uordblks;
+}
+
+// The highest heap use seen since the watch began, sampled whenever bytes
+// come in or go out, less what the harness keeps itself (the output it
+// checks afterwards).
+class HeapWatch {
+  public:
+    explicit HeapWatch(const std::string* ours = nullptr) : ours_(ours), base_(HeapInUse()) {}
+    void Sample() {
+        const std::size_t kept = ours_ != nullptr ? ours_->capacity() + 1 : 0;
+        const std::size_t used = HeapInUse();
+        peak_ = std::max(peak_, used > kept ? used - kept : 0);
+    }
+    std::size_t Growth() const { return peak_ > base_ ? peak_ - base_ : 0; }
+
+  private:
+    const std::string* ours_;
+    std::size_t base_;
+    std::size_t peak_ = 0;
+};
+
+// Hands out `head` once and then `body` over and over, in reads of at most
+// `piece` bytes, up to `total` bytes, holding none of it itself.
+class PatternSource : public ByteSource {
+  public:
+    PatternSource(std::string_view head, std::string_view body, std::size_t total,
+                  std::size_t piece, HeapWatch& watch)
+        : head_(head), body_(body), total_(total), piece_(piece), watch_(watch) {}
+
+    std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+        // Asking the allocator costs more than a small read: a look every
+        // few KiB still sees any holding that matters.
+        if (served_ >= nextLook_) {
+            watch_.Sample();
+            nextLook_ = served_ + kLookEvery;
+        }
+        std::size_t count = std::min({size, piece_, total_ - served_});
+        for (std::size_t done = 0; done < count;) {
+            const bool inHead = served_ + done < head_.size();
+            const std::string_view from =
+                inHead ? head_.substr(served_ + done)
+                       : body_.substr((served_ + done - head_.size()) % body_.size());
+            const std::size_t n = std::min(count - done, from.size());
+            from.copy(buffer + done, n);
+            done += n;
+        }
+        served_ += count;
+        return static_cast<std::ptrdiff_t>(count);
+    }
+
+  private:
+    std::string_view head_;
+    std::string_view body_;
+    std::size_t total_;
+    std::size_t piece_;
+    static constexpr std::size_t kLookEvery = 4096;
+
+    HeapWatch& watch_;
+    std::size_t served_ = 0;
+    std::size_t nextLook_ = 0;
+};
+
+class StringSink : public ByteSink {
+  public:
+    StringSink(std::string& bytes, HeapWatch& watch) : bytes_(bytes), watch_(watch) {}
+    bool Write(std::string_view bytes) override {
+        watch_.Sample();
+        bytes_ += bytes;
+        return true;
+    }
+
+  private:
+    std::string& bytes_;
+    HeapWatch& watch_;
+};
+
+// A record as the rules in csv.h cut it: where its bytes lie, line end not
+// counted, and where each field ends.
+struct Record {
+    std::size_t begin = 0;
+    std::size_t end = 0;
+    std::vector<std::size_t> fieldEnds;
+    bool quoteLeftOpen = false;
+
+    std::size_t Size() const { return end - begin; }
+};
+
+std::vector<Record> Split(std::string_view bytes) {
+    enum class State { FieldStart, Unquoted, Quoted, QuotedQuote };
+    std::vector<Record> records;
+    std::size_t pos = bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark ? 3 : 0;
+    Record record;
+    record.begin = pos;
+    State state = State::FieldStart;
+    while (pos < bytes.size()) {
+        const char c = bytes[pos++];
+        if ((state == State::FieldStart || state == State::QuotedQuote) && c == '"') {
+            state = State::Quoted;
+            continue;
+        }
+        if (state == State::Quoted) {
+            state = c == '"' ? State::QuotedQuote : State::Quoted;
+            continue;
+        }
+        state = State::Unquoted;  // a byte after a closing quote stands as it is
+        if (c == ',') {
+            record.fieldEnds.push_back(pos - 1);
+            state = State::FieldStart;
+        } else if (c == '\n' || c == '\r') {
+            record.fieldEnds.push_back(pos - 1);
+            record.end = pos - 1;
+            if (c == '\r' && pos < bytes.size() && bytes[pos] == '\n') {
+                ++pos;
+            }
+            records.push_back(std::move(record));
+            record = Record();
+            record.begin = pos;
+            state = State::FieldStart;
+        }
+    }
+    if (record.begin < bytes.size()) {
+        record.fieldEnds.push_back(bytes.size());
+        record.end = bytes.size();
+        record.quoteLeftOpen = state == State::Quoted;
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
+std::string_view FieldOf(std::string_view bytes, const Record& record, std::size_t index) {
+    const std::size_t begin = index == 0 ? record.begin : record.fieldEnds[index - 1] + 1;
+    return bytes.substr(begin, record.fieldEnds[index] - begin);
+}
+
+struct BatchRun {
+    std::optional<HeaderProblem> problem;
+    BatchEnd end = BatchEnd::Done;
+    std::string output;
+    BatchCounts counts;
+    std::size_t heapGrowth = 0;
+};
+
+BatchRun RunBatch(std::string_view input, std::size_t piece) {
+    BatchRun run;
+    HeapWatch watch(&run.output);
+    {
+        PatternSource source(input, {}, input.size(), piece, watch);
+        StringSink sink(run.output, watch);
+        CellarBatch batch(source, BatchSettings{});
+        run.problem = batch.ReadHeader();
+        if (!run.problem) {
+            run.end = batch.Run(sink);
+            run.counts = batch.Counts();
+        }
+        watch.Sample();
+    }
+    run.heapGrowth = watch.Growth();
+    return run;
+}
+
+bool Same(const std::optional<HeaderProblem>& a, const std::optional<HeaderProblem>& b) {
+    return a.has_value() == b.has_value() && (!a || (a->kind == b->kind && a->column == b->column));
+}
+
+// What a header problem may be, given where the file's rows lie.
+void CheckHeaderProblem(const HeaderProblem& problem, const Record* header) {
+    using Kind = HeaderProblem::Kind;
+    Require(problem.kind != Kind::Unreadable);
+    if (header == nullptr) {
+        Require(problem.kind == Kind::NoHeader);
+    } else if (header->Size() > kMaxRecordBytes) {
+        Require(problem.kind == Kind::HeaderTooLong);
+    } else {
+        Require(problem.kind == Kind::RepeatedColumn || problem.kind == Kind::MissingColumn);
+    }
+}
+
+void CheckOutput(std::string_view input, const Record& header, std::size_t rows,
+                 const BatchRun& run) {
+    Require(run.end == BatchEnd::Done);
+    Require(run.counts.rows == rows);
+
+    // The header as it was, the result columns after it.
+    const bool hadMark = input.substr(0, kByteOrderMark.size()) == kByteOrderMark;
+    std::string head(hadMark ? kByteOrderMark : "");
+    head += input.substr(header.begin, header.Size());
+    for (const char* name : kResultColumnNames) {
+        head += ',';
+        head += name;
+    }
+    const std::string_view output = run.output;
+    Require(output.substr(0, head.size()) == head);
+
+    const std::vector<Record> out = Split(output);
+    Require(out.size() == rows + 1);
+    const std::size_t width = header.fieldEnds.size() + kResultColumnNames.size();
+    std::uint64_t ok = 0;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (out[i].quoteLeftOpen) {
+            Require(i + 1 == out.size());  // it runs to the end, so only the last can
+            break;
+        }
+        Require(out[i].fieldEnds.size() == width);
+        if (i == 0) {
+            continue;
+        }
+        const std::string_view status = FieldOf(output, out[i], width - 2);
+        Require(status == "ok" || status == "error" || status == "question");
+        ok += status == "ok" ? 1 : 0;
+    }
+    Require(run.counts.ok == ok);  // a row whose quote is left open is an error row
+}
+
+// The reader alone over a file far longer than its longest row, made of the
+// input again and again.
+void CheckLongFile(std::string_view input) {
+    std::uint32_t hash = 2166136261U;  // FNV-1a
+    for (const char c : input) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+    }
+    if (input.empty() || hash % kLongFileShare != 0) {
+        return;
+    }
+    HeapWatch watch;
+    std::uint64_t records = 0;
+    {
+        PatternSource source({}, input, kLongFileBytes, kLongFileBytes, watch);
+        CsvReader reader(source);
+        CsvRecord record;
+        for (; records < kLongFileRecords; ++records) {
+            const CsvReader::Result result = reader.Next(record);
+            if (result == CsvReader::Result::End) {
+                Require(reader.BytesRead() == kLongFileBytes);
+                break;
+            }
+            Require(result != CsvReader::Result::ReadFailed);
+        }
+        watch.Sample();
+    }
+    Require(records > 0);
+    Require(watch.Growth() <= kHeapBound);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+
+    // The same bytes in one read and in small pieces give the same answer.
+    const BatchRun whole = RunBatch(input, input.size() + 1);
+    const BatchRun pieces = RunBatch(input, 1 + size % 7);
+    Require(Same(whole.problem, pieces.problem));
+    Require(whole.end == pieces.end && whole.output == pieces.output);
+    Require(whole.counts.rows == pieces.counts.rows && whole.counts.ok == pieces.counts.ok);
+    Require(std::max(whole.heapGrowth, pieces.heapGrowth) <= kHeapBound);
+
+    const std::vector<Record> records = Split(input);
+    const auto isRow = [](const Record& r) { return r.Size() > 0; };
+    const auto header = std::find_if(records.begin(), records.end(), isRow);
+    if (whole.problem) {
+        // Nothing is written for a file whose header is not good.
+        Require(whole.output.empty());
+        CheckHeaderProblem(*whole.problem, header == records.end() ? nullptr : &*header);
+    } else {
+        Require(header != records.end() && header->Size() <= kMaxRecordBytes);
+        const auto rows = static_cast<std::size_t>(std::count_if(header + 1, records.end(), isRow));
+        CheckOutput(input, *header, rows, whole);
+    }
+    CheckLongFile(input);
+    return 0;
+}
