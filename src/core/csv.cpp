@@ -246,7 +246,10 @@ void CsvReader::ScanUnquoted(CsvRecord& record) {
         while (hits != 0) {
             const std::size_t at = block + static_cast<std::size_t>(std::countr_zero(hits));
             hits &= hits - 1;
-            if (keep) {
+            // Past the limit the record is too long and its fields go: their
+            // ends are not kept, so a row of endless commas holds no more
+            // than a row the limit allows.
+            if (keep && at - begin <= maxRecordBytes_) {
                 if (count == room) {
                     record.fieldCount_ = count;
                     MakeRoom(record);
