@@ -9,11 +9,8 @@
 namespace korvane {
 namespace {
 
-// The main window's fields at start-up that no settings record fills: the
-// wine's pH and free SO2, and the target field the user has not touched.
-constexpr char kStartPh[] = "3.5";
-constexpr char kStartFreeSO2[] = "0.00";
-constexpr char kUntouchedTarget[] = "0.00";
+// What the main window's target field holds while the user has not touched it.
+const char* const kUntouchedTarget = OpeningText(SheetField::TargetFree);
 
 // Output is handed on in pieces of about this size.
 constexpr std::size_t kFlushBytes = std::size_t{64} << 10;
@@ -44,8 +41,8 @@ std::string WordOfCode(const ChoiceTable<Choice, N>& words, const ChoiceTable<Ch
 DoseTexts MakeStartTexts() {
     const UserDefaults& defaults = SystemDefaults();
     DoseTexts texts;
-    texts[Index(DoseColumn::Ph)] = kStartPh;
-    texts[Index(DoseColumn::FreeSO2)] = kStartFreeSO2;
+    texts[Index(DoseColumn::Ph)] = OpeningText(SheetField::Ph);
+    texts[Index(DoseColumn::FreeSO2)] = OpeningText(SheetField::ExistingSO2);
     texts[Index(DoseColumn::BatchSize)] = defaults.batchSize;
     texts[Index(DoseColumn::Unit)] = WordOfCode(kUnitWords, kUnitCodes, defaults.unitCode);
     texts[Index(DoseColumn::Form)] = WordOfCode(kFormWords, kFormCodes, defaults.formCode);

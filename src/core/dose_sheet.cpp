@@ -380,6 +380,24 @@ ResultText& SheetResults::Add(SheetOutput output) {
     return write.text;
 }
 
+const char* OpeningText(SheetField field) {
+    switch (field) {
+        case SheetField::Ph:
+            return "3.5";
+        case SheetField::BatchSize:
+            return "23";
+        case SheetField::TabletWeight:
+            return "0.44";
+        case SheetField::SolutionStrength:
+            return "10";
+        case SheetField::ExistingSO2:
+        case SheetField::TargetFree:
+        case SheetField::TargetMolecular:
+            break;
+    }
+    return "0.00";
+}
+
 SheetView ViewOf(const SheetInput& input) {
     SheetView view;
     view.ph = input.ph;

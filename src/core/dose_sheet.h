@@ -131,6 +131,11 @@ using SheetAnswer = std::variant<FailedCheck, Questions, ResultWrites>;
 // What the amounts read after every change of an input.
 inline constexpr char kClearedAmount[] = "0.00";
 
+// What each field holds when the main window opens, before stored defaults
+// fill some of them; a target field the user has not touched keeps its
+// text. A calculation from the command line starts from the same.
+const char* OpeningText(SheetField field);
+
 // One result text in room of its own: every result is a single's value
 // with two decimals, or the amounts put back.
 class ResultText {

@@ -103,6 +103,9 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
     // The designed state is Powder's; its unit words come from the same
     // table as every later choice's.
     ApplyMethodState(ui_, AdditionMethod::Powder);
+    for (const FieldRow& row : kFields) {
+        (ui_.*row.box)->setText(QString::fromLatin1(OpeningText(row.field)));
+    }
     ConnectHandlers();
     ui_.txtExistSO2->setFocus();
 }

@@ -124,6 +124,10 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
     widgets::FillChoiceList(ui_.cboForm, kSulphiteFormTexts);
     widgets::FillChoiceList(ui_.cboBatch, kSettingsBatchUnitTexts);
     widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);
+    // Never seen: every activation shows the record's values instead.
+    ui_.txtSolution->setText(QString::fromLatin1(OpeningText(SheetField::SolutionStrength)));
+    ui_.txtTabWeight->setText(QString::fromLatin1(OpeningText(SheetField::TabletWeight)));
+    ui_.txtBatchSize->setText(QString::fromLatin1(OpeningText(SheetField::BatchSize)));
     new ActivationWatcher(this);
     ConnectHandlers();
 }
@@ -134,9 +138,9 @@ void FrmSettings::ConnectHandlers() {
     widgets::BindSpinEdits(this, kSpinEdits, &keyFilter_);
     // Installed after the key filter, so it sees Escape before the filter
     // drops it.
-    for (QLineEdit* field : {static_cast<QLineEdit*>(ui_.txtSolution),
-                             static_cast<QLineEdit*>(ui_.txtTabWeight),
-                             static_cast<QLineEdit*>(ui_.txtBatchSize)}) {
+    for (QLineEdit* field :
+         {static_cast<QLineEdit*>(ui_.txtSolution), static_cast<QLineEdit*>(ui_.txtTabWeight),
+          static_cast<QLineEdit*>(ui_.txtBatchSize)}) {
         field->installEventFilter(this);
     }
     for (const MethodState& state : kMethodStates) {
