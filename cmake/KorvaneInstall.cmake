@@ -7,10 +7,13 @@ include(GNUInstallDirs)
 set(KORVANE_APP_ID example.korvane.Korvane)
 
 # Needed only to build korvane_install_data, which install and package ask
-# for; running the program does not need them.
-find_program(RSVG_CONVERT rsvg-convert)
-find_program(HELP2MAN help2man)
-find_program(GZIP gzip)
+# for; running the program does not need them. They are looked up on PATH when
+# that target is built, not when the folder is configured: `make run`
+# configures build-release before `make install` brings these tools, and a
+# path not found then would stay in the build rules for good.
+set(RSVG_CONVERT rsvg-convert)
+set(HELP2MAN help2man)
+set(GZIP gzip)
 
 install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET korvane-calc)
@@ -102,6 +105,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What no library link shows: the windows are laid out on Liberation Sans's
+# metrics (any other face clips captions), and Qt's own translations give its
+# buttons the window's language. dpkg-shlibdeps adds the libraries to these.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
