@@ -2,9 +2,6 @@
 # Included by the top-level CMakeLists.txt once the programs are defined.
 include(GNUInstallDirs)
 
-# The desktop entry, the AppStream metadata and the icons are all found by
-# this one name.
-set(KORVANE_APP_ID example.korvane.Korvane)
 
 # Needed only to build korvane_install_data, which install and package ask
 # for; running the program does not need them. They are looked up on PATH when

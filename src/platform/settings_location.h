@@ -1,8 +1,9 @@
 // Where settings.cfg lives. Beside the program, as it always has, when a
 // settings.cfg is already there or the program's folder may be written: a
 // portable copy keeps its settings with it, and existing users keep theirs.
-// An installed copy (in /usr/bin, say) may not write there, so it keeps them
-// in the user's own configuration folder instead.
+// An installed copy (in /usr/bin, say, with its menu entry in
+// /usr/share/applications) keeps them in each user's own configuration
+// folder instead, whoever runs it.
 #pragma once
 
 #include <QString>

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/product.h"
 #include "core/user_defaults.h"
 #include "platform/settings_store.h"
 #include "support/unprivileged.h"
@@ -62,6 +63,22 @@ TEST_F(SettingsLocationTest, AnInstalledCopySavesInTheUsersConfigurationFolder) 
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().toStdString(), SerializeUserDefaults(SystemDefaults()));
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Beside())));
+    qunsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(InstalledSettingsLocationTest, AnInstalledCopyNeverSavesBesideItselfEvenForRoot) {
+    // bin/ and share/applications/ as an install lays them out; the folders
+    // are writable here, as /usr/bin is for root.
+    QTemporaryDir prefix;
+    QTemporaryDir config;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath("bin") &&
+                QDir(prefix.path()).mkpath("share/applications"));
+    QFile entry(prefix.path() + "/share/applications/" + QLatin1String(ApplicationId) + ".desktop");
+    ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+    entry.close();
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    EXPECT_EQ(SettingsFilePathFor(prefix.path() + "/bin"),
+              (config.path() + "/korvane/settings.cfg").toStdString());
     qunsetenv("XDG_CONFIG_HOME");
 }
 
