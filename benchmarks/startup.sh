@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # How much Korvane's own start-up adds to what any Qt window costs: starts
-# the built korvane and bare_window (a plain Qt window of the same size) in
-# turn, RUNS times each, under their own X server and session bus, and
+# the built korvane, bare_window (a plain Qt window of the same size) and
+# bare_form (the main window's form with nothing of the program's own work)
+# in turn, RUNS times each, under their own X server and session bus, and
 # reports the medians side by side: the time from exec until the window is
-# mapped, and the peak resident memory. Korvane should stay within 3% of the
-# bare window's time and within 2 MiB of its memory.
+# mapped, and the peak resident memory. Korvane should stay within 3% of a
+# yardstick's time and within 2 MiB of its memory.
 #
 #   benchmarks/startup.sh BUILD_DIR     (RUNS=... to change the count, 20 by
 #                                        default; BARE_WINDOW=... to take the
@@ -26,7 +27,8 @@ if [[ ${1:-} != --in-session ]]; then
             { echo "startup.sh needs $tool (make bench installs it)." >&2; exit 2; }
     done
     [[ -x /usr/bin/time ]] || { echo "startup.sh needs /usr/bin/time (Debian's time)." >&2; exit 2; }
-    for program in "$build_dir/korvane" "${BARE_WINDOW:-$build_dir/bare_window}"; do
+    for program in "$build_dir/korvane" "${BARE_WINDOW:-$build_dir/bare_window}" \
+        "$build_dir/bare_form"; do
         [[ -x $program ]] || { echo "No $program: build it first (make bench builds both)." >&2; exit 2; }
     done
     # No window manager: a map request goes straight to the server, so the
@@ -38,6 +40,7 @@ shift
 build_dir=$1
 korvane=$(realpath "$build_dir/korvane")
 bare=$(realpath "${BARE_WINDOW:-$build_dir/bare_window}")
+form=$(realpath "$build_dir/bare_form")
 runs=${RUNS:-20}
 
 work=$(mktemp -d)
@@ -148,15 +151,17 @@ measure() {
 # bus's services) and is not counted. Then they take turns, each going first
 # every other time, so that a drift in the machine's speed hits both alike.
 measure "$bare" "$work/warm-up"
+measure "$form" "$work/warm-up"
 measure "$korvane" "$work/warm-up"
 for ((i = 0; i < runs; i++)); do
-    if ((i % 2 == 0)); then
-        measure "$bare" "$work/bare"
-        measure "$korvane" "$work/korvane"
-    else
-        measure "$korvane" "$work/korvane"
-        measure "$bare" "$work/bare"
-    fi
+    case $((i % 3)) in
+        0) order=(bare form korvane) ;;
+        1) order=(form korvane bare) ;;
+        *) order=(korvane bare form) ;;
+    esac
+    for which in "${order[@]}"; do
+        measure "${!which}" "$work/$which"
+    done
 done
 
 # The median of column $2 of file $1.
@@ -178,19 +183,27 @@ build_type() {
 echo "Start-up under Xvfb without a window manager; medians of $runs runs each (lowest-highest):"
 echo "  korvane:     $korvane ($(build_type "$korvane"))"
 echo "  bare window: $bare ($(build_type "$bare"))"
-echo
-awk -v bt="$(median "$work/bare" 1)" -v kt="$(median "$work/korvane" 1)" \
-    -v bm="$(median "$work/bare" 2)" -v km="$(median "$work/korvane" 2)" \
-    -v bts="$(spread "$work/bare" 1)" -v kts="$(spread "$work/korvane" 1)" \
-    -v bms="$(spread "$work/bare" 2)" -v kms="$(spread "$work/korvane" 2)" 'BEGIN {
-    row = "%-21s %-26s %-26s %-7s %s\n"
-    printf row, "", "bare window", "korvane", "ratio", "difference"
-    printf row, "window mapped after", sprintf("%.1f ms (%s)", bt, bts), sprintf("%.1f ms (%s)", kt, kts),
-        sprintf("%.3f", kt / bt), sprintf("%+.1f ms", kt - bt)
-    printf row, "peak resident memory", sprintf("%d KiB (%s)", bm, bms), sprintf("%d KiB (%s)", km, kms),
-        sprintf("%.3f", km / bm), sprintf("%+d KiB (%+.2f MiB)", km - bm, (km - bm) / 1024)
-    printf "\nkorvane within 3%% of the bare window'\''s start-up time:  %s (%+.1f%%)\n",
-        kt <= bt * 1.03 ? "yes" : "NO", (kt / bt - 1) * 100
-    printf "korvane within 2 MiB of the bare window'\''s peak memory: %s (%+.2f MiB)\n",
-        km - bm <= 2048 ? "yes" : "NO", (km - bm) / 1024
-}'
+echo "  bare form:   $form ($(build_type "$form"))"
+
+# Korvane against the yardstick whose results are in file $1, named $2.
+compare() {
+    echo
+    awk -v bt="$(median "$1" 1)" -v kt="$(median "$work/korvane" 1)" \
+        -v bm="$(median "$1" 2)" -v km="$(median "$work/korvane" 2)" \
+        -v bts="$(spread "$1" 1)" -v kts="$(spread "$work/korvane" 1)" \
+        -v bms="$(spread "$1" 2)" -v kms="$(spread "$work/korvane" 2)" -v name="$2" 'BEGIN {
+        row = "%-21s %-26s %-26s %-7s %s\n"
+        printf row, "", name, "korvane", "ratio", "difference"
+        printf row, "window mapped after", sprintf("%.1f ms (%s)", bt, bts),
+            sprintf("%.1f ms (%s)", kt, kts), sprintf("%.3f", kt / bt), sprintf("%+.1f ms", kt - bt)
+        printf row, "peak resident memory", sprintf("%d KiB (%s)", bm, bms),
+            sprintf("%d KiB (%s)", km, kms), sprintf("%.3f", km / bm),
+            sprintf("%+d KiB (%+.2f MiB)", km - bm, (km - bm) / 1024)
+        printf "korvane within 3%% of the %s'\''s start-up time:  %s (%+.1f%%)\n", name,
+            kt <= bt * 1.03 ? "yes" : "NO", (kt / bt - 1) * 100
+        printf "korvane within 2 MiB of the %s'\''s peak memory: %s (%+.2f MiB)\n", name,
+            km - bm <= 2048 ? "yes" : "NO", (km - bm) / 1024
+    }'
+}
+compare "$work/bare" "bare window"
+compare "$work/form" "bare form"

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QTimer>
 
 #include "app/app_context.h"
 #include "app/main_window/frm_sulfite.h"
@@ -32,5 +33,6 @@ int main(int /*argc*/, char** argv) {
     // The desktop session ending closes the window like any other request.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &QWidget::close);
     window.show();
+    QTimer::singleShot(0, &korvane::platform::SetApplicationIcon);
     return QApplication::exec();
 }

@@ -33,10 +33,18 @@ void SetUpApplication() {
     // Liberation Sans has Arial's metrics, on which every caption was laid
     // out; DejaVu Sans is wider and would clip.
     QFont::insertSubstitutions(kDesignFamily, {"Liberation Sans", "Arial", "Helvetica"});
+    // The windows' own font from the start: no widget is ever made in the
+    // desktop's font first, which would load a face only to drop it.
+    QApplication::setFont(DefaultWindowFont());
     // One look on every desktop, so the fixed layout fits everywhere.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    QApplication::setWindowIcon(ApplicationIcon());
     QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    // Lets the desktop match the windows to the menu entry.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
+}
+
+void SetApplicationIcon() {
+    QApplication::setWindowIcon(ApplicationIcon());
 }
 
 QIcon ApplicationIcon() {

@@ -7,9 +7,14 @@ class QWidget;
 
 namespace korvane::platform {
 
-// Registers the font substitutions and the application icon. Call once,
-// right after the QApplication exists.
+// Registers the font substitutions, the windows' font and style, and the
+// program's names. Call once, right after the QApplication exists.
 void SetUpApplication();
+
+// Gives every window the application icon. Reading it costs more than a
+// millisecond (Qt looks through its image plugins), so the program does it
+// once its main window is on the screen.
+void SetApplicationIcon();
 
 // The application icon, the same image as the program file's own.
 QIcon ApplicationIcon();

@@ -1,6 +1,7 @@
 // Tells whether another copy of the program is already running for this
-// user and this settings folder. A lock file whose owner has died (a crash,
-// kill -9) is recognised as stale and taken over, so it never blocks a start.
+// user and this program folder. The claim is a lock the system drops when
+// its owner ends, however it ends (a crash, kill -9), so a dead instance
+// never blocks a start.
 #pragma once
 
 #include <QString>
@@ -17,12 +18,13 @@ class InstanceGuard {
     InstanceGuard(const InstanceGuard&) = delete;
     InstanceGuard& operator=(const InstanceGuard&) = delete;
 
-    // True when this is the only running instance for `settingsFolder`; the
+    // True when this is the only running instance for `programFolder`; the
     // claim is held until the guard is destroyed.
-    bool Acquire(const QString& settingsFolder);
+    bool Acquire(const QString& programFolder);
 
   private:
-    std::unique_ptr<QLockFile> lock_;
+    int lockFd_ = -1;                  // where the system locks files (Unix)
+    std::unique_ptr<QLockFile> lock_;  // elsewhere
 };
 
 }  // namespace korvane::platform

@@ -1,8 +1,10 @@
 #include "platform/message_boxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 
 #include "core/product.h"
+#include "platform/app_setup.h"
 
 namespace korvane::platform {
 namespace {
@@ -23,6 +25,10 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 
 MessageAnswer QtMessageBoxes::Show(QWidget* parent, const QString& text, MessageIcon icon,
                                    MessageButtons buttons) {
+    // A box at start-up comes before the main window, which sets the icon.
+    if (QApplication::windowIcon().isNull()) {
+        SetApplicationIcon();
+    }
     QMessageBox box(parent);
     box.setWindowTitle(QString::fromLatin1(ApplicationTitle));
     // Lines joined by a lone carriage return must still show as two lines.

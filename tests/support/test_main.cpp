@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     if (!listingOnly) {
         app = std::make_unique<QApplication>(argc, argv);
         korvane::platform::SetUpApplication();
+        korvane::platform::SetApplicationIcon();
     }
     return RUN_ALL_TESTS();
 }
