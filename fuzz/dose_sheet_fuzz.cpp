@@ -21,14 +21,6 @@ void Require(bool condition) {
     }
 }
 
-constexpr SheetField kFields[] = {SheetField::Ph,
-                                  SheetField::ExistingSO2,
-                                  SheetField::BatchSize,
-                                  SheetField::TabletWeight,
-                                  SheetField::SolutionStrength,
-                                  SheetField::TargetFree,
-                                  SheetField::TargetMolecular};
-
 template <typename Choice>
 std::optional<Choice> Pick(std::uint8_t byte, int choices) {
     const int pick = byte % (choices + 1);
@@ -53,9 +45,9 @@ SheetInput InputFrom(const std::uint8_t* data, std::size_t size) {
         const char c = static_cast<char>(data[i]);
         if (c == '\x1F') {
             ++field;
-        } else if (field < std::size(kFields)) {
-            FieldText(input, kFields[field]) += c;
-        } else if (field == std::size(kFields)) {
+        } else if (field < kSheetFields.size()) {
+            FieldText(input, kSheetFields[field]) += c;
+        } else if (field == kSheetFields.size()) {
             input.shownExistingMolecular += c;
         }
     }

@@ -438,19 +438,19 @@
     </message>
     <message>
         <source>Tablet weight appears high. Are you sure it is correct?</source>
-        <translation>Le poids d’un comprimé semble élevé. Confirmez-vous cette valeur ?</translation>
+        <translation>Le poids d’un comprimé semble élevé. Confirmez-vous cette valeur&#xa0;?</translation>
     </message>
     <message>
         <source>Solution percentage appears high. Are you sure it is correct?</source>
-        <translation>Le pourcentage de la solution mère semble élevé. Confirmez-vous cette valeur ?</translation>
+        <translation>Le pourcentage de la solution mère semble élevé. Confirmez-vous cette valeur&#xa0;?</translation>
     </message>
     <message>
         <source>pH appears low. Are you sure it is correct?</source>
-        <translation>Le pH semble bas. Confirmez-vous cette valeur ?</translation>
+        <translation>Le pH semble bas. Confirmez-vous cette valeur&#xa0;?</translation>
     </message>
     <message>
         <source>pH appears high. Are you sure it is correct?</source>
-        <translation>Le pH semble élevé. Confirmez-vous cette valeur ?</translation>
+        <translation>Le pH semble élevé. Confirmez-vous cette valeur&#xa0;?</translation>
     </message>
     <message>
         <source>User default settings not found.<byte value="xd"/>Loading system defaults.</source>

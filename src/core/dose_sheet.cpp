@@ -56,14 +56,6 @@ class Applying {
     unsigned bits_ = 0;
 };
 
-constexpr std::array kFields{SheetField::Ph,
-                             SheetField::ExistingSO2,
-                             SheetField::BatchSize,
-                             SheetField::TabletWeight,
-                             SheetField::SolutionStrength,
-                             SheetField::TargetFree,
-                             SheetField::TargetMolecular};
-
 // Each field read once, when first looked at: whether it is numeric, and
 // its value, where unreadable numbers count as 0. Most calculations never
 // look at the fields of the other methods and target kind.
@@ -95,7 +87,7 @@ class Readings {
 
     const SheetView& input_;
     // Filled as they are asked for: looking is no change.
-    mutable std::array<Reading, kFields.size()> readings_;
+    mutable std::array<Reading, kSheetFields.size()> readings_;
     mutable unsigned read_ = 0;
 };
 

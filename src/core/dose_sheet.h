@@ -34,6 +34,15 @@ enum class SheetField {
     TargetMolecular,
 };
 
+// Every field, in the order above.
+inline constexpr std::array kSheetFields{SheetField::Ph,
+                                         SheetField::ExistingSO2,
+                                         SheetField::BatchSize,
+                                         SheetField::TabletWeight,
+                                         SheetField::SolutionStrength,
+                                         SheetField::TargetFree,
+                                         SheetField::TargetMolecular};
+
 // The places results are written to. The two targets are also fields: the
 // one that is not the input shows the computed counterpart.
 enum class SheetOutput {
