@@ -94,9 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"MarkElsewhereKept", "a,\xEF\xBB\xBF\n", {{"a", "\xEF\xBB\xBF"}}},
         ReadCase{"NonUtf8BytesKept", "\xFF\xFE,\x80q\"\n", {{"\xFF\xFE", "\x80q\""}}},
         ReadCase{"QuoteLeftOpenRunsToTheEnd", "a,\"bc\nd", {{"a", "bc\nd"}}},
-        ReadCase{"LongRecordSkipped", "short\n0123456789\nok\n", {{"short"}, kTooLong, {"ok"}}, 8},
+        ReadCase{"LongRecordDropped", "short\n0123456789\nok\n", {{"short"}, kTooLong, {"ok"}}, 8},
         ReadCase{"RecordAtTheLimitKept", "12345678\r\nok\n", {{"12345678"}, {"ok"}}, 8},
-        ReadCase{"LongQuotedRecordSkippedWhole", "\"0123\n456789\"\nok\n", {kTooLong, {"ok"}}, 8},
+        ReadCase{"LongQuotedRecordDroppedWhole", "\"0123\n456789\"\nok\n", {kTooLong, {"ok"}}, 8},
         ReadCase{"LongLastRecord", "ok\n0123456789", {{"ok"}, kTooLong}, 8},
         ReadCase{"LongRecordEndingInCr", "0123456789\rok\r", {kTooLong, {"ok"}}, 8}),
     [](const auto& info) { return std::string(info.param.name); });
