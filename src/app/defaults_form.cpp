@@ -42,7 +42,8 @@ template <typename Choice, std::size_t N>
 void CopyCode(QWidget& form, const char* list, const ChoiceTable<Choice, N>& codes,
               std::string& code) {
     if (const auto choice = widgets::CurrentChoice<Choice>(List(form, list))) {
-        code = TextOf(codes, *choice);
+        // Built, then moved: GCC 12 warns wrongly about assigning a literal.
+        code = std::string(TextOf(codes, *choice));
     }
 }
 
@@ -83,7 +84,7 @@ bool ApplyDefaultsToForm(QWidget& form, const UserDefaults& record) {
 void CopyFormToDefaults(QWidget& form, UserDefaults& record) {
     CopyCode(form, "cboForm", kFormCodes, record.formCode);
     if (const std::optional<AdditionMethod> method = ChosenMethod(form)) {
-        record.methodCode = TextOf(kMethodCodes, *method);
+        record.methodCode = std::string(TextOf(kMethodCodes, *method));
     }
     CopyCode(form, "cboBatch", kUnitCodes, record.unitCode);
     // Taken as they stand, also from a greyed field that was not checked.
@@ -91,7 +92,7 @@ void CopyFormToDefaults(QWidget& form, UserDefaults& record) {
     record.tabletWeight = platform::RecordFieldBytes(Field(form, "txtTabWeight")->text());
     record.batchSize = platform::RecordFieldBytes(Field(form, "txtBatchSize")->text());
     const auto target = widgets::CurrentChoice<TargetKind>(List(form, "cboTarget"));
-    record.targetText = target ? TextOf(kTargetKindTexts, *target) : "";
+    record.targetText = std::string(target ? TextOf(kTargetKindTexts, *target) : "");
 }
 
 }  // namespace korvane
