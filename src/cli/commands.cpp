@@ -120,8 +120,14 @@ int RunBatch(const CommandLine& line) {
         return kExitUsage;
     }
     const std::string outputPath = line.outputPath.value_or("-");
-    if (outputPath != "-" && IsSameFile(source.Descriptor(), outputPath)) {
-        Complain("The output " + outputPath + " would overwrite the input.");
+    // Standard output sent into the input file would feed the batch its own
+    // rows without end.
+    const bool outputIsInput = outputPath == "-" ? IsSameFile(source.Descriptor(), STDOUT_FILENO)
+                                                 : IsSameFile(source.Descriptor(), outputPath);
+    if (outputIsInput) {
+        Complain("The output " +
+                 (outputPath == "-" ? std::string("(standard output)") : outputPath) +
+                 " would overwrite the input.");
         return kExitUsage;
     }
     FileSink sink(outputPath);

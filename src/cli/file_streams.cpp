@@ -110,6 +110,13 @@ bool IsSameFile(int fd, const std::string& path) {
            input.st_dev == output.st_dev && input.st_ino == output.st_ino;
 }
 
+bool IsSameFile(int fd, int other) {
+    struct stat first {};
+    struct stat second {};
+    return ::fstat(fd, &first) == 0 && ::fstat(other, &second) == 0 && S_ISREG(first.st_mode) &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
 std::uint64_t RegularFileSize(int fd) {
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

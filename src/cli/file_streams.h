@@ -50,6 +50,8 @@ class FileSink : public ByteSink {
 
 // Whether `path` names the very file that `fd` reads.
 bool IsSameFile(int fd, const std::string& path);
+// The same for two open files (a regular file, not a terminal or pipe).
+bool IsSameFile(int fd, int other);
 
 // The size of the regular file `fd` reads; 0 for a pipe or a terminal.
 std::uint64_t RegularFileSize(int fd);

@@ -3,6 +3,7 @@
 // and it never reads settings.cfg, so a script behaves the same everywhere.
 #include <unistd.h>
 
+#include <csignal>
 #include <exception>
 #include <string>
 
@@ -10,6 +11,9 @@
 #include "cli/file_streams.h"
 
 int main(int argc, char** argv) {
+    // A reader that closes the pipe early makes a write fail, which is
+    // reported with status 2, rather than ending the program unannounced.
+    std::signal(SIGPIPE, SIG_IGN);
     try {
         return korvane::RunKorvaneCalc(argc, argv);
     } catch (const std::exception& error) {

@@ -379,7 +379,9 @@ void CellarBatch::ProcessRecord(CsvReader::Result read) {
     const std::size_t missing = fields < headerWidth_ ? headerWidth_ - fields : 0;
     std::optional<std::string> problem = RecordProblem();
     const DoseResult& result = problem ? Problem(std::move(*problem)) : Calculate();
-    WriteRow(record_.RawFields(headerWidth_), missing, result);
+    // A quote the file left open is closed, so that the results stay
+    // columns of their own instead of running on inside the field.
+    WriteRow(record_.RawFields(headerWidth_), missing, result, record_.QuoteLeftOpen() ? "\"" : "");
 }
 
 std::optional<std::string> CellarBatch::RecordProblem() const {
@@ -412,12 +414,15 @@ const DoseResult& CellarBatch::Problem(std::string message) {
     return problemResult_;
 }
 
-void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result) {
+void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result,
+                           std::string_view closing) {
     if (result.status == DoseStatus::Ok) {
         ++counts_.ok;
     }
-    char* out = out_.Room(fields.size() + missing + MaxResultFieldsBytes(result) + lineEnd_.size());
+    char* out = out_.Room(fields.size() + closing.size() + missing + MaxResultFieldsBytes(result) +
+                          lineEnd_.size());
     out = std::copy(fields.begin(), fields.end(), out);
+    out = std::copy(closing.begin(), closing.end(), out);
     out = std::fill_n(out, missing, ',');
     out = WriteResultFields(out, result);
     out_.Commit(std::copy(lineEnd_.begin(), lineEnd_.end(), out));

@@ -191,7 +191,9 @@ class CellarBatch {
     const DoseResult& Problem(std::string message);
     // Writes the row's fields as read, a comma for each one it lacks, and
     // the results.
-    void WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result);
+    // `closing` ends a field the file left open (a lone quote), if any.
+    void WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result,
+                  std::string_view closing = {});
 
     CsvReader reader_;
     CsvRecord record_;

@@ -12,7 +12,7 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
         const qsizetype limit = std::max<qsizetype>(kMaxTypedLength, text.size());
         if (maxLength() > limit) {
-            setMaxLength(static_cast<int>(limit));
+            TightenLimitTo(limit);
         }
     });
 }
@@ -20,6 +20,21 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 void TextBox::setText(const QString& text) {
     RelaxLimitFor(text.size());
     QLineEdit::setText(text);
+}
+
+void TextBox::TightenLimitTo(qsizetype limit) {
+    // QLineEdit sets its text anew when its limit changes, which puts the
+    // cursor at the end: the next Backspace would take the last character
+    // instead of the one before the cursor. Where the user was stays.
+    const int cursor = cursorPosition();
+    const int selectionFrom = selectionStart();
+    const int selectionLength = static_cast<int>(selectedText().size());
+    setMaxLength(static_cast<int>(limit));
+    if (selectionFrom >= 0) {
+        setSelection(selectionFrom, selectionLength);
+    } else {
+        setCursorPosition(cursor);
+    }
 }
 
 void TextBox::RelaxLimitFor(qsizetype length) {

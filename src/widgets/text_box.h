@@ -22,6 +22,7 @@ class TextBox : public QLineEdit {
 
   private:
     void RelaxLimitFor(qsizetype length);
+    void TightenLimitTo(qsizetype limit);
 };
 
 }  // namespace korvane::widgets

@@ -66,11 +66,13 @@ class Scratch {
 };
 
 // Runs korvane-calc with `input` as its standard input; `errPath` is where
-// standard error goes (a file of the scratch folder unless given).
+// standard error goes (a file of the scratch folder unless given), and
+// `appendTo` a file standard output is appended to instead of its own.
 Outcome RunCalc(const Scratch& scratch, const std::vector<std::string>& args,
-                const std::string& input, const std::string& errPath = {}) {
+                const std::string& input, const std::string& errPath = {},
+                const std::string& appendTo = {}) {
     const fs::path in = scratch.Dir() / "stdin";
-    const fs::path out = scratch.Dir() / "stdout";
+    const fs::path out = appendTo.empty() ? scratch.Dir() / "stdout" : fs::path(appendTo);
     const fs::path err = errPath.empty() ? scratch.Dir() / "stderr" : fs::path(errPath);
     WriteFile(in, input);
     std::vector<std::string> words{KORVANE_CALC};
@@ -87,7 +89,9 @@ Outcome RunCalc(const Scratch& scratch, const std::vector<std::string>& args,
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(),
+                                     O_WRONLY | O_CREAT | (appendTo.empty() ? O_TRUNC : O_APPEND),
+                                     0644);
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY, 0644);
     pid_t pid = 0;
@@ -457,6 +461,20 @@ TEST(KorvaneCalcBatch, WritesToTheFileGivenWithO) {
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(ReadFile(scratch.Dir() / "out.csv"),
               kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures + "\n");
+}
+
+TEST(KorvaneCalcBatch, RefusesToWriteIntoItsOwnInput) {
+    // Standard output sent into the input file would feed the batch its own
+    // rows without end, as `korvane-calc --batch in.csv >> in.csv` would.
+    Scratch scratch;
+    const std::string cellar = kBatchHeader + "\nT1,3.5,10,40\n";
+    WriteFile(scratch.Dir() / "in.csv", cellar);
+    const Outcome outcome =
+        RunCalc(scratch, {"--batch", "{dir}/in.csv"}, "", {}, (scratch.Dir() / "in.csv").string());
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err,
+              "korvane-calc: The output (standard output) would overwrite the input.\n");
+    EXPECT_EQ(ReadFile(scratch.Dir() / "in.csv"), cellar);
 }
 
 TEST(KorvaneCalcBatch, LeavesTheOutputFileAloneWhenTheHeaderIsBad) {

@@ -141,6 +141,15 @@ TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRow) {
     EXPECT_EQ(rows[1].at("status"), "error");
 }
 
+TEST(Batch, AQuoteLeftOpenAtTheEndIsClosedBeforeTheResults) {
+    const auto rows =
+        OutputRows(RunBatch("tank,ph,free_so2,target\nA,3.5,10,40\n\"B,3.4,12,40\n").output);
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[1].at("tank"), "B,3.4,12,40\n");
+    EXPECT_EQ(rows[1].at("status"), "error");
+    EXPECT_EQ(rows[1].at("message"), "A quoted field is not closed.");
+}
+
 TEST(Batch, SkipsEmptyLinesAndCountsRows) {
     const BatchRun run = RunBatch("ph,free_so2,target\n3.5,10,40\n\n\n3.5,50,40\n\n");
     EXPECT_EQ(run.counts.rows, 2U);

@@ -58,5 +58,14 @@ TEST_F(TextBoxTest, AProgramsLongerTextIsKeptWholeButNeverLengthenedByTyping) {
     EXPECT_EQ(box_.text(), "1234567899");
 }
 
+TEST_F(TextBoxTest, EditingALongTextKeepsTheCursorWhereTheUserPutIt) {
+    box_.setText("123456789012");
+    box_.setCursorPosition(3);
+    QTest::keyClick(&box_, Qt::Key_Backspace);
+    QTest::keyClick(&box_, Qt::Key_Backspace);
+    EXPECT_EQ(box_.text(), "1456789012");
+    EXPECT_EQ(box_.cursorPosition(), 1);
+}
+
 }  // namespace
 }  // namespace korvane::widgets
