@@ -67,6 +67,16 @@ std::optional<AdditionMethod> ChosenMethod(QWidget& form) {
     return std::nullopt;
 }
 
+void EnableMethodFields(QWidget& form, AdditionMethod method) {
+    const MethodState& state = MethodStateOf(method);
+    for (const char* name : {"txtSolution", "lblPercent", "vsbPercent"}) {
+        form.findChild<QWidget*>(name)->setEnabled(state.solutionEnabled);
+    }
+    for (const char* name : {"vsbCampden", "txtTabWeight", "lblTabWeight"}) {
+        form.findChild<QWidget*>(name)->setEnabled(state.tabletEnabled);
+    }
+}
+
 bool ApplyDefaultsToForm(QWidget& form, const UserDefaults& record) {
     SelectCode(form, "cboForm", kFormCodes, record.formCode);
     if (const std::optional<AdditionMethod> method = ChoiceOf(kMethodCodes, record.methodCode)) {

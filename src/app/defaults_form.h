@@ -21,6 +21,10 @@ QRadioButton* MethodOption(QWidget& form, AdditionMethod method);
 // Tablet; none when no option is chosen.
 std::optional<AdditionMethod> ChosenMethod(QWidget& form);
 
+// Enables the solution trio (field, arrows, unit) and the tablet trio as the
+// method's state says; their texts stay while they are greyed.
+void EnableMethodFields(QWidget& form, AdditionMethod method);
+
 // Applies the record field by field, in file order. A code that names no
 // choice leaves its control as it is. Every selection and text raises the
 // same notifications as the user's own. False when the target text names no

@@ -21,7 +21,6 @@ constexpr std::uint64_t kProgressRows = 8192;
 
 constexpr char kTooLongMessage[] = "Row is longer than 64 KiB.";
 constexpr char kOpenQuoteMessage[] = "A quoted field is not closed.";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 constexpr std::size_t Index(DoseColumn column) {
     return static_cast<std::size_t>(column);
@@ -98,29 +97,10 @@ constexpr auto kFigureOfOutput = [] {
     return table;
 }();
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-// A header names a column in any case of letters, blanks around it aside.
-bool NamesColumn(std::string_view text, std::string_view name) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    if (text.size() != name.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const char lower = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        if (lower != name[i]) {
-            return false;
-        }
-    }
-    return true;
+// A header names a column in any case of letters, blanks around it aside,
+// as a word names a choice.
+bool NamesColumn(std::string_view text, const char* name) {
+    return IsWord(TrimBlanks(text), name, LowerAscii);
 }
 
 std::optional<DoseColumn> ColumnNamed(std::string_view text) {

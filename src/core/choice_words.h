@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/blanks.h"
 #include "core/choices.h"
 
 namespace korvane {
@@ -33,6 +34,10 @@ inline constexpr ChoiceTable<TargetKind, 2> kTargetKindWords{{
     {TargetKind::MolecularSO2, "molecular"},
 }};
 
+constexpr char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // Whether `text` is `word`, letter for letter or in any case. A word's
 // length is not kept; the comparison stops at the first difference instead.
 template <typename Letter>
@@ -57,17 +62,9 @@ const ChoiceText<Choice>* RowOfWord(const ChoiceTable<Choice, N>& table, std::st
             return &row;  // as the program itself writes them, and most files
         }
     }
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
-        text.remove_suffix(1);
-    }
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
+    text = TrimBlanks(text);
     for (const auto& row : table) {
-        if (IsWord(text, row.text, lower)) {
+        if (IsWord(text, row.text, LowerAscii)) {
             return &row;
         }
     }

@@ -36,18 +36,21 @@ inline constexpr ChoiceTable<SulphiteForm, 2> kSulphiteFormTexts{{
     {SulphiteForm::Sodium, KORVANE_TEXT("Sodium Metabisulphite")},
 }};
 
+inline constexpr char kUsGallonText[] = KORVANE_TEXT("U.S. Gal.");
+inline constexpr char kLitreText[] = KORVANE_TEXT("Litres");
+
 inline constexpr ChoiceTable<BatchUnit, 3> kBatchUnitTexts{{
-    {BatchUnit::UsGallon, KORVANE_TEXT("U.S. Gal.")},
+    {BatchUnit::UsGallon, kUsGallonText},
     {BatchUnit::ImperialGallon, KORVANE_TEXT("Imp. Gal.")},
-    {BatchUnit::Litre, KORVANE_TEXT("Litres")},
+    {BatchUnit::Litre, kLitreText},
 }};
 
 // The Default Settings dialog's unit list writes the imperial gallon with a
 // small g.
 inline constexpr ChoiceTable<BatchUnit, 3> kSettingsBatchUnitTexts{{
-    {BatchUnit::UsGallon, KORVANE_TEXT("U.S. Gal.")},
+    {BatchUnit::UsGallon, kUsGallonText},
     {BatchUnit::ImperialGallon, KORVANE_TEXT("Imp. gal.")},
-    {BatchUnit::Litre, KORVANE_TEXT("Litres")},
+    {BatchUnit::Litre, kLitreText},
 }};
 
 // Also the stored form of the target kind: settings.cfg keeps these English

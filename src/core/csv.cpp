@@ -17,8 +17,6 @@ namespace {
 // record in progress is moved to the front at most once per read.
 constexpr std::size_t kReadSize = std::size_t{64} << 10;
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // The scan of unquoted bytes, the reader's innermost loop, looks at a block
 // of sixteen bytes at a time; the buffer has this much room after its bytes
 // so that the last block can always be loaded whole.

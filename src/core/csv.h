@@ -33,6 +33,10 @@ class ByteSink {
 
 // A record longer than this (line end not counted) is not kept: one runaway
 // quote must not make the reader hold a whole file.
+// UTF-8's byte order mark: skipped at the start of a file, and kept in front
+// of what a batch writes when its input had one.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} << 10;
 
 enum class LineEnd { None, Lf, CrLf, Cr };

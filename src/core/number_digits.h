@@ -43,8 +43,6 @@ std::optional<NumberForm> ReadNumericText(std::string_view text);
 // The significant digits of a text with the form of a number.
 DecimalDigits DigitsOf(const NumberForm& form);
 
-bool IsBlank(char c);
 bool IsDigit(char c);
-std::string_view TrimBlanks(std::string_view text);
 
 }  // namespace korvane::number_detail

@@ -5,28 +5,15 @@
 #include <cstdint>
 #include <system_error>
 
+#include "core/blanks.h"
 #include "core/number_digits.h"
 #include "core/number_text.h"
 
 namespace korvane {
 namespace number_detail {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
 }
 
 namespace {

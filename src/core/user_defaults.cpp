@@ -1,5 +1,7 @@
 #include "core/user_defaults.h"
 
+#include "core/blanks.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -15,21 +17,11 @@ constexpr std::array<std::string UserDefaults::*, 7> FieldsInFileOrder{
     &UserDefaults::targetText,
 };
 
-constexpr std::string_view Blanks = " \t";
 constexpr std::string_view Separators = ",\r\n";
 constexpr std::string_view QuotedFieldEnds = "\"\r\n";
 
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(Blanks);
-    return text.substr(first, last - first + 1);
 }
 
 // Walks the settings file field by field. Fields are separated by a comma or
@@ -100,7 +92,7 @@ class FieldReader {
   private:
     void SkipBlanksAndEmptyLines() {
         for (;;) {
-            pos_ = std::min(bytes_.find_first_not_of(Blanks, pos_), bytes_.size());
+            pos_ = std::min(bytes_.find_first_not_of(kBlanks, pos_), bytes_.size());
             if (pos_ == bytes_.size() || afterComma_ || !IsLineEnd(bytes_[pos_])) {
                 return;
             }

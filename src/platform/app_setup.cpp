@@ -67,6 +67,11 @@ QFont CaptionFont() {
     return FormFont(9.75);
 }
 
+Qt::WindowFlags FixedDialogFlags() {
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint;
+}
+
 void ApplyDesignFonts(QWidget* window, bool buttonsUseCaptionFont) {
     window->setFont(DefaultWindowFont());
     for (QWidget* control : window->findChildren<QWidget*>()) {

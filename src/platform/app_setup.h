@@ -1,6 +1,8 @@
 // Program-wide Qt set-up shared by the program and its tests.
 #pragma once
 
+#include <Qt>
+
 class QFont;
 class QIcon;
 class QWidget;
@@ -25,6 +27,10 @@ QIcon ApplicationIcon();
 QFont DefaultWindowFont();  // 8.25 points: text boxes, lists, dialog buttons
 QFont CaptionFont();        // 9.75 points: labels, frames, options
 QFont FormFont(double points);
+
+// A dialog with a fixed border, a system menu and a close box, and no
+// minimise, maximise or help box.
+Qt::WindowFlags FixedDialogFlags();
 
 // Gives every control of `window` its designed font: captions (labels,
 // frames, option buttons) the caption font, text boxes and lists the window's

@@ -12,22 +12,15 @@
 #include "platform/app_setup.h"
 
 namespace korvane {
-namespace {
-
-// Fixed border, system menu and close box; no minimise, maximise or help box.
-Qt::WindowFlags FixedDialogFlags() {
-    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-           Qt::WindowCloseButtonHint;
-}
-
-}  // namespace
 
 QCursor LinkCursor() {
     return QCursor(QPixmap(":/korvane/link_cursor.png"), 5, 0);
 }
 
 FrmAbout::FrmAbout(AppContext& context, QWidget* mainWindow)
-    : QDialog(mainWindow, FixedDialogFlags()), context_(context), mainWindow_(mainWindow) {
+    : QDialog(mainWindow, platform::FixedDialogFlags()),
+      context_(context),
+      mainWindow_(mainWindow) {
     ui_.setupUi(this);
     ui_.Label1->setText(QString::fromLatin1(ApplicationTitle));
     ui_.Label3->setText(ui_.Label3->text().arg(QString::fromLatin1(ApplicationVersion)));

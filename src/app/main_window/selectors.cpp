@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/defaults_form.h"
 #include "platform/translations.h"
 #include "ui_frm_sulfite.h"
 
@@ -27,12 +28,7 @@ QColor EditableBackground() {
 
 void ApplyMethodState(Ui::frmSulfite& ui, AdditionMethod method) {
     const MethodState& state = MethodStateOf(method);
-    ui.txtSolution->setEnabled(state.solutionEnabled);
-    ui.lblPercent->setEnabled(state.solutionEnabled);
-    ui.vsbPercent->setEnabled(state.solutionEnabled);
-    ui.vsbCampden->setEnabled(state.tabletEnabled);
-    ui.txtTabWeight->setEnabled(state.tabletEnabled);
-    ui.lblTabWeight->setEnabled(state.tabletEnabled);
+    EnableMethodFields(*ui.txtSolution->window(), method);
     ui.lblAddition2->setVisible(state.teaspoonsShown);
     ui.lblTeaspoons->setVisible(state.teaspoonsShown);
     ui.lblAdd->setText(platform::CoreText(state.amountUnit));

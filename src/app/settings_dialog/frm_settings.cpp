@@ -103,15 +103,10 @@ class ActivationWatcher : public QObject {
     QPointer<QWindow> lastFocusWindow_;
 };
 
-Qt::WindowFlags FixedDialogFlags() {
-    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-           Qt::WindowCloseButtonHint;
-}
-
 }  // namespace
 
 FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
-    : QDialog(nullptr, FixedDialogFlags()),
+    : QDialog(nullptr, platform::FixedDialogFlags()),
       context_(context),
       mainWindow_(mainWindow),
       keyFilter_(context.DecimalKeyOfLanguage()) {
@@ -182,14 +177,7 @@ void FrmSettings::OnMethodToggled(AdditionMethod method, bool chosen) {
     if (!chosen) {
         return;
     }
-    // The texts stay while their fields are greyed.
-    const MethodState& state = MethodStateOf(method);
-    ui_.txtSolution->setEnabled(state.solutionEnabled);
-    ui_.vsbPercent->setEnabled(state.solutionEnabled);
-    ui_.lblPercent->setEnabled(state.solutionEnabled);
-    ui_.txtTabWeight->setEnabled(state.tabletEnabled);
-    ui_.vsbCampden->setEnabled(state.tabletEnabled);
-    ui_.lblTabWeight->setEnabled(state.tabletEnabled);
+    EnableMethodFields(*this, method);
 }
 
 void FrmSettings::OnOkClicked() {
@@ -262,25 +250,27 @@ void FrmSettings::done(int result) {
     QDialog::done(result);
 }
 
+bool FrmSettings::CancelOnEscape(const QKeyEvent& key) {
+    if (key.key() != Qt::Key_Escape || key.modifiers() != Qt::NoModifier) {
+        return false;
+    }
+    ui_.cmdCancel->click();
+    return true;
+}
+
 void FrmSettings::keyPressEvent(QKeyEvent* event) {
     // Enter presses the focused button, else OK (QDialog's default button);
     // Escape presses Cancel.
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        ui_.cmdCancel->click();
-        return;
+    if (!CancelOnEscape(*event)) {
+        QDialog::keyPressEvent(event);
     }
-    QDialog::keyPressEvent(event);
 }
 
 bool FrmSettings::eventFilter(QObject* watched, QEvent* event) {
     // The numeric key filter drops Escape in the text fields; it still
     // cancels the dialog from there.
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-            ui_.cmdCancel->click();
-            return true;
-        }
+    if (event->type() == QEvent::KeyPress && CancelOnEscape(*static_cast<QKeyEvent*>(event))) {
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

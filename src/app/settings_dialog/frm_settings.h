@@ -52,6 +52,8 @@ class FrmSettings : public QDialog {
     void OnOkClicked();
     void OnRestoreClicked();
 
+    // Presses Cancel for a plain Escape; false for any other key.
+    bool CancelOnEscape(const QKeyEvent& key);
     bool ValidateSettings();
     void SaveSettings();
 
