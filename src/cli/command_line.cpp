@@ -45,8 +45,14 @@ constexpr ChoiceTable<OutputFormat, 3> kFormatWords{{
     {OutputFormat::Csv, "csv"},
 }};
 
-constexpr double kLowestPka = 0;
-constexpr double kHighestPka = 14;
+}  // namespace
+
+std::string PkaRangeText() {
+    const auto whole = [](double value) { return std::to_string(static_cast<int>(value)); };
+    return "from " + whole(kLowestPka) + " to " + whole(kHighestPka);
+}
+
+namespace {
 
 const OptionRow* FindOption(std::string_view name) {
     const auto* row = std::find_if(kOptions.begin(), kOptions.end(),
@@ -106,7 +112,7 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
         case Takes::Pka: {
             const std::optional<double> pka = TextToDouble(value);
             if (!pka || *pka < kLowestPka || *pka > kHighestPka) {
-                return UsageError{"--pka must be a number from 0 to 14."};
+                return UsageError{"--pka must be a number " + PkaRangeText() + "."};
             }
             line_.settings.pka = *pka;
             break;

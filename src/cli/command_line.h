@@ -11,6 +11,12 @@ namespace korvane {
 
 enum class OutputFormat { Text, Json, Csv };
 
+// The pKa a lab may give; the window always uses SO2Pka.
+inline constexpr double kLowestPka = 0;
+inline constexpr double kHighestPka = 14;
+// "from 0 to 14".
+std::string PkaRangeText();
+
 struct CommandLine {
     bool help = false;
     bool version = false;

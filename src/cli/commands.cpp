@@ -34,7 +34,7 @@ std::string HeaderMessage(const HeaderProblem& problem, const std::string& input
         case HeaderProblem::Kind::NoHeader:
             return input + " has no header row.";
         case HeaderProblem::Kind::HeaderTooLong:
-            return "The header row of " + input + " is longer than 64 KiB.";
+            return "The header row of " + input + " is longer than " + RecordLimitText() + ".";
         case HeaderProblem::Kind::RepeatedColumn:
             return input + " has the column " + column + " twice.";
         case HeaderProblem::Kind::MissingColumn:

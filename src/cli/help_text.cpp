@@ -4,6 +4,8 @@
 
 #include "cli/command_line.h"
 #include "core/choice_words.h"
+#include "core/csv.h"
+#include "core/number_text.h"
 #include "core/product.h"
 
 namespace korvane {
@@ -42,7 +44,8 @@ std::string OptionsPart() {
            "Target (one of the two; default: free SO2 " + Start(DoseColumn::Target) + "):\n" +
            Line("--target-free TEXT", "free SO2 to reach, mg/L") +
            Line("--target-molecular TEXT", "molecular SO2 to reach, mg/L") + "Calculation:\n" +
-           Line("--pka VALUE", "pKa of SO2, from 0 to 14 (default 1.8)") +
+           Line("--pka VALUE", "pKa of SO2, " + PkaRangeText() + " (default " +
+                                   FormatPattern(SO2Pka, DisplayPattern::OneDecimal) + ")") +
            Line("--yes", "answer Yes to every plausibility question") + "Output:\n" +
            Line("--format text|json|csv", "one calculation's output (default text)") +
            Line("--batch FILE|-", "a whole cellar: read CSV rows from FILE, - for stdin") +
@@ -79,7 +82,9 @@ std::string BatchPart() {
            "  every row:\n" +
            ColumnList(kResultColumnNames.data(), kResultColumnNames.size()) +
            "  status is ok, error or question; the figures are empty unless ok. A row\n"
-           "  with too few or too many fields, or over 64 KiB, becomes an error row.\n"
+           "  with too few or too many fields, or over " +
+           RecordLimitText() +
+           ", becomes an error row.\n"
            "  Empty lines are skipped. CRLF or LF line ends and a UTF-8 byte order\n"
            "  mark are accepted and kept.\n";
 }

@@ -19,7 +19,6 @@ constexpr std::size_t kRowRoom = std::size_t{4} << 10;
 // How many rows pass between two reports of progress.
 constexpr std::uint64_t kProgressRows = 8192;
 
-constexpr char kTooLongMessage[] = "Row is longer than 64 KiB.";
 constexpr char kOpenQuoteMessage[] = "A quoted field is not closed.";
 
 constexpr std::size_t Index(DoseColumn column) {
@@ -352,7 +351,7 @@ void CellarBatch::ProcessRecord(CsvReader::Result read) {
     ++counts_.rows;
     if (read == CsvReader::Result::TooLong) {
         // Its fields are gone; the columns stay in line.
-        WriteRow({}, headerWidth_ - 1, Problem(kTooLongMessage));
+        WriteRow({}, headerWidth_ - 1, Problem("Row is longer than " + RecordLimitText() + "."));
         return;
     }
     const std::size_t fields = record_.FieldCount();

@@ -11,6 +11,10 @@
 #endif
 
 namespace korvane {
+
+std::string RecordLimitText() {
+    return std::to_string(kMaxRecordBytes / 1024) + " KiB";
+}
 namespace {
 
 // Room for one record at its longest plus one read of this size, so that a

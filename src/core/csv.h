@@ -37,6 +37,9 @@ class ByteSink {
 // of what a batch writes when its input had one.
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// The limit below as people read it, "64 KiB".
+std::string RecordLimitText();
+
 inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} << 10;
 
 enum class LineEnd { None, Lf, CrLf, Cr };
