@@ -14,7 +14,6 @@
 #include <QTimer>
 #include <QWindow>
 #include <functional>
-#include <stdexcept>
 
 #include "app/about_box/about_texts.h"
 #include "app/about_box/frm_about.h"
@@ -22,19 +21,11 @@
 #include "core/product.h"
 #include "platform/app_setup.h"
 #include "support/caption_fit.h"
+#include "support/controls.h"
 #include "support/fake_desktop.h"
 
 namespace korvane {
 namespace {
-
-template <typename Control = QWidget>
-Control* Get(const QWidget& window, const char* name) {
-    auto* control = window.findChild<Control*>(name);
-    if (control == nullptr) {
-        throw std::runtime_error(std::string("no control named ") + name);
-    }
-    return control;
-}
 
 QIcon SolidIcon(Qt::GlobalColor colour) {
     QPixmap pixmap(16, 16);

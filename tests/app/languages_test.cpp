@@ -21,6 +21,7 @@
 #include "core/user_defaults.h"
 #include "platform/translations.h"
 #include "support/caption_fit.h"
+#include "support/controls.h"
 #include "support/fake_desktop.h"
 
 namespace korvane {
@@ -36,13 +37,6 @@ void SavePicture(QWidget& window, const QString& language, const QString& file) 
     const QDir folder(QCoreApplication::applicationDirPath() + "/screenshots/" + language);
     ASSERT_TRUE(folder.mkpath("."));
     EXPECT_TRUE(window.grab().save(folder.filePath(file)));
-}
-
-template <typename Control>
-Control* Find(const QWidget& window, const char* name) {
-    auto* control = window.findChild<Control*>(name);
-    EXPECT_NE(control, nullptr) << name;
-    return control;
 }
 
 // The access keys of a window's push buttons: each must be another letter.
@@ -71,10 +65,10 @@ TEST_P(LanguageTest, EveryWindowShowsItsCaptionsWholeInEveryState) {
     FrmSulfite window(desktop_.context);
     window.show();
     for (const char* target : {"Molecular", "Free"}) {
-        Find<QComboBox>(window, "cboTarget")
+        Get<QComboBox>(window, "cboTarget")
             ->setCurrentIndex(std::string_view(target) == "Free" ? 0 : 1);
         for (const char* option : {"optTablet", "optSolution", "optPowder"}) {
-            Find<QRadioButton>(window, option)->click();
+            Get<QRadioButton>(window, option)->click();
             ExpectAllFit(window, option);
         }
     }
@@ -84,7 +78,7 @@ TEST_P(LanguageTest, EveryWindowShowsItsCaptionsWholeInEveryState) {
     FrmSettings dialog(desktop_.context, &window);
     dialog.show();
     for (const char* option : {"optTablet", "optSolution", "optPowder"}) {
-        Find<QRadioButton>(dialog, option)->click();
+        Get<QRadioButton>(dialog, option)->click();
         ExpectAllFit(dialog, option);
     }
     ExpectDistinctAccessKeys(dialog);
@@ -98,14 +92,14 @@ TEST_P(LanguageTest, EveryWindowShowsItsCaptionsWholeInEveryState) {
 
 TEST_P(LanguageTest, CaptionsListsAndWarningsAreTranslated) {
     FrmSulfite window(desktop_.context);
-    EXPECT_NE(Find<QPushButton>(window, "cmdCalculate")->text(), "Calculate");
-    EXPECT_NE(Find<QComboBox>(window, "cboForm")->itemText(0), "Potassium Metabisulphite");
-    Find<QRadioButton>(window, "optTablet")->click();
+    EXPECT_NE(Get<QPushButton>(window, "cmdCalculate")->text(), "Calculate");
+    EXPECT_NE(Get<QComboBox>(window, "cboForm")->itemText(0), "Potassium Metabisulphite");
+    Get<QRadioButton>(window, "optTablet")->click();
     EXPECT_NE(window.findChild<QLabel*>("lblAdd")->text(), "tablets");
     // The product name stays as it is.
     EXPECT_EQ(window.windowTitle(), "Korvane");
 
-    Find<QLineEdit>(window, "txtBatchSize")->setText("0");
+    Get<QLineEdit>(window, "txtBatchSize")->setText("0");
     window.ValidateAndCalculate();
     ASSERT_EQ(desktop_.boxes.Shown().size(), 1U);
     EXPECT_EQ(desktop_.boxes.Shown()[0].text,
@@ -120,14 +114,14 @@ TEST_P(LanguageTest, SavedDefaultsAreTheSameBytesAsInEnglish) {
     auto* dialog = new FrmSettings(desktop_.context, &window);
     // Every choice made, the molecular target and the imperial gallon among
     // them.
-    Find<QComboBox>(*dialog, "cboForm")->setCurrentIndex(1);
-    Find<QRadioButton>(*dialog, "optTablet")->click();
-    Find<QComboBox>(*dialog, "cboBatch")->setCurrentIndex(1);
-    Find<QLineEdit>(*dialog, "txtSolution")->setText("12");
-    Find<QLineEdit>(*dialog, "txtTabWeight")->setText("0.5");
-    Find<QLineEdit>(*dialog, "txtBatchSize")->setText("40");
-    Find<QComboBox>(*dialog, "cboTarget")->setCurrentIndex(1);
-    Find<QPushButton>(*dialog, "cmdOK")->click();
+    Get<QComboBox>(*dialog, "cboForm")->setCurrentIndex(1);
+    Get<QRadioButton>(*dialog, "optTablet")->click();
+    Get<QComboBox>(*dialog, "cboBatch")->setCurrentIndex(1);
+    Get<QLineEdit>(*dialog, "txtSolution")->setText("12");
+    Get<QLineEdit>(*dialog, "txtTabWeight")->setText("0.5");
+    Get<QLineEdit>(*dialog, "txtBatchSize")->setText("40");
+    Get<QComboBox>(*dialog, "cboTarget")->setCurrentIndex(1);
+    Get<QPushButton>(*dialog, "cmdOK")->click();
 
     QFile saved(folder.path() + "/settings.cfg");
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -139,7 +133,7 @@ TEST_P(LanguageTest, ACommaTypedIntoANumberIsItsDecimalPoint) {
     EXPECT_EQ(language_.DecimalKeyOfLanguage(), DecimalKey::CommaToo);
     desktop_.context.SetDecimalKey(language_.DecimalKeyOfLanguage());
     FrmSulfite window(desktop_.context);
-    auto* ph = Find<QLineEdit>(window, "txtPh");
+    auto* ph = Get<QLineEdit>(window, "txtPh");
     ph->clear();
     QTest::keyClicks(ph, "3,4");
     // The decimal key of the number pad sends the language's separator.

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "app/main_window/frm_sulfite.h"
+#include "support/controls.h"
 #include "support/fake_desktop.h"
 #include "widgets/spin_bar.h"
 #include "widgets/text_box.h"
@@ -27,9 +28,7 @@ class MainWindowTest : public ::testing::Test {
   protected:
     template <typename Control = QWidget>
     Control* Find(const char* name) {
-        auto* control = window_.findChild<Control*>(name);
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+        return Get<Control>(window_, name);
     }
     widgets::TextBox* Box(const char* name) { return Find<widgets::TextBox>(name); }
     widgets::SpinBar* Bar(const char* name) { return Find<widgets::SpinBar>(name); }

@@ -27,6 +27,7 @@
 #include "platform/app_setup.h"
 #include "platform/settings_store.h"
 #include "support/caption_fit.h"
+#include "support/controls.h"
 #include "support/fake_desktop.h"
 #include "widgets/spin_bar.h"
 #include "widgets/text_box.h"
@@ -43,15 +44,6 @@ const UserDefaults kStored{"1", "2", "2", "10", "0.44", "5", "Total Free SO2"};
 // kStored as the dialog shows it (see Shown).
 const QStringList kStoredShown{
     "Potassium Metabisulphite", "optSolution", "U.S. Gal.", "10", "0.44", "5", "Total Free SO2"};
-
-template <typename Control = QWidget>
-Control* Get(const QWidget& window, const char* name) {
-    auto* control = window.findChild<Control*>(name);
-    if (control == nullptr) {
-        throw std::runtime_error(std::string("no control named ") + name);
-    }
-    return control;
-}
 
 // The seven defaults as a window (the dialog or the main window) shows them,
 // in file order; the method as the name of its chosen option.

@@ -5,9 +5,9 @@ start then reads."""
 
 import os
 
-from korvane_e2e import (button, by_description, check, click, combo_text, is_focused,
-                         message_text, name, role, run, settings_bytes, type_into, wait_for, walk,
-                         xdotool)
+from korvane_e2e import (button, by_description, check, click, combo_text, is_focused, message_text,
+                         name, ok_message, read_file, role, run, settings_bytes, type_into,
+                         wait_for, walk, xdotool)
 
 FALLBACK = ("Paramètres par défaut de l’utilisateur introuvables.\n"
             "Chargement des valeurs d’origine.")
@@ -33,21 +33,6 @@ class Language:
             else:
                 os.environ[key] = value
         return False
-
-
-def read_file(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read()
-    except OSError:
-        return None
-
-
-def ok_message(program, expected):
-    box = program.message_box()
-    check(message_text(box) == expected, f"message reads {message_text(box)!r}")
-    click(button(box, "OK"))
-    return box
 
 
 def test_french_window_speaks_french_and_stores_what_english_stores(session):

@@ -22,8 +22,8 @@ import tempfile
 import pyatspi
 
 from korvane_e2e import (button, by_description, check, click, combo_text, is_showing, message_text,
-                         name, role, run, settings_bytes, states, text_of, type_into, wait_for, walk,
-                         xdotool)
+                         name, read_file, role, run, settings_bytes, states, text_of, type_into,
+                         wait_for, walk, xdotool)
 
 FALLBACK = "User default settings not found.\nLoading system defaults."
 # The built-in defaults with a batch of 40 litres (unit code 1).
@@ -35,14 +35,6 @@ USER, GROUP = "nobody", "nogroup"
 
 
 # ---- as the user: the tests ---------------------------------------------------
-
-def read_file(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read()
-    except OSError:
-        return None
-
 
 def config_file():
     return os.path.join(os.environ["XDG_CONFIG_HOME"], "korvane", "settings.cfg")

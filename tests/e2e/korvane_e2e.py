@@ -380,6 +380,23 @@ class Session:
         subprocess.run(command + [path], check=True, capture_output=True)
         return path
 
+def read_file(path):
+    """The file's bytes, or None where there is no file to read."""
+    try:
+        with open(path, "rb") as f:
+            return f.read()
+    except OSError:
+        return None
+
+
+def ok_message(program, expected):
+    """Reads the program's message box, checks its text and answers OK."""
+    box = program.message_box()
+    check(message_text(box) == expected, f"message reads {message_text(box)!r}")
+    click(button(box, "OK"))
+    return box
+
+
 def settings_bytes(*fields):
     return b"".join(b'"' + f.encode("latin-1") + b'"\r\n' for f in fields)
 

@@ -5,19 +5,11 @@ import os
 import shutil
 
 from korvane_e2e import (button, by_description, by_name, check, click, combo_text, is_checked,
-                         is_enabled, is_showing, message_text, name, never, run, settings_bytes,
-                         text_of, type_into, wait_for)
+                         is_enabled, is_showing, message_text, name, never, read_file, run,
+                         settings_bytes, text_of, type_into, wait_for)
 
 SYSTEM = settings_bytes("1", "1", "2", "10", "0.44", "5", "Total Free SO2")
 WRITE_FAILED = "Error setting user defaults.\nUsing system defaults."
-
-
-def read_file(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read()
-    except OSError:
-        return None
 
 
 def make_unwritable(folder, settings):

@@ -3,21 +3,14 @@
 import os
 
 from korvane_e2e import (button, by_description, by_name, check, click, combo_text, is_checked,
-                         is_enabled, is_focused, is_showing, message_text, name, never, run,
-                         settings_bytes, text_of, wait_for, walk, wmctrl_close, xdotool)
+                         is_enabled, is_focused, is_showing, message_text, name, never, ok_message,
+                         run, settings_bytes, text_of, wait_for, walk, wmctrl_close, xdotool)
 
 FALLBACK = "User default settings not found.\nLoading system defaults."
 
 
 def field(window, tooltip):
     return text_of(by_description(window, tooltip, "text"))
-
-
-def ok_message(program, expected):
-    box = program.message_box()
-    check(message_text(box) == expected, f"message reads {message_text(box)!r}")
-    click(button(box, "OK"))
-    return box
 
 
 def test_missing_settings_shows_message_then_system_defaults(session):
