@@ -434,6 +434,10 @@ ResultWrites RecalculateSheet(const SheetInput& input) {
 SheetAnswer EvaluateSheet(const SheetInput& input) {
     SheetVerdict verdict;
     EvaluateSheet(ViewOf(input), verdict);
+    return AnswerOf(verdict);
+}
+
+SheetAnswer AnswerOf(const SheetVerdict& verdict) {
     switch (verdict.kind) {
         case SheetVerdict::Kind::FailedCheck:
             return verdict.failed;

@@ -231,6 +231,9 @@ void EvaluateSheet(const SheetView& input, SheetVerdict& verdict);
 void RecalculateSheet(const SheetView& input, SheetResults& results);
 std::string_view ExistingMolecularText(const SheetView& input, ResultText& text);
 
+// A verdict kept in the caller's room as the answer it stands for.
+SheetAnswer AnswerOf(const SheetVerdict& verdict);
+
 // The checks the Default Settings dialog makes before saving: those of the
 // solution strength, the tablet weight and the batch size, in the same order
 // and with the same messages as Calculate's.

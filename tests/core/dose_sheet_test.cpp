@@ -411,25 +411,6 @@ TEST(SheetTest, AnotherPkaMovesTheMolecularFigures) {
 
 // --- Answers kept in the caller's room --------------------------------------------
 
-// A verdict as the answer it stands for.
-SheetAnswer AnswerOf(const SheetVerdict& verdict) {
-    switch (verdict.kind) {
-        case SheetVerdict::Kind::FailedCheck:
-            return verdict.failed;
-        case SheetVerdict::Kind::Questions:
-            return Questions(
-                verdict.questions.begin(),
-                verdict.questions.begin() + static_cast<std::ptrdiff_t>(verdict.questionCount));
-        case SheetVerdict::Kind::Results:
-            break;
-    }
-    ResultWrites writes;
-    for (std::size_t i = 0; i < verdict.results.Size(); ++i) {
-        writes.push_back({verdict.results.Output(i), std::string(verdict.results.Text(i))});
-    }
-    return writes;
-}
-
 // A batch keeps one verdict for a million rows: nothing of one answer may
 // show in the next.
 TEST(SheetTest, AVerdictKeptFromSheetToSheetAnswersAsAFreshOne) {
