@@ -14,6 +14,7 @@
 
 #include "app/main_window/frm_sulfite.h"
 #include "core/cellar_batch.h"
+#include "core/choice_words.h"
 #include "support/fake_desktop.h"
 
 namespace korvane {
@@ -61,23 +62,6 @@ class TankMaker {
 
     std::mt19937 random_{20261207};
 };
-
-const char* Word(BatchUnit unit) {
-    return unit == BatchUnit::UsGallon         ? "us-gal"
-           : unit == BatchUnit::ImperialGallon ? "imp-gal"
-                                               : "litres";
-}
-const char* Word(SulphiteForm form) {
-    return form == SulphiteForm::Potassium ? "potassium" : "sodium";
-}
-const char* Word(AdditionMethod method) {
-    return method == AdditionMethod::Powder     ? "powder"
-           : method == AdditionMethod::Solution ? "solution"
-                                                : "tablet";
-}
-const char* Word(TargetKind kind) {
-    return kind == TargetKind::FreeSO2 ? "free" : "molecular";
-}
 
 class WindowBatchAgreementTest : public ::testing::Test {
   protected:
@@ -134,9 +118,16 @@ TEST_F(WindowBatchAgreementTest, ThousandsOfTanksGetTheSameAnswerFromBoth) {
         desktop_.boxes.Clear();
         window_.ValidateAndCalculate();  // questions are answered Yes
 
-        const DoseTextViews texts{
-            tank.ph,           tank.freeSO2,  tank.batch,  Word(tank.unit), Word(tank.form),
-            Word(tank.method), tank.solution, tank.tablet, Word(tank.kind), tank.target};
+        const DoseTextViews texts{tank.ph,
+                                  tank.freeSO2,
+                                  tank.batch,
+                                  TextOf(kUnitWords, tank.unit),
+                                  TextOf(kFormWords, tank.form),
+                                  TextOf(kMethodWords, tank.method),
+                                  tank.solution,
+                                  tank.tablet,
+                                  TextOf(kTargetKindWords, tank.kind),
+                                  tank.target};
         ASSERT_EQ(batch.Fill(texts, SO2Pka), std::nullopt);
         const DoseResult& result = batch.Evaluate(true);
         SCOPED_TRACE("tank " + std::to_string(i) + ": pH " + tank.ph + ", free " + tank.freeSO2 +
