@@ -93,13 +93,11 @@ std::string JsonReport(const DoseResult& result) {
 std::string CsvReport(const DoseTextViews& texts, const DoseResult& result) {
     std::string csv;
     for (const char* name : kDoseColumnNames) {
+        csv += csv.empty() ? "" : ",";
         csv += name;
-        csv += ',';
     }
-    for (std::size_t i = 0; i < kResultColumnNames.size(); ++i) {
-        csv += kResultColumnNames[i];
-        csv += i + 1 < kResultColumnNames.size() ? ',' : '\n';
-    }
+    AppendResultColumnNames(csv);
+    csv += '\n';
     for (std::size_t i = 0; i < texts.size(); ++i) {
         if (i > 0) {
             csv += ',';

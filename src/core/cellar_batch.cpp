@@ -257,6 +257,13 @@ void AppendResultFields(std::string& out, const DoseResult& result) {
     out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
+void AppendResultColumnNames(std::string& out) {
+    for (const char* name : kResultColumnNames) {
+        out += ',';
+        out += name;
+    }
+}
+
 CellarBatch::CellarBatch(ByteSource& source, BatchSettings settings)
     : reader_(source), settings_(std::move(settings)), out_(kFlushBytes + kRowRoom) {}
 
@@ -313,10 +320,9 @@ std::optional<HeaderProblem> CellarBatch::FindColumns() {
         out_.Append(kByteOrderMark);
     }
     out_.Append(record_.Raw());
-    for (const char* name : kResultColumnNames) {
-        out_.Append(",");
-        out_.Append(name);
-    }
+    std::string resultNames;
+    AppendResultColumnNames(resultNames);
+    out_.Append(resultNames);
     out_.Append(lineEnd_);
     return std::nullopt;
 }

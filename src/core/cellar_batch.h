@@ -139,6 +139,10 @@ char* WriteResultFields(char* out, const DoseResult& result);
 // Appends the same to `out`.
 void AppendResultFields(std::string& out, const DoseResult& result);
 
+// Appends the names of the result columns to `out`, each after a comma: the
+// header's end that goes with AppendResultFields.
+void AppendResultColumnNames(std::string& out);
+
 struct BatchSettings {
     // Values for the columns a file does not have; a column wins over them.
     std::array<std::optional<std::string>, kDoseColumnCount> given;

@@ -92,19 +92,6 @@ bool IsIn(const ByteSet& set, char c) {
 
 }  // namespace
 
-std::string_view LineEndText(LineEnd lineEnd) {
-    switch (lineEnd) {
-        case LineEnd::CrLf:
-            return "\r\n";
-        case LineEnd::Cr:
-            return "\r";
-        case LineEnd::Lf:
-        case LineEnd::None:
-            break;
-    }
-    return "\n";
-}
-
 // A quoted field's value: its bytes between the quotes, doubled quotes made
 // single.
 std::string_view CsvRecord::Unquoted(std::string_view raw, std::string& scratch) {

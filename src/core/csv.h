@@ -31,8 +31,6 @@ class ByteSink {
     virtual bool Write(std::string_view bytes) = 0;
 };
 
-// A record longer than this (line end not counted) is not kept: one runaway
-// quote must not make the reader hold a whole file.
 // UTF-8's byte order mark: skipped at the start of a file, and kept in front
 // of what a batch writes when its input had one.
 inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
@@ -40,11 +38,11 @@ inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // The limit below as people read it, "64 KiB".
 std::string RecordLimitText();
 
+// A record longer than this (line end not counted) is not kept: one runaway
+// quote must not make the reader hold a whole file.
 inline constexpr std::size_t kMaxRecordBytes = std::size_t{64} << 10;
 
 enum class LineEnd { None, Lf, CrLf, Cr };
-
-std::string_view LineEndText(LineEnd lineEnd);
 
 // One record as read. Its views point into the reader's buffer and are valid
 // until the reader's next call.
