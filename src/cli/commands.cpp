@@ -12,14 +12,8 @@
 namespace korvane {
 namespace {
 
-constexpr char kProgram[] = "korvane-calc: ";
-
-void Complain(const std::string& message) {
-    WriteAll(STDERR_FILENO, kProgram + message + "\n");
-}
-
 int UsageFailure(const std::string& message) {
-    WriteAll(STDERR_FILENO, kProgram + message + "\nTry 'korvane-calc --help' for more.\n");
+    Complain(message + "\nTry 'korvane-calc --help' for more.");
     return kExitUsage;
 }
 

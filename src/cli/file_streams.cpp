@@ -129,4 +129,8 @@ void WriteAll(int fd, std::string_view bytes) {
     WriteFully(fd, bytes);
 }
 
+void Complain(const std::string& message) {
+    WriteAll(STDERR_FILENO, kMessagePrefix + message + "\n");
+}
+
 }  // namespace korvane

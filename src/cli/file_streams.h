@@ -59,4 +59,10 @@ std::uint64_t RegularFileSize(int fd);
 // Writes all of `bytes` to a descriptor, for messages and single results.
 void WriteAll(int fd, std::string_view bytes);
 
+// What begins every line korvane-calc writes to standard error.
+inline constexpr char kMessagePrefix[] = "korvane-calc: ";
+
+// Writes `message` to standard error as one line of korvane-calc's.
+void Complain(const std::string& message);
+
 }  // namespace korvane

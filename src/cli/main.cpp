@@ -1,11 +1,9 @@
 // korvane-calc: Korvane's Calculate from the command line, for one wine or a
 // whole cellar in a CSV file. Its messages are English whatever the locale,
 // and it never reads settings.cfg, so a script behaves the same everywhere.
-#include <unistd.h>
 
 #include <csignal>
 #include <exception>
-#include <string>
 
 #include "cli/commands.h"
 #include "cli/file_streams.h"
@@ -18,9 +16,9 @@ int main(int argc, char** argv) {
         return korvane::RunKorvaneCalc(argc, argv);
     } catch (const std::exception& error) {
         // Only running out of memory can get here; say so rather than abort.
-        korvane::WriteAll(STDERR_FILENO, std::string("korvane-calc: ") + error.what() + "\n");
+        korvane::Complain(error.what());
     } catch (...) {
-        korvane::WriteAll(STDERR_FILENO, "korvane-calc: unexpected failure\n");
+        korvane::Complain("unexpected failure");
     }
     return korvane::kExitUsage;
 }

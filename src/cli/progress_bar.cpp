@@ -30,7 +30,7 @@ void ProgressBar::Update(std::uint64_t doneBytes) {
     }
     percent_ = percent;
     const int filled = percent * kBarWidth / 100;
-    std::string line = "\rkorvane-calc: [";
+    std::string line = std::string("\r") + kMessagePrefix + "[";
     line.append(static_cast<std::size_t>(filled), '#');
     line.append(static_cast<std::size_t>(kBarWidth - filled), '.');
     line += "] " + std::to_string(percent) + "%";
