@@ -62,20 +62,10 @@ const OptionRow* FindOption(std::string_view name) {
 
 // The word as the tables write it, so that every later reading agrees.
 std::optional<std::string> CanonicalWord(DoseColumn column, std::string_view text) {
-    const auto canonical = [&](const auto& table) -> std::optional<std::string> {
-        const auto choice = ChoiceOfWord(table, text);
-        return choice ? std::optional<std::string>(TextOf(table, *choice)) : std::nullopt;
-    };
-    switch (column) {
-        case DoseColumn::Unit:
-            return canonical(kUnitWords);
-        case DoseColumn::Form:
-            return canonical(kFormWords);
-        case DoseColumn::Method:
-            return canonical(kMethodWords);
-        default:
-            return canonical(kTargetKindWords);
-    }
+    return WithWordTable(column, [text](const auto& table, const char*) {
+        const auto* row = RowOfWord(table, text);
+        return row != nullptr ? std::optional<std::string>(row->text) : std::nullopt;
+    });
 }
 
 class Parser {
@@ -120,8 +110,7 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
         case Takes::Format: {
             const std::optional<OutputFormat> format = ChoiceOfWord(kFormatWords, value);
             if (!format) {
-                return UsageError{"Unknown format \"" + std::string(value) + "\": use " +
-                                  WordList(kFormatWords) + "."};
+                return UsageError{UnknownWordText("format", value, kFormatWords)};
             }
             line_.format = *format;
             formatGiven_ = true;
@@ -173,15 +162,20 @@ bool IsOption(std::string_view arg) {
 
 }  // namespace
 
-const char* OptionFor(DoseColumn column) {
+std::string MissingOptionText(DoseColumn column) {
+    std::vector<std::string> names;
     for (const OptionRow& row : kOptions) {
-        if (row.takes == Takes::Text || row.takes == Takes::Word) {
-            if (row.column == column) {
-                return row.name;
-            }
+        const bool givesColumn = row.takes == Takes::Text || row.takes == Takes::Word ||
+                                 row.takes == Takes::TargetFree ||
+                                 row.takes == Takes::TargetMolecular;
+        if (givesColumn && row.column == column) {
+            names.emplace_back(row.name);
         }
     }
-    return "--target-free";
+    if (names.size() == 2) {
+        return "neither " + names[0] + " nor " + names[1] + " is given";
+    }
+    return (names.empty() ? std::string("no option") : names[0]) + " is not given";
 }
 
 std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* const* argv) {

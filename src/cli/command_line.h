@@ -33,7 +33,8 @@ struct UsageError {
 
 std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* const* argv);
 
-// The option that gives a value for `column`, e.g. "--free-so2".
-const char* OptionFor(DoseColumn column);
+// That no option gives a value for `column` either, e.g. "--free-so2 is not
+// given", or "neither --target-free nor --target-molecular is given".
+std::string MissingOptionText(DoseColumn column);
 
 }  // namespace korvane

@@ -32,12 +32,8 @@ std::string HeaderMessage(const HeaderProblem& problem, const std::string& input
         case HeaderProblem::Kind::RepeatedColumn:
             return input + " has the column " + column + " twice.";
         case HeaderProblem::Kind::MissingColumn:
-            if (problem.column == DoseColumn::Target) {
-                return input + " has no column target, and neither --target-free nor " +
-                       "--target-molecular is given.";
-            }
-            return input + " has no column " + column + ", and " + OptionFor(problem.column) +
-                   " is not given.";
+            return input + " has no column " + column + ", and " +
+                   MissingOptionText(problem.column) + ".";
         case HeaderProblem::Kind::Unreadable:
             break;
     }

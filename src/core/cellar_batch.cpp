@@ -136,23 +136,9 @@ const char* StatusWord(DoseStatus status) {
 }
 
 std::string UnknownWordMessage(DoseColumn column, std::string_view word) {
-    std::string message = "Unknown ";
-    switch (column) {
-        case DoseColumn::Unit:
-            message += "unit \"" + std::string(word) + "\": use " + WordList(kUnitWords);
-            break;
-        case DoseColumn::Form:
-            message += "form \"" + std::string(word) + "\": use " + WordList(kFormWords);
-            break;
-        case DoseColumn::Method:
-            message += "method \"" + std::string(word) + "\": use " + WordList(kMethodWords);
-            break;
-        default:
-            message +=
-                "target kind \"" + std::string(word) + "\": use " + WordList(kTargetKindWords);
-            break;
-    }
-    return message + ".";
+    return WithWordTable(column, [word](const auto& table, const char* what) {
+        return UnknownWordText(what, word, table);
+    });
 }
 
 std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, double pka) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/choice_words.h"
 #include "core/csv.h"
 #include "core/dose_sheet.h"
 
@@ -92,6 +93,22 @@ struct DoseResult {
     std::string_view message;                            // English; empty when ok
     std::array<std::string_view, kFigureCount> figures;  // all empty unless ok
 };
+
+// Calls `use(table, what)` with a word column's table (unit, form, method or
+// target kind) and what its words name, e.g. "unit".
+template <typename Use>
+auto WithWordTable(DoseColumn column, Use&& use) {
+    switch (column) {
+        case DoseColumn::Unit:
+            return use(kUnitWords, "unit");
+        case DoseColumn::Form:
+            return use(kFormWords, "form");
+        case DoseColumn::Method:
+            return use(kMethodWords, "method");
+        default:
+            return use(kTargetKindWords, "target kind");
+    }
+}
 
 // Why a word column's text names no choice, e.g. `Unknown unit "gal": use
 // us-gal, imp-gal or litres.`

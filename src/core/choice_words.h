@@ -91,4 +91,13 @@ std::string WordList(const ChoiceTable<Choice, N>& table) {
     return list;
 }
 
+// Why `word` names none of the table's choices, e.g. `Unknown unit "gal":
+// use us-gal, imp-gal or litres.`, where `what` is "unit".
+template <typename Choice, std::size_t N>
+std::string UnknownWordText(const char* what, std::string_view word,
+                            const ChoiceTable<Choice, N>& table) {
+    return "Unknown " + std::string(what) + " \"" + std::string(word) + "\": use " +
+           WordList(table) + ".";
+}
+
 }  // namespace korvane
