@@ -121,28 +121,6 @@ std::optional<Number> ReadValue(const NumberForm& form) {
 constexpr float kSinglePowersOfTen[] = {1e0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F,
                                         1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
 
-// A plain decimal of at most the digits a single holds exactly, read the
-// quick way: both the digits as a whole number and the power of ten are
-// exact singles, so one division rounds as correctly as std::from_chars.
-std::optional<float> ReadShortDecimal(const NumberForm& form) {
-    constexpr std::uint32_t kExactLimit = std::uint32_t{1} << 24;
-    if (form.exponent != 0 || form.fractionPart.size() >= std::size(kSinglePowersOfTen) ||
-        form.integerPart.size() + form.fractionPart.size() > 9) {
-        return std::nullopt;
-    }
-    std::uint32_t whole = 0;
-    for (const std::string_view part : {form.integerPart, form.fractionPart}) {
-        for (const char digit : part) {
-            whole = whole * 10 + static_cast<std::uint32_t>(digit - '0');
-        }
-    }
-    if (whole > kExactLimit) {
-        return std::nullopt;
-    }
-    const float value = static_cast<float>(whole) / kSinglePowersOfTen[form.fractionPart.size()];
-    return form.negative ? -value : value;
-}
-
 // The most common texts of all, such as "3.5" or "-12.25", in one pass,
 // into `value`: false for anything else, which the full reader then takes.
 bool ReadPlainShortDecimal(std::string_view text, float& value) {
@@ -186,9 +164,6 @@ bool ReadPlainShortDecimal(std::string_view text, float& value) {
 }
 
 std::optional<float> ReadSingle(const NumberForm& form) {
-    if (const std::optional<float> value = ReadShortDecimal(form)) {
-        return value;
-    }
     return ReadValue<float>(form);
 }
 
