@@ -43,8 +43,6 @@ std::optional<int> KeyCharacterCode(const QKeyEvent& event) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return 13;
-        case Qt::Key_Escape:
-            return 27;
         default:
             break;
     }

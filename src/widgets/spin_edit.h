@@ -22,7 +22,8 @@ class TextBox;
 void SpinStep(const SpinRule& rule, TextBox* field, SpinBar* bar);
 
 // The character code a keyboard sends for this key press (Ctrl+letter gives
-// 1 to 26), or none for keys that send no character (arrows, Delete).
+// 1 to 26), or none for keys that type no character (arrows, Delete, and
+// Escape, which the window answers).
 std::optional<int> KeyCharacterCode(const QKeyEvent& event);
 
 // Filters the character keys typed into the text boxes it watches: what the

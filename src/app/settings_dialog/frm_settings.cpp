@@ -131,13 +131,6 @@ FrmSettings::~FrmSettings() = default;
 
 void FrmSettings::ConnectHandlers() {
     widgets::BindSpinEdits(this, kSpinEdits, &keyFilter_);
-    // Installed after the key filter, so it sees Escape before the filter
-    // drops it.
-    for (QLineEdit* field :
-         {static_cast<QLineEdit*>(ui_.txtSolution), static_cast<QLineEdit*>(ui_.txtTabWeight),
-          static_cast<QLineEdit*>(ui_.txtBatchSize)}) {
-        field->installEventFilter(this);
-    }
     for (const MethodState& state : kMethodStates) {
         connect(MethodOption(*this, state.method), &QAbstractButton::toggled, this,
                 [this, method = state.method](bool on) { OnMethodToggled(method, on); });
@@ -250,29 +243,15 @@ void FrmSettings::done(int result) {
     QDialog::done(result);
 }
 
-bool FrmSettings::CancelOnEscape(const QKeyEvent& key) {
-    if (key.key() != Qt::Key_Escape || key.modifiers() != Qt::NoModifier) {
-        return false;
-    }
-    ui_.cmdCancel->click();
-    return true;
-}
-
 void FrmSettings::keyPressEvent(QKeyEvent* event) {
     // Enter presses the focused button, else OK (QDialog's default button);
-    // Escape presses Cancel.
-    if (!CancelOnEscape(*event)) {
-        QDialog::keyPressEvent(event);
+    // a plain Escape presses Cancel, from the text fields too, which let it
+    // pass.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        ui_.cmdCancel->click();
+        return;
     }
-}
-
-bool FrmSettings::eventFilter(QObject* watched, QEvent* event) {
-    // The numeric key filter drops Escape in the text fields; it still
-    // cancels the dialog from there.
-    if (event->type() == QEvent::KeyPress && CancelOnEscape(*static_cast<QKeyEvent*>(event))) {
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace korvane

@@ -44,7 +44,6 @@ class FrmSettings : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void ConnectHandlers();
@@ -52,8 +51,6 @@ class FrmSettings : public QDialog {
     void OnOkClicked();
     void OnRestoreClicked();
 
-    // Presses Cancel for a plain Escape; false for any other key.
-    bool CancelOnEscape(const QKeyEvent& key);
     bool ValidateSettings();
     void SaveSettings();
 
