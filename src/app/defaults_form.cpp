@@ -3,12 +3,30 @@
 #include <QComboBox>
 #include <QRadioButton>
 
+#include "core/spin_rules.h"
 #include "platform/settings_store.h"
 #include "widgets/choice_list.h"
+#include "widgets/spin_edit.h"
 #include "widgets/text_box.h"
 
 namespace korvane {
 namespace {
+
+// Each field of the sheet as the windows name its text box and arrows.
+struct SheetFieldRow {
+    SheetField field;
+    widgets::SpinEditPair spinEdit;
+};
+
+const SheetFieldRow kSheetFieldRows[] = {
+    {SheetField::Ph, {"txtPh", "vsbPh", &kPhSpin}},
+    {SheetField::ExistingSO2, {"txtExistSO2", "vsbExistSO2", &kExistingSO2Spin}},
+    {SheetField::BatchSize, {"txtBatchSize", "vsbBatchSize", &kBatchSizeSpin}},
+    {SheetField::TabletWeight, {"txtTabWeight", "vsbCampden", &kTabletWeightSpin}},
+    {SheetField::SolutionStrength, {"txtSolution", "vsbPercent", &kSolutionSpin}},
+    {SheetField::TargetFree, {"txtTargetSO2", "vsbTargetSO2", &kTargetFreeSpin}},
+    {SheetField::TargetMolecular, {"txtTargetMolSO2", "vsbTargetMolSO2", &kTargetMolecularSpin}},
+};
 
 struct MethodOptionRow {
     AdditionMethod method;
@@ -56,6 +74,37 @@ QRadioButton* MethodOption(QWidget& form, AdditionMethod method) {
         }
     }
     return nullptr;
+}
+
+widgets::TextBox* SheetFieldBox(QWidget& form, SheetField field) {
+    for (const SheetFieldRow& row : kSheetFieldRows) {
+        if (row.field == field) {
+            return Field(form, row.spinEdit.field);
+        }
+    }
+    return nullptr;
+}
+
+void BindSheetSpinEdits(QWidget& form, widgets::NumericKeyFilter& filter) {
+    for (const SheetFieldRow& row : kSheetFieldRows) {
+        widgets::BindSpinEdit(&form, row.spinEdit, &filter);
+    }
+}
+
+void ShowOpeningTexts(QWidget& form) {
+    for (const SheetFieldRow& row : kSheetFieldRows) {
+        if (widgets::TextBox* box = Field(form, row.spinEdit.field)) {
+            box->setText(QString::fromLatin1(OpeningText(row.field)));
+        }
+    }
+}
+
+void ReadSheetFields(QWidget& form, SheetInput& input) {
+    for (const SheetFieldRow& row : kSheetFieldRows) {
+        if (const widgets::TextBox* box = Field(form, row.spinEdit.field)) {
+            FieldText(input, row.field) = box->text().toStdString();
+        }
+    }
 }
 
 std::optional<AdditionMethod> ChosenMethod(QWidget& form) {

@@ -7,12 +7,32 @@
 #include <optional>
 
 #include "core/choices.h"
+#include "core/dose_sheet.h"
 #include "core/user_defaults.h"
 
 class QRadioButton;
 class QWidget;
 
 namespace korvane {
+
+namespace widgets {
+class NumericKeyFilter;
+class TextBox;
+}  // namespace widgets
+
+// The text box of the sheet's `field`, named alike in both windows; nullptr
+// when `form` does not show that field.
+widgets::TextBox* SheetFieldBox(QWidget& form, SheetField field);
+
+// Binds each field `form` shows to its arrows and their spin rule: the same
+// steps and limits in both windows.
+void BindSheetSpinEdits(QWidget& form, widgets::NumericKeyFilter& filter);
+
+// Puts the opening text into each field `form` shows.
+void ShowOpeningTexts(QWidget& form);
+
+// The texts of the fields `form` shows, into `input`.
+void ReadSheetFields(QWidget& form, SheetInput& input);
 
 // The option button of `method` in `form`.
 QRadioButton* MethodOption(QWidget& form, AdditionMethod method);

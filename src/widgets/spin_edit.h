@@ -64,12 +64,10 @@ struct SpinEditPair {
     const SpinRule* rule;
 };
 
-// Binds every pair of `pairs` found among the children of `window`.
-template <typename Pairs>
-void BindSpinEdits(QWidget* window, const Pairs& pairs, NumericKeyFilter* filter);
-
+// Binds the pair when both its controls are among the children of `window`.
 void BindSpinEdit(QWidget* window, const SpinEditPair& pair, NumericKeyFilter* filter);
 
+// Binds every pair of `pairs` found among the children of `window`.
 template <typename Pairs>
 void BindSpinEdits(QWidget* window, const Pairs& pairs, NumericKeyFilter* filter) {
     for (const SpinEditPair& pair : pairs) {

@@ -17,34 +17,6 @@
 namespace korvane {
 namespace {
 
-using widgets::SpinEditPair;
-
-const SpinEditPair kSpinEdits[] = {
-    {"txtExistSO2", "vsbExistSO2", &kExistingSO2Spin},
-    {"txtTargetSO2", "vsbTargetSO2", &kTargetFreeSpin},
-    {"txtTargetMolSO2", "vsbTargetMolSO2", &kTargetMolecularSpin},
-    {"txtBatchSize", "vsbBatchSize", &kBatchSizeSpin},
-    {"txtPh", "vsbPh", &kPhSpin},
-    {"txtSolution", "vsbPercent", &kSolutionSpin},
-    {"txtTabWeight", "vsbCampden", &kTabletWeightSpin},
-};
-
-// The text box of each of the sheet's fields.
-struct FieldRow {
-    SheetField field;
-    widgets::TextBox* Ui::frmSulfite::*box;
-};
-
-constexpr FieldRow kFields[] = {
-    {SheetField::Ph, &Ui::frmSulfite::txtPh},
-    {SheetField::ExistingSO2, &Ui::frmSulfite::txtExistSO2},
-    {SheetField::BatchSize, &Ui::frmSulfite::txtBatchSize},
-    {SheetField::TabletWeight, &Ui::frmSulfite::txtTabWeight},
-    {SheetField::SolutionStrength, &Ui::frmSulfite::txtSolution},
-    {SheetField::TargetFree, &Ui::frmSulfite::txtTargetSO2},
-    {SheetField::TargetMolecular, &Ui::frmSulfite::txtTargetMolSO2},
-};
-
 // The label of each result that is not a field.
 struct OutputRow {
     SheetOutput output;
@@ -79,10 +51,6 @@ bool MovedToAnotherControl(const QFocusEvent& event) {
     }
 }
 
-std::string TextOf(const QLineEdit* field) {
-    return field->text().toStdString();
-}
-
 }  // namespace
 
 FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
@@ -103,9 +71,7 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
     // The designed state is Powder's; its unit words come from the same
     // table as every later choice's.
     ApplyMethodState(ui_, AdditionMethod::Powder);
-    for (const FieldRow& row : kFields) {
-        (ui_.*row.box)->setText(QString::fromLatin1(OpeningText(row.field)));
-    }
+    ShowOpeningTexts(*this);
     ConnectHandlers();
     ui_.txtExistSO2->setFocus();
 }
@@ -113,10 +79,10 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
 FrmSulfite::~FrmSulfite() = default;
 
 void FrmSulfite::ConnectHandlers() {
-    widgets::BindSpinEdits(this, kSpinEdits, &keyFilter_);
+    BindSheetSpinEdits(*this, keyFilter_);
     // Whatever changes a field's text, typing or the program, stale amounts go.
-    for (const FieldRow& row : kFields) {
-        connect(ui_.*row.box, &QLineEdit::textChanged, this, [this] { ClearResults(); });
+    for (const SheetField field : kSheetFields) {
+        connect(Field(field), &QLineEdit::textChanged, this, [this] { ClearResults(); });
     }
     for (const MethodState& state : kMethodStates) {
         connect(MethodOption(*this, state.method), &QAbstractButton::toggled, this,
@@ -137,19 +103,12 @@ bool FrmSulfite::ApplyDefaults(const UserDefaults& record) {
 }
 
 widgets::TextBox* FrmSulfite::Field(SheetField field) {
-    for (const FieldRow& row : kFields) {
-        if (row.field == field) {
-            return ui_.*row.box;
-        }
-    }
-    return nullptr;
+    return SheetFieldBox(*this, field);
 }
 
 SheetInput FrmSulfite::ReadSheet() {
     SheetInput input;
-    for (const FieldRow& row : kFields) {
-        FieldText(input, row.field) = TextOf(ui_.*row.box);
-    }
+    ReadSheetFields(*this, input);
     input.method = ChosenMethod(*this).value_or(AdditionMethod::Tablet);
     input.form = widgets::CurrentChoice<SulphiteForm>(ui_.cboForm);
     input.unit = widgets::CurrentChoice<BatchUnit>(ui_.cboBatch);

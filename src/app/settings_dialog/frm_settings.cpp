@@ -19,15 +19,6 @@
 namespace korvane {
 namespace {
 
-using widgets::SpinEditPair;
-
-// The same steps and limits as the main window's pairs for these quantities.
-const SpinEditPair kSpinEdits[] = {
-    {"txtSolution", "vsbPercent", &kSolutionSpin},
-    {"txtTabWeight", "vsbCampden", &kTabletWeightSpin},
-    {"txtBatchSize", "vsbBatchSize", &kBatchSizeSpin},
-};
-
 // Gap between the main window and the dialog beside it.
 constexpr int kPlacementGap = 8;
 
@@ -120,9 +111,7 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
     widgets::FillChoiceList(ui_.cboBatch, kSettingsBatchUnitTexts);
     widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);
     // Never seen: every activation shows the record's values instead.
-    ui_.txtSolution->setText(QString::fromLatin1(OpeningText(SheetField::SolutionStrength)));
-    ui_.txtTabWeight->setText(QString::fromLatin1(OpeningText(SheetField::TabletWeight)));
-    ui_.txtBatchSize->setText(QString::fromLatin1(OpeningText(SheetField::BatchSize)));
+    ShowOpeningTexts(*this);
     new ActivationWatcher(this);
     ConnectHandlers();
 }
@@ -130,7 +119,7 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
 FrmSettings::~FrmSettings() = default;
 
 void FrmSettings::ConnectHandlers() {
-    widgets::BindSpinEdits(this, kSpinEdits, &keyFilter_);
+    BindSheetSpinEdits(*this, keyFilter_);
     for (const MethodState& state : kMethodStates) {
         connect(MethodOption(*this, state.method), &QAbstractButton::toggled, this,
                 [this, method = state.method](bool on) { OnMethodToggled(method, on); });
@@ -193,25 +182,13 @@ bool FrmSettings::ValidateSettings() {
     // A field of a method not chosen is not looked at, whatever it holds.
     SheetInput entries;
     entries.method = ChosenMethod(*this).value_or(AdditionMethod::Powder);
-    entries.solutionStrength = ui_.txtSolution->text().toStdString();
-    entries.tabletWeight = ui_.txtTabWeight->text().toStdString();
-    entries.batchSize = ui_.txtBatchSize->text().toStdString();
+    ReadSheetFields(*this, entries);
     const std::optional<FailedCheck> failed = FirstFailedSettingsCheck(entries);
     if (!failed) {
         return true;
     }
     context_.ShowWarning(platform::CoreText(failed->message), this);
-    switch (failed->field) {
-        case SheetField::SolutionStrength:
-            ui_.txtSolution->setFocus(Qt::OtherFocusReason);
-            break;
-        case SheetField::TabletWeight:
-            ui_.txtTabWeight->setFocus(Qt::OtherFocusReason);
-            break;
-        default:
-            ui_.txtBatchSize->setFocus(Qt::OtherFocusReason);
-            break;
-    }
+    SheetFieldBox(*this, failed->field)->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
