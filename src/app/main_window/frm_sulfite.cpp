@@ -120,9 +120,7 @@ SheetInput FrmSulfite::ReadSheet() {
 void FrmSulfite::ValidateAndCalculate() {
     // Before any check, so the figure is fresh even when a check fails and
     // the molecular target is compared with what the user now sees.
-    if (widgets::CurrentChoice<TargetKind>(ui_.cboTarget) == TargetKind::MolecularSO2) {
-        RefreshExistingMolecular();
-    }
+    RefreshExistingMolecular();
     const SheetAnswer answer = EvaluateSheet(ReadSheet());
     if (const auto* failed = std::get_if<FailedCheck>(&answer)) {
         context_.ShowWarning(platform::CoreText(failed->message), this);
