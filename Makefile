@@ -21,9 +21,8 @@ PRESET ?= default
 PREFIX ?= /usr/local
 # CI turns warnings into errors; a user's newer compiler should not stop a build.
 WERROR ?= OFF
-BUILD_DIR = $(if $(filter asan,$(PRESET)),build-asan,build)
 
-.PHONY: all run test bench fuzz tidy install uninstall package clean
+.PHONY: all run-build run test bench fuzz tidy install uninstall package clean
 
 all: run-build
 
