@@ -80,9 +80,9 @@ add_custom_target(korvane_install_data DEPENDS ${korvane_icons} ${korvane_man_pa
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "Cellar Team")
-set(CPACK_PACKAGE_CONTACT "Cellar Team <support@korvane.example>")
-set(CPACK_PACKAGE_HOMEPAGE_URL http://korvane.example/)
+set(CPACK_PACKAGE_VENDOR "${KORVANE_AUTHOR}")
+set(CPACK_PACKAGE_CONTACT "${KORVANE_AUTHOR} <${KORVANE_SUPPORT_ADDRESS}>")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${KORVANE_WEB_SITE})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "SO2 (sulphite) calculator for winemakers")
 # CPack puts the summary above this as the package's first line.
 set(CPACK_PACKAGE_DESCRIPTION
