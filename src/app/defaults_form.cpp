@@ -107,6 +107,18 @@ void ReadSheetFields(QWidget& form, SheetInput& input) {
     }
 }
 
+void ConnectMethodChoice(QWidget& form, QObject* receiver,
+                         const std::function<void(AdditionMethod)>& chosen) {
+    for (const MethodOptionRow& row : kMethodOptions) {
+        QObject::connect(MethodOption(form, row.method), &QAbstractButton::toggled, receiver,
+                         [chosen, method = row.method](bool on) {
+                             if (on) {
+                                 chosen(method);
+                             }
+                         });
+    }
+}
+
 std::optional<AdditionMethod> ChosenMethod(QWidget& form) {
     for (const MethodOptionRow& row : kMethodOptions) {
         if (form.findChild<QRadioButton*>(row.option)->isChecked()) {

@@ -4,12 +4,14 @@
 // cboTarget), so applying and reading a record is written once, here.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "core/choices.h"
 #include "core/dose_sheet.h"
 #include "core/user_defaults.h"
 
+class QObject;
 class QRadioButton;
 class QWidget;
 
@@ -36,6 +38,12 @@ void ReadSheetFields(QWidget& form, SheetInput& input);
 
 // The option button of `method` in `form`.
 QRadioButton* MethodOption(QWidget& form, AdditionMethod method);
+
+// Calls `chosen` with the method whenever one of `form`'s method options
+// becomes the chosen one, for as long as `receiver` lives. The option that
+// loses its choice at the same time has nothing to do.
+void ConnectMethodChoice(QWidget& form, QObject* receiver,
+                         const std::function<void(AdditionMethod)>& chosen);
 
 // The method whose option is chosen, tested in the order Solution, Powder,
 // Tablet; none when no option is chosen.

@@ -84,10 +84,7 @@ void FrmSulfite::ConnectHandlers() {
     for (const SheetField field : kSheetFields) {
         connect(Field(field), &QLineEdit::textChanged, this, [this] { ClearResults(); });
     }
-    for (const MethodState& state : kMethodStates) {
-        connect(MethodOption(*this, state.method), &QAbstractButton::toggled, this,
-                [this, method = state.method](bool on) { OnMethodToggled(method, on); });
-    }
+    ConnectMethodChoice(*this, this, [this](AdditionMethod method) { OnMethodChosen(method); });
     connect(ui_.cboTarget, &QComboBox::currentIndexChanged, this, [this] { OnTargetSelected(); });
     connect(ui_.cboForm, &QComboBox::currentIndexChanged, this, [this] { ClearResults(); });
     connect(ui_.cboBatch, &QComboBox::currentIndexChanged, this, [this] { ClearResults(); });
@@ -177,11 +174,7 @@ void FrmSulfite::ClearResults() {
     ui_.lblAddition2->setText(kClearedAmount);
 }
 
-void FrmSulfite::OnMethodToggled(AdditionMethod method, bool selected) {
-    // The option that lost its selection has nothing to do.
-    if (!selected) {
-        return;
-    }
+void FrmSulfite::OnMethodChosen(AdditionMethod method) {
     ApplyMethodState(ui_, method);
     ClearResults();
 }

@@ -63,7 +63,7 @@ class FrmSulfite : public QWidget {
 
   private:
     void ConnectHandlers();
-    void OnMethodToggled(AdditionMethod method, bool selected);
+    void OnMethodChosen(AdditionMethod method);
     void OnTargetSelected();
     void OnAboutClicked();
     void OnSettingsClicked();

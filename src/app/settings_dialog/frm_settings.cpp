@@ -120,10 +120,7 @@ FrmSettings::~FrmSettings() = default;
 
 void FrmSettings::ConnectHandlers() {
     BindSheetSpinEdits(*this, keyFilter_);
-    for (const MethodState& state : kMethodStates) {
-        connect(MethodOption(*this, state.method), &QAbstractButton::toggled, this,
-                [this, method = state.method](bool on) { OnMethodToggled(method, on); });
-    }
+    ConnectMethodChoice(*this, this, [this](AdditionMethod method) { OnMethodChosen(method); });
     connect(ui_.cmdOK, &QPushButton::clicked, this, [this] { OnOkClicked(); });
     connect(ui_.cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
     connect(ui_.cmdRestore, &QPushButton::clicked, this, [this] { OnRestoreClicked(); });
@@ -154,11 +151,7 @@ void FrmSettings::FillFromRecord() {
     ApplyDefaultsToForm(*this, context_.Defaults());
 }
 
-void FrmSettings::OnMethodToggled(AdditionMethod method, bool chosen) {
-    // The option that lost its selection has nothing to do.
-    if (!chosen) {
-        return;
-    }
+void FrmSettings::OnMethodChosen(AdditionMethod method) {
     EnableMethodFields(*this, method);
 }
 

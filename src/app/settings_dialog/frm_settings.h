@@ -47,7 +47,7 @@ class FrmSettings : public QDialog {
 
   private:
     void ConnectHandlers();
-    void OnMethodToggled(AdditionMethod method, bool chosen);
+    void OnMethodChosen(AdditionMethod method);
     void OnOkClicked();
     void OnRestoreClicked();
 
