@@ -39,9 +39,6 @@ bool AppliesTo(Applies applies, const SheetView& input) {
 // all of them.
 class Applying {
   public:
-    // Every set of kinds there can be, one bit a kind.
-    static constexpr unsigned kSets = 1U << 5;
-
     explicit Applying(const SheetView& input) {
         for (const Applies applies : {Applies::Always, Applies::Solution, Applies::Tablet,
                                       Applies::FreeTarget, Applies::MolecularTarget}) {
@@ -49,10 +46,10 @@ class Applying {
         }
     }
     bool operator()(Applies applies) const { return (bits_ & Bit(applies)) != 0; }
-    unsigned Bits() const { return bits_; }
-    static constexpr unsigned Bit(Applies applies) { return 1U << static_cast<unsigned>(applies); }
 
   private:
+    static constexpr unsigned Bit(Applies applies) { return 1U << static_cast<unsigned>(applies); }
+
     unsigned bits_ = 0;
 };
 
@@ -210,33 +207,12 @@ bool IsAsked(const QuestionRow& question, const Readings& readings) {
     return question.whenAbove ? value > question.bound : value < question.bound;
 }
 
-// For every set of kinds that apply, the checks looked at, in their order:
-// a calculation runs through those alone, and not past every other one on
-// the way.
-struct CheckList {
-    std::array<std::uint8_t, std::size(kChecks)> checks;
-    std::size_t size;
-};
-constexpr auto kChecksApplying = [] {
-    std::array<CheckList, Applying::kSets> lists{};
-    for (unsigned bits = 0; bits < Applying::kSets; ++bits) {
-        for (std::size_t i = 0; i < std::size(kChecks); ++i) {
-            if ((bits & Applying::Bit(kChecks[i].applies)) != 0) {
-                CheckList& list = lists[bits];
-                list.checks[list.size++] = static_cast<std::uint8_t>(i);
-            }
-        }
-    }
-    return lists;
-}();
-
 template <typename Predicate>
 std::optional<FailedCheck> FirstFailure(const SheetView& input, const Readings& readings,
                                         Predicate considered) {
-    const CheckList& list = kChecksApplying[Applying(input).Bits()];
-    for (std::size_t i = 0; i < list.size; ++i) {
-        const Check& check = kChecks[list.checks[i]];
-        if (considered(check) && CheckFails(check, input, readings)) {
+    const Applying applying(input);
+    for (const Check& check : kChecks) {
+        if (applying(check.applies) && considered(check) && CheckFails(check, input, readings)) {
             return FailedCheck{check.field, check.message};
         }
     }
