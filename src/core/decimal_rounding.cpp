@@ -4,6 +4,8 @@
 #include <bit>
 #include <cmath>
 
+#include "core/number_digits.h"
+
 namespace korvane {
 namespace {
 
@@ -14,17 +16,7 @@ __extension__ typedef unsigned __int128 Wide;
 // fits.
 constexpr int kMaxBits = 126;
 
-constexpr std::array<Wide, 39> PowersOfTen() {
-    std::array<Wide, 39> powers{};
-    Wide power = 1;
-    for (Wide& entry : powers) {
-        entry = power;
-        power *= 10;
-    }
-    return powers;
-}
-
-constexpr std::array<Wide, 39> kPowersOfTen = PowersOfTen();
+constexpr auto kPowersOfTen = number_detail::PowersOfTen<Wide, 39>();
 
 int BitWidth(Wide value) {
     const auto high = static_cast<std::uint64_t>(value >> 64);
@@ -69,9 +61,9 @@ Binary Decompose(double magnitude) {
     return {mantissa >> zeros, exponent + zeros};
 }
 
-constexpr std::array<double, 23> kDoublePowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// Every power of ten that is exact in a double.
+constexpr auto kDoublePowersOfTen = number_detail::PowersOfTen<double, 23>();
+static_assert(kDoublePowersOfTen[22] == 1e22);
 
 // floor(log10(value)), judged from the binary exponent and set right by a
 // comparison with the power of ten where that is exact; elsewhere it may

@@ -1,14 +1,29 @@
 // The insides of numbers as text, shared by their reading and their
 // writing: a number's decimal digits, and the parts of a text that has the
-// form of a number. Not for use outside number_reading.cpp and
-// number_text.cpp.
+// form of a number, and powers of ten. Not for use outside
+// number_reading.cpp, number_text.cpp and decimal_rounding.cpp.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace korvane::number_detail {
+
+// 10^0 to 10^(N-1) as `Number`, each exact as long as it fits: for a double
+// up to 10^22, for a single up to 10^10.
+template <typename Number, std::size_t N>
+constexpr std::array<Number, N> PowersOfTen() {
+    std::array<Number, N> powers{};
+    Number power = 1;
+    for (Number& entry : powers) {
+        entry = power;
+        power *= 10;
+    }
+    return powers;
+}
 
 // Exponents beyond this only ever mean zero or overflow; saturating keeps
 // the arithmetic on them free of integer overflow.

@@ -118,8 +118,8 @@ std::optional<Number> ReadValue(const NumberForm& form) {
 }
 
 // Powers of ten that are exact singles.
-constexpr float kSinglePowersOfTen[] = {1e0F, 1e1F, 1e2F, 1e3F, 1e4F, 1e5F,
-                                        1e6F, 1e7F, 1e8F, 1e9F, 1e10F};
+constexpr auto kSinglePowersOfTen = PowersOfTen<float, 11>();
+static_assert(kSinglePowersOfTen[10] == 1e10F);
 
 // The most common texts of all, such as "3.5" or "-12.25", in one pass,
 // into `value`: false for anything else, which the full reader then takes.

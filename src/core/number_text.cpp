@@ -110,15 +110,7 @@ std::string WritePattern(const DecimalDigits& value, DisplayPattern pattern) {
     return negative ? "-" + text : text;
 }
 
-constexpr std::array<std::uint64_t, 20> kPowersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    std::uint64_t power = 1;
-    for (std::uint64_t& entry : powers) {
-        entry = power;
-        power *= 10;
-    }
-    return powers;
-}();
+constexpr auto kPowersOfTen = PowersOfTen<std::uint64_t, 20>();
 
 constexpr std::uint64_t PowerOfTen(long power) {
     return kPowersOfTen[static_cast<std::size_t>(power)];
@@ -237,8 +229,8 @@ char* WriteQuickPattern(double value, DisplayPattern pattern, char* out) {
 }
 
 // Powers of ten that are exact doubles, for scaling a single.
-constexpr std::array<double, 13> kDoublePowersOfTen = {1e0, 1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
-                                                       1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
+constexpr auto kDoublePowersOfTen = PowersOfTen<double, 13>();
+static_assert(kDoublePowersOfTen[12] == 1e12);
 
 // FormatFixed2OfSingle's figure in hundredths, the quicker way still, for a
 // magnitude from about 10^-6 to below 10^7: times 10^(6 - decade) it is
