@@ -98,8 +98,7 @@ DoseResults ComputeDose(const DoseInputs& inputs) {
         }
     }
 
-    results.freeRequirement = static_cast<float>(static_cast<double>(results.targetFree) -
-                                                 static_cast<double>(inputs.freeSO2));
+    results.freeRequirement = static_cast<float>(delta);
     results.molecularRequirement =
         static_cast<float>(static_cast<double>(results.targetMolecular) -
                            static_cast<double>(results.existingMolecular));
