@@ -464,5 +464,56 @@
         <source>%1 already running.</source>
         <translation>%1 läuft bereits.</translation>
     </message>
+    <message>
+        <source>Please select a sulphite form.</source>
+        <translation>Bitte wählen Sie eine Sulfitform.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be greater than 0.</source>
+        <translation>Die Konzentration der Stammlösung muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be greater than 0.</source>
+        <translation>Das Tablettengewicht muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be less than 0.</source>
+        <translation>Der SO2-Istwert darf nicht kleiner als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Target SO2 cannot be less than 0.</source>
+        <translation>Der SO2-Zielwert darf nicht kleiner als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears high. Are you sure it is correct?</source>
+        <translation>Der Zielwert für freies SO2 scheint hoch zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears high. Are you sure it is correct?</source>
+        <translation>Der Zielwert für molekulares SO2 scheint hoch zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Batch size is too large to calculate.</source>
+        <translation>Die Weinmenge ist zu groß, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>Target SO2 is too large to calculate.</source>
+        <translation>Der SO2-Zielwert ist zu groß, um ihn zu berechnen.</translation>
+    </message>
+    <message>
+        <source>Solution percentage is too small to calculate.</source>
+        <translation>Die Konzentration der Stammlösung ist zu klein, um sie zu berechnen.</translation>
+    </message>
+    <message>
+        <source>Tablet weight is too small to calculate.</source>
+        <translation>Das Tablettengewicht ist zu klein, um es zu berechnen.</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>No addition needed: the wine is at or above its target.</source>
+        <translation>Keine Zugabe nötig: Der Wein hat seinen Zielwert erreicht oder überschritten.</translation>
+    </message>
 </context>
 </TS>

@@ -464,5 +464,56 @@
         <source>%1 already running.</source>
         <translation>%1 ya se está ejecutando.</translation>
     </message>
+    <message>
+        <source>Please select a sulphite form.</source>
+        <translation>Seleccione una forma de sulfito.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be greater than 0.</source>
+        <translation>El porcentaje de la solución madre debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be greater than 0.</source>
+        <translation>El peso de la tableta debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be less than 0.</source>
+        <translation>El SO2 actual no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>Target SO2 cannot be less than 0.</source>
+        <translation>El SO2 objetivo no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears high. Are you sure it is correct?</source>
+        <translation>El SO2 libre objetivo parece alto. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears high. Are you sure it is correct?</source>
+        <translation>El SO2 molecular objetivo parece alto. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Batch size is too large to calculate.</source>
+        <translation>El volumen del lote es demasiado grande para calcularlo.</translation>
+    </message>
+    <message>
+        <source>Target SO2 is too large to calculate.</source>
+        <translation>El SO2 objetivo es demasiado grande para calcularlo.</translation>
+    </message>
+    <message>
+        <source>Solution percentage is too small to calculate.</source>
+        <translation>El porcentaje de la solución madre es demasiado pequeño para calcularlo.</translation>
+    </message>
+    <message>
+        <source>Tablet weight is too small to calculate.</source>
+        <translation>El peso de la tableta es demasiado pequeño para calcularlo.</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>No addition needed: the wine is at or above its target.</source>
+        <translation>No hace falta añadir nada: el vino ya está en su objetivo o por encima.</translation>
+    </message>
 </context>
 </TS>

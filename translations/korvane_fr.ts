@@ -464,5 +464,56 @@
         <source>%1 already running.</source>
         <translation>%1 est déjà en cours d’exécution.</translation>
     </message>
+    <message>
+        <source>Please select a sulphite form.</source>
+        <translation>Veuillez choisir une forme de sulfite.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be greater than 0.</source>
+        <translation>Le pourcentage de la solution mère doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be greater than 0.</source>
+        <translation>Le poids d’un comprimé doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be less than 0.</source>
+        <translation>Le SO2 mesuré ne peut pas être inférieur à 0.</translation>
+    </message>
+    <message>
+        <source>Target SO2 cannot be less than 0.</source>
+        <translation>Le SO2 visé ne peut pas être inférieur à 0.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears high. Are you sure it is correct?</source>
+        <translation>Le SO2 libre visé semble élevé. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears high. Are you sure it is correct?</source>
+        <translation>Le SO2 moléculaire visé semble élevé. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Batch size is too large to calculate.</source>
+        <translation>Le volume de la cuvée est trop grand pour être calculé.</translation>
+    </message>
+    <message>
+        <source>Target SO2 is too large to calculate.</source>
+        <translation>Le SO2 visé est trop grand pour être calculé.</translation>
+    </message>
+    <message>
+        <source>Solution percentage is too small to calculate.</source>
+        <translation>Le pourcentage de la solution mère est trop petit pour être calculé.</translation>
+    </message>
+    <message>
+        <source>Tablet weight is too small to calculate.</source>
+        <translation>Le poids d’un comprimé est trop petit pour être calculé.</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>No addition needed: the wine is at or above its target.</source>
+        <translation>Aucun ajout nécessaire&#xa0;: le vin a atteint ou dépassé le SO2 visé.</translation>
+    </message>
 </context>
 </TS>

@@ -464,5 +464,56 @@
         <source>%1 already running.</source>
         <translation>%1 è già in esecuzione.</translation>
     </message>
+    <message>
+        <source>Please select a sulphite form.</source>
+        <translation>Scegliere una forma di solfito.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be greater than 0.</source>
+        <translation>La percentuale della soluzione madre deve essere maggiore di 0.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be greater than 0.</source>
+        <translation>Il peso della compressa deve essere maggiore di 0.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be less than 0.</source>
+        <translation>La SO2 attuale non può essere inferiore a 0.</translation>
+    </message>
+    <message>
+        <source>Target SO2 cannot be less than 0.</source>
+        <translation>La SO2 voluta non può essere inferiore a 0.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears high. Are you sure it is correct?</source>
+        <translation>La SO2 libera voluta sembra alta. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears high. Are you sure it is correct?</source>
+        <translation>La SO2 molecolare voluta sembra alta. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Batch size is too large to calculate.</source>
+        <translation>Il volume del vino è troppo grande per il calcolo.</translation>
+    </message>
+    <message>
+        <source>Target SO2 is too large to calculate.</source>
+        <translation>La SO2 voluta è troppo grande per il calcolo.</translation>
+    </message>
+    <message>
+        <source>Solution percentage is too small to calculate.</source>
+        <translation>La percentuale della soluzione madre è troppo piccola per il calcolo.</translation>
+    </message>
+    <message>
+        <source>Tablet weight is too small to calculate.</source>
+        <translation>Il peso della compressa è troppo piccolo per il calcolo.</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>No addition needed: the wine is at or above its target.</source>
+        <translation>Nessuna aggiunta necessaria: il vino ha già raggiunto o superato la SO2 voluta.</translation>
+    </message>
 </context>
 </TS>

@@ -464,5 +464,56 @@
         <source>%1 already running.</source>
         <translation>%1 já está em execução.</translation>
     </message>
+    <message>
+        <source>Please select a sulphite form.</source>
+        <translation>Selecione uma forma de sulfito.</translation>
+    </message>
+    <message>
+        <source>Solution percentage must be greater than 0.</source>
+        <translation>A percentagem da solução deve ser superior a 0.</translation>
+    </message>
+    <message>
+        <source>Tablet weight must be greater than 0.</source>
+        <translation>O peso do comprimido deve ser superior a 0.</translation>
+    </message>
+    <message>
+        <source>Existing SO2 cannot be less than 0.</source>
+        <translation>O SO2 atual não pode ser inferior a 0.</translation>
+    </message>
+    <message>
+        <source>Target SO2 cannot be less than 0.</source>
+        <translation>O SO2 a atingir não pode ser inferior a 0.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears high. Are you sure it is correct?</source>
+        <translation>O SO2 livre a atingir parece elevado. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears high. Are you sure it is correct?</source>
+        <translation>O SO2 molecular a atingir parece elevado. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Batch size is too large to calculate.</source>
+        <translation>O volume do lote é demasiado grande para ser calculado.</translation>
+    </message>
+    <message>
+        <source>Target SO2 is too large to calculate.</source>
+        <translation>O SO2 a atingir é demasiado grande para ser calculado.</translation>
+    </message>
+    <message>
+        <source>Solution percentage is too small to calculate.</source>
+        <translation>A percentagem da solução é demasiado pequena para ser calculada.</translation>
+    </message>
+    <message>
+        <source>Tablet weight is too small to calculate.</source>
+        <translation>O peso do comprimido é demasiado pequeno para ser calculado.</translation>
+    </message>
+</context>
+<context>
+    <name>std</name>
+    <message>
+        <source>No addition needed: the wine is at or above its target.</source>
+        <translation>Não é preciso adicionar nada: o vinho já atingiu ou ultrapassou o SO2 a atingir.</translation>
+    </message>
 </context>
 </TS>

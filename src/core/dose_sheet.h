@@ -23,6 +23,14 @@
 
 namespace korvane {
 
+// Which checks a sheet makes. The window keeps its own. A program that reads
+// outside data (a cellar file, the command line, the web page) makes the
+// stricter ones as well: every value a figure reads is numeric, finite and in
+// range whatever the target kind; extreme targets are questioned; a wine
+// already at its target needs no addition rather than failing a check; and
+// no figure that is not finite is ever shown.
+enum class SheetRules { Window, Strict };
+
 // The numeric fields, one for each text box of the main window.
 enum class SheetField {
     Ph,
@@ -72,6 +80,7 @@ struct BasicSheetInput {
     // below the figure the user sees.
     Text shownExistingMolecular;
     double pka = SO2Pka;
+    SheetRules rules = SheetRules::Window;
 };
 
 // What a window holds.
@@ -109,8 +118,8 @@ const Text& FieldText(const BasicSheetInput<Text>& input, SheetField field) {
 }
 
 struct FailedCheck {
-    SheetField field;     // where the focus goes
-    const char* message;  // English; shown as a warning
+    std::optional<SheetField> field;  // where the focus goes; none: the sulphite form list
+    const char* message;              // English; shown as a warning
     bool operator==(const FailedCheck& other) const {
         return field == other.field && std::string_view(message) == other.message;
     }
@@ -191,17 +200,24 @@ class SheetResults {
 };
 
 // The most plausibility questions one calculation asks.
-inline constexpr std::size_t kMaxQuestions = 4;
+inline constexpr std::size_t kMaxQuestions = 6;
+
+// Under strict rules, what a wine at or above its target is told instead of
+// an amount.
+inline constexpr char kNoAdditionMessage[] =
+    KORVANE_TEXT("No addition needed: the wine is at or above its target.");
 
 // The Calculate command's answer held in fixed room, for a caller that asks
 // once a row and keeps one from row to row.
 struct SheetVerdict {
-    enum class Kind { FailedCheck, Questions, Results };
+    // NoAddition only under strict rules: the results are written, with the
+    // amounts put back to "0.00".
+    enum class Kind { FailedCheck, Questions, Results, NoAddition };
     Kind kind = Kind::Results;
     FailedCheck failed{};                             // when a check failed
     std::array<Question, kMaxQuestions> questions{};  // when there are questions
     std::size_t questionCount = 0;
-    SheetResults results;  // when neither
+    SheetResults results;  // when none of those
 };
 
 // The checks in their fixed order; only the first failure counts. A value is
@@ -226,8 +242,10 @@ SheetAnswer EvaluateSheet(const SheetInput& input);
 std::string ExistingMolecularText(const SheetInput& input);
 
 // The same three on texts kept elsewhere, answering in room the caller
-// keeps: the very checks, questions and results, without allocating.
-void EvaluateSheet(const SheetView& input, SheetVerdict& verdict);
+// keeps: the very checks, questions and results, without allocating. With
+// `questionsAnswered` every question counts as answered Yes, and under strict
+// rules the figures are then still checked before they are shown.
+void EvaluateSheet(const SheetView& input, SheetVerdict& verdict, bool questionsAnswered = false);
 void RecalculateSheet(const SheetView& input, SheetResults& results);
 std::string_view ExistingMolecularText(const SheetView& input, ResultText& text);
 

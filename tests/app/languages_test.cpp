@@ -99,6 +99,7 @@ TEST_P(LanguageTest, CaptionsListsAndWarningsAreTranslated) {
     // The product name stays as it is.
     EXPECT_EQ(window.windowTitle(), "Korvane");
 
+    Get<QComboBox>(window, "cboForm")->setCurrentIndex(0);
     Get<QLineEdit>(window, "txtBatchSize")->setText("0");
     window.ValidateAndCalculate();
     ASSERT_EQ(desktop_.boxes.Shown().size(), 1U);

@@ -106,6 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "Please enter solution percentage."},
         WarningRow{"optTablet", kFreeTarget, "txtTabWeight", "1.2.3",
                    "Tablet weight must be numeric."},
+        WarningRow{"optTablet", kFreeTarget, "txtTabWeight", "0",
+                   "Tablet weight must be greater than 0."},
+        WarningRow{"optSolution", kFreeTarget, "txtSolution", "0",
+                   "Solution percentage must be greater than 0."},
         WarningRow{"optPowder", kFreeTarget, "txtBatchSize", "0",
                    "Batch size must be greater than 0."},
         WarningRow{"optPowder", kMolecularTarget, "txtPh", "14.01", "pH must be between 1 and 14."},
@@ -221,13 +225,13 @@ TEST_F(CalculateTest, AComputedTargetLongerThanTenCharactersIsShownWhole) {
     EXPECT_EQ(Box("txtTargetSO2")->text(), "1584893000000.00");
 }
 
-TEST_F(CalculateTest, TheDesignedWindowWithNothingChosenCalculatesNoAmount) {
+TEST_F(CalculateTest, TheDesignedWindowWithNoFormChosenAsksForOne) {
     MarkResults();
+    const QStringList before = Results();
     ClickCalculate();
-    EXPECT_EQ(desktop_.boxes.Texts(), QStringList{});
-    EXPECT_EQ(Amounts(), Cleared());
-    EXPECT_EQ(Box("txtTargetSO2")->text(), "0.00");
-    EXPECT_EQ(Box("txtTargetMolSO2")->text(), "0.00");
+    EXPECT_EQ(desktop_.boxes.Texts(), QStringList{"Please select a sulphite form."});
+    EXPECT_EQ(FocusName(), "cboForm");
+    EXPECT_EQ(Results(), before);
 }
 
 }  // namespace

@@ -9,14 +9,17 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 #include "core/number_text.h"
 
 namespace korvane {
 
 std::ostream& operator<<(std::ostream& out, const FailedCheck& check) {
-    return out << "check(" << static_cast<int>(check.field) << ", \"" << check.message << "\")";
+    return out << "check(" << (check.field ? static_cast<int>(*check.field) : -1) << ", \""
+               << check.message << "\")";
 }
 std::ostream& operator<<(std::ostream& out, const Question& question) {
     return out << "question(" << static_cast<int>(question.field) << ", \"" << question.text
@@ -109,6 +112,10 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{Tablet, Free, F::TabletWeight, "", "Please enter tablet weight."},
         CheckCase{Tablet, Free, F::TabletWeight, "1.2.3", "Tablet weight must be numeric."},
         CheckCase{Tablet, Free, F::TabletWeight, "-0.01", "Tablet weight cannot be less than 0."},
+        // A weight or strength of nothing would make the amount infinite.
+        CheckCase{Tablet, Free, F::TabletWeight, "0", "Tablet weight must be greater than 0."},
+        CheckCase{Solution, Free, F::SolutionStrength, "0",
+                  "Solution percentage must be greater than 0."},
         CheckCase{Powder, Free, F::BatchSize, "", "Please enter batch size."},
         CheckCase{Powder, Free, F::BatchSize, "2 3", "Batch size must be numeric."},
         CheckCase{Powder, Free, F::BatchSize, "0", "Batch size must be greater than 0."},
@@ -134,6 +141,14 @@ TEST(SheetTest, TwoProblemsAtOnceReportOnlyTheFirstInTableOrder) {
     input.batchSize = "";
     input.existingSO2 = "";
     EXPECT_EQ(FirstFailedCheck(input), (FailedCheck{F::BatchSize, "Please enter batch size."}));
+}
+
+TEST(SheetTest, NoSulphiteFormIsAskedForBeforeAnythingElse) {
+    SheetInput input = Prepared(Solution, Free);
+    input.solutionStrength = "";
+    input.form.reset();
+    EXPECT_EQ(FirstFailedCheck(input),
+              (FailedCheck{std::nullopt, "Please select a sulphite form."}));
 }
 
 TEST(SheetTest, AMolecularTargetIsComparedWithTheFigureShownNotTheExactOne) {
@@ -236,9 +251,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // 30 mg/L in 23 litres is 0.69 g of SO2.
         QuietCase{"TabletOfOneGram", Tablet, Free, F::TabletWeight, "1", "30.00", "1.19"},
-        QuietCase{"TabletOfNothing", Tablet, Free, F::TabletWeight, "0", "30.00", "0.00"},
         QuietCase{"SolutionOfFifty", Solution, Free, F::SolutionStrength, "50", "30.00", "2.39"},
-        QuietCase{"SolutionOfNothing", Solution, Free, F::SolutionStrength, "0", "30.00", "0.00"},
         QuietCase{"PhOfTwo", Powder, Mol, F::Ph, "2", "2.07", "0.08", "0"},
         QuietCase{"PhOfFive", Powder, Mol, F::Ph, "5", "1268.72", "50.53", "0"},
         QuietCase{"LowPhForAFreeTarget", Powder, Free, F::Ph, "1.5", "30.00", "1.19"},
@@ -504,14 +517,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SettingsCase{Powder, "", "", "", FailedCheck{F::BatchSize, "Please enter batch size."}},
         SettingsCase{Powder, "x", "y", "5", std::nullopt},
-        SettingsCase{Tablet, "", "0", "5", std::nullopt},
+        SettingsCase{Tablet, "", "0", "5",
+                     FailedCheck{F::TabletWeight, "Tablet weight must be greater than 0."}},
+        SettingsCase{Tablet, "", "0.01", "5", std::nullopt},
         SettingsCase{Tablet, "10", "abc", "5",
                      FailedCheck{F::TabletWeight, "Tablet weight must be numeric."}},
         SettingsCase{Tablet, "10", "-1", "5",
                      FailedCheck{F::TabletWeight, "Tablet weight cannot be less than 0."}},
         SettingsCase{Solution, "", "0.44", "5",
                      FailedCheck{F::SolutionStrength, "Please enter solution percentage."}},
-        SettingsCase{Solution, "0", "x", "5", std::nullopt},
+        SettingsCase{
+            Solution, "0", "x", "5",
+            FailedCheck{F::SolutionStrength, "Solution percentage must be greater than 0."}},
         SettingsCase{Solution, "100", "x", "5", std::nullopt},
         SettingsCase{Solution, "101", "x", "5",
                      FailedCheck{F::SolutionStrength, "Solution % must be between 0 and 100."}},
@@ -519,6 +536,120 @@ INSTANTIATE_TEST_SUITE_P(
                      FailedCheck{F::BatchSize, "Batch size must be greater than 0."}},
         SettingsCase{Powder, "", "", "1e999",
                      FailedCheck{F::BatchSize, "Batch size must be numeric."}}));
+
+// --- Strict rules, for values that come from outside -------------------------------
+
+// What a strict sheet answers: a failed check, the first question, no
+// addition, or results; with `answered`, the questions count as answered Yes.
+struct StrictCase {
+    const char* name;
+    AdditionMethod method;
+    TargetKind target;
+    F field;
+    std::string text;
+    SheetVerdict::Kind kind;
+    const char* said = "";               // the message or the first question
+    std::optional<F> at = std::nullopt;  // its field, when not `field`
+    bool answered = false;
+    BatchUnit unit = BatchUnit::Litre;
+    std::vector<std::pair<F, std::string>> more = {};  // other fields' texts
+};
+
+class StrictSheetTest : public ::testing::TestWithParam<StrictCase> {};
+
+TEST_P(StrictSheetTest, Answers) {
+    const StrictCase& c = GetParam();
+    SheetInput input = Prepared(c.method, c.target);
+    input.rules = SheetRules::Strict;
+    input.unit = c.unit;
+    FieldText(input, c.field) = c.text;
+    for (const auto& [field, text] : c.more) {
+        FieldText(input, field) = text;
+    }
+    SheetVerdict verdict;
+    EvaluateSheet(ViewOf(input), verdict, c.answered);
+    ASSERT_EQ(verdict.kind, c.kind) << c.text;
+    const F at = c.at.value_or(c.field);
+    if (c.kind == SheetVerdict::Kind::FailedCheck) {
+        EXPECT_EQ(verdict.failed, (FailedCheck{at, c.said}));
+    } else if (c.kind == SheetVerdict::Kind::Questions) {
+        EXPECT_EQ(verdict.questions.front(), (Question{at, c.said}));
+    } else if (c.kind == SheetVerdict::Kind::NoAddition) {
+        EXPECT_EQ(verdict.results.Shown(O::Amount), "0.00");
+    }
+}
+
+constexpr auto kFailed = SheetVerdict::Kind::FailedCheck;
+constexpr auto kAsked = SheetVerdict::Kind::Questions;
+constexpr auto kNothing = SheetVerdict::Kind::NoAddition;
+constexpr auto kResults = SheetVerdict::Kind::Results;
+constexpr char kPhRange[] = "pH must be between 1 and 14.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Strict, StrictSheetTest,
+    ::testing::Values(
+        // The molecular figures are always shown, so the pH always counts.
+        StrictCase{"NoPh", Powder, Free, F::Ph, "", kFailed, "Please enter pH."},
+        StrictCase{"PhNotNumeric", Powder, Free, F::Ph, "3,62", kFailed, "pH must be numeric."},
+        StrictCase{"PhNul", Powder, Free, F::Ph, std::string("3.5\0", 4), kFailed,
+                   "pH must be numeric."},
+        StrictCase{"PhTooHigh", Powder, Free, F::Ph, "99", kFailed, kPhRange},
+        StrictCase{"PhBelowZero", Powder, Free, F::Ph, "-5", kFailed, kPhRange},
+        StrictCase{"LowPhAsked", Powder, Free, F::Ph, "1.5", kAsked,
+                   "pH appears low. Are you sure it is correct?"},
+        StrictCase{"FreeSO2BelowZero", Powder, Free, F::ExistingSO2, "-50", kFailed,
+                   "Existing SO2 cannot be less than 0."},
+        StrictCase{"FreeTargetBelowZero", Powder, Free, F::TargetFree, "-1", kFailed,
+                   "Target SO2 cannot be less than 0."},
+        StrictCase{"MolecularTargetBelowZero", Powder, Mol, F::TargetMolecular, "-0.1", kFailed,
+                   "Target SO2 cannot be less than 0."},
+        // Extreme targets, given or worked out at pH 3.5 (divisor 51.12).
+        StrictCase{"FreeTargetHigh", Powder, Free, F::TargetFree, "101", kAsked,
+                   "Free SO2 target appears high. Are you sure it is correct?"},
+        // 40 mg/L free at pH 3.0 (divisor 16.85) is 2.37 molecular.
+        StrictCase{"MolecularOfFreeTargetHigh", Powder, Free, F::Ph, "3.0", kAsked,
+                   "Molecular SO2 target appears high. Are you sure it is correct?", F::TargetFree},
+        StrictCase{"MolecularTargetHigh", Powder, Mol, F::TargetMolecular, "2.01", kAsked,
+                   "Molecular SO2 target appears high. Are you sure it is correct?"},
+        StrictCase{"FreeOfMolecularTargetHigh", Powder, Mol, F::TargetMolecular, "1.97", kAsked,
+                   "Free SO2 target appears high. Are you sure it is correct?"},
+        StrictCase{"TargetsAtTheirBounds", Powder, Free, F::TargetFree, "100", kResults},
+        // At or above the target: nothing to add, and no error.
+        StrictCase{"AtTarget", Powder, Free, F::TargetFree, "10", kNothing},
+        StrictCase{"AboveMolecularTarget", Powder, Mol, F::TargetMolecular, "0.19", kNothing},
+        // Figures no single can hold name the input that drove them there.
+        StrictCase{"HugeBatch", Powder, Free, F::BatchSize, "3e38", kFailed,
+                   "Batch size is too large to calculate.", std::nullopt, false,
+                   BatchUnit::UsGallon},
+        StrictCase{"HugeBatchForItsTarget",
+                   Powder,
+                   Free,
+                   F::TargetFree,
+                   "3e38",
+                   kFailed,
+                   "Batch size is too large to calculate.",
+                   F::BatchSize,
+                   true,
+                   BatchUnit::Litre,
+                   {{F::BatchSize, "3e38"}}},
+        StrictCase{"HugeTarget", Powder, Mol, F::TargetMolecular, "3e38", kFailed,
+                   "Target SO2 is too large to calculate.", std::nullopt, true},
+        StrictCase{"TinyStrength", Solution, Free, F::SolutionStrength, "1e-40", kFailed,
+                   "Solution percentage is too small to calculate."},
+        StrictCase{"TinyTablet", Tablet, Free, F::TabletWeight, "1e-44", kFailed,
+                   "Tablet weight is too small to calculate."},
+        StrictCase{"TinyTabletAboveTarget", Tablet, Free, F::TargetFree, "5", kNothing}),
+    [](const ::testing::TestParamInfo<StrictCase>& info) { return std::string(info.param.name); });
+
+TEST(StrictSheetTest, AnsweredQuestionsLeadToTheSameFiguresAsTheWindows) {
+    SheetInput input = Prepared(Powder, Free);
+    input.targetFree = "150";
+    const ResultWrites window = RecalculateSheet(input);
+    input.rules = SheetRules::Strict;
+    SheetVerdict verdict;
+    EvaluateSheet(ViewOf(input), verdict, true);
+    EXPECT_EQ(AnswerOf(verdict), SheetAnswer(window));
+}
 
 }  // namespace
 }  // namespace korvane

@@ -121,7 +121,11 @@ void FrmSulfite::ValidateAndCalculate() {
     const SheetAnswer answer = EvaluateSheet(ReadSheet());
     if (const auto* failed = std::get_if<FailedCheck>(&answer)) {
         context_.ShowWarning(platform::CoreText(failed->message), this);
-        Field(failed->field)->setFocus();
+        if (failed->field) {
+            Field(*failed->field)->setFocus();
+        } else {
+            ui_.cboForm->setFocus();
+        }
     } else if (const auto* questions = std::get_if<Questions>(&answer)) {
         AskQuestionsThenRecalculate(*questions);
     } else {

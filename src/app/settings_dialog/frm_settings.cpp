@@ -181,7 +181,9 @@ bool FrmSettings::ValidateSettings() {
         return true;
     }
     context_.ShowWarning(platform::CoreText(failed->message), this);
-    SheetFieldBox(*this, failed->field)->setFocus(Qt::OtherFocusReason);
+    // Every check the dialog makes is on one of its fields.
+    SheetFieldBox(*this, failed->field.value_or(SheetField::BatchSize))
+        ->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
