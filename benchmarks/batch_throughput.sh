@@ -31,7 +31,7 @@ trap 'rm -rf "$work"' EXIT
 # as a cellar measures them. A fixed seed keeps runs comparable.
 awk -v rows="$rows" 'BEGIN {
     srand(7)
-    split("us-gal imp-gal litres", units, " ")
+    split("us-gal imp-gal litres hl", units, " ")
     split("potassium sodium", forms, " ")
     split("powder solution tablet", methods, " ")
     print "tank,ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,target"
@@ -39,7 +39,7 @@ awk -v rows="$rows" 'BEGIN {
         kind = rand() < 0.7 ? "free" : "molecular"
         target = kind == "free" ? sprintf("%d", 25 + int(rand() * 30)) : sprintf("%.2f", 0.5 + rand() * 0.4)
         printf "T%07d,%.2f,%.1f,%d,%s,%s,%s,%d,%.2f,%s,%s\n", i, 2.9 + rand() * 1.2, rand() * 20,
-            50 + int(rand() * 20000), units[1 + int(rand() * 3)], forms[1 + int(rand() * 2)],
+            50 + int(rand() * 20000), units[1 + int(rand() * 4)], forms[1 + int(rand() * 2)],
             methods[1 + int(rand() * 3)], 5 + int(rand() * 15), 0.3 + rand() * 0.4, kind, target
     }
 }' > "$work/tanks.csv"

@@ -1,16 +1,13 @@
 #include "core/cellar_batch.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 
-#include "core/choice_words.h"
-#include "core/user_defaults.h"
+#include "core/number_text.h"
 
 namespace korvane {
 namespace {
-
-// What the main window's target field holds while the user has not touched it.
-const char* const kUntouchedTarget = OpeningText(SheetField::TargetFree);
 
 // Output is handed on in pieces of about this size.
 constexpr std::size_t kFlushBytes = std::size_t{64} << 10;
@@ -21,241 +18,54 @@ constexpr std::uint64_t kProgressRows = 8192;
 
 constexpr char kOpenQuoteMessage[] = "A quoted field is not closed.";
 
-constexpr std::size_t Index(DoseColumn column) {
-    return static_cast<std::size_t>(column);
-}
+// The separators a spreadsheet writes, in the order a tie is settled.
+constexpr std::array<char, 3> kSeparators{',', ';', '\t'};
 
-constexpr std::size_t Index(Figure figure) {
-    return static_cast<std::size_t>(figure);
-}
-
-template <typename Choice, std::size_t N, std::size_t M>
-std::string WordOfCode(const ChoiceTable<Choice, N>& words, const ChoiceTable<Choice, M>& codes,
-                       std::string_view code) {
-    const std::optional<Choice> choice = ChoiceOf(codes, code);
-    return choice ? TextOf(words, *choice) : "";
-}
-
-DoseTexts MakeStartTexts() {
-    const UserDefaults& defaults = SystemDefaults();
-    DoseTexts texts;
-    texts[Index(DoseColumn::Ph)] = OpeningText(SheetField::Ph);
-    texts[Index(DoseColumn::FreeSO2)] = OpeningText(SheetField::ExistingSO2);
-    texts[Index(DoseColumn::BatchSize)] = defaults.batchSize;
-    texts[Index(DoseColumn::Unit)] = WordOfCode(kUnitWords, kUnitCodes, defaults.unitCode);
-    texts[Index(DoseColumn::Form)] = WordOfCode(kFormWords, kFormCodes, defaults.formCode);
-    texts[Index(DoseColumn::Method)] = WordOfCode(kMethodWords, kMethodCodes, defaults.methodCode);
-    texts[Index(DoseColumn::SolutionPct)] = defaults.solutionPercent;
-    texts[Index(DoseColumn::TabletG)] = defaults.tabletWeight;
-    texts[Index(DoseColumn::TargetKind)] =
-        WordOfCode(kTargetKindWords, kTargetKindTexts, defaults.targetText);
-    texts[Index(DoseColumn::Target)] = kUntouchedTarget;
-    return texts;
-}
-
-template <typename Choice, std::size_t N>
-bool ReadWord(const ChoiceTable<Choice, N>& table, const DoseTextViews& texts, DoseColumn column,
-              Choice& choice, std::optional<std::string>& problem) {
-    const ChoiceText<Choice>* row = RowOfWord(table, texts[Index(column)]);
-    if (row == nullptr) {
-        problem = UnknownWordMessage(column, texts[Index(column)]);
-        return false;
-    }
-    choice = row->choice;
-    return true;
-}
-
-// The figure that shows each of the sheet's outputs.
-constexpr Figure FigureOf(SheetOutput output) {
-    switch (output) {
-        case SheetOutput::ExistingMolecular:
-            return Figure::ExistingMolecular;
-        case SheetOutput::TargetFree:
-            return Figure::TargetFree;
-        case SheetOutput::TargetMolecular:
-            return Figure::TargetMolecular;
-        case SheetOutput::Teaspoons:
-            return Figure::Teaspoons;
-        case SheetOutput::Amount:
-            return Figure::Amount;
-        case SheetOutput::FreeRequirement:
-            return Figure::FreeRequirement;
-        case SheetOutput::MolecularRequirement:
-            break;
-    }
-    return Figure::MolecularRequirement;
-}
-
-// The same as a table, looked up for every write of every row.
-constexpr auto kFigureOfOutput = [] {
-    std::array<std::size_t, static_cast<std::size_t>(SheetOutput::MolecularRequirement) + 1>
-        table{};
-    for (std::size_t output = 0; output < table.size(); ++output) {
-        table[output] = Index(FigureOf(static_cast<SheetOutput>(output)));
-    }
-    return table;
-}();
-
-// A header names a column in any case of letters, blanks around it aside,
-// as a word names a choice.
-bool NamesColumn(std::string_view text, const char* name) {
-    return IsWord(TrimBlanks(text), name, LowerAscii);
-}
-
-std::optional<DoseColumn> ColumnNamed(std::string_view text) {
-    for (std::size_t i = 0; i < kDoseColumnCount; ++i) {
-        if (NamesColumn(text, kDoseColumnNames[i])) {
-            return static_cast<DoseColumn>(i);
+// How often each separator stands outside quotes in `line`.
+std::array<std::size_t, kSeparators.size()> SeparatorCounts(std::string_view line) {
+    std::array<std::size_t, kSeparators.size()> counts{};
+    bool quoted = false;
+    for (const char c : line) {
+        quoted = c == '"' ? !quoted : quoted;
+        for (std::size_t i = 0; i < kSeparators.size(); ++i) {
+            counts[i] += !quoted && c == kSeparators[i] ? 1 : 0;
         }
     }
-    return std::nullopt;
+    return counts;
+}
+
+// A spreadsheet that separates with semicolons or tabs does so because its
+// decimal mark is the comma.
+DecimalMark MarkOfSeparator(char separator) {
+    return separator == ',' ? DecimalMark::Point : DecimalMark::Comma;
+}
+
+bool IsBlankText(std::string_view text) {
+    return TrimBlanks(text).empty();
+}
+
+// The decimal mark a number of the file shows it uses, if any. The figures
+// are written back with it, so that a spreadsheet reads them as numbers too.
+std::optional<DecimalMark> MarkOfNumber(const MarkedNumber& number) {
+    if (number.decimal == ',') {
+        return DecimalMark::Comma;
+    }
+    const bool point = number.text.find('.') != std::string_view::npos;
+    return point && IsNumericText(number.text) ? std::optional(DecimalMark::Point) : std::nullopt;
 }
 
 }  // namespace
 
-const DoseTexts& StartTexts() {
-    static const DoseTexts texts = MakeStartTexts();
-    return texts;
-}
-
-bool HasSystemDefault(DoseColumn column) {
-    return column != DoseColumn::Ph && column != DoseColumn::FreeSO2 &&
-           column != DoseColumn::Target;
-}
-
-const char* StatusWord(DoseStatus status) {
-    switch (status) {
-        case DoseStatus::Ok:
-            return "ok";
-        case DoseStatus::Error:
-            return "error";
-        case DoseStatus::Question:
-            break;
-    }
-    return "question";
-}
-
-std::string UnknownWordMessage(DoseColumn column, std::string_view word) {
-    return WithWordTable(column, [word](const auto& table, const char* what) {
-        return UnknownWordText(what, word, table);
-    });
-}
-
-std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, double pka) {
-    BatchUnit unit{};
-    SulphiteForm form{};
-    AdditionMethod method{};
-    TargetKind target{};
-    std::optional<std::string> problem;
-    if (!ReadWord(kUnitWords, texts, DoseColumn::Unit, unit, problem) ||
-        !ReadWord(kFormWords, texts, DoseColumn::Form, form, problem) ||
-        !ReadWord(kMethodWords, texts, DoseColumn::Method, method, problem) ||
-        !ReadWord(kTargetKindWords, texts, DoseColumn::TargetKind, target, problem)) {
-        return problem;
-    }
-    input_.ph = texts[Index(DoseColumn::Ph)];
-    input_.existingSO2 = texts[Index(DoseColumn::FreeSO2)];
-    input_.batchSize = texts[Index(DoseColumn::BatchSize)];
-    input_.solutionStrength = texts[Index(DoseColumn::SolutionPct)];
-    input_.tabletWeight = texts[Index(DoseColumn::TabletG)];
-    const bool freeTarget = target == TargetKind::FreeSO2;
-    input_.targetFree = freeTarget ? texts[Index(DoseColumn::Target)] : kUntouchedTarget;
-    input_.targetMolecular = freeTarget ? kUntouchedTarget : texts[Index(DoseColumn::Target)];
-    input_.unit = unit;
-    input_.form = form;
-    input_.method = method;
-    input_.target = target;
-    input_.pka = pka;
-    // Choosing a molecular target refreshes the figure a molecular target
-    // is checked against.
-    input_.shownExistingMolecular =
-        freeTarget ? kUntouchedTarget : ExistingMolecularText(input_, shownExistingMolecular_);
-    return std::nullopt;
-}
-
-const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
-    result_.status = DoseStatus::Ok;
-    result_.message = {};
-    result_.figures.fill({});
-    EvaluateSheet(input_, verdict_);
-    switch (verdict_.kind) {
-        case SheetVerdict::Kind::FailedCheck:
-            result_.status = DoseStatus::Error;
-            result_.message = verdict_.failed.message;
-            return result_;
-        case SheetVerdict::Kind::Questions:
-            if (!answerYes) {
-                result_.status = DoseStatus::Question;
-                result_.message = verdict_.questions.front().text;
-                return result_;
-            }
-            RecalculateSheet(input_, verdict_.results);
-            break;
-        case SheetVerdict::Kind::Results:
-            break;
-    }
-    ShowFigures();
-    return result_;
-}
-
-// What the window shows once the writes are done: the target typed in as
-// typed, every other figure as last written.
-void DoseCalculation::ShowFigures() {
-    auto& figures = result_.figures;
-    figures[Index(Figure::TargetFree)] = input_.targetFree;
-    figures[Index(Figure::TargetMolecular)] = input_.targetMolecular;
-    const SheetResults& writes = verdict_.results;
-    for (std::size_t i = 0; i < writes.Size(); ++i) {
-        figures[kFigureOfOutput[static_cast<std::size_t>(writes.Output(i))]] = writes.Text(i);
-    }
-    const MethodState& method = MethodStateOf(input_.method);
-    figures[Index(Figure::AmountUnit)] = method.amountUnit;
-    if (!method.teaspoonsShown) {
-        figures[Index(Figure::Teaspoons)] = {};
-    }
-}
-
-std::size_t MaxResultFieldsBytes(const DoseResult& result) {
-    std::size_t room =
-        2 + std::string_view(StatusWord(result.status)).size() + MaxCsvFieldBytes(result.message);
-    for (const std::string_view figure : result.figures) {
-        room += 1 + MaxCsvFieldBytes(figure);
-    }
-    return room;
-}
-
-char* WriteResultFields(char* out, const DoseResult& result) {
-    for (const std::string_view figure : result.figures) {
-        *out++ = ',';
-        out = WriteCsvField(out, figure);
-    }
-    *out++ = ',';
-    const std::string_view status = StatusWord(result.status);
-    out = std::copy(status.begin(), status.end(), out);
-    *out++ = ',';
-    return WriteCsvField(out, result.message);
-}
-
-void AppendResultFields(std::string& out, const DoseResult& result) {
-    const std::size_t start = out.size();
-    out.resize(start + MaxResultFieldsBytes(result));
-    const char* end = WriteResultFields(out.data() + start, result);
-    out.resize(static_cast<std::size_t>(end - out.data()));
-}
-
-void AppendResultColumnNames(std::string& out) {
-    for (const char* name : kResultColumnNames) {
-        out += ',';
-        out += name;
-    }
-}
-
 CellarBatch::CellarBatch(ByteSource& source, BatchSettings settings)
-    : reader_(source), settings_(std::move(settings)), out_(kFlushBytes + kRowRoom) {}
+    : decoded_(source),
+      reader_(decoded_),
+      settings_(std::move(settings)),
+      out_(kFlushBytes + kRowRoom) {}
 
 std::optional<HeaderProblem> CellarBatch::ReadHeader() {
     for (;;) {
-        switch (reader_.Next(record_)) {
+        // A header is never skipped to its end: the end may never come.
+        switch (reader_.Next(record_, CsvReader::Overlong::Stop)) {
             case CsvReader::Result::ReadFailed:
                 return HeaderProblem{HeaderProblem::Kind::Unreadable};
             case CsvReader::Result::End:
@@ -264,6 +74,7 @@ std::optional<HeaderProblem> CellarBatch::ReadHeader() {
                 return HeaderProblem{HeaderProblem::Kind::HeaderTooLong};
             case CsvReader::Result::Record:
                 if (!record_.Raw().empty()) {
+                    ChooseSeparator();
                     return FindColumns();
                 }
                 break;  // empty lines before the header
@@ -271,35 +82,121 @@ std::optional<HeaderProblem> CellarBatch::ReadHeader() {
     }
 }
 
+// The separator the user gave, else the one the header uses most; the
+// header is read again with it.
+void CellarBatch::ChooseSeparator() {
+    char separator = settings_.separator.value_or(',');
+    if (!settings_.separator) {
+        const auto counts = SeparatorCounts(record_.Raw());
+        const auto most = std::max_element(counts.begin(), counts.end());
+        separator = *most > 0 ? kSeparators[static_cast<std::size_t>(most - counts.begin())] : ',';
+    }
+    if (separator != reader_.Separator()) {
+        reader_.Reread(record_, separator);
+    }
+    mark_ = settings_.decimalMark.value_or(MarkOfSeparator(separator));
+    outputMark_ = settings_.decimalMark;
+}
+
 std::optional<HeaderProblem> CellarBatch::FindColumns() {
-    std::string scratch;
     headerWidth_ = record_.FieldCount();
+    if (headerWidth_ > kMaxColumns) {
+        return HeaderProblem{HeaderProblem::Kind::TooManyColumns};
+    }
+    std::string scratch;
     for (std::size_t i = 0; i < headerWidth_; ++i) {
-        const std::optional<DoseColumn> column = ColumnNamed(record_.Field(i, scratch));
-        if (!column) {
-            continue;  // the file's own column: it passes through
-        }
-        if (columnIndex_[Index(*column)]) {
-            return HeaderProblem{HeaderProblem::Kind::RepeatedColumn, *column};
-        }
-        columnIndex_[Index(*column)] = i;
+        headerCells_.emplace_back(record_.Field(i, scratch));
+    }
+    HeaderColumns columns;
+    if (const auto clash = FindHeaderColumns(headerCells_, settings_.namedHeaders, columns)) {
+        const bool twice = clash->kind == HeaderClash::Kind::ColumnTwice;
+        return HeaderProblem{
+            twice ? HeaderProblem::Kind::ColumnTwice : HeaderProblem::Kind::TwoColumnsInCell,
+            clash->column, clash->other, clash->cell, clash->otherCell};
     }
     for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        if (columns.cellOf[c]) {
+            fileColumns_[fileColumnCount_++] = {c, *columns.cellOf[c],
+                                                IsNumberColumn(static_cast<DoseColumn>(c))};
+        }
+    }
+    tankField_ = columns.firstOtherCell;
+    if (auto problem = CheckTarget(columns)) {
+        return problem;
+    }
+    if (auto problem = TakeHeaderUnit(columns)) {
+        return problem;
+    }
+    if (auto problem = TakeFallbacks(columns)) {
+        return problem;
+    }
+    WriteHeader();
+    return std::nullopt;
+}
+
+// A target and its kind travel together: a target column needs a kind from
+// the file or the user, and a target given with its kind leaves the file no
+// say in either.
+std::optional<HeaderProblem> CellarBatch::CheckTarget(const HeaderColumns& columns) const {
+    for (const DoseColumn column : {DoseColumn::Target, DoseColumn::TargetKind}) {
+        if (columns.cellOf[Index(column)] && settings_.targetGivenWithKind) {
+            return HeaderProblem{HeaderProblem::Kind::TargetTwice, column};
+        }
+    }
+    if (columns.cellOf[Index(DoseColumn::Target)] &&
+        !columns.cellOf[Index(DoseColumn::TargetKind)] &&
+        !settings_.given[Index(DoseColumn::TargetKind)]) {
+        return HeaderProblem{HeaderProblem::Kind::TargetWithoutKind, DoseColumn::TargetKind};
+    }
+    return std::nullopt;
+}
+
+// "Volume (hL)": the unit of the batch size when there is no unit column.
+std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& columns) {
+    const auto sizeCell = columns.cellOf[Index(DoseColumn::BatchSize)];
+    if (!sizeCell || columns.cellOf[Index(DoseColumn::Unit)]) {
+        return std::nullopt;
+    }
+    const std::string_view word = ReadHeaderName(headerCells_[*sizeCell]).unit;
+    const std::optional<VolumeUnit> unit = UnitOfWord(word);
+    if (!unit) {
+        return IsBareGallon(word)
+                   ? std::optional(HeaderProblem{HeaderProblem::Kind::UnitUnknown, DoseColumn::Unit,
+                                                 DoseColumn::Unit, *sizeCell})
+                   : std::nullopt;
+    }
+    std::optional<std::string>& given = settings_.given[Index(DoseColumn::Unit)];
+    if (given && CanonicalWord(DoseColumn::Unit, *given) != TextOf(kUnitWords, *unit)) {
+        return HeaderProblem{HeaderProblem::Kind::UnitTwice, DoseColumn::Unit, DoseColumn::Unit,
+                             *sizeCell};
+    }
+    given = TextOf(kUnitWords, *unit);
+    return std::nullopt;
+}
+
+// What the columns the file does not have stand at for every row.
+std::optional<HeaderProblem> CellarBatch::TakeFallbacks(const HeaderColumns& columns) {
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         const auto column = static_cast<DoseColumn>(c);
-        if (columnIndex_[c]) {
-            fileColumns_[fileColumnCount_++] = {c, *columnIndex_[c]};
+        if (columns.cellOf[c]) {
             continue;
         }
         if (settings_.given[c]) {
             fallback_[c] = *settings_.given[c];
-        } else if (HasSystemDefault(column)) {
-            fallback_[c] = StartTexts()[c];
-        } else {
+        } else if (const char* word = BuiltInWord(column)) {
+            fallback_[c] = word;
+            builtInsUsed_.push_back(column);
+        } else if (column != DoseColumn::SolutionPct && column != DoseColumn::TabletG) {
+            // The method's own figure is asked for by the rows that need it.
             return HeaderProblem{HeaderProblem::Kind::MissingColumn, column};
         }
         texts_[c] = fallback_[c];
     }
-    // The output keeps the input's byte order mark and line ends.
+    return std::nullopt;
+}
+
+// The output keeps the input's byte order mark, separator and line ends.
+void CellarBatch::WriteHeader() {
     lineEnd_ = record_.End() == LineEnd::CrLf ? "\r\n" : "\n";
     out_.Clear();
     if (reader_.HadByteOrderMark()) {
@@ -307,13 +204,13 @@ std::optional<HeaderProblem> CellarBatch::FindColumns() {
     }
     out_.Append(record_.Raw());
     std::string resultNames;
-    AppendResultColumnNames(resultNames);
+    AppendResultColumnNames(resultNames, reader_.Separator());
     out_.Append(resultNames);
     out_.Append(lineEnd_);
-    return std::nullopt;
 }
 
-BatchEnd CellarBatch::Run(ByteSink& sink, const Progress& progress) {
+BatchEnd CellarBatch::Run(ByteSink& sink, const Progress& progress, const RowDone& rowDone) {
+    rowDone_ = rowDone ? &rowDone : nullptr;
     for (;;) {
         const CsvReader::Result read = reader_.Next(record_);
         if (read == CsvReader::Result::End || read == CsvReader::Result::ReadFailed) {
@@ -348,11 +245,37 @@ void CellarBatch::ProcessRecord(CsvReader::Result read) {
     }
     const std::size_t fields = record_.FieldCount();
     const std::size_t missing = fields < headerWidth_ ? headerWidth_ - fields : 0;
+    const std::string_view closing = record_.QuoteLeftOpen() ? "\"" : "";
+    if (IsBlank()) {
+        blankResult_.status = DoseStatus::Blank;
+        WriteRow(record_.RawFields(headerWidth_), missing, blankResult_, closing);
+        return;
+    }
     std::optional<std::string> problem = RecordProblem();
     const DoseResult& result = problem ? Problem(std::move(*problem)) : Calculate();
     // A quote the file left open is closed, so that the results stay
     // columns of their own instead of running on inside the field.
-    WriteRow(record_.RawFields(headerWidth_), missing, result, record_.QuoteLeftOpen() ? "\"" : "");
+    WriteRow(record_.RawFields(headerWidth_), missing, result, closing);
+}
+
+// Every field empty or blank, as a spreadsheet writes an empty row.
+bool CellarBatch::IsBlank() const {
+    // Nearly every row has something other than separators, blanks and
+    // quotes at its very start.
+    const char separator = reader_.Separator();
+    const std::string_view raw = record_.Raw();
+    if (std::any_of(raw.begin(), raw.end(), [separator](char c) {
+            return c != separator && !korvane::IsBlank(c) && c != '"';
+        })) {
+        return false;
+    }
+    std::string scratch;
+    for (std::size_t i = 0; i < record_.FieldCount(); ++i) {
+        if (!IsBlankText(record_.Field(i, scratch))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::optional<std::string> CellarBatch::RecordProblem() const {
@@ -367,9 +290,24 @@ std::optional<std::string> CellarBatch::RecordProblem() const {
 }
 
 const DoseResult& CellarBatch::Calculate() {
+    const bool markGiven = settings_.decimalMark.has_value();
     for (std::size_t i = 0; i < fileColumnCount_; ++i) {
         const FileColumn& from = fileColumns_[i];
-        texts_[from.column] = record_.Field(from.field, scratch_[from.column]);
+        std::string_view text = record_.Field(from.field, scratch_[from.column]);
+        if (from.number) {
+            const MarkedNumber number =
+                ReadMarkedNumberQuickly(text, mark_, markGiven, marked_[from.column]);
+            if (number.kind == MarkedNumber::Kind::Ambiguous) {
+                return Problem(std::string(kDoseColumnNames[from.column]) + " \"" +
+                               EscapedText(text) + "\" could be " + TwoReadings(text) +
+                               ": say which decimal mark the file uses.");
+            }
+            if (!outputMark_) {
+                outputMark_ = MarkOfNumber(number);
+            }
+            text = number.text;
+        }
+        texts_[from.column] = text;
     }
     if (std::optional<std::string> problem = dose_.Fill(texts_, settings_.pka)) {
         return Problem(std::move(*problem));
@@ -385,18 +323,46 @@ const DoseResult& CellarBatch::Problem(std::string message) {
     return problemResult_;
 }
 
+void CellarBatch::Count(const DoseResult& result) {
+    switch (result.status) {
+        case DoseStatus::Ok:
+            ++counts_.ok;
+            return;
+        case DoseStatus::NoAddition:
+            ++counts_.noAddition;
+            return;
+        case DoseStatus::Blank:
+            ++counts_.blank;
+            return;
+        case DoseStatus::Error:
+            ++counts_.errors;
+            break;
+        case DoseStatus::Question:
+            ++counts_.questions;
+            break;
+    }
+    if (counts_.firstUncalculated.size() < kUncalculatedLinesKept) {
+        counts_.firstUncalculated.push_back(record_.Line());
+    }
+}
+
 void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result,
                            std::string_view closing) {
-    if (result.status == DoseStatus::Ok) {
-        ++counts_.ok;
-    }
+    Count(result);
+    const char separator = reader_.Separator();
     char* out = out_.Room(fields.size() + closing.size() + missing + MaxResultFieldsBytes(result) +
                           lineEnd_.size());
     out = std::copy(fields.begin(), fields.end(), out);
     out = std::copy(closing.begin(), closing.end(), out);
-    out = std::fill_n(out, missing, ',');
-    out = WriteResultFields(out, result);
+    out = std::fill_n(out, missing, separator);
+    out = WriteResultFields(out, result, separator, Mark());
     out_.Commit(std::copy(lineEnd_.begin(), lineEnd_.end(), out));
+    if (rowDone_ != nullptr) {
+        std::string scratch;
+        const bool named = tankField_ && *tankField_ < record_.FieldCount();
+        (*rowDone_)(
+            BatchRow{record_.Line(), named ? record_.Field(*tankField_, scratch) : "", result});
+    }
 }
 
 }  // namespace korvane

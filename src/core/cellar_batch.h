@@ -1,8 +1,9 @@
-// A dose from texts and words, as the command line gives it, and a whole
-// cellar from a CSV file, one row per tank. Each row is put into the main
-// window's sheet exactly as the window would hold it, so the figures are the
-// window's to the last digit. Rows stream through: memory stays the same
-// whatever the size of the file.
+// A whole cellar from a file, one row per tank, read as spreadsheets write
+// them: separated by commas, semicolons or tabs, with decimal points or
+// decimal commas, in UTF-8 or UTF-16. Each row goes through the dose sheet
+// (core/dose_calculation.h) and comes out with its results appended, in the
+// file's own separator, decimal mark, line ends and byte order mark. Rows
+// stream through: memory stays the same whatever the size of the file.
 #pragma once
 
 #include <array>
@@ -12,184 +13,87 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "core/choice_words.h"
+#include "core/cellar_header.h"
 #include "core/csv.h"
-#include "core/dose_sheet.h"
+#include "core/decimal_marks.h"
+#include "core/dose_calculation.h"
+#include "core/text_encoding.h"
 
 namespace korvane {
 
-// The inputs of a dose, as a cellar file's columns and the command line's
-// options name them.
-enum class DoseColumn {
-    Ph,
-    FreeSO2,
-    BatchSize,
-    Unit,
-    Form,
-    Method,
-    SolutionPct,
-    TabletG,
-    TargetKind,
-    Target,
-};
-inline constexpr std::size_t kDoseColumnCount = 10;
-
-inline constexpr std::array<const char*, kDoseColumnCount> kDoseColumnNames{
-    "ph",     "free_so2",     "batch_size", "unit",        "form",
-    "method", "solution_pct", "tablet_g",   "target_kind", "target",
-};
-
-// The figures of a dose, as the window shows them, in the order of their
-// columns.
-enum class Figure {
-    ExistingMolecular,
-    TargetFree,
-    TargetMolecular,
-    FreeRequirement,
-    MolecularRequirement,
-    Amount,
-    AmountUnit,
-    Teaspoons,
-};
-inline constexpr std::size_t kFigureCount = 8;
-
-// The columns a batch appends to every row: the figures, then the status.
-inline constexpr std::array<const char*, kFigureCount + 2> kResultColumnNames{
-    "molecular_so2",
-    "target_free_so2",
-    "target_molecular_so2",
-    "so2_requirement",
-    "molecular_so2_requirement",
-    "amount",
-    "amount_unit",
-    "teaspoons",
-    "status",
-    "message",
-};
-
-// Numbers as typed, choices as words (core/choice_words.h).
-using DoseTexts = std::array<std::string, kDoseColumnCount>;
-using DoseTextViews = std::array<std::string_view, kDoseColumnCount>;
-
-// What the main window holds after a start with the system defaults: the
-// texts a calculation starts from.
-const DoseTexts& StartTexts();
-
-// The system defaults give these columns a value. A wine's own measurements
-// and the target it should reach have none: a cellar file must give them.
-bool HasSystemDefault(DoseColumn column);
-
-enum class DoseStatus { Ok, Error, Question };
-
-// "ok", "error" or "question".
-const char* StatusWord(DoseStatus status);
-
-// What a dose comes to, as the window shows it. The texts are views into
-// the DoseCalculation that answered (or into the caller's message) and last
-// until it calculates again.
-struct DoseResult {
-    DoseStatus status = DoseStatus::Ok;
-    std::string_view message;                            // English; empty when ok
-    std::array<std::string_view, kFigureCount> figures;  // all empty unless ok
-};
-
-// Calls `use(table, what)` with a word column's table (unit, form, method or
-// target kind) and what its words name, e.g. "unit".
-template <typename Use>
-auto WithWordTable(DoseColumn column, Use&& use) {
-    switch (column) {
-        case DoseColumn::Unit:
-            return use(kUnitWords, "unit");
-        case DoseColumn::Form:
-            return use(kFormWords, "form");
-        case DoseColumn::Method:
-            return use(kMethodWords, "method");
-        default:
-            return use(kTargetKindWords, "target kind");
-    }
-}
-
-// Why a word column's text names no choice, e.g. `Unknown unit "gal": use
-// us-gal, imp-gal or litres.`
-std::string UnknownWordMessage(DoseColumn column, std::string_view word);
-
-// One dose put into the main window's sheet and calculated there. Kept from
-// row to row, it allocates nothing for a dose whose words name choices.
-class DoseCalculation {
-  public:
-    DoseCalculation() = default;
-    // The sheet points into the calculation's own room.
-    DoseCalculation(const DoseCalculation&) = delete;
-    DoseCalculation& operator=(const DoseCalculation&) = delete;
-
-    // Puts the texts into the sheet as the main window holds them: the
-    // target not given reads "0.00", and with a molecular target the
-    // existing molecular SO2 on show is refreshed first. The texts must
-    // stay until the dose is evaluated. The message when a word names no
-    // choice.
-    std::optional<std::string> Fill(const DoseTextViews& texts, double pka);
-
-    // The Calculate command on the sheet. With `answerYes` every
-    // plausibility question is answered Yes; otherwise the first one stops
-    // the dose.
-    const DoseResult& Evaluate(bool answerYes);
-
-    const SheetView& Input() const { return input_; }
-
-  private:
-    void ShowFigures();
-
-    SheetView input_;
-    ResultText shownExistingMolecular_;
-    SheetVerdict verdict_;
-    DoseResult result_;
-};
-
-// The most bytes WriteResultFields writes for `result`.
-std::size_t MaxResultFieldsBytes(const DoseResult& result);
-
-// Writes the result columns of `result` at `out`, each after a comma;
-// where they end.
-char* WriteResultFields(char* out, const DoseResult& result);
-
-// Appends the same to `out`.
-void AppendResultFields(std::string& out, const DoseResult& result);
-
-// Appends the names of the result columns to `out`, each after a comma: the
-// header's end that goes with AppendResultFields.
-void AppendResultColumnNames(std::string& out);
+// A header with more cells than this is refused: no cellar file has them, and
+// each row of such a file would be written out with every one.
+inline constexpr std::size_t kMaxColumns = 1000;
 
 struct BatchSettings {
-    // Values for the columns a file does not have; a column wins over them.
+    // Values for the columns a file does not have: numbers in the sheet's
+    // form, words as the tables write them. A column wins over them.
     std::array<std::optional<std::string>, kDoseColumnCount> given;
+    // The target and its kind came together from outside (the command
+    // line's --target-free or --target-molecular), so a file must not give
+    // either.
+    bool targetGivenWithKind = false;
+    std::vector<NamedHeader> namedHeaders;
+    std::optional<char> separator;           // none: found from the header
+    std::optional<DecimalMark> decimalMark;  // none: found from the separator
     double pka = SO2Pka;
     bool answerYes = false;
 };
 
 struct HeaderProblem {
     enum class Kind {
-        NoHeader,        // nothing but empty lines
-        HeaderTooLong,   // over kMaxRecordBytes
-        RepeatedColumn,  // `column` stands twice
-        MissingColumn,   // `column` is absent and has no value
-        Unreadable,      // the source failed
+        NoHeader,           // nothing but empty lines
+        HeaderTooLong,      // over kMaxRecordBytes
+        TooManyColumns,     // over kMaxColumns
+        ColumnTwice,        // `column` stands in cells `cell` and `otherCell`
+        TwoColumnsInCell,   // cell `cell` names `column` and `other`
+        MissingColumn,      // `column` is absent and has no value
+        TargetWithoutKind,  // a target column, and nothing says its kind
+        TargetTwice,        // a target or target kind column, and the target given too
+        UnitTwice,          // the batch size's header names a unit, and another is given
+        UnitUnknown,        // the batch size's header names a gallon without saying which
+        Unreadable,         // the source failed
     };
     Kind kind;
     DoseColumn column = DoseColumn::Ph;
+    DoseColumn other = DoseColumn::Ph;
+    std::size_t cell = 0;
+    std::size_t otherCell = 0;
 };
 
-enum class BatchEnd { Done, ReadFailed, WriteFailed };
+// One row as it was decided: where it starts in the file, the tank's name
+// (the first column that is no input; empty when there is none) and what
+// came of it.
+struct BatchRow {
+    std::uint64_t line;
+    std::string_view tank;
+    const DoseResult& result;
+};
 
 struct BatchCounts {
     std::uint64_t rows = 0;
     std::uint64_t ok = 0;
+    std::uint64_t noAddition = 0;
+    std::uint64_t questions = 0;
+    std::uint64_t errors = 0;
+    std::uint64_t blank = 0;
+    // The lines of the first rows that were not calculated.
+    std::vector<std::uint64_t> firstUncalculated;
 };
+
+// How many rows' lines BatchCounts keeps.
+inline constexpr std::size_t kUncalculatedLinesKept = 5;
+
+enum class BatchEnd { Done, ReadFailed, WriteFailed };
 
 class CellarBatch {
   public:
     // Told now and then how many bytes have been read.
     using Progress = std::function<void(std::uint64_t bytesRead)>;
+    // Told of every row once it is decided.
+    using RowDone = std::function<void(const BatchRow& row)>;
 
     CellarBatch(ByteSource& source, BatchSettings settings);
 
@@ -197,47 +101,74 @@ class CellarBatch {
     // file with a bad header leaves no half-written output behind.
     std::optional<HeaderProblem> ReadHeader();
 
+    // What the header held and how the file was read, for messages.
+    const std::vector<std::string>& HeaderCells() const { return headerCells_; }
+    char Separator() const { return reader_.Separator(); }
+    // The decimal mark the figures are written with: the one given, else
+    // the one the file's first number with a decimal mark used, else the
+    // one its separator suggests.
+    DecimalMark Mark() const { return outputMark_.value_or(mark_); }
+    TextEncoding Encoding() const { return decoded_.Encoding(); }
+    // The columns that every row took the built-in word for.
+    const std::vector<DoseColumn>& BuiltInsUsed() const { return builtInsUsed_; }
+
     // Writes the header and every row with its results appended, in order.
     // A bad row becomes an error row; only the streams themselves can stop
     // the batch.
-    BatchEnd Run(ByteSink& sink, const Progress& progress = {});
+    BatchEnd Run(ByteSink& sink, const Progress& progress = {}, const RowDone& rowDone = {});
 
     const BatchCounts& Counts() const { return counts_; }
 
   private:
+    void ChooseSeparator();
     std::optional<HeaderProblem> FindColumns();
+    std::optional<HeaderProblem> TakeFallbacks(const HeaderColumns& columns);
+    std::optional<HeaderProblem> CheckTarget(const HeaderColumns& columns) const;
+    std::optional<HeaderProblem> TakeHeaderUnit(const HeaderColumns& columns);
+    void WriteHeader();
     void ProcessRecord(CsvReader::Result read);
     std::optional<std::string> RecordProblem() const;
+    bool IsBlank() const;
     const DoseResult& Calculate();
     const DoseResult& Problem(std::string message);
-    // Writes the row's fields as read, a comma for each one it lacks, and
-    // the results.
-    // `closing` ends a field the file left open (a lone quote), if any.
+    void Count(const DoseResult& result);
+    // Writes the row's fields as read, a separator for each one it lacks,
+    // and the results. `closing` ends a field the file left open (a lone
+    // quote), if any.
     void WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result,
                   std::string_view closing = {});
 
+    Utf8Source decoded_;
     CsvReader reader_;
     CsvRecord record_;
     BatchSettings settings_;
-    std::array<std::optional<std::size_t>, kDoseColumnCount> columnIndex_;
+    DecimalMark mark_ = DecimalMark::Point;  // what the numbers are read with
+    std::optional<DecimalMark> outputMark_;
+    std::vector<std::string> headerCells_;
+    std::vector<DoseColumn> builtInsUsed_;
     DoseTexts fallback_;
     // The columns the file has, and where: only these change from row to
     // row in `texts_`, the others keep their fallback.
     struct FileColumn {
         std::size_t column;
         std::size_t field;
+        bool number;
     };
     std::array<FileColumn, kDoseColumnCount> fileColumns_{};
     std::size_t fileColumnCount_ = 0;
+    std::optional<std::size_t> tankField_;
     DoseTextViews texts_;
     std::size_t headerWidth_ = 0;
     std::string_view lineEnd_ = "\n";
     SinkBuffer out_;
     DoseTexts scratch_;
+    DoseTexts marked_;
     DoseCalculation dose_;
     std::string problem_;
     DoseResult problemResult_;
+    DoseResult blankResult_;
     BatchCounts counts_;
+    const RowDone* rowDone_ = nullptr;
 };
 
 }  // namespace korvane

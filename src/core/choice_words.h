@@ -9,14 +9,42 @@
 
 #include "core/blanks.h"
 #include "core/choices.h"
+#include "core/text_encoding.h"
 
 namespace korvane {
 
-inline constexpr ChoiceTable<BatchUnit, 3> kUnitWords{{
-    {BatchUnit::UsGallon, "us-gal"},
-    {BatchUnit::ImperialGallon, "imp-gal"},
-    {BatchUnit::Litre, "litres"},
+// The units a batch size may come in: the window's three, and the
+// hectolitre, the cellar unit in Europe, which is turned into litres before
+// the sheet sees it.
+enum class VolumeUnit { UsGallon, ImperialGallon, Litre, Hectolitre };
+
+inline constexpr ChoiceTable<VolumeUnit, 4> kUnitWords{{
+    {VolumeUnit::UsGallon, "us-gal"},
+    {VolumeUnit::ImperialGallon, "imp-gal"},
+    {VolumeUnit::Litre, "litres"},
+    {VolumeUnit::Hectolitre, "hl"},
 }};
+
+// The unit the sheet reckons `unit` in; a size in hectolitres is taken a
+// hundred times, as litres.
+struct SheetUnit {
+    BatchUnit unit;
+    bool hundredfold;
+};
+
+constexpr SheetUnit SheetUnitOf(VolumeUnit unit) {
+    switch (unit) {
+        case VolumeUnit::UsGallon:
+            return {BatchUnit::UsGallon, false};
+        case VolumeUnit::ImperialGallon:
+            return {BatchUnit::ImperialGallon, false};
+        case VolumeUnit::Litre:
+            break;
+        case VolumeUnit::Hectolitre:
+            return {BatchUnit::Litre, true};
+    }
+    return {BatchUnit::Litre, false};
+}
 
 inline constexpr ChoiceTable<SulphiteForm, 2> kFormWords{{
     {SulphiteForm::Potassium, "potassium"},
@@ -71,6 +99,23 @@ const ChoiceText<Choice>* RowOfWord(const ChoiceTable<Choice, N>& table, std::st
     return nullptr;
 }
 
+// A unit word's letters as they are compared: in lower case, without blanks,
+// points, '-' and '_', so that "US gal", "U.S. Gal." and "us-gal" agree.
+std::string UnitKey(std::string_view text);
+
+// The unit `text` names: one of the words, or another common way of writing
+// it ("l", "L", "litre", "liter", "liters", "hectolitres", "US gallons",
+// "imperial gallons", and the window's own "U.S. Gal." and "Imp. Gal.").
+std::optional<VolumeUnit> UnitOfWord(std::string_view text);
+
+// A gallon without saying which: refused rather than guessed, since the two
+// differ by a fifth.
+bool IsBareGallon(std::string_view text);
+
+// Why `word` names no unit, e.g. `Unit "gal" is ambiguous: use us-gal or
+// imp-gal.`
+std::string UnknownUnitText(std::string_view word);
+
 // The choice named by `text`, as RowOfWord finds it.
 template <typename Choice, std::size_t N>
 std::optional<Choice> ChoiceOfWord(const ChoiceTable<Choice, N>& table, std::string_view text) {
@@ -96,7 +141,7 @@ std::string WordList(const ChoiceTable<Choice, N>& table) {
 template <typename Choice, std::size_t N>
 std::string UnknownWordText(const char* what, std::string_view word,
                             const ChoiceTable<Choice, N>& table) {
-    return "Unknown " + std::string(what) + " \"" + std::string(word) + "\": use " +
+    return "Unknown " + std::string(what) + " \"" + EscapedText(word) + "\": use " +
            WordList(table) + ".";
 }
 

@@ -29,10 +29,10 @@ constexpr std::size_t kBlockBytes = 16;
 #if defined(__SSE2__)
 
 // One bit for each of the sixteen bytes at `bytes` that ends an unquoted
-// field, a comma or a line break; the first byte's is the lowest.
-std::uint32_t UnquotedEnds(const char* bytes) {
+// field, the separator or a line break; the first byte's is the lowest.
+std::uint32_t UnquotedEnds(const char* bytes, char separator) {
     const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
-    const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(',')),
+    const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8(separator)),
                                                    _mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))),
                                       _mm_cmpeq_epi8(block, _mm_set1_epi8('\r')));
     return static_cast<std::uint32_t>(_mm_movemask_epi8(ends));
@@ -55,20 +55,20 @@ std::uint64_t OtherThan(std::uint64_t word, char c) {
 
 // One bit for each of the eight bytes at `bytes` that ends an unquoted
 // field; the first byte's is the lowest.
-std::uint32_t UnquotedEnds8(const char* bytes) {
+std::uint32_t UnquotedEnds8(const char* bytes, char separator) {
     std::uint64_t word = 0;
     std::memcpy(&word, bytes, sizeof word);
     if constexpr (std::endian::native == std::endian::big) {
         word = __builtin_bswap64(word);
     }
     const std::uint64_t ends =
-        ~(OtherThan(word, ',') & OtherThan(word, '\n') & OtherThan(word, '\r')) & kHighBits;
+        ~(OtherThan(word, separator) & OtherThan(word, '\n') & OtherThan(word, '\r')) & kHighBits;
     // Gathers the eight high bits, byte i's landing on bit 56 + i.
     return static_cast<std::uint32_t>(((ends >> 7) * 0x0102040810204080) >> 56);
 }
 
-std::uint32_t UnquotedEnds(const char* bytes) {
-    return UnquotedEnds8(bytes) | (UnquotedEnds8(bytes + 8) << 8);
+std::uint32_t UnquotedEnds(const char* bytes, char separator) {
+    return UnquotedEnds8(bytes, separator) | (UnquotedEnds8(bytes + 8, separator) << 8);
 }
 
 #endif
@@ -84,10 +84,15 @@ constexpr ByteSet MakeByteSet(std::string_view members) {
     return set;
 }
 
-constexpr ByteSet kNeedQuotes = MakeByteSet(",\"\r\n");
+// What needs quotes, with each separator a file may have.
+constexpr ByteSet kNeedQuotesComma = MakeByteSet(",\"\r\n");
+constexpr ByteSet kNeedQuotesSemicolon = MakeByteSet(";\"\r\n");
+constexpr ByteSet kNeedQuotesTab = MakeByteSet("\t\"\r\n");
 
-bool IsIn(const ByteSet& set, char c) {
-    return set[static_cast<unsigned char>(c)];
+const ByteSet& NeedQuotes(char separator) {
+    return separator == ';'    ? kNeedQuotesSemicolon
+           : separator == '\t' ? kNeedQuotesTab
+                               : kNeedQuotesComma;
 }
 
 }  // namespace
@@ -129,7 +134,21 @@ CsvReader::CsvReader(ByteSource& source, std::size_t maxRecordBytes)
       buffer_(new char[maxRecordBytes + kReadSize + kBlockBytes]()),
       capacity_(maxRecordBytes + kReadSize) {}
 
-CsvReader::Result CsvReader::Next(CsvRecord& record) {
+CsvReader::Result CsvReader::Next(CsvRecord& record, Overlong overlong) {
+    const Result result = ReadRecord(record, overlong);
+    record.line_ = line_;
+    line_ += 1 + quotedLines_;
+    return result;
+}
+
+CsvReader::Result CsvReader::Reread(CsvRecord& record, char separator) {
+    separator_ = separator;
+    pos_ = begin_;
+    line_ = record.line_;
+    return Next(record);
+}
+
+CsvReader::Result CsvReader::ReadRecord(CsvRecord& record, Overlong overlong) {
     record.fieldCount_ = 0;
     record.raw_ = {};
     record.lineEnd_ = LineEnd::None;
@@ -141,6 +160,7 @@ CsvReader::Result CsvReader::Next(CsvRecord& record) {
     begin_ = pos_;
     state_ = State::FieldStart;
     tooLong_ = false;
+    quotedLines_ = 0;
     for (;;) {
         if (Scan(record)) {
             return Complete(record);
@@ -149,6 +169,9 @@ CsvReader::Result CsvReader::Next(CsvRecord& record) {
             (state_ == State::AfterCr ? recordEnd_ : pos_) - begin_ > maxRecordBytes_) {
             tooLong_ = true;
             record.fieldCount_ = 0;
+            if (overlong == Overlong::Stop) {
+                return Result::TooLong;
+            }
         }
         if (tooLong_) {
             // Only the quoting state matters from here on: the bytes go.
@@ -181,7 +204,12 @@ bool CsvReader::Scan(CsvRecord& record) {
                 break;
             case State::Quoted: {
                 const void* quote = std::memchr(bytes + pos_, '"', end_ - pos_);
-                pos_ = quote == nullptr ? end_ : static_cast<const char*>(quote) - bytes + 1;
+                const std::size_t to =
+                    quote == nullptr ? end_ : static_cast<const char*>(quote) - bytes;
+                // A line break inside quotes is a line of the file all the same.
+                quotedLines_ +=
+                    static_cast<std::uint64_t>(std::count(bytes + pos_, bytes + to, '\n'));
+                pos_ = quote == nullptr ? end_ : to + 1;
                 if (quote != nullptr) {
                     state_ = State::QuotedQuote;
                 }
@@ -219,6 +247,7 @@ void CsvReader::ScanUnquoted(CsvRecord& record) {
     const char* const bytes = buffer_.get();
     const std::size_t end = end_;
     const std::size_t begin = begin_;
+    const char separator = separator_;
     const bool keep = !tooLong_;
     std::size_t* ends = record.ends_.data();
     std::size_t count = record.fieldCount_;
@@ -228,7 +257,7 @@ void CsvReader::ScanUnquoted(CsvRecord& record) {
         pos_ = at;
     };
     for (std::size_t block = pos_; block < end; block += kBlockBytes) {
-        std::uint32_t hits = UnquotedEnds(bytes + block);
+        std::uint32_t hits = UnquotedEnds(bytes + block, separator);
         if (end - block < kBlockBytes) {
             hits &= (std::uint32_t{1} << (end - block)) - 1;  // bytes not read yet
         }
@@ -248,7 +277,7 @@ void CsvReader::ScanUnquoted(CsvRecord& record) {
                 ends[count++] = at - begin;
             }
             const char c = bytes[at];
-            if (c != ',') {
+            if (c != separator) {
                 stop(at + 1);
                 recordEnd_ = at;
                 if (c == '\n') {
@@ -359,13 +388,14 @@ void SinkBuffer::Append(std::string_view bytes) {
     Commit(std::copy(bytes.begin(), bytes.end(), Room(bytes.size())));
 }
 
-char* WriteCsvField(char* out, std::string_view value) {
+char* WriteCsvField(char* out, std::string_view value, char separator) {
     // Copied as it stands while looking for the bytes that need quotes:
     // one pass for the fields, nearly all, that need none.
+    const ByteSet& special = NeedQuotes(separator);
     bool needsQuotes = false;
     char* end = out;
     for (const char c : value) {
-        needsQuotes |= IsIn(kNeedQuotes, c);
+        needsQuotes |= special[static_cast<unsigned char>(c)];
         *end++ = c;
     }
     if (!needsQuotes) {
@@ -382,10 +412,10 @@ char* WriteCsvField(char* out, std::string_view value) {
     return out;
 }
 
-void AppendCsvField(std::string& out, std::string_view value) {
+void AppendCsvField(std::string& out, std::string_view value, char separator) {
     const std::size_t start = out.size();
     out.resize(start + MaxCsvFieldBytes(value));
-    const char* end = WriteCsvField(out.data() + start, value);
+    const char* end = WriteCsvField(out.data() + start, value, separator);
     out.resize(static_cast<std::size_t>(end - out.data()));
 }
 

@@ -1,8 +1,9 @@
 // CSV as RFC 4180 writes it, read as a stream of records so that a file of
-// any size passes through a buffer of fixed size. The reader is lenient where
-// spreadsheets are sloppy (a lone LF or CR ends a record too, a quote inside
-// an unquoted field is an ordinary character) and never looks at encodings:
-// bytes that are not UTF-8 come out as they went in.
+// any size passes through a buffer of fixed size. The separator is a comma,
+// or whatever a spreadsheet chose (a semicolon, a tab). The reader is lenient
+// where spreadsheets are sloppy (a lone LF or CR ends a record too, a quote
+// inside an unquoted field is an ordinary character) and never looks at
+// encodings: bytes that are not UTF-8 come out as they went in.
 #pragma once
 
 #include <cstddef>
@@ -63,6 +64,8 @@ class CsvRecord {
     LineEnd End() const { return lineEnd_; }
     // The input ended inside a quoted field.
     bool QuoteLeftOpen() const { return quoteLeftOpen_; }
+    // The line of the input the record starts on, from 1.
+    std::uint64_t Line() const { return line_; }
 
   private:
     friend class CsvReader;
@@ -79,6 +82,7 @@ class CsvRecord {
     std::size_t fieldCount_ = 0;
     LineEnd lineEnd_ = LineEnd::None;
     bool quoteLeftOpen_ = false;
+    std::uint64_t line_ = 0;
 };
 
 class CsvReader {
@@ -92,7 +96,16 @@ class CsvReader {
 
     explicit CsvReader(ByteSource& source, std::size_t maxRecordBytes = kMaxRecordBytes);
 
-    Result Next(CsvRecord& record);
+    // What a record over the limit does: it is skipped to its end, so that
+    // the next one can be read, or it stops the reading at once, as a header
+    // must (a header with no line end would otherwise be read to the end of
+    // an endless input).
+    enum class Overlong { Skip, Stop };
+
+    Result Next(CsvRecord& record, Overlong overlong = Overlong::Skip);
+    // Reads the record just read once more, with another separator.
+    Result Reread(CsvRecord& record, char separator);
+    char Separator() const { return separator_; }
     // The input began with a UTF-8 byte order mark, which no record holds.
     bool HadByteOrderMark() const { return hadByteOrderMark_; }
     // Bytes taken from the source so far.
@@ -101,6 +114,7 @@ class CsvReader {
   private:
     enum class State { FieldStart, Unquoted, Quoted, QuotedQuote, AfterCr };
 
+    Result ReadRecord(CsvRecord& record, Overlong overlong);
     bool Scan(CsvRecord& record);
     void ScanUnquoted(CsvRecord& record);
     void EndField(CsvRecord& record, std::size_t at) {
@@ -119,10 +133,13 @@ class CsvReader {
     std::size_t maxRecordBytes_;
     std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
-    std::size_t begin_ = 0;      // the current record's first byte
-    std::size_t pos_ = 0;        // the next byte to scan
-    std::size_t end_ = 0;        // one past the last byte read
-    std::size_t recordEnd_ = 0;  // where the line end begins, once it is seen
+    std::size_t begin_ = 0;          // the current record's first byte
+    std::size_t pos_ = 0;            // the next byte to scan
+    std::size_t end_ = 0;            // one past the last byte read
+    std::size_t recordEnd_ = 0;      // where the line end begins, once it is seen
+    std::uint64_t line_ = 1;         // the line of the next record
+    std::uint64_t quotedLines_ = 0;  // line breaks inside the current record's quotes
+    char separator_ = ',';
     State state_ = State::FieldStart;
     bool tooLong_ = false;
     bool atEnd_ = false;
@@ -155,13 +172,13 @@ class SinkBuffer {
     std::size_t capacity_;
 };
 
-// Appends `value` as one field, quoted only when it holds a comma, a quote
-// or a line break.
-void AppendCsvField(std::string& out, std::string_view value);
+// Appends `value` as one field, quoted only when it holds the separator, a
+// quote or a line break.
+void AppendCsvField(std::string& out, std::string_view value, char separator = ',');
 
 // The same for a writer that keeps its own buffer: writes the field at `out`
 // and returns where it ends, having written at most MaxCsvFieldBytes(value).
-char* WriteCsvField(char* out, std::string_view value);
+char* WriteCsvField(char* out, std::string_view value, char separator = ',');
 
 constexpr std::size_t MaxCsvFieldBytes(std::string_view value) {
     return 2 * value.size() + 2;

@@ -107,6 +107,34 @@ TEST(CsvReader, TellsTheLineEndOfEachRecord) {
               (std::vector{LineEnd::CrLf, LineEnd::Lf, LineEnd::Cr, LineEnd::None}));
 }
 
+TEST(CsvReader, ReadsARecordAgainWithAnotherSeparatorAndCountsLines) {
+    MemorySource source("a;\"b\nc\";d,e\nf;g\n");
+    CsvReader reader(source);
+    CsvRecord record;
+    std::string scratch;
+    ASSERT_EQ(reader.Next(record), CsvReader::Result::Record);
+    // With commas the quote is inside a field, and the line ends the record.
+    EXPECT_EQ(record.Raw(), "a;\"b");
+    ASSERT_EQ(reader.Reread(record, ';'), CsvReader::Result::Record);
+    ASSERT_EQ(record.FieldCount(), 3U);
+    EXPECT_EQ(record.Field(1, scratch), "b\nc");
+    EXPECT_EQ(record.Field(2, scratch), "d,e");
+    EXPECT_EQ(record.Line(), 1U);
+    ASSERT_EQ(reader.Next(record), CsvReader::Result::Record);
+    EXPECT_EQ(record.FieldCount(), 2U);
+    EXPECT_EQ(record.Line(), 3U);  // the quoted line break was line 2's end
+}
+
+// A header is never read past the limit: an endless line must not be read
+// to its end, which may never come.
+TEST(CsvReader, StopsAtTheLimitWhenAskedTo) {
+    MemorySource source(std::string(100, 'x') + "\nok\n", 10);
+    CsvReader reader(source, 16);
+    CsvRecord record;
+    EXPECT_EQ(reader.Next(record, CsvReader::Overlong::Stop), CsvReader::Result::TooLong);
+    EXPECT_LE(reader.BytesRead(), 40U);
+}
+
 TEST(CsvReader, TellsOfAByteOrderMark) {
     EXPECT_TRUE(ReadAll("\xEF\xBB\xBFx\n", 1, kMaxRecordBytes).byteOrderMark);
     EXPECT_FALSE(ReadAll("x\n", 1, kMaxRecordBytes).byteOrderMark);
