@@ -4,55 +4,87 @@
 #include <array>
 #include <span>
 #include <string_view>
-#include <vector>
 
 #include "core/choice_words.h"
 #include "core/number_text.h"
+#include "core/text_encoding.h"
 
 namespace korvane {
 namespace {
 
-enum class Takes { Text, Word, TargetFree, TargetMolecular, Pka, Format, Batch, Output, Yes };
+enum class Takes {
+    Number,
+    Word,
+    TargetFree,
+    TargetMolecular,
+    TargetKind,
+    Pka,
+    Format,
+    Batch,
+    Output,
+    Yes,
+    Quiet,
+    Delimiter,
+    DecimalComma,
+    DecimalPoint,
+    Column,
+};
 
 struct OptionRow {
     const char* name;
     Takes takes;
-    DoseColumn column;  // for Text and Word
+    DoseColumn column;  // for Number and Word
 };
 
 constexpr std::array kOptions{
-    OptionRow{"--ph", Takes::Text, DoseColumn::Ph},
-    OptionRow{"--free-so2", Takes::Text, DoseColumn::FreeSO2},
-    OptionRow{"--batch-size", Takes::Text, DoseColumn::BatchSize},
+    OptionRow{"--ph", Takes::Number, DoseColumn::Ph},
+    OptionRow{"--free-so2", Takes::Number, DoseColumn::FreeSO2},
+    OptionRow{"--batch-size", Takes::Number, DoseColumn::BatchSize},
     OptionRow{"--unit", Takes::Word, DoseColumn::Unit},
     OptionRow{"--form", Takes::Word, DoseColumn::Form},
     OptionRow{"--method", Takes::Word, DoseColumn::Method},
-    OptionRow{"--solution-pct", Takes::Text, DoseColumn::SolutionPct},
-    OptionRow{"--tablet-g", Takes::Text, DoseColumn::TabletG},
+    OptionRow{"--solution-pct", Takes::Number, DoseColumn::SolutionPct},
+    OptionRow{"--tablet-g", Takes::Number, DoseColumn::TabletG},
     OptionRow{"--target-free", Takes::TargetFree, DoseColumn::Target},
     OptionRow{"--target-molecular", Takes::TargetMolecular, DoseColumn::Target},
+    OptionRow{"--target-kind", Takes::TargetKind, DoseColumn::TargetKind},
     OptionRow{"--pka", Takes::Pka, DoseColumn::Ph},
     OptionRow{"--format", Takes::Format, DoseColumn::Ph},
     OptionRow{"--batch", Takes::Batch, DoseColumn::Ph},
     OptionRow{"-o", Takes::Output, DoseColumn::Ph},
     OptionRow{"--output", Takes::Output, DoseColumn::Ph},
     OptionRow{"--yes", Takes::Yes, DoseColumn::Ph},
+    OptionRow{"--quiet", Takes::Quiet, DoseColumn::Ph},
+    OptionRow{"--delimiter", Takes::Delimiter, DoseColumn::Ph},
+    OptionRow{"--decimal-comma", Takes::DecimalComma, DoseColumn::Ph},
+    OptionRow{"--decimal-point", Takes::DecimalPoint, DoseColumn::Ph},
+    OptionRow{"--column", Takes::Column, DoseColumn::Ph},
 };
 
-constexpr ChoiceTable<OutputFormat, 3> kFormatWords{{
+constexpr ChoiceTable<OutputFormat, 4> kFormatWords{{
     {OutputFormat::Text, "text"},
     {OutputFormat::Json, "json"},
     {OutputFormat::Csv, "csv"},
+    {OutputFormat::Table, "table"},
 }};
 
-}  // namespace
+constexpr ChoiceTable<char, 3> kDelimiterWords{{
+    {',', "comma"},
+    {';', "semicolon"},
+    {'\t', "tab"},
+}};
 
-std::string PkaRangeText() {
-    const auto whole = [](double value) { return std::to_string(static_cast<int>(value)); };
-    return "from " + whole(kLowestPka) + " to " + whole(kHighestPka);
+// Options that take no value.
+bool IsFlag(Takes takes) {
+    return takes == Takes::Yes || takes == Takes::Quiet || takes == Takes::DecimalComma ||
+           takes == Takes::DecimalPoint;
 }
 
-namespace {
+// Options a batch alone has a use for.
+bool IsForBatch(Takes takes) {
+    return takes == Takes::TargetKind || takes == Takes::Delimiter || takes == Takes::Column ||
+           takes == Takes::Quiet;
+}
 
 const OptionRow* FindOption(std::string_view name) {
     const auto* row = std::find_if(kOptions.begin(), kOptions.end(),
@@ -60,39 +92,54 @@ const OptionRow* FindOption(std::string_view name) {
     return row == kOptions.end() ? nullptr : row;
 }
 
-// The word as the tables write it, so that every later reading agrees.
-std::optional<std::string> CanonicalWord(DoseColumn column, std::string_view text) {
-    return WithWordTable(column, [text](const auto& table, const char*) {
-        const auto* row = RowOfWord(table, text);
-        return row != nullptr ? std::optional<std::string>(row->text) : std::nullopt;
-    });
+std::optional<char> DelimiterOf(std::string_view text) {
+    if (text.size() == 1 && (text == "," || text == ";" || text == "\t")) {
+        return text.front();
+    }
+    return ChoiceOfWord(kDelimiterWords, text);
+}
+
+std::optional<DoseColumn> ColumnOfName(std::string_view name) {
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        if (name == kDoseColumnNames[c]) {
+            return static_cast<DoseColumn>(c);
+        }
+    }
+    return std::nullopt;
 }
 
 class Parser {
   public:
     std::optional<UsageError> Apply(const OptionRow& row, std::string_view value);
-    std::optional<UsageError> Finish();
+    std::optional<UsageError> Finish(bool anyOption);
     CommandLine& Result() { return line_; }
 
   private:
     std::optional<UsageError> SetTarget(TargetKind kind, std::string_view value);
+    std::optional<UsageError> AddColumn(std::string_view value);
+    std::optional<UsageError> ReadNumbers();
+    std::optional<UsageError> CheckCombinations() const;
+    std::optional<UsageError> CheckOneDose() const;
 
     CommandLine line_;
-    bool formatGiven_ = false;
+    std::vector<const OptionRow*> batchOnly_;
+    std::array<const char*, kDoseColumnCount> numberOption_{};
 };
 
 std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view value) {
-    auto& given = line_.settings.given;
+    auto& settings = line_.settings;
     switch (row.takes) {
-        case Takes::Text:
-            given[static_cast<std::size_t>(row.column)] = std::string(value);
+        case Takes::Number:
+            settings.given[Index(row.column)] = std::string(value);
+            numberOption_[Index(row.column)] = row.name;
             break;
-        case Takes::Word: {
+        case Takes::Word:
+        case Takes::TargetKind: {
             std::optional<std::string> word = CanonicalWord(row.column, value);
             if (!word) {
                 return UsageError{UnknownWordMessage(row.column, value)};
             }
-            given[static_cast<std::size_t>(row.column)] = std::move(word);
+            settings.given[Index(row.column)] = std::move(word);
             break;
         }
         case Takes::TargetFree:
@@ -104,7 +151,7 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
             if (!pka || *pka < kLowestPka || *pka > kHighestPka) {
                 return UsageError{"--pka must be a number " + PkaRangeText() + "."};
             }
-            line_.settings.pka = *pka;
+            settings.pka = *pka;
             break;
         }
         case Takes::Format: {
@@ -113,7 +160,6 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
                 return UsageError{UnknownWordText("format", value, kFormatWords)};
             }
             line_.format = *format;
-            formatGiven_ = true;
             break;
         }
         case Takes::Batch:
@@ -123,37 +169,164 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
             line_.outputPath = std::string(value);
             break;
         case Takes::Yes:
-            line_.settings.answerYes = true;
+            settings.answerYes = true;
             break;
+        case Takes::Quiet:
+            line_.quiet = true;
+            break;
+        case Takes::Delimiter:
+            settings.separator = DelimiterOf(value);
+            if (!settings.separator) {
+                return UsageError{UnknownWordText("delimiter", value, kDelimiterWords)};
+            }
+            break;
+        case Takes::DecimalComma:
+        case Takes::DecimalPoint:
+            if (settings.decimalMark) {
+                return UsageError{"Give only one of --decimal-comma and --decimal-point."};
+            }
+            settings.decimalMark =
+                row.takes == Takes::DecimalComma ? DecimalMark::Comma : DecimalMark::Point;
+            break;
+        case Takes::Column:
+            return AddColumn(value);
+    }
+    if (IsForBatch(row.takes)) {
+        batchOnly_.push_back(&row);
     }
     return std::nullopt;
 }
 
 std::optional<UsageError> Parser::SetTarget(TargetKind kind, std::string_view value) {
-    auto& given = line_.settings.given;
-    auto& kindWord = given[static_cast<std::size_t>(DoseColumn::TargetKind)];
-    if (kindWord) {
+    auto& settings = line_.settings;
+    if (settings.targetGivenWithKind) {
         return UsageError{"Give only one of --target-free and --target-molecular."};
     }
-    kindWord = TextOf(kTargetKindWords, kind);
-    given[static_cast<std::size_t>(DoseColumn::Target)] = std::string(value);
+    settings.targetGivenWithKind = true;
+    settings.given[Index(DoseColumn::TargetKind)] = TextOf(kTargetKindWords, kind);
+    settings.given[Index(DoseColumn::Target)] = std::string(value);
+    numberOption_[Index(DoseColumn::Target)] =
+        kind == TargetKind::FreeSO2 ? "--target-free" : "--target-molecular";
     return std::nullopt;
 }
 
-std::optional<UsageError> Parser::Finish() {
-    if (line_.batchPath && formatGiven_) {
-        return UsageError{"--format is for one calculation; a batch always writes CSV."};
+// NAME=HEADER: the file's column HEADER is the input NAME.
+std::optional<UsageError> Parser::AddColumn(std::string_view value) {
+    const std::size_t equals = value.find('=');
+    const std::string_view name = value.substr(0, equals);
+    const std::optional<DoseColumn> column = ColumnOfName(name);
+    if (equals == std::string_view::npos || !column || equals + 1 == value.size()) {
+        std::string names;
+        for (const char* known : kDoseColumnNames) {
+            names += names.empty() ? "" : ", ";
+            names += known;
+        }
+        return UsageError{"--column takes NAME=HEADER, where NAME is one of " + names + "."};
     }
-    if (line_.outputPath && !line_.batchPath) {
-        return UsageError{"-o is for a batch: give --batch FILE as well."};
+    auto& named = line_.settings.namedHeaders;
+    if (std::any_of(named.begin(), named.end(),
+                    [&](const NamedHeader& header) { return header.column == *column; })) {
+        return UsageError{"--column gives " + std::string(name) + " twice."};
+    }
+    named.push_back({*column, std::string(value.substr(equals + 1))});
+    batchOnly_.push_back(FindOption("--column"));
+    return std::nullopt;
+}
+
+// Numbers typed on the command line are read like a file's: with a point, or
+// with a comma that cannot be anything but a decimal comma; one that could
+// mean two things is refused.
+std::optional<UsageError> Parser::ReadNumbers() {
+    auto& settings = line_.settings;
+    const DecimalMark mark = settings.decimalMark.value_or(DecimalMark::Point);
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        if (!settings.given[c] || !IsNumberColumn(static_cast<DoseColumn>(c))) {
+            continue;
+        }
+        std::string& text = *settings.given[c];
+        std::string scratch;
+        const MarkedNumber number =
+            ReadMarkedNumber(text, mark, settings.decimalMark.has_value(), scratch);
+        if (number.kind == MarkedNumber::Kind::Ambiguous) {
+            return UsageError{std::string(numberOption_[c]) + " \"" + EscapedText(text) +
+                              "\" could be " + TwoReadings(text) +
+                              ": give --decimal-comma or --decimal-point."};
+        }
+        text = std::string(number.text);
     }
     return std::nullopt;
+}
+
+std::optional<UsageError> Parser::CheckCombinations() const {
+    const bool batch = line_.batchPath.has_value();
+    const std::optional<OutputFormat> format = line_.format;
+    if (batch && (format == OutputFormat::Text || format == OutputFormat::Json)) {
+        return UsageError{"--format for a batch is csv or table."};
+    }
+    if (!batch && format == OutputFormat::Table) {
+        return UsageError{"--format table is for a batch: give --batch FILE as well."};
+    }
+    if (line_.outputPath && !batch) {
+        return UsageError{"-o is for a batch: give --batch FILE as well."};
+    }
+    if (line_.outputPath && format == OutputFormat::Table) {
+        return UsageError{"-o always writes CSV; --format table is for the screen."};
+    }
+    if (!batch && !batchOnly_.empty()) {
+        return UsageError{std::string(batchOnly_.front()->name) +
+                          " is for a batch: give --batch FILE as well."};
+    }
+    const auto& given = line_.settings.given;
+    if (given[Index(DoseColumn::TargetKind)] && line_.settings.targetGivenWithKind &&
+        std::any_of(batchOnly_.begin(), batchOnly_.end(),
+                    [](const OptionRow* row) { return row->takes == Takes::TargetKind; })) {
+        return UsageError{
+            "--target-kind is for a target column; --target-free and --target-molecular say "
+            "their kind themselves."};
+    }
+    return std::nullopt;
+}
+
+// One calculation takes no quantity by default: the wine's figures, the
+// batch and the target must all be given.
+std::optional<UsageError> Parser::CheckOneDose() const {
+    std::vector<std::string> missing;
+    for (const DoseColumn column : {DoseColumn::Ph, DoseColumn::FreeSO2, DoseColumn::BatchSize,
+                                    DoseColumn::Unit, DoseColumn::Target}) {
+        if (!line_.settings.given[Index(column)]) {
+            missing.push_back(OptionFor(column));
+        }
+    }
+    if (missing.empty()) {
+        return std::nullopt;
+    }
+    std::string list;
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        list += i == 0 ? "" : i + 1 == missing.size() ? " and " : ", ";
+        list += missing[i];
+    }
+    return UsageError{"Not given: " + list + "."};
+}
+
+std::optional<UsageError> Parser::Finish(bool anyOption) {
+    if (!anyOption) {
+        return UsageError{"Nothing to calculate: give the wine's figures, or --batch FILE."};
+    }
+    if (auto error = CheckCombinations()) {
+        return error;
+    }
+    if (auto error = ReadNumbers()) {
+        return error;
+    }
+    return line_.batchPath ? std::nullopt : CheckOneDose();
 }
 
 // -o and --output are one option; so is a column's option under any name.
+// --column may stand once for each column it names.
 bool SameOption(const OptionRow* a, const OptionRow* b) {
-    const bool byColumn = a->takes == Takes::Text || a->takes == Takes::Word;
-    return a->takes == b->takes && (!byColumn || a->column == b->column);
+    const bool byColumn = a->takes == Takes::Number || a->takes == Takes::Word;
+    return a->takes == b->takes && a->takes != Takes::Column &&
+           (!byColumn || a->column == b->column);
 }
 
 bool IsOption(std::string_view arg) {
@@ -162,20 +335,34 @@ bool IsOption(std::string_view arg) {
 
 }  // namespace
 
-std::string MissingOptionText(DoseColumn column) {
+std::string PkaRangeText() {
+    const auto whole = [](double value) { return std::to_string(static_cast<int>(value)); };
+    return "from " + whole(kLowestPka) + " to " + whole(kHighestPka);
+}
+
+std::string OptionFor(DoseColumn column) {
     std::vector<std::string> names;
     for (const OptionRow& row : kOptions) {
-        const bool givesColumn = row.takes == Takes::Text || row.takes == Takes::Word ||
+        const bool givesColumn = row.takes == Takes::Number || row.takes == Takes::Word ||
                                  row.takes == Takes::TargetFree ||
                                  row.takes == Takes::TargetMolecular;
         if (givesColumn && row.column == column) {
             names.emplace_back(row.name);
         }
     }
-    if (names.size() == 2) {
-        return "neither " + names[0] + " nor " + names[1] + " is given";
+    if (names.empty()) {
+        return "--target-kind";
     }
-    return (names.empty() ? std::string("no option") : names[0]) + " is not given";
+    return names.size() == 2 ? names[0] + " or " + names[1] : names[0];
+}
+
+std::string MissingOptionText(DoseColumn column) {
+    const std::string options = OptionFor(column);
+    if (options.find(" or ") != std::string::npos) {
+        return "neither " + options.substr(0, options.find(" or ")) + " nor " +
+               options.substr(options.find(" or ") + 4) + " is given";
+    }
+    return options + " is not given";
 }
 
 std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* const* argv) {
@@ -193,7 +380,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* con
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string_view name = args[i];
         if (!IsOption(name)) {
-            return UsageError{"Unexpected argument \"" + std::string(name) + "\"."};
+            return UsageError{"Unexpected argument \"" + EscapedText(name) + "\"."};
         }
         std::optional<std::string_view> value;
         if (const std::size_t equals = name.find('=');
@@ -203,12 +390,12 @@ std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* con
         }
         const OptionRow* row = FindOption(name);
         if (row == nullptr) {
-            return UsageError{"Unknown option " + std::string(name) + "."};
+            return UsageError{"Unknown option " + EscapedText(name) + "."};
         }
-        if (row->takes == Takes::Yes && value) {
-            return UsageError{"--yes takes no value."};
+        if (IsFlag(row->takes) && value) {
+            return UsageError{std::string(name) + " takes no value."};
         }
-        if (row->takes != Takes::Yes && !value) {
+        if (!IsFlag(row->takes) && !value) {
             if (i + 1 == args.size()) {
                 return UsageError{std::string(name) + " needs a value."};
             }
@@ -223,7 +410,7 @@ std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* con
             return *error;
         }
     }
-    if (auto error = parser.Finish()) {
+    if (auto error = parser.Finish(!args.empty())) {
         return *error;
     }
     return std::move(parser.Result());

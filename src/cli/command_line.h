@@ -4,12 +4,14 @@
 #include <optional>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "core/cellar_batch.h"
 
 namespace korvane {
 
-enum class OutputFormat { Text, Json, Csv };
+// Text and json are for one calculation, table for a batch; csv for both.
+enum class OutputFormat { Text, Json, Csv, Table };
 
 // The pKa a lab may give; the window always uses SO2Pka.
 inline constexpr double kLowestPka = 0;
@@ -22,7 +24,10 @@ struct CommandLine {
     bool version = false;
     std::optional<std::string> batchPath;   // "-" is standard input
     std::optional<std::string> outputPath;  // "-" is standard output
-    OutputFormat format = OutputFormat::Text;
+    // None: text for one calculation; for a batch a table on a terminal,
+    // else CSV.
+    std::optional<OutputFormat> format;
+    bool quiet = false;
     BatchSettings settings;  // the options' values; the rest stand empty
 };
 
@@ -32,6 +37,10 @@ struct UsageError {
 };
 
 std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* const* argv);
+
+// The option that gives `column`, e.g. "--free-so2", or "--target-free or
+// --target-molecular" for the target.
+std::string OptionFor(DoseColumn column);
 
 // That no option gives a value for `column` either, e.g. "--free-so2 is not
 // given", or "neither --target-free nor --target-molecular is given".

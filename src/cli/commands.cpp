@@ -2,12 +2,17 @@
 
 #include <unistd.h>
 
+#include <csignal>
+#include <memory>
 #include <string>
 
+#include "cli/batch_table.h"
 #include "cli/file_streams.h"
 #include "cli/help_text.h"
+#include "cli/interruption.h"
 #include "cli/progress_bar.h"
 #include "cli/reports.h"
+#include "core/text_encoding.h"
 
 namespace korvane {
 namespace {
@@ -21,29 +26,82 @@ std::string InputName(const std::string& path) {
     return path == "-" ? "standard input" : path;
 }
 
+std::string OutputName(const std::string& path) {
+    return path == "-" ? "standard output" : path;
+}
+
+const char* SeparatorName(char separator) {
+    switch (separator) {
+        case ';':
+            return "semicolon";
+        case '\t':
+            return "tab";
+        default:
+            return "comma";
+    }
+}
+
+// The file's headers, and how it was read: what a person needs to see why a
+// column was not found.
+std::string HeaderInfo(const CellarBatch& batch) {
+    std::string cells;
+    for (const std::string& cell : batch.HeaderCells()) {
+        cells += cells.empty() ? "" : ", ";
+        cells += "\"" + EscapedText(cell) + "\"";
+    }
+    return " Its header, read as " + std::string(SeparatorName(batch.Separator())) + "-separated " +
+           EncodingName(batch.Encoding()) + ", has " + cells + ".";
+}
+
 std::string HeaderMessage(const HeaderProblem& problem, const std::string& input,
-                          const FileSource& source) {
-    const std::string column = kDoseColumnNames[static_cast<std::size_t>(problem.column)];
+                          const CellarBatch& batch, const FileSource& source) {
+    const std::string column = kDoseColumnNames[Index(problem.column)];
+    const auto cell = [&batch](std::size_t at) {
+        return "\"" + EscapedText(batch.HeaderCells()[at]) + "\"";
+    };
     switch (problem.kind) {
         case HeaderProblem::Kind::NoHeader:
             return input + " has no header row.";
         case HeaderProblem::Kind::HeaderTooLong:
             return "The header row of " + input + " is longer than " + RecordLimitText() + ".";
-        case HeaderProblem::Kind::RepeatedColumn:
-            return input + " has the column " + column + " twice.";
+        case HeaderProblem::Kind::TooManyColumns:
+            return "The header row of " + input + " has more than " + std::to_string(kMaxColumns) +
+                   " columns.";
+        case HeaderProblem::Kind::ColumnTwice:
+            return input + " has the column " + column + " twice: " + cell(problem.cell) + " and " +
+                   cell(problem.otherCell) + ".";
+        case HeaderProblem::Kind::TwoColumnsInCell:
+            return input + " has a column " + cell(problem.cell) + " that names both " + column +
+                   " and " + kDoseColumnNames[Index(problem.other)] + ".";
         case HeaderProblem::Kind::MissingColumn:
             return input + " has no column " + column + ", and " +
-                   MissingOptionText(problem.column) + ".";
+                   MissingOptionText(problem.column) + "." + HeaderInfo(batch);
+        case HeaderProblem::Kind::TargetWithoutKind:
+            return input +
+                   " has a target column but no target_kind column: add one, or give "
+                   "--target-kind free|molecular.";
+        case HeaderProblem::Kind::TargetTwice:
+            return input + " has a " + column + " column, and " + OptionFor(DoseColumn::Target) +
+                   " gives the target too: use one or the other.";
+        case HeaderProblem::Kind::UnitTwice:
+            return input + "'s header " + cell(problem.cell) + " names another unit than --unit.";
+        case HeaderProblem::Kind::UnitUnknown:
+            return input + "'s header " + cell(problem.cell) + ": " +
+                   UnknownUnitText(ReadHeaderName(batch.HeaderCells()[problem.cell]).unit);
         case HeaderProblem::Kind::Unreadable:
             break;
     }
     return "Cannot read " + input + ": " + source.Failure();
 }
 
-// Writes what the command prints; a full disk or a closed pipe is reported
-// rather than passed over.
-bool Print(std::string_view text) {
-    FileSink out("-");
+// Writes what the command prints; a full disk, a closed pipe or a closed
+// standard output is reported rather than passed over.
+bool Print(std::string_view text, bool outputClosed) {
+    if (outputClosed) {
+        Complain("Cannot write standard output: it is closed.");
+        return false;
+    }
+    StandardOutput out;
     if (out.Write(text)) {
         return true;
     }
@@ -54,6 +112,8 @@ bool Print(std::string_view text) {
 int DoseExitStatus(DoseStatus status) {
     switch (status) {
         case DoseStatus::Ok:
+        case DoseStatus::NoAddition:
+        case DoseStatus::Blank:
             return kExitCalculated;
         case DoseStatus::Error:
             return kExitCheckFailed;
@@ -63,41 +123,150 @@ int DoseExitStatus(DoseStatus status) {
     return kExitUnanswered;
 }
 
-std::string Report(OutputFormat format, const DoseTextViews& texts, const DoseResult& result) {
+// "form potassium and method powder"
+std::string BuiltInsText(const std::vector<DoseColumn>& builtIns) {
+    std::string text;
+    for (std::size_t i = 0; i < builtIns.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == builtIns.size() ? " and " : ", ";
+        text += std::string(kDoseColumnNames[Index(builtIns[i])]) + " " + BuiltInWord(builtIns[i]);
+    }
+    return text;
+}
+
+std::string Report(OutputFormat format, const DoseTextViews& texts,
+                   const std::vector<DoseColumn>& builtIns, double pka, const DoseResult& result) {
     switch (format) {
         case OutputFormat::Json:
             return JsonReport(result);
         case OutputFormat::Csv:
             return CsvReport(texts, result);
         case OutputFormat::Text:
+        case OutputFormat::Table:
             break;
     }
-    return TextReport(result);
+    return TextReport(texts, builtIns, pka, result);
+}
+
+std::string SummaryText(const BatchCounts& counts) {
+    std::string text = std::to_string(counts.rows) + " rows: " + std::to_string(counts.ok) +
+                       " ok, " + std::to_string(counts.noAddition) + " no addition, " +
+                       std::to_string(counts.questions) + " question" +
+                       (counts.questions == 1 ? "" : "s") + ", " + std::to_string(counts.errors) +
+                       " error" + (counts.errors == 1 ? "" : "s") + ", " +
+                       std::to_string(counts.blank) + " blank.";
+    if (!counts.firstUncalculated.empty()) {
+        text += " Not calculated:";
+        const std::uint64_t shown = counts.firstUncalculated.size();
+        for (std::size_t i = 0; i < shown; ++i) {
+            text += (i > 0        ? ", "
+                     : shown == 1 ? " line "
+                                  : " lines ") +
+                    std::to_string(counts.firstUncalculated[i]);
+        }
+        const std::uint64_t all = counts.errors + counts.questions;
+        text += all > shown ? " and " + std::to_string(all - shown) + " more." : ".";
+    }
+    return text;
+}
+
+// Where a batch's rows go: a file replaced whole at the end, standard output
+// as CSV, or a table for the screen.
+class BatchOutput {
+  public:
+    BatchOutput(const CommandLine& line, bool outputClosed)
+        : path_(line.outputPath.value_or("-")), closed_(outputClosed) {
+        if (path_ != "-") {
+            file_ = std::make_unique<AtomicFileSink>(path_);
+        }
+        const bool screen = ::isatty(STDOUT_FILENO) == 1;
+        table_ = path_ == "-" &&
+                 line.format.value_or(screen ? OutputFormat::Table : OutputFormat::Csv) ==
+                     OutputFormat::Table;
+    }
+
+    std::optional<std::string> OpenFailure() const {
+        if (file_ && !file_->IsOpen()) {
+            return "Cannot write " + path_ + ": " + file_->Failure();
+        }
+        if (!file_ && closed_) {
+            return std::string("Cannot write standard output: it is closed.");
+        }
+        return std::nullopt;
+    }
+    ByteSink& Sink() { return file_ ? static_cast<ByteSink&>(*file_) : csv_; }
+    bool Table() const { return table_; }
+    bool Commit() { return !file_ || file_->Commit(); }
+    std::string Failure() const { return file_ ? file_->Failure() : csv_.Failure(); }
+    const std::string& Path() const { return path_; }
+    bool ToFile() const { return file_ != nullptr; }
+
+  private:
+    std::string path_;
+    bool closed_;
+    std::unique_ptr<AtomicFileSink> file_;
+    StandardOutput csv_;
+    bool table_ = false;
+};
+
+// The CSV of a batch shown as a table: thrown away, the rows taken one by
+// one instead.
+class Discard : public ByteSink {
+  public:
+    bool Write(std::string_view /*bytes*/) override { return true; }
+};
+
+// After a batch that did not end well: why, and that the output file is as
+// it was. Interrupted by a signal, the status is 128 + SIGINT for Ctrl+C.
+int BatchFailure(const std::string& reason, const BatchOutput& output) {
+    const std::string kept = output.ToFile() ? "; " + output.Path() + " left unchanged" : "";
+    if (const int signal = Interruption(); signal != 0) {
+        Complain("interrupted" + kept);
+        return signal == SIGINT ? 128 + SIGINT : kExitUsage;
+    }
+    Complain(reason + kept);
+    return kExitUsage;
+}
+
+int FinishBatch(const CommandLine& line, const CellarBatch& batch) {
+    const BatchCounts& counts = batch.Counts();
+    if (!line.quiet) {
+        Complain(SummaryText(counts));
+    }
+    return counts.errors + counts.questions == 0 ? kExitCalculated : kExitCheckFailed;
 }
 
 }  // namespace
 
-int RunOneDose(const CommandLine& line) {
+int RunOneDose(const CommandLine& line, bool outputClosed) {
     DoseTextViews texts;
+    std::vector<DoseColumn> builtIns;
     for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         const auto& given = line.settings.given[c];
-        texts[c] = given ? std::string_view(*given) : std::string_view(StartTexts()[c]);
+        const char* builtIn = BuiltInWord(static_cast<DoseColumn>(c));
+        texts[c] = given ? std::string_view(*given) : builtIn != nullptr ? builtIn : "";
+        if (!given && builtIn != nullptr) {
+            builtIns.push_back(static_cast<DoseColumn>(c));
+        }
     }
     DoseCalculation dose;
     if (std::optional<std::string> problem = dose.Fill(texts, line.settings.pka)) {
         return UsageFailure(*problem);
     }
     const DoseResult& result = dose.Evaluate(line.settings.answerYes);
-    if (!Print(Report(line.format, texts, result))) {
+    const OutputFormat format = line.format.value_or(OutputFormat::Text);
+    if (format != OutputFormat::Text && !builtIns.empty()) {
+        Complain("Built-in defaults used: " + BuiltInsText(builtIns) + ".");
+    }
+    if (!Print(Report(format, texts, builtIns, line.settings.pka, result), outputClosed)) {
         return kExitUsage;
     }
-    if (result.status != DoseStatus::Ok) {
+    if (result.status == DoseStatus::Error || result.status == DoseStatus::Question) {
         WriteAll(STDERR_FILENO, std::string(result.message) + "\n");
     }
     return DoseExitStatus(result.status);
 }
 
-int RunBatch(const CommandLine& line) {
+int RunBatch(const CommandLine& line, bool outputClosed) {
     const std::string& path = *line.batchPath;
     FileSource source(path);
     if (!source.IsOpen()) {
@@ -106,51 +275,68 @@ int RunBatch(const CommandLine& line) {
     }
     CellarBatch batch(source, line.settings);
     if (const std::optional<HeaderProblem> problem = batch.ReadHeader()) {
-        Complain(HeaderMessage(*problem, InputName(path), source));
+        Complain(HeaderMessage(*problem, InputName(path), batch, source));
         return kExitUsage;
     }
+    // Output sent into the input file would feed the batch its own rows
+    // without end, or replace the cellar with its doses.
     const std::string outputPath = line.outputPath.value_or("-");
-    // Standard output sent into the input file would feed the batch its own
-    // rows without end.
-    const bool outputIsInput = outputPath == "-" ? IsSameFile(source.Descriptor(), STDOUT_FILENO)
-                                                 : IsSameFile(source.Descriptor(), outputPath);
-    if (outputIsInput) {
+    if (outputPath == "-" ? IsSameFile(source.Descriptor(), STDOUT_FILENO)
+                          : IsSameFile(source.Descriptor(), outputPath)) {
         Complain("The output " +
                  (outputPath == "-" ? std::string("(standard output)") : outputPath) +
                  " would overwrite the input.");
         return kExitUsage;
     }
-    FileSink sink(outputPath);
-    if (!sink.IsOpen()) {
-        Complain("Cannot write " + outputPath + ": " + sink.Failure());
+    if (!batch.BuiltInsUsed().empty()) {
+        Complain("Every row takes the built-in " + BuiltInsText(batch.BuiltInsUsed()) + ".");
+    }
+    BatchOutput output(line, outputClosed);
+    if (const std::optional<std::string> failure = output.OpenFailure()) {
+        Complain(*failure);
         return kExitUsage;
+    }
+    NoteInterruptions();
+    Discard discarded;
+    StandardOutput screen;
+    BatchTable table(screen, batch.Mark());
+    bool tableFailed = false;
+    CellarBatch::RowDone rowDone;
+    if (output.Table()) {
+        rowDone = [&table, &tableFailed](const BatchRow& row) {
+            tableFailed = tableFailed || !table.Add(row);
+        };
     }
     ProgressBar bar(STDERR_FILENO, RegularFileSize(source.Descriptor()));
-    const BatchEnd end = batch.Run(sink, [&bar](std::uint64_t done) { bar.Update(done); });
+    const BatchEnd end = batch.Run(
+        output.Table() ? discarded : output.Sink(),
+        [&bar](std::uint64_t done) { bar.Update(done); }, rowDone);
     bar.Clear();
     if (end == BatchEnd::ReadFailed) {
-        Complain("Cannot read " + InputName(path) + ": " + source.Failure());
-        return kExitUsage;
+        return BatchFailure("Cannot read " + InputName(path) + ": " + source.Failure(), output);
     }
-    if (end == BatchEnd::WriteFailed || !sink.Close()) {
-        Complain("Cannot write " + (outputPath == "-" ? "standard output" : outputPath) + ": " +
-                 sink.Failure());
-        return kExitUsage;
+    if (end == BatchEnd::WriteFailed || !output.Commit()) {
+        return BatchFailure("Cannot write " + OutputName(outputPath) + ": " + output.Failure(),
+                            output);
     }
-    const BatchCounts& counts = batch.Counts();
-    return counts.ok == counts.rows ? kExitCalculated : kExitCheckFailed;
+    if (output.Table() && (tableFailed || !table.Finish())) {
+        return BatchFailure("Cannot write standard output: " + screen.Failure(), output);
+    }
+    return FinishBatch(line, batch);
 }
 
 int RunKorvaneCalc(int argc, const char* const* argv) {
+    const bool outputClosed = OpenClosedStandardStreams();
     const auto parsed = ParseCommandLine(argc, argv);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         return UsageFailure(error->message);
     }
     const auto& line = std::get<CommandLine>(parsed);
     if (line.help || line.version) {
-        return Print(line.help ? HelpText() : VersionText()) ? kExitCalculated : kExitUsage;
+        return Print(line.help ? HelpText() : VersionText(), outputClosed) ? kExitCalculated
+                                                                           : kExitUsage;
     }
-    return line.batchPath ? RunBatch(line) : RunOneDose(line);
+    return line.batchPath ? RunBatch(line, outputClosed) : RunOneDose(line, outputClosed);
 }
 
 }  // namespace korvane

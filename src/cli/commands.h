@@ -12,8 +12,9 @@ enum ExitStatus : int {
     kExitUnanswered = 3,
 };
 
-int RunOneDose(const CommandLine& line);
-int RunBatch(const CommandLine& line);
+// `outputClosed`: standard output was closed when the program started.
+int RunOneDose(const CommandLine& line, bool outputClosed);
+int RunBatch(const CommandLine& line, bool outputClosed);
 
 // Runs the command line as korvane-calc does, messages and all.
 int RunKorvaneCalc(int argc, const char* const* argv);

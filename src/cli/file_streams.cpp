@@ -4,8 +4,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+
+#include "cli/interruption.h"
 
 namespace korvane {
 namespace {
@@ -16,10 +21,13 @@ std::string ErrorText(int error) {
     return std::strerror(error);
 }
 
-// Writes everything, through interruptions and short writes; the error
-// number, or 0.
+// Writes everything, through short writes; the error number, or 0. A write
+// cut short by a signal goes on, unless the signal interrupts the batch.
 int WriteFully(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
+        if (Interruption() != 0) {
+            return EINTR;
+        }
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
         if (written < 0) {
             if (errno == EINTR) {
@@ -30,6 +38,28 @@ int WriteFully(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return 0;
+}
+
+// The file a path finally names: through a symbolic link, its target.
+std::string FinalPath(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        return path;
+    }
+    std::array<char, PATH_MAX> resolved{};
+    return ::realpath(path.c_str(), resolved.data()) != nullptr ? std::string(resolved.data())
+                                                                : path;
+}
+
+// The mode a new file gets: the old file's, or what the user's umask allows.
+mode_t ModeFor(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+        return info.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return kNewFileMode & ~mask;
 }
 
 }  // namespace
@@ -52,6 +82,10 @@ FileSource::~FileSource() {
 
 std::ptrdiff_t FileSource::Read(char* buffer, std::size_t size) {
     for (;;) {
+        if (Interruption() != 0) {
+            error_ = EINTR;
+            return -1;
+        }
         const ssize_t count = ::read(fd_, buffer, size);
         if (count >= 0) {
             return count;
@@ -67,39 +101,68 @@ std::string FileSource::Failure() const {
     return ErrorText(error_);
 }
 
-FileSink::FileSink(const std::string& path) {
-    if (path == "-") {
-        fd_ = STDOUT_FILENO;
+bool StandardOutput::Write(std::string_view bytes) {
+    if (error_ == 0) {
+        error_ = WriteFully(STDOUT_FILENO, bytes);
+    }
+    return error_ == 0;
+}
+
+std::string StandardOutput::Failure() const {
+    return ErrorText(error_);
+}
+
+AtomicFileSink::AtomicFileSink(const std::string& path) : target_(FinalPath(path)) {
+    const std::size_t slash = target_.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : target_.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+    temporary_ = folder + "." + name + ".XXXXXX";
+    fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        temporary_.clear();
         return;
     }
-    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
-    owned_ = fd_ >= 0;
-    error_ = fd_ < 0 ? errno : 0;
+    ::fchmod(fd_, ModeFor(target_));
 }
 
-FileSink::~FileSink() {
-    Close();
-}
-
-bool FileSink::Write(std::string_view bytes) {
-    if (error_ != 0) {
-        return false;
+AtomicFileSink::~AtomicFileSink() {
+    if (fd_ >= 0) {
+        ::close(fd_);
     }
-    error_ = WriteFully(fd_, bytes);
-    return error_ == 0;
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
+    }
 }
 
-bool FileSink::Close() {
-    if (owned_) {
-        owned_ = false;
-        if (::close(fd_) != 0 && error_ == 0) {
-            error_ = errno;
-        }
+bool AtomicFileSink::Write(std::string_view bytes) {
+    if (error_ == 0) {
+        error_ = WriteFully(fd_, bytes);
     }
     return error_ == 0;
 }
 
-std::string FileSink::Failure() const {
+bool AtomicFileSink::Commit() {
+    if (error_ == 0 && ::fsync(fd_) != 0) {
+        error_ = errno;
+    }
+    if (::close(fd_) != 0 && error_ == 0) {
+        error_ = errno;
+    }
+    fd_ = -1;
+    if (error_ == 0 && Interruption() != 0) {
+        error_ = EINTR;
+    }
+    if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        error_ = errno;
+    }
+    if (error_ == 0) {
+        temporary_.clear();
+    }
+    return error_ == 0;
+}
+
+std::string AtomicFileSink::Failure() const {
     return ErrorText(error_);
 }
 
@@ -125,8 +188,20 @@ std::uint64_t RegularFileSize(int fd) {
     return static_cast<std::uint64_t>(info.st_size);
 }
 
-void WriteAll(int fd, std::string_view bytes) {
-    WriteFully(fd, bytes);
+int WriteAll(int fd, std::string_view bytes) {
+    return WriteFully(fd, bytes);
+}
+
+bool OpenClosedStandardStreams() {
+    bool outputClosed = false;
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+            outputClosed |= fd == STDOUT_FILENO;
+            // The lowest free number, which is `fd` itself.
+            ::open("/dev/null", fd == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+        }
+    }
+    return outputClosed;
 }
 
 void Complain(const std::string& message) {

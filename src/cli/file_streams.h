@@ -28,23 +28,40 @@ class FileSource : public ByteSource {
     int error_ = 0;
 };
 
-class FileSink : public ByteSink {
+// Standard output. A regular file there cannot be replaced whole, so it is
+// written as the bytes come; a failed write is reported all the same.
+class StandardOutput : public ByteSink {
   public:
-    // "-" is standard output; a file is created or emptied.
-    explicit FileSink(const std::string& path);
-    ~FileSink() override;
-    FileSink(const FileSink&) = delete;
-    FileSink& operator=(const FileSink&) = delete;
-
     bool Write(std::string_view bytes) override;
-    // Closes a file, which can be the moment a full disk shows.
-    bool Close();
-    bool IsOpen() const { return fd_ >= 0; }
     std::string Failure() const;
 
   private:
+    int error_ = 0;
+};
+
+// A file written whole or not at all: the bytes go into a temporary file
+// beside it, which takes its place only on Commit(). Until then, and after
+// any failure, the file stays exactly as it was, and the temporary file is
+// removed when the sink goes. Two writers of one file each leave a whole
+// file: the last to commit wins. Through a symbolic link the file it points
+// to is replaced, and the link stays.
+class AtomicFileSink : public ByteSink {
+  public:
+    explicit AtomicFileSink(const std::string& path);
+    ~AtomicFileSink() override;
+    AtomicFileSink(const AtomicFileSink&) = delete;
+    AtomicFileSink& operator=(const AtomicFileSink&) = delete;
+
+    bool IsOpen() const { return fd_ >= 0; }
+    bool Write(std::string_view bytes) override;
+    // Makes the bytes durable and puts them in the file's place.
+    bool Commit();
+    std::string Failure() const;
+
+  private:
+    std::string target_;
+    std::string temporary_;
     int fd_ = -1;
-    bool owned_ = false;
     int error_ = 0;
 };
 
@@ -56,8 +73,14 @@ bool IsSameFile(int fd, int other);
 // The size of the regular file `fd` reads; 0 for a pipe or a terminal.
 std::uint64_t RegularFileSize(int fd);
 
-// Writes all of `bytes` to a descriptor, for messages and single results.
-void WriteAll(int fd, std::string_view bytes);
+// Writes all of `bytes` to a descriptor, for messages and single results;
+// the error number, or 0.
+int WriteAll(int fd, std::string_view bytes);
+
+// Puts /dev/null where standard input, output or error is closed, so that a
+// file opened later cannot take its number and be mistaken for it. Whether
+// standard output was closed.
+bool OpenClosedStandardStreams();
 
 // What begins every line korvane-calc writes to standard error.
 inline constexpr char kMessagePrefix[] = "korvane-calc: ";

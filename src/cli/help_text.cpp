@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "cli/command_line.h"
+#include "core/cellar_header.h"
 #include "core/choice_words.h"
 #include "core/csv.h"
 #include "core/number_text.h"
@@ -11,114 +12,162 @@
 namespace korvane {
 namespace {
 
-constexpr std::size_t kOptionColumn = 26;
+// Where an option's meaning starts: two blanks after the longest option, so
+// that a manual page made from this text tells the two apart.
+constexpr std::size_t kOptionColumn = 30;
+constexpr std::size_t kLineWidth = 79;
 
-const std::string& Start(DoseColumn column) {
-    return StartTexts()[static_cast<std::size_t>(column)];
-}
-
-// One option line: the option, then its meaning from a fixed column on.
+// One option line: the option, then its meaning from a fixed column on,
+// carried on to further lines there.
 std::string Line(std::string_view option, std::string_view meaning) {
-    std::string line = "  ";
-    line += option;
-    line.append(line.size() < kOptionColumn ? kOptionColumn - line.size() : 1, ' ');
-    line += meaning;
-    return line + '\n';
+    std::string text = "  ";
+    text += option;
+    text.append(text.size() + 2 <= kOptionColumn ? kOptionColumn - text.size() : 2, ' ');
+    std::size_t width = kOptionColumn;
+    while (!meaning.empty()) {
+        std::size_t cut = meaning.size();
+        if (width + meaning.size() > kLineWidth) {
+            cut = meaning.rfind(' ', kLineWidth - width);
+        }
+        text += meaning.substr(0, cut);
+        meaning.remove_prefix(std::min(meaning.size(), cut + 1));
+        if (!meaning.empty()) {
+            text += '\n' + std::string(kOptionColumn, ' ');
+        }
+    }
+    return text + '\n';
 }
 
-std::string Defaulted(std::string_view meaning, DoseColumn column) {
-    return std::string(meaning) + " (default " + Start(column) + ")";
+std::string Built(DoseColumn column) {
+    return std::string(" (default ") + BuiltInWord(column) + ")";
+}
+
+// Words joined by commas in lines of at most kLineWidth characters, each
+// line indented by `indent`.
+std::string Wrapped(const std::vector<std::string>& items, std::size_t indent) {
+    std::string text(indent, ' ');
+    std::size_t length = indent;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string item = items[i] + (i + 1 < items.size() ? "," : "");
+        if (length > indent && length + 1 + item.size() > kLineWidth) {
+            text += '\n' + std::string(indent, ' ');
+            length = indent;
+        } else if (length > indent) {
+            text += ' ';
+            ++length;
+        }
+        text += item;
+        length += item.size();
+    }
+    return text + '\n';
 }
 
 std::string OptionsPart() {
-    return std::string("Wine and batch:\n") +
-           Line("--ph TEXT", Defaulted("pH of the wine", DoseColumn::Ph)) +
-           Line("--free-so2 TEXT", Defaulted("free SO2 measured, mg/L", DoseColumn::FreeSO2)) +
-           Line("--batch-size TEXT", Defaulted("volume of the batch", DoseColumn::BatchSize)) +
-           Line("--unit WORD", Defaulted(WordList(kUnitWords), DoseColumn::Unit)) + "Sulphite:\n" +
-           Line("--form WORD", Defaulted(WordList(kFormWords), DoseColumn::Form)) +
-           Line("--method WORD", Defaulted(WordList(kMethodWords), DoseColumn::Method)) +
-           Line("--solution-pct TEXT",
-                Defaulted("strength of the stock solution, %", DoseColumn::SolutionPct)) +
-           Line("--tablet-g TEXT", Defaulted("weight of one tablet, g", DoseColumn::TabletG)) +
-           "Target (one of the two; default: free SO2 " + Start(DoseColumn::Target) + "):\n" +
-           Line("--target-free TEXT", "free SO2 to reach, mg/L") +
-           Line("--target-molecular TEXT", "molecular SO2 to reach, mg/L") + "Calculation:\n" +
-           Line("--pka VALUE", "pKa of SO2, " + PkaRangeText() + " (default " +
-                                   FormatPattern(SO2Pka, DisplayPattern::OneDecimal) + ")") +
-           Line("--yes", "answer Yes to every plausibility question") + "Output:\n" +
-           Line("--format text|json|csv", "one calculation's output (default text)") +
-           Line("--batch FILE|-", "a whole cellar: read CSV rows from FILE, - for stdin") +
-           Line("-o, --output FILE", "write the batch to FILE (default standard output)") +
-           Line("-h, --help", "show this help") + Line("--version", "show the version");
+    return std::string("Wine and batch (each must be given, as an option or a batch's column):\n") +
+           Line("--ph NUMBER", "pH of the wine, 1 to 14") +
+           Line("--free-so2 NUMBER", "free SO2 measured, mg/L") +
+           Line("--batch-size NUMBER", "volume of the batch") +
+           Line("--unit WORD", WordList(kUnitWords) + " (hl: hectolitres)") + "\nSulphite:\n" +
+           Line("--form WORD", WordList(kFormWords) + Built(DoseColumn::Form)) +
+           Line("--method WORD", WordList(kMethodWords) + Built(DoseColumn::Method)) +
+           Line("--solution-pct NUMBER", "strength of the stock solution, %, for solution") +
+           Line("--tablet-g NUMBER", "weight of one tablet, g, for tablet") +
+           "\nTarget (one of the two, or a batch's target column):\n" +
+           Line("--target-free NUMBER", "free SO2 to reach, mg/L") +
+           Line("--target-molecular NUMBER", "molecular SO2 to reach, mg/L") + "\nCalculation:\n" +
+           Line("--pka NUMBER", "pKa of SO2, " + PkaRangeText() + " (default " +
+                                    FormatPattern(SO2Pka, DisplayPattern::OneDecimal) + ")") +
+           Line("--yes", "answer Yes to every plausibility question") +
+           Line("--decimal-comma", "numbers have a decimal comma") +
+           Line("--decimal-point", "numbers have a decimal point") + "\nOutput:\n" +
+           Line("--format WORD",
+                "text, json or csv for one calculation (default text); csv "
+                "or table for a batch (default table on a terminal, else csv)") +
+           Line("-h, --help", "show this help and exit") +
+           Line("--version", "show the version and exit");
 }
 
-// The names joined by commas, in lines of at most 78 characters.
-std::string ColumnList(const char* const* names, std::size_t count) {
-    std::string list = "   ";
-    std::size_t lineLength = 3;
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::string item = std::string(names[i]) + (i + 1 < count ? "," : "");
-        if (lineLength + 1 + item.size() > 78) {
-            list += "\n   ";
-            lineLength = 3;
-        }
-        list += ' ' + item;
-        lineLength += 1 + item.size();
+std::string BatchOptionsPart() {
+    return std::string("Batch:\n") +
+           Line("--batch FILE",
+                "a whole cellar: read rows of tanks from FILE (- is standard "
+                "input)") +
+           Line("-o, --output FILE",
+                "write the batch as CSV to FILE, which is replaced only "
+                "once the batch has ended well") +
+           Line("--delimiter WORD", "comma, semicolon or tab (default: found from the header)") +
+           Line("--column NAME=HEADER", "read the column NAME from the file's column HEADER") +
+           Line("--target-kind WORD",
+                WordList(kTargetKindWords) + ": the kind of every target in a target column") +
+           Line("--quiet", "no summary on standard error");
+}
+
+std::string ColumnNames() {
+    std::vector<std::string> names(kDoseColumnNames.begin(), kDoseColumnNames.end());
+    std::vector<std::string> aliases;
+    for (const ColumnAlias& alias : kColumnAliases) {
+        aliases.push_back(alias.key + std::string(" (") + kDoseColumnNames[Index(alias.column)] +
+                          ")");
     }
-    return list + '\n';
+    std::vector<std::string> results(kResultColumnNames.begin(), kResultColumnNames.end());
+    return "The columns are found by name, in any order; case, blanks, _ and - and a\n"
+           "unit in parentheses do not matter (\"Free SO2 (mg/L)\" is free_so2):\n" +
+           Wrapped(names, 2) + "Other names they go by:\n" + Wrapped(aliases, 2) +
+           "A column that is absent takes its option's value. A unit in the batch\n"
+           "size's header, as in \"Volume (hL)\", is the unit when there is no unit\n"
+           "column. A target column takes its kind from a target_kind column or from\n"
+           "--target-kind. Other columns pass through untouched. Appended to every row:\n" +
+           Wrapped(results, 2);
 }
 
-std::string BatchPart() {
-    return "Batch (--batch): a CSV file with a header row, one tank a row. Columns,\n"
-           "found by name in any order and any case of letters:\n" +
-           ColumnList(kDoseColumnNames.data(), kDoseColumnNames.size()) + "  target_kind is " +
-           WordList(kTargetKindWords) +
-           "; the other words are those of the options.\n"
-           "  A column that is absent takes its option's value, else the default\n"
-           "  above; ph, free_so2 and target have no default and must be a column or\n"
-           "  an option (--target-free and --target-molecular give target_kind and\n"
-           "  target). Other columns pass through untouched, in place. Appended to\n"
-           "  every row:\n" +
-           ColumnList(kResultColumnNames.data(), kResultColumnNames.size()) +
-           "  status is ok, error or question; the figures are empty unless ok. A row\n"
-           "  with too few or too many fields, or over " +
+std::string FilesPart() {
+    return "Batch files:\n" + ColumnNames() +
+           "status is ok, no_addition (the wine is at or above its target; the amount\n"
+           "is 0.00), error, question (not answered: give --yes) or blank (a row with\n"
+           "every field empty, passed through). The figures are empty unless ok or\n"
+           "no_addition. A row with too few or too many fields, or over " +
            RecordLimitText() +
-           ", becomes an error row.\n"
-           "  Empty lines are skipped. CRLF or LF line ends and a UTF-8 byte order\n"
-           "  mark are accepted and kept.\n";
+           ", is an\n"
+           "error row; empty lines are skipped.\n"
+           "The file may be separated by commas, semicolons or tabs, in UTF-8 with or\n"
+           "without a byte order mark, or in UTF-16 with one. Where semicolons or tabs\n"
+           "separate the fields, a comma in a number is its decimal mark. A number\n"
+           "that could be read two ways (2,250, or 1.100 where commas are decimal\n"
+           "marks) is an error until --decimal-comma or --decimal-point says which.\n"
+           "The output keeps the file's separator, decimal mark and line ends, and is\n"
+           "UTF-8, with a byte order mark when the file had one or was UTF-16. A\n"
+           "summary of the rows goes to standard error.\n";
 }
 
 }  // namespace
 
 std::string HelpText() {
     return "Usage: korvane-calc [OPTION]...\n"
-           "       korvane-calc --batch FILE|- [-o OUT] [OPTION]...\n"
-           "Works out the SO2 addition for a wine exactly as Korvane's Calculate button\n"
-           "does: the same checks in the same order, the same messages, the same digits.\n"
-           "TEXT values are read as the window's fields read them. An option left out\n"
-           "takes the built-in system defaults shown; settings.cfg is never read.\n"
+           "  or:  korvane-calc --batch FILE [-o OUT] [OPTION]...\n"
+           "Work out the SO2 addition for a wine as Korvane's Calculate button does: the\n"
+           "same checks in the same order, the same messages, the same digits. Because\n"
+           "its values come from outside, it also checks that every number is in range\n"
+           "whatever the target kind, asks about a target above 100 mg/L free or 2 mg/L\n"
+           "molecular, and tells a wine already at its target that it needs no\n"
+           "addition. It never reads settings.cfg.\n"
            "\n" +
-           OptionsPart() + "\n" + BatchPart() +
+           OptionsPart() + "\n" + BatchOptionsPart() + "\n" + FilesPart() +
            "\n"
-           "Output: existing molecular SO2, target free and molecular SO2 (the one\n"
-           "given as given), free and molecular SO2 requirement, the amount in g, ml or\n"
-           "tablets, and teaspoons (none for tablets). json and csv use the batch's\n"
-           "result column names and are written whatever the status.\n"
+           "Output of one calculation: the inputs calculated with, then existing\n"
+           "molecular SO2, target free and molecular SO2, free and molecular SO2\n"
+           "requirement, the amount in g, ml or tablets, and teaspoons (none for\n"
+           "tablets). json and csv use the batch's result column names.\n"
            "\n"
            "Exit status:\n"
-           "  0  calculated; for a batch, every row is ok\n"
-           "  1  a check failed (its message goes to standard error);\n"
-           "     for a batch, some row is not ok\n"
-           "  2  usage error, or a batch input that cannot be read or whose header\n"
-           "     lacks a column (nothing is written then)\n"
+           "  0  calculated, or no addition needed; for a batch, no row is an error or\n"
+           "     a question\n"
+           "  1  a check failed (its message goes to standard error); for a batch, some\n"
+           "     row is an error or a question\n"
+           "  2  usage error, a batch input that cannot be read or whose header lacks a\n"
+           "     column (nothing is written then), or an output that cannot be written\n"
            "  3  a plausibility question was left unanswered (no --yes); its text goes\n"
            "     to standard error\n"
-           "\n"
-           "Examples:\n"
-           "  korvane-calc --ph 3.5 --free-so2 10 --batch-size 23 --unit litres \\\n"
-           "               --form potassium --method powder --target-free 40\n"
-           "  korvane-calc --batch tanks.csv -o doses.csv --unit litres --yes\n";
+           "  130  interrupted by Ctrl+C (the output file is left as it was)\n";
 }
 
 std::string VersionText() {

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "core/number_text.h"
+
 namespace korvane {
 namespace {
 
@@ -28,6 +30,66 @@ std::string_view FigureText(const DoseResult& result, Figure figure) {
     return result.figures[static_cast<std::size_t>(figure)];
 }
 
+// Every line's label takes the width of the longest, "Molecular SO2
+// requirement", and two blanks.
+constexpr std::size_t kLabelWidth = 27;
+
+std::string Labelled(std::string_view label) {
+    std::string line(label);
+    line.append(kLabelWidth - label.size(), ' ');
+    return line;
+}
+
+struct InputLine {
+    DoseColumn column;
+    const char* label;
+    const char* unit;  // nullptr: none
+};
+
+constexpr std::array kInputLines{
+    InputLine{DoseColumn::Ph, "pH", nullptr},
+    InputLine{DoseColumn::FreeSO2, "Free SO2", "mg/L"},
+    InputLine{DoseColumn::BatchSize, "Batch size", nullptr},
+    InputLine{DoseColumn::Form, "Form", nullptr},
+    InputLine{DoseColumn::Method, "Method", nullptr},
+    InputLine{DoseColumn::SolutionPct, "Solution strength", "%"},
+    InputLine{DoseColumn::TabletG, "Tablet weight", "g"},
+};
+
+// What was calculated with: the inputs as given, the unit after the size,
+// the method's own figure only for that method, and the target with its
+// kind.
+std::string InputLines(const DoseTextViews& texts, const std::vector<DoseColumn>& builtIns,
+                       double pka) {
+    const auto text = [&texts](DoseColumn column) { return std::string(texts[Index(column)]); };
+    const std::string method = text(DoseColumn::Method);
+    std::string lines;
+    for (const InputLine& line : kInputLines) {
+        const bool methodsOwn = (line.column == DoseColumn::SolutionPct && method == "solution") ||
+                                (line.column == DoseColumn::TabletG && method == "tablet");
+        if (!methodsOwn &&
+            (line.column == DoseColumn::SolutionPct || line.column == DoseColumn::TabletG)) {
+            continue;
+        }
+        lines += Labelled(line.label) + text(line.column);
+        if (line.column == DoseColumn::BatchSize) {
+            lines += ' ' + text(DoseColumn::Unit);
+        } else if (line.unit != nullptr) {
+            lines += ' ' + std::string(line.unit);
+        }
+        if (std::find(builtIns.begin(), builtIns.end(), line.column) != builtIns.end()) {
+            lines += " (built-in default)";
+        }
+        lines += '\n';
+    }
+    lines += Labelled("Target") + text(DoseColumn::TargetKind) + " SO2 " +
+             text(DoseColumn::Target) + " mg/L\n";
+    if (pka != SO2Pka) {
+        lines += Labelled("pKa") + FormatPattern(pka, DisplayPattern::TwoDecimals) + '\n';
+    }
+    return lines;
+}
+
 void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
     for (const char c : text) {
@@ -47,29 +109,31 @@ void AppendJsonString(std::string& out, std::string_view text) {
 
 }  // namespace
 
-std::string TextReport(const DoseResult& result) {
-    if (result.status != DoseStatus::Ok) {
-        return {};
+std::string TextReport(const DoseTextViews& texts, const std::vector<DoseColumn>& builtIns,
+                       double pka, const DoseResult& result) {
+    std::string report = InputLines(texts, builtIns, pka);
+    if (result.status != DoseStatus::Ok && result.status != DoseStatus::NoAddition) {
+        return report;
     }
-    std::size_t labelWidth = 0;
+    report += '\n';
     std::size_t valueWidth = 0;
     for (const TextLine& line : kTextLines) {
-        labelWidth = std::max(labelWidth, std::string_view(line.label).size());
         valueWidth = std::max(valueWidth, FigureText(result, line.figure).size());
     }
-    std::string report;
     for (const TextLine& line : kTextLines) {
         const std::string_view value = FigureText(result, line.figure);
         if (value.empty()) {
             continue;  // no teaspoons for tablets
         }
-        report += line.label;
-        report.append(labelWidth + 2 - std::string_view(line.label).size(), ' ');
+        report += Labelled(line.label);
         report.append(valueWidth - value.size(), ' ');
         report += value;
         report += ' ';
         report += line.unit != nullptr ? line.unit : FigureText(result, Figure::AmountUnit);
         report += '\n';
+    }
+    if (result.status == DoseStatus::NoAddition) {
+        report += std::string(result.message) + '\n';
     }
     return report;
 }
@@ -104,7 +168,10 @@ std::string CsvReport(const DoseTextViews& texts, const DoseResult& result) {
         }
         AppendCsvField(csv, texts[i]);
     }
-    AppendResultFields(csv, result);
+    const std::size_t start = csv.size();
+    csv.resize(start + MaxResultFieldsBytes(result));
+    csv.resize(
+        static_cast<std::size_t>(WriteResultFields(csv.data() + start, result) - csv.data()));
     return csv + '\n';
 }
 

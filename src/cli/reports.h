@@ -3,13 +3,16 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-#include "core/cellar_batch.h"
+#include "core/dose_calculation.h"
 
 namespace korvane {
 
-// The figures, one aligned line each; nothing when the dose did not succeed.
-std::string TextReport(const DoseResult& result);
+// The inputs calculated with, `builtIns` marked as such, then the figures,
+// one aligned line each, when the dose was calculated.
+std::string TextReport(const DoseTextViews& texts, const std::vector<DoseColumn>& builtIns,
+                       double pka, const DoseResult& result);
 
 // One object whose keys are the result columns of a batch, every value a
 // string exactly as displayed.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -122,10 +123,42 @@ const std::vector<std::string> kWorkedExample{
     "--ph",   "3.5",       "--free-so2", "10",     "--batch-size",  "23", "--unit", "litres",
     "--form", "potassium", "--method",   "powder", "--target-free", "40"};
 const std::string kWorkedFigures = "0.20,40,0.78,30.00,0.59,1.19,g,0.19,ok,";
+const std::string kWorkedInputs =
+    "pH                         3.5\n"
+    "Free SO2                   10 mg/L\n"
+    "Batch size                 23 litres\n"
+    "Form                       potassium\n"
+    "Method                     powder\n";
+const std::string kWorkedResults =
+    "Existing molecular SO2      0.20 mg/L\n"
+    "Target free SO2               40 mg/L\n"
+    "Target molecular SO2        0.78 mg/L\n"
+    "Free SO2 requirement       30.00 mg/L\n"
+    "Molecular SO2 requirement   0.59 mg/L\n";
+// The header of one calculation's CSV.
+const std::string kDoseCsvHeader =
+    "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,target," +
+    kResultColumns + "\n";
 
-std::vector<std::string> WorkedExampleWith(std::vector<std::string> more) {
-    std::vector<std::string> args = kWorkedExample;
+std::vector<std::string> Joined(std::vector<std::string> args,
+                                const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+// The worked example with some options added, or given another value in
+// the form --option=value.
+std::vector<std::string> WorkedExampleWith(const std::vector<std::string>& more) {
+    std::vector<std::string> args = kWorkedExample;
+    for (const std::string& option : more) {
+        const std::size_t equals = option.find('=');
+        const auto given = std::find(args.begin(), args.end(), option.substr(0, equals));
+        if (equals != std::string::npos && given != args.end()) {
+            *(given + 1) = option.substr(equals + 1);
+        } else {
+            args.push_back(option);
+        }
+    }
     return args;
 }
 
@@ -155,20 +188,13 @@ TEST_P(KorvaneCalc, Answers) {
     EXPECT_EQ(outcome.err, scratch.Expand(c.err));
 }
 
-const std::string kBatchHeader = "tank,ph,free_so2,target";
-const std::string kBatchOutHeader = kBatchHeader + "," + kResultColumns + "\n";
-
 INSTANTIATE_TEST_SUITE_P(
     OneDose, KorvaneCalc,
     testing::Values(
         CliCase{"AsText", kWorkedExample, "", 0,
-                "Existing molecular SO2      0.20 mg/L\n"
-                "Target free SO2               40 mg/L\n"
-                "Target molecular SO2        0.78 mg/L\n"
-                "Free SO2 requirement       30.00 mg/L\n"
-                "Molecular SO2 requirement   0.59 mg/L\n"
-                "Required addition           1.19 g\n"
-                "Teaspoons                   0.19 tsp\n",
+                kWorkedInputs + "Target                     free SO2 40 mg/L\n\n" + kWorkedResults +
+                    "Required addition           1.19 g\n"
+                    "Teaspoons                   0.19 tsp\n",
                 ""},
         CliCase{"AsJson", WorkedExampleWith({"--format", "json"}), "", 0,
                 "{\n  \"molecular_so2\": \"0.20\",\n  \"target_free_so2\": \"40\",\n"
@@ -177,107 +203,148 @@ INSTANTIATE_TEST_SUITE_P(
                 "  \"amount_unit\": \"g\",\n  \"teaspoons\": \"0.19\",\n  \"status\": \"ok\",\n"
                 "  \"message\": \"\"\n}\n",
                 ""},
-        CliCase{"AsCsv", WorkedExampleWith({"--format=csv"}), "", 0,
-                "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,"
-                "target," +
-                    kResultColumns + "\n3.5,10,23,litres,potassium,powder,10,0.44,free,40," +
-                    kWorkedFigures + "\n",
-                ""},
-        // The free target for 0.8 molecular: 0.8 x 51.12 = 40.89.
-        CliCase{"MolecularTarget",
+        CliCase{
+            "AsCsv", WorkedExampleWith({"--format=csv"}), "", 0,
+            kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," + kWorkedFigures + "\n",
+            ""},
+        // The free target for 0.8 molecular: 0.8 x 51.12 = 40.89. Form and
+        // method are left to their built-in words, and said to be.
+        CliCase{"MolecularTargetAndBuiltIns",
                 {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres",
                  "--target-molecular", "0.8", "--format", "csv"},
                 "",
                 0,
-                "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,"
-                "target," +
-                    kResultColumns +
-                    "\n3.5,10,23,litres,potassium,powder,10,0.44,molecular,0.8,"
-                    "0.20,40.89,0.8,30.89,0.60,1.23,g,0.20,ok,\n",
-                ""},
+                kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,molecular,0.8,"
+                                 "0.20,40.89,0.8,30.89,0.60,1.23,g,0.20,ok,\n",
+                "korvane-calc: Built-in defaults used: form potassium and method powder.\n"},
         // 1.19 g in tablets of 0.44 g; tablets have no teaspoons.
-        CliCase{"Tablets",
-                {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres",
-                 "--method", "tablet", "--target-free", "40"},
-                "",
-                0,
-                "Existing molecular SO2      0.20 mg/L\n"
-                "Target free SO2               40 mg/L\n"
-                "Target molecular SO2        0.78 mg/L\n"
-                "Free SO2 requirement       30.00 mg/L\n"
-                "Molecular SO2 requirement   0.59 mg/L\n"
-                "Required addition           2.72 tablets\n",
-                ""},
-        // A 10% solution of sodium metabisulphite: 30 / 0.67438 x 23 / 100 = 10.23 ml.
         CliCase{
-            "SodiumSolution",
+            "Tablets",
             {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres", "--form",
-             "sodium", "--method", "solution", "--target-free", "40", "--format", "csv"},
+             "potassium", "--method", "tablet", "--tablet-g", "0.44", "--target-free", "40"},
             "",
             0,
-            "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,"
-            "target," +
-                kResultColumns +
-                "\n3.5,10,23,litres,sodium,solution,10,0.44,free,40,"
-                "0.20,40,0.78,30.00,0.59,10.23,ml,2.08,ok,\n",
+            "pH                         3.5\n"
+            "Free SO2                   10 mg/L\n"
+            "Batch size                 23 litres\n"
+            "Form                       potassium\n"
+            "Method                     tablet\n"
+            "Tablet weight              0.44 g\n"
+            "Target                     free SO2 40 mg/L\n\n" +
+                kWorkedResults + "Required addition           2.72 tablets\n",
             ""},
-        // pKa 2: divisor 10^1.5 + 1 = 32.62.
-        CliCase{"OwnPka", WorkedExampleWith({"--pka", "2", "--format", "csv"}), "", 0,
-                "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,"
-                "target," +
-                    kResultColumns +
-                    "\n3.5,10,23,litres,potassium,powder,10,0.44,free,40,"
-                    "0.31,40,1.23,30.00,0.92,1.19,g,0.19,ok,\n",
-                ""},
-        // Nothing given: the window's start, which computes nothing to add.
-        CliCase{"SystemDefaults",
-                {"--format", "csv"},
+        // A 10% solution of sodium metabisulphite: 30 / 0.67438 x 23 / 100 = 10.23 ml.
+        CliCase{"SodiumSolution",
+                {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres",
+                 "--form", "sodium", "--method", "solution", "--solution-pct", "10",
+                 "--target-free", "40", "--format", "csv"},
                 "",
                 0,
-                "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,"
-                "target," +
-                    kResultColumns +
-                    "\n3.5,0.00,5,us-gal,potassium,powder,10,0.44,free,0.00,"
-                    "0.00,0.00,0.00,0.00,0.00,0.00,g,0.00,ok,\n",
+                kDoseCsvHeader + "3.5,10,23,litres,sodium,solution,10,,free,40,"
+                                 "0.20,40,0.78,30.00,0.59,10.23,ml,2.08,ok,\n",
                 ""},
-        CliCase{"CheckFails",
-                {"--batch-size", "0", "--target-free", "40"},
-                "",
-                1,
-                "",
-                "Batch size must be greater than 0.\n"},
-        CliCase{"CheckFailsAsJson",
-                {"--free-so2", "50", "--target-free", "40", "--format", "json"},
-                "",
-                1,
+        // pKa 2: divisor 10^1.5 + 1 = 32.62.
+        CliCase{"OwnPka", WorkedExampleWith({"--pka", "2", "--format", "csv"}), "", 0,
+                kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," +
+                    "0.31,40,1.23,30.00,0.92,1.19,g,0.19,ok,\n",
+                ""},
+        // 0.23 hL are 23 litres, and a decimal comma that can be nothing
+        // else is read as one.
+        CliCase{
+            "HectolitresAndADecimalComma",
+            {"--ph", "3,5", "--free-so2", "10", "--batch-size", "0.23", "--unit", "hL", "--form",
+             "potassium", "--method", "powder", "--target-free", "40", "--format", "csv"},
+            "",
+            0,
+            kDoseCsvHeader + "3.5,10,0.23,hl,potassium,powder,,,free,40," + kWorkedFigures + "\n",
+            ""},
+        CliCase{"AmbiguousNumber", WorkedExampleWith({"--tablet-g", "1,000"}), "", 2, "",
+                "korvane-calc: --tablet-g \"1,000\" could be 1000 or 1.000: give --decimal-comma "
+                "or --decimal-point.\n" +
+                    kHint},
+        CliCase{"AmbiguousNumberSaid",
+                WorkedExampleWith({"--tablet-g", "1,000", "--decimal-comma", "--format", "csv"}),
+                "", 0,
+                kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,1.000,free,40," +
+                    kWorkedFigures + "\n",
+                ""},
+        CliCase{"NoAddition", WorkedExampleWith({"--free-so2=50"}), "", 0,
+                "pH                         3.5\n"
+                "Free SO2                   50 mg/L\n"
+                "Batch size                 23 litres\n"
+                "Form                       potassium\n"
+                "Method                     powder\n"
+                "Target                     free SO2 40 mg/L\n\n"
+                "Existing molecular SO2       0.98 mg/L\n"
+                "Target free SO2                40 mg/L\n"
+                "Target molecular SO2         0.78 mg/L\n"
+                "Free SO2 requirement       -10.00 mg/L\n"
+                "Molecular SO2 requirement   -0.20 mg/L\n"
+                "Required addition            0.00 g\n"
+                "Teaspoons                    0.00 tsp\n"
+                "No addition needed: the wine is at or above its target.\n",
+                ""},
+        CliCase{"CheckFails", WorkedExampleWith({"--batch-size=0", "--format", "json"}), "", 1,
                 "{\n  \"molecular_so2\": \"\",\n  \"target_free_so2\": \"\",\n"
                 "  \"target_molecular_so2\": \"\",\n  \"so2_requirement\": \"\",\n"
                 "  \"molecular_so2_requirement\": \"\",\n  \"amount\": \"\",\n"
                 "  \"amount_unit\": \"\",\n  \"teaspoons\": \"\",\n  \"status\": \"error\",\n"
-                "  \"message\": \"Existing SO2 cannot be greater than target SO2.\"\n}\n",
-                "Existing SO2 cannot be greater than target SO2.\n"},
-        CliCase{"NotNumeric",
-                {"--ph", "3,5", "--target-molecular", "0.8"},
-                "",
+                "  \"message\": \"Batch size must be greater than 0.\"\n}\n",
+                "Batch size must be greater than 0.\n"},
+        // Strict whatever the target kind: the figures read the pH.
+        CliCase{"PhOutOfRangeForAFreeTarget", WorkedExampleWith({"--ph=99", "--format", "csv"}), "",
                 1,
-                "",
-                "pH must be numeric.\n"},
-        CliCase{"QuestionUnanswered",
-                {"--ph", "1.5", "--target-molecular", "1"},
-                "",
-                3,
-                "",
-                "pH appears low. Are you sure it is correct?\n"},
+                kDoseCsvHeader + "99,10,23,litres,potassium,powder,,,free,40,,,,,,,,,error,pH "
+                                 "must be between 1 and 14.\n",
+                "pH must be between 1 and 14.\n"},
+        CliCase{"StrengthOfNothing",
+                WorkedExampleWith({"--method=solution", "--solution-pct", "0", "--format", "csv"}),
+                "", 1,
+                kDoseCsvHeader + "3.5,10,23,litres,potassium,solution,0,,free,40,,,,,,,,,error,"
+                                 "Solution percentage must be greater than 0.\n",
+                "Solution percentage must be greater than 0.\n"},
+        CliCase{
+            "QuestionUnanswered",
+            {"--ph", "1.5", "--free-so2", "0", "--batch-size", "5", "--unit", "us-gal", "--form",
+             "potassium", "--method", "powder", "--target-molecular", "1", "--format", "csv"},
+            "",
+            3,
+            kDoseCsvHeader + "1.5,0,5,us-gal,potassium,powder,,,molecular,1,,,,,,,,,question,"
+                             "pH appears low. Are you sure it is correct?\n",
+            "pH appears low. Are you sure it is correct?\n"},
         CliCase{"QuestionAnswered",
-                {"--ph", "1.5", "--target-molecular", "1", "--yes", "--format", "csv"},
+                {"--ph", "1.5", "--free-so2", "0", "--batch-size", "5", "--unit", "us-gal",
+                 "--form", "potassium", "--method", "powder", "--target-molecular", "1", "--yes",
+                 "--format", "csv"},
                 "",
                 0,
-                "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,"
-                "target," +
-                    kResultColumns +
-                    "\n1.5,0.00,5,us-gal,potassium,powder,10,0.44,molecular,1,"
-                    "0.00,1.50,1,1.50,1.00,0.05,g,0.01,ok,\n",
+                kDoseCsvHeader + "1.5,0,5,us-gal,potassium,powder,,,molecular,1,"
+                                 "0.00,1.50,1,1.50,1.00,0.05,g,0.01,ok,\n",
                 ""},
+        CliCase{"TargetOutOfReach",
+                {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres",
+                 "--form", "potassium", "--method", "powder", "--target-molecular", "3e38", "--yes",
+                 "--format", "csv"},
+                "",
+                1,
+                kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,molecular,3e38,,,,,,,,,"
+                                 "error,Target SO2 is too large to calculate.\n",
+                "Target SO2 is too large to calculate.\n"},
+        CliCase{"NoArguments",
+                {},
+                "",
+                2,
+                "",
+                "korvane-calc: Nothing to calculate: give the wine's figures, or --batch FILE.\n" +
+                    kHint},
+        CliCase{"NoQuantityByDefault",
+                {"--ph", "3.5", "--free-so2", "10"},
+                "",
+                2,
+                "",
+                "korvane-calc: Not given: --batch-size, --unit and --target-free or "
+                "--target-molecular.\n" +
+                    kHint},
         CliCase{"UnknownOption",
                 {"--colour", "red"},
                 "",
@@ -291,18 +358,26 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "korvane-calc: Unexpected argument \"3.5\".\n" + kHint},
         CliCase{"MissingValue", {"--ph"}, "", 2, "", "korvane-calc: --ph needs a value.\n" + kHint},
-        CliCase{"BadChoiceWord",
-                {"--unit", "gallons"},
+        CliCase{"BareGallon",
+                {"--unit", "gal"},
                 "",
                 2,
                 "",
-                "korvane-calc: Unknown unit \"gallons\": use us-gal, imp-gal or litres.\n" + kHint},
+                "korvane-calc: Unit \"gal\" is ambiguous: use us-gal or imp-gal.\n" + kHint},
+        CliCase{
+            "BadChoiceWord",
+            {"--method", "spoon\x1b[2J"},
+            "",
+            2,
+            "",
+            "korvane-calc: Unknown method \"spoon\\x1B[2J\": use powder, solution or tablet.\n" +
+                kHint},
         CliCase{"BadFormat",
                 {"--format", "xml"},
                 "",
                 2,
                 "",
-                "korvane-calc: Unknown format \"xml\": use text, json or csv.\n" + kHint},
+                "korvane-calc: Unknown format \"xml\": use text, json, csv or table.\n" + kHint},
         CliCase{"PkaOutOfRange",
                 {"--pka", "14.5"},
                 "",
@@ -327,65 +402,65 @@ INSTANTIATE_TEST_SUITE_P(
                 2,
                 "",
                 "korvane-calc: --ph is given twice.\n" + kHint},
+        CliCase{"TargetKindIsForABatch", WorkedExampleWith({"--target-kind", "free"}), "", 2, "",
+                "korvane-calc: --target-kind is for a batch: give --batch FILE as well.\n" + kHint},
+        CliCase{
+            "TableIsForABatch", WorkedExampleWith({"--format", "table"}), "", 2, "",
+            "korvane-calc: --format table is for a batch: give --batch FILE as well.\n" + kHint},
         CliCase{"Version", {"--version"}, "", 0, "korvane-calc 2.02\n", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+const std::string kBatchHeader = "tank,ph,free_so2,target";
+const std::string kBatchOutHeader = kBatchHeader + "," + kResultColumns + "\n";
+
+// A batch of the worked example's tanks: what the file leaves out given, no
+// summary.
+std::vector<std::string> Batch(const std::string& input,
+                               const std::vector<std::string>& more = {}) {
+    return Joined({"--batch", input, "--unit", "litres", "--batch-size", "23", "--target-kind",
+                   "free", "--form", "potassium", "--method", "powder", "--quiet"},
+                  more);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Batch, KorvaneCalc,
     testing::Values(
-        CliCase{"FromStandardInput",
-                {"--batch", "-", "--unit", "litres", "--batch-size", "23"},
-                kBatchHeader + "\nT1,3.5,10,40\n",
-                0,
-                kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures + "\n",
-                ""},
-        CliCase{"ColumnsInAnyOrder",
-                {"--batch", "{dir}/in.csv"},
-                "Target,unit,batch_size,free_so2,PH\n40,litres,23,10,3.5\n",
-                0,
+        CliCase{"FromStandardInput", Batch("-"), kBatchHeader + "\nT1,3.5,10,40\n", 0,
+                kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures + "\n", ""},
+        CliCase{"ColumnsInAnyOrder", Batch("{dir}/in.csv"),
+                "Target,unit,batch_size,free_so2,PH\n40,litres,23,10,3.5\n", 0,
                 "Target,unit,batch_size,free_so2,PH," + kResultColumns + "\n40,litres,23,10,3.5," +
                     kWorkedFigures + "\n",
                 ""},
         CliCase{
-            "QuotedFieldPassesThrough",
-            {"--batch", "-", "--unit", "litres", "--batch-size", "23"},
-            kBatchHeader + "\n\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40\n",
-            0,
+            "QuotedFieldPassesThrough", Batch("-"),
+            kBatchHeader + "\n\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40\n", 0,
             kBatchOutHeader + "\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40," + kWorkedFigures + "\n",
             ""},
-        CliCase{"ShortRow",
-                {"--batch", "-"},
-                kBatchHeader + "\nT1,3.5\n",
-                1,
+        CliCase{"ShortRow", Batch("-"), kBatchHeader + "\nT1,3.5\n", 1,
                 kBatchOutHeader + "T1,3.5,,,,,,,,,,,error,Row has 2 fields; the header has 4.\n",
                 ""},
-        CliCase{"LongRow",
-                {"--batch", "-", "--unit", "litres", "--batch-size", "23"},
-                kBatchHeader + "\nT1,3.5,10,40" + std::string(70000, ' ') + "\nT2,3.5,10,40\n",
-                1,
+        CliCase{"LongRow", Batch("-"),
+                kBatchHeader + "\nT1,3.5,10,40" + std::string(70000, ' ') + "\nT2,3.5,10,40\n", 1,
                 kBatchOutHeader + ",,,,,,,,,,,,error,Row is longer than 64 KiB.\nT2,3.5,10,40," +
                     kWorkedFigures + "\n",
                 ""},
-        CliCase{"RowsOfEveryStatus",
-                {"--batch", "-", "--unit", "litres", "--batch-size", "23"},
+        CliCase{"RowsOfEveryStatus", Batch("-"),
                 "ph,free_so2,target,target_kind\n3.5,10,40,free\n3.5,50,40,free\n"
-                "1.5,0,1,molecular\n3.5,10,40,mole\n",
+                "1.5,0,1,molecular\n3.5,10,40,mole\n,,,\n",
                 1,
                 "ph,free_so2,target,target_kind," + kResultColumns + "\n3.5,10,40,free," +
                     kWorkedFigures +
-                    "\n3.5,50,40,free,,,,,,,,,error,Existing SO2 cannot be greater than target "
-                    "SO2.\n1.5,0,1,molecular,,,,,,,,,question,pH appears low. Are you sure it is "
+                    "\n3.5,50,40,free,0.98,40,0.78,-10.00,-0.20,0.00,g,0.00,no_addition,No "
+                    "addition needed: the wine is at or above its target.\n"
+                    "1.5,0,1,molecular,,,,,,,,,question,pH appears low. Are you sure it is "
                     "correct?\n3.5,10,40,mole,,,,,,,,,error,\"Unknown target kind \"\"mole\"\": "
-                    "use free or molecular.\"\n",
+                    "use free or molecular.\"\n,,,,,,,,,,,,blank,\n",
                 ""},
-        CliCase{"CrLf",
-                {"--batch", "-", "--unit", "litres", "--batch-size", "23"},
-                kBatchHeader + "\r\nT1,3.5,10,40\r\n",
-                0,
+        CliCase{"CrLf", Batch("-"), kBatchHeader + "\r\nT1,3.5,10,40\r\n", 0,
                 kBatchHeader + "," + kResultColumns + "\r\nT1,3.5,10,40," + kWorkedFigures + "\r\n",
                 ""},
-        CliCase{"ByteOrderMark",
-                {"--batch", "-", "--unit", "litres", "--batch-size", "23"},
+        CliCase{"ByteOrderMark", Batch("-"),
                 "\xEF\xBB\xBF"
                 "ph,free_so2,target\n3.5,10,40\n",
                 0,
@@ -393,70 +468,108 @@ INSTANTIATE_TEST_SUITE_P(
                 "ph,free_so2,target," +
                     kResultColumns + "\n3.5,10,40," + kWorkedFigures + "\n",
                 ""},
-        CliCase{"NonUtf8BytesPassThrough",
-                {"--batch", "-", "--unit", "litres", "--batch-size", "23"},
-                kBatchHeader + "\nF\xFBt \xE9t\xE9,3.5,10,40\n",
-                0,
-                kBatchOutHeader + "F\xFBt \xE9t\xE9,3.5,10,40," + kWorkedFigures + "\n",
+        CliCase{"NonUtf8BytesPassThrough", Batch("-"),
+                kBatchHeader + "\nF\xFBt \xE9t\xE9,3.5,10,40\n", 0,
+                kBatchOutHeader + "F\xFBt \xE9t\xE9,3.5,10,40," + kWorkedFigures + "\n", ""},
+        CliCase{"SemicolonsAndDecimalCommas", Batch("-"),
+                "tank;ph;free_so2;target\nT1;3,5;10;40\nT2;3,5;10;40,5\n", 0,
+                "tank;ph;free_so2;target;molecular_so2;target_free_so2;target_molecular_so2;"
+                "so2_requirement;molecular_so2_requirement;amount;amount_unit;teaspoons;status;"
+                "message\nT1;3,5;10;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;ok;\n"
+                "T2;3,5;10;40,5;0,20;40,5;0,79;30,50;0,60;1,21;g;0,20;ok;\n",
+                ""},
+        CliCase{"DelimiterGiven", Batch("-", {"--delimiter", "semicolon"}),
+                "tank;ph;free_so2;target,with,commas\nT1;3.5;10;40\n", 2, "",
+                "korvane-calc: standard input has no column target, and neither --target-free nor "
+                "--target-molecular is given. Its header, read as semicolon-separated UTF-8, has "
+                "\"tank\", \"ph\", \"free_so2\", \"target,with,commas\".\n"},
+        CliCase{"ColumnNamedByTheUser", Batch("-", {"--column", "free_so2=SO2 libre"}),
+                "tank,ph,SO2 libre (mg/L),target\nT1,3.5,10,40\n", 0,
+                "tank,ph,SO2 libre (mg/L),target," + kResultColumns + "\nT1,3.5,10,40," +
+                    kWorkedFigures + "\n",
                 ""},
         CliCase{"MissingColumn",
-                {"--batch", "-"},
-                "tank,ph,target\nT1,3.5,40\n",
+                {"--batch", "-", "--target-free", "40", "--quiet"},
+                "tank,ph,volume (L)\nT1,3.5,23\n",
                 2,
                 "",
                 "korvane-calc: standard input has no column free_so2, and --free-so2 is not "
-                "given.\n"},
-        CliCase{"MissingTarget",
-                {"--batch", "{dir}/in.csv"},
-                "ph,free_so2\n3.5,10\n",
+                "given. Its header, read as comma-separated UTF-8, has \"tank\", \"ph\", "
+                "\"volume (L)\".\n"},
+        CliCase{"TargetWithoutKind",
+                {"--batch", "-", "--quiet"},
+                "ph,free_so2,target,batch_size,unit\n3.5,10,40,23,l\n",
                 2,
                 "",
-                "korvane-calc: {dir}/in.csv has no column target, and neither --target-free nor "
-                "--target-molecular is given.\n"},
-        CliCase{"OptionStandsInForAColumn",
-                {"--batch", "-", "--unit", "litres", "--batch-size", "23", "--target-free", "40"},
-                "ph,free_so2\n3.5,10\n",
-                0,
-                "ph,free_so2," + kResultColumns + "\n3.5,10," + kWorkedFigures + "\n",
-                ""},
-        CliCase{"EmptyInput",
-                {"--batch", "-"},
-                "",
+                "korvane-calc: standard input has a target column but no target_kind column: add "
+                "one, or give --target-kind free|molecular.\n"},
+        CliCase{"TargetGivenTwice",
+                {"--batch", "-", "--target-molecular", "0.8"},
+                "ph,free_so2,target,batch_size,unit\n3.5,10,40,23,l\n",
                 2,
                 "",
+                "korvane-calc: standard input has a target column, and --target-free or "
+                "--target-molecular gives the target too: use one or the other.\n"},
+        CliCase{"ColumnTwice", Batch("-"), "ph,Free SO2,target,fso2\n", 2, "",
+                "korvane-calc: standard input has the column free_so2 twice: \"Free SO2\" and "
+                "\"fso2\".\n"},
+        CliCase{"UnitsDisagree",
+                {"--batch", "-", "--unit", "litres", "--target-free", "40"},
+                "ph,free_so2,Volume (hL)\n",
+                2,
+                "",
+                "korvane-calc: standard input's header \"Volume (hL)\" names another unit than "
+                "--unit.\n"},
+        CliCase{"TooManyColumns", Batch("-"), kBatchHeader + std::string(1000, ',') + "\n", 2, "",
+                "korvane-calc: The header row of standard input has more than 1000 columns.\n"},
+        CliCase{"EmptyInput", Batch("-"), "", 2, "",
                 "korvane-calc: standard input has no header row.\n"},
-        CliCase{"UnreadableFile",
-                {"--batch", "{dir}/absent.csv"},
-                "",
-                2,
-                "",
+        CliCase{"UnreadableFile", Batch("{dir}/absent.csv"), "", 2, "",
                 "korvane-calc: Cannot read {dir}/absent.csv: No such file or directory\n"},
-        CliCase{"OutputWouldOverwriteInput",
-                {"--batch", "{dir}/in.csv", "-o", "{dir}/in.csv"},
-                kBatchHeader + "\nT1,3.5,10,40\n",
-                2,
-                "",
+        CliCase{"OutputWouldOverwriteInput", Batch("{dir}/in.csv", {"-o", "{dir}/in.csv"}),
+                kBatchHeader + "\nT1,3.5,10,40\n", 2, "",
                 "korvane-calc: The output {dir}/in.csv would overwrite the input.\n"},
-        CliCase{
-            "FormatIsForOneDose",
-            {"--batch", "-", "--format", "json"},
-            "",
-            2,
-            "",
-            "korvane-calc: --format is for one calculation; a batch always writes CSV.\n" + kHint},
+        // For a person: the tank (or its line), the amount, the status and
+        // the message, aligned however wide the names.
+        CliCase{"AsATable", Batch("-", {"--format", "table"}),
+                "tank,ph,free_so2,target,method,tablet_g\nT1 Shiraz,3.5,10,40,powder,\n"
+                "T2 Ros\xC3\xA9,3.5,10,40,tablet,0.44\n\nT3,3.5,50,40,powder,\n,1.5,0,40,powder,\n",
+                1,
+                "Tank       Amount        Status       Message\n"
+                "T1 Shiraz  1.19 g        ok\n"
+                "T2 Ros\xC3\xA9    2.72 tablets  ok\n"
+                "T3         0.00 g        no_addition  No addition needed: the wine is at or above "
+                "its target.\n"
+                "line 6                   question     pH appears low. Are you sure it is "
+                "correct?\n",
+                ""},
+        CliCase{"JsonIsForOneDose", Batch("-", {"--format", "json"}), "", 2, "",
+                "korvane-calc: --format for a batch is csv or table.\n" + kHint},
         CliCase{"OutputNeedsABatch",
                 {"-o", "{dir}/out.csv"},
                 "",
                 2,
                 "",
-                "korvane-calc: -o is for a batch: give --batch FILE as well.\n" + kHint}),
+                "korvane-calc: -o is for a batch: give --batch FILE as well.\n" + kHint},
+        // Without --quiet: the built-in words every row took, and how the
+        // rows came out, with the lines of those not calculated.
+        CliCase{"SaysWhatItTookAndHowItWent",
+                {"--batch", "-", "--unit", "l", "--batch-size", "23", "--target-kind", "free"},
+                kBatchHeader + "\nT1,3.5,10,40\n\nT2,x,10,40\nT3,3.5,50,40\n",
+                1,
+                kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures +
+                    "\nT2,x,10,40,,,,,,,,,error,pH must be numeric.\nT3,3.5,50,40,0.98,40,0.78,"
+                    "-10.00,-0.20,0.00,g,0.00,no_addition,No addition needed: the wine is at or "
+                    "above its target.\n",
+                "korvane-calc: Every row takes the built-in form potassium and method powder.\n"
+                "korvane-calc: 3 rows: 1 ok, 1 no addition, 0 questions, 1 error, 0 blank. Not "
+                "calculated: line 4.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KorvaneCalcBatch, WritesToTheFileGivenWithO) {
     Scratch scratch;
-    const Outcome outcome = RunCalc(
-        scratch, {"--batch", "-", "-o", "{dir}/out.csv", "--unit", "litres", "--batch-size", "23"},
-        kBatchHeader + "\nT1,3.5,10,40\n");
+    const Outcome outcome =
+        RunCalc(scratch, Batch("-", {"-o", "{dir}/out.csv"}), kBatchHeader + "\nT1,3.5,10,40\n");
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.out, "");
     EXPECT_EQ(ReadFile(scratch.Dir() / "out.csv"),
@@ -470,7 +583,7 @@ TEST(KorvaneCalcBatch, RefusesToWriteIntoItsOwnInput) {
     const std::string cellar = kBatchHeader + "\nT1,3.5,10,40\n";
     WriteFile(scratch.Dir() / "in.csv", cellar);
     const Outcome outcome =
-        RunCalc(scratch, {"--batch", "{dir}/in.csv"}, "", {}, (scratch.Dir() / "in.csv").string());
+        RunCalc(scratch, Batch("{dir}/in.csv"), "", {}, (scratch.Dir() / "in.csv").string());
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(outcome.err,
               "korvane-calc: The output (standard output) would overwrite the input.\n");
@@ -480,7 +593,7 @@ TEST(KorvaneCalcBatch, RefusesToWriteIntoItsOwnInput) {
 TEST(KorvaneCalcBatch, LeavesTheOutputFileAloneWhenTheHeaderIsBad) {
     Scratch scratch;
     WriteFile(scratch.Dir() / "out.csv", "earlier doses\n");
-    const Outcome outcome = RunCalc(scratch, {"--batch", "-", "-o", "{dir}/out.csv"}, "tank\nT1\n");
+    const Outcome outcome = RunCalc(scratch, Batch("-", {"-o", "{dir}/out.csv"}), "tank\nT1\n");
     EXPECT_EQ(outcome.status, 2);
     EXPECT_EQ(ReadFile(scratch.Dir() / "out.csv"), "earlier doses\n");
 }
@@ -497,8 +610,7 @@ std::string LargeCellar() {
 
 TEST(KorvaneCalcBatch, DrawsNoProgressBarIntoAFile) {
     Scratch scratch;
-    const Outcome outcome =
-        RunCalc(scratch, {"--batch", "-", "-o", "{dir}/out.csv"}, LargeCellar());
+    const Outcome outcome = RunCalc(scratch, Batch("-", {"-o", "{dir}/out.csv"}), LargeCellar());
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
 }
@@ -524,7 +636,7 @@ TEST(KorvaneCalcBatch, DrawsAProgressBarOnATerminal) {
     });
     Scratch scratch;
     const Outcome outcome =
-        RunCalc(scratch, {"--batch", "-", "-o", "{dir}/out.csv"}, LargeCellar(), side);
+        RunCalc(scratch, Batch("-", {"-o", "{dir}/out.csv"}), LargeCellar(), side);
     close(keep);  // now the reader sees the end
     reader.join();
     close(terminal);
@@ -537,50 +649,91 @@ TEST(KorvaneCalcHelp, ListsEveryOptionWordColumnAndExitStatus) {
     Scratch scratch;
     const Outcome outcome = RunCalc(scratch, {"--help"}, "");
     EXPECT_EQ(outcome.status, 0);
-    for (const char* text : {"--ph",
-                             "--free-so2",
-                             "--batch-size",
-                             "--unit",
-                             "us-gal",
-                             "imp-gal",
-                             "litres",
-                             "--form",
-                             "potassium",
-                             "sodium",
-                             "--method",
-                             "powder",
-                             "solution",
-                             "tablet",
-                             "--solution-pct",
-                             "--tablet-g",
-                             "--target-free",
-                             "--target-molecular",
-                             "--yes",
-                             "--pka",
-                             "--format",
-                             "text|json|csv",
-                             "--batch",
-                             "-o",
-                             "--help",
-                             "--version",
-                             "solution_pct",
-                             "tablet_g",
-                             "target_kind",
-                             "molecular_so2_requirement",
-                             "amount_unit",
-                             "(default 3.5)",
-                             "(default 0.00)",
-                             "(default 5)",
-                             "(default us-gal)",
-                             "(default 1.8)",
-                             "0  ",
-                             "1  ",
-                             "2  ",
-                             "3  ",
-                             "settings.cfg",
-                             "korvane-calc --batch tanks.csv"}) {
-        EXPECT_NE(outcome.out.find(text), std::string::npos) << text;
+    // Each option at the start of its own line, its meaning after it.
+    for (const char* line :
+         {"\n  --ph NUMBER ",
+          "\n  --free-so2 NUMBER ",
+          "\n  --batch-size NUMBER ",
+          "\n  --unit WORD                 us-gal, imp-gal, litres or hl",
+          "\n  --form WORD                 potassium or sodium (default potassium)",
+          "\n  --method WORD               powder, solution or tablet (default powder)",
+          "\n  --solution-pct NUMBER ",
+          "\n  --tablet-g NUMBER ",
+          "\n  --target-free NUMBER ",
+          "\n  --target-molecular NUMBER ",
+          "\n  --pka NUMBER ",
+          "\n  --yes ",
+          "\n  --decimal-comma ",
+          "\n  --decimal-point ",
+          "\n  --format WORD ",
+          "\n  -h, --help ",
+          "\n  --version ",
+          "\n  --batch FILE ",
+          "\n  -o, --output FILE ",
+          "\n  --delimiter WORD ",
+          "\n  --column NAME=HEADER ",
+          "\n  --target-kind WORD ",
+          "\n  --quiet ",
+          "\n  ph, free_so2, batch_size, unit, form, method, solution_pct, tablet_g,",
+          "\n  fso2 (free_so2), existingso2 (free_so2), volume (batch_size),",
+          "\n  molecular_so2, target_free_so2, target_molecular_so2, so2_requirement,",
+          "\n  0  calculated",
+          "\n  1  a check failed",
+          "\n  2  usage error",
+          "\n  3  a plausibility question",
+          "\n  130  interrupted"}) {
+        EXPECT_NE(outcome.out.find(line), std::string::npos) << line;
     }
 }
+
+// --- Cellar files as spreadsheets write them -----------------------------------
+
+// A file of tests/data/cellar/ and what korvane-calc makes of it: its
+// standard output and error are kept beside it, as KEPT.out and KEPT.err.
+struct CellarFileCase {
+    const char* file;
+    std::vector<std::string> args;
+    int status;
+    const char* kept;
+};
+
+void PrintTo(const CellarFileCase& c, std::ostream* os) {
+    *os << c.file;
+}
+
+class CellarFile : public testing::TestWithParam<CellarFileCase> {};
+
+TEST_P(CellarFile, GivesTheKeptOutput) {
+    const CellarFileCase& c = GetParam();
+    const fs::path data = fs::path(KORVANE_DATA) / "cellar";
+    Scratch scratch;
+    const Outcome outcome = RunCalc(
+        scratch, Joined({"--batch", (data / c.file).string(), "--format", "csv"}, c.args), "");
+    const std::string stem = (data / c.kept).string();
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.out, ReadFile(stem + ".out"));
+    EXPECT_EQ(outcome.err, ReadFile(stem + ".err"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Spreadsheets, CellarFile,
+    testing::Values(
+        // LibreOffice in French: semicolons, decimal commas, hectolitres in
+        // the header, an empty row, and a volume typed with a point.
+        CellarFileCase{"cuves_fr.csv",
+                       {"--column", "free_so2=SO2 libre", "--column", "target=SO2 libre visé",
+                        "--target-kind", "free"},
+                       1,
+                       "cuves_fr"},
+        // LibreOffice in English, "Text CSV" with tabs.
+        CellarFileCase{"tanks_tab.txt", {"--form", "potassium"}, 0, "tanks_tab"},
+        // The same saved as "Unicode text": UTF-16 with its byte order mark.
+        CellarFileCase{"tanks_unicode.txt", {"--form", "potassium"}, 0, "tanks_unicode"},
+        // "CSV UTF-8" as Excel writes it: a byte order mark, CRLF, and
+        // volumes with thousands separators, read two ways until told.
+        CellarFileCase{"tanks_excel.csv", {}, 1, "tanks_excel"},
+        CellarFileCase{
+            "tanks_excel.csv", {"--decimal-point", "--yes", "--quiet"}, 0, "tanks_excel_point"}),
+    [](const auto& info) { return std::string(info.param.kept); });
 
 }  // namespace

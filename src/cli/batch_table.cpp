@@ -1,0 +1,86 @@
+#include "cli/batch_table.h"
+
+#include <algorithm>
+
+#include "core/text_encoding.h"
+
+namespace korvane {
+namespace {
+
+std::string Padded(std::string text, std::size_t width) {
+    const std::size_t shown = ShownWidth(text);
+    text.append(shown < width ? width - shown : 0, ' ');
+    return text;
+}
+
+}  // namespace
+
+std::size_t ShownWidth(std::string_view text) {
+    // Every byte but a UTF-8 continuation byte starts a character.
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+bool BatchTable::Add(const BatchRow& row) {
+    Line line;
+    line.tank = row.tank.empty() ? "line " + std::to_string(row.line) : EscapedText(row.tank);
+    const DoseResult& result = row.result;
+    const std::string_view amount = result.figures[static_cast<std::size_t>(Figure::Amount)];
+    if (!amount.empty()) {
+        line.amount = std::string(amount);
+        PutMark(line.amount, mark_);
+        line.unit = result.figures[static_cast<std::size_t>(Figure::AmountUnit)];
+    }
+    line.status = StatusWord(result.status);
+    line.message = result.message;
+    if (measured_) {
+        return Write(line);
+    }
+    held_.push_back(std::move(line));
+    return held_.size() < kRowsMeasured || Finish();
+}
+
+bool BatchTable::Finish() {
+    if (!measured_) {
+        measured_ = true;
+        std::size_t unitWidth = 0;
+        for (const Line& line : held_) {
+            tankWidth_ = std::max(tankWidth_, ShownWidth(line.tank));
+            figureWidth_ = std::max(figureWidth_, line.amount.size());
+            unitWidth = std::max(unitWidth, line.unit.size());
+            statusWidth_ = std::max(statusWidth_, line.status.size());
+        }
+        amountWidth_ = std::max(amountWidth_, figureWidth_ + 1 + unitWidth);
+        const std::string header = Padded("Tank", tankWidth_) + "  " +
+                                   Padded("Amount", amountWidth_) + "  " +
+                                   Padded("Status", statusWidth_) + "  Message\n";
+        if (!sink_.Write(header)) {
+            return false;
+        }
+    }
+    for (const Line& line : held_) {
+        if (!Write(line)) {
+            return false;
+        }
+    }
+    held_.clear();
+    return true;
+}
+
+bool BatchTable::Write(const Line& line) {
+    // Figures line up on their right, their units after them.
+    std::string amount(figureWidth_ > line.amount.size() ? figureWidth_ - line.amount.size() : 0,
+                       ' ');
+    amount += line.amount;
+    if (!line.unit.empty()) {
+        amount += ' ' + line.unit;
+    }
+    std::string text = Padded(line.tank, tankWidth_) + "  " + Padded(amount, amountWidth_) + "  ";
+    text += line.message.empty() ? line.status
+                                 : Padded(line.status, statusWidth_) + "  " + line.message;
+    text += '\n';
+    return sink_.Write(text);
+}
+
+}  // namespace korvane

@@ -1,0 +1,50 @@
+// A batch shown to a person at a terminal: one aligned line a tank with its
+// amount, status and message, instead of the CSV a program would read.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/cellar_batch.h"
+
+namespace korvane {
+
+class BatchTable {
+  public:
+    // Rows are held back until this many have come, to learn the columns'
+    // widths; later ones take the same widths.
+    static constexpr std::size_t kRowsMeasured = 200;
+
+    BatchTable(ByteSink& sink, DecimalMark mark) : sink_(sink), mark_(mark) {}
+
+    // Takes a row; false when the sink failed.
+    bool Add(const BatchRow& row);
+    // Writes what is held back; false when the sink failed.
+    bool Finish();
+
+  private:
+    struct Line {
+        std::string tank;
+        std::string amount;  // the figure
+        std::string unit;
+        std::string status;
+        std::string message;
+    };
+    bool Write(const Line& line);
+
+    ByteSink& sink_;
+    DecimalMark mark_;
+    std::vector<Line> held_;
+    bool measured_ = false;
+    std::size_t tankWidth_ = 4;
+    std::size_t figureWidth_ = 0;
+    std::size_t amountWidth_ = 6;  // the figure, a blank and the unit
+    std::size_t statusWidth_ = 6;
+};
+
+// How many characters a UTF-8 text shows as, one for each character.
+std::size_t ShownWidth(std::string_view text);
+
+}  // namespace korvane

@@ -1,0 +1,32 @@
+#include "cli/interruption.h"
+
+#include <csignal>
+#include <initializer_list>
+
+namespace korvane {
+namespace {
+
+// The one thing a signal handler may safely touch.
+volatile std::sig_atomic_t gSignal = 0;
+
+extern "C" void NoteSignal(int signal) {
+    gSignal = signal;
+}
+
+}  // namespace
+
+void NoteInterruptions() {
+    struct sigaction action {};
+    action.sa_handler = NoteSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;  // no SA_RESTART: a blocked read returns EINTR
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+int Interruption() {
+    return gSignal;
+}
+
+}  // namespace korvane
