@@ -48,7 +48,7 @@ install(FILES ${korvane_svg} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/
 # Manual pages go out compressed, as Debian's do; -n leaves the time out of
 # the gzip header, so the same page always gives the same bytes. korvane-calc's
 # page is made from its own --help and --version, so it always tells what the
-# built program does.
+# built program does; doc/korvane-calc.h2m adds what --help does not say.
 set(korvane_man ${korvane_data}/man)
 add_custom_command(OUTPUT ${korvane_man}/korvane.1.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_man}
@@ -61,9 +61,10 @@ if(TARGET korvane-calc)
     add_custom_command(OUTPUT ${korvane_man}/korvane-calc.1.gz
         COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_man}
         COMMAND ${HELP2MAN} --no-info --name "compute the sulphite addition for a wine"
+                --include ${PROJECT_SOURCE_DIR}/doc/korvane-calc.h2m
                 --output ${korvane_man}/korvane-calc.1 $<TARGET_FILE:korvane-calc>
         COMMAND ${GZIP} -9 -n -f ${korvane_man}/korvane-calc.1
-        DEPENDS korvane-calc
+        DEPENDS korvane-calc ${PROJECT_SOURCE_DIR}/doc/korvane-calc.h2m
         VERBATIM)
     list(APPEND korvane_man_pages ${korvane_man}/korvane-calc.1.gz)
 endif()

@@ -136,7 +136,13 @@ for page in korvane korvane-calc; do
     warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
                man --warnings -E UTF-8 -l -Tutf8 -Z "$man_page" 2>&1 >/dev/null) || true
     [ -z "$warnings" ] || fail "$page(1) does not format cleanly:"$'\n'"$warnings"
-    zgrep -q '^\.SH NAME' "$man_page" || fail "$page(1) has no NAME section"
+    for section in NAME ENVIRONMENT FILES 'SEE ALSO'; do
+        zgrep -qE "^\.SH \"?$section\"?$" "$man_page" || fail "$page(1) has no $section section"
+    done
+    # A command continued on the next line stays one example.
+    LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$man_page" 2>/dev/null |
+        awk '/\\$/ { cut = 1; next } cut && /^ *$/ { exit 1 } { cut = 0 }' ||
+        fail "$page(1) breaks an example after a line ending in a backslash"
 done
 # Made from korvane-calc --help, so it lists the program's options.
 calc_page="$root/share/man/man1/korvane-calc.1.gz"
@@ -146,6 +152,13 @@ if [ -f "$calc_page" ]; then
         zgrep -qF -- "\\-\\-${option//-/\\-}" "$calc_page" ||
             fail "korvane-calc(1) does not describe --$option"
     done
+    # help2man lays out --help right only when each option stands two spaces
+    # from its meaning (else it runs them together in a .HP paragraph) and a
+    # second usage line starts with "  or:" (else it lands under DESCRIPTION).
+    ! zgrep -q '^\.HP' "$calc_page" ||
+        fail "korvane-calc(1) runs an option into its meaning:"$'\n'"$(zgrep -A1 '^\.HP' "$calc_page")"
+    [ "$(zcat "$calc_page" | sed -n '/^\.SH SYNOPSIS/,/^\.SH/p' | grep -c '^\.B korvane-calc')" = 2 ] ||
+        fail "korvane-calc(1) does not show both usages under SYNOPSIS"
 fi
 
 # --- The Debian package -------------------------------------------------------
