@@ -5,10 +5,10 @@
 # What building and running need; the rest only what the target asks for.
 RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation
-DATA_PACKAGES := librsvg2-bin help2man gzip
+DATA_PACKAGES := librsvg2-bin help2man gzip python3
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev xvfb xauth xdotool imagemagick x11-utils \
-                 openbox wmctrl dbus-daemon at-spi2-core python3 python3-pyatspi man-db
+                 openbox wmctrl dbus-daemon at-spi2-core python3-pyatspi python3-gi man-db
 BENCH_PACKAGES := libbenchmark-dev time xvfb xauth x11-utils dbus-daemon
 FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev
 TIDY_PACKAGES := clang-tidy

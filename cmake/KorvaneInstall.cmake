@@ -11,24 +11,44 @@ include(GNUInstallDirs)
 set(RSVG_CONVERT rsvg-convert)
 set(HELP2MAN help2man)
 set(GZIP gzip)
+set(PYTHON3 python3)
 
 install(TARGETS korvane RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET korvane-calc)
     install(TARGETS korvane-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
-install(FILES ${PROJECT_SOURCE_DIR}/resources/${KORVANE_APP_ID}.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entry and the AppStream data speak every language the window does:
+# the build puts in the translations of the .ts files, so each text is
+# written once, in English in resources/ and translated beside the window's.
+set(korvane_data ${PROJECT_BINARY_DIR}/data)
+function(korvane_translated_file kind template file)
+    set(tools ${PROJECT_SOURCE_DIR}/tools)
+    add_custom_command(OUTPUT ${korvane_data}/${file}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_data}
+        COMMAND ${PYTHON3} ${tools}/desktop_translations.py ${kind}
+                ${template} ${korvane_data}/${file} ${KORVANE_TS_FILES}
+        DEPENDS ${template} ${KORVANE_TS_FILES}
+                ${tools}/desktop_translations.py ${tools}/ts_texts.py
+        VERBATIM)
+endfunction()
+korvane_translated_file(desktop ${PROJECT_SOURCE_DIR}/resources/${KORVANE_APP_ID}.desktop.in
+                        ${KORVANE_APP_ID}.desktop)
 # The release entry takes the project's version, so the two cannot disagree.
 configure_file(${PROJECT_SOURCE_DIR}/resources/${KORVANE_APP_ID}.metainfo.xml.in
-               ${PROJECT_BINARY_DIR}/${KORVANE_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/${KORVANE_APP_ID}.metainfo.xml
+               ${PROJECT_BINARY_DIR}/${KORVANE_APP_ID}.metainfo.xml.in @ONLY)
+korvane_translated_file(metainfo ${PROJECT_BINARY_DIR}/${KORVANE_APP_ID}.metainfo.xml.in
+                        ${KORVANE_APP_ID}.metainfo.xml)
+set(korvane_desktop_files ${korvane_data}/${KORVANE_APP_ID}.desktop
+                          ${korvane_data}/${KORVANE_APP_ID}.metainfo.xml)
+install(FILES ${korvane_data}/${KORVANE_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${korvane_data}/${KORVANE_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # Every bitmap size a desktop may ask for is drawn from the one SVG, so the
 # sizes never go out of step with it. The SVG itself serves any other size.
 set(korvane_svg ${PROJECT_SOURCE_DIR}/resources/korvane.svg)
-set(korvane_data ${PROJECT_BINARY_DIR}/data)
 set(korvane_icons)
 foreach(size 16 22 24 32 48 64 128 256)
     set(korvane_png ${korvane_data}/icons/${size}x${size}/${KORVANE_APP_ID}.png)
@@ -72,7 +92,8 @@ install(FILES ${korvane_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # Built before installing or packaging (make install, make package); not part
 # of every build, which would ask for the drawing and manual-page tools.
-add_custom_target(korvane_install_data DEPENDS ${korvane_icons} ${korvane_man_pages})
+add_custom_target(korvane_install_data
+    DEPENDS ${korvane_desktop_files} ${korvane_icons} ${korvane_man_pages})
 
 # The Debian package. Its dependencies are read from the programs' own
 # libraries by dpkg-shlibdeps. The menu, icon and manual page caches are

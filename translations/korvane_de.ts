@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Korvane</source>
+        <extracomment>Name: the program&apos;s name in the menu; keep it as it is</extracomment>
+        <translation>Korvane</translation>
+    </message>
+    <message>
+        <source>SO2 Calculator</source>
+        <extracomment>GenericName: what kind of program it is, under or beside its name in the menu</extracomment>
+        <translation>SO2-Rechner</translation>
+    </message>
+    <message>
+        <source>Work out how much sulphite a wine needs</source>
+        <extracomment>Comment: the tooltip of the menu entry; the line under the name in a software centre</extracomment>
+        <translation>Berechnen, wie viel Sulfit ein Wein braucht</translation>
+    </message>
+    <message>
+        <source>sulphite;sulfite;SO2;wine;metabisulphite;metabisulfite;winemaking;calculator;</source>
+        <extracomment>Keywords: words a menu search finds it by, each followed by a semicolon</extracomment>
+        <translation>Sulfit;SO2;Schwefel;Wein;Pyrosulfit;Disulfit;Metabisulfit;Weinbereitung;Kellerwirtschaft;Rechner;</translation>
+    </message>
+    <message>
+        <source>Korvane is an SO2 (sulphite) calculator for winemakers. Enter the wine&apos;s pH, the free SO2 you measured, the batch size and the level you want to reach, given as free SO2 or as molecular SO2, and Korvane computes:</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>Korvane ist ein SO2-Rechner (Sulfit) für Winzer. Nach Eingabe von pH-Wert, gemessener freier SO2, Weinmenge und gewünschtem Zielwert, als freie oder als molekulare SO2, berechnet Korvane:</translation>
+    </message>
+    <message>
+        <source>the molecular SO2 the wine holds now, and the target in the other kind</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>die molekulare SO2, die der Wein jetzt enthält, und den Zielwert in der jeweils anderen Form</translation>
+    </message>
+    <message>
+        <source>how much free and molecular SO2 must be added, in mg/L</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>wie viel freie und molekulare SO2 zugegeben werden muss, in mg/L</translation>
+    </message>
+    <message>
+        <source>how much potassium or sodium metabisulphite delivers it: as a number of tablets, as grams and teaspoons of powder, or as millilitres and teaspoons of a stock solution of the strength you use</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>wie viel Kalium- oder Natriumpyrosulfit sie liefert: als Zahl der Tabletten, als Gramm und Teelöffel Pulver oder als Milliliter und Teelöffel einer Stammlösung in der verwendeten Konzentration</translation>
+    </message>
+    <message>
+        <source>Entries that cannot be right are refused, and unusual ones are questioned before anything is computed. The command korvane-calc does the same work from a terminal or a script.</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>Unmögliche Eingaben werden abgelehnt, ungewöhnliche vor jeder Berechnung hinterfragt. Der Befehl korvane-calc leistet dasselbe im Terminal oder in einem Skript.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

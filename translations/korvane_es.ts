@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Korvane</source>
+        <extracomment>Name: the program&apos;s name in the menu; keep it as it is</extracomment>
+        <translation>Korvane</translation>
+    </message>
+    <message>
+        <source>SO2 Calculator</source>
+        <extracomment>GenericName: what kind of program it is, under or beside its name in the menu</extracomment>
+        <translation>Calculador de SO2</translation>
+    </message>
+    <message>
+        <source>Work out how much sulphite a wine needs</source>
+        <extracomment>Comment: the tooltip of the menu entry; the line under the name in a software centre</extracomment>
+        <translation>Calcular cuánto sulfito necesita un vino</translation>
+    </message>
+    <message>
+        <source>sulphite;sulfite;SO2;wine;metabisulphite;metabisulfite;winemaking;calculator;</source>
+        <extracomment>Keywords: words a menu search finds it by, each followed by a semicolon</extracomment>
+        <translation>sulfito;SO2;vino;metabisulfito;sulfitado;vinificación;enología;calculadora;</translation>
+    </message>
+    <message>
+        <source>Korvane is an SO2 (sulphite) calculator for winemakers. Enter the wine&apos;s pH, the free SO2 you measured, the batch size and the level you want to reach, given as free SO2 or as molecular SO2, and Korvane computes:</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>Korvane es un calculador de SO2 (sulfito) para enólogos. Introduzca el pH del vino, el SO2 libre medido, el volumen del lote y el nivel que desea alcanzar, como SO2 libre o como SO2 molecular, y Korvane calcula:</translation>
+    </message>
+    <message>
+        <source>the molecular SO2 the wine holds now, and the target in the other kind</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>el SO2 molecular que contiene ahora el vino, y el objetivo expresado en la otra forma</translation>
+    </message>
+    <message>
+        <source>how much free and molecular SO2 must be added, in mg/L</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>cuánto SO2 libre y molecular hay que añadir, en mg/L</translation>
+    </message>
+    <message>
+        <source>how much potassium or sodium metabisulphite delivers it: as a number of tablets, as grams and teaspoons of powder, or as millilitres and teaspoons of a stock solution of the strength you use</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>cuánto metabisulfito potásico o sódico lo aporta: en número de tabletas, en gramos y cucharaditas de polvo, o en mililitros y cucharaditas de una solución madre de la concentración que utilice</translation>
+    </message>
+    <message>
+        <source>Entries that cannot be right are refused, and unusual ones are questioned before anything is computed. The command korvane-calc does the same work from a terminal or a script.</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>Los valores imposibles se rechazan, y los inusuales se confirman con una pregunta antes de calcular nada. La orden korvane-calc hace el mismo trabajo desde una terminal o un script.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Korvane</source>
+        <extracomment>Name: the program&apos;s name in the menu; keep it as it is</extracomment>
+        <translation>Korvane</translation>
+    </message>
+    <message>
+        <source>SO2 Calculator</source>
+        <extracomment>GenericName: what kind of program it is, under or beside its name in the menu</extracomment>
+        <translation>Calculateur de SO2</translation>
+    </message>
+    <message>
+        <source>Work out how much sulphite a wine needs</source>
+        <extracomment>Comment: the tooltip of the menu entry; the line under the name in a software centre</extracomment>
+        <translation>Calculer la quantité de sulfite dont un vin a besoin</translation>
+    </message>
+    <message>
+        <source>sulphite;sulfite;SO2;wine;metabisulphite;metabisulfite;winemaking;calculator;</source>
+        <extracomment>Keywords: words a menu search finds it by, each followed by a semicolon</extracomment>
+        <translation>sulfite;SO2;vin;métabisulfite;sulfitage;vinification;œnologie;calculateur;</translation>
+    </message>
+    <message>
+        <source>Korvane is an SO2 (sulphite) calculator for winemakers. Enter the wine&apos;s pH, the free SO2 you measured, the batch size and the level you want to reach, given as free SO2 or as molecular SO2, and Korvane computes:</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>Korvane est un calculateur de SO2 (sulfite) pour les vinificateurs. Saisissez le pH du vin, le SO2 libre mesuré, le volume de la cuvée et le niveau à atteindre, en SO2 libre ou en SO2 moléculaire, et Korvane calcule&#xa0;:</translation>
+    </message>
+    <message>
+        <source>the molecular SO2 the wine holds now, and the target in the other kind</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>le SO2 moléculaire que le vin contient actuellement, et l’objectif exprimé dans l’autre forme</translation>
+    </message>
+    <message>
+        <source>how much free and molecular SO2 must be added, in mg/L</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>la quantité de SO2 libre et moléculaire à apporter, en mg/L</translation>
+    </message>
+    <message>
+        <source>how much potassium or sodium metabisulphite delivers it: as a number of tablets, as grams and teaspoons of powder, or as millilitres and teaspoons of a stock solution of the strength you use</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>la quantité de métabisulfite de potassium ou de sodium qui l’apporte&#xa0;: en nombre de comprimés, en grammes et cuillères à café de poudre, ou en millilitres et cuillères à café d’une solution mère à la concentration que vous utilisez</translation>
+    </message>
+    <message>
+        <source>Entries that cannot be right are refused, and unusual ones are questioned before anything is computed. The command korvane-calc does the same work from a terminal or a script.</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>Les valeurs impossibles sont refusées, et les valeurs inhabituelles demandent une confirmation avant tout calcul. La commande korvane-calc fait le même travail depuis un terminal ou un script.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Korvane</source>
+        <extracomment>Name: the program&apos;s name in the menu; keep it as it is</extracomment>
+        <translation>Korvane</translation>
+    </message>
+    <message>
+        <source>SO2 Calculator</source>
+        <extracomment>GenericName: what kind of program it is, under or beside its name in the menu</extracomment>
+        <translation>Calcolatore di SO2</translation>
+    </message>
+    <message>
+        <source>Work out how much sulphite a wine needs</source>
+        <extracomment>Comment: the tooltip of the menu entry; the line under the name in a software centre</extracomment>
+        <translation>Calcolare quanto solfito serve a un vino</translation>
+    </message>
+    <message>
+        <source>sulphite;sulfite;SO2;wine;metabisulphite;metabisulfite;winemaking;calculator;</source>
+        <extracomment>Keywords: words a menu search finds it by, each followed by a semicolon</extracomment>
+        <translation>solfito;SO2;vino;metabisolfito;solfitazione;vinificazione;enologia;calcolatore;</translation>
+    </message>
+    <message>
+        <source>Korvane is an SO2 (sulphite) calculator for winemakers. Enter the wine&apos;s pH, the free SO2 you measured, the batch size and the level you want to reach, given as free SO2 or as molecular SO2, and Korvane computes:</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>Korvane è un calcolatore di SO2 (solfito) per chi fa il vino. Basta inserire il pH del vino, la SO2 libera misurata, il volume del vino e il livello da raggiungere, espresso come SO2 libera o come SO2 molecolare, e Korvane calcola:</translation>
+    </message>
+    <message>
+        <source>the molecular SO2 the wine holds now, and the target in the other kind</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>la SO2 molecolare che il vino contiene ora, e l&apos;obiettivo espresso nell&apos;altra forma</translation>
+    </message>
+    <message>
+        <source>how much free and molecular SO2 must be added, in mg/L</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>quanta SO2 libera e molecolare occorre aggiungere, in mg/L</translation>
+    </message>
+    <message>
+        <source>how much potassium or sodium metabisulphite delivers it: as a number of tablets, as grams and teaspoons of powder, or as millilitres and teaspoons of a stock solution of the strength you use</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>quanto metabisolfito di potassio o di sodio la fornisce: in numero di compresse, in grammi e cucchiaini di polvere, oppure in millilitri e cucchiaini di una soluzione madre della concentrazione in uso</translation>
+    </message>
+    <message>
+        <source>Entries that cannot be right are refused, and unusual ones are questioned before anything is computed. The command korvane-calc does the same work from a terminal or a script.</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>I valori impossibili vengono rifiutati e quelli insoliti richiedono una conferma prima di qualsiasi calcolo. Il comando korvane-calc svolge lo stesso lavoro da un terminale o da uno script.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

@@ -2,6 +2,54 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt">
 <context>
+    <name>Desktop</name>
+    <message>
+        <source>Korvane</source>
+        <extracomment>Name: the program&apos;s name in the menu; keep it as it is</extracomment>
+        <translation>Korvane</translation>
+    </message>
+    <message>
+        <source>SO2 Calculator</source>
+        <extracomment>GenericName: what kind of program it is, under or beside its name in the menu</extracomment>
+        <translation>Calculadora de SO2</translation>
+    </message>
+    <message>
+        <source>Work out how much sulphite a wine needs</source>
+        <extracomment>Comment: the tooltip of the menu entry; the line under the name in a software centre</extracomment>
+        <translation>Calcular de quanto sulfito um vinho precisa</translation>
+    </message>
+    <message>
+        <source>sulphite;sulfite;SO2;wine;metabisulphite;metabisulfite;winemaking;calculator;</source>
+        <extracomment>Keywords: words a menu search finds it by, each followed by a semicolon</extracomment>
+        <translation>sulfito;SO2;vinho;metabissulfito;sulfitagem;vinificação;enologia;calculadora;</translation>
+    </message>
+    <message>
+        <source>Korvane is an SO2 (sulphite) calculator for winemakers. Enter the wine&apos;s pH, the free SO2 you measured, the batch size and the level you want to reach, given as free SO2 or as molecular SO2, and Korvane computes:</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>O Korvane é uma calculadora de SO2 (sulfito) para enólogos. Indique o pH do vinho, o SO2 livre medido, o volume do lote e o nível que pretende atingir, como SO2 livre ou como SO2 molecular, e o Korvane calcula:</translation>
+    </message>
+    <message>
+        <source>the molecular SO2 the wine holds now, and the target in the other kind</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>o SO2 molecular que o vinho contém agora, e o objetivo expresso na outra forma</translation>
+    </message>
+    <message>
+        <source>how much free and molecular SO2 must be added, in mg/L</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>quanto SO2 livre e molecular é preciso adicionar, em mg/L</translation>
+    </message>
+    <message>
+        <source>how much potassium or sodium metabisulphite delivers it: as a number of tablets, as grams and teaspoons of powder, or as millilitres and teaspoons of a stock solution of the strength you use</source>
+        <extracomment>an item of a list in the description in a software centre</extracomment>
+        <translation>quanto metabissulfito de potássio ou de sódio o fornece: em número de comprimidos, em gramas e colheres de chá de pó, ou em mililitros e colheres de chá de uma solução-mãe da concentração que utiliza</translation>
+    </message>
+    <message>
+        <source>Entries that cannot be right are refused, and unusual ones are questioned before anything is computed. The command korvane-calc does the same work from a terminal or a script.</source>
+        <extracomment>a paragraph of the description in a software centre</extracomment>
+        <translation>Os valores impossíveis são recusados, e os invulgares são confirmados com uma pergunta antes de qualquer cálculo. O comando korvane-calc faz o mesmo trabalho a partir de um terminal ou de um script.</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

@@ -21,6 +21,8 @@ if grep -qiE '^KORVANE_SANITIZE(:[A-Z]+)?=(ON|TRUE|YES|Y|1)$' "$build/CMakeCache
 fi
 app_id=example.korvane.Korvane
 icon_sizes="16 22 24 32 48 64 128 256"
+# The window's languages besides English, which the menu entry speaks too.
+languages="de es fr it pt"
 
 failures=0
 fail() {
@@ -84,6 +86,32 @@ if [ -f "$desktop" ]; then
         grep -q "^Keywords=.*\b$keyword;" "$desktop" ||
             fail "the desktop entry's Keywords lack '$keyword'"
     done
+    for key in Name GenericName Comment Keywords; do
+        for language in $languages; do
+            grep -q "^$key\[$language\]=." "$desktop" ||
+                fail "the desktop entry has no $key[$language]"
+        done
+    done
+    # What a menu shows, read by GLib as desktops read it, in the language
+    # LANGUAGE asks for; GLib takes an entry only when its program is on PATH.
+    menu_shows() {
+        PATH="$root/bin:$PATH" LANGUAGE="$1" LC_ALL=C.UTF-8 /usr/bin/python3 -c '
+import sys, gi
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio
+entry = Gio.DesktopAppInfo.new_from_filename(sys.argv[1])
+print(entry.get_name(), entry.get_generic_name(), entry.get_description(), sep="|")' "$desktop"
+    }
+    english=$(menu_shows en)
+    [ "$english" = "Korvane|SO2 Calculator|Work out how much sulphite a wine needs" ] ||
+        fail "in English the menu shows '$english'"
+    french=$(menu_shows fr)
+    [ "$french" = "Korvane|Calculateur de SO2|Calculer la quantité de sulfite dont un vin a besoin" ] ||
+        fail "with LANGUAGE=fr the menu shows '$french'"
+    for language in $languages; do
+        [ "$(menu_shows "$language")" != "$english" ] ||
+            fail "with LANGUAGE=$language the menu shows English"
+    done
 else
     fail "share/applications/$app_id.desktop is not installed"
 fi
@@ -106,6 +134,14 @@ if [ -f "$metainfo" ]; then
     for program in korvane korvane-calc; do
         grep -q "<binary>$program</binary>" "$metainfo" ||
             fail "the metainfo does not say it provides $program"
+    done
+    # The summary and each paragraph and list item of the description, in
+    # English and in every language.
+    parts=$(grep -cE '<(summary|p|li)>' "$metainfo")
+    for language in $languages; do
+        translated=$(grep -cE "<(summary|p|li) xml:lang=\"$language\">" "$metainfo")
+        [ "$translated" = "$parts" ] ||
+            fail "the metainfo has $translated of its $parts texts in '$language'"
     done
 else
     fail "share/metainfo/$app_id.metainfo.xml is not installed"
