@@ -90,10 +90,35 @@ if(TARGET korvane-calc)
 endif()
 install(FILES ${korvane_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
+# What Debian asks of every package: the licence in its machine-readable
+# copyright file, whose terms and holder are read from LICENSE, and the
+# version history, compressed as the manual pages are.
+set(korvane_doc ${korvane_data}/doc)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE korvane_licence)
+if(NOT korvane_licence MATCHES "\nCopyright \\(c\\) ([^\n]+)\n\n(.*[^\n])\n*$")
+    message(FATAL_ERROR
+            "LICENSE lacks its 'Copyright (c) <year> <holder>' line or the terms after it")
+endif()
+set(korvane_copyright "${CMAKE_MATCH_1}")
+# Each line of the terms indented by a space, an empty line written " .".
+string(REPLACE "\n\n" "\n.\n" korvane_licence_terms " ${CMAKE_MATCH_2}")
+string(REPLACE "\n" "\n " korvane_licence_terms "${korvane_licence_terms}")
+configure_file(${PROJECT_SOURCE_DIR}/doc/copyright.in ${korvane_doc}/copyright @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/doc/changelog.in ${korvane_doc}/changelog @ONLY)
+add_custom_command(OUTPUT ${korvane_doc}/changelog.gz
+    COMMAND ${GZIP} -9 -n -k -f ${korvane_doc}/changelog
+    DEPENDS ${korvane_doc}/changelog
+    VERBATIM)
+install(FILES ${korvane_doc}/copyright ${korvane_doc}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane)
+
 # Built before installing or packaging (make install, make package); not part
-# of every build, which would ask for the drawing and manual-page tools.
+# of every build, which would ask for the drawing, manual-page and translation
+# tools.
 add_custom_target(korvane_install_data
-    DEPENDS ${korvane_desktop_files} ${korvane_icons} ${korvane_man_pages})
+    DEPENDS ${korvane_desktop_files} ${korvane_icons} ${korvane_man_pages}
+            ${korvane_doc}/changelog.gz)
 
 # The Debian package. Its dependencies are read from the programs' own
 # libraries by dpkg-shlibdeps. The menu, icon and manual page caches are
@@ -131,4 +156,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation | fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# Whatever the package puts under /etc is a conffile: cmake/DebConffiles.cmake
+# lists it here when the files are staged.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_BINARY_DIR}/deb/conffiles)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/DebConffiles.cmake)
 include(CPack)
