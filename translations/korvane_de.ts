@@ -556,9 +556,6 @@
         <source>Tablet weight is too small to calculate.</source>
         <translation>Das Tablettengewicht ist zu klein, um es zu berechnen.</translation>
     </message>
-</context>
-<context>
-    <name>std</name>
     <message>
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>Keine Zugabe nötig: Der Wein hat seinen Zielwert erreicht oder überschritten.</translation>

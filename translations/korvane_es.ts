@@ -556,9 +556,6 @@
         <source>Tablet weight is too small to calculate.</source>
         <translation>El peso de la tableta es demasiado pequeño para calcularlo.</translation>
     </message>
-</context>
-<context>
-    <name>std</name>
     <message>
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>No hace falta añadir nada: el vino ya está en su objetivo o por encima.</translation>

@@ -556,9 +556,6 @@
         <source>Tablet weight is too small to calculate.</source>
         <translation>Le poids d’un comprimé est trop petit pour être calculé.</translation>
     </message>
-</context>
-<context>
-    <name>std</name>
     <message>
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>Aucun ajout nécessaire&#xa0;: le vin a atteint ou dépassé le SO2 visé.</translation>

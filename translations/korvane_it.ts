@@ -556,9 +556,6 @@
         <source>Tablet weight is too small to calculate.</source>
         <translation>Il peso della compressa è troppo piccolo per il calcolo.</translation>
     </message>
-</context>
-<context>
-    <name>std</name>
     <message>
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>Nessuna aggiunta necessaria: il vino ha già raggiunto o superato la SO2 voluta.</translation>

@@ -556,9 +556,6 @@
         <source>Tablet weight is too small to calculate.</source>
         <translation>O peso do comprimido é demasiado pequeno para ser calculado.</translation>
     </message>
-</context>
-<context>
-    <name>std</name>
     <message>
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>Não é preciso adicionar nada: o vinho já atingiu ou ultrapassou o SO2 a atingir.</translation>

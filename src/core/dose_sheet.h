@@ -19,6 +19,7 @@
 
 #include "core/choices.h"
 #include "core/dose_arithmetic.h"
+#include "core/messages.h"
 #include "core/number_text.h"
 
 namespace korvane {
@@ -202,10 +203,6 @@ class SheetResults {
 // The most plausibility questions one calculation asks.
 inline constexpr std::size_t kMaxQuestions = 6;
 
-// Under strict rules, what a wine at or above its target is told instead of
-// an amount.
-inline constexpr char kNoAdditionMessage[] =
-    KORVANE_TEXT("No addition needed: the wine is at or above its target.");
 
 // The Calculate command's answer held in fixed room, for a caller that asks
 // once a row and keeps one from row to row.

@@ -1,5 +1,6 @@
-// Messages of start-up and of saving the defaults. A message of two lines
-// joins them with a lone carriage return, as every message box shows it.
+// Messages of start-up and of saving the defaults, and the one of a dose
+// that needs nothing. A message of two lines joins them with a lone carriage
+// return, as every message box shows it.
 #pragma once
 
 #include "core/core_text.h"
@@ -13,6 +14,11 @@ inline constexpr char kDefaultsNotFoundMessage[] =
 // settings.cfg could not be written.
 inline constexpr char kDefaultsNotSavedMessage[] =
     KORVANE_TEXT("Error setting user defaults.\rUsing system defaults.");
+
+// Under the strict rules of outside data, what a wine at or above its target
+// is told instead of an amount.
+inline constexpr char kNoAdditionMessage[] =
+    KORVANE_TEXT("No addition needed: the wine is at or above its target.");
 
 // A second start while the program runs; %1 is the application title.
 inline constexpr char kAlreadyRunningMessage[] = KORVANE_TEXT("%1 already running.");
