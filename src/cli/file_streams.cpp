@@ -21,11 +21,14 @@ std::string ErrorText(int error) {
     return std::strerror(error);
 }
 
-// Writes everything, through short writes; the error number, or 0. A write
-// cut short by a signal goes on, unless the signal interrupts the batch.
-int WriteFully(int fd, std::string_view bytes) {
+// How a write takes an interruption of the batch: its output stops there,
+// while its messages must still be said.
+enum class OnInterruption { Stop, GoOn };
+
+// Writes everything, through short writes; the error number, or 0.
+int WriteFully(int fd, std::string_view bytes, OnInterruption onInterruption) {
     while (!bytes.empty()) {
-        if (Interruption() != 0) {
+        if (onInterruption == OnInterruption::Stop && Interruption() != 0) {
             return EINTR;
         }
         const ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -103,7 +106,7 @@ std::string FileSource::Failure() const {
 
 bool StandardOutput::Write(std::string_view bytes) {
     if (error_ == 0) {
-        error_ = WriteFully(STDOUT_FILENO, bytes);
+        error_ = WriteFully(STDOUT_FILENO, bytes, OnInterruption::Stop);
     }
     return error_ == 0;
 }
@@ -137,7 +140,7 @@ AtomicFileSink::~AtomicFileSink() {
 
 bool AtomicFileSink::Write(std::string_view bytes) {
     if (error_ == 0) {
-        error_ = WriteFully(fd_, bytes);
+        error_ = WriteFully(fd_, bytes, OnInterruption::Stop);
     }
     return error_ == 0;
 }
@@ -189,7 +192,7 @@ std::uint64_t RegularFileSize(int fd) {
 }
 
 int WriteAll(int fd, std::string_view bytes) {
-    return WriteFully(fd, bytes);
+    return WriteFully(fd, bytes, OnInterruption::GoOn);
 }
 
 bool OpenClosedStandardStreams() {

@@ -1,11 +1,11 @@
 // korvane-calc run as a user runs it: a real process with arguments,
 // standard input, files, and its exit status, output and messages read back.
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+
+#include "calc_process.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,96 +20,7 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void WriteFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
-    for (std::size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
-}
-
-// A folder of its own for each run, removed afterwards.
-class Scratch {
-  public:
-    Scratch() {
-        std::string pattern = (fs::temp_directory_path() / "korvane-calc-XXXXXX").string();
-        dir_ = ::mkdtemp(pattern.data()) != nullptr ? pattern : "";
-    }
-    ~Scratch() {
-        std::error_code ignored;
-        fs::remove_all(dir_, ignored);
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    const fs::path& Dir() const { return dir_; }
-    // "{dir}" in a text stands for the folder.
-    std::string Expand(const std::string& text) const { return ReplaceAll(text, "{dir}", dir_); }
-
-  private:
-    fs::path dir_;
-};
-
-// Runs korvane-calc with `input` as its standard input; `errPath` is where
-// standard error goes (a file of the scratch folder unless given), and
-// `appendTo` a file standard output is appended to instead of its own.
-Outcome RunCalc(const Scratch& scratch, const std::vector<std::string>& args,
-                const std::string& input, const std::string& errPath = {},
-                const std::string& appendTo = {}) {
-    const fs::path in = scratch.Dir() / "stdin";
-    const fs::path out = appendTo.empty() ? scratch.Dir() / "stdout" : fs::path(appendTo);
-    const fs::path err = errPath.empty() ? scratch.Dir() / "stderr" : fs::path(errPath);
-    WriteFile(in, input);
-    std::vector<std::string> words{KORVANE_CALC};
-    for (const std::string& arg : args) {
-        words.push_back(scratch.Expand(arg));
-    }
-    std::vector<char*> argv;
-    argv.reserve(words.size() + 1);
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(),
-                                     O_WRONLY | O_CREAT | (appendTo.empty() ? O_TRUNC : O_APPEND),
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY, 0644);
-    pid_t pid = 0;
-    Outcome outcome;
-    if (posix_spawn(&pid, KORVANE_CALC, &actions, nullptr, argv.data(), environ) == 0) {
-        int status = 0;
-        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-        }
-        outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    }
-    posix_spawn_file_actions_destroy(&actions);
-    outcome.out = ReadFile(out);
-    if (errPath.empty()) {
-        outcome.err = ReadFile(err);
-    }
-    return outcome;
-}
+using namespace korvane::testing;
 
 const std::string kResultColumns =
     "molecular_so2,target_free_so2,target_molecular_so2,so2_requirement,"
