@@ -513,6 +513,14 @@
         <translation>%1 läuft bereits.</translation>
     </message>
     <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>No user folder for settings.cfg: HOME is not set</source>
+        <translation>Kein Benutzerordner für settings.cfg: HOME ist nicht gesetzt</translation>
+    </message>
+    <message>
         <source>Please select a sulphite form.</source>
         <translation>Bitte wählen Sie eine Sulfitform.</translation>
     </message>

@@ -513,6 +513,14 @@
         <translation>%1 ya se está ejecutando.</translation>
     </message>
     <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>No user folder for settings.cfg: HOME is not set</source>
+        <translation>No hay carpeta de usuario para settings.cfg: HOME no está definida</translation>
+    </message>
+    <message>
         <source>Please select a sulphite form.</source>
         <translation>Seleccione una forma de sulfito.</translation>
     </message>

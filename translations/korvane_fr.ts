@@ -513,6 +513,14 @@
         <translation>%1 est déjà en cours d’exécution.</translation>
     </message>
     <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>No user folder for settings.cfg: HOME is not set</source>
+        <translation>Aucun dossier utilisateur pour settings.cfg : HOME n’est pas défini</translation>
+    </message>
+    <message>
         <source>Please select a sulphite form.</source>
         <translation>Veuillez choisir une forme de sulfite.</translation>
     </message>

@@ -513,6 +513,14 @@
         <translation>%1 è già in esecuzione.</translation>
     </message>
     <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file regolare</translation>
+    </message>
+    <message>
+        <source>No user folder for settings.cfg: HOME is not set</source>
+        <translation>Nessuna cartella utente per settings.cfg: HOME non è impostata</translation>
+    </message>
+    <message>
         <source>Please select a sulphite form.</source>
         <translation>Scegliere una forma di solfito.</translation>
     </message>

@@ -513,6 +513,14 @@
         <translation>%1 já está em execução.</translation>
     </message>
     <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 não é um ficheiro normal</translation>
+    </message>
+    <message>
+        <source>No user folder for settings.cfg: HOME is not set</source>
+        <translation>Nenhuma pasta do utilizador para settings.cfg: HOME não está definida</translation>
+    </message>
+    <message>
         <source>Please select a sulphite form.</source>
         <translation>Selecione uma forma de sulfito.</translation>
     </message>

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstdint>
 
@@ -95,30 +94,6 @@ std::optional<FilePrefix> ReadFilePrefix(const QString& path, std::size_t maxByt
     }
     prefix.wholeFile = got == 0;
     return prefix;
-}
-
-bool WriteFileAtomically(const QString& path, std::string_view bytes) {
-    QSaveFile file(path);
-    // A folder the user may not write in, holding a file they may, still
-    // takes the save: there the file is rewritten in place, as no new file
-    // can be made beside it.
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so every byte passes through write() and a short write
-    // (full disk, size limit) is seen here. Buffered, the last bytes would
-    // only be written while commit() closes the file, and Qt ignores a
-    // failure there: the cut-off file would replace the good one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        return false;
-    }
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.flush() ||
-        file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
-    // Closes and renames over the old file; on failure the new contents are
-    // thrown away and the old file is untouched.
-    return file.commit();
 }
 
 }  // namespace korvane::platform

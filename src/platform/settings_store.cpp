@@ -1,10 +1,11 @@
 #include "platform/settings_store.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <cstddef>
 
+#include "core/messages.h"
 #include "platform/file_access.h"
+#include "platform/translations.h"
 
 namespace korvane::platform {
 namespace {
@@ -32,13 +33,18 @@ bool ReadUserDefaults(UserDefaults& record, const std::string& path) {
     return ParseUserDefaults(prefix->bytes, prefix->wholeFile, record);
 }
 
-bool WriteUserDefaults(const UserDefaults& record, const std::string& path) {
+WriteResult WriteUserDefaults(const UserDefaults& record, const std::string& path) {
+    if (path.empty()) {
+        return {false, CoreText(kNoUserFolderReason)};
+    }
     // The per-user folder is made on the first save; an installed copy
     // starts without one.
     const QString file = QString::fromStdString(path);
     const QString folder = QFileInfo(file).absolutePath();
-    if (!QFileInfo::exists(folder) && !QDir().mkpath(folder)) {
-        return false;
+    if (!QFileInfo::exists(folder)) {
+        if (WriteResult made = MakeFolders(folder); !made) {
+            return made;
+        }
     }
     return WriteFileAtomically(file, SerializeUserDefaults(record));
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/user_defaults.h"
+#include "platform/atomic_write.h"
 
 namespace korvane::platform {
 
@@ -18,9 +19,10 @@ std::string RecordFieldBytes(const QString& text);
 // fields read until then keep their new values, the rest stay as they were.
 bool ReadUserDefaults(UserDefaults& record, const std::string& path);
 
-// Rewrites the file at `path` with the seven fields of `record`, making its
-// folder first if there is none. False when that failed; an existing file is
-// then left exactly as it was.
-bool WriteUserDefaults(const UserDefaults& record, const std::string& path);
+// Replaces the file at `path` with the seven fields of `record`, making its
+// folder first if there is none (see WriteFileAtomically). On failure the
+// result says why, and an existing file is left exactly as it was. An empty
+// `path` is the user's own file when the user has no folder for it.
+WriteResult WriteUserDefaults(const UserDefaults& record, const std::string& path);
 
 }  // namespace korvane::platform

@@ -255,7 +255,7 @@ TEST_F(SettingsFileTest, FailedSaveLeavesThePreviousFileAsItWas) {
     {
         // Nothing may be printed while writes are blocked.
         WritesBlocked blocked(Folder());
-        saved = WriteUserDefaults(SystemDefaults(), Path());
+        saved = WriteUserDefaults(SystemDefaults(), Path()).written;
     }
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadAll(Path()), before);
