@@ -1,5 +1,5 @@
 // What the whole program shares: the one record of user defaults, where
-// settings.cfg lives, and the desktop's services. Start-up creates it and
+// settings.cfg is saved, and the desktop's services. Start-up creates it and
 // hands it to each window; tests hand in their own services.
 #pragma once
 
@@ -27,8 +27,10 @@ class AppContext {
     // changed only by a save in the Default Settings dialog.
     UserDefaults& Defaults() { return defaults_; }
 
-    const std::string& SettingsFilePath() const { return settingsFilePath_; }
-    void SetSettingsFilePath(std::string path) { settingsFilePath_ = std::move(path); }
+    // Where the Default Settings dialog saves settings.cfg (start-up may
+    // have read it elsewhere); empty when the user has no folder for it.
+    const std::string& SettingsSavePath() const { return settingsSavePath_; }
+    void SetSettingsSavePath(std::string path) { settingsSavePath_ = std::move(path); }
 
     // Message boxes, all titled with the application's title. Each answer is
     // kept as the last one (OK 1, Yes 6, No 7).
@@ -55,7 +57,7 @@ class AppContext {
     platform::AddressOpener& addresses_;
     platform::ProgramEnd& programEnd_;
     UserDefaults defaults_;
-    std::string settingsFilePath_;
+    std::string settingsSavePath_;
     std::int16_t lastMessageAnswer_ = 0;
     DecimalKey decimalKey_ = DecimalKey::PeriodOnly;
 };

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include <utility>
+
 #include "app/app_context.h"
 #include "app/main_window/frm_sulfite.h"
 #include "core/messages.h"
@@ -14,7 +16,8 @@ namespace korvane {
 bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard,
                     const QString& programFolder) {
     AppContext& context = window.Context();
-    context.SetSettingsFilePath(platform::SettingsFilePathFor(programFolder));
+    platform::SettingsPlaces places = platform::SettingsPlacesFor(programFolder);
+    context.SetSettingsSavePath(std::move(places.saveTo));
 
     if (!guard.Acquire(programFolder)) {
         context.ShowCritical(
@@ -23,9 +26,8 @@ bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard,
         return false;
     }
 
-    const bool applied =
-        platform::ReadUserDefaults(context.Defaults(), context.SettingsFilePath()) &&
-        window.ApplyDefaults(context.Defaults());
+    const bool applied = platform::ReadUserDefaults(context.Defaults(), places.readFrom) &&
+                         window.ApplyDefaults(context.Defaults());
     if (!applied) {
         context.ShowCritical(platform::CoreText(kDefaultsNotFoundMessage));
         // Every field is overwritten, so nothing of a broken file stays.

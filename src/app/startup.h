@@ -11,9 +11,10 @@ namespace platform {
 class InstanceGuard;
 }
 
-// Runs before the main window is first shown: fixes the settings path,
-// refuses a second instance (then false: the program is ending), reads the
-// stored defaults and applies them, or the system defaults with a message,
+// Runs before the main window is first shown: fixes where settings.cfg is
+// read and saved, refuses a second instance (then false: the program is
+// ending), reads the stored defaults and applies them, or the system
+// defaults with a message,
 // and computes the first results. `programFolder` is the folder the program
 // file lives in.
 bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard,

@@ -110,7 +110,7 @@ TEST_P(LanguageTest, CaptionsListsAndWarningsAreTranslated) {
 
 TEST_P(LanguageTest, SavedDefaultsAreTheSameBytesAsInEnglish) {
     QTemporaryDir folder;
-    desktop_.context.SetSettingsFilePath((folder.path() + "/settings.cfg").toStdString());
+    desktop_.context.SetSettingsSavePath((folder.path() + "/settings.cfg").toStdString());
     FrmSulfite window(desktop_.context);
     auto* dialog = new FrmSettings(desktop_.context, &window);
     // Every choice made, the molecular target and the imperial gallon among
@@ -128,6 +128,33 @@ TEST_P(LanguageTest, SavedDefaultsAreTheSameBytesAsInEnglish) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const UserDefaults english{"2", "3", "3", "12", "0.5", "40", "Molecular SO2"};
     EXPECT_EQ(saved.readAll().toStdString(), SerializeUserDefaults(english));
+}
+
+// The program's own reasons for a failed save are translated too, and stand
+// on a line of their own below the message.
+TEST_P(LanguageTest, AFailedSaveSaysWhyInTheLanguage) {
+    QTemporaryDir folder;
+    const QString inTheWay = folder.path() + "/settings.cfg";
+    ASSERT_TRUE(QDir().mkdir(inTheWay));
+    const auto tr = [](const char* text) { return QCoreApplication::translate("korvane", text); };
+    const QString message = tr("Error setting user defaults.\rUsing system defaults.") + '\r';
+    const std::pair<std::string, QString> rows[] = {
+        {inTheWay.toStdString(), tr("%1 is not a regular file").arg("settings.cfg")},
+        {"", tr("No user folder for settings.cfg: HOME is not set")},
+    };
+    for (const auto& [path, reason] : rows) {
+        desktop_.boxes.Clear();
+        desktop_.context.SetSettingsSavePath(path);
+        FrmSulfite window(desktop_.context);
+        auto* dialog = new FrmSettings(desktop_.context, &window);
+        Get<QPushButton>(*dialog, "cmdRestore")->click();
+        Get<QPushButton>(*dialog, "cmdOK")->click();
+        ASSERT_EQ(desktop_.boxes.Texts(), QStringList{message + reason});
+        // Not the English text.
+        EXPECT_FALSE(reason.startsWith("No user folder") || reason.endsWith("a regular file"))
+            << reason.toStdString();
+        delete dialog;
+    }
 }
 
 TEST_P(LanguageTest, ACommaTypedIntoANumberIsItsDecimalPoint) {

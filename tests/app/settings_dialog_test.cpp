@@ -109,7 +109,7 @@ class SettingsDialogTest : public ::testing::Test {
 
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
-        context_.SetSettingsFilePath(Path().toStdString());
+        context_.SetSettingsSavePath(Path().toStdString());
         context_.Defaults() = kStored;
         main_.move(main_.screen()->availableGeometry().topLeft());
         main_.show();
@@ -443,26 +443,33 @@ TEST_F(SettingsDialogTest, RestoreFillsOnlyTheControlsAndOkThenWritesTheSystemDe
     EXPECT_EQ(context_.Defaults(), SystemDefaults());
 }
 
-TEST_F(SettingsDialogTest, AFailedSaveKeepsTheDialogAndItsEntriesAndASecondOkSaves) {
+// A failed save says why below its message, keeps the entries for another
+// try, and keeps the record as the file holds it: Cancel, and the dialog
+// opened again shows the file's values, not those that failed to be saved.
+TEST_F(SettingsDialogTest, AFailedSaveSaysWhyAndLeavesTheRecordAsTheFileHoldsIt) {
     struct Cause {
         const char* what;
         QString path;
         std::function<void()> make;
         std::function<void()> remove;
+        const char* reason;
     };
     const QString blocker = folder_.filePath("blocked");
     const Cause causes[] = {
         // A missing folder is made, unless a file stands where it would go.
         {"the folder cannot be made", blocker + "/settings.cfg",
-         [&] { QFile(blocker).open(QIODevice::WriteOnly); }, [&] { QFile::remove(blocker); }},
+         [&] { QFile(blocker).open(QIODevice::WriteOnly); }, [&] { QFile::remove(blocker); },
+         "Not a directory"},
         {"the path is a folder", Path(), [&] { QDir().mkpath(Path()); },
-         [&] { QDir(Path()).removeRecursively(); }},
+         [&] { QDir(Path()).removeRecursively(); }, "settings.cfg is not a regular file"},
+        {"the user has no folder of their own", "", [] {}, [] {},
+         "No user folder for settings.cfg: HOME is not set"},
     };
     const UserDefaults entered{"1", "2", "2", "12", "0.44", "30", "Total Free SO2"};
     for (const Cause& cause : causes) {
         SCOPED_TRACE(cause.what);
         cause.make();
-        context_.SetSettingsFilePath(cause.path.toStdString());
+        context_.SetSettingsSavePath(cause.path.toStdString());
         context_.Defaults() = kStored;
         desktop_.boxes.Clear();
         QPointer<FrmSettings> dialog = &Open();
@@ -472,19 +479,37 @@ TEST_F(SettingsDialogTest, AFailedSaveKeepsTheDialogAndItsEntriesAndASecondOkSav
         FlushDeletes();
 
         ASSERT_EQ(desktop_.boxes.Texts(),
-                  QStringList{"Error setting user defaults.\rUsing system defaults."});
+                  QStringList{QStringLiteral("Error setting user defaults.\rUsing system "
+                                             "defaults.\r") +
+                              cause.reason});
         EXPECT_EQ(desktop_.boxes.Shown()[0].icon, MessageIcon::Critical);
         EXPECT_EQ(desktop_.boxes.Shown()[0].buttons, MessageButtons::Ok);
         ASSERT_EQ(main_.SettingsDialog(), dialog);
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(Shown(*dialog).mid(3, 3), QStringList({"12", "0.44", "30"}));
-        EXPECT_EQ(context_.Defaults(), entered);
+        EXPECT_EQ(context_.Defaults(), kStored);
 
+        Click(Get(*dialog, "cmdCancel"));
+        EXPECT_TRUE(Closed(dialog));
+        ASSERT_TRUE(Activate(&main_));
+        dialog = &Open();
+        EXPECT_EQ(Shown(*dialog), kStoredShown);
+
+        // Once the cause is gone, OK saves and the record takes the entries.
+        if (cause.path.isEmpty()) {
+            dialog->reject();
+            ASSERT_TRUE(Closed(dialog));
+            ASSERT_TRUE(Activate(&main_));
+            continue;
+        }
         cause.remove();
+        Type(Get<TextBox>(*dialog, "txtSolution"), "12");
+        Type(Get<TextBox>(*dialog, "txtBatchSize"), "30");
         Click(Get(*dialog, "cmdOK"));
         EXPECT_TRUE(Closed(dialog));
         EXPECT_EQ(desktop_.boxes.Texts().size(), 1);
         EXPECT_EQ(FileAt(cause.path), SerializeUserDefaults(entered));
+        EXPECT_EQ(context_.Defaults(), entered);
         ASSERT_TRUE(Activate(&main_));
     }
 }

@@ -1,5 +1,6 @@
 """The Default Settings dialog of the real program: saved defaults apply at
-the next start, and a failed save keeps the dialog open with its entries."""
+the next start, and a failed save says why and keeps the dialog open with
+its entries."""
 
 import os
 import shutil
@@ -13,9 +14,9 @@ WRITE_FAILED = "Error setting user defaults.\nUsing system defaults."
 
 
 def make_unwritable(folder, settings):
-    """Makes the save fail; returns what undoes it. A read-only folder and
-    file stop a user, but not root, so as root a folder stands where the file
-    goes."""
+    """Makes the save fail; returns the reason the message gives and what
+    undoes it. A read-only folder and file stop a user, but not root, so as
+    root a folder stands where the file goes."""
     if os.geteuid() != 0:
         os.chmod(settings, 0o444)
         os.chmod(folder, 0o555)
@@ -23,10 +24,10 @@ def make_unwritable(folder, settings):
         def restore():
             os.chmod(folder, 0o755)
             os.chmod(settings, 0o644)
-        return restore
+        return "Permission denied", restore
     os.remove(settings)
     os.mkdir(settings)
-    return lambda: shutil.rmtree(settings)
+    return "settings.cfg is not a regular file", lambda: shutil.rmtree(settings)
 
 
 def open_dialog(program):
@@ -69,11 +70,12 @@ def test_failed_save_keeps_the_dialog_open(session):
     settings = os.path.join(folder, "settings.cfg")
     program = session.program(folder).start()
     main, dialog = open_dialog(program)
-    restore = make_unwritable(folder, settings)
+    reason, restore = make_unwritable(folder, settings)
     type_into(by_description(dialog, "Default batch size.", "text"), "12")
     click(button(dialog, "OK"))
+    # The system's reason, or the program's own, on a line below the message.
     box = program.message_box()
-    check(message_text(box) == WRITE_FAILED, f"message reads {message_text(box)!r}")
+    check(message_text(box) == f"{WRITE_FAILED}\n{reason}", f"message reads {message_text(box)!r}")
     session.screenshot("settings_write_failed.png", box)
     click(button(box, "OK"))
     dialog = program.window("Default Settings")

@@ -188,15 +188,19 @@ bool FrmSettings::ValidateSettings() {
 }
 
 void FrmSettings::SaveSettings() {
-    UserDefaults& record = context_.Defaults();
-    CopyFormToDefaults(*this, record);
-    // The record keeps the new values even when the write fails; the entries
-    // stay for another try.
-    if (platform::WriteUserDefaults(record, context_.SettingsFilePath())) {
+    UserDefaults entered = context_.Defaults();
+    CopyFormToDefaults(*this, entered);
+    const platform::WriteResult saved =
+        platform::WriteUserDefaults(entered, context_.SettingsSavePath());
+    if (saved) {
+        context_.Defaults() = std::move(entered);
         accept();
         return;
     }
-    context_.ShowCritical(platform::CoreText(kDefaultsNotSavedMessage), this);
+    // The record keeps what the file holds; the entries stay for another
+    // try. The reason goes on a line of its own below the message's two.
+    context_.ShowCritical(
+        platform::CoreText(kDefaultsNotSavedMessage) + QLatin1Char('\r') + saved.reason, this);
 }
 
 void FrmSettings::done(int result) {

@@ -1,5 +1,5 @@
 // The Default Settings dialog: shows the stored defaults, checks the user's
-// changes and, on OK, puts them into the record and rewrites settings.cfg.
+// changes and, on OK, saves settings.cfg and then puts them into the record.
 // It is modeless and destroyed when it closes, so every opening starts from
 // its designed state. Whenever the user comes back to it from another of the
 // program's windows it shows the record again.
