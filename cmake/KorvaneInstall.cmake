@@ -113,12 +113,27 @@ add_custom_command(OUTPUT ${korvane_doc}/changelog.gz
 install(FILES ${korvane_doc}/copyright ${korvane_doc}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/korvane)
 
+# The administrator's preset: the built-in defaults as settings.cfg, made by
+# the program's own code, so it is the file the Default Settings dialog
+# saves. Where it goes is decided while installing (InstallPreset.cmake).
+add_executable(korvane_write_preset EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/cmake/write_preset.cpp)
+target_link_libraries(korvane_write_preset PRIVATE korvane_core)
+set(korvane_preset ${korvane_data}/settings.cfg)
+add_custom_command(OUTPUT ${korvane_preset}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${korvane_data}
+    COMMAND korvane_write_preset ${korvane_preset}
+    DEPENDS korvane_write_preset
+    VERBATIM)
+install(CODE "set(korvane_preset \"${korvane_preset}\")
+    set(korvane_sysconfdir \"${CMAKE_INSTALL_SYSCONFDIR}\")
+    include(\"${PROJECT_SOURCE_DIR}/cmake/InstallPreset.cmake\")")
+
 # Built before installing or packaging (make install, make package); not part
 # of every build, which would ask for the drawing, manual-page and translation
 # tools.
 add_custom_target(korvane_install_data
     DEPENDS ${korvane_desktop_files} ${korvane_icons} ${korvane_man_pages}
-            ${korvane_doc}/changelog.gz)
+            ${korvane_doc}/changelog.gz ${korvane_preset})
 
 # The Debian package. Its dependencies are read from the programs' own
 # libraries by dpkg-shlibdeps. The menu, icon and manual page caches are

@@ -1,14 +1,19 @@
-"""An installed copy of the real program, run by an ordinary user: it may not
-write beside itself, so its settings go to $XDG_CONFIG_HOME/korvane/ and are
-read back from there at the next start. A portable copy in a folder that user
-may write still keeps them beside itself.
+"""An installed copy of the real program, run by an ordinary user: a new
+user starts without a message from the administrator's preset that the
+install put in place; their own settings go to $XDG_CONFIG_HOME/korvane/ and
+are read back from there at the next start. A portable copy in a folder that
+user may write still keeps them beside itself.
 
 The test installs the build folder of the program it is given (that folder
-holds the program) into a staging folder with DESTDIR, makes the staged bin/
-read-only and runs itself again as that user, with a home of its own, under
-its own X server, session bus and accessibility bus (run_e2e.sh). Folder
-modes do not stop root, and CI runs as root: then that user is `nobody`, and
-everything the program talks to belongs to it as well.
+holds the program) under the prefix /usr/local into a staging folder with
+DESTDIR, as `make install` does, and plays the administrator: the preset
+must hold the system defaults, and is then changed. (With the prefix /usr
+the preset would go to /etc, outside the prefix: a program staged below
+another folder looks for it in that folder's usr/etc.) It makes the staged bin/ read-only and runs itself again as
+that user, with a home of its own, under its own X server, session bus and
+accessibility bus (run_e2e.sh). Folder modes do not stop root, and CI runs
+as root: then that user is `nobody`, and everything the program talks to
+belongs to it as well.
 """
 
 import os
@@ -26,8 +31,13 @@ from korvane_e2e import (button, by_description, check, click, combo_text, is_sh
                          wait_for, walk, xdotool)
 
 FALLBACK = "User default settings not found.\nLoading system defaults."
-# The built-in defaults with a batch of 40 litres (unit code 1).
+# What the install puts in place, and what the administrator makes of it: a
+# batch of 23 litres (unit code 1).
+SYSTEM = settings_bytes("1", "1", "2", "10", "0.44", "5", "Total Free SO2")
+PRESET = settings_bytes("1", "1", "1", "10", "0.44", "23", "Total Free SO2")
+# The built-in defaults with a batch of 40 litres.
 SAVED = settings_bytes("1", "1", "1", "10", "0.44", "40", "Total Free SO2")
+PREFIX = "/usr/local"
 # Set in the run as the unprivileged user: what the installed bin/ held when staged.
 STAGED_FILES = "KORVANE_STAGED_BIN_FILES"
 # Who runs the installed copy when the test starts as root.
@@ -38,6 +48,11 @@ USER, GROUP = "nobody", "nogroup"
 
 def config_file():
     return os.path.join(os.environ["XDG_CONFIG_HOME"], "korvane", "settings.cfg")
+
+
+def preset_file(bin_folder):
+    """Where an install under PREFIX puts the preset, seen from its bin/."""
+    return os.path.join(os.path.dirname(bin_folder), "etc", "korvane", "settings.cfg")
 
 
 def choose(window, tooltip, entry):
@@ -80,17 +95,18 @@ def confirm_fallback(program, session, shot):
     click(button(box, "OK"))
 
 
-def save_forty_litres(program, session, shot):
+def save_forty_litres(program, session, shot, batch_shown=""):
     """In Default Settings: the built-in values but a batch of 40 litres, then OK.
-    With no file read the dialog shows empty entries, so a first-time user
-    starts from Restore System Defaults."""
+    The dialog first shows the batch size of the file read (with none read,
+    empty entries, so a first-time user starts from Restore System Defaults)."""
     main = program.main_window()
     click(button(main, "Settings"))
     dialog = program.window("Default Settings")
+    size = by_description(dialog, "Default batch size.", "text")
+    wait_for(f"the batch size {batch_shown!r} read at start", lambda: text_of(size) == batch_shown)
     click(button(dialog, "Restore System Defaults"))
     wait_for("the built-in values", lambda: combo_text(dialog, "Default sulphite form.")
              == "Potassium Metabisulphite")
-    size = by_description(dialog, "Default batch size.", "text")
     type_into(size, "40")
     wait_for("the typed batch size", lambda: text_of(size) == "40")
     choose(dialog, "Default batch units.", "Litres")
@@ -106,29 +122,38 @@ def exit_program(program, main):
     check(program.wait_exit() == 0, "exit code")
 
 
+def no_message_box(program):
+    """Whether no message box is up. A message of start-up would be up before
+    the main window is shown, so one look once the window is there suffices."""
+    return not any(role(w) in ("alert", "dialog") and is_showing(w) for w in program.windows())
+
+
 def test_installed_copy_keeps_settings_in_the_config_folder(session):
     bin_folder = os.path.dirname(session.program_path)
     staged = sorted(os.environ[STAGED_FILES].split(":"))
     check(not os.access(bin_folder, os.W_OK), f"{bin_folder} is writable: nothing here is tested")
     check(read_file(config_file()) is None, f"{config_file()} exists before the first start")
+    check(read_file(preset_file(bin_folder)) == PRESET, "the administrator's preset is not in place")
 
-    # Nothing to read anywhere: the built-in values, with the message.
+    # A new user: the administrator's preset, without a word.
     program = session.program(bin_folder).start()
-    confirm_fallback(program, session, "installed_fallback_message.png")
-    main = save_forty_litres(program, session, "installed_settings_changed.png")
+    main = program.main_window()
+    check(no_message_box(program), "a message box came with the preset")
+    check(text_of(by_description(main, "Batch Size", "text")) == "23", "batch size of the preset")
+    check(combo_text(main, "Batch size units.") == "Litres", "unit of the preset")
+    session.screenshot("installed_started_with_the_preset.png", main)
+    main = save_forty_litres(program, session, "installed_settings_changed.png", "23")
     wait_for_bytes("the saved defaults in the config folder", config_file(), SAVED)
     check(os.listdir(os.path.dirname(config_file())) == ["settings.cfg"],
           f"the config folder holds {os.listdir(os.path.dirname(config_file()))}")
     check(sorted(os.listdir(bin_folder)) == staged, f"bin/ now holds {sorted(os.listdir(bin_folder))}")
+    check(read_file(preset_file(bin_folder)) == PRESET, "saving changed the preset")
     exit_program(program, main)
 
-    # The next start reads them from there, and has nothing to complain about:
-    # its message would be up before the main window is shown, so one look
-    # once the window is there suffices.
+    # The next start reads them from there, and has nothing to complain about.
     again = session.program(bin_folder).start()
     main = again.main_window()
-    check(not any(role(w) in ("alert", "dialog") and is_showing(w) for w in again.windows()),
-          "a message box came with the saved settings")
+    check(no_message_box(again), "a message box came with the saved settings")
     check(text_of(by_description(main, "Batch Size", "text")) == "40", "batch size at the next start")
     check(combo_text(main, "Batch size units.") == "Litres", "unit at the next start")
     session.screenshot("installed_started_with_saved_settings.png", main)
@@ -159,7 +184,7 @@ def install(build, stage):
     try:
         # The icons and manual pages are built only on request.
         for command in (["cmake", "--build", build, "--target", "korvane_install_data"],
-                        ["cmake", "--install", build, "--prefix", "/usr"]):
+                        ["cmake", "--install", build, "--prefix", PREFIX]):
             done = subprocess.run(command, env=dict(os.environ, DESTDIR=stage),
                                   capture_output=True, text=True)
             check(done.returncode == 0, f"{' '.join(command)} failed:\n{done.stdout}{done.stderr}")
@@ -224,9 +249,14 @@ def stage_and_run_as_user():
     # or clone the user may not enter.
     work = tempfile.mkdtemp(prefix="korvane-installed-")
     os.chmod(work, 0o755)
-    bin_folder = os.path.join(work, "stage", "usr", "bin")
+    bin_folder = os.path.join(work, "stage", PREFIX.lstrip("/"), "bin")
     try:
         install(build, os.path.join(work, "stage"))
+        # The install's preset, which the administrator then changes.
+        preset = preset_file(bin_folder)
+        check(read_file(preset) == SYSTEM, f"the installed preset holds {read_file(preset)!r}")
+        with open(preset, "wb") as f:
+            f.write(PRESET)
         staged = sorted(os.listdir(bin_folder))
         os.chmod(bin_folder, stat.S_IRUSR | stat.S_IXUSR | stat.S_IRGRP | stat.S_IXGRP
                  | stat.S_IROTH | stat.S_IXOTH)

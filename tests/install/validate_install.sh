@@ -181,6 +181,22 @@ for page in korvane korvane-calc; do
         awk '/\\$/ { cut = 1; next } cut && /^ *$/ { exit 1 } { cut = 0 }' ||
         fail "$page(1) breaks an example after a line ending in a backslash"
 done
+# The administrator's preset: the 52 bytes the Default Settings dialog saves
+# after Restore System Defaults and OK, in the system's configuration folder
+# (/etc for the prefix /usr). Installing again keeps what an administrator
+# made of it.
+preset="$stage/etc/korvane/settings.cfg"
+if [ ! -f "$preset" ]; then
+    fail "the preset etc/korvane/settings.cfg is not installed"
+else
+    cmp -s "$preset" <(printf '"1"\r\n"1"\r\n"2"\r\n"10"\r\n"0.44"\r\n"5"\r\n"Total Free SO2"\r\n') ||
+        fail "the preset does not hold the system defaults:"$'\n'"$(od -c "$preset")"
+    printf '"2"\r\n' >"$preset"
+    DESTDIR="$stage" cmake --install "$build" --prefix /usr >"$build/install-check.log" 2>&1 ||
+        fail "installing a second time failed:"$'\n'"$(cat "$build/install-check.log")"
+    cmp -s "$preset" <(printf '"2"\r\n') || fail "installing again replaced the administrator's preset"
+fi
+
 # Made from korvane-calc --help, so it lists the program's options.
 calc_page="$root/share/man/man1/korvane-calc.1.gz"
 if [ -f "$calc_page" ]; then
@@ -233,7 +249,7 @@ else
 
     # Files only: the folders that hold them come and go with them.
     contents=$(dpkg-deb --contents "$deb" | awk '!/\/$/ { print $NF }')
-    expected=(./usr/bin/korvane ./usr/bin/korvane-calc
+    expected=(./usr/bin/korvane ./usr/bin/korvane-calc ./etc/korvane/settings.cfg
               "./usr/share/applications/$app_id.desktop"
               "./usr/share/metainfo/$app_id.metainfo.xml"
               "./usr/share/icons/hicolor/scalable/apps/$app_id.svg"
