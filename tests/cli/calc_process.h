@@ -130,7 +130,11 @@ inline Outcome RunCalc(const Scratch& scratch, const std::vector<std::string>& a
                        const std::string& input, const std::string& errPath = {},
                        const std::string& appendTo = {}) {
     Outcome outcome;
-    const pid_t pid = StartCalc(scratch, args, Streams{input, -1, errPath, appendTo});
+    Streams streams;
+    streams.input = input;
+    streams.err = errPath;
+    streams.appendTo = appendTo;
+    const pid_t pid = StartCalc(scratch, args, streams);
     if (pid > 0) {
         outcome.status = WaitFor(pid);
     }

@@ -50,7 +50,9 @@ TEST(OutputSafety, CtrlCHalfwayLeavesTheOldOutputAndNoCopy) {
     WriteFile(scratch.Dir() / "out.csv", "yesterday's doses\n");
     int feed[2];
     ASSERT_EQ(pipe(feed), 0);
-    const pid_t pid = StartCalc(scratch, BatchTo("-", "{dir}/out.csv"), Streams{"", feed[0]});
+    Streams piped;
+    piped.inputFd = feed[0];
+    const pid_t pid = StartCalc(scratch, BatchTo("-", "{dir}/out.csv"), piped);
     close(feed[0]);
     // Half the cellar, then the batch waits for the rest. The pipe holds far
     // less than half, so by the time it is written the batch is under way.
