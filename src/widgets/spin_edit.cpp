@@ -94,12 +94,8 @@ SpinEditField::SpinEditField(TextBox* field, SpinBar* bar, const SpinRule& rule,
     connect(bar, &SpinBar::valueChanged, this, [this] { SpinStep(rule_, field_, bar_); });
 }
 
-void BindSpinEdit(QWidget* window, const SpinEditPair& pair, NumericKeyFilter* filter) {
-    auto* field = window->findChild<TextBox*>(pair.field);
-    auto* bar = window->findChild<SpinBar*>(pair.bar);
-    if (field != nullptr && bar != nullptr) {
-        new SpinEditField(field, bar, *pair.rule, filter);
-    }
+void BindSpinEdit(TextBox* field, SpinBar* bar, const SpinRule& rule, NumericKeyFilter* filter) {
+    new SpinEditField(field, bar, rule, filter);
 }
 
 }  // namespace korvane::widgets

@@ -57,22 +57,7 @@ class SpinEditField : public QObject {
     SpinBar* bar_;
 };
 
-// The pairs of a window, named as its controls are.
-struct SpinEditPair {
-    const char* field;
-    const char* bar;
-    const SpinRule* rule;
-};
-
-// Binds the pair when both its controls are among the children of `window`.
-void BindSpinEdit(QWidget* window, const SpinEditPair& pair, NumericKeyFilter* filter);
-
-// Binds every pair of `pairs` found among the children of `window`.
-template <typename Pairs>
-void BindSpinEdits(QWidget* window, const Pairs& pairs, NumericKeyFilter* filter) {
-    for (const SpinEditPair& pair : pairs) {
-        BindSpinEdit(window, pair, filter);
-    }
-}
+// Binds a field and its bar to `rule`, for as long as the field lives.
+void BindSpinEdit(TextBox* field, SpinBar* bar, const SpinRule& rule, NumericKeyFilter* filter);
 
 }  // namespace korvane::widgets

@@ -105,10 +105,10 @@ TEST_F(AboutBoxTest, IsModalOverTheMainWindowShowingProductVersionAndLinks) {
         EXPECT_EQ(QApplication::focusWidget(), Get(box, "cmdOK"));
         EXPECT_FALSE(MainWindowTakesClicks());
         const std::pair<const char*, QString> texts[] = {
-            {"Label1", ApplicationTitle},
-            {"Label2", "Calculator"},
-            {"Label3", QStringLiteral("Version %1").arg(ApplicationVersion)},
-            {"Label4", "Provided as is."},
+            {"capTitle", ApplicationTitle},
+            {"capSubtitle", "Calculator"},
+            {"capVersion", QStringLiteral("Version %1").arg(ApplicationVersion)},
+            {"capNotice", "Provided as is."},
             {"lblMail", about::kAuthorName},
             // The web link shows the host of the address it opens.
             {"lblWeb", "korvane.example"},
@@ -192,7 +192,7 @@ TEST_F(AboutBoxTest, LinksShowAPointingHandWithItsHotSpotAtTheFingertip) {
             EXPECT_EQ(cursor.hotSpot(), QPoint(5, 0)) << name;
             EXPECT_EQ(qAlpha(cursor.pixmap().toImage().pixel(cursor.hotSpot())), 255) << name;
         }
-        for (const char* name : {"Label1", "Label2", "Label3", "Label4", "cmdOK"}) {
+        for (const char* name : {"capTitle", "capSubtitle", "capVersion", "capNotice", "cmdOK"}) {
             EXPECT_FALSE(Get(box, name)->testAttribute(Qt::WA_SetCursor)) << name;
         }
         box.accept();
@@ -220,8 +220,8 @@ TEST_F(AboutBoxTest, TakesTheMainWindowsIconWhenActivated) {
 TEST_F(AboutBoxTest, TextsHaveTheirDesignedFontsAndColours) {
     ClickAboutAndWhileOpen([](FrmAbout& box) {
         const std::pair<const char*, QFont> fonts[] = {
-            {"Label1", platform::FormFont(18)},       {"Label2", platform::FormFont(18)},
-            {"Label3", platform::FormFont(12)},       {"Label4", platform::CaptionFont()},
+            {"capTitle", platform::FormFont(18)},     {"capSubtitle", platform::FormFont(18)},
+            {"capVersion", platform::FormFont(12)},   {"capNotice", platform::CaptionFont()},
             {"lblMail", platform::CaptionFont()},     {"lblWeb", platform::CaptionFont()},
             {"cmdOK", platform::DefaultWindowFont()},
         };
@@ -233,8 +233,9 @@ TEST_F(AboutBoxTest, TextsHaveTheirDesignedFontsAndColours) {
         };
         EXPECT_EQ(ink("lblMail"), QColor(0, 0, 192));
         EXPECT_EQ(ink("lblWeb"), QColor(0, 0, 192));
-        EXPECT_NE(ink("Label4"), QColor(0, 0, 192));
-        EXPECT_EQ(Get(box, "Picture1")->palette().color(QPalette::Window), QColor(224, 224, 224));
+        EXPECT_NE(ink("capNotice"), QColor(0, 0, 192));
+        EXPECT_EQ(Get(box, "pnlContents")->palette().color(QPalette::Window),
+                  QColor(224, 224, 224));
         for (const QWidget* control : box.findChildren<QWidget*>()) {
             EXPECT_EQ(control->toolTip(), "") << control->objectName().toStdString();
         }
@@ -248,7 +249,7 @@ TEST_F(AboutBoxTest, TextsHaveTheirDesignedFontsAndColours) {
 TEST_F(AboutBoxTest, EveryTextFitsAndIsNotCoveredAndTheBoxIsPictured) {
     ClickAboutAndWhileOpen([](FrmAbout& box) {
         EXPECT_EQ(testing::CaptionsThatDoNotFit(box), QStringList{});
-        const QWidget* panel = Get(box, "Picture1");
+        const QWidget* panel = Get(box, "pnlContents");
         const QObjectList& stacked = panel->children();
         for (qsizetype i = 0; i < stacked.size(); ++i) {
             const auto* label = qobject_cast<const QLabel*>(stacked[i]);

@@ -22,7 +22,7 @@ class MainWindowControlsTest : public MainWindowTest {
 struct MethodRow {
     const char* option;
     bool solution;   // txtSolution, lblPercent, vsbPercent enabled
-    bool tablet;     // txtTabWeight, lblTabWeight, vsbCampden enabled
+    bool tablet;     // txtTabWeight, lblTabWeight, vsbTabWeight enabled
     bool teaspoons;  // lblAddition2 and lblTeaspoons shown
     const char* unit;
 };
@@ -41,7 +41,7 @@ TEST_F(MainWindowControlsTest, EachMethodEnablesItsFieldsShowsItsUnitsAndClearsT
         for (const char* control : {"txtSolution", "lblPercent", "vsbPercent"}) {
             EXPECT_EQ(Find(control)->isEnabled(), row.solution) << control;
         }
-        for (const char* control : {"txtTabWeight", "lblTabWeight", "vsbCampden"}) {
+        for (const char* control : {"txtTabWeight", "lblTabWeight", "vsbTabWeight"}) {
             EXPECT_EQ(Find(control)->isEnabled(), row.tablet) << control;
         }
         EXPECT_EQ(Label("lblAddition2")->isVisible(), row.teaspoons);
@@ -239,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StepRow{"txtBatchSize", "vsbBatchSize", nullptr, "23", Arrow::Upper, "24"},
                       StepRow{"txtPh", "vsbPh", nullptr, "3.5", Arrow::Upper, "3.6"},
                       StepRow{"txtSolution", "vsbPercent", "optSolution", "10", Arrow::Upper, "11"},
-                      StepRow{"txtTabWeight", "vsbCampden", "optTablet", "0.44", Arrow::Lower,
+                      StepRow{"txtTabWeight", "vsbTabWeight", "optTablet", "0.44", Arrow::Lower,
                               "0.43"}));
 
 }  // namespace

@@ -231,7 +231,7 @@ TEST_F(SettingsDialogTest, EachMethodOptionGreysTheOtherMethodsFieldsAndKeepsThe
         for (const char* control : {"txtSolution", "vsbPercent", "lblPercent"}) {
             EXPECT_EQ(Get(dialog, control)->isEnabled(), row.solution) << control;
         }
-        for (const char* control : {"txtTabWeight", "vsbCampden", "lblTabWeight"}) {
+        for (const char* control : {"txtTabWeight", "vsbTabWeight", "lblTabWeight"}) {
             EXPECT_EQ(Get(dialog, control)->isEnabled(), row.tablet) << control;
         }
         EXPECT_EQ(Shown(dialog).mid(3, 2), QStringList({"10", "0.44"}));
@@ -252,7 +252,7 @@ TEST_F(SettingsDialogTest, SpinArrowsAndTheKeyFilterReachEachField) {
     const Row rows[] = {
         // Solution strength goes no higher than 100 %.
         {"optSolution", "txtSolution", "vsbPercent", "250", Lower, "100"},
-        {"optTablet", "txtTabWeight", "vsbCampden", "0.44", Upper, "0.45"},
+        {"optTablet", "txtTabWeight", "vsbTabWeight", "0.44", Upper, "0.45"},
         {"optPowder", "txtBatchSize", "vsbBatchSize", "23", Upper, "24"},
     };
     FrmSettings& dialog = Open();
@@ -578,7 +578,7 @@ TEST_F(SettingsDialogTest, TabVisitsTheControlsInTheDesignedOrder) {
 // button.
 TEST_F(SettingsDialogTest, ControlsHaveTheirDesignedFontsAndTips) {
     FrmSettings& dialog = Open();
-    for (const char* caption : {"fraSO2", "Frame2", "optPowder", "lblPercent", "Label5"}) {
+    for (const char* caption : {"fraSO2", "fraBatch", "optPowder", "lblPercent", "capSize"}) {
         EXPECT_EQ(Get(dialog, caption)->font(), platform::CaptionFont()) << caption;
     }
     for (const char* entry : {"cboForm", "txtBatchSize", "cboTarget", "cmdOK", "cmdRestore"}) {
@@ -623,7 +623,7 @@ TEST_F(SettingsDialogTest, ControlsLieInsideTheirContainersWithoutOverlapping) {
             }
         }
     }
-    EXPECT_EQ(faults, QStringList{"Label5 overlaps txtBatchSize"});
+    EXPECT_EQ(faults, QStringList{"capSize overlaps txtBatchSize"});
 }
 
 TEST_F(SettingsDialogTest, EveryCaptionFitsInEveryMethodAndTheDialogIsPictured) {

@@ -17,7 +17,7 @@
 namespace korvane::widgets {
 namespace {
 
-// A window with one pair (txtValue, vsbValue) and another field to leave
+// A window with one field and its bar, and another field to leave
 // the focus in.
 class SpinEditTest : public ::testing::Test {
   protected:
@@ -26,8 +26,6 @@ class SpinEditTest : public ::testing::Test {
         for (QWidget* control : std::initializer_list<QWidget*>{field_, bar_, other_}) {
             layout->addWidget(control);
         }
-        field_->setObjectName("txtValue");
-        bar_->setObjectName("vsbValue");
         window_.show();
         QApplication::setActiveWindow(&window_);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
@@ -36,10 +34,7 @@ class SpinEditTest : public ::testing::Test {
 
     void Bind(const SpinRule& rule, DecimalKey decimalKey = DecimalKey::PeriodOnly) {
         filter_ = std::make_unique<NumericKeyFilter>(decimalKey);
-        // A pair the window does not hold is passed over.
-        const SpinEditPair pairs[] = {{"txtValue", "vsbValue", &rule},
-                                      {"txtMissing", "vsbMissing", &rule}};
-        BindSpinEdits(&window_, pairs, filter_.get());
+        BindSpinEdit(field_, bar_, rule, filter_.get());
     }
 
     void Click(QRect arrow) { QTest::mouseClick(bar_, Qt::LeftButton, {}, arrow.center()); }

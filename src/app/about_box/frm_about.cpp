@@ -22,15 +22,15 @@ FrmAbout::FrmAbout(AppContext& context, QWidget* mainWindow)
       context_(context),
       mainWindow_(mainWindow) {
     ui_.setupUi(this);
-    ui_.Label1->setText(QString::fromLatin1(ApplicationTitle));
-    ui_.Label3->setText(ui_.Label3->text().arg(QString::fromLatin1(ApplicationVersion)));
+    ui_.capTitle->setText(QString::fromLatin1(ApplicationTitle));
+    ui_.capVersion->setText(ui_.capVersion->text().arg(QString::fromLatin1(ApplicationVersion)));
     setFixedSize(size());
 
     setFont(platform::DefaultWindowFont());
-    ui_.Label1->setFont(platform::FormFont(18));
-    ui_.Label2->setFont(platform::FormFont(18));
-    ui_.Label3->setFont(platform::FormFont(12));
-    for (QLabel* label : {ui_.Label4, ui_.lblMail, ui_.lblWeb}) {
+    ui_.capTitle->setFont(platform::FormFont(18));
+    ui_.capSubtitle->setFont(platform::FormFont(18));
+    ui_.capVersion->setFont(platform::FormFont(12));
+    for (QLabel* label : {ui_.capNotice, ui_.lblMail, ui_.lblWeb}) {
         label->setFont(platform::CaptionFont());
     }
     ui_.cmdOK->setFont(platform::DefaultWindowFont());

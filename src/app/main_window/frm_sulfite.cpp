@@ -6,7 +6,6 @@
 
 #include "app/about_box/frm_about.h"
 #include "app/app_context.h"
-#include "app/defaults_form.h"
 #include "app/main_window/selectors.h"
 #include "app/settings_dialog/frm_settings.h"
 #include "core/product.h"
@@ -58,6 +57,8 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
       context_(context),
       keyFilter_(context.DecimalKeyOfLanguage()) {
     ui_.setupUi(this);
+    defaults_ = DefaultsControlsOf(ui_);
+    fields_ = SheetFieldsOf(ui_);
     setWindowTitle(QString::fromLatin1(ApplicationTitle));
     setFixedSize(size());
     platform::ApplyDesignFonts(this, true);
@@ -71,7 +72,7 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
     // The designed state is Powder's; its unit words come from the same
     // table as every later choice's.
     ApplyMethodState(ui_, AdditionMethod::Powder);
-    ShowOpeningTexts(*this);
+    ShowOpeningTexts(fields_);
     ConnectHandlers();
     ui_.txtExistSO2->setFocus();
 }
@@ -79,12 +80,12 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
 FrmSulfite::~FrmSulfite() = default;
 
 void FrmSulfite::ConnectHandlers() {
-    BindSheetSpinEdits(*this, keyFilter_);
+    BindSheetSpinEdits(fields_, keyFilter_);
     // Whatever changes a field's text, typing or the program, stale amounts go.
-    for (const SheetField field : kSheetFields) {
-        connect(Field(field), &QLineEdit::textChanged, this, [this] { ClearResults(); });
+    for (const SheetFieldControl& field : fields_) {
+        connect(field.box, &QLineEdit::textChanged, this, [this] { ClearResults(); });
     }
-    ConnectMethodChoice(*this, this, [this](AdditionMethod method) { OnMethodChosen(method); });
+    ConnectMethodChoice(defaults_, this, [this](AdditionMethod method) { OnMethodChosen(method); });
     connect(ui_.cboTarget, &QComboBox::currentIndexChanged, this, [this] { OnTargetSelected(); });
     connect(ui_.cboForm, &QComboBox::currentIndexChanged, this, [this] { ClearResults(); });
     connect(ui_.cboBatch, &QComboBox::currentIndexChanged, this, [this] { ClearResults(); });
@@ -96,17 +97,17 @@ void FrmSulfite::ConnectHandlers() {
 }
 
 bool FrmSulfite::ApplyDefaults(const UserDefaults& record) {
-    return ApplyDefaultsToForm(*this, record);
+    return ApplyDefaultsToForm(defaults_, record);
 }
 
 widgets::TextBox* FrmSulfite::Field(SheetField field) {
-    return SheetFieldBox(*this, field);
+    return FieldBox(fields_, field);
 }
 
 SheetInput FrmSulfite::ReadSheet() {
     SheetInput input;
-    ReadSheetFields(*this, input);
-    input.method = ChosenMethod(*this).value_or(AdditionMethod::Tablet);
+    ReadSheetFields(fields_, input);
+    input.method = ChosenMethod(defaults_).value_or(AdditionMethod::Tablet);
     input.form = widgets::CurrentChoice<SulphiteForm>(ui_.cboForm);
     input.unit = widgets::CurrentChoice<BatchUnit>(ui_.cboBatch);
     input.target = widgets::CurrentChoice<TargetKind>(ui_.cboTarget);

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "app/defaults_form.h"
 #include "core/dose_sheet.h"
 #include "core/user_defaults.h"
 #include "ui_frm_sulfite.h"
@@ -75,6 +76,8 @@ class FrmSulfite : public QWidget {
 
     AppContext& context_;
     Ui::frmSulfite ui_;
+    DefaultsControls defaults_;
+    std::vector<SheetFieldControl> fields_;
     widgets::NumericKeyFilter keyFilter_;
     QPointer<FrmAbout> aboutBox_;
     QPointer<FrmSettings> settingsDialog_;

@@ -28,7 +28,7 @@ QColor EditableBackground() {
 
 void ApplyMethodState(Ui::frmSulfite& ui, AdditionMethod method) {
     const MethodState& state = MethodStateOf(method);
-    EnableMethodFields(*ui.txtSolution->window(), method);
+    EnableMethodFields(DefaultsControlsOf(ui), method);
     ui.lblAddition2->setVisible(state.teaspoonsShown);
     ui.lblTeaspoons->setVisible(state.teaspoonsShown);
     ui.lblAdd->setText(platform::CoreText(state.amountUnit));

@@ -6,9 +6,11 @@
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
+#include <iterator>
 
+#include "app/about_box/frm_about.h"
 #include "app/app_context.h"
-#include "app/defaults_form.h"
+#include "app/main_window/frm_sulfite.h"
 #include "core/dose_sheet.h"
 #include "core/messages.h"
 #include "platform/app_setup.h"
@@ -48,19 +50,16 @@ void PlaceBeside(QWidget* dialog, const QWidget* mainWindow) {
     dialog->move(position);
 }
 
-// The program's own forms are the windows named "frm..." (the main window,
-// this dialog and the About box); message boxes and list pop-ups are not.
+// The program's own windows other than this dialog: the main window and its
+// About box. Message boxes and list pop-ups are not among them.
 bool IsProgramForm(const QWindow* window, const FrmSettings& dialog) {
-    if (window == nullptr) {
-        return false;
-    }
-    for (const QWidget* topLevel : QApplication::topLevelWidgets()) {
-        if (topLevel->windowHandle() == window) {
-            return topLevel != &dialog && (topLevel == dialog.MainWindow() ||
-                                           topLevel->objectName().startsWith(QLatin1String("frm")));
-        }
-    }
-    return false;
+    const auto* mainWindow = qobject_cast<const FrmSulfite*>(dialog.MainWindow());
+    const QWidget* const forms[] = {dialog.MainWindow(),
+                                    mainWindow != nullptr ? mainWindow->AboutBox() : nullptr};
+    return window != nullptr &&
+           std::any_of(std::begin(forms), std::end(forms), [window](const QWidget* form) {
+               return form != nullptr && form->windowHandle() == window;
+           });
 }
 
 // Follows which window of the program has the focus, so that the dialog's
@@ -102,6 +101,8 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
       mainWindow_(mainWindow),
       keyFilter_(context.DecimalKeyOfLanguage()) {
     ui_.setupUi(this);
+    defaults_ = DefaultsControlsOf(ui_);
+    fields_ = SheetFieldsOf(ui_);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setFixedSize(size());
@@ -111,7 +112,7 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
     widgets::FillChoiceList(ui_.cboBatch, kSettingsBatchUnitTexts);
     widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);
     // Never seen: every activation shows the record's values instead.
-    ShowOpeningTexts(*this);
+    ShowOpeningTexts(fields_);
     new ActivationWatcher(this);
     ConnectHandlers();
 }
@@ -119,8 +120,8 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
 FrmSettings::~FrmSettings() = default;
 
 void FrmSettings::ConnectHandlers() {
-    BindSheetSpinEdits(*this, keyFilter_);
-    ConnectMethodChoice(*this, this, [this](AdditionMethod method) { OnMethodChosen(method); });
+    BindSheetSpinEdits(fields_, keyFilter_);
+    ConnectMethodChoice(defaults_, this, [this](AdditionMethod method) { OnMethodChosen(method); });
     connect(ui_.cmdOK, &QPushButton::clicked, this, [this] { OnOkClicked(); });
     connect(ui_.cmdCancel, &QPushButton::clicked, this, [this] { reject(); });
     connect(ui_.cmdRestore, &QPushButton::clicked, this, [this] { OnRestoreClicked(); });
@@ -148,11 +149,11 @@ void FrmSettings::FillFromRecord() {
         setWindowIcon(mainWindow_->windowIcon());
     }
     // A target text that is no entry leaves the list as it is.
-    ApplyDefaultsToForm(*this, context_.Defaults());
+    ApplyDefaultsToForm(defaults_, context_.Defaults());
 }
 
 void FrmSettings::OnMethodChosen(AdditionMethod method) {
-    EnableMethodFields(*this, method);
+    EnableMethodFields(defaults_, method);
 }
 
 void FrmSettings::OnOkClicked() {
@@ -168,28 +169,28 @@ void FrmSettings::OnOkClicked() {
 
 void FrmSettings::OnRestoreClicked() {
     // Only the controls change; the record and the file wait for OK.
-    ApplyDefaultsToForm(*this, SystemDefaults());
+    ApplyDefaultsToForm(defaults_, SystemDefaults());
 }
 
 bool FrmSettings::ValidateSettings() {
     // A field of a method not chosen is not looked at, whatever it holds.
     SheetInput entries;
-    entries.method = ChosenMethod(*this).value_or(AdditionMethod::Powder);
-    ReadSheetFields(*this, entries);
+    entries.method = ChosenMethod(defaults_).value_or(AdditionMethod::Powder);
+    ReadSheetFields(fields_, entries);
     const std::optional<FailedCheck> failed = FirstFailedSettingsCheck(entries);
     if (!failed) {
         return true;
     }
     context_.ShowWarning(platform::CoreText(failed->message), this);
     // Every check the dialog makes is on one of its fields.
-    SheetFieldBox(*this, failed->field.value_or(SheetField::BatchSize))
+    FieldBox(fields_, failed->field.value_or(SheetField::BatchSize))
         ->setFocus(Qt::OtherFocusReason);
     return false;
 }
 
 void FrmSettings::SaveSettings() {
     UserDefaults entered = context_.Defaults();
-    CopyFormToDefaults(*this, entered);
+    CopyFormToDefaults(defaults_, entered);
     const platform::WriteResult saved =
         platform::WriteUserDefaults(entered, context_.SettingsSavePath());
     if (saved) {

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "app/defaults_form.h"
 #include "core/choices.h"
 #include "ui_frm_settings.h"
 #include "widgets/spin_edit.h"
@@ -56,6 +57,8 @@ class FrmSettings : public QDialog {
 
     AppContext& context_;
     Ui::frmSettings ui_;
+    DefaultsControls defaults_;
+    std::vector<SheetFieldControl> fields_;
     QPointer<QWidget> mainWindow_;
     widgets::NumericKeyFilter keyFilter_;
     bool shown_ = false;
