@@ -8,9 +8,7 @@ using platform::MessageIcon;
 
 MessageAnswer AppContext::Show(QWidget* parent, const QString& text, MessageIcon icon,
                                MessageButtons buttons) {
-    const MessageAnswer answer = messageBoxes_.Show(parent, text, icon, buttons);
-    lastMessageAnswer_ = static_cast<std::int16_t>(answer);
-    return answer;
+    return messageBoxes_.Show(parent, text, icon, buttons);
 }
 
 void AppContext::ShowWarning(const QString& message, QWidget* parent) {

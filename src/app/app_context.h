@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 #include <string>
 
 #include "core/key_filter.h"
@@ -32,12 +31,10 @@ class AppContext {
     const std::string& SettingsSavePath() const { return settingsSavePath_; }
     void SetSettingsSavePath(std::string path) { settingsSavePath_ = std::move(path); }
 
-    // Message boxes, all titled with the application's title. Each answer is
-    // kept as the last one (OK 1, Yes 6, No 7).
+    // Message boxes, all titled with the application's title.
     void ShowWarning(const QString& message, QWidget* parent = nullptr);   // exclamation, OK
     void ShowCritical(const QString& message, QWidget* parent = nullptr);  // stop, OK
     bool AskYesNo(const QString& question, QWidget* parent = nullptr);     // true for Yes
-    std::int16_t LastMessageAnswer() const { return lastMessageAnswer_; }
 
     // Hands an address to the desktop; whatever happens there is ignored.
     void OpenAddress(const QString& address);
@@ -58,7 +55,6 @@ class AppContext {
     platform::ProgramEnd& programEnd_;
     UserDefaults defaults_;
     std::string settingsSavePath_;
-    std::int16_t lastMessageAnswer_ = 0;
     DecimalKey decimalKey_ = DecimalKey::PeriodOnly;
 };
 

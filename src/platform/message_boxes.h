@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <cstdint>
 
 class QWidget;
 
@@ -12,8 +11,8 @@ namespace korvane::platform {
 enum class MessageIcon { Critical, Exclamation, Question };
 enum class MessageButtons { Ok, YesNo };
 
-// The codes the program keeps of a box's answer.
-enum class MessageAnswer : std::int16_t { Ok = 1, Yes = 6, No = 7 };
+// The button that closed a box.
+enum class MessageAnswer { Ok, Yes, No };
 
 class MessageBoxes {
   public:
