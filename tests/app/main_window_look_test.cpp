@@ -17,85 +17,26 @@ namespace {
 
 const QColor kLightGrey(224, 224, 224);
 
-// What a user reads on a control (a spin bar's is what a screen reader says).
-QString Caption(const QWidget* control) {
-    for (const char* property : {"text", "title", "currentText"}) {
-        if (const QVariant value = control->property(property); value.isValid()) {
-            return value.toString();
-        }
-    }
-    return control->accessibleName();
-}
-
-struct DesignRow {
-    const char* name;
-    const char* caption;
-    const char* tip;
-    bool enabled;
-};
-
-// clang-format off
-const DesignRow kDesign[] = {
-    {"fraSO2", "Sulphite Data", "", true},
-    {"cboForm", "", "Sulphite source", true},
-    {"optPowder", "Powder", "", true},
-    {"optSolution", "Solution", "", true},
-    {"optTablet", "Tablet", "", true},
-    {"txtSolution", "10", "Percentage of metabisulphite", false},
-    {"vsbPercent", "Increase or decrease solution percentage", "", false},
-    {"lblPercent", "%", "", false},
-    {"txtTabWeight", "0.44", "Mass of 1 tablet", false},
-    {"vsbCampden", "Increase or decrease tablet weight", "", false},
-    {"lblTabWeight", "g", "", false},
-    {"Frame2", "Batch Data", "", true},
-    {"Label5", "Size", "", true},
-    {"txtBatchSize", "23", "Batch Size", true},
-    {"vsbBatchSize", "Increase or decrease batch size", "", true},
-    {"cboBatch", "", "Batch size units.", true},
-    {"Label6", "pH", "", true},
-    {"txtPh", "3.5", "Wine pH level.", true},
-    {"vsbPh", "Increase or decrease pH", "", true},
-    {"Label9", "Target", "", true},
-    {"cboTarget", "", "Target", true},
-    {"Label7", "Total Free  ", "", true},
-    {"Label8", "Molecular", "", true},
-    {"Label3", "(mg/L)", "", true},
-    {"Label10", "(mg/L)", "", true},
-    {"Label1", "Existing SO2", "", true},
-    {"txtExistSO2", "0.00", "Measured free SO2 level.", true},
-    {"vsbExistSO2", "Increase or decrease existing SO2", "", true},
-    {"lblExistMolSO2", "0.00", "Calculated existing molecular SO2 level.", true},
-    {"Label2", "Target SO2", "", true},
-    {"txtTargetSO2", "0.00", "Desired free SO2 target level.", true},
-    {"vsbTargetSO2", "Increase or decrease target free SO2", "", true},
-    {"txtTargetMolSO2", "0.00", "Desired molecular SO2 target level.", false},
-    {"vsbTargetMolSO2", "Increase or decrease target molecular SO2", "", false},
-    {"Label11", "SO2 Requirement", "", true},
-    {"lblSO2Requirement", "0.00", "Incremental free SO2 required.", true},
-    {"lblMolSO2Requirement", "0.00", "Incremental molecular SO2 required.", true},
-    {"Label4", "Required Addition ", "", true},
-    {"lblAddition", "", "Amount of sulphite required to achieve target SO2 level.", true},
-    {"lblAdd", "g", "", true},
-    {"lblAddition2", "", "Amount of sulphite required to achieve target SO2 level.", true},
-    {"lblTeaspoons", "tsp", "", true},
-    {"cmdCalculate", "Calculate", "Compute sulphite requirements.", true},
-    {"cmdAbout", "&About", "Program information", true},
-    {"cmdSettings", "&Settings", "Select default settings", true},
-    {"cmdExit", "E&xit", "Close application", true},
-};
-// clang-format on
+// The method fields of Powder's, and the molecular target, wait greyed; all
+// else is there to be used. The texts are the .ui's own, and the captions-fit
+// and language tests read every one of them.
+constexpr const char* kGreyedAtOpening[] = {"txtSolution",     "vsbPercent",     "lblPercent",
+                                            "txtTabWeight",    "vsbTabWeight",   "lblTabWeight",
+                                            "txtTargetMolSO2", "vsbTargetMolSO2"};
 
 constexpr const char* kResults[] = {"lblExistMolSO2", "lblSO2Requirement", "lblMolSO2Requirement",
                                     "lblAddition", "lblAddition2"};
 
-TEST_F(MainWindowTest, OpensWithItsDesignedTextsTipsAndStates) {
-    for (const DesignRow& row : kDesign) {
-        SCOPED_TRACE(row.name);
-        const QWidget* control = Find(row.name);
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(Caption(control), row.caption);
-        EXPECT_EQ(control->toolTip(), row.tip);
-        EXPECT_EQ(control->isEnabled(), row.enabled);
+TEST_F(MainWindowTest, OpensInItsDesignedState) {
+    for (QWidget* control : window_.findChildren<QWidget*>(Qt::FindChildrenRecursively)) {
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith("qt_")) {
+            continue;  // the parts Qt makes of a control
+        }
+        SCOPED_TRACE(name.toStdString());
+        const bool greyed = std::find(std::begin(kGreyedAtOpening), std::end(kGreyedAtOpening),
+                                      name) != std::end(kGreyedAtOpening);
+        EXPECT_EQ(control->isEnabled(), !greyed);
         EXPECT_TRUE(control->isVisibleTo(&window_));
     }
     EXPECT_TRUE(Option("optPowder")->isChecked());
@@ -188,12 +129,12 @@ const std::pair<const char*, const char*> kAllowedOverlaps[] = {
     {"lblAdd", "lblAddition2"},
     // Each heading's unit line sits close under it; both are transparent
     // and their centred texts stay apart.
-    {"Label7", "Label3"},
-    {"Label8", "Label10"},
+    {"capTotalFree", "capFreeUnit"},
+    {"capMolecular", "capMolecularUnit"},
     // The size caption reaches under its field. Captions lie beneath the
     // fields, so the field stays whole and clickable; the caption's visible
     // part is what must hold its text.
-    {"Label5", "txtBatchSize"},
+    {"capSize", "txtBatchSize"},
 };
 
 // The teaspoon unit runs past the panel's right edge, which cuts it off; its
@@ -216,7 +157,7 @@ bool OverlapIsAllowed(const QString& a, const QString& b) {
 
 TEST_F(MainWindowTest, ControlsLieInsideTheirContainersWithoutCoveringOneAnother) {
     for (const QWidget* container :
-         {static_cast<QWidget*>(&window_), Find("Picture1"), Find("fraSO2"), Find("Frame2")}) {
+         {static_cast<QWidget*>(&window_), Find("pnlContents"), Find("fraSO2"), Find("fraBatch")}) {
         const QList<QWidget*> controls =
             container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (qsizetype i = 0; i < controls.size(); ++i) {
@@ -257,7 +198,7 @@ TEST_F(MainWindowTest, TheTeaspoonFigureIsDrawnAboveTheAmountsUnit) {
     const QRect overlap =
         Label("lblAdd")->geometry().intersected(Label("lblAddition2")->geometry());
     ASSERT_FALSE(overlap.isEmpty());
-    EXPECT_EQ(Find("Picture1")->childAt(overlap.center()), Label("lblAddition2"));
+    EXPECT_EQ(Find("pnlContents")->childAt(overlap.center()), Label("lblAddition2"));
 }
 
 // --- Keyboard -----------------------------------------------------------------
@@ -303,11 +244,11 @@ TEST_F(MainWindowTest, OpensWithTheFocusOnExistingSO2FromWhichShiftTabGoesToTheT
 }
 
 TEST_F(MainWindowTest, CaptionsAnnounceTheirFields) {
-    const std::pair<const char*, const char*> rows[] = {{"Label1", "txtExistSO2"},
-                                                        {"Label2", "txtTargetSO2"},
-                                                        {"Label5", "txtBatchSize"},
-                                                        {"Label6", "txtPh"},
-                                                        {"Label9", "cboTarget"}};
+    const std::pair<const char*, const char*> rows[] = {{"capExistingSO2", "txtExistSO2"},
+                                                        {"capTargetSO2", "txtTargetSO2"},
+                                                        {"capSize", "txtBatchSize"},
+                                                        {"capPh", "txtPh"},
+                                                        {"capTarget", "cboTarget"}};
     for (const auto& [label, field] : rows) {
         EXPECT_EQ(Label(label)->buddy(), Find(field)) << label;
     }

@@ -1,5 +1,5 @@
-// The choices' texts and file codes, and what choosing a method or a target
-// kind changes.
+// The choices' texts and file codes. What choosing a method or a target kind
+// changes is tested where it shows, in the windows.
 #include "core/choices.h"
 
 #include <gtest/gtest.h>
@@ -65,42 +65,6 @@ TEST(ChoicesTest, OtherTextsSelectNothing) {
     for (const char* text : {"", "molecular so2", "Molecular SO2 ", "Total free SO2"}) {
         EXPECT_FALSE(ChoiceOf(kTargetKindTexts, text)) << '[' << text << ']';
     }
-}
-
-struct MethodCase {
-    AdditionMethod method;
-    bool solution, tablet, teaspoons;
-    std::string amountUnit;
-    const char* teaspoonUnit;
-};
-
-TEST(ChoicesTest, EachMethodEnablesItsFieldsAndNamesItsUnits) {
-    const MethodCase cases[] = {
-        {AdditionMethod::Tablet, false, true, false, "tablets", nullptr},
-        {AdditionMethod::Powder, false, false, true, "g", "tsp"},
-        {AdditionMethod::Solution, true, false, true, "ml", "tsp"},
-    };
-    for (const MethodCase& c : cases) {
-        const MethodState& state = MethodStateOf(c.method);
-        SCOPED_TRACE(c.amountUnit);
-        EXPECT_EQ(state.method, c.method);
-        EXPECT_EQ(state.solutionEnabled, c.solution);
-        EXPECT_EQ(state.tabletEnabled, c.tablet);
-        EXPECT_EQ(state.teaspoonsShown, c.teaspoons);
-        EXPECT_EQ(state.amountUnit, c.amountUnit);
-        if (c.teaspoonUnit == nullptr) {
-            EXPECT_EQ(state.teaspoonUnit, nullptr);
-        } else {
-            EXPECT_STREQ(state.teaspoonUnit, c.teaspoonUnit);
-        }
-    }
-}
-
-TEST(ChoicesTest, EachTargetKindMakesOneTargetTheInput) {
-    EXPECT_TRUE(TargetStateOf(TargetKind::FreeSO2).freeTargetIsInput);
-    EXPECT_FALSE(TargetStateOf(TargetKind::FreeSO2).molecularTargetIsInput);
-    EXPECT_FALSE(TargetStateOf(TargetKind::MolecularSO2).freeTargetIsInput);
-    EXPECT_TRUE(TargetStateOf(TargetKind::MolecularSO2).molecularTargetIsInput);
 }
 
 }  // namespace
