@@ -121,7 +121,23 @@ inline constexpr std::array<MethodState, 3> kMethodStates{{
     {AdditionMethod::Solution, true, false, true, KORVANE_TEXT("ml"), KORVANE_TEXT("tsp")},
 }};
 
-const MethodState& MethodStateOf(AdditionMethod method);
+// A table with a row for every enumerator in the enumerator's own order, so
+// that a row is found by its index; the build fails for a table that is not.
+template <typename Row, std::size_t N, typename Choice>
+constexpr bool OneRowEachInOrder(const std::array<Row, N>& table, Choice Row::*choice) {
+    for (std::size_t i = 0; i < N; ++i) {
+        if (table[i].*choice != static_cast<Choice>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+static_assert(OneRowEachInOrder(kMethodStates, &MethodState::method) && kMethodStates.size() == 3);
+
+constexpr const MethodState& MethodStateOf(AdditionMethod method) {
+    return kMethodStates[static_cast<std::size_t>(method)];
+}
 
 // What choosing a target kind changes: one target field is the input, the
 // other shows the computed counterpart, greyed.
@@ -136,6 +152,10 @@ inline constexpr std::array<TargetState, 2> kTargetStates{{
     {TargetKind::MolecularSO2, false, true},
 }};
 
-const TargetState& TargetStateOf(TargetKind kind);
+static_assert(OneRowEachInOrder(kTargetStates, &TargetState::kind) && kTargetStates.size() == 2);
+
+constexpr const TargetState& TargetStateOf(TargetKind kind) {
+    return kTargetStates[static_cast<std::size_t>(kind)];
+}
 
 }  // namespace korvane

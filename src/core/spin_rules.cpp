@@ -3,6 +3,8 @@
 namespace korvane {
 namespace {
 
+using Test = SpinLimit::Test;
+
 bool FailsLimit(const SpinLimit& limit, float value) {
     switch (limit.replacedWhen) {
         case Test::Below:

@@ -30,24 +30,24 @@ struct SpinRule {
     std::optional<SpinLimit> upper;
 };
 
-using Test = SpinLimit::Test;
-
 inline constexpr SpinRule kExistingSO2Spin{
-    1, DisplayPattern::TwoDecimals, {Test::Below, 0, "0.00"}, std::nullopt};
+    1, DisplayPattern::TwoDecimals, {SpinLimit::Test::Below, 0, "0.00"}, std::nullopt};
 inline constexpr SpinRule kTargetFreeSpin{
-    1, DisplayPattern::TwoDecimals, {Test::Below, 0, "0.00"}, std::nullopt};
+    1, DisplayPattern::TwoDecimals, {SpinLimit::Test::Below, 0, "0.00"}, std::nullopt};
 inline constexpr SpinRule kTargetMolecularSpin{
-    100, DisplayPattern::TwoDecimals, {Test::Below, 0, "0.00"}, std::nullopt};
+    100, DisplayPattern::TwoDecimals, {SpinLimit::Test::Below, 0, "0.00"}, std::nullopt};
 inline constexpr SpinRule kBatchSizeSpin{
-    1, DisplayPattern::WholeNumber, {Test::Below, 0, "0"}, std::nullopt};
-inline constexpr SpinRule kPhSpin{
-    10, DisplayPattern::OneDecimal, {Test::Below, 1, "1.0"}, SpinLimit{Test::Above, 14, "14.0"}};
+    1, DisplayPattern::WholeNumber, {SpinLimit::Test::Below, 0, "0"}, std::nullopt};
+inline constexpr SpinRule kPhSpin{10,
+                                  DisplayPattern::OneDecimal,
+                                  {SpinLimit::Test::Below, 1, "1.0"},
+                                  SpinLimit{SpinLimit::Test::Above, 14, "14.0"}};
 inline constexpr SpinRule kSolutionSpin{1,
                                         DisplayPattern::WholeNumber,
-                                        {Test::AtOrBelow, 1, "1"},
-                                        SpinLimit{Test::AtOrAbove, 100, "100"}};
+                                        {SpinLimit::Test::AtOrBelow, 1, "1"},
+                                        SpinLimit{SpinLimit::Test::AtOrAbove, 100, "100"}};
 inline constexpr SpinRule kTabletWeightSpin{
-    100, DisplayPattern::TwoDecimals, {Test::AtOrBelow, 0, "0.00"}, std::nullopt};
+    100, DisplayPattern::TwoDecimals, {SpinLimit::Test::AtOrBelow, 0, "0.00"}, std::nullopt};
 
 // The field's text moved by one step of `barValue` and written with the
 // rule's pattern; none when the text holds no number (it is then left as
