@@ -21,7 +21,7 @@ bool LoadMainWindow(FrmSulfite& window, platform::InstanceGuard& guard,
 
     if (!guard.Acquire(programFolder)) {
         context.ShowCritical(
-            platform::CoreText(kAlreadyRunningMessage).arg(QString::fromLatin1(ApplicationTitle)));
+            platform::CoreText(kAlreadyRunningMessage).arg(QString::fromLatin1(kApplicationTitle)));
         window.close();
         return false;
     }

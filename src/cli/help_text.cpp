@@ -171,7 +171,7 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-    return std::string("korvane-calc ") + ApplicationVersion + "\n";
+    return std::string("korvane-calc ") + kApplicationVersion + "\n";
 }
 
 }  // namespace korvane

@@ -11,8 +11,8 @@ namespace korvane {
 
 namespace {
 
-constexpr double MilligramsPerGram = 1000.0;
-constexpr double Percent = 100.0;
+constexpr double kMilligramsPerGram = 1000.0;
+constexpr double kPercent = 100.0;
 
 }  // namespace
 
@@ -78,21 +78,21 @@ DoseResults ComputeDose(const DoseInputs& inputs) {
     switch (inputs.method) {
         case AdditionMethod::Solution: {
             const double strength = inputs.solutionStrength;
-            results.amount = static_cast<float>(delta / fraction / MilligramsPerGram /
-                                                (strength / Percent) * litres);
+            results.amount = static_cast<float>(delta / fraction / kMilligramsPerGram /
+                                                (strength / kPercent) * litres);
             results.teaspoons =
                 static_cast<float>(static_cast<double>(results.amount) / MillilitresPerTeaspoon);
             break;
         }
         case AdditionMethod::Powder:
-            results.amount = static_cast<float>(delta / MilligramsPerGram / fraction * litres);
+            results.amount = static_cast<float>(delta / kMilligramsPerGram / fraction * litres);
             results.teaspoons =
                 static_cast<float>(static_cast<double>(results.amount) / PowderGramsPerTeaspoon);
             break;
         case AdditionMethod::Tablet: {
             const double tablet = inputs.tabletGrams;
             results.amount =
-                static_cast<float>(delta / MilligramsPerGram / fraction * litres / tablet);
+                static_cast<float>(delta / kMilligramsPerGram / fraction * litres / tablet);
             results.teaspoons.reset();
             break;
         }

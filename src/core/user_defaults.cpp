@@ -17,8 +17,8 @@ constexpr std::array<std::string UserDefaults::*, 7> FieldsInFileOrder{
     &UserDefaults::targetText,
 };
 
-constexpr std::string_view Separators = ",\r\n";
-constexpr std::string_view QuotedFieldEnds = "\"\r\n";
+constexpr std::string_view kSeparators = ",\r\n";
+constexpr std::string_view kQuotedFieldEnds = "\"\r\n";
 
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
@@ -60,7 +60,7 @@ class FieldReader {
         std::string value;
         if (bytes_[pos_] == '"') {
             const std::size_t start = pos_ + 1;
-            const std::size_t end = bytes_.find_first_of(QuotedFieldEnds, start);
+            const std::size_t end = bytes_.find_first_of(kQuotedFieldEnds, start);
             if (end == std::string_view::npos) {
                 if (!wholeFile_) {
                     return std::nullopt;
@@ -71,11 +71,11 @@ class FieldReader {
                 value = bytes_.substr(start, end - start);
                 pos_ = end;
                 if (bytes_[pos_] == '"') {
-                    pos_ = std::min(bytes_.find_first_of(Separators, pos_ + 1), bytes_.size());
+                    pos_ = std::min(bytes_.find_first_of(kSeparators, pos_ + 1), bytes_.size());
                 }
             }
         } else {
-            std::size_t end = bytes_.find_first_of(Separators, pos_);
+            std::size_t end = bytes_.find_first_of(kSeparators, pos_);
             if (end == std::string_view::npos) {
                 if (!wholeFile_) {
                     return std::nullopt;
@@ -147,7 +147,7 @@ std::string SettingsFilePathIn(std::string_view folder, char separator) {
     if (!folder.ends_with(separator)) {
         path += separator;
     }
-    path += SettingsFileName;
+    path += kSettingsFileName;
     return path;
 }
 

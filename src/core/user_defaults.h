@@ -31,7 +31,7 @@ struct UserDefaults {
 // record on their own.
 const UserDefaults& SystemDefaults();
 
-inline constexpr char SettingsFileName[] = "settings.cfg";
+inline constexpr char kSettingsFileName[] = "settings.cfg";
 
 // The settings file inside `folder`: exactly one `separator` between the
 // folder and the file name, also when the folder is a root such as "C:\".

@@ -38,9 +38,9 @@ void SetUpApplication() {
     QApplication::setFont(DefaultWindowFont());
     // One look on every desktop, so the fixed layout fits everywhere.
     QApplication::setStyle(QStyleFactory::create("Fusion"));
-    QApplication::setApplicationName(QString::fromLatin1(ApplicationTitle));
+    QApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     // Lets the desktop match the windows to the menu entry.
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kApplicationId));
 }
 
 void SetApplicationIcon() {

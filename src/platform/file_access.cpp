@@ -14,7 +14,7 @@
 namespace korvane::platform {
 namespace {
 
-constexpr std::size_t ReadChunk = std::size_t{64} * 1024;
+constexpr std::size_t kReadChunk = std::size_t{64} * 1024;
 
 // Opens `file` for reading only when it is a regular file. On Unix the check
 // is made again on the opened descriptor, and the open itself does not wait,
@@ -70,7 +70,7 @@ std::optional<FilePrefix> ReadFilePrefix(const QString& path, std::size_t maxByt
                    static_cast<std::size_t>(std::min<std::uint64_t>(maxBytes, reported)));
     while (prefix.bytes.size() < maxBytes) {
         const std::size_t used = prefix.bytes.size();
-        const std::size_t wanted = std::min(ReadChunk, maxBytes - used);
+        const std::size_t wanted = std::min(kReadChunk, maxBytes - used);
         if (prefix.bytes.capacity() < used + wanted) {
             ReserveExactly(prefix.bytes, std::min(maxBytes, std::max(used + wanted,
                                                                      2 * prefix.bytes.capacity())));

@@ -30,7 +30,7 @@ MessageAnswer QtMessageBoxes::Show(QWidget* parent, const QString& text, Message
         SetApplicationIcon();
     }
     QMessageBox box(parent);
-    box.setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    box.setWindowTitle(QString::fromLatin1(kApplicationTitle));
     // Lines joined by a lone carriage return must still show as two lines.
     QString shown = text;
     shown.replace("\r\n", "\n").replace('\r', '\n');

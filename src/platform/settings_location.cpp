@@ -48,7 +48,7 @@ std::optional<QString> InstallPrefixOf(const QString& programFolder) {
     const QString prefix = QDir::cleanPath(QDir(programFolder).filePath(kBinToPrefix));
     const QString entry =
         QDir(QDir(prefix).filePath(kDataFolder))
-            .filePath(QStringLiteral("applications/%1.desktop").arg(QLatin1String(ApplicationId)));
+            .filePath(QStringLiteral("applications/%1.desktop").arg(QLatin1String(kApplicationId)));
     if (!QFileInfo::exists(entry)) {
         return std::nullopt;
     }

@@ -12,7 +12,7 @@ namespace {
 
 // Seven short fields need a few dozen bytes. A file that has not shown them
 // within this much is broken, however large it is, and is not read further.
-constexpr std::size_t MaxSettingsBytes = std::size_t{64} * 1024;
+constexpr std::size_t kMaxSettingsBytes = std::size_t{64} * 1024;
 
 }  // namespace
 
@@ -26,7 +26,7 @@ std::string RecordFieldBytes(const QString& text) {
 
 bool ReadUserDefaults(UserDefaults& record, const std::string& path) {
     const std::optional<FilePrefix> prefix =
-        ReadFilePrefix(QString::fromStdString(path), MaxSettingsBytes);
+        ReadFilePrefix(QString::fromStdString(path), kMaxSettingsBytes);
     if (!prefix) {
         return false;
     }

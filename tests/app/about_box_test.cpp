@@ -105,9 +105,9 @@ TEST_F(AboutBoxTest, IsModalOverTheMainWindowShowingProductVersionAndLinks) {
         EXPECT_EQ(QApplication::focusWidget(), Get(box, "cmdOK"));
         EXPECT_FALSE(MainWindowTakesClicks());
         const std::pair<const char*, QString> texts[] = {
-            {"capTitle", ApplicationTitle},
+            {"capTitle", kApplicationTitle},
             {"capSubtitle", "Calculator"},
-            {"capVersion", QStringLiteral("Version %1").arg(ApplicationVersion)},
+            {"capVersion", QStringLiteral("Version %1").arg(kApplicationVersion)},
             {"capNotice", "Provided as is."},
             {"lblMail", about::kAuthorName},
             // The web link shows the host of the address it opens.

@@ -79,7 +79,7 @@ class SettingsPlacesTest : public ::testing::Test {
 
     void Install() {
         ASSERT_TRUE(QDir(root_.path()).mkpath("share/applications"));
-        Touch(root_.filePath("share/applications/") + QLatin1String(ApplicationId) + ".desktop");
+        Touch(root_.filePath("share/applications/") + QLatin1String(kApplicationId) + ".desktop");
     }
     static void Touch(const QString& path) {
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));

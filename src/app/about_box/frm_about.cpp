@@ -22,8 +22,8 @@ FrmAbout::FrmAbout(AppContext& context, QWidget* mainWindow)
       context_(context),
       mainWindow_(mainWindow) {
     ui_.setupUi(this);
-    ui_.capTitle->setText(QString::fromLatin1(ApplicationTitle));
-    ui_.capVersion->setText(ui_.capVersion->text().arg(QString::fromLatin1(ApplicationVersion)));
+    ui_.capTitle->setText(QString::fromLatin1(kApplicationTitle));
+    ui_.capVersion->setText(ui_.capVersion->text().arg(QString::fromLatin1(kApplicationVersion)));
     setFixedSize(size());
 
     setFont(platform::DefaultWindowFont());

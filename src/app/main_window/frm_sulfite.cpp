@@ -59,7 +59,7 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
     ui_.setupUi(this);
     defaults_ = DefaultsControlsOf(ui_);
     fields_ = SheetFieldsOf(ui_);
-    setWindowTitle(QString::fromLatin1(ApplicationTitle));
+    setWindowTitle(QString::fromLatin1(kApplicationTitle));
     setFixedSize(size());
     platform::ApplyDesignFonts(this, true);
     platform::LayCaptionsBeneathControls(this);
