@@ -12,13 +12,16 @@ constexpr bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-// `text` without the blanks at either end.
+// `text` without the blanks at either end. Readers of a million rows call
+// it for every field, so it looks at each character once.
 constexpr std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
     }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 }  // namespace korvane
