@@ -4,14 +4,15 @@
 
 # What building and running need; the rest only what the target asks for.
 RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
-                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation
+                qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation \
+                libfast-float-dev
 DATA_PACKAGES := librsvg2-bin help2man gzip python3
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
 TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev xvfb xauth xdotool imagemagick x11-utils \
                  openbox wmctrl dbus-daemon at-spi2-core python3-pyatspi python3-gi man-db \
                  lintian
 BENCH_PACKAGES := libbenchmark-dev time xvfb xauth x11-utils dbus-daemon
-FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev
+FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev libfast-float-dev
 TIDY_PACKAGES := clang-tidy
 
 # `make fuzz` runs each fuzz target this long.

@@ -67,8 +67,8 @@ void CheckResults(const SheetInput& input, const ResultWrites& writes) {
         }
     }
     // Whatever came out, nobody is told to add a negative or endless amount.
-    const std::optional<float> value = TextToSingle(amount);
-    Require(value.has_value() && *value >= 0.0F);
+    float value = -1.0F;
+    Require(TextToSingle(amount, value) && value >= 0.0F);
 }
 
 }  // namespace

@@ -19,15 +19,12 @@ bool IsEmptyText(std::string_view text);
 // value beyond the single-precision range.
 bool IsNumericText(std::string_view text);
 
-// The value of a numeric text in single or double precision; none when the
-// text is not numeric.
-std::optional<float> TextToSingle(std::string_view text);
-std::optional<double> TextToDouble(std::string_view text);
-
-// The same for a reader of many texts: whether `text` is numeric, and then
-// its value in `value`, which is left alone otherwise. An optional single
-// goes back through memory, where a batch of a million rows notices it.
+// Whether `text` is numeric, and then its value in single precision in
+// `value`, which is left alone otherwise: a batch reads every field so.
 bool TextToSingle(std::string_view text, float& value);
+
+// The value of a numeric text in double precision; none when it is not.
+std::optional<double> TextToDouble(std::string_view text);
 
 // The display patterns of the editable fields.
 enum class DisplayPattern {
@@ -52,18 +49,14 @@ std::string SingleToText(float value);
 std::string FormatFixed2(double value);
 std::string FormatFixed2(std::string_view text);
 
-// The same as FormatFixed2(SingleToText(value)), without the text between.
-std::string FormatFixed2OfSingle(float value);
-
 // The most bytes two decimals of a single's value take: the largest single
 // has 39 digits before the point, and a sign, the point and the decimals
 // come with them.
 inline constexpr std::size_t kSingleFixed2Room = 48;
 
-// FormatFixed2(static_cast<double>(value)) and FormatFixed2OfSingle(value)
-// written at `out`, which has room for kSingleFixed2Room bytes; where the
-// text ends. For a caller that writes figures by the million and keeps no
-// strings of them.
+// FormatFixed2(static_cast<double>(value)), and FormatFixed2(SingleToText(
+// value)), written at `out`, which has room for kSingleFixed2Room bytes;
+// where the text ends. For a caller that writes figures by the million.
 char* WriteFixed2(float value, char* out);
 char* WriteFixed2OfSingle(float value, char* out);
 

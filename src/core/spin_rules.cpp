@@ -31,8 +31,8 @@ std::optional<std::string> SteppedText(const SpinRule& rule, std::string_view te
 }
 
 std::optional<std::string> LimitedText(const SpinLimit& limit, std::string_view text) {
-    const std::optional<float> value = TextToSingle(text);
-    if (value && !FailsLimit(limit, *value)) {
+    float value = 0.0F;
+    if (TextToSingle(text, value) && !FailsLimit(limit, value)) {
         return std::nullopt;
     }
     return std::string(limit.replacement);

@@ -40,8 +40,15 @@ TEST(NumberTextTest, DecidesWhichTextsAreNumeric) {
         {"5.", 5.0F},
         {".5", 0.5F},
         {"-.5", -0.5F},
+        {"+.5", 0.5F},
+        {"1.e2", 100.0F},
         {"007", 7.0F},
+        {"0.1", 0.1F},
+        {"16777217", 16777216.0F},
         {"3.4028235e38", FLT_MAX},
+        {"3.40282356e38", FLT_MAX},
+        {"1e-45", std::numeric_limits<float>::denorm_min()},
+        {"7e-46", 0.0F},
         {"1e-50", 0.0F},
         {"1e-99999999999999999999", 0.0F},
         {"0e99999999999999999999", 0.0F},
@@ -57,6 +64,7 @@ TEST(NumberTextTest, DecidesWhichTextsAreNumeric) {
         {"0x10", std::nullopt},
         {"1,5", std::nullopt},
         {"1,000", std::nullopt},
+        {"-", std::nullopt},
         {"1e39", std::nullopt},
         {"-1e39", std::nullopt},
         {"3.5e38", std::nullopt},
@@ -65,6 +73,9 @@ TEST(NumberTextTest, DecidesWhichTextsAreNumeric) {
         {"1e+", std::nullopt},
         {"e5", std::nullopt},
         {"+-1", std::nullopt},
+        {"--1", std::nullopt},
+        {"+", std::nullopt},
+        {"+inf", std::nullopt},
         {"- 1", std::nullopt},
         {"1 2", std::nullopt},
         {"12a", std::nullopt},
@@ -74,7 +85,10 @@ TEST(NumberTextTest, DecidesWhichTextsAreNumeric) {
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << '"' << row.text << '"');
         EXPECT_EQ(IsNumericText(row.text), row.value.has_value());
-        EXPECT_EQ(TextToSingle(row.text), row.value);
+        // The value is left alone for a text that is not numeric.
+        float value = 42.0F;
+        EXPECT_EQ(TextToSingle(row.text, value), row.value.has_value());
+        EXPECT_EQ(value, row.value.value_or(42.0F));
         EXPECT_EQ(TextToDouble(row.text).has_value(), row.value.has_value());
     }
 }
@@ -84,7 +98,6 @@ TEST(NumberTextTest, ReadsDoublesInFullPrecision) {
     EXPECT_NE(TextToDouble("0.1"), static_cast<double>(0.1F));
     EXPECT_EQ(TextToDouble(" -1e-3 "), -0.001);
     EXPECT_EQ(TextToDouble("1e-50"), 1e-50);
-    EXPECT_EQ(TextToSingle("0.1"), 0.1F);
 }
 
 TEST(NumberTextTest, WritesDisplayPatterns) {
@@ -218,7 +231,6 @@ TEST(NumberTextTest, SevenDigitsMatchTheExactExpansionForRandomSingles) {
         const std::string text = SingleToText(value);
         ASSERT_EQ(SevenDigitsOf(text), SevenDigitsByHand(value)) << text;
         ASSERT_EQ(SingleToText(-value), "-" + text);
-        ASSERT_EQ(FormatFixed2OfSingle(value), FormatFixed2(text)) << text;
     }
     // Exactly halfway values, where seventeen digits cannot decide.
     for (const float value : {12345665.0F, 1.5F * 8388608.0F, 0.0009765625F * 1.0000005F}) {
@@ -276,9 +288,9 @@ TEST(NumberTextTest, ShortDecimalsReadExactlyAsTheFullReaderReadsThem) {
         }
         float expected = 0;
         std::from_chars(text.data(), text.data() + text.size(), expected);
-        const std::optional<float> read = TextToSingle(text);
-        ASSERT_TRUE(read.has_value()) << text;
-        ASSERT_EQ(std::bit_cast<std::uint32_t>(*read), std::bit_cast<std::uint32_t>(expected))
+        float read = 0;
+        ASSERT_TRUE(TextToSingle(text, read)) << text;
+        ASSERT_EQ(std::bit_cast<std::uint32_t>(read), std::bit_cast<std::uint32_t>(expected))
             << text;
     }
 }
@@ -303,7 +315,7 @@ TEST(NumberTextTest, FormatsNumericTextsAndPassesOthersThrough) {
     };
     const Row rows[] = {
         {"2.675", "2.68"},  {" +2.675 ", "2.68"},   {"-2.675", "-2.68"},
-        {"1e2", "100.00"},  {"1.2345e1", "12.35"},  {"2675e-3", "2.68"},
+        {"1E+2", "100.00"}, {"1.2345e1", "12.35"},  {"2675e-3", "2.68"},
         {"0.005", "0.01"},  {"0.00499999", "0.00"}, {"9.995", "10.00"},
         {"-0.001", "0.00"}, {"-0", "0.00"},         {".5", "0.50"},
         {"1e-50", "0.00"},  {"40.89498", "40.89"},  {"abc", "abc"},
@@ -312,25 +324,6 @@ TEST(NumberTextTest, FormatsNumericTextsAndPassesOthersThrough) {
     };
     for (const Row& row : rows) {
         EXPECT_EQ(FormatFixed2(std::string_view(row.text)), row.shown) << '"' << row.text << '"';
-    }
-}
-
-TEST(NumberTextTest, ReadsIntoAValueOnlyWhenTheTextIsNumeric) {
-    struct Row {
-        const char* text;
-        std::optional<float> value;  // none: not numeric
-    };
-    const Row rows[] = {
-        {"3.5", 3.5F},         {" -12.25 ", -12.25F},
-        {"1e3", 1000.0F},      {"16777217", 16777216.0F},
-        {"0", 0.0F},           {"", std::nullopt},
-        {"3,5", std::nullopt}, {"1e39", std::nullopt},
-        {"-", std::nullopt},
-    };
-    for (const Row& row : rows) {
-        float value = 42.0F;
-        EXPECT_EQ(TextToSingle(row.text, value), row.value.has_value()) << row.text;
-        EXPECT_EQ(value, row.value.value_or(42.0F)) << row.text;
     }
 }
 
