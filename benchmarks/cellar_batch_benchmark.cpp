@@ -150,7 +150,9 @@ BENCHMARK(EvaluatingTheSheet)->Unit(benchmark::kMillisecond);
 void WholeBatchInMemory(benchmark::State& state) {
     for (auto _ : state) {
         MemorySource source(Tanks());
-        CellarBatch batch(source, BatchSettings{.given = {}, .pka = SO2Pka, .answerYes = true});
+        BatchSettings settings;
+        settings.answerYes = true;
+        CellarBatch batch(source, settings);
         NullSink sink;
         batch.ReadHeader();
         benchmark::DoNotOptimize(batch.Run(sink));

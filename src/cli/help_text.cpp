@@ -105,6 +105,7 @@ std::string BatchOptionsPart() {
 std::string ColumnNames() {
     std::vector<std::string> names(kDoseColumnNames.begin(), kDoseColumnNames.end());
     std::vector<std::string> aliases;
+    aliases.reserve(kColumnAliases.size());
     for (const ColumnAlias& alias : kColumnAliases) {
         aliases.push_back(alias.key + std::string(" (") + kDoseColumnNames[Index(alias.column)] +
                           ")");

@@ -36,7 +36,7 @@ enum class Under { Both, Window, Strict };
 
 // The situations a sheet can be in, as far as which checks and questions
 // apply: the method, the target kind (or none) and the rules.
-constexpr std::size_t kSituations = 3 * 3 * 2;
+constexpr std::size_t kSituations = std::size_t{3} * 3 * 2;
 
 constexpr std::size_t SituationOf(AdditionMethod method, std::optional<TargetKind> target,
                                   SheetRules rules) {
