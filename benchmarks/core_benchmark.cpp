@@ -31,8 +31,8 @@ void ComputeDoseBenchmark(benchmark::State& state) {
 }
 BENCHMARK(ComputeDoseBenchmark)->Name("ComputeDose");
 
-SheetInput SheetFor(AdditionMethod method) {
-    SheetInput input;
+SheetView SheetFor(AdditionMethod method) {
+    SheetView input;
     input.ph = "3.5";
     input.existingSO2 = "10";
     input.batchSize = "23";
@@ -49,9 +49,11 @@ SheetInput SheetFor(AdditionMethod method) {
 
 // What Calculate costs: the checks, the questions and every result text.
 void SheetBenchmark(benchmark::State& state, AdditionMethod method) {
-    const SheetInput input = SheetFor(method);
+    const SheetView input = SheetFor(method);
+    SheetVerdict verdict;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(EvaluateSheet(input));
+        EvaluateSheet(input, verdict);
+        benchmark::DoNotOptimize(verdict);
     }
 }
 BENCHMARK_CAPTURE(SheetBenchmark, Tablet, AdditionMethod::Tablet)->Name("Sheet/Tablet");

@@ -1,12 +1,15 @@
-// Any field texts and choices through the dose sheet: exactly one answer
-// (a failed check, questions, or results), the same one every time, and
-// results that are consistent with it.
+// Any field texts and choices through the dose sheet, under the window's
+// rules or the strict ones. Whatever the answer, what it shows must hold
+// together: a failed check names a message; the settings dialog's checks
+// are a part of Calculate's; nobody is told to add a negative or endless
+// amount; the molecular figures are no larger than the free ones they come
+// from; and a higher target never asks for less.
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "core/dose_sheet.h"
 #include "core/number_text.h"
@@ -30,70 +33,120 @@ std::optional<Choice> Pick(std::uint8_t byte, int choices) {
     return static_cast<Choice>(pick);
 }
 
+// The texts the sheet points into.
+struct Texts {
+    std::array<std::string, kSheetFields.size() + 1> fields;  // the last: the shown figure
+};
+
 // The first bytes choose, the rest are the texts, cut at every 0x1F.
-SheetInput InputFrom(const std::uint8_t* data, std::size_t size) {
-    SheetInput input;
-    if (size < 4) {
+SheetView InputFrom(const std::uint8_t* data, std::size_t size, Texts& texts) {
+    SheetView input;
+    if (size < 5) {
         return input;
     }
     input.method = static_cast<AdditionMethod>(data[0] % 3);
     input.form = Pick<SulphiteForm>(data[1], 2);
     input.unit = Pick<BatchUnit>(data[2], 3);
     input.target = Pick<TargetKind>(data[3], 2);
+    input.rules = data[4] % 2 == 0 ? SheetRules::Window : SheetRules::Strict;
     std::size_t field = 0;
-    for (std::size_t i = 4; i < size; ++i) {
+    for (std::size_t i = 5; i < size && field < texts.fields.size(); ++i) {
         const char c = static_cast<char>(data[i]);
         if (c == '\x1F') {
             ++field;
-        } else if (field < kSheetFields.size()) {
-            FieldText(input, kSheetFields[field]) += c;
-        } else if (field == kSheetFields.size()) {
-            input.shownExistingMolecular += c;
+        } else {
+            texts.fields[field] += c;
         }
     }
+    for (const SheetField each : kSheetFields) {
+        FieldText(input, each) = texts.fields[static_cast<std::size_t>(each)];
+    }
+    input.shownExistingMolecular = texts.fields.back();
     return input;
 }
 
-void CheckResults(const SheetInput& input, const ResultWrites& writes) {
-    if (input.targetFree.empty() || input.batchSize.empty()) {
-        Require(writes.empty());
+std::optional<float> Shown(const SheetResults& results, SheetOutput output) {
+    float value = 0.0F;
+    const std::optional<std::string_view> text = results.Shown(output);
+    return text && TextToSingle(*text, value) ? std::optional(value) : std::nullopt;
+}
+
+// What the figures must be, however they came about.
+void CheckFigures(const SheetView& input, const SheetResults& results, bool strict) {
+    if (results.Size() == 0) {
         return;
     }
-    Require(!writes.empty() && writes.front().output == SheetOutput::ExistingMolecular);
-    std::string amount;
-    for (const ResultWrite& write : writes) {
-        if (write.output == SheetOutput::Amount) {
-            amount = write.text;
-        }
+    // Nobody is told to add a negative or endless amount.
+    const std::optional<float> amount = Shown(results, SheetOutput::Amount);
+    Require(amount.has_value() && *amount >= 0.0F && std::isfinite(*amount));
+    // Under strict rules every figure shown, once all is written, is a number.
+    for (std::size_t i = 0; strict && i < results.Size(); ++i) {
+        const std::string_view shown = *results.Shown(results.Output(i));
+        float value = 0.0F;
+        Require(shown.empty() || TextToSingle(shown, value));
     }
-    // Whatever came out, nobody is told to add a negative or endless amount.
-    float value = -1.0F;
-    Require(TextToSingle(amount, value) && value >= 0.0F);
+    // Molecular SO2 is a share of the free SO2, never more of it.
+    float free = 0.0F;
+    const std::optional<float> molecular = Shown(results, SheetOutput::ExistingMolecular);
+    if (TextToSingle(input.existingSO2, free) && free >= 0.0F && molecular) {
+        Require(*molecular <= free + 0.005F);
+    }
+}
+
+// A higher free target asks for at least as much: the same sheet aimed
+// 10 mg/L higher.
+void CheckMoreForMore(SheetView input, const SheetResults& results) {
+    float target = 0.0F;
+    const std::optional<float> amount = Shown(results, SheetOutput::Amount);
+    if (input.target != TargetKind::FreeSO2 || !amount || !TextToSingle(input.targetFree, target) ||
+        !(target < 1e30F)) {
+        return;
+    }
+    const std::string higher = FormatFixed2(static_cast<double>(target) + 10.0);
+    input.targetFree = higher;
+    SheetResults more;
+    RecalculateSheet(input, more);
+    const std::optional<float> moreAmount = Shown(more, SheetOutput::Amount);
+    Require(moreAmount.has_value() && *moreAmount + 0.005F >= *amount);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const SheetInput input = InputFrom(data, size);
-    const SheetAnswer answer = EvaluateSheet(input);
-    Require(answer == EvaluateSheet(input));
-
-    const std::optional<FailedCheck> failed = FirstFailedCheck(input);
-    const Questions questions = QuestionsToAsk(input);
-    if (const auto* check = std::get_if<FailedCheck>(&answer)) {
-        Require(failed.has_value() && *failed == *check);
-        Require(std::string_view(check->message).size() > 0);
-    } else if (const auto* asked = std::get_if<Questions>(&answer)) {
-        Require(!failed && !asked->empty() && *asked == questions);
-        CheckResults(input, RecalculateSheet(input));
-    } else {
-        Require(!failed && questions.empty());
-        CheckResults(input, std::get<ResultWrites>(answer));
+    Texts texts;
+    const SheetView input = InputFrom(data, size, texts);
+    const bool strict = input.rules == SheetRules::Strict;
+    SheetVerdict verdict;
+    EvaluateSheet(input, verdict);
+    switch (verdict.kind) {
+        case SheetVerdict::Kind::FailedCheck:
+            Require(std::string_view(verdict.failed.message).size() > 0);
+            break;
+        case SheetVerdict::Kind::Questions: {
+            Require(verdict.questionCount > 0);
+            SheetVerdict answered;
+            EvaluateSheet(input, answered, true);
+            Require(answered.kind != SheetVerdict::Kind::Questions);
+            if (answered.kind != SheetVerdict::Kind::FailedCheck) {
+                CheckFigures(input, answered.results, strict);
+            }
+            break;
+        }
+        case SheetVerdict::Kind::NoAddition:
+            Require(strict && Shown(verdict.results, SheetOutput::Amount) == 0.0F);
+            break;
+        case SheetVerdict::Kind::Results:
+            CheckFigures(input, verdict.results, strict);
+            if (!strict) {
+                CheckMoreForMore(input, verdict.results);
+            }
+            break;
     }
     // The settings dialog's checks are a part of the sheet's.
-    if (const auto settings = FirstFailedSettingsCheck(input)) {
-        Require(failed.has_value());
+    if (FirstFailedSettingsCheck(input)) {
+        Require(verdict.kind == SheetVerdict::Kind::FailedCheck);
     }
-    ExistingMolecularText(input);
+    ResultText shown;
+    ExistingMolecularText(input, shown);
     return 0;
 }

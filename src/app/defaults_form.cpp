@@ -50,10 +50,17 @@ void ShowOpeningTexts(const std::vector<SheetFieldControl>& fields) {
     }
 }
 
-void ReadSheetFields(const std::vector<SheetFieldControl>& fields, SheetInput& input) {
+void SheetTexts::Take(const std::vector<SheetFieldControl>& fields, SheetView& view) {
     for (const SheetFieldControl& control : fields) {
-        FieldText(input, control.field) = control.box->text().toStdString();
+        std::string& text = fields_[static_cast<std::size_t>(control.field)];
+        text = control.box->text().toStdString();
+        FieldText(view, control.field) = text;
     }
+}
+
+void SheetTexts::TakeShown(const QString& text, SheetView& view) {
+    shown_ = text.toStdString();
+    view.shownExistingMolecular = shown_;
 }
 
 QRadioButton* OptionOf(const DefaultsControls& controls, AdditionMethod method) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <array>
+#include <string>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -100,8 +101,19 @@ void BindSheetSpinEdits(const std::vector<SheetFieldControl>& fields,
 // Puts the opening text into each field.
 void ShowOpeningTexts(const std::vector<SheetFieldControl>& fields);
 
-// The texts of the fields, into `input`.
-void ReadSheetFields(const std::vector<SheetFieldControl>& fields, SheetInput& input);
+// The texts of a window's fields, taken and kept for as long as a sheet
+// that points into them is asked.
+class SheetTexts {
+  public:
+    // Points `view` at the texts the fields hold now.
+    void Take(const std::vector<SheetFieldControl>& fields, SheetView& view);
+    // Points the view's shown molecular figure at `text`.
+    void TakeShown(const QString& text, SheetView& view);
+
+  private:
+    std::array<std::string, kSheetFields.size()> fields_;
+    std::string shown_;
+};
 
 // The option button of `method`.
 QRadioButton* OptionOf(const DefaultsControls& controls, AdditionMethod method);

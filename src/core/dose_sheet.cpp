@@ -503,15 +503,6 @@ void EvaluateStrictly(const SheetView& input, const DoseInputs& inputs, const Do
         r.freeRequirement <= 0.0F ? SheetVerdict::Kind::NoAddition : SheetVerdict::Kind::Results;
 }
 
-ResultWrites WritesOf(const SheetResults& results) {
-    ResultWrites writes;
-    writes.reserve(results.Size());
-    for (std::size_t i = 0; i < results.Size(); ++i) {
-        writes.push_back({results.Output(i), std::string(results.Text(i))});
-    }
-    return writes;
-}
-
 }  // namespace
 
 std::optional<std::string_view> SheetResults::Shown(SheetOutput output) const {
@@ -547,74 +538,8 @@ const char* OpeningText(SheetField field) {
     return "0.00";
 }
 
-SheetView ViewOf(const SheetInput& input) {
-    SheetView view;
-    view.ph = input.ph;
-    view.existingSO2 = input.existingSO2;
-    view.batchSize = input.batchSize;
-    view.tabletWeight = input.tabletWeight;
-    view.solutionStrength = input.solutionStrength;
-    view.targetFree = input.targetFree;
-    view.targetMolecular = input.targetMolecular;
-    view.method = input.method;
-    view.form = input.form;
-    view.unit = input.unit;
-    view.target = input.target;
-    view.shownExistingMolecular = input.shownExistingMolecular;
-    view.pka = input.pka;
-    view.rules = input.rules;
-    return view;
-}
-
-std::optional<FailedCheck> FirstFailedCheck(const SheetInput& input) {
-    const SheetView view = ViewOf(input);
-    return FirstFailure(view, Readings(view), kAllChecks);
-}
-
-std::optional<FailedCheck> FirstFailedSettingsCheck(const SheetInput& input) {
-    const SheetView view = ViewOf(input);
-    return FirstFailure(view, Readings(view), kSettingsChecks);
-}
-
-Questions QuestionsToAsk(const SheetInput& input) {
-    const SheetView view = ViewOf(input);
-    const Readings readings(view);
-    const DoseResults dose = ComputeDose(ReadInputs(view, readings));
-    std::array<Question, kMaxQuestions> questions;
-    const std::size_t count = QuestionsFor(view, readings, &dose, questions);
-    return Questions(questions.begin(), questions.begin() + static_cast<std::ptrdiff_t>(count));
-}
-
-ResultWrites RecalculateSheet(const SheetInput& input) {
-    SheetResults results;
-    RecalculateSheet(ViewOf(input), results);
-    return WritesOf(results);
-}
-
-SheetAnswer EvaluateSheet(const SheetInput& input) {
-    SheetVerdict verdict;
-    EvaluateSheet(ViewOf(input), verdict);
-    return AnswerOf(verdict);
-}
-
-SheetAnswer AnswerOf(const SheetVerdict& verdict) {
-    switch (verdict.kind) {
-        case SheetVerdict::Kind::FailedCheck:
-            return verdict.failed;
-        case SheetVerdict::Kind::Questions:
-            return Questions(
-                verdict.questions.begin(),
-                verdict.questions.begin() + static_cast<std::ptrdiff_t>(verdict.questionCount));
-        case SheetVerdict::Kind::Results:
-        case SheetVerdict::Kind::NoAddition:
-            break;
-    }
-    return WritesOf(verdict.results);
-}
-
-std::string ExistingMolecularText(const SheetInput& input) {
-    ResultText text;
-    return std::string(ExistingMolecularText(ViewOf(input), text));
+std::optional<FailedCheck> FirstFailedSettingsCheck(const SheetView& input) {
+    return FirstFailure(input, Readings(input), kSettingsChecks);
 }
 
 void EvaluateSheet(const SheetView& input, SheetVerdict& verdict, bool questionsAnswered) {

@@ -12,10 +12,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
-#include <variant>
-#include <vector>
 
 #include "core/choices.h"
 #include "core/dose_arithmetic.h"
@@ -64,58 +61,40 @@ enum class SheetOutput {
     MolecularRequirement,
 };
 
-template <typename Text>
-struct BasicSheetInput {
-    Text ph;
-    Text existingSO2;
-    Text batchSize;
-    Text tabletWeight;
-    Text solutionStrength;
-    Text targetFree;
-    Text targetMolecular;
+// What a sheet is asked about: the texts of the fields, kept by the caller
+// (a batch points into the row it reads rather than copying a million rows'
+// texts), and the choices.
+struct SheetView {
+    std::string_view ph;
+    std::string_view existingSO2;
+    std::string_view batchSize;
+    std::string_view tabletWeight;
+    std::string_view solutionStrength;
+    std::string_view targetFree;
+    std::string_view targetMolecular;
     AdditionMethod method = AdditionMethod::Powder;
     std::optional<SulphiteForm> form;  // none: no amount can be computed
     std::optional<BatchUnit> unit;     // none counts as litres
     std::optional<TargetKind> target;  // none: neither target is read
     // The existing molecular SO2 as shown; a molecular target may not lie
     // below the figure the user sees.
-    Text shownExistingMolecular;
+    std::string_view shownExistingMolecular;
     double pka = SO2Pka;
     SheetRules rules = SheetRules::Window;
 };
 
-// What a window holds.
-using SheetInput = BasicSheetInput<std::string>;
-// The same with the texts kept elsewhere: a batch points into the row it
-// reads rather than copying a million rows' texts.
-using SheetView = BasicSheetInput<std::string_view>;
+// Each field's text, in the order of SheetField.
+inline constexpr std::array<std::string_view SheetView::*, kSheetFields.size()> kFieldTexts{
+    &SheetView::ph,           &SheetView::existingSO2,      &SheetView::batchSize,
+    &SheetView::tabletWeight, &SheetView::solutionStrength, &SheetView::targetFree,
+    &SheetView::targetMolecular};
 
-SheetView ViewOf(const SheetInput& input);
-
-template <typename Text>
-Text& FieldText(BasicSheetInput<Text>& input, SheetField field) {
-    switch (field) {
-        case SheetField::Ph:
-            return input.ph;
-        case SheetField::ExistingSO2:
-            return input.existingSO2;
-        case SheetField::BatchSize:
-            return input.batchSize;
-        case SheetField::TabletWeight:
-            return input.tabletWeight;
-        case SheetField::SolutionStrength:
-            return input.solutionStrength;
-        case SheetField::TargetFree:
-            return input.targetFree;
-        case SheetField::TargetMolecular:
-            break;
-    }
-    return input.targetMolecular;
+inline std::string_view& FieldText(SheetView& input, SheetField field) {
+    return input.*kFieldTexts[static_cast<std::size_t>(field)];
 }
 
-template <typename Text>
-const Text& FieldText(const BasicSheetInput<Text>& input, SheetField field) {
-    return FieldText(const_cast<BasicSheetInput<Text>&>(input), field);
+inline std::string_view FieldText(const SheetView& input, SheetField field) {
+    return input.*kFieldTexts[static_cast<std::size_t>(field)];
 }
 
 struct FailedCheck {
@@ -135,17 +114,6 @@ struct Question {
         return field == other.field && std::string_view(text) == other.text;
     }
 };
-
-struct ResultWrite {
-    SheetOutput output;
-    std::string text;
-    bool operator==(const ResultWrite&) const = default;
-};
-
-using ResultWrites = std::vector<ResultWrite>;
-using Questions = std::vector<Question>;
-
-using SheetAnswer = std::variant<FailedCheck, Questions, ResultWrites>;
 
 // What the amounts read after every change of an input.
 inline constexpr char kClearedAmount[] = "0.00";
@@ -217,41 +185,26 @@ struct SheetVerdict {
     SheetResults results;  // when none of those
 };
 
-// The checks in their fixed order; only the first failure counts. A value is
-// looked at only after its field passed the empty and numeric checks.
-std::optional<FailedCheck> FirstFailedCheck(const SheetInput& input);
-
-// The questions about implausible values, in the order they are asked.
-Questions QuestionsToAsk(const SheetInput& input);
+// The Calculate command, into room the caller keeps: the first failed
+// check, else the questions to ask (with `questionsAnswered` they count as
+// answered Yes, and under strict rules the figures are then still checked
+// before they are shown), else every result text in the order the window
+// writes them.
+void EvaluateSheet(const SheetView& input, SheetVerdict& verdict, bool questionsAnswered = false);
 
 // Every result text in the order the window writes them, ending with the
 // amounts put back to "0.00" when they are negative or not finite. Nothing at
 // all while the free target or the batch size is empty. Unreadable numbers
 // count as 0: this never stops on an input.
-ResultWrites RecalculateSheet(const SheetInput& input);
-
-// The Calculate command as one answer: the first failed check, else the
-// questions to ask, else the results.
-SheetAnswer EvaluateSheet(const SheetInput& input);
+void RecalculateSheet(const SheetView& input, SheetResults& results);
 
 // The molecular SO2 of the existing free SO2 at the wine's pH, as shown.
 // Unreadable entries count as 0; a huge pH only drives the figure to 0.
-std::string ExistingMolecularText(const SheetInput& input);
-
-// The same three on texts kept elsewhere, answering in room the caller
-// keeps: the very checks, questions and results, without allocating. With
-// `questionsAnswered` every question counts as answered Yes, and under strict
-// rules the figures are then still checked before they are shown.
-void EvaluateSheet(const SheetView& input, SheetVerdict& verdict, bool questionsAnswered = false);
-void RecalculateSheet(const SheetView& input, SheetResults& results);
 std::string_view ExistingMolecularText(const SheetView& input, ResultText& text);
-
-// A verdict kept in the caller's room as the answer it stands for.
-SheetAnswer AnswerOf(const SheetVerdict& verdict);
 
 // The checks the Default Settings dialog makes before saving: those of the
 // solution strength, the tablet weight and the batch size, in the same order
 // and with the same messages as Calculate's.
-std::optional<FailedCheck> FirstFailedSettingsCheck(const SheetInput& input);
+std::optional<FailedCheck> FirstFailedSettingsCheck(const SheetView& input);
 
 }  // namespace korvane

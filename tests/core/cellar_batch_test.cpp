@@ -417,11 +417,14 @@ std::string InLitres(std::string size) {
     return first == std::string::npos ? "0" : size.substr(first);
 }
 
-SheetInput SheetOf(const RandomRow& row) {
-    SheetInput input;
+// The sheet of a row as the window would hold it; `litres` keeps the batch
+// size a hectolitre row is typed with in litres.
+SheetView SheetOf(const RandomRow& row, std::string& litres) {
+    SheetView input;
     input.ph = row.ph;
     input.existingSO2 = row.freeSO2;
-    input.batchSize = row.unit == "hl" ? InLitres(row.batchSize) : row.batchSize;
+    litres = row.unit == "hl" ? InLitres(row.batchSize) : row.batchSize;
+    input.batchSize = litres;
     input.solutionStrength = row.solution;
     input.tabletWeight = row.tablet;
     input.unit = static_cast<BatchUnit>(WordChoice(kUnits, row.unit));
@@ -430,17 +433,32 @@ SheetInput SheetOf(const RandomRow& row) {
     input.target = static_cast<TargetKind>(WordChoice(kKinds, row.kind));
     // The other target field is untouched.
     const bool free = input.target == TargetKind::FreeSO2;
-    input.targetFree = free ? row.target : "0.00";
-    input.targetMolecular = free ? "0.00" : row.target;
+    const std::string_view target = row.target;
+    input.targetFree = free ? target : "0.00";
+    input.targetMolecular = free ? "0.00" : target;
     return input;
 }
 
+// The result columns the window's writes fill; the target given stands as
+// typed, and tablets have no teaspoons.
+constexpr std::pair<const char*, SheetOutput> kWrittenColumns[] = {
+    {"molecular_so2", SheetOutput::ExistingMolecular},
+    {"target_free_so2", SheetOutput::TargetFree},
+    {"target_molecular_so2", SheetOutput::TargetMolecular},
+    {"so2_requirement", SheetOutput::FreeRequirement},
+    {"molecular_so2_requirement", SheetOutput::MolecularRequirement},
+    {"amount", SheetOutput::Amount},
+    {"teaspoons", SheetOutput::Teaspoons},
+};
+
 std::map<std::string, std::string> SheetAnswerFor(const RandomRow& row, bool answerYes) {
-    SheetInput input = SheetOf(row);
-    const ResultWrites window = RecalculateSheet(input);
+    std::string litres;
+    SheetView input = SheetOf(row, litres);
+    SheetResults window;
+    RecalculateSheet(input, window);
     input.rules = SheetRules::Strict;
     SheetVerdict verdict;
-    EvaluateSheet(ViewOf(input), verdict, answerYes);
+    EvaluateSheet(input, verdict, answerYes);
     switch (verdict.kind) {
         case SheetVerdict::Kind::FailedCheck:
             return {{"status", "error"}, {"message", verdict.failed.message}};
@@ -451,26 +469,20 @@ std::map<std::string, std::string> SheetAnswerFor(const RandomRow& row, bool ans
             break;
     }
     const bool nothing = verdict.kind == SheetVerdict::Kind::NoAddition;
-    std::map<SheetOutput, std::string> last;
-    for (const ResultWrite& write : window) {
-        last[write.output] = write.text;
-    }
-    const bool free = row.kind == "free";
-    const bool tablets = row.method == "tablet";
-    return {
+    std::map<std::string, std::string> expected{
         {"status", nothing ? "no_addition" : "ok"},
         {"message", nothing ? kNoAdditionMessage : ""},
-        {"molecular_so2", last[SheetOutput::ExistingMolecular]},
-        {"target_free_so2", free ? row.target : last[SheetOutput::TargetFree]},
-        {"target_molecular_so2", free ? last[SheetOutput::TargetMolecular] : row.target},
-        {"so2_requirement", last[SheetOutput::FreeRequirement]},
-        {"molecular_so2_requirement", last[SheetOutput::MolecularRequirement]},
-        {"amount", last[SheetOutput::Amount]},
-        {"amount_unit", tablets                  ? "tablets"
+        {"amount_unit", row.method == "tablet"   ? "tablets"
                         : row.method == "powder" ? "g"
-                                                 : "ml"},
-        {"teaspoons", tablets ? "" : last[SheetOutput::Teaspoons]},
-    };
+                                                 : "ml"}};
+    for (const auto& [column, output] : kWrittenColumns) {
+        expected[column] = window.Shown(output).value_or("");
+    }
+    expected[row.kind == "free" ? "target_free_so2" : "target_molecular_so2"] = row.target;
+    if (row.method == "tablet") {
+        expected["teaspoons"] = "";
+    }
+    return expected;
 }
 
 std::string CellarFile(const std::vector<RandomRow>& rows) {

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
-#include <variant>
 
 #include "app/about_box/frm_about.h"
 #include "app/app_context.h"
@@ -104,14 +103,14 @@ widgets::TextBox* FrmSulfite::Field(SheetField field) {
     return FieldBox(fields_, field);
 }
 
-SheetInput FrmSulfite::ReadSheet() {
-    SheetInput input;
-    ReadSheetFields(fields_, input);
+SheetView FrmSulfite::ReadSheet(SheetTexts& texts) {
+    SheetView input;
+    texts.Take(fields_, input);
     input.method = ChosenMethod(defaults_).value_or(AdditionMethod::Tablet);
     input.form = widgets::CurrentChoice<SulphiteForm>(ui_.cboForm);
     input.unit = widgets::CurrentChoice<BatchUnit>(ui_.cboBatch);
     input.target = widgets::CurrentChoice<TargetKind>(ui_.cboTarget);
-    input.shownExistingMolecular = ui_.lblExistMolSO2->text().toStdString();
+    texts.TakeShown(ui_.lblExistMolSO2->text(), input);
     return input;
 }
 
@@ -119,23 +118,31 @@ void FrmSulfite::ValidateAndCalculate() {
     // Before any check, so the figure is fresh even when a check fails and
     // the molecular target is compared with what the user now sees.
     RefreshExistingMolecular();
-    const SheetAnswer answer = EvaluateSheet(ReadSheet());
-    if (const auto* failed = std::get_if<FailedCheck>(&answer)) {
-        context_.ShowWarning(platform::CoreText(failed->message), this);
-        if (failed->field) {
-            Field(*failed->field)->setFocus();
-        } else {
-            ui_.cboForm->setFocus();
-        }
-    } else if (const auto* questions = std::get_if<Questions>(&answer)) {
-        AskQuestionsThenRecalculate(*questions);
-    } else {
-        WriteResults(std::get<ResultWrites>(answer));
+    SheetTexts texts;
+    SheetVerdict verdict;
+    EvaluateSheet(ReadSheet(texts), verdict);
+    switch (verdict.kind) {
+        case SheetVerdict::Kind::FailedCheck:
+            context_.ShowWarning(platform::CoreText(verdict.failed.message), this);
+            if (verdict.failed.field) {
+                Field(*verdict.failed.field)->setFocus();
+            } else {
+                ui_.cboForm->setFocus();
+            }
+            return;
+        case SheetVerdict::Kind::Questions:
+            AskQuestionsThenRecalculate(verdict);
+            return;
+        case SheetVerdict::Kind::Results:
+        case SheetVerdict::Kind::NoAddition:
+            break;
     }
+    WriteResults(verdict.results);
 }
 
-void FrmSulfite::AskQuestionsThenRecalculate(const Questions& questions) {
-    for (const Question& question : questions) {
+void FrmSulfite::AskQuestionsThenRecalculate(const SheetVerdict& verdict) {
+    for (std::size_t i = 0; i < verdict.questionCount; ++i) {
+        const Question& question = verdict.questions[i];
         if (!context_.AskYesNo(platform::CoreText(question.text), this)) {
             Field(question.field)->setFocus();
             ClearResults();
@@ -146,21 +153,27 @@ void FrmSulfite::AskQuestionsThenRecalculate(const Questions& questions) {
 }
 
 void FrmSulfite::RecalculateResults() {
-    WriteResults(RecalculateSheet(ReadSheet()));
+    SheetTexts texts;
+    SheetResults results;
+    RecalculateSheet(ReadSheet(texts), results);
+    WriteResults(results);
 }
 
-void FrmSulfite::WriteResults(const ResultWrites& writes) {
-    for (const ResultWrite& write : writes) {
-        const QString text = QString::fromStdString(write.text);
+void FrmSulfite::WriteResults(const SheetResults& results) {
+    for (std::size_t i = 0; i < results.Size(); ++i) {
+        const SheetOutput output = results.Output(i);
+        const std::string_view written = results.Text(i);
+        const QString text =
+            QString::fromUtf8(written.data(), static_cast<qsizetype>(written.size()));
         // The target fields are program writes: their typing limit must not
         // cut them, and their change clears the amounts written after them.
-        if (write.output == SheetOutput::TargetFree) {
+        if (output == SheetOutput::TargetFree) {
             ui_.txtTargetSO2->setText(text);
-        } else if (write.output == SheetOutput::TargetMolecular) {
+        } else if (output == SheetOutput::TargetMolecular) {
             ui_.txtTargetMolSO2->setText(text);
         }
         for (const OutputRow& row : kOutputLabels) {
-            if (row.output == write.output) {
+            if (row.output == output) {
                 (ui_.*row.label)->setText(text);
             }
         }
@@ -171,7 +184,11 @@ void FrmSulfite::RefreshExistingMolecular() {
     if (widgets::CurrentChoice<TargetKind>(ui_.cboTarget) != TargetKind::MolecularSO2) {
         return;
     }
-    ui_.lblExistMolSO2->setText(QString::fromStdString(ExistingMolecularText(ReadSheet())));
+    SheetTexts texts;
+    ResultText shown;
+    const std::string_view text = ExistingMolecularText(ReadSheet(texts), shown);
+    ui_.lblExistMolSO2->setText(
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 void FrmSulfite::ClearResults() {

@@ -69,9 +69,10 @@ class FrmSulfite : public QWidget {
     void OnAboutClicked();
     void OnSettingsClicked();
 
-    SheetInput ReadSheet();
-    void AskQuestionsThenRecalculate(const Questions& questions);
-    void WriteResults(const ResultWrites& writes);
+    // The sheet of what the window holds, its texts kept in `texts`.
+    SheetView ReadSheet(SheetTexts& texts);
+    void AskQuestionsThenRecalculate(const SheetVerdict& verdict);
+    void WriteResults(const SheetResults& results);
     widgets::TextBox* Field(SheetField field);
 
     AppContext& context_;

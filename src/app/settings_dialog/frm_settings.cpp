@@ -174,9 +174,10 @@ void FrmSettings::OnRestoreClicked() {
 
 bool FrmSettings::ValidateSettings() {
     // A field of a method not chosen is not looked at, whatever it holds.
-    SheetInput entries;
+    SheetView entries;
+    SheetTexts texts;
     entries.method = ChosenMethod(defaults_).value_or(AdditionMethod::Powder);
-    ReadSheetFields(fields_, entries);
+    texts.Take(fields_, entries);
     const std::optional<FailedCheck> failed = FirstFailedSettingsCheck(entries);
     if (!failed) {
         return true;
