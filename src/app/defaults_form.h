@@ -9,9 +9,9 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <array>
-#include <string>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/choices.h"

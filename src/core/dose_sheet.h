@@ -85,8 +85,12 @@ struct SheetView {
 
 // Each field's text, in the order of SheetField.
 inline constexpr std::array<std::string_view SheetView::*, kSheetFields.size()> kFieldTexts{
-    &SheetView::ph,           &SheetView::existingSO2,      &SheetView::batchSize,
-    &SheetView::tabletWeight, &SheetView::solutionStrength, &SheetView::targetFree,
+    &SheetView::ph,
+    &SheetView::existingSO2,
+    &SheetView::batchSize,
+    &SheetView::tabletWeight,
+    &SheetView::solutionStrength,
+    &SheetView::targetFree,
     &SheetView::targetMolecular};
 
 inline std::string_view& FieldText(SheetView& input, SheetField field) {
@@ -170,7 +174,6 @@ class SheetResults {
 
 // The most plausibility questions one calculation asks.
 inline constexpr std::size_t kMaxQuestions = 6;
-
 
 // The Calculate command's answer held in fixed room, for a caller that asks
 // once a row and keeps one from row to row.

@@ -469,12 +469,11 @@ std::map<std::string, std::string> SheetAnswerFor(const RandomRow& row, bool ans
             break;
     }
     const bool nothing = verdict.kind == SheetVerdict::Kind::NoAddition;
-    std::map<std::string, std::string> expected{
-        {"status", nothing ? "no_addition" : "ok"},
-        {"message", nothing ? kNoAdditionMessage : ""},
-        {"amount_unit", row.method == "tablet"   ? "tablets"
-                        : row.method == "powder" ? "g"
-                                                 : "ml"}};
+    std::map<std::string, std::string> expected{{"status", nothing ? "no_addition" : "ok"},
+                                                {"message", nothing ? kNoAdditionMessage : ""},
+                                                {"amount_unit", row.method == "tablet"   ? "tablets"
+                                                                : row.method == "powder" ? "g"
+                                                                                         : "ml"}};
     for (const auto& [column, output] : kWrittenColumns) {
         expected[column] = window.Shown(output).value_or("");
     }
