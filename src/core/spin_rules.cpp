@@ -1,5 +1,7 @@
 #include "core/spin_rules.h"
 
+#include <utility>
+
 namespace korvane {
 namespace {
 
@@ -19,6 +21,24 @@ bool FailsLimit(const SpinLimit& limit, float value) {
     return false;
 }
 
+void Step(const SpinRule& rule, std::string& text, int barValue) {
+    if (std::optional<std::string> stepped = SteppedText(rule, text, barValue)) {
+        text = std::move(*stepped);
+    }
+}
+
+void Limit(const SpinRule& rule, std::string& text) {
+    if (std::optional<std::string> lower = LimitedText(rule.lower, text)) {
+        text = std::move(*lower);
+    }
+    if (!rule.upper) {
+        return;
+    }
+    if (std::optional<std::string> upper = LimitedText(*rule.upper, text)) {
+        text = std::move(*upper);
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> SteppedText(const SpinRule& rule, std::string_view text, int barValue) {
@@ -36,6 +56,17 @@ std::optional<std::string> LimitedText(const SpinLimit& limit, std::string_view 
         return std::nullopt;
     }
     return std::string(limit.replacement);
+}
+
+std::string SpinStep(const SpinRule& rule, std::string_view text, int barValue) {
+    std::string field(text);
+    Step(rule, field, barValue);
+    if (barValue != 0) {
+        Step(rule, field, 0);  // the bar back at rest runs the step again
+        Limit(rule, field);
+    }
+    Limit(rule, field);
+    return field;
 }
 
 }  // namespace korvane

@@ -58,4 +58,11 @@ std::optional<std::string> SteppedText(const SpinRule& rule, std::string_view te
 // when the text may stay.
 std::optional<std::string> LimitedText(const SpinLimit& limit, std::string_view text);
 
+// What a click on an arrow makes of the field's text, as every editing
+// window and the web page do it: the step, then the bar put back to rest,
+// which steps once more by 0 and applies the limits, then the limits again.
+// With `barValue` 0 (the bar already at rest) only the step by 0 and the
+// limits. Applied to its own result with 0, it changes nothing.
+std::string SpinStep(const SpinRule& rule, std::string_view text, int barValue);
+
 }  // namespace korvane

@@ -8,30 +8,16 @@
 #include "widgets/text_box.h"
 
 namespace korvane::widgets {
-namespace {
-
-void ApplyLimit(const SpinLimit& limit, TextBox* field) {
-    if (const std::optional<std::string> text = LimitedText(limit, field->text().toStdString())) {
-        field->setText(QString::fromStdString(*text));
-    }
-}
-
-}  // namespace
-
 void SpinStep(const SpinRule& rule, TextBox* field, SpinBar* bar) {
     if (field->isEnabled()) {
         field->setFocus(Qt::OtherFocusReason);
     }
-    if (const std::optional<std::string> stepped =
-            SteppedText(rule, field->text().toStdString(), bar->value())) {
-        field->setText(QString::fromStdString(*stepped));
-    }
-    // Back to rest; the change runs this step once more with value 0.
+    // The core takes the whole click, the bar's return to rest included, so
+    // the page and both windows step alike. Putting the bar back runs this
+    // once more with 0, which leaves the text as it is.
+    field->setText(
+        QString::fromStdString(korvane::SpinStep(rule, field->text().toStdString(), bar->value())));
     bar->setValue(0);
-    ApplyLimit(rule.lower, field);
-    if (rule.upper) {
-        ApplyLimit(*rule.upper, field);
-    }
 }
 
 std::optional<int> KeyCharacterCode(const QKeyEvent& event) {
