@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/text_encoding.h"
+#include "core/batch_report.h"
 
 namespace korvane {
 namespace {
@@ -23,17 +23,13 @@ std::size_t ShownWidth(std::string_view text) {
 }
 
 bool BatchTable::Add(const BatchRow& row) {
+    ShownRow shown = ShowRow(row, mark_);
     Line line;
-    line.tank = row.tank.empty() ? "line " + std::to_string(row.line) : EscapedText(row.tank);
-    const DoseResult& result = row.result;
-    const std::string_view amount = result.figures[static_cast<std::size_t>(Figure::Amount)];
-    if (!amount.empty()) {
-        line.amount = std::string(amount);
-        PutMark(line.amount, mark_);
-        line.unit = result.figures[static_cast<std::size_t>(Figure::AmountUnit)];
-    }
-    line.status = StatusWord(result.status);
-    line.message = result.message;
+    line.tank = shown.tank.empty() ? "line " + std::to_string(row.line) : std::move(shown.tank);
+    line.amount = std::move(shown.amount);
+    line.unit = shown.unit;
+    line.status = shown.status;
+    line.message = shown.message;
     if (measured_) {
         return Write(line);
     }

@@ -12,6 +12,7 @@
 #include "cli/interruption.h"
 #include "cli/progress_bar.h"
 #include "cli/reports.h"
+#include "core/batch_report.h"
 #include "core/text_encoding.h"
 
 namespace korvane {
@@ -30,68 +31,16 @@ std::string OutputName(const std::string& path) {
     return path == "-" ? "standard output" : path;
 }
 
-const char* SeparatorName(char separator) {
-    switch (separator) {
-        case ';':
-            return "semicolon";
-        case '\t':
-            return "tab";
-        default:
-            return "comma";
-    }
-}
-
-// The file's headers, and how it was read: what a person needs to see why a
-// column was not found.
-std::string HeaderInfo(const CellarBatch& batch) {
-    std::string cells;
-    for (const std::string& cell : batch.HeaderCells()) {
-        cells += cells.empty() ? "" : ", ";
-        cells += "\"" + EscapedText(cell) + "\"";
-    }
-    return " Its header, read as " + std::string(SeparatorName(batch.Separator())) + "-separated " +
-           EncodingName(batch.Encoding()) + ", has " + cells + ".";
-}
-
-std::string HeaderMessage(const HeaderProblem& problem, const std::string& input,
-                          const CellarBatch& batch, const FileSource& source) {
-    const std::string column = kDoseColumnNames[Index(problem.column)];
-    const auto cell = [&batch](std::size_t at) {
-        return "\"" + EscapedText(batch.HeaderCells()[at]) + "\"";
-    };
-    switch (problem.kind) {
-        case HeaderProblem::Kind::NoHeader:
-            return input + " has no header row.";
-        case HeaderProblem::Kind::HeaderTooLong:
-            return "The header row of " + input + " is longer than " + RecordLimitText() + ".";
-        case HeaderProblem::Kind::TooManyColumns:
-            return "The header row of " + input + " has more than " + std::to_string(kMaxColumns) +
-                   " columns.";
-        case HeaderProblem::Kind::ColumnTwice:
-            return input + " has the column " + column + " twice: " + cell(problem.cell) + " and " +
-                   cell(problem.otherCell) + ".";
-        case HeaderProblem::Kind::TwoColumnsInCell:
-            return input + " has a column " + cell(problem.cell) + " that names both " + column +
-                   " and " + kDoseColumnNames[Index(problem.other)] + ".";
-        case HeaderProblem::Kind::MissingColumn:
-            return input + " has no column " + column + ", and " +
-                   MissingOptionText(problem.column) + "." + HeaderInfo(batch);
-        case HeaderProblem::Kind::TargetWithoutKind:
-            return input +
-                   " has a target column but no target_kind column: add one, or give "
-                   "--target-kind free|molecular.";
-        case HeaderProblem::Kind::TargetTwice:
-            return input + " has a " + column + " column, and " + OptionFor(DoseColumn::Target) +
-                   " gives the target too: use one or the other.";
-        case HeaderProblem::Kind::UnitTwice:
-            return input + "'s header " + cell(problem.cell) + " names another unit than --unit.";
-        case HeaderProblem::Kind::UnitUnknown:
-            return input + "'s header " + cell(problem.cell) + ": " +
-                   UnknownUnitText(ReadHeaderName(batch.HeaderCells()[problem.cell]).unit);
-        case HeaderProblem::Kind::Unreadable:
-            break;
-    }
-    return "Cannot read " + input + ": " + source.Failure();
+// How korvane-calc speaks of its file and options when a header stops it.
+BatchWording Wording(const std::string& input, const FileSource& source) {
+    BatchWording wording;
+    wording.input = input;
+    wording.notGiven = [](DoseColumn column) { return MissingOptionText(column); };
+    wording.targetKindHint = "give --target-kind free|molecular";
+    wording.targetSource = OptionFor(DoseColumn::Target);
+    wording.unitSource = "--unit";
+    wording.failure = source.Failure();
+    return wording;
 }
 
 // Writes what the command prints; a full disk, a closed pipe or a closed
@@ -145,28 +94,6 @@ std::string Report(OutputFormat format, const DoseTextViews& texts,
             break;
     }
     return TextReport(texts, builtIns, pka, result);
-}
-
-std::string SummaryText(const BatchCounts& counts) {
-    std::string text = std::to_string(counts.rows) + " rows: " + std::to_string(counts.ok) +
-                       " ok, " + std::to_string(counts.noAddition) + " no addition, " +
-                       std::to_string(counts.questions) + " question" +
-                       (counts.questions == 1 ? "" : "s") + ", " + std::to_string(counts.errors) +
-                       " error" + (counts.errors == 1 ? "" : "s") + ", " +
-                       std::to_string(counts.blank) + " blank.";
-    if (!counts.firstUncalculated.empty()) {
-        text += " Not calculated:";
-        const std::uint64_t shown = counts.firstUncalculated.size();
-        for (std::size_t i = 0; i < shown; ++i) {
-            text += (i > 0        ? ", "
-                     : shown == 1 ? " line "
-                                  : " lines ") +
-                    std::to_string(counts.firstUncalculated[i]);
-        }
-        const std::uint64_t all = counts.errors + counts.questions;
-        text += all > shown ? " and " + std::to_string(all - shown) + " more." : ".";
-    }
-    return text;
 }
 
 // Where a batch's rows go: a file replaced whole at the end, standard output
@@ -230,7 +157,7 @@ int BatchFailure(const std::string& reason, const BatchOutput& output) {
 int FinishBatch(const CommandLine& line, const CellarBatch& batch) {
     const BatchCounts& counts = batch.Counts();
     if (!line.quiet) {
-        Complain(SummaryText(counts));
+        Complain(BatchSummaryText(counts));
     }
     return counts.errors + counts.questions == 0 ? kExitCalculated : kExitCheckFailed;
 }
@@ -275,7 +202,7 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     }
     CellarBatch batch(source, line.settings);
     if (const std::optional<HeaderProblem> problem = batch.ReadHeader()) {
-        Complain(HeaderMessage(*problem, InputName(path), batch, source));
+        Complain(HeaderProblemMessage(*problem, batch, Wording(InputName(path), source)));
         return kExitUsage;
     }
     // Output sent into the input file would feed the batch its own rows
