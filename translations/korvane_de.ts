@@ -50,6 +50,113 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>A cellar file</source>
+        <translation>Eine Kellerdatei</translation>
+    </message>
+    <message>
+        <source>Addition method</source>
+        <translation>Art der Zugabe</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Calculate the questioned tanks too</source>
+        <translation>Auch die fraglichen Tanks berechnen</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Decimal mark</source>
+        <translation>Dezimalzeichen</translation>
+    </message>
+    <message>
+        <source>Download CSV</source>
+        <translation>CSV herunterladen</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here (CSV or text, one tank a row), or choose one.</source>
+        <translation>Eine Kellerdatei hierher ziehen (CSV oder Text, ein Tank je Zeile) oder eine auswählen.</translation>
+    </message>
+    <message>
+        <source>Found from the file</source>
+        <translation>Aus der Datei ermittelt</translation>
+    </message>
+    <message>
+        <source>Hectolitres</source>
+        <translation>Hektoliter</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punkt</translation>
+    </message>
+    <message>
+        <source>Restore system defaults</source>
+        <translation>Systemvorgaben wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Save as my defaults</source>
+        <translation>Als Voreinstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Saved as your defaults.</source>
+        <translation>Voreinstellungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Tank</translation>
+    </message>
+    <message>
+        <source>The first %1 rows; the CSV holds them all.</source>
+        <translation>Die ersten %1 Zeilen; die CSV enthält alle.</translation>
+    </message>
+    <message>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Was der Datei fehlt, nimmt das Formular: Sulfitform, Art der Zugabe, Prozentsatz der Lösung, Tablettengewicht und Art des Zielwerts, die Einheit, wenn die Datei keine nennt, und den Zielwert, wenn die Datei keine Zielwert-Spalte hat. pH-Wert, freies SO2 und Volumen jedes Tanks müssen in der Datei stehen. Die Datei verlässt dieses Gerät nie.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>the form</source>
+        <translation>das Formular</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

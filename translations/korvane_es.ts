@@ -50,6 +50,113 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>A cellar file</source>
+        <translation>Un archivo de bodega</translation>
+    </message>
+    <message>
+        <source>Addition method</source>
+        <translation>Forma de adición</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Dosis</translation>
+    </message>
+    <message>
+        <source>Calculate the questioned tanks too</source>
+        <translation>Calcular también los depósitos cuestionados</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Elegir un archivo</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Coma</translation>
+    </message>
+    <message>
+        <source>Decimal mark</source>
+        <translation>Separador decimal</translation>
+    </message>
+    <message>
+        <source>Download CSV</source>
+        <translation>Descargar el CSV</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here (CSV or text, one tank a row), or choose one.</source>
+        <translation>Suelte aquí un archivo de bodega (CSV o texto, un depósito por fila), o elija uno.</translation>
+    </message>
+    <message>
+        <source>Found from the file</source>
+        <translation>Deducido del archivo</translation>
+    </message>
+    <message>
+        <source>Hectolitres</source>
+        <translation>Hectolitros</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Fila</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Restore system defaults</source>
+        <translation>Restaurar valores del sistema</translation>
+    </message>
+    <message>
+        <source>Save as my defaults</source>
+        <translation>Guardar como valores predeterminados</translation>
+    </message>
+    <message>
+        <source>Saved as your defaults.</source>
+        <translation>Valores predeterminados guardados.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Depósito</translation>
+    </message>
+    <message>
+        <source>The first %1 rows; the CSV holds them all.</source>
+        <translation>Las primeras %1 filas; el CSV las contiene todas.</translation>
+    </message>
+    <message>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>El formulario aporta lo que falta en el archivo: la forma de sulfito, la forma de adición, el porcentaje de la solución, el peso de la tableta y el tipo de objetivo, la unidad cuando el archivo no indica ninguna, y el objetivo cuando el archivo no tiene columna de objetivo. El pH, el SO2 libre y el volumen de cada depósito deben figurar en el archivo. El archivo nunca sale de este dispositivo.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>the form</source>
+        <translation>el formulario</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

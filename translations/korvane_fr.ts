@@ -50,6 +50,113 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>A cellar file</source>
+        <translation>Un fichier de cave</translation>
+    </message>
+    <message>
+        <source>Addition method</source>
+        <translation>Mode d’ajout</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Dose</translation>
+    </message>
+    <message>
+        <source>Calculate the questioned tanks too</source>
+        <translation>Calculer aussi les cuves mises en question</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Decimal mark</source>
+        <translation>Séparateur décimal</translation>
+    </message>
+    <message>
+        <source>Download CSV</source>
+        <translation>Télécharger le CSV</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here (CSV or text, one tank a row), or choose one.</source>
+        <translation>Déposez ici un fichier de cave (CSV ou texte, une cuve par ligne), ou choisissez-en un.</translation>
+    </message>
+    <message>
+        <source>Found from the file</source>
+        <translation>Déduit du fichier</translation>
+    </message>
+    <message>
+        <source>Hectolitres</source>
+        <translation>Hectolitres</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Restore system defaults</source>
+        <translation>Rétablir les valeurs d’origine</translation>
+    </message>
+    <message>
+        <source>Save as my defaults</source>
+        <translation>Enregistrer comme valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Saved as your defaults.</source>
+        <translation>Valeurs par défaut enregistrées.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Cuve</translation>
+    </message>
+    <message>
+        <source>The first %1 rows; the CSV holds them all.</source>
+        <translation>Les %1 premières lignes&#xa0;; le CSV les contient toutes.</translation>
+    </message>
+    <message>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Le formulaire fournit ce qui manque au fichier&#xa0;: la forme de sulfite, le mode d’ajout, le pourcentage de la solution mère, le poids d’un comprimé et le type d’objectif, l’unité quand le fichier n’en indique pas, et l’objectif quand le fichier n’a pas de colonne d’objectif. Le pH, le SO2 libre et le volume de chaque cuve doivent figurer dans le fichier. Le fichier ne quitte jamais cet appareil.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>the form</source>
+        <translation>le formulaire</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

@@ -50,6 +50,113 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>A cellar file</source>
+        <translation>Un file di cantina</translation>
+    </message>
+    <message>
+        <source>Addition method</source>
+        <translation>Metodo di aggiunta</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Dose</translation>
+    </message>
+    <message>
+        <source>Calculate the questioned tanks too</source>
+        <translation>Calcola anche le vasche messe in dubbio</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Scegli un file</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgola</translation>
+    </message>
+    <message>
+        <source>Decimal mark</source>
+        <translation>Separatore decimale</translation>
+    </message>
+    <message>
+        <source>Download CSV</source>
+        <translation>Scarica il CSV</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here (CSV or text, one tank a row), or choose one.</source>
+        <translation>Trascinare qui un file di cantina (CSV o testo, una vasca per riga), oppure sceglierne uno.</translation>
+    </message>
+    <message>
+        <source>Found from the file</source>
+        <translation>Dedotto dal file</translation>
+    </message>
+    <message>
+        <source>Hectolitres</source>
+        <translation>Ettolitri</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Restore system defaults</source>
+        <translation>Ripristina impostazioni di sistema</translation>
+    </message>
+    <message>
+        <source>Save as my defaults</source>
+        <translation>Salva come valori predefiniti</translation>
+    </message>
+    <message>
+        <source>Saved as your defaults.</source>
+        <translation>Valori predefiniti salvati.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Vasca</translation>
+    </message>
+    <message>
+        <source>The first %1 rows; the CSV holds them all.</source>
+        <translation>Le prime %1 righe; il CSV le contiene tutte.</translation>
+    </message>
+    <message>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Il modulo fornisce ciò che manca al file: la forma di solfito, il metodo, la percentuale della soluzione, il peso della compressa e il tipo di obiettivo, l’unità quando il file non ne indica, e l’obiettivo quando il file non ha una colonna dell’obiettivo. Il pH, la SO2 libera e il volume di ogni vasca devono essere nel file. Il file non lascia mai questo dispositivo.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>the form</source>
+        <translation>il modulo</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

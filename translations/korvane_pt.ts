@@ -50,6 +50,113 @@
     </message>
 </context>
 <context>
+    <name>Web</name>
+    <message>
+        <source>A cellar file</source>
+        <translation>Um ficheiro de adega</translation>
+    </message>
+    <message>
+        <source>Addition method</source>
+        <translation>Forma de adição</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Dose</translation>
+    </message>
+    <message>
+        <source>Calculate the questioned tanks too</source>
+        <translation>Calcular também as cubas postas em causa</translation>
+    </message>
+    <message>
+        <source>Choose a file</source>
+        <translation>Escolher um ficheiro</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Colunas</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Vírgula</translation>
+    </message>
+    <message>
+        <source>Decimal mark</source>
+        <translation>Separador decimal</translation>
+    </message>
+    <message>
+        <source>Download CSV</source>
+        <translation>Transferir o CSV</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here (CSV or text, one tank a row), or choose one.</source>
+        <translation>Largue aqui um ficheiro de adega (CSV ou texto, uma cuba por linha), ou escolha um.</translation>
+    </message>
+    <message>
+        <source>Found from the file</source>
+        <translation>Deduzido do ficheiro</translation>
+    </message>
+    <message>
+        <source>Hectolitres</source>
+        <translation>Hectolitros</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Ponto</translation>
+    </message>
+    <message>
+        <source>Restore system defaults</source>
+        <translation>Repor predefinições do sistema</translation>
+    </message>
+    <message>
+        <source>Save as my defaults</source>
+        <translation>Guardar como predefinições</translation>
+    </message>
+    <message>
+        <source>Saved as your defaults.</source>
+        <translation>Predefinições guardadas.</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Tank</source>
+        <translation>Cuba</translation>
+    </message>
+    <message>
+        <source>The first %1 rows; the CSV holds them all.</source>
+        <translation>As primeiras %1 linhas; o CSV contém todas.</translation>
+    </message>
+    <message>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>O formulário fornece o que falta ao ficheiro: a forma de sulfito, a forma de adição, a percentagem da solução, o peso do comprimido e o tipo de objetivo, a unidade quando o ficheiro não indica nenhuma, e o objetivo quando o ficheiro não tem coluna de objetivo. O pH, o SO2 livre e o volume de cada cuba têm de estar no ficheiro. O ficheiro nunca sai deste dispositivo.</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>the form</source>
+        <translation>o formulário</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>About</source>

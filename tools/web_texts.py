@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""The texts the web page shows, found in its sources under web/.
+
+The page names each text by its translators' context and English source,
+as in the window: data-t="frmSulfite|Calculate" (also data-label and
+data-spin) in the HTML, t('Web', 'Download CSV') in the JavaScript. Texts
+of the context "Web" are the page's own; every other context is the
+window's or the core's, so no text is translated twice.
+
+    web_texts.py extract WEB_DIR OUTPUT.cpp
+
+writes the page's own texts as QT_TRANSLATE_NOOP("Web", ...) lines for
+lupdate, which puts them into the .ts files beside the window's.
+"""
+
+import html
+import re
+import sys
+from pathlib import Path
+
+CONTEXT = "Web"
+_HTML = re.compile(r'data-(?:t|label|spin)="([A-Za-z]+)\|([^"]*)"')
+_JS = re.compile(r"\bt\('([A-Za-z]+)', '((?:[^'\\]|\\.)*)'\)")
+
+
+def page_keys(web_dir):
+    """Every (context, English text) the page's sources name, in order, once."""
+    keys = []
+    for path in sorted(Path(web_dir).iterdir()):
+        if path.suffix == ".html":
+            found = [(c, html.unescape(s)) for c, s in _HTML.findall(path.read_text("utf-8"))]
+        elif path.suffix == ".js":
+            found = [(c, s.encode().decode("unicode_escape")) for c, s in
+                     _JS.findall(path.read_text("utf-8"))]
+        else:
+            continue
+        keys += [k for k in found if k not in keys]
+    return keys
+
+
+def extract(web_dir, output):
+    lines = ["// The web page's own texts, for lupdate; made by tools/web_texts.py."]
+    for context, source in page_keys(web_dir):
+        if context == CONTEXT:
+            literal = source.replace("\\", "\\\\").replace('"', '\\"')
+            lines.append(f'QT_TRANSLATE_NOOP("{CONTEXT}", "{literal}");')
+    Path(output).write_text("\n".join(lines) + "\n", "utf-8")
+
+
+def main(argv):
+    if len(argv) != 4 or argv[1] != "extract":
+        print("usage: web_texts.py extract WEB_DIR OUTPUT.cpp", file=sys.stderr)
+        return 2
+    extract(argv[2], argv[3])
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
