@@ -1,0 +1,38 @@
+# The web page: the core and its bindings compiled by em++ into one .wasm,
+# and the static site around it in ${CMAKE_BINARY_DIR}/site/.
+set(korvane_web_exports
+    _malloc _free _korvane_calculate _korvane_existing_molecular _korvane_choice_state _korvane_spin
+    _korvane_filter_key _korvane_defaults _korvane_save_defaults _korvane_batch
+    _korvane_batch_output _korvane_batch_output_size)
+string(REPLACE ";" "," korvane_web_exports "${korvane_web_exports}")
+
+add_executable(korvane_wasm ${PROJECT_SOURCE_DIR}/src/web/web_exports.cpp)
+target_link_libraries(korvane_wasm PRIVATE korvane_web)
+set_target_properties(korvane_wasm PROPERTIES OUTPUT_NAME korvane SUFFIX .js)
+# Small above all: the whole site goes over a phone's network once. No file
+# system, no exceptions, an ES module the page imports, memory that grows
+# with a large cellar file.
+target_compile_options(korvane_web PRIVATE -Oz -flto -fno-exceptions)
+target_compile_options(korvane_core PRIVATE -Oz -flto -fno-exceptions)
+target_compile_options(korvane_wasm PRIVATE -Oz -flto -fno-exceptions)
+target_link_options(korvane_wasm PRIVATE
+    -Oz -flto --no-entry -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=KorvaneModule
+    -sENVIRONMENT=web -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
+    -sEXPORTED_FUNCTIONS=${korvane_web_exports} -sEXPORTED_RUNTIME_METHODS=[]
+    -sINCOMING_MODULE_JS_API=[wasmBinary,locateFile])
+
+file(GLOB korvane_web_assets CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
+set(korvane_site ${CMAKE_BINARY_DIR}/site)
+add_custom_command(OUTPUT ${korvane_site}/index.html
+    COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/build_site.py
+            --web ${PROJECT_SOURCE_DIR}/web
+            --wasm $<TARGET_FILE_DIR:korvane_wasm>
+            --icon ${PROJECT_SOURCE_DIR}/resources/korvane.svg
+            --translations ${PROJECT_SOURCE_DIR}/translations
+            --version ${PROJECT_VERSION}
+            --out ${korvane_site}
+    DEPENDS korvane_wasm ${korvane_web_assets} ${PROJECT_SOURCE_DIR}/tools/build_site.py
+            ${PROJECT_SOURCE_DIR}/tools/ts_texts.py ${PROJECT_SOURCE_DIR}/resources/korvane.svg
+            ${PROJECT_SOURCE_DIR}/translations/korvane_fr.ts
+    VERBATIM)
+add_custom_target(korvane_site ALL DEPENDS ${korvane_site}/index.html)

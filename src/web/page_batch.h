@@ -1,0 +1,33 @@
+// A cellar file dropped onto the page: the same batch as `korvane-calc
+// --batch`, run over the file's bytes in the page's memory. Nothing leaves
+// the device.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace korvane::web {
+
+// What the page sends with a file, separated by kTextSeparator: the form's
+// ten texts in the order of a dose's columns, the decimal mark ("", "point"
+// or "comma"), "yes" to answer every question Yes, then any number of
+// "column=header" naming the header a column is read from.
+//
+// The form stands in for the columns a file lacks as a winemaker expects:
+// its sulphite form, method, solution strength, tablet weight and target
+// kind always; its unit when the file says none (no unit column, no unit in
+// the size's header); its target when the file has no target column. The
+// wine's pH and free SO2 and the tank's size never come from the form: they
+// belong to each tank. These are exactly the options korvane-calc would be
+// given, and the output is byte for byte its output.
+//
+// The answer, as JSON: {"problem":"..."} when the header stopped the batch,
+// else {"summary":"...", "counts":{...}, "rows":[the first `rowsShown`]}, and
+// always how the file was read: its "headers", the header each "column" was
+// read from (null when none) and the columns taken "fromForm".
+// `output` receives the CSV the batch writes.
+std::string BatchJson(std::string_view bytes, std::string_view fileName, std::string_view joined,
+                      std::size_t rowsShown, std::string& output);
+
+}  // namespace korvane::web

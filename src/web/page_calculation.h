@@ -1,0 +1,30 @@
+// The page's Calculate: the form's texts and choice words through the dose
+// sheet under the strict rules of outside data, answered as JSON.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvane::web {
+
+// `joined`: the ten texts of a dose in the order of its columns
+// (core/dose_calculation.h), numbers with a point and choices as words,
+// separated by kTextSeparator. With `answered` every question was answered
+// Yes. The answer:
+//   {"status":"ok"|"no_addition"|"error"|"question", "message":"...",
+//    "field":"ph",                            (error: where the focus goes)
+//    "questions":[{"field":"ph","text":"..."}],  (question: all, in order)
+//    "figures":{"molecular_so2":"0.20", ...}}    (ok and no_addition)
+std::string CalculationJson(std::string_view joined, bool answered);
+
+// The molecular SO2 the existing free SO2 holds at the wine's pH, as the
+// window shows it when the existing SO2 field is left.
+std::string ExistingMolecular(std::string_view ph, std::string_view existingSO2);
+
+// What choosing `method` and `targetKind` (as words) changes on the page,
+// as in the window: {"solution":false, "tablet":false, "teaspoons":true,
+// "amount_unit":"g", "teaspoon_unit":"tsp", "target_free":true,
+// "target_molecular":false}, the last two telling which target is typed in.
+std::string ChoiceStateJson(std::string_view method, std::string_view targetKind);
+
+}  // namespace korvane::web

@@ -1,0 +1,126 @@
+#include "web/page_defaults.h"
+
+#include <array>
+
+#include "core/choice_words.h"
+#include "core/dose_sheet.h"
+#include "core/messages.h"
+#include "core/user_defaults.h"
+#include "web/json_text.h"
+#include "web/page_fields.h"
+
+namespace korvane::web {
+namespace {
+
+// The window's lists have no hectolitres, so its file has no code for them;
+// the page keeps them under a code of its own, which the window would read
+// as no unit at all.
+constexpr char kHectolitreCode[] = "4";
+
+std::optional<std::string_view> UnitWordOfCode(std::string_view code) {
+    if (code == kHectolitreCode) {
+        return TextOf(kUnitWords, VolumeUnit::Hectolitre);
+    }
+    for (const auto& row : kUnitWords) {
+        const SheetUnit sheet = SheetUnitOf(row.choice);
+        if (!sheet.hundredfold && TextOf(kUnitCodes, sheet.unit) == code) {
+            return row.text;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string CodeOfUnitWord(std::string_view word) {
+    const std::optional<VolumeUnit> unit = UnitOfWord(word);
+    if (!unit) {
+        return {};
+    }
+    const SheetUnit sheet = SheetUnitOf(*unit);
+    return sheet.hundredfold ? kHectolitreCode : TextOf(kUnitCodes, sheet.unit);
+}
+
+// The word of the choice whose code (or stored text) is `code`.
+template <typename Choice, std::size_t N, std::size_t M>
+std::optional<std::string_view> WordOf(const ChoiceTable<Choice, N>& codes,
+                                       const ChoiceTable<Choice, M>& words, std::string_view code) {
+    const std::optional<Choice> choice = ChoiceOf(codes, code);
+    return choice ? std::optional<std::string_view>(TextOf(words, *choice)) : std::nullopt;
+}
+
+template <typename Choice, std::size_t N, std::size_t M>
+std::string CodeOf(const ChoiceTable<Choice, N>& codes, const ChoiceTable<Choice, M>& words,
+                   std::string_view word) {
+    const std::optional<Choice> choice = ChoiceOfWord(words, word);
+    return choice ? TextOf(codes, *choice) : "";
+}
+
+void Word(JsonText& json, const char* key, std::optional<std::string_view> word) {
+    if (word) {
+        json.String(key, *word);
+    } else {
+        json.Null(key);
+    }
+}
+
+}  // namespace
+
+std::string DefaultsJson(std::optional<std::string_view> stored) {
+    UserDefaults record;
+    const bool broken = stored && !ParseUserDefaults(*stored, true, record);
+    if (!stored || broken) {
+        record = SystemDefaults();
+    }
+    JsonText json;
+    json.Open();
+    Word(json, "form", WordOf(kFormCodes, kFormWords, record.formCode));
+    Word(json, "method", WordOf(kMethodCodes, kMethodWords, record.methodCode));
+    Word(json, "unit", UnitWordOfCode(record.unitCode));
+    json.String("solution_pct", record.solutionPercent)
+        .String("tablet_g", record.tabletWeight)
+        .String("batch_size", record.batchSize);
+    Word(json, "target_kind", WordOf(kTargetKindTexts, kTargetKindWords, record.targetText));
+    json.Bool("broken", broken).Open("opening");
+    for (const SheetField field : kSheetFields) {
+        json.String(FieldName(field), OpeningText(field));
+    }
+    json.Close();
+    if (broken) {
+        json.String("message", kDefaultsNotFoundMessage);
+    }
+    return json.Close().Text();
+}
+
+std::string SavedDefaultsJson(std::string_view joined) {
+    std::array<std::string_view, 7> texts;
+    JsonText json;
+    json.Open();
+    if (!SplitTexts(joined, texts)) {
+        return json.String("message", "The page sent no defaults.").Close().Text();
+    }
+    const auto [form, method, unit, solution, tablet, batch, target] = texts;
+    SheetView entries;  // the fields the dialog does not have stay empty
+    entries.method = ChoiceOfWord(kMethodWords, method).value_or(AdditionMethod::Powder);
+    entries.solutionStrength = solution;
+    entries.tabletWeight = tablet;
+    entries.batchSize = batch;
+    if (const std::optional<FailedCheck> failed = FirstFailedSettingsCheck(entries)) {
+        // Every check of the defaults is on one of their fields.
+        const SheetField field = failed->field.value_or(SheetField::BatchSize);
+        return json.String("field", FieldName(field))
+            .String("message", failed->message)
+            .Close()
+            .Text();
+    }
+    const UserDefaults record{
+        .formCode = CodeOf(kFormCodes, kFormWords, form),
+        .methodCode = CodeOf(kMethodCodes, kMethodWords, method),
+        .unitCode = CodeOfUnitWord(unit),
+        .solutionPercent = std::string(solution),
+        .tabletWeight = std::string(tablet),
+        .batchSize = std::string(batch),
+        .targetText = CodeOf(kTargetKindTexts, kTargetKindWords, target),
+    };
+    return json.String("record", SerializeUserDefaults(record)).Close().Text();
+}
+
+}  // namespace korvane::web

@@ -1,0 +1,42 @@
+#include "web/page_fields.h"
+
+namespace korvane::web {
+namespace {
+
+struct NamedField {
+    SheetField field;
+    const char* name;
+    const SpinRule* spin;
+};
+
+constexpr std::array kNamedFields{
+    NamedField{SheetField::Ph, "ph", &kPhSpin},
+    NamedField{SheetField::ExistingSO2, "free_so2", &kExistingSO2Spin},
+    NamedField{SheetField::BatchSize, "batch_size", &kBatchSizeSpin},
+    NamedField{SheetField::TabletWeight, "tablet_g", &kTabletWeightSpin},
+    NamedField{SheetField::SolutionStrength, "solution_pct", &kSolutionSpin},
+    NamedField{SheetField::TargetFree, "target_free", &kTargetFreeSpin},
+    NamedField{SheetField::TargetMolecular, "target_molecular", &kTargetMolecularSpin},
+};
+
+}  // namespace
+
+const char* FieldName(std::optional<SheetField> field) {
+    for (const NamedField& named : kNamedFields) {
+        if (field == named.field) {
+            return named.name;
+        }
+    }
+    return "form";
+}
+
+const SpinRule* SpinRuleOf(std::string_view name) {
+    for (const NamedField& named : kNamedFields) {
+        if (name == named.name) {
+            return named.spin;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace korvane::web
