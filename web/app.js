@@ -194,21 +194,21 @@ function showFigures(answer) {
   $('status').textContent = answer.message ? t('korvane', answer.message) : '';
 }
 
-// One question in the page's own dialog: Yes or No (Escape is No).
+// One question in the page's own dialog: Yes or No (Escape is No). The
+// answer comes once the dialog has closed and given the focus back.
 function ask(text) {
   const dialog = $('question');
   $('question-text').textContent = text;
+  let yes = false;
+  $('question-yes').onclick = () => {
+    yes = true;
+    dialog.close();
+  };
+  $('question-no').onclick = () => dialog.close();
+  dialog.showModal();
+  $('question-yes').focus();
   return new Promise((resolve) => {
-    const answer = (yes) => {
-      dialog.onclose = null;
-      dialog.close();
-      resolve(yes);
-    };
-    $('question-yes').onclick = () => answer(true);
-    $('question-no').onclick = () => answer(false);
-    dialog.onclose = () => resolve(false);
-    dialog.showModal();
-    $('question-yes').focus();
+    dialog.addEventListener('close', () => resolve(yes), { once: true });
   });
 }
 
@@ -339,6 +339,8 @@ function wasmBytes() {
 async function start() {
   for (const span of document.querySelectorAll('span.number')) buildNumberField(span);
   core = await loadCore(wasmBytes());
+  // The page's calculation for a script or a test: the very calls it makes.
+  window.korvane = core;
   $('version').textContent = `Korvane ${VERSION}`;
   language = chooseLanguage();
   $('language').value = language;

@@ -1,0 +1,112 @@
+// 10,000 random tanks through the page's own calculation, and the same tanks
+// through `korvane-calc --batch`: the same status, message and every figure.
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { after, before, it } from 'node:test';
+import { CALC, launch, openPage, serveSite } from './harness.mjs';
+
+const TANKS = 10000;
+const COLUMNS = ['ph', 'free_so2', 'batch_size', 'unit', 'form', 'method', 'solution_pct', 'tablet_g',
+  'target_kind', 'target'];
+const FIGURES = ['molecular_so2', 'target_free_so2', 'target_molecular_so2', 'so2_requirement',
+  'molecular_so2_requirement', 'amount', 'amount_unit', 'teaspoons'];
+
+// A small generator with a seed, so a failure can be run again.
+function random(seed) {
+  let state = seed >>> 0;
+  return () => {
+    state = (state + 0x6d2b79f5) >>> 0;
+    let t = state;
+    t = Math.imul(t ^ (t >>> 15), t | 1);
+    t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+    return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+  };
+}
+
+function tanks(seed) {
+  const r = random(seed);
+  const pick = (list) => list[Math.floor(r() * list.length)];
+  const number = (low, high, decimals) => (low + r() * (high - low)).toFixed(decimals);
+  // Now and then a value a person or a spreadsheet gets wrong.
+  const odd = ['', '0', '-5', 'abc', '1e30', '99', ' 3.5', '.', '1e-30'];
+  const or = (text) => (r() < 0.04 ? pick(odd) : text);
+  return Array.from({ length: TANKS }, () => {
+    const kind = pick(['free', 'molecular']);
+    return [
+      or(number(1.5, 5.5, pick([1, 2]))), or(number(0, 60, pick([0, 1, 2]))),
+      or(number(1, 50000, pick([0, 1]))), r() < 0.01 ? 'gal' : pick(['us-gal', 'imp-gal', 'litres', 'hl', 'L']),
+      pick(['potassium', 'sodium']), r() < 0.01 ? 'powdr' : pick(['powder', 'solution', 'tablet']),
+      or(number(1, 60, 0)), or(number(0.1, 1.5, 2)), kind,
+      or(kind === 'free' ? number(5, 130, pick([0, 1])) : number(0.1, 2.5, 2)),
+    ];
+  });
+}
+
+// RFC 4180 as the batch writes it.
+function parseCsv(text) {
+  const rows = [];
+  let row = [];
+  let field = '';
+  let quoted = false;
+  for (let i = 0; i < text.length; i++) {
+    const c = text[i];
+    if (quoted) {
+      if (c === '"' && text[i + 1] === '"') field += text[++i];
+      else if (c === '"') quoted = false;
+      else field += c;
+    } else if (c === '"') quoted = true;
+    else if (c === ',') {
+      row.push(field);
+      field = '';
+    } else if (c === '\n') {
+      rows.push([...row, field]);
+      row = [];
+      field = '';
+    } else field += c;
+  }
+  return rows;
+}
+
+let site;
+let browser;
+before(async () => {
+  site = await serveSite();
+  browser = await launch();
+});
+after(async () => {
+  await browser.close();
+  site.close();
+});
+
+it('10,000 random tanks give the same texts in the page as from korvane-calc', async () => {
+  const seed = Number(process.env.KORVANE_SEED ?? 20261207);
+  const all = tanks(seed);
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'korvane-tanks-'));
+  const file = path.join(dir, 'tanks.csv');
+  fs.writeFileSync(file, [COLUMNS.join(','), ...all.map((t) => t.join(','))].join('\n') + '\n');
+  const run = spawnSync(CALC, ['--batch', file, '--format', 'csv', '--quiet'], { maxBuffer: 1 << 26 });
+  fs.rmSync(dir, { recursive: true });
+  assert.ok(run.status === 0 || run.status === 1, String(run.stderr));
+  const [header, ...rows] = parseCsv(run.stdout.toString('utf8'));
+  assert.equal(rows.length, TANKS);
+
+  const page = await openPage(browser, site.url, { language: 'en' });
+  const answers = await page.evaluate((list) => list.map((texts) => window.korvane.calculate(texts, false)), all);
+  const at = (name) => header.indexOf(name);
+  const statuses = {};
+  for (let i = 0; i < TANKS; i++) {
+    const calc = rows[i];
+    const shown = answers[i];
+    const where = `tank ${i + 1} (seed ${seed}): ${all[i].join(',')}`;
+    assert.equal(shown.status, calc[at('status')], where);
+    assert.equal(shown.message, calc[at('message')], where);
+    for (const figure of FIGURES) assert.equal(shown.figures?.[figure] ?? '', calc[at(figure)], `${where}: ${figure}`);
+    statuses[shown.status] = (statuses[shown.status] ?? 0) + 1;
+  }
+  // Every kind of answer was met, not only the easy one.
+  for (const status of ['ok', 'no_addition', 'error', 'question']) assert.ok(statuses[status] > 50, status);
+  assert.deepEqual(page.errors, []);
+});

@@ -1,0 +1,111 @@
+// What every browser test needs: the built site served from this machine, a
+// fresh headless Chromium, and the page's fields and results read as a user
+// reads them.
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+export const SITE = process.env.KORVANE_SITE;
+export const CALC = process.env.KORVANE_CALC;
+export const DATA = process.env.KORVANE_DATA;
+export const SCREENSHOTS = process.env.KORVANE_SCREENSHOTS;
+
+const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+
+// A static host: the site's files, nothing else.
+export async function serveSite(root = SITE) {
+  const server = http.createServer((request, response) => {
+    const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/\/$/, '/index.html');
+    const file = path.join(root, path.normalize(name));
+    if (!file.startsWith(root) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
+      response.writeHead(404).end();
+      return;
+    }
+    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' });
+    response.end(fs.readFileSync(file));
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
+}
+
+export async function launch() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'korvane-chromium-'));
+  const browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    userDataDir: profile,
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--no-first-run', '--disable-sync', '--disable-quic'],
+  });
+  const close = browser.close.bind(browser);
+  browser.close = async () => {
+    await close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  };
+  return browser;
+}
+
+// A page of the site, ready for use, in `language` unless the browser's own
+// languages are to choose.
+export async function openPage(browser, url, { width = 1280, height = 800, language } = {}) {
+  const page = await browser.newPage();
+  const errors = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.errors = errors;
+  await page.setViewport({ width, height });
+  if (language) {
+    await page.evaluateOnNewDocument((l) => localStorage.setItem('korvane.language', l), language);
+  }
+  await page.goto(url);
+  await page.waitForSelector('body[data-ready]');
+  return page;
+}
+
+// Replaces a field's text as a user would: select all, type.
+export async function typeInto(page, id, text) {
+  await page.click(`#${id}`, { clickCount: 3 });
+  await page.keyboard.press('Backspace');
+  if (text) await page.type(`#${id}`, text);
+}
+
+export const valueOf = (page, id) => page.$eval(`#${id}`, (el) => el.value);
+export const textOf = (page, id) => page.$eval(`#${id}`, (el) => el.textContent);
+export const focused = (page) => page.evaluate(() => document.activeElement?.id);
+
+export async function choose(page, id, value) {
+  await page.select(`#${id}`, value);
+}
+
+// Fills the sheet; `method` is the id of its option.
+export async function fillSheet(page, sheet) {
+  for (const id of ['form', 'unit', 'target_kind']) if (sheet[id]) await choose(page, id, sheet[id]);
+  if (sheet.method) await page.click(`#${sheet.method}`);
+  for (const id of ['ph', 'free_so2', 'batch_size', 'solution_pct', 'tablet_g', 'target_free',
+    'target_molecular']) {
+    if (sheet[id] !== undefined) await typeInto(page, id, sheet[id]);
+  }
+}
+
+// The figures of the sheet as it shows them.
+export function results(page) {
+  return page.evaluate(() => Object.fromEntries(['existing_molecular', 'target_free',
+    'target_molecular', 'so2_requirement', 'molecular_so2_requirement', 'amount', 'teaspoons']
+    .map((id) => [id, document.getElementById(id).value])
+    .concat([['amount_unit', document.getElementById('amount_unit').textContent],
+      ['teaspoons_shown', !document.getElementById('teaspoons-box').hidden]])));
+}
+
+// korvane-calc's answer for a file: its standard output.
+export function calcBatch(file, args) {
+  return execFileSync(CALC, ['--batch', file, '--format', 'csv', '--quiet', ...args],
+    { maxBuffer: 1 << 28 });
+}
+
+export function screenshotPath(name) {
+  fs.mkdirSync(SCREENSHOTS, { recursive: true });
+  return path.join(SCREENSHOTS, name);
+}

@@ -1,0 +1,182 @@
+// The sheet in the page, as a winemaker uses it: the worked examples to the
+// last digit, a failed check with its focus, the questions answered No and
+// Yes, the arrows, and the defaults kept in the browser.
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+import { fillSheet, focused, launch, openPage, results, serveSite, textOf, typeInto, valueOf }
+  from './harness.mjs';
+
+let site;
+let browser;
+let page;
+before(async () => {
+  site = await serveSite();
+  browser = await launch();
+  page = await openPage(browser, site.url, { language: 'en' });
+});
+after(async () => {
+  assert.deepEqual(page.errors, []);
+  await browser.close();
+  site.close();
+});
+
+const calculate = () => page.click('#calculate');
+
+// The four worked examples: what the window shows for them.
+const EXAMPLES = [
+  ['A', { ph: '3.5', free_so2: '0', batch_size: '23', unit: 'litres', form: 'potassium',
+    target_kind: 'molecular', target_molecular: '0.8', method: 'tablet', tablet_g: '0.44' },
+  { existing_molecular: '0.00', target_free: '40.89', target_molecular: '0.8', so2_requirement: '40.89',
+    molecular_so2_requirement: '0.80', amount: '3.70', amount_unit: 'tablets', teaspoons_shown: false }],
+  ['B', { ph: '3.5', free_so2: '10', batch_size: '23', unit: 'litres', form: 'potassium',
+    target_kind: 'free', target_free: '40', method: 'powder' },
+  { existing_molecular: '0.20', target_free: '40', target_molecular: '0.78', so2_requirement: '30.00',
+    molecular_so2_requirement: '0.59', amount: '1.19', amount_unit: 'g', teaspoons: '0.19',
+    teaspoons_shown: true }],
+  ['C', { ph: '3.2', free_so2: '12', batch_size: '5', unit: 'us-gal', form: 'sodium',
+    target_kind: 'free', target_free: '35', method: 'solution', solution_pct: '10' },
+  { existing_molecular: '0.46', target_free: '35', target_molecular: '1.34', so2_requirement: '23.00',
+    molecular_so2_requirement: '0.88', amount: '6.45', amount_unit: 'ml', teaspoons: '1.31',
+    teaspoons_shown: true }],
+  ['D', { ph: '3.4', free_so2: '15', batch_size: '5', unit: 'imp-gal', form: 'potassium',
+    target_kind: 'molecular', target_molecular: '0.5', method: 'solution', solution_pct: '10' },
+  { existing_molecular: '0.37', target_free: '20.41', target_molecular: '0.5', so2_requirement: '5.41',
+    molecular_so2_requirement: '0.13', amount: '2.13', amount_unit: 'ml', teaspoons: '0.43',
+    teaspoons_shown: true }],
+];
+
+describe('the worked examples', () => {
+  for (const [name, sheet, expected] of EXAMPLES) {
+    it(`example ${name}`, async () => {
+      await fillSheet(page, sheet);
+      await calculate();
+      const shown = await results(page);
+      for (const [id, value] of Object.entries(expected)) assert.equal(shown[id], value, `${name}: ${id}`);
+      assert.equal(await textOf(page, 'status'), '');
+    });
+  }
+});
+
+describe('checks and questions', () => {
+  it('a failed check shows its message beside its field and moves the focus there', async () => {
+    // The checks go in the window's order: the strength before the pH.
+    await fillSheet(page, { ...EXAMPLES[2][1], ph: '', solution_pct: '0' });
+    await calculate();
+    assert.equal(await textOf(page, 'solution_pct-message'), 'Solution percentage must be greater than 0.');
+    assert.equal(await textOf(page, 'ph-message'), '');
+    assert.equal(await focused(page), 'solution_pct');
+    assert.equal(await page.$eval('#solution_pct', (el) => el.getAttribute('aria-invalid')), 'true');
+    await typeInto(page, 'solution_pct', '10');
+    await calculate();
+    assert.equal(await textOf(page, 'ph-message'), 'Please enter pH.');
+    assert.equal(await textOf(page, 'solution_pct-message'), '');
+    assert.equal(await focused(page), 'ph');
+  });
+
+  const questioned = { ...EXAMPLES[0][1], tablet_g: '2', ph: '1.9' };
+  const TABLET_QUESTION = 'Tablet weight appears high. Are you sure it is correct?';
+  const PH_QUESTION = 'pH appears low. Are you sure it is correct?';
+  const question = (text) => page.waitForFunction((t) => document.querySelector('#question[open]')
+    && document.getElementById('question-text').textContent === t, {}, text);
+
+  it('asks every question in order in the page; a No clears the amounts and focuses its field', async () => {
+    await fillSheet(page, EXAMPLES[0][1]);
+    await calculate();
+    assert.equal(await valueOf(page, 'amount'), '3.70');
+    await fillSheet(page, questioned);
+    await calculate();
+    await question(TABLET_QUESTION);
+    assert.equal(await focused(page), 'question-yes');
+    await page.click('#question-yes');
+    await question(PH_QUESTION);
+    await page.click('#question-no');
+    await page.waitForFunction(() => document.activeElement.id === 'ph');
+    assert.equal(await page.$('#question[open]'), null);
+    assert.equal(await valueOf(page, 'amount'), '0.00');
+  });
+
+  it('Yes to every question calculates', async () => {
+    await calculate();
+    for (const text of [TABLET_QUESTION, PH_QUESTION]) {
+      await question(text);
+      await page.keyboard.press('Enter'); // Yes has the focus
+    }
+    await page.waitForFunction(() => document.getElementById('amount').value !== '0.00');
+    const shown = await results(page);
+    // As korvane-calc --ph 1.9 ... --tablet-g 2 --target-molecular 0.8 --yes
+    assert.equal(shown.target_free, '1.81');
+    assert.equal(shown.amount, '0.04');
+  });
+
+  it('a wine at its target needs no addition', async () => {
+    await fillSheet(page, { ...EXAMPLES[1][1], free_so2: '45' });
+    await calculate();
+    assert.equal(await textOf(page, 'status'), 'No addition needed: the wine is at or above its target.');
+    assert.equal(await valueOf(page, 'amount'), '0.00');
+  });
+});
+
+describe('numbers', () => {
+  it('the arrows and the arrow keys step as the window does, within the limits', async () => {
+    await typeInto(page, 'ph', '13.95');
+    await page.click('#ph + .stepper button:last-child');
+    assert.equal(await valueOf(page, 'ph'), '14.0');
+    await typeInto(page, 'ph', '3.5');
+    await page.keyboard.press('ArrowUp');
+    assert.equal(await valueOf(page, 'ph'), '3.6');
+    await typeInto(page, 'batch_size', '1');
+    await page.click('#batch_size + .stepper button:first-child');
+    assert.equal(await valueOf(page, 'batch_size'), '0');
+  });
+
+  it('a change clears the amounts', async () => {
+    await fillSheet(page, EXAMPLES[1][1]);
+    await calculate();
+    assert.equal(await valueOf(page, 'amount'), '1.19');
+    await page.type('#ph', '1');
+    assert.equal(await valueOf(page, 'amount'), '0.00');
+    assert.equal(await valueOf(page, 'teaspoons'), '0.00');
+  });
+
+  it('only digits and the point are typed; in English a comma is refused', async () => {
+    await typeInto(page, 'free_so2', '1a2,5.5 ');
+    assert.equal(await valueOf(page, 'free_so2'), '125.5');
+  });
+});
+
+describe('defaults', () => {
+  it('are checked as the Default Settings dialog checks them', async () => {
+    await fillSheet(page, { method: 'tablet', tablet_g: '0' });
+    await page.click('#save-defaults');
+    assert.equal(await textOf(page, 'tablet_g-message'), 'Tablet weight must be greater than 0.');
+    assert.equal(await focused(page), 'tablet_g');
+  });
+
+  it('are saved in the browser, restored to the system defaults, and read on the next visit', async () => {
+    await fillSheet(page, { method: 'tablet', tablet_g: '0.5' });
+    await fillSheet(page, { form: 'sodium', method: 'solution', solution_pct: '8',
+      batch_size: '2250', unit: 'hl', target_kind: 'molecular' });
+    await page.click('#save-defaults');
+    assert.equal(await textOf(page, 'defaults-status'), 'Saved as your defaults.');
+    const record = await page.evaluate(() => localStorage.getItem('korvane.settings.cfg'));
+    assert.equal(record, '"2"\r\n"2"\r\n"4"\r\n"8"\r\n"0.5"\r\n"2250"\r\n"Molecular SO2"\r\n');
+    await page.click('#restore-defaults');
+    const shown = () => page.evaluate(() => ['form', 'unit', 'target_kind', 'solution_pct',
+      'tablet_g', 'batch_size'].map((id) => document.getElementById(id).value)
+      .concat(document.querySelector('input[name=method]:checked').id));
+    assert.deepEqual(await shown(), ['potassium', 'us-gal', 'free', '10', '0.44', '5', 'powder']);
+    await page.reload();
+    await page.waitForSelector('body[data-ready]');
+    assert.deepEqual(await shown(), ['sodium', 'hl', 'molecular', '8', '0.5', '2250', 'solution']);
+  });
+
+  it('a broken record says so and gives the system defaults', async () => {
+    await page.evaluate(() => localStorage.setItem('korvane.settings.cfg', '"1"\r\n"2'));
+    await page.reload();
+    await page.waitForSelector('body[data-ready]');
+    assert.equal(await textOf(page, 'defaults-status'),
+      'User default settings not found.\nLoading system defaults.');
+    assert.equal(await valueOf(page, 'batch_size'), '5');
+    await page.evaluate(() => localStorage.removeItem('korvane.settings.cfg'));
+  });
+});
