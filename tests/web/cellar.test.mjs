@@ -1,0 +1,116 @@
+// A cellar file dropped onto the page, or chosen, gives byte for byte the CSV
+// korvane-calc gives with the options the page's form stands for.
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import path from 'node:path';
+import { after, before, describe, it } from 'node:test';
+import { CALC, DATA, launch, openPage, serveSite, textOf } from './harness.mjs';
+
+let site;
+let browser;
+let page;
+before(async () => {
+  site = await serveSite();
+  browser = await launch();
+  page = await openPage(browser, site.url, { language: 'en' });
+});
+after(async () => {
+  assert.deepEqual(page.errors, []);
+  await browser.close();
+  site.close();
+});
+
+const cellar = (name) => path.join(DATA, 'cellar', name);
+
+function calc(file, args) {
+  const run = spawnSync(CALC, ['--batch', file, '--format', 'csv', ...args]);
+  return { out: run.stdout, summary: run.stderr.toString().trim().split('\n').pop().replace(/^korvane-calc: /, '') };
+}
+
+// What the page offers for download, as bytes.
+async function downloaded() {
+  await page.waitForSelector('#download:not([hidden])');
+  const bytes = await page.$eval('#download', async (a) => [...new Uint8Array(await (await fetch(a.href)).arrayBuffer())]);
+  return Buffer.from(bytes);
+}
+
+async function drop(name, content = fs.readFileSync(cellar(name))) {
+  const bytes = [...content];
+  await page.evaluate((fileName, content) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(content)], fileName));
+    const zone = document.getElementById('drop');
+    zone.dispatchEvent(new DragEvent('dragover', { dataTransfer: transfer, bubbles: true }));
+    zone.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+  }, name, bytes);
+}
+
+async function chooseColumn(column, header) {
+  const before = await textOf(page, 'batch-summary');
+  await page.select(`#column-${column}`, header);
+  await page.waitForFunction((t) => document.getElementById('batch-summary').textContent !== t, {}, before);
+}
+
+// The form as a fresh page shows it, as korvane-calc options.
+const FORM = ['--form', 'potassium', '--method', 'powder', '--solution-pct', '10', '--tablet-g', '0.44'];
+
+describe('a cellar file', () => {
+  it('a French spreadsheet, dropped, its columns named in the page', async () => {
+    await drop('cuves_fr.csv');
+    await page.waitForSelector('#batch-result:not([hidden])');
+    assert.equal(await textOf(page, 'batch-summary'),
+      'cuves_fr.csv has no column free_so2, and each tank needs its own. Its header, read as ' +
+      'semicolon-separated UTF-8, has "Cuve", "pH", "SO2 libre (mg/L)", "Volume (hL)", "SO2 libre visé (mg/L)".');
+    assert.equal(await page.$eval('#batch-columns', (d) => d.open), true);
+    await chooseColumn('free_so2', 'SO2 libre (mg/L)');
+    // Without a target column every tank takes the form's target.
+    assert.match(await page.$eval('#column-target', (s) => s.options[0].text), /the form/);
+    await chooseColumn('target', 'SO2 libre visé (mg/L)');
+    const expected = calc(cellar('cuves_fr.csv'), [...FORM, '--target-kind', 'free',
+      '--column', 'free_so2=SO2 libre (mg/L)', '--column', 'target=SO2 libre visé (mg/L)']);
+    assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
+    assert.equal(await textOf(page, 'batch-summary'), expected.summary);
+    assert.equal(await page.$eval('#download', (a) => a.download), 'cuves_fr-doses.csv');
+    const rows = await page.$$eval('#batch-table tbody tr', (trs) => trs.map((tr) =>
+      [...tr.cells].map((td) => td.textContent)));
+    assert.deepEqual(rows[0], ['2', 'T1 Syrah', '89,62 g', 'ok', '']);
+    assert.deepEqual(rows[4], ['6', 'T4 Rosé', '', 'error',
+      'batch_size "1.100" could be 1100 or 1.100: say which decimal mark the file uses.']);
+  });
+
+  it('"Unicode text" from a spreadsheet, chosen, its unit in a header', async () => {
+    const input = await page.$('#file');
+    await input.uploadFile(cellar('tanks_unicode.txt'));
+    await page.waitForFunction(() => document.getElementById('download').download.startsWith('tanks_unicode'));
+    const expected = calc(cellar('tanks_unicode.txt'), [...FORM, '--target-kind', 'free']);
+    assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
+    assert.equal(await textOf(page, 'batch-summary'), expected.summary);
+  });
+
+  it('an Excel CSV with thousands separators, read with the decimal mark the user names', async () => {
+    await page.select('#decimal-mark', 'point');
+    await drop('tanks_excel.csv');
+    await page.waitForFunction(() => document.getElementById('download').download.startsWith('tanks_excel'));
+    const expected = calc(cellar('tanks_excel.csv'), [...FORM, '--target-kind', 'free', '--decimal-point']);
+    assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
+    assert.equal(await textOf(page, 'batch-summary'), expected.summary);
+    await page.select('#decimal-mark', '');
+  });
+
+  it('a file that names no unit and no target takes the form\'s', async () => {
+    const file = path.join(fs.mkdtempSync('/tmp/korvane-cellar-'), 'cuves.csv');
+    fs.writeFileSync(file, 'Cuve;pH;fso2;Volume\nT1;3,5;10;22,5\nT2;3,4;30;8\n');
+    await page.select('#unit', 'hl');
+    await page.evaluate(() => { document.getElementById('target_free').value = '35'; });
+    await drop('cuves.csv', fs.readFileSync(file));
+    await page.waitForFunction(() => document.getElementById('download').download === 'cuves-doses.csv');
+    for (const column of ['unit', 'target']) {
+      assert.match(await page.$eval(`#column-${column}`, (s) => s.options[0].text), /the form/);
+    }
+    const expected = calc(file, [...FORM, '--unit', 'hl', '--target-free', '35']);
+    fs.rmSync(path.dirname(file), { recursive: true });
+    assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
+    assert.equal(await textOf(page, 'batch-summary'), expected.summary);
+  });
+});
