@@ -161,13 +161,18 @@ function inputChanged() {
 // whether teaspoons are shown, the unit of the amount.
 function showChoiceState() {
   const state = core.choiceState(method(), value('target_kind'));
+  const arrows = (name, enabled) => {
+    for (const b of $(name).parentNode.querySelectorAll('button')) b.disabled = !enabled;
+  };
   for (const [name, enabled] of [['solution_pct', state.solution], ['tablet_g', state.tablet]]) {
     $(name).disabled = !enabled;
-    for (const b of $(name).parentNode.querySelectorAll('button')) b.disabled = !enabled;
+    arrows(name, enabled);
   }
+  // The target that is not typed in shows the computed one, to be read.
   for (const name of ['target_free', 'target_molecular']) {
     $(name).readOnly = !state[name];
     $(name).parentNode.classList.toggle('computed', !state[name]);
+    arrows(name, state[name]);
   }
   $('teaspoons-box').hidden = !state.teaspoons;
   $('amount_unit').textContent = t('korvane', state.amount_unit);
