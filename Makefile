@@ -8,10 +8,14 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
                 libfast-float-dev
 DATA_PACKAGES := librsvg2-bin help2man gzip python3
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
-TEST_PACKAGES := $(PACKAGE_PACKAGES) libgtest-dev xvfb xauth xdotool imagemagick x11-utils \
+TEST_PACKAGES := $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(BROWSER_PACKAGES) libgtest-dev xvfb xauth xdotool imagemagick x11-utils \
                  openbox wmctrl dbus-daemon at-spi2-core python3-pyatspi python3-gi man-db \
                  lintian
 BENCH_PACKAGES := libbenchmark-dev time xvfb xauth x11-utils dbus-daemon
+# The web page: the core compiled by emscripten, icons drawn from the SVG;
+# its tests drive Debian's Chromium with puppeteer-core from npm.
+WEB_PACKAGES := cmake ninja-build emscripten libfast-float-dev librsvg2-bin python3
+BROWSER_PACKAGES := chromium nodejs
 FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev libfast-float-dev
 TIDY_PACKAGES := clang-tidy
 
@@ -24,7 +28,8 @@ PREFIX ?= /usr/local
 # CI turns warnings into errors; a user's newer compiler should not stop a build.
 WERROR ?= OFF
 
-.PHONY: all run-build run test bench fuzz tidy install uninstall package clean
+.PHONY: all run-build run test bench fuzz tidy install uninstall package clean web serve-web \
+        npm-package
 
 all: run-build
 
@@ -47,6 +52,11 @@ define ensure_packages
 	fi
 endef
 
+# npm comes with Node.js from some sources and as its own package in Debian.
+define ensure_npm
+	@command -v npm >/dev/null 2>&1 || $(MAKE) --no-print-directory npm-package
+endef
+
 # Configures and builds preset $(1).
 define build_preset
 	@cmake --preset $(1) -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) >/dev/null
@@ -67,16 +77,35 @@ run: run-build
 
 test:
 	$(call ensure_packages,$(RUN_PACKAGES) $(TEST_PACKAGES))
+	$(call ensure_npm)
 	$(call build_preset,$(PRESET))
 	ctest --preset $(PRESET)
 
-bench:
-	$(call ensure_packages,$(RUN_PACKAGES) $(BENCH_PACKAGES))
+bench: web
+	$(call ensure_packages,$(RUN_PACKAGES) $(BENCH_PACKAGES) $(BROWSER_PACKAGES))
+	$(call ensure_npm)
 	$(call build_preset,bench)
+	@cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	node benchmarks/web_bench.mjs build-web/site
 	./build-bench/core_benchmark
 	./build-bench/cellar_batch_benchmark
 	benchmarks/batch_throughput.sh build-bench
 	benchmarks/startup.sh build-bench
+
+npm-package:
+	$(call ensure_packages,npm)
+
+# The web page's site, in build-web/site/: copy that folder to any static
+# web host.
+web:
+	$(call ensure_packages,$(WEB_PACKAGES))
+	@NODE_PATH=/usr/share/nodejs cmake --preset web -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) >/dev/null
+	@NODE_PATH=/usr/share/nodejs cmake --build --preset web
+	@echo "The site is in build-web/site/."
+
+serve-web: web
+	@echo "Korvane is served on http://localhost:8080/ (Ctrl+C stops it)."
+	cd build-web/site && python3 -m http.server 8080 --bind 127.0.0.1
 
 # Each fuzz target for FUZZ_SECONDS on a working corpus in build-fuzz/corpus/;
 # fails when one finds anything, leaving the input in build-fuzz/findings/.
@@ -120,4 +149,4 @@ package: run-build
 	cd build-release && cpack -G DEB
 
 clean:
-	rm -rf build build-asan build-release build-bench build-fuzz
+	rm -rf build build-asan build-release build-bench build-fuzz build-web

@@ -12,12 +12,12 @@ set_target_properties(korvane_wasm PROPERTIES OUTPUT_NAME korvane SUFFIX .js)
 # Small above all: the whole site goes over a phone's network once. No file
 # system, no exceptions, an ES module the page imports, memory that grows
 # with a large cellar file.
-target_compile_options(korvane_web PRIVATE -Oz -flto -fno-exceptions)
-target_compile_options(korvane_core PRIVATE -Oz -flto -fno-exceptions)
-target_compile_options(korvane_wasm PRIVATE -Oz -flto -fno-exceptions)
+target_compile_options(korvane_web PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
+target_compile_options(korvane_core PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
+target_compile_options(korvane_wasm PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
 target_link_options(korvane_wasm PRIVATE
     -Oz -flto --no-entry -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=KorvaneModule
-    -sENVIRONMENT=web -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
+    -sENVIRONMENT=web -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc
     -sEXPORTED_FUNCTIONS=${korvane_web_exports} -sEXPORTED_RUNTIME_METHODS=[]
     -sINCOMING_MODULE_JS_API=[wasmBinary,locateFile])
 

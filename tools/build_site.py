@@ -49,8 +49,12 @@ def translations(ts_dir, keys):
 
 
 def module_body(source):
-    """A module's code with its imports gone and its exports plain."""
-    lines = [line for line in source.splitlines() if not line.startswith("import ")]
+    """A module's code with its imports gone and its exports plain; lines
+    that are only a comment, blank lines and indentation are dropped, for
+    every byte goes over a phone's network."""
+    lines = [line.strip() for line in source.splitlines()]
+    lines = [line for line in lines
+             if line and not line.startswith("import ") and not line.startswith("//")]
     return re.sub(r"^export (default \w+;)?", "", "\n".join(lines), flags=re.M) + "\n"
 
 

@@ -11,7 +11,7 @@ const CLEARED = '0.00';
 
 let core;
 let language = 'en';
-let commaToo = false;
+let commaToo = null;
 let batchFile = null; // {name, bytes} of the last cellar file
 let namedHeaders = {}; // column -> header the user chose
 
@@ -30,9 +30,7 @@ function translatePage() {
   for (const el of document.querySelectorAll('[data-t-label]')) {
     el.setAttribute('aria-label', t(...key(el.dataset.tLabel)));
   }
-  // Where the language writes a decimal comma, a typed comma is the point.
-  const decimal = new Intl.NumberFormat(language).formatToParts(1.5).find((p) => p.type === 'decimal');
-  commaToo = decimal?.value === ',';
+  commaToo = null; // found when a key is first typed
   showChoiceState();
   if (batchFile) runBatch();
 }
@@ -108,13 +106,23 @@ function step(input, bar) {
   }
 }
 
+// Where the language writes a decimal comma, a typed comma is the point, as
+// the locale says (the window asks its locale the same).
+function languageWritesComma() {
+  if (commaToo === null) {
+    const parts = new Intl.NumberFormat(language).formatToParts(1.5);
+    commaToo = parts.find((p) => p.type === 'decimal')?.value === ',';
+  }
+  return commaToo;
+}
+
 // What is typed goes through the core's key filter, character by
 // character; what is pasted goes in as it is, as in the window.
 function filterTyping(input, event) {
   if (event.inputType !== 'insertText' || event.data == null) return;
   let kept = '';
   for (const c of event.data) {
-    const code = core.filterKey(c.codePointAt(0), commaToo);
+    const code = core.filterKey(c.codePointAt(0), languageWritesComma());
     if (code !== 0) kept += String.fromCodePoint(code);
   }
   if (kept === event.data) return;
@@ -334,10 +342,13 @@ function watchDrops() {
 
 // --- Start -----------------------------------------------------------------------
 
+// The core's WebAssembly, which the page carries in base64.
 function wasmBytes() {
-  const text = $('korvane-wasm').textContent.trim();
-  const bytes = Uint8Array.from(atob(text), (c) => c.charCodeAt(0));
-  $('korvane-wasm').remove();
+  const holder = $('korvane-wasm');
+  const text = atob(holder.textContent.trim());
+  holder.remove();
+  const bytes = new Uint8Array(text.length);
+  for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
   return bytes;
 }
 
@@ -384,6 +395,7 @@ async function start() {
     navigator.serviceWorker.register('sw.js');
   }
   document.body.dataset.ready = 'true';
+  performance.mark('korvane-ready');
 }
 
 start();

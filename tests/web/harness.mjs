@@ -6,6 +6,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 export const SITE = process.env.KORVANE_SITE;
@@ -16,8 +17,9 @@ export const SCREENSHOTS = process.env.KORVANE_SCREENSHOTS;
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
   '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
 
-// A static host: the site's files, nothing else.
-export async function serveSite(root = SITE) {
+// A static host: the site's files, nothing else; gzipped when asked, as
+// static hosts send them.
+export async function serveSite(root = SITE, { gzip = false } = {}) {
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname).replace(/\/$/, '/index.html');
     const file = path.join(root, path.normalize(name));
@@ -25,8 +27,14 @@ export async function serveSite(root = SITE) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' });
-    response.end(fs.readFileSync(file));
+    const headers = { 'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream' };
+    let body = fs.readFileSync(file);
+    if (gzip && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+      body = zlib.gzipSync(body, { level: 9 });
+      headers['Content-Encoding'] = 'gzip';
+    }
+    response.writeHead(200, headers);
+    response.end(body);
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };

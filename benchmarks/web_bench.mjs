@@ -1,0 +1,98 @@
+// The web page's size and speed, measured in Debian's headless Chromium:
+//   the whole site gzipped (at most 200 KB);
+//   a first visit with the network throttled to "Fast 3G" until the form
+//   can be used (at most 1 s), and a later visit offline (at most 300 ms);
+//   one calculation in the page (at most 1 ms);
+//   a cellar of 100,000 rows in the page (at most 2 s).
+// Usage: node benchmarks/web_bench.mjs build-web/site
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import zlib from 'node:zlib';
+import { PredefinedNetworkConditions } from '../tests/web/node_modules/puppeteer-core/lib/esm/puppeteer/puppeteer-core.js';
+import { launch, serveSite } from '../tests/web/harness.mjs';
+
+const site = path.resolve(process.argv[2] ?? 'build-web/site');
+const RUNS = 5;
+const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
+const results = [];
+function report(what, value, unit, limit) {
+  const ok = value <= limit;
+  results.push(ok);
+  console.log(`${what.padEnd(46)} ${value.toFixed(unit === 'KB' ? 1 : 2).padStart(9)} ${unit.padEnd(3)}` +
+    ` (at most ${limit} ${unit}) ${ok ? 'ok' : 'TOO MUCH'}`);
+}
+
+// The time from the start of the navigation until the page marked itself
+// ready: its form drawn, the core loaded, the defaults applied.
+const readyAt = (page) => page.evaluate(() => performance.getEntriesByName('korvane-ready')[0].startTime);
+
+let gzipped = 0;
+for (const name of fs.readdirSync(site)) gzipped += zlib.gzipSync(fs.readFileSync(path.join(site, name)), { level: 9 }).length;
+report('Whole site, gzipped', gzipped / 1000, 'KB', 200);
+
+const server = await serveSite(site, { gzip: true });
+const first = [];
+const later = [];
+let formShown = [];
+for (let run = 0; run < RUNS; run++) {
+  const browser = await launch();
+  const page = await browser.newPage();
+  await page.emulateNetworkConditions(PredefinedNetworkConditions['Fast 3G']);
+  await page.goto(server.url);
+  await page.waitForSelector('body[data-ready]');
+  first.push(await readyAt(page));
+  formShown.push(await page.evaluate(() => performance.getEntriesByName('first-contentful-paint')[0]?.startTime ?? NaN));
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+  await page.emulateNetworkConditions(null);
+  await page.setOfflineMode(true);
+  const again = await browser.newPage();
+  await again.setOfflineMode(true);
+  await again.goto(server.url);
+  await again.waitForSelector('body[data-ready]');
+  later.push(await readyAt(again));
+  await browser.close();
+}
+report('First visit, Fast 3G: form drawn', median(formShown), 'ms', 1000);
+report('First visit, Fast 3G: form usable', median(first), 'ms', 1000);
+report('Later visit, offline: form usable', median(later), 'ms', 300);
+
+const browser = await launch();
+const page = await browser.newPage();
+await page.goto(server.url);
+await page.waitForSelector('body[data-ready]');
+const perCalculation = await page.evaluate(() => {
+  const texts = ['3.5', '10', '23', 'litres', 'potassium', 'powder', '10', '0.44', 'free', '40'];
+  const times = [];
+  for (let round = 0; round < 5; round++) {
+    const start = performance.now();
+    for (let i = 0; i < 1000; i++) window.korvane.calculate(texts, false);
+    times.push((performance.now() - start) / 1000);
+  }
+  return times.sort((a, b) => a - b)[2];
+});
+report('One calculation in the page', perCalculation, 'ms', 1);
+
+// 100,000 tanks of every kind, as korvane-calc's throughput benchmark makes them.
+const rows = ['tank,ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,target'];
+for (let i = 0; i < 100000; i++) {
+  rows.push(`T${i},${(3 + (i % 9) / 10).toFixed(2)},${i % 40},${1000 + (i % 5000)},` +
+    `${['litres', 'hl', 'us-gal'][i % 3]},${['potassium', 'sodium'][i % 2]},` +
+    `${['powder', 'solution', 'tablet'][i % 3]},10,0.44,${i % 2 ? 'free' : 'molecular'},${i % 2 ? 35 : 0.8}`);
+}
+const file = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'korvane-bench-')), 'cellar.csv');
+fs.writeFileSync(file, rows.join('\n') + '\n');
+const times = [];
+for (let run = 0; run < 3; run++) {
+  await page.evaluate(() => { document.getElementById('download').download = ''; });
+  const input = await page.$('#file');
+  const start = Date.now();
+  await input.uploadFile(file);
+  await page.waitForFunction(() => document.getElementById('download').download !== '', { timeout: 60000 });
+  times.push(Date.now() - start);
+}
+report('A cellar of 100,000 rows in the page', median(times) / 1000, 's', 2);
+fs.rmSync(path.dirname(file), { recursive: true });
+await browser.close();
+server.close();
+process.exit(results.every(Boolean) ? 0 : 1);
