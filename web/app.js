@@ -374,11 +374,14 @@ async function start() {
   });
   $('sheet').addEventListener('change', (event) => {
     if (event.target.name === 'method' || event.target.id === 'target_kind') showChoiceState();
-    if (event.target.id === 'free_so2' && value('target_kind') === 'molecular') {
-      $('existing_molecular').value = core.existingMolecular(value('ph'), value('free_so2'));
-    }
     if (event.target.tagName === 'SELECT' || event.target.type === 'radio') inputChanged();
     if (batchFile) runBatch();
+  });
+  // Leaving the existing SO2 shows its molecular SO2 when that is the target's kind.
+  $('free_so2').addEventListener('blur', () => {
+    if (value('target_kind') === 'molecular') {
+      $('existing_molecular').value = core.existingMolecular(value('ph'), value('free_so2'));
+    }
   });
   $('save-defaults').addEventListener('click', saveDefaults);
   $('restore-defaults').addEventListener('click', () => {

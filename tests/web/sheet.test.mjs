@@ -129,6 +129,16 @@ describe('numbers', () => {
     assert.equal(await valueOf(page, 'batch_size'), '0');
   });
 
+  it('leaving the existing SO2 shows its molecular SO2 when the target is molecular', async () => {
+    await fillSheet(page, { target_kind: 'free', ph: '3.5', free_so2: '10' });
+    await page.keyboard.press('Tab');
+    const before = await valueOf(page, 'existing_molecular');
+    await fillSheet(page, { target_kind: 'molecular', free_so2: '20' });
+    assert.equal(await valueOf(page, 'existing_molecular'), before);
+    await page.keyboard.press('Tab');
+    assert.equal(await valueOf(page, 'existing_molecular'), '0.39');
+  });
+
   it('a change clears the amounts', async () => {
     await fillSheet(page, EXAMPLES[1][1]);
     await calculate();
