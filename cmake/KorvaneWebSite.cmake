@@ -8,18 +8,17 @@ string(REPLACE ";" "," korvane_web_exports "${korvane_web_exports}")
 
 add_executable(korvane_wasm ${PROJECT_SOURCE_DIR}/src/web/web_exports.cpp)
 target_link_libraries(korvane_wasm PRIVATE korvane_web)
-set_target_properties(korvane_wasm PROPERTIES OUTPUT_NAME korvane SUFFIX .js)
-# Small above all: the whole site goes over a phone's network once. No file
-# system, no exceptions, an ES module the page imports, memory that grows
-# with a large cellar file.
+set_target_properties(korvane_wasm PROPERTIES OUTPUT_NAME korvane SUFFIX .wasm)
+# Small above all: the whole site goes over a phone's network once. A
+# module of its own that needs no loader script (the page instantiates it
+# with two imports), no file system, no exceptions, no RTTI, the small
+# allocator, and memory that grows with a large cellar file.
 target_compile_options(korvane_web PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
 target_compile_options(korvane_core PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
 target_compile_options(korvane_wasm PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
 target_link_options(korvane_wasm PRIVATE
-    -Oz -flto --no-entry -sMODULARIZE=1 -sEXPORT_ES6=1 -sEXPORT_NAME=KorvaneModule
-    -sENVIRONMENT=web -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc
-    -sEXPORTED_FUNCTIONS=${korvane_web_exports} -sEXPORTED_RUNTIME_METHODS=[]
-    -sINCOMING_MODULE_JS_API=[wasmBinary,locateFile])
+    -Oz -flto --no-entry -sSTANDALONE_WASM -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
+    -sMALLOC=emmalloc -sEXPORTED_FUNCTIONS=${korvane_web_exports})
 
 file(GLOB korvane_web_assets CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
 set(korvane_site ${CMAKE_BINARY_DIR}/site)

@@ -30,19 +30,19 @@ CORE_CONTEXT = "korvane"
 ICONS = {"icon-192.png": (192, 0), "icon-512.png": (512, 0), "icon-maskable-512.png": (512, 96)}
 
 
-def translations(ts_dir, keys):
-    texts, missing = {}, []
-    for language in LANGUAGES:
-        ts = read_ts(str(Path(ts_dir) / f"korvane_{language}.ts"))
-        wanted = keys + [(m.context, m.source) for m in ts.messages if m.context == CORE_CONTEXT]
-        table = {}
-        for context, source in wanted:
-            translation = ts.translation(context, source)
-            if translation is None:
-                missing.append(f"{language}: {context}|{source}")
-            else:
-                table[f"{context}|{source}"] = translation
-        texts[language] = table
+def translations(ts_dir, keys, wasm):
+    """The page's texts and every core text its module can answer with, as
+    {"keys": ["context|English", ...], "fr": [translation, ...], ...}."""
+    ts_files = {language: read_ts(str(Path(ts_dir) / f"korvane_{language}.ts"))
+                for language in LANGUAGES}
+    core = [(m.context, m.source) for m in ts_files["fr"].messages
+            if m.context == CORE_CONTEXT and m.source.encode("utf-8") + b"\0" in wasm]
+    wanted = keys + [key for key in core if key not in keys]
+    texts, missing = {"keys": [f"{context}|{source}" for context, source in wanted]}, []
+    for language, ts in ts_files.items():
+        texts[language] = [ts.translation(context, source) for context, source in wanted]
+        missing += [f"{language}: {context}|{source}" for (context, source), translation
+                    in zip(wanted, texts[language]) if translation is None]
     if missing:
         sys.exit("no finished translation of:\n  " + "\n  ".join(missing))
     return texts
@@ -60,8 +60,7 @@ def module_body(source):
 
 def bundle(web, wasm_dir, texts, version):
     parts = [
-        module_body((wasm_dir / "korvane.js").read_text("utf-8")),
-        f"const TEXTS = {json.dumps(texts, ensure_ascii=False, sort_keys=True)};\n"
+        f"const TEXTS = {json.dumps(texts, ensure_ascii=False, separators=(',', ':'))};\n"
         f"const VERSION = {json.dumps(version)};\n",
         module_body((web / "core.js").read_text("utf-8")),
         module_body((web / "app.js").read_text("utf-8")),
@@ -117,7 +116,7 @@ def main():
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    texts = translations(args.translations, page_keys(web))
+    texts = translations(args.translations, page_keys(web), (wasm_dir / "korvane.wasm").read_bytes())
     (out / "index.html").write_text(page(web, wasm_dir, texts, args.version), "utf-8")
     shutil.copy(web / "manifest.webmanifest", out)
     draw_icons(args.icon, out)

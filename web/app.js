@@ -17,8 +17,12 @@ let namedHeaders = {}; // column -> header the user chose
 
 // --- Texts ----------------------------------------------------------------
 
+// TEXTS: {keys: ['context|English', ...], fr: [...], ...}, made at build
+// time from the translators' files.
+const TEXT_INDEX = new Map(TEXTS.keys.map((k, i) => [k, i]));
+
 function t(context, english) {
-  const text = (language !== 'en' && TEXTS[language]?.[`${context}|${english}`]) || english;
+  const text = (language !== 'en' && TEXTS[language]?.[TEXT_INDEX.get(`${context}|${english}`)]) || english;
   return text.trim().replace(/\r/g, '\n');
 }
 

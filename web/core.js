@@ -1,20 +1,28 @@
 // The core, compiled to WebAssembly: every check, question, figure, message,
 // spin step and key the page deals with is decided there. This module only
 // carries texts in and JSON out.
-import KorvaneModule from './korvane.js';
-
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 // Separates the texts of one call; no field can hold it.
 const SEPARATOR = '\x1f';
 
-// `wasmBinary`: the module's bytes, which the page carries itself.
-export async function loadCore(wasmBinary) {
-  const m = await KorvaneModule({ wasmBinary });
-  const heap = () => m.HEAPU8;
+// `bytes`: the module, which the page carries itself. It asks for two
+// things only: to be told its memory grew, and to stop.
+export async function loadCore(bytes) {
+  const { instance } = await WebAssembly.instantiate(bytes, {
+    env: { emscripten_notify_memory_growth() {} },
+    wasi_snapshot_preview1: {
+      proc_exit(status) {
+        throw new Error(`Korvane's core stopped (${status}).`);
+      },
+    },
+  });
+  const m = instance.exports;
+  m._initialize();
+  const heap = () => new Uint8Array(m.memory.buffer);
 
   function put(bytes) {
-    const at = m._malloc(bytes.length + 1);
+    const at = m.malloc(bytes.length + 1);
     heap().set(bytes, at);
     heap()[at + bytes.length] = 0;
     return at;
@@ -32,30 +40,30 @@ export async function loadCore(wasmBinary) {
     try {
       return fn(...pointers, ...numbers);
     } finally {
-      pointers.forEach((p) => p && m._free(p));
+      pointers.forEach((p) => p && m.free(p));
     }
   }
   const json = (at) => JSON.parse(read(at));
 
   return {
     calculate: (texts, answered) =>
-      json(call(m._korvane_calculate, [texts.join(SEPARATOR)], answered ? 1 : 0)),
-    existingMolecular: (ph, existing) => read(call(m._korvane_existing_molecular, [ph, existing])),
-    choiceState: (method, kind) => json(call(m._korvane_choice_state, [method, kind])),
-    spin: (field, value, bar) => read(call(m._korvane_spin, [field, value], bar)),
-    filterKey: (code, commaToo) => m._korvane_filter_key(code, commaToo ? 1 : 0),
-    defaults: (stored) => json(call(m._korvane_defaults, [stored])),
-    saveDefaults: (texts) => json(call(m._korvane_save_defaults, [texts.join(SEPARATOR)])),
+      json(call(m.korvane_calculate, [texts.join(SEPARATOR)], answered ? 1 : 0)),
+    existingMolecular: (ph, existing) => read(call(m.korvane_existing_molecular, [ph, existing])),
+    choiceState: (method, kind) => json(call(m.korvane_choice_state, [method, kind])),
+    spin: (field, value, bar) => read(call(m.korvane_spin, [field, value], bar)),
+    filterKey: (code, commaToo) => m.korvane_filter_key(code, commaToo ? 1 : 0),
+    defaults: (stored) => json(call(m.korvane_defaults, [stored])),
+    saveDefaults: (texts) => json(call(m.korvane_save_defaults, [texts.join(SEPARATOR)])),
     batch(bytes, name, options, rowsShown) {
       const at = put(bytes);
       try {
-        const answer = json(call((n, o) => m._korvane_batch(at, bytes.length, n, o, rowsShown),
+        const answer = json(call((n, o) => m.korvane_batch(at, bytes.length, n, o, rowsShown),
           [name, options.join(SEPARATOR)]));
-        const start = m._korvane_batch_output();
-        answer.output = heap().slice(start, start + m._korvane_batch_output_size());
+        const start = m.korvane_batch_output();
+        answer.output = heap().slice(start, start + m.korvane_batch_output_size());
         return answer;
       } finally {
-        m._free(at);
+        m.free(at);
       }
     },
   };
