@@ -34,7 +34,9 @@ def page_keys(web_dir):
                      _JS.findall(path.read_text("utf-8"))]
         else:
             continue
-        keys += [k for k in found if k not in keys]
+        for key in found:
+            if key not in keys:
+                keys.append(key)
     return keys
 
 
