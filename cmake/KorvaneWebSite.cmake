@@ -21,6 +21,7 @@ target_link_options(korvane_wasm PRIVATE
     -sMALLOC=emmalloc -sEXPORTED_FUNCTIONS=${korvane_web_exports})
 
 file(GLOB korvane_web_assets CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*)
+file(GLOB korvane_web_translations CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
 set(korvane_site ${CMAKE_BINARY_DIR}/site)
 add_custom_command(OUTPUT ${korvane_site}/index.html
     COMMAND python3 ${PROJECT_SOURCE_DIR}/tools/build_site.py
@@ -30,8 +31,8 @@ add_custom_command(OUTPUT ${korvane_site}/index.html
             --translations ${PROJECT_SOURCE_DIR}/translations
             --version ${PROJECT_VERSION}
             --out ${korvane_site}
-    DEPENDS korvane_wasm ${korvane_web_assets} ${PROJECT_SOURCE_DIR}/tools/build_site.py
-            ${PROJECT_SOURCE_DIR}/tools/ts_texts.py ${PROJECT_SOURCE_DIR}/resources/korvane.svg
-            ${PROJECT_SOURCE_DIR}/translations/korvane_fr.ts
+    DEPENDS korvane_wasm ${korvane_web_assets} ${korvane_web_translations}
+            ${PROJECT_SOURCE_DIR}/tools/build_site.py ${PROJECT_SOURCE_DIR}/tools/ts_texts.py
+            ${PROJECT_SOURCE_DIR}/tools/web_texts.py ${PROJECT_SOURCE_DIR}/resources/korvane.svg
     VERBATIM)
 add_custom_target(korvane_site ALL DEPENDS ${korvane_site}/index.html)
