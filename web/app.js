@@ -346,19 +346,9 @@ function watchDrops() {
 
 // --- Start -----------------------------------------------------------------------
 
-// The core's WebAssembly, which the page carries in base64.
-function wasmBytes() {
-  const holder = $('korvane-wasm');
-  const text = atob(holder.textContent.trim());
-  holder.remove();
-  const bytes = new Uint8Array(text.length);
-  for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
-  return bytes;
-}
-
 async function start() {
   for (const span of document.querySelectorAll('span.number')) buildNumberField(span);
-  core = await loadCore(wasmBytes());
+  core = await loadCore(self.korvaneCompiled);
   // The page's calculation for a script or a test: the very calls it makes.
   window.korvane = core;
   $('version').textContent = `Korvane ${VERSION}`;

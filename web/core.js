@@ -6,10 +6,11 @@ const decoder = new TextDecoder();
 // Separates the texts of one call; no field can hold it.
 const SEPARATOR = '\x1f';
 
-// `bytes`: the module, which the page carries itself. It asks for two
-// things only: to be told its memory grew, and to stop.
-export async function loadCore(bytes) {
-  const { instance } = await WebAssembly.instantiate(bytes, {
+// `compiled`: the module, which the page carries itself and compiles as
+// soon as it has arrived. It asks for two things only: to be told its
+// memory grew, and to stop.
+export async function loadCore(compiled) {
+  const instance = await WebAssembly.instantiate(await compiled, {
     env: { emscripten_notify_memory_growth() {} },
     wasi_snapshot_preview1: {
       proc_exit(status) {
