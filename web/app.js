@@ -1,6 +1,7 @@
 // The page: it shows what the core decides and holds no rule of its own.
 import { loadCore } from './core.js';
-import { TEXTS, VERSION } from './texts.js';
+// TEXTS and VERSION are written into the page by tools/build_site.py.
+/* global TEXTS, VERSION */
 
 const $ = (id) => document.getElementById(id);
 const LANGUAGES = ['en', 'fr', 'it', 'es', 'de', 'pt'];
@@ -22,8 +23,8 @@ let namedHeaders = {}; // column -> header the user chose
 const TEXT_INDEX = new Map(TEXTS.keys.map((k, i) => [k, i]));
 
 function t(context, english) {
-  const text = (language !== 'en' && TEXTS[language]?.[TEXT_INDEX.get(`${context}|${english}`)]) || english;
-  return text.trim().replace(/\r/g, '\n');
+  const translated = language !== 'en' && TEXTS[language]?.[TEXT_INDEX.get(`${context}|${english}`)];
+  return (translated || english).trim().replace(/\r/g, '\n');
 }
 
 const key = (tagged) => tagged.split('|');
