@@ -6,6 +6,7 @@
 
 #include "core/batch_report.h"
 #include "core/cellar_batch.h"
+#include "core/choice_words.h"
 #include "web/json_text.h"
 #include "web/page_fields.h"
 
@@ -135,6 +136,13 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
     HeaderColumns found;
     const bool clash =
         FindHeaderColumns(batch.HeaderCells(), request.settings.namedHeaders, found).has_value();
+    // A unit in the size's header ("Volume (hL)") stands for a unit column.
+    const auto& sizeCell = found.cellOf[Index(DoseColumn::BatchSize)];
+    auto& unitCell = found.cellOf[Index(DoseColumn::Unit)];
+    if (!unitCell && sizeCell &&
+        UnitOfWord(ReadHeaderName(batch.HeaderCells()[*sizeCell]).unit).has_value()) {
+        unitCell = sizeCell;
+    }
     json.Open("columns");
     for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         if (!clash && found.cellOf[c]) {

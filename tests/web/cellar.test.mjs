@@ -5,7 +5,7 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { CALC, DATA, launch, openPage, serveSite, textOf } from './harness.mjs';
+import { CALC, DATA, launch, openPage, screenshotPath, serveSite, textOf } from './harness.mjs';
 
 let site;
 let browser;
@@ -77,6 +77,9 @@ describe('a cellar file', () => {
     assert.deepEqual(rows[0], ['2', 'T1 Syrah', '89,62 g', 'ok', '']);
     assert.deepEqual(rows[4], ['6', 'T4 Rosé', '', 'error',
       'batch_size "1.100" could be 1100 or 1.100: say which decimal mark the file uses.']);
+    // The unit came with the size: "Volume (hL)".
+    assert.equal(await page.$eval('#column-unit', (s) => s.options[0].text), 'Volume (hL)');
+    await page.screenshot({ path: screenshotPath('cellar-1280x800.png'), fullPage: true });
   });
 
   it('"Unicode text" from a spreadsheet, chosen, its unit in a header', async () => {
