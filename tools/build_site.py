@@ -79,9 +79,10 @@ def page(web, wasm_dir, texts, version):
     packed = gzip.compress((wasm_dir / "korvane.wasm").read_bytes(), compresslevel=9, mtime=0)
     wasm = base64.b64encode(packed).decode("ascii")
     start = module_body((web / "wasm_start.js").read_text("utf-8"))
-    html = html.replace("<body>\n", f'<body>\n<script type="application/octet-stream" '
-                        f'id="korvane-wasm">{wasm}</script>\n<script>\n{start}</script>\n', 1)
-    scripts = f'<script type="module">\n{bundle(web, texts, version)}</script>\n'
+    # The form comes first, to be drawn while the rest arrives.
+    scripts = (f'<script type="application/octet-stream" id="korvane-wasm">{wasm}</script>\n'
+               f'<script>\n{start}</script>\n'
+               f'<script type="module">\n{bundle(web, texts, version)}</script>\n')
     return html.replace("</body>", scripts + "</body>")
 
 

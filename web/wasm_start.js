@@ -1,5 +1,5 @@
-// Runs as soon as the core's WebAssembly has arrived, at the top of the
-// page: it is unpacked and compiled while the rest of the page arrives.
+// Runs as soon as the core's WebAssembly has arrived, before the page's
+// script waits for the whole page: it is unpacked and compiled meanwhile.
 {
   const holder = document.getElementById('korvane-wasm');
   const text = atob(holder.textContent);
