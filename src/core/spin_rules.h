@@ -49,15 +49,6 @@ inline constexpr SpinRule kSolutionSpin{1,
 inline constexpr SpinRule kTabletWeightSpin{
     100, DisplayPattern::TwoDecimals, {SpinLimit::Test::AtOrBelow, 0, "0.00"}, std::nullopt};
 
-// The field's text moved by one step of `barValue` and written with the
-// rule's pattern; none when the text holds no number (it is then left as
-// it is).
-std::optional<std::string> SteppedText(const SpinRule& rule, std::string_view text, int barValue);
-
-// The replacement text when `text` fails `limit` or holds no number; none
-// when the text may stay.
-std::optional<std::string> LimitedText(const SpinLimit& limit, std::string_view text);
-
 // What a click on an arrow makes of the field's text, as every editing
 // window and the web page do it: the step, then the bar put back to rest,
 // which steps once more by 0 and applies the limits, then the limits again.

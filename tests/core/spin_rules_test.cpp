@@ -68,15 +68,5 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"solution", &kSolutionSpin, "10", kUp, "11"},
         StepCase{"solution", &kSolutionSpin, "", kUp, "1"}));
 
-TEST(SpinRuleTest, ATextWithoutANumberIsNotStepped) {
-    EXPECT_EQ(SteppedText(kPhSpin, "abc", kUp), std::nullopt);
-    EXPECT_EQ(SteppedText(kPhSpin, "", kDown), std::nullopt);
-    // A limit keeps a text that passes it, and replaces one that does not.
-    EXPECT_EQ(LimitedText(kPhSpin.lower, "1"), std::nullopt);
-    EXPECT_EQ(LimitedText(kPhSpin.lower, "0.99"), "1.0");
-    EXPECT_EQ(LimitedText(*kSolutionSpin.upper, "100"), "100");
-    EXPECT_EQ(LimitedText(kBatchSizeSpin.lower, "0"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace korvane
