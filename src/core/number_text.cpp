@@ -111,13 +111,8 @@ char* WriteRounded(double value, long significant, Halves halves, long decimals,
 // way to two decimals, exact as well: a single times 10^scale, for a scale
 // of 0 to 12, is exact in a double (24 bits of the single, 28 of 5^12), so
 // comparing and rounding that product is exact too.
-constexpr auto kPowersOfTen = [] {
-    std::array<double, 13> powers{1};
-    for (std::size_t i = 1; i < powers.size(); ++i) {
-        powers[i] = powers[i - 1] * 10;
-    }
-    return powers;
-}();
+constexpr std::array<double, 13> kPowersOfTen{1,   1e1, 1e2, 1e3,  1e4,  1e5, 1e6,
+                                              1e7, 1e8, 1e9, 1e10, 1e11, 1e12};
 
 // round(magnitude x 10^scale), halves away from zero.
 std::uint64_t RoundScaled(float magnitude, int scale) {

@@ -14,9 +14,8 @@ namespace korvane {
 bool IsEmptyText(std::string_view text);
 
 // Numeric: surrounding blanks aside, an optional sign, digits with at most one
-// period (at least one digit), and an optional exponent. Infinity, NaN, hex
-// forms, commas and thousands separators are not numeric, and neither is a
-// value beyond the single-precision range.
+// period (at least one digit), and an optional exponent; not infinity, NaN,
+// hex, commas, thousands separators, nor a value beyond a single's range.
 bool IsNumericText(std::string_view text);
 
 // Whether `text` is numeric, and then its value in single precision in
@@ -49,9 +48,8 @@ std::string SingleToText(float value);
 std::string FormatFixed2(double value);
 std::string FormatFixed2(std::string_view text);
 
-// The most bytes two decimals of a single's value take: the largest single
-// has 39 digits before the point, and a sign, the point and the decimals
-// come with them.
+// Room for two decimals of any single: 39 digits before the point, a sign,
+// the point and the decimals.
 inline constexpr std::size_t kSingleFixed2Room = 48;
 
 // FormatFixed2(static_cast<double>(value)), and FormatFixed2(SingleToText(
