@@ -8,17 +8,17 @@ namespace korvane {
 namespace {
 
 template <typename Choice, std::size_t N>
-void SelectCode(QComboBox* list, const ChoiceTable<Choice, N>& codes, const std::string& code) {
-    if (const std::optional<Choice> choice = ChoiceOf(codes, code)) {
+void SelectCode(QComboBox* list, const ChoiceRows<Choice, N>& table, const std::string& code) {
+    if (const std::optional<Choice> choice = ChoiceOfCode(table, code)) {
         widgets::SelectChoice(list, *choice);
     }
 }
 
 template <typename Choice, std::size_t N>
-void CopyCode(const QComboBox* list, const ChoiceTable<Choice, N>& codes, std::string& code) {
+void CopyCode(const QComboBox* list, const ChoiceRows<Choice, N>& table, std::string& code) {
     if (const auto choice = widgets::CurrentChoice<Choice>(list)) {
         // Built, then moved: GCC 12 warns wrongly about assigning a literal.
-        code = std::string(TextOf(codes, *choice));
+        code = std::string(RowOf(table, *choice).code);
     }
 }
 
@@ -104,31 +104,32 @@ void EnableMethodFields(const DefaultsControls& controls, AdditionMethod method)
 }
 
 bool ApplyDefaultsToForm(const DefaultsControls& controls, const UserDefaults& record) {
-    SelectCode(controls.form, kFormCodes, record.formCode);
-    if (const std::optional<AdditionMethod> method = ChoiceOf(kMethodCodes, record.methodCode)) {
+    SelectCode(controls.form, kSulphiteForms, record.formCode);
+    if (const std::optional<AdditionMethod> method =
+            ChoiceOfCode(kAdditionMethods, record.methodCode)) {
         OptionOf(controls, *method)->setChecked(true);
     }
-    SelectCode(controls.unit, kUnitCodes, record.unitCode);
+    SelectCode(controls.unit, kBatchUnits, record.unitCode);
     SetRecordText(controls.solution, record.solutionPercent);
     SetRecordText(controls.tablet, record.tabletWeight);
     SetRecordText(controls.batchSize, record.batchSize);
     // The target is stored as its English text in every language.
-    const std::optional<TargetKind> target = ChoiceOf(kTargetKindTexts, record.targetText);
+    const std::optional<TargetKind> target = ChoiceOfCode(kTargetKinds, record.targetText);
     return target && widgets::SelectChoice(controls.target, *target);
 }
 
 void CopyFormToDefaults(const DefaultsControls& controls, UserDefaults& record) {
-    CopyCode(controls.form, kFormCodes, record.formCode);
+    CopyCode(controls.form, kSulphiteForms, record.formCode);
     if (const std::optional<AdditionMethod> method = ChosenMethod(controls)) {
-        record.methodCode = std::string(TextOf(kMethodCodes, *method));
+        record.methodCode = std::string(RowOf(kAdditionMethods, *method).code);
     }
-    CopyCode(controls.unit, kUnitCodes, record.unitCode);
+    CopyCode(controls.unit, kBatchUnits, record.unitCode);
     // Taken as they stand, also from a greyed field that was not checked.
     record.solutionPercent = platform::RecordFieldBytes(controls.solution->text());
     record.tabletWeight = platform::RecordFieldBytes(controls.tablet->text());
     record.batchSize = platform::RecordFieldBytes(controls.batchSize->text());
-    const auto target = widgets::CurrentChoice<TargetKind>(controls.target);
-    record.targetText = std::string(target ? TextOf(kTargetKindTexts, *target) : "");
+    record.targetText.clear();
+    CopyCode(controls.target, kTargetKinds, record.targetText);
 }
 
 }  // namespace korvane

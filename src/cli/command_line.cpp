@@ -61,14 +61,14 @@ constexpr std::array kOptions{
     OptionRow{"--column", Takes::Column, DoseColumn::Ph},
 };
 
-constexpr ChoiceTable<OutputFormat, 4> kFormatWords{{
+constexpr std::array<ChoiceWord<OutputFormat>, 4> kFormatWords{{
     {OutputFormat::Text, "text"},
     {OutputFormat::Json, "json"},
     {OutputFormat::Csv, "csv"},
     {OutputFormat::Table, "table"},
 }};
 
-constexpr ChoiceTable<char, 3> kDelimiterWords{{
+constexpr std::array<ChoiceWord<char>, 3> kDelimiterWords{{
     {',', "comma"},
     {';', "semicolon"},
     {'\t', "tab"},
@@ -203,7 +203,7 @@ std::optional<UsageError> Parser::SetTarget(TargetKind kind, std::string_view va
         return UsageError{"Give only one of --target-free and --target-molecular."};
     }
     settings.targetGivenWithKind = true;
-    settings.given[Index(DoseColumn::TargetKind)] = TextOf(kTargetKindWords, kind);
+    settings.given[Index(DoseColumn::TargetKind)] = RowOf(kTargetKinds, kind).word;
     settings.given[Index(DoseColumn::Target)] = std::string(value);
     numberOption_[Index(DoseColumn::Target)] =
         kind == TargetKind::FreeSO2 ? "--target-free" : "--target-molecular";

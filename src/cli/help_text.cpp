@@ -68,8 +68,8 @@ std::string OptionsPart() {
            Line("--free-so2 NUMBER", "free SO2 measured, mg/L") +
            Line("--batch-size NUMBER", "volume of the batch") +
            Line("--unit WORD", WordList(kUnitWords) + " (hl: hectolitres)") + "\nSulphite:\n" +
-           Line("--form WORD", WordList(kFormWords) + Built(DoseColumn::Form)) +
-           Line("--method WORD", WordList(kMethodWords) + Built(DoseColumn::Method)) +
+           Line("--form WORD", WordList(kSulphiteForms) + Built(DoseColumn::Form)) +
+           Line("--method WORD", WordList(kAdditionMethods) + Built(DoseColumn::Method)) +
            Line("--solution-pct NUMBER", "strength of the stock solution, %, for solution") +
            Line("--tablet-g NUMBER", "weight of one tablet, g, for tablet") +
            "\nTarget (one of the two, or a batch's target column):\n" +
@@ -98,7 +98,7 @@ std::string BatchOptionsPart() {
            Line("--delimiter WORD", "comma, semicolon or tab (default: found from the header)") +
            Line("--column NAME=HEADER", "read the column NAME from the file's column HEADER") +
            Line("--target-kind WORD",
-                WordList(kTargetKindWords) + ": the kind of every target in a target column") +
+                WordList(kTargetKinds) + ": the kind of every target in a target column") +
            Line("--quiet", "no summary on standard error");
 }
 

@@ -166,11 +166,11 @@ std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& co
                    : std::nullopt;
     }
     std::optional<std::string>& given = settings_.given[Index(DoseColumn::Unit)];
-    if (given && CanonicalWord(DoseColumn::Unit, *given) != TextOf(kUnitWords, *unit)) {
+    if (given && CanonicalWord(DoseColumn::Unit, *given) != RowOf(kUnitWords, *unit).word) {
         return HeaderProblem{HeaderProblem::Kind::UnitTwice, DoseColumn::Unit, DoseColumn::Unit,
                              *sizeCell};
     }
-    given = TextOf(kUnitWords, *unit);
+    given = RowOf(kUnitWords, *unit).word;
     return std::nullopt;
 }
 

@@ -67,8 +67,8 @@ bool IsBareGallon(std::string_view text) {
 std::string UnknownUnitText(std::string_view word) {
     if (IsBareGallon(word)) {
         return "Unit \"" + EscapedText(word) + "\" is ambiguous: use " +
-               TextOf(kUnitWords, VolumeUnit::UsGallon) + " or " +
-               TextOf(kUnitWords, VolumeUnit::ImperialGallon) + ".";
+               RowOf(kUnitWords, VolumeUnit::UsGallon).word + " or " +
+               RowOf(kUnitWords, VolumeUnit::ImperialGallon).word + ".";
     }
     return UnknownWordText("unit", word, kUnitWords);
 }

@@ -1,8 +1,8 @@
-// The words under which the command line and a cellar file name the choices.
-// They are plain lower-case ASCII so that a script or a spreadsheet can write
-// them without quoting, and they never change with the user's language.
+// The words under which the command line and a cellar file name the choices,
+// and how a text is read as one of them.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,12 +18,21 @@ namespace korvane {
 // the sheet sees it.
 enum class VolumeUnit { UsGallon, ImperialGallon, Litre, Hectolitre };
 
-inline constexpr ChoiceTable<VolumeUnit, 4> kUnitWords{{
-    {VolumeUnit::UsGallon, "us-gal"},
-    {VolumeUnit::ImperialGallon, "imp-gal"},
-    {VolumeUnit::Litre, "litres"},
+// A choice of the command line or a cellar file that nothing else names.
+template <typename Choice>
+struct ChoiceWord {
+    Choice choice;
+    const char* word;
+};
+
+inline constexpr std::array<ChoiceWord<VolumeUnit>, 4> kUnitWords{{
+    {VolumeUnit::UsGallon, RowOf(kBatchUnits, BatchUnit::UsGallon).word},
+    {VolumeUnit::ImperialGallon, RowOf(kBatchUnits, BatchUnit::ImperialGallon).word},
+    {VolumeUnit::Litre, RowOf(kBatchUnits, BatchUnit::Litre).word},
     {VolumeUnit::Hectolitre, "hl"},
 }};
+
+static_assert(OneRowEachInOrder(kUnitWords, &ChoiceWord<VolumeUnit>::choice));
 
 // The unit the sheet reckons `unit` in; a size in hectolitres is taken a
 // hundred times, as litres.
@@ -46,22 +55,6 @@ constexpr SheetUnit SheetUnitOf(VolumeUnit unit) {
     return {BatchUnit::Litre, false};
 }
 
-inline constexpr ChoiceTable<SulphiteForm, 2> kFormWords{{
-    {SulphiteForm::Potassium, "potassium"},
-    {SulphiteForm::Sodium, "sodium"},
-}};
-
-inline constexpr ChoiceTable<AdditionMethod, 3> kMethodWords{{
-    {AdditionMethod::Powder, "powder"},
-    {AdditionMethod::Solution, "solution"},
-    {AdditionMethod::Tablet, "tablet"},
-}};
-
-inline constexpr ChoiceTable<TargetKind, 2> kTargetKindWords{{
-    {TargetKind::FreeSO2, "free"},
-    {TargetKind::MolecularSO2, "molecular"},
-}};
-
 constexpr char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -82,17 +75,17 @@ bool IsWord(std::string_view text, const char* word, Letter letter) {
 // The row whose word `text` names, blanks around it aside and in any case of
 // letters, so that a spreadsheet's "Litres " still means litres; nullptr
 // when none does.
-template <typename Choice, std::size_t N>
-const ChoiceText<Choice>* RowOfWord(const ChoiceTable<Choice, N>& table, std::string_view text) {
+template <typename Row, std::size_t N>
+const Row* RowOfWord(const std::array<Row, N>& table, std::string_view text) {
     const auto same = [](char c) { return c; };
-    for (const auto& row : table) {
-        if (IsWord(text, row.text, same)) {
+    for (const Row& row : table) {
+        if (IsWord(text, row.word, same)) {
             return &row;  // as the program itself writes them, and most files
         }
     }
     text = TrimBlanks(text);
-    for (const auto& row : table) {
-        if (IsWord(text, row.text, LowerAscii)) {
+    for (const Row& row : table) {
+        if (IsWord(text, row.word, LowerAscii)) {
             return &row;
         }
     }
@@ -117,30 +110,31 @@ bool IsBareGallon(std::string_view text);
 std::string UnknownUnitText(std::string_view word);
 
 // The choice named by `text`, as RowOfWord finds it.
-template <typename Choice, std::size_t N>
-std::optional<Choice> ChoiceOfWord(const ChoiceTable<Choice, N>& table, std::string_view text) {
-    const ChoiceText<Choice>* row = RowOfWord(table, text);
-    return row != nullptr ? std::optional<Choice>(row->choice) : std::nullopt;
+template <typename Row, std::size_t N>
+std::optional<decltype(Row::choice)> ChoiceOfWord(const std::array<Row, N>& table,
+                                                  std::string_view text) {
+    const Row* row = RowOfWord(table, text);
+    return row != nullptr ? std::optional(row->choice) : std::nullopt;
 }
 
 // The words joined for a message, e.g. "us-gal, imp-gal or litres".
-template <typename Choice, std::size_t N>
-std::string WordList(const ChoiceTable<Choice, N>& table) {
+template <typename Row, std::size_t N>
+std::string WordList(const std::array<Row, N>& table) {
     std::string list;
     for (std::size_t i = 0; i < N; ++i) {
         if (i > 0) {
             list += i + 1 == N ? " or " : ", ";
         }
-        list += table[i].text;
+        list += table[i].word;
     }
     return list;
 }
 
 // Why `word` names none of the table's choices, e.g. `Unknown unit "gal":
 // use us-gal, imp-gal or litres.`, where `what` is "unit".
-template <typename Choice, std::size_t N>
+template <typename Row, std::size_t N>
 std::string UnknownWordText(const char* what, std::string_view word,
-                            const ChoiceTable<Choice, N>& table) {
+                            const std::array<Row, N>& table) {
     return "Unknown " + std::string(what) + " \"" + EscapedText(word) + "\": use " +
            WordList(table) + ".";
 }

@@ -19,18 +19,18 @@ template <typename Use>
 auto WithWordTable(DoseColumn column, Use&& use) {
     switch (column) {
         case DoseColumn::Form:
-            return use(kFormWords, "form");
+            return use(kSulphiteForms, "form");
         case DoseColumn::Method:
-            return use(kMethodWords, "method");
+            return use(kAdditionMethods, "method");
         default:
-            return use(kTargetKindWords, "target kind");
+            return use(kTargetKinds, "target kind");
     }
 }
 
 template <typename Choice, std::size_t N>
-bool ReadWord(const ChoiceTable<Choice, N>& table, const DoseTextViews& texts, DoseColumn column,
+bool ReadWord(const ChoiceRows<Choice, N>& table, const DoseTextViews& texts, DoseColumn column,
               Choice& choice, std::optional<std::string>& problem) {
-    const ChoiceText<Choice>* row = RowOfWord(table, texts[Index(column)]);
+    const ChoiceRow<Choice>* row = RowOfWord(table, texts[Index(column)]);
     if (row == nullptr) {
         problem = UnknownWordMessage(column, texts[Index(column)]);
         return false;
@@ -105,9 +105,9 @@ char* WriteFigure(char* out, std::string_view figure, char separator, DecimalMar
 const char* BuiltInWord(DoseColumn column) {
     switch (column) {
         case DoseColumn::Form:
-            return TextOf(kFormWords, SulphiteForm::Potassium);
+            return RowOf(kSulphiteForms, SulphiteForm::Potassium).word;
         case DoseColumn::Method:
-            return TextOf(kMethodWords, AdditionMethod::Powder);
+            return RowOf(kAdditionMethods, AdditionMethod::Powder).word;
         default:
             return nullptr;
     }
@@ -141,11 +141,11 @@ std::string UnknownWordMessage(DoseColumn column, std::string_view word) {
 std::optional<std::string> CanonicalWord(DoseColumn column, std::string_view text) {
     if (column == DoseColumn::Unit) {
         const std::optional<VolumeUnit> unit = UnitOfWord(text);
-        return unit ? std::optional<std::string>(TextOf(kUnitWords, *unit)) : std::nullopt;
+        return unit ? std::optional<std::string>(RowOf(kUnitWords, *unit).word) : std::nullopt;
     }
     return WithWordTable(column, [text](const auto& table, const char*) {
         const auto* row = RowOfWord(table, text);
-        return row != nullptr ? std::optional<std::string>(row->text) : std::nullopt;
+        return row != nullptr ? std::optional<std::string>(row->word) : std::nullopt;
     });
 }
 
@@ -181,9 +181,9 @@ std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, dou
     TargetKind target{};
     std::optional<std::string> problem;
     if (!ReadUnit(texts, unit, problem) ||
-        !ReadWord(kFormWords, texts, DoseColumn::Form, form, problem) ||
-        !ReadWord(kMethodWords, texts, DoseColumn::Method, method, problem) ||
-        !ReadWord(kTargetKindWords, texts, DoseColumn::TargetKind, target, problem)) {
+        !ReadWord(kSulphiteForms, texts, DoseColumn::Form, form, problem) ||
+        !ReadWord(kAdditionMethods, texts, DoseColumn::Method, method, problem) ||
+        !ReadWord(kTargetKinds, texts, DoseColumn::TargetKind, target, problem)) {
         return problem;
     }
     const SheetUnit sheetUnit = SheetUnitOf(unit);

@@ -75,9 +75,9 @@ std::string ExistingMolecular(std::string_view ph, std::string_view existingSO2)
 
 std::string ChoiceStateJson(std::string_view method, std::string_view targetKind) {
     const MethodState& state =
-        MethodStateOf(ChoiceOfWord(kMethodWords, method).value_or(AdditionMethod::Powder));
+        MethodStateOf(ChoiceOfWord(kAdditionMethods, method).value_or(AdditionMethod::Powder));
     const TargetState& target =
-        TargetStateOf(ChoiceOfWord(kTargetKindWords, targetKind).value_or(TargetKind::FreeSO2));
+        TargetStateOf(ChoiceOfWord(kTargetKinds, targetKind).value_or(TargetKind::FreeSO2));
     JsonText json;
     json.Open()
         .Bool("solution", state.solutionEnabled)

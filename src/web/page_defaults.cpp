@@ -17,17 +17,23 @@ namespace {
 // as no unit at all.
 constexpr char kHectolitreCode[] = "4";
 
+// The word of the choice whose code (or stored text) is `code`.
+template <typename Choice, std::size_t N>
+std::optional<std::string_view> WordOfCode(const ChoiceRows<Choice, N>& table,
+                                           std::string_view code) {
+    const std::optional<Choice> choice = ChoiceOfCode(table, code);
+    return choice ? std::optional<std::string_view>(RowOf(table, *choice).word) : std::nullopt;
+}
+
+template <typename Choice, std::size_t N>
+std::string CodeOfWord(const ChoiceRows<Choice, N>& table, std::string_view word) {
+    const ChoiceRow<Choice>* row = RowOfWord(table, word);
+    return row != nullptr ? row->code : "";
+}
+
 std::optional<std::string_view> UnitWordOfCode(std::string_view code) {
-    if (code == kHectolitreCode) {
-        return TextOf(kUnitWords, VolumeUnit::Hectolitre);
-    }
-    for (const auto& row : kUnitWords) {
-        const SheetUnit sheet = SheetUnitOf(row.choice);
-        if (!sheet.hundredfold && TextOf(kUnitCodes, sheet.unit) == code) {
-            return row.text;
-        }
-    }
-    return std::nullopt;
+    return code == kHectolitreCode ? RowOf(kUnitWords, VolumeUnit::Hectolitre).word
+                                   : WordOfCode(kBatchUnits, code);
 }
 
 std::string CodeOfUnitWord(std::string_view word) {
@@ -36,22 +42,7 @@ std::string CodeOfUnitWord(std::string_view word) {
         return {};
     }
     const SheetUnit sheet = SheetUnitOf(*unit);
-    return sheet.hundredfold ? kHectolitreCode : TextOf(kUnitCodes, sheet.unit);
-}
-
-// The word of the choice whose code (or stored text) is `code`.
-template <typename Choice, std::size_t N, std::size_t M>
-std::optional<std::string_view> WordOf(const ChoiceTable<Choice, N>& codes,
-                                       const ChoiceTable<Choice, M>& words, std::string_view code) {
-    const std::optional<Choice> choice = ChoiceOf(codes, code);
-    return choice ? std::optional<std::string_view>(TextOf(words, *choice)) : std::nullopt;
-}
-
-template <typename Choice, std::size_t N, std::size_t M>
-std::string CodeOf(const ChoiceTable<Choice, N>& codes, const ChoiceTable<Choice, M>& words,
-                   std::string_view word) {
-    const std::optional<Choice> choice = ChoiceOfWord(words, word);
-    return choice ? TextOf(codes, *choice) : "";
+    return sheet.hundredfold ? kHectolitreCode : RowOf(kBatchUnits, sheet.unit).code;
 }
 
 void Word(JsonText& json, const char* key, std::optional<std::string_view> word) {
@@ -72,13 +63,13 @@ std::string DefaultsJson(std::optional<std::string_view> stored) {
     }
     JsonText json;
     json.Open();
-    Word(json, "form", WordOf(kFormCodes, kFormWords, record.formCode));
-    Word(json, "method", WordOf(kMethodCodes, kMethodWords, record.methodCode));
+    Word(json, "form", WordOfCode(kSulphiteForms, record.formCode));
+    Word(json, "method", WordOfCode(kAdditionMethods, record.methodCode));
     Word(json, "unit", UnitWordOfCode(record.unitCode));
     json.String("solution_pct", record.solutionPercent)
         .String("tablet_g", record.tabletWeight)
         .String("batch_size", record.batchSize);
-    Word(json, "target_kind", WordOf(kTargetKindTexts, kTargetKindWords, record.targetText));
+    Word(json, "target_kind", WordOfCode(kTargetKinds, record.targetText));
     json.Bool("broken", broken).Open("opening");
     for (const SheetField field : kSheetFields) {
         json.String(FieldName(field), OpeningText(field));
@@ -99,7 +90,7 @@ std::string SavedDefaultsJson(std::string_view joined) {
     }
     const auto [form, method, unit, solution, tablet, batch, target] = texts;
     SheetView entries;  // the fields the dialog does not have stay empty
-    entries.method = ChoiceOfWord(kMethodWords, method).value_or(AdditionMethod::Powder);
+    entries.method = ChoiceOfWord(kAdditionMethods, method).value_or(AdditionMethod::Powder);
     entries.solutionStrength = solution;
     entries.tabletWeight = tablet;
     entries.batchSize = batch;
@@ -112,13 +103,13 @@ std::string SavedDefaultsJson(std::string_view joined) {
             .Text();
     }
     const UserDefaults record{
-        .formCode = CodeOf(kFormCodes, kFormWords, form),
-        .methodCode = CodeOf(kMethodCodes, kMethodWords, method),
+        .formCode = CodeOfWord(kSulphiteForms, form),
+        .methodCode = CodeOfWord(kAdditionMethods, method),
         .unitCode = CodeOfUnitWord(unit),
         .solutionPercent = std::string(solution),
         .tabletWeight = std::string(tablet),
         .batchSize = std::string(batch),
-        .targetText = CodeOf(kTargetKindTexts, kTargetKindWords, target),
+        .targetText = CodeOfWord(kTargetKinds, target),
     };
     return json.String("record", SerializeUserDefaults(record)).Close().Text();
 }

@@ -12,11 +12,18 @@
 
 namespace korvane::widgets {
 
+// The window whose list it is: the Default Settings dialog writes some
+// entries its own way.
+enum class ListIn { MainWindow, SettingsDialog };
+
 // Appends the table's entries in order; none becomes the current entry.
 template <typename Choice, std::size_t N>
-void FillChoiceList(QComboBox* list, const ChoiceTable<Choice, N>& table) {
-    for (const ChoiceText<Choice>& row : table) {
-        list->addItem(platform::CoreText(row.text), static_cast<int>(row.choice));
+void FillChoiceList(QComboBox* list, const ChoiceRows<Choice, N>& table,
+                    ListIn in = ListIn::MainWindow) {
+    for (const ChoiceRow<Choice>& row : table) {
+        const bool own = in == ListIn::SettingsDialog && row.dialogText != nullptr;
+        list->addItem(platform::CoreText(own ? row.dialogText : row.text),
+                      static_cast<int>(row.choice));
     }
     list->setCurrentIndex(-1);
 }

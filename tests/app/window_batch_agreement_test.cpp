@@ -119,17 +119,15 @@ TEST_F(WindowBatchAgreementTest, ThousandsOfTanksGetTheSameAnswerFromBoth) {
         desktop_.boxes.Clear();
         window_.ValidateAndCalculate();  // questions are answered Yes
 
-        constexpr VolumeUnit kUnits[] = {VolumeUnit::UsGallon, VolumeUnit::ImperialGallon,
-                                         VolumeUnit::Litre};
         const DoseTextViews texts{tank.ph,
                                   tank.freeSO2,
                                   tank.batch,
-                                  TextOf(kUnitWords, kUnits[static_cast<int>(tank.unit)]),
-                                  TextOf(kFormWords, tank.form),
-                                  TextOf(kMethodWords, tank.method),
+                                  RowOf(kBatchUnits, tank.unit).word,
+                                  RowOf(kSulphiteForms, tank.form).word,
+                                  RowOf(kAdditionMethods, tank.method).word,
                                   tank.solution,
                                   tank.tablet,
-                                  TextOf(kTargetKindWords, tank.kind),
+                                  RowOf(kTargetKinds, tank.kind).word,
                                   tank.target};
         ASSERT_EQ(batch.Fill(texts, SO2Pka), std::nullopt);
         const DoseResult& result = batch.Evaluate(true);

@@ -19,7 +19,7 @@ QStringList Entries(const QComboBox& list) {
 
 TEST(ChoiceListTest, OffersTheTablesEntriesInOrderWithNoneChosen) {
     QComboBox list;
-    FillChoiceList(&list, kBatchUnitTexts);
+    FillChoiceList(&list, kBatchUnits);
     EXPECT_EQ(Entries(list), (QStringList{"U.S. Gal.", "Imp. Gal.", "Litres"}));
     EXPECT_EQ(list.currentIndex(), -1);
     EXPECT_EQ(CurrentChoice<BatchUnit>(&list), std::nullopt);
@@ -27,7 +27,7 @@ TEST(ChoiceListTest, OffersTheTablesEntriesInOrderWithNoneChosen) {
 
 TEST(ChoiceListTest, TheChoiceIsReadFromTheEntryNotFromItsText) {
     QComboBox list;
-    FillChoiceList(&list, kTargetKindTexts);
+    FillChoiceList(&list, kTargetKinds);
     ASSERT_TRUE(SelectChoice(&list, TargetKind::MolecularSO2));
     EXPECT_EQ(list.currentText(), "Molecular SO2");
     list.setItemText(0, "Molecular SO2");
@@ -36,7 +36,7 @@ TEST(ChoiceListTest, TheChoiceIsReadFromTheEntryNotFromItsText) {
 }
 
 TEST(ChoiceListTest, AChoiceTheListLacksLeavesItAsItIs) {
-    constexpr ChoiceTable<BatchUnit, 1> kLitresOnly{{{BatchUnit::Litre, "Litres"}}};
+    constexpr ChoiceRows<BatchUnit, 1> kLitresOnly{{{BatchUnit::Litre, "Litres", "1", "litres"}}};
     QComboBox list;
     FillChoiceList(&list, kLitresOnly);
     ASSERT_TRUE(SelectChoice(&list, BatchUnit::Litre));

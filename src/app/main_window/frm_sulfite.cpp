@@ -65,9 +65,9 @@ FrmSulfite::FrmSulfite(AppContext& context, QWidget* parent)
     // The teaspoon figure is drawn above the right part of the amount's unit
     // caption, which it overlaps.
     ui_.lblAdd->lower();
-    widgets::FillChoiceList(ui_.cboForm, kSulphiteFormTexts);
-    widgets::FillChoiceList(ui_.cboBatch, kBatchUnitTexts);
-    widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);
+    widgets::FillChoiceList(ui_.cboForm, kSulphiteForms);
+    widgets::FillChoiceList(ui_.cboBatch, kBatchUnits);
+    widgets::FillChoiceList(ui_.cboTarget, kTargetKinds);
     // The designed state is Powder's; its unit words come from the same
     // table as every later choice's.
     ApplyMethodState(ui_, AdditionMethod::Powder);

@@ -108,9 +108,9 @@ FrmSettings::FrmSettings(AppContext& context, QWidget* mainWindow)
     setFixedSize(size());
     platform::ApplyDesignFonts(this, false);
     platform::LayCaptionsBeneathControls(this);
-    widgets::FillChoiceList(ui_.cboForm, kSulphiteFormTexts);
-    widgets::FillChoiceList(ui_.cboBatch, kSettingsBatchUnitTexts);
-    widgets::FillChoiceList(ui_.cboTarget, kTargetKindTexts);
+    widgets::FillChoiceList(ui_.cboForm, kSulphiteForms);
+    widgets::FillChoiceList(ui_.cboBatch, kBatchUnits, widgets::ListIn::SettingsDialog);
+    widgets::FillChoiceList(ui_.cboTarget, kTargetKinds);
     // Never seen: every activation shows the record's values instead.
     ShowOpeningTexts(fields_);
     new ActivationWatcher(this);
