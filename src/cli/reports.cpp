@@ -10,6 +10,14 @@
 namespace korvane {
 namespace {
 
+// Writes `value` as one field at the end of `csv`: the one report written
+// into a string, which the batch writes into its own buffer.
+void AppendCsvField(std::string& csv, std::string_view value) {
+    const std::size_t start = csv.size();
+    csv.resize(start + MaxCsvFieldBytes(value));
+    csv.resize(static_cast<std::size_t>(WriteCsvField(csv.data() + start, value) - csv.data()));
+}
+
 struct TextLine {
     Figure figure;
     const char* label;

@@ -412,11 +412,4 @@ char* WriteCsvField(char* out, std::string_view value, char separator) {
     return out;
 }
 
-void AppendCsvField(std::string& out, std::string_view value, char separator) {
-    const std::size_t start = out.size();
-    out.resize(start + MaxCsvFieldBytes(value));
-    const char* end = WriteCsvField(out.data() + start, value, separator);
-    out.resize(static_cast<std::size_t>(end - out.data()));
-}
-
 }  // namespace korvane

@@ -172,12 +172,9 @@ class SinkBuffer {
     std::size_t capacity_;
 };
 
-// Appends `value` as one field, quoted only when it holds the separator, a
-// quote or a line break.
-void AppendCsvField(std::string& out, std::string_view value, char separator = ',');
-
-// The same for a writer that keeps its own buffer: writes the field at `out`
-// and returns where it ends, having written at most MaxCsvFieldBytes(value).
+// Writes `value` as one field at `out`, quoted only when it holds the
+// separator, a quote or a line break, and returns where it ends, having
+// written at most MaxCsvFieldBytes(value).
 char* WriteCsvField(char* out, std::string_view value, char separator = ',');
 
 constexpr std::size_t MaxCsvFieldBytes(std::string_view value) {

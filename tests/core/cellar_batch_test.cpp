@@ -16,6 +16,12 @@
 namespace korvane {
 namespace {
 
+std::string CsvField(std::string_view value) {
+    std::string out(MaxCsvFieldBytes(value), '\0');
+    out.resize(static_cast<std::size_t>(WriteCsvField(out.data(), value) - out.data()));
+    return out;
+}
+
 struct BatchRun {
     std::optional<HeaderProblem> problem;
     BatchEnd end = BatchEnd::Done;
@@ -240,8 +246,7 @@ TEST(Batch, WritesRowsWhoseResultsAreLongerThanTheRowsThemselves) {
     // quotes again: each row comes out more than twice as long as it went
     // in, and a few of them more than the output gathers before handing on.
     const std::string word(6000, '"');
-    std::string quoted;
-    AppendCsvField(quoted, word);
+    const std::string quoted = CsvField(word);
     std::string input = "ph,free_so2,target,unit\n";
     for (int i = 0; i < 5; ++i) {
         input += "3.5,10,40," + quoted + "\n";
@@ -492,14 +497,12 @@ std::string CellarFile(const std::vector<RandomRow>& rows) {
     int tank = 0;
     for (const RandomRow& r : rows) {
         for (const std::string* field : {&r.target, &r.method}) {
-            AppendCsvField(csv, *field);
-            csv += ',';
+            csv += CsvField(*field) + ',';
         }
         csv += "T" + std::to_string(++tank);
         for (const std::string* field :
              {&r.freeSO2, &r.unit, &r.tablet, &r.ph, &r.form, &r.solution, &r.kind, &r.batchSize}) {
-            csv += ',';
-            AppendCsvField(csv, *field);
+            csv += ',' + CsvField(*field);
         }
         csv += '\n';
     }
