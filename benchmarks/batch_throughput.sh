@@ -4,8 +4,9 @@
 # the seconds and the peak resident memory against the targets (0.6 s and
 # 16 MiB). The cpu seconds beside the time tell whether other work on the
 # machine slowed the run; on a shared machine, run it a few times (RUNS=5)
-# and read the best and the median. Build optimised first (the bench preset,
-# CMAKE_BUILD_TYPE=Release, which is -O3).
+# and read the best and the median (make bench runs it three times). Exits 1
+# when the time (the median of several runs) or the memory misses. Build
+# optimised first (the bench preset, CMAKE_BUILD_TYPE=Release, which is -O3).
 #
 #   benchmarks/batch_throughput.sh BUILD_DIR     (ROWS=... to change the size,
 #                                                 RUNS=... to run it again)
@@ -77,3 +78,4 @@ else
 fi
 kib=$(sort -n -k 4 "$work/times" | tail -n 1 | cut -d ' ' -f 4)
 echo "peak memory: $kib KiB ($(verdict "$kib" "$max_kib") the target of $max_kib KiB)"
+[[ $(verdict "$seconds" "$max_seconds") == meets && $(verdict "$kib" "$max_kib") == meets ]]

@@ -189,6 +189,9 @@ bool CsvReader::Scan(CsvRecord& record) {
     while (pos_ < end_) {
         switch (state_) {
             case State::FieldStart:
+            case State::QuotedQuote:
+                // A quote opens a quoted field, or after a quote stands for
+                // one; any other byte is plain text.
                 if (bytes[pos_] == '"') {
                     ++pos_;
                     state_ = State::Quoted;
@@ -215,16 +218,6 @@ bool CsvReader::Scan(CsvRecord& record) {
                 }
                 break;
             }
-            case State::QuotedQuote:
-                // A doubled quote stands for one; any other byte follows a
-                // closing quote.
-                if (bytes[pos_] == '"') {
-                    ++pos_;
-                    state_ = State::Quoted;
-                } else {
-                    state_ = State::Unquoted;
-                }
-                break;
             case State::AfterCr:
                 if (bytes[pos_] == '\n') {
                     ++pos_;
