@@ -287,6 +287,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "pH appears low. Are you sure it is correct?", "", "", kStrict},
         SheetCase{"FreeSO2BelowZero", Powder, Free, F::ExistingSO2, "-50", Kind::FailedCheck,
                   "Existing SO2 cannot be less than 0.", "", "", kStrict},
+        // The window has always let a negative reading through; it still does.
+        SheetCase{"FreeSO2BelowZeroInTheWindow", Powder, Free, F::ExistingSO2, "-50", Kind::Results,
+                  "", "90.00"},
         SheetCase{"FreeTargetBelowZero", Powder, Free, F::TargetFree, "-1", Kind::FailedCheck,
                   "Target SO2 cannot be less than 0.", "", "", kStrict},
         SheetCase{"MolecularTargetBelowZero", Powder, Mol, F::TargetMolecular, "-0.1",
