@@ -14,6 +14,7 @@
 #include "cli/reports.h"
 #include "core/batch_report.h"
 #include "core/text_encoding.h"
+#include "core/write_all.h"
 
 namespace korvane {
 namespace {

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "cli/interruption.h"
+#include "core/write_all.h"
 
 namespace korvane {
 namespace {
@@ -21,26 +22,9 @@ std::string ErrorText(int error) {
     return std::strerror(error);
 }
 
-// How a write takes an interruption of the batch: its output stops there,
-// while its messages must still be said.
-enum class OnInterruption { Stop, GoOn };
-
-// Writes everything, through short writes; the error number, or 0.
-int WriteFully(int fd, std::string_view bytes, OnInterruption onInterruption) {
-    while (!bytes.empty()) {
-        if (onInterruption == OnInterruption::Stop && Interruption() != 0) {
-            return EINTR;
-        }
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return 0;
+// The batch's output stops at an interruption; its messages are still said.
+bool Interrupted() {
+    return Interruption() != 0;
 }
 
 // The file a path finally names: through a symbolic link, its target.
@@ -106,7 +90,7 @@ std::string FileSource::Failure() const {
 
 bool StandardOutput::Write(std::string_view bytes) {
     if (error_ == 0) {
-        error_ = WriteFully(STDOUT_FILENO, bytes, OnInterruption::Stop);
+        error_ = WriteAll(STDOUT_FILENO, bytes, Interrupted);
     }
     return error_ == 0;
 }
@@ -140,7 +124,7 @@ AtomicFileSink::~AtomicFileSink() {
 
 bool AtomicFileSink::Write(std::string_view bytes) {
     if (error_ == 0) {
-        error_ = WriteFully(fd_, bytes, OnInterruption::Stop);
+        error_ = WriteAll(fd_, bytes, Interrupted);
     }
     return error_ == 0;
 }
@@ -189,10 +173,6 @@ std::uint64_t RegularFileSize(int fd) {
         return 0;
     }
     return static_cast<std::uint64_t>(info.st_size);
-}
-
-int WriteAll(int fd, std::string_view bytes) {
-    return WriteFully(fd, bytes, OnInterruption::GoOn);
 }
 
 bool OpenClosedStandardStreams() {

@@ -73,10 +73,6 @@ bool IsSameFile(int fd, int other);
 // The size of the regular file `fd` reads; 0 for a pipe or a terminal.
 std::uint64_t RegularFileSize(int fd);
 
-// Writes all of `bytes` to a descriptor, for messages and single results;
-// the error number, or 0.
-int WriteAll(int fd, std::string_view bytes);
-
 // Puts /dev/null where standard input, output or error is closed, so that a
 // file opened later cannot take its number and be mistaken for it. Whether
 // standard output was closed.

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "core/messages.h"
+#include "core/write_all.h"
 #include "platform/translations.h"
 
 namespace korvane::platform {
@@ -205,19 +206,7 @@ class TemporaryCopy {
         return ::fchmod(fd_, old.st_mode & 07777) == 0 ? 0 : errno;
     }
 
-    int Write(std::string_view bytes) {
-        while (!bytes.empty()) {
-            const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
-            if (written < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return errno;
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return 0;
-    }
+    int Write(std::string_view bytes) { return WriteAll(fd_, bytes); }
 
     // On the disk first, then under the file's name.
     int Commit(const QString& target) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/batch_report.h"
@@ -160,16 +161,22 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
     json.CloseArray();
 }
 
+// The counts under the names of the statuses they count.
+constexpr std::pair<const char*, std::uint64_t BatchCounts::*> kCountNames[] = {
+    {"rows", &BatchCounts::rows},
+    {"ok", &BatchCounts::ok},
+    {"no_addition", &BatchCounts::noAddition},
+    {"question", &BatchCounts::questions},
+    {"error", &BatchCounts::errors},
+    {"blank", &BatchCounts::blank},
+};
+
 void AddCounts(JsonText& json, const BatchCounts& counts) {
-    json.String("summary", BatchSummaryText(counts));
-    json.Open("counts")
-        .Number("rows", counts.rows)
-        .Number("ok", counts.ok)
-        .Number("no_addition", counts.noAddition)
-        .Number("question", counts.questions)
-        .Number("error", counts.errors)
-        .Number("blank", counts.blank)
-        .Close();
+    json.String("summary", BatchSummaryText(counts)).Open("counts");
+    for (const auto& [name, count] : kCountNames) {
+        json.Number(name, counts.*count);
+    }
+    json.Close();
 }
 
 }  // namespace
