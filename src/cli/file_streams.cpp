@@ -38,6 +38,22 @@ std::string FinalPath(const std::string& path) {
                                                                 : path;
 }
 
+// Why the output may not take the place of what `path` names, if anything
+// is there that is not a regular file: a device, a pipe or a folder (itself
+// or at the end of a link) is no output of the user's to replace, and a link
+// that leads nowhere says nothing of where the output should go.
+std::string ReasonNotToReplace(const std::string& path) {
+    struct stat named {};
+    struct stat info {};
+    if (::lstat(path.c_str(), &named) != 0) {
+        return "";  // nothing there yet, or nothing we may look at
+    }
+    if (::stat(path.c_str(), &info) != 0) {
+        return "it is a link that leads nowhere";
+    }
+    return S_ISREG(info.st_mode) ? "" : "it is not a regular file";
+}
+
 // The mode a new file gets: the old file's, or what the user's umask allows.
 mode_t ModeFor(const std::string& path) {
     struct stat info {};
@@ -99,7 +115,11 @@ std::string StandardOutput::Failure() const {
     return ErrorText(error_);
 }
 
-AtomicFileSink::AtomicFileSink(const std::string& path) : target_(FinalPath(path)) {
+AtomicFileSink::AtomicFileSink(const std::string& path)
+    : target_(FinalPath(path)), refusal_(ReasonNotToReplace(path)) {
+    if (!refusal_.empty()) {
+        return;
+    }
     const std::size_t slash = target_.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : target_.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
@@ -150,7 +170,7 @@ bool AtomicFileSink::Commit() {
 }
 
 std::string AtomicFileSink::Failure() const {
-    return ErrorText(error_);
+    return refusal_.empty() ? ErrorText(error_) : refusal_;
 }
 
 bool IsSameFile(int fd, const std::string& path) {

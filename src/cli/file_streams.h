@@ -44,7 +44,8 @@ class StandardOutput : public ByteSink {
 // any failure, the file stays exactly as it was, and the temporary file is
 // removed when the sink goes. Two writers of one file each leave a whole
 // file: the last to commit wins. Through a symbolic link the file it points
-// to is replaced, and the link stays.
+// to is replaced, and the link stays. Anything but a regular file under the
+// name (a device, a pipe, a folder, a link to one or to nothing) is refused.
 class AtomicFileSink : public ByteSink {
   public:
     explicit AtomicFileSink(const std::string& path);
@@ -61,6 +62,7 @@ class AtomicFileSink : public ByteSink {
   private:
     std::string target_;
     std::string temporary_;
+    std::string refusal_;  // why the file may not be replaced, if it may not
     int fd_ = -1;
     int error_ = 0;
 };

@@ -2,6 +2,7 @@
 // given with -o is either the old one, byte for byte, or the whole new one,
 // never a part; and no input can keep it reading for ever.
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,31 @@ TEST(OutputSafety, TwoBatchesToOneFileEachLeaveAWholeFile) {
         << written.size() << " bytes";
     EXPECT_EQ(Leftovers(first.Dir(), {"out.csv", "a.csv", "stdin", "stdout", "stderr"}),
               std::vector<std::string>{});
+}
+
+TEST(OutputSafety, OnlyARegularFileIsReplaced) {
+    Scratch scratch;
+    WriteFile(scratch.Dir() / "in.csv", Cellar(1, "40"));
+    ASSERT_EQ(mkfifo((scratch.Dir() / "fifo").c_str(), 0600), 0);
+    fs::create_directory(scratch.Dir() / "folder");
+    fs::create_symlink("fifo", scratch.Dir() / "to-fifo");
+    fs::create_symlink("gone.csv", scratch.Dir() / "to-nothing");
+    const std::pair<const char*, const char*> kRefused[] = {
+        {"fifo", "it is not a regular file"},
+        {"folder", "it is not a regular file"},
+        {"to-fifo", "it is not a regular file"},
+        {"to-nothing", "it is a link that leads nowhere"}};
+    for (const auto& [name, reason] : kRefused) {
+        const Outcome outcome =
+            RunCalc(scratch, BatchTo("{dir}/in.csv", "{dir}/" + std::string(name)), "");
+        EXPECT_EQ(outcome.status, 2) << name;
+        EXPECT_EQ(outcome.err, scratch.Expand("korvane-calc: Cannot write {dir}/") + name + ": " +
+                                   reason + "\n");
+    }
+    EXPECT_EQ(fs::status(scratch.Dir() / "fifo").type(), fs::file_type::fifo);
+    EXPECT_TRUE(fs::is_symlink(scratch.Dir() / "to-fifo"));
+    EXPECT_TRUE(fs::is_symlink(scratch.Dir() / "to-nothing"));
+    EXPECT_FALSE(fs::exists(scratch.Dir() / "gone.csv"));
 }
 
 TEST(OutputSafety, AHeaderWithoutALineEndIsRefusedAtOnce) {
