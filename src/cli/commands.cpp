@@ -235,7 +235,9 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
             tableFailed = tableFailed || !table.Add(row);
         };
     }
-    ProgressBar bar(STDERR_FILENO, RegularFileSize(source.Descriptor()));
+    // A table on the screen shows its own progress, and a bar would share
+    // its lines.
+    ProgressBar bar(STDERR_FILENO, output.Table() ? 0 : RegularFileSize(source.Descriptor()));
     const BatchEnd end = batch.Run(
         output.Table() ? discarded : output.Sink(),
         [&bar](std::uint64_t done) { bar.Update(done); }, rowDone);

@@ -20,7 +20,9 @@ void NoteInterruptions() {
     action.sa_handler = NoteSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;  // no SA_RESTART: a blocked read returns EINTR
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    // Every signal that would otherwise end the program where it stands and
+    // leave its temporary file behind. (A broken pipe is a failed write.)
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2}) {
         sigaction(signal, &action, nullptr);
     }
 }

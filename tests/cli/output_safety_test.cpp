@@ -46,27 +46,32 @@ std::vector<std::string> Leftovers(const fs::path& folder,
 
 const std::vector<std::string> kScratchFiles{"out.csv", "stdin", "stdout", "stderr"};
 
+// Ctrl+C, and Ctrl+\ as one of the signals that would otherwise end the
+// batch where it stands.
 TEST(OutputSafety, CtrlCHalfwayLeavesTheOldOutputAndNoCopy) {
-    Scratch scratch;
-    WriteFile(scratch.Dir() / "out.csv", "yesterday's doses\n");
-    int feed[2];
-    ASSERT_EQ(pipe(feed), 0);
-    Streams piped;
-    piped.inputFd = feed[0];
-    const pid_t pid = StartCalc(scratch, BatchTo("-", "{dir}/out.csv"), piped);
-    close(feed[0]);
-    // Half the cellar, then the batch waits for the rest. The pipe holds far
-    // less than half, so by the time it is written the batch is under way.
-    const std::string half = Cellar(50000, "40");
-    ASSERT_EQ(write(feed[1], half.data(), half.size()), static_cast<ssize_t>(half.size()));
-    kill(pid, SIGINT);
-    const int status = WaitFor(pid);
-    close(feed[1]);
-    EXPECT_EQ(status, 130);
-    EXPECT_EQ(ReadFile(scratch.Dir() / "stderr"),
-              scratch.Expand("korvane-calc: interrupted; {dir}/out.csv left unchanged\n"));
-    EXPECT_EQ(ReadFile(scratch.Dir() / "out.csv"), "yesterday's doses\n");
-    EXPECT_EQ(Leftovers(scratch.Dir(), kScratchFiles), std::vector<std::string>{});
+    for (const auto& [signal, exitStatus] : {std::pair{SIGINT, 130}, std::pair{SIGQUIT, 2}}) {
+        Scratch scratch;
+        WriteFile(scratch.Dir() / "out.csv", "yesterday's doses\n");
+        int feed[2];
+        ASSERT_EQ(pipe(feed), 0);
+        Streams piped;
+        piped.inputFd = feed[0];
+        const pid_t pid = StartCalc(scratch, BatchTo("-", "{dir}/out.csv"), piped);
+        close(feed[0]);
+        // Half the cellar, then the batch waits for the rest. The pipe holds
+        // far less than half, so by the time it is written the batch is under
+        // way.
+        const std::string half = Cellar(50000, "40");
+        ASSERT_EQ(write(feed[1], half.data(), half.size()), static_cast<ssize_t>(half.size()));
+        kill(pid, signal);
+        const int status = WaitFor(pid);
+        close(feed[1]);
+        EXPECT_EQ(status, exitStatus);
+        EXPECT_EQ(ReadFile(scratch.Dir() / "stderr"),
+                  scratch.Expand("korvane-calc: interrupted; {dir}/out.csv left unchanged\n"));
+        EXPECT_EQ(ReadFile(scratch.Dir() / "out.csv"), "yesterday's doses\n");
+        EXPECT_EQ(Leftovers(scratch.Dir(), kScratchFiles), std::vector<std::string>{});
+    }
 }
 
 TEST(OutputSafety, AFullDiskLeavesTheOldOutputAndNoCopy) {
