@@ -24,12 +24,14 @@ int UsageFailure(const std::string& message) {
     return kExitUsage;
 }
 
+// A file's name as messages show it: control characters and bytes that are
+// not UTF-8 escaped, so that a strange name cannot garble the terminal.
 std::string InputName(const std::string& path) {
-    return path == "-" ? "standard input" : path;
+    return path == "-" ? "standard input" : EscapedText(path);
 }
 
 std::string OutputName(const std::string& path) {
-    return path == "-" ? "standard output" : path;
+    return path == "-" ? "standard output" : EscapedText(path);
 }
 
 // How korvane-calc speaks of its file and options when a header stops it.
@@ -114,7 +116,7 @@ class BatchOutput {
 
     std::optional<std::string> OpenFailure() const {
         if (file_ && !file_->IsOpen()) {
-            return "Cannot write " + path_ + ": " + file_->Failure();
+            return "Cannot write " + OutputName(path_) + ": " + file_->Failure();
         }
         if (!file_ && closed_) {
             return std::string("Cannot write standard output: it is closed.");
@@ -146,7 +148,8 @@ class Discard : public ByteSink {
 // After a batch that did not end well: why, and that the output file is as
 // it was. Interrupted by a signal, the status is 128 + SIGINT for Ctrl+C.
 int BatchFailure(const std::string& reason, const BatchOutput& output) {
-    const std::string kept = output.ToFile() ? "; " + output.Path() + " left unchanged" : "";
+    const std::string kept =
+        output.ToFile() ? "; " + OutputName(output.Path()) + " left unchanged" : "";
     if (const int signal = Interruption(); signal != 0) {
         Complain("interrupted" + kept);
         return signal == SIGINT ? 128 + SIGINT : kExitUsage;
@@ -198,7 +201,7 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     const std::string& path = *line.batchPath;
     FileSource source(path);
     if (!source.IsOpen()) {
-        Complain("Cannot read " + path + ": " + source.Failure());
+        Complain("Cannot read " + InputName(path) + ": " + source.Failure());
         return kExitUsage;
     }
     CellarBatch batch(source, line.settings);
@@ -212,7 +215,7 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     if (outputPath == "-" ? IsSameFile(source.Descriptor(), STDOUT_FILENO)
                           : IsSameFile(source.Descriptor(), outputPath)) {
         Complain("The output " +
-                 (outputPath == "-" ? std::string("(standard output)") : outputPath) +
+                 (outputPath == "-" ? std::string("(standard output)") : OutputName(outputPath)) +
                  " would overwrite the input.");
         return kExitUsage;
     }

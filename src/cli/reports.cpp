@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/number_text.h"
+#include "core/text_encoding.h"
 
 namespace korvane {
 namespace {
@@ -69,7 +70,8 @@ constexpr std::array kInputLines{
 // kind.
 std::string InputLines(const DoseTextViews& texts, const std::vector<DoseColumn>& builtIns,
                        double pka) {
-    const auto text = [&texts](DoseColumn column) { return std::string(texts[Index(column)]); };
+    // Shown as the user typed it, but never a raw control character.
+    const auto text = [&texts](DoseColumn column) { return EscapedText(texts[Index(column)]); };
     const std::string method = text(DoseColumn::Method);
     std::string lines;
     for (const InputLine& line : kInputLines) {

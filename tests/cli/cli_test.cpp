@@ -114,6 +114,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "  \"amount_unit\": \"g\",\n  \"teaspoons\": \"0.19\",\n  \"status\": \"ok\",\n"
                 "  \"message\": \"\"\n}\n",
                 ""},
+        // A refused value is still shown, but never as a raw escape.
+        CliCase{"AValueIsShownEscaped", WorkedExampleWith({"--ph=3.5\x1b[2J"}), "", 1,
+                "pH                         3.5\\x1B[2J\n" + kWorkedInputs.substr(31) +
+                    "Target                     free SO2 40 mg/L\n",
+                "pH must be numeric.\n"},
         CliCase{
             "AsCsv", WorkedExampleWith({"--format=csv"}), "", 0,
             kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," + kWorkedFigures + "\n",
@@ -437,6 +442,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "korvane-calc: standard input has no header row.\n"},
         CliCase{"UnreadableFile", Batch("{dir}/absent.csv"), "", 2, "",
                 "korvane-calc: Cannot read {dir}/absent.csv: No such file or directory\n"},
+        CliCase{"AFileNameIsShownEscaped", Batch("{dir}/absent\x1b[2J.csv"), "", 2, "",
+                "korvane-calc: Cannot read {dir}/absent\\x1B[2J.csv: No such file or directory\n"},
         CliCase{"OutputWouldOverwriteInput", Batch("{dir}/in.csv", {"-o", "{dir}/in.csv"}),
                 kBatchHeader + "\nT1,3.5,10,40\n", 2, "",
                 "korvane-calc: The output {dir}/in.csv would overwrite the input.\n"},
