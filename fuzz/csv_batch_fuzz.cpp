@@ -220,6 +220,7 @@ BatchSettings Settings(std::optional<char> separator) {
     for (const auto& [column, text] : given) {
         settings.given[Index(column)] = text;
     }
+    settings.columnsWinOverGiven = true;  // as over the page's form
     settings.separator = separator;
     return settings;
 }

@@ -42,6 +42,7 @@ BatchWording Wording(const std::string& input, const FileSource& source) {
     wording.targetKindHint = "give --target-kind free|molecular";
     wording.targetSource = OptionFor(DoseColumn::Target);
     wording.unitSource = "--unit";
+    wording.givenBy = [](DoseColumn column) { return OptionFor(column); };
     wording.failure = source.Failure();
     return wording;
 }

@@ -63,7 +63,7 @@ std::string Wrapped(const std::vector<std::string>& items, std::size_t indent) {
 }
 
 std::string OptionsPart() {
-    return std::string("Wine and batch (each must be given, as an option or a batch's column):\n") +
+    return std::string("Wine and batch (each given once: as an option or as a batch's column):\n") +
            Line("--ph NUMBER", "pH of the wine, 1 to 14") +
            Line("--free-so2 NUMBER", "free SO2 measured, mg/L") +
            Line("--batch-size NUMBER", "volume of the batch") +

@@ -70,6 +70,9 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
         case HeaderProblem::Kind::TargetTwice:
             return input + " has a " + column + " column, and " + wording.targetSource +
                    " gives the target too: use one or the other.";
+        case HeaderProblem::Kind::GivenTwice:
+            return input + " has a " + column + " column " + cell(problem.cell) + ", and " +
+                   wording.givenBy(problem.column) + " gives it too: use one or the other.";
         case HeaderProblem::Kind::UnitTwice:
             return input + "'s header " + cell(problem.cell) + " names another unit than " +
                    wording.unitSource + ".";

@@ -24,7 +24,9 @@ struct BatchWording {
         targetKindHint;        // "add one, or " and this, e.g. "give --target-kind free|molecular"
     std::string targetSource;  // what gives the target, e.g. "--target-free or --target-molecular"
     std::string unitSource;    // what gives the unit, e.g. "--unit"
-    std::string failure;       // why the file could not be read
+    // What gives a column's value besides the file, e.g. "--batch-size".
+    std::function<std::string(DoseColumn)> givenBy;
+    std::string failure;  // why the file could not be read
 };
 
 // Why the header stopped the batch: the columns, cells and the file's

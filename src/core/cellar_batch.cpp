@@ -124,6 +124,9 @@ std::optional<HeaderProblem> CellarBatch::FindColumns() {
     if (auto problem = CheckTarget(columns)) {
         return problem;
     }
+    if (auto problem = CheckGiven(columns)) {
+        return problem;
+    }
     if (auto problem = TakeHeaderUnit(columns)) {
         return problem;
     }
@@ -147,6 +150,17 @@ std::optional<HeaderProblem> CellarBatch::CheckTarget(const HeaderColumns& colum
         !columns.cellOf[Index(DoseColumn::TargetKind)] &&
         !settings_.given[Index(DoseColumn::TargetKind)]) {
         return HeaderProblem{HeaderProblem::Kind::TargetWithoutKind, DoseColumn::TargetKind};
+    }
+    return std::nullopt;
+}
+
+std::optional<HeaderProblem> CellarBatch::CheckGiven(const HeaderColumns& columns) const {
+    for (std::size_t c = 0; c < kDoseColumnCount && !settings_.columnsWinOverGiven; ++c) {
+        if (columns.cellOf[c] && settings_.given[c]) {
+            const auto column = static_cast<DoseColumn>(c);
+            return HeaderProblem{HeaderProblem::Kind::GivenTwice, column, column,
+                                 *columns.cellOf[c]};
+        }
     }
     return std::nullopt;
 }

@@ -29,8 +29,14 @@ inline constexpr std::size_t kMaxColumns = 1000;
 
 struct BatchSettings {
     // Values for the columns a file does not have: numbers in the sheet's
-    // form, words as the tables write them. A column wins over them.
+    // form, words as the tables write them.
     std::array<std::optional<std::string>, kDoseColumnCount> given;
+    // Whether a column of the file wins over a value given for it, as it
+    // does over a form that always holds one. Otherwise a value given for a
+    // column the file has stops the batch: one of the two is a mistake (a
+    // lot number under "Batch", a bottle under "Size"), and which one only
+    // the user can say.
+    bool columnsWinOverGiven = false;
     // The target and its kind came together from outside (the command
     // line's --target-free or --target-molecular), so a file must not give
     // either.
@@ -52,6 +58,7 @@ struct HeaderProblem {
         MissingColumn,      // `column` is absent and has no value
         TargetWithoutKind,  // a target column, and nothing says its kind
         TargetTwice,        // a target or target kind column, and the target given too
+        GivenTwice,         // `column` stands in cell `cell`, and is given too
         UnitTwice,          // the batch size's header names a unit, and another is given
         UnitUnknown,        // the batch size's header names a gallon without saying which
         Unreadable,         // the source failed
@@ -124,6 +131,7 @@ class CellarBatch {
     std::optional<HeaderProblem> FindColumns();
     std::optional<HeaderProblem> TakeFallbacks(const HeaderColumns& columns);
     std::optional<HeaderProblem> CheckTarget(const HeaderColumns& columns) const;
+    std::optional<HeaderProblem> CheckGiven(const HeaderColumns& columns) const;
     std::optional<HeaderProblem> TakeHeaderUnit(const HeaderColumns& columns);
     void WriteHeader();
     void ProcessRecord(CsvReader::Result read);

@@ -69,6 +69,7 @@ std::optional<PageRequest> ReadRequest(std::string_view joined) {
     PageRequest request;
     std::copy_n(parts.begin(), kDoseColumnCount, request.form.begin());
     BatchSettings& settings = request.settings;
+    settings.columnsWinOverGiven = true;  // the form fills in what the file lacks
     for (const DoseColumn column : kFormColumns) {
         if (const std::string_view text = request.form[Index(column)]; !text.empty()) {
             settings.given[Index(column)] = std::string(text);
@@ -124,6 +125,7 @@ BatchWording Wording(std::string_view fileName) {
     wording.targetKindHint = "choose the target kind in the form";
     wording.targetSource = "the form";
     wording.unitSource = "the form's";
+    wording.givenBy = [](DoseColumn /*column*/) { return std::string("the form"); };
     wording.failure = "it is not a cellar file";
     return wording;
 }

@@ -338,12 +338,23 @@ std::vector<std::string> Batch(const std::string& input,
                   more);
 }
 
+// `args` without the options named and their values, for a file whose
+// columns give those values.
+std::vector<std::string> Without(std::vector<std::string> args,
+                                 const std::vector<std::string>& options) {
+    for (const std::string& option : options) {
+        const auto at = std::find(args.begin(), args.end(), option);
+        args.erase(at, at + 2);
+    }
+    return args;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Batch, KorvaneCalc,
     testing::Values(
         CliCase{"FromStandardInput", Batch("-"), kBatchHeader + "\nT1,3.5,10,40\n", 0,
                 kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures + "\n", ""},
-        CliCase{"ColumnsInAnyOrder", Batch("{dir}/in.csv"),
+        CliCase{"ColumnsInAnyOrder", Without(Batch("{dir}/in.csv"), {"--unit", "--batch-size"}),
                 "Target,unit,batch_size,free_so2,PH\n40,litres,23,10,3.5\n", 0,
                 "Target,unit,batch_size,free_so2,PH," + kResultColumns + "\n40,litres,23,10,3.5," +
                     kWorkedFigures + "\n",
@@ -361,7 +372,7 @@ INSTANTIATE_TEST_SUITE_P(
                 kBatchOutHeader + ",,,,,,,,,,,,error,Row is longer than 64 KiB.\nT2,3.5,10,40," +
                     kWorkedFigures + "\n",
                 ""},
-        CliCase{"RowsOfEveryStatus", Batch("-"),
+        CliCase{"RowsOfEveryStatus", Without(Batch("-"), {"--target-kind"}),
                 "ph,free_so2,target,target_kind\n3.5,10,40,free\n3.5,50,40,free\n"
                 "1.5,0,1,molecular\n3.5,10,40,mole\n,,,\n",
                 1,
@@ -436,6 +447,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "korvane-calc: standard input's header \"Volume (hL)\" names another unit than "
                 "--unit.\n"},
+        // A lot number under "Batch" is not the batch size given.
+        CliCase{"AnOptionAndAColumnForOneValue", Batch("-"),
+                "tank,Batch,ph,free_so2,target\nT1,2023,3.5,12,35\n", 2, "",
+                "korvane-calc: standard input has a batch_size column \"Batch\", and --batch-size "
+                "gives it too: use one or the other.\n"},
         CliCase{"TooManyColumns", Batch("-"), kBatchHeader + std::string(1000, ',') + "\n", 2, "",
                 "korvane-calc: The header row of standard input has more than 1000 columns.\n"},
         CliCase{"EmptyInput", Batch("-"), "", 2, "",
@@ -449,7 +465,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "korvane-calc: The output {dir}/in.csv would overwrite the input.\n"},
         // For a person: the tank (or its line), the amount, the status and
         // the message, aligned however wide the names.
-        CliCase{"AsATable", Batch("-", {"--format", "table"}),
+        CliCase{"AsATable", Without(Batch("-", {"--format", "table"}), {"--method"}),
                 "tank,ph,free_so2,target,method,tablet_g\nT1 Shiraz,3.5,10,40,powder,\n"
                 "T2 Ros\xC3\xA9,3.5,10,40,tablet,0.44\n\nT3,3.5,50,40,powder,\n,1.5,0,40,powder,\n",
                 1,

@@ -133,6 +133,15 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"TargetKindAlsoGiven", "ph,free_so2,batch_size,unit,target_kind\n",
                    Kind::TargetTwice, DoseColumn::TargetKind,
                    Given({{DoseColumn::Target, "40"}, {DoseColumn::TargetKind, "free"}}, true)},
+        HeaderCase{"ValueAlsoGiven", std::string(kComplete) + "\n", Kind::GivenTwice,
+                   DoseColumn::Ph, Given({{DoseColumn::Ph, "3.5"}})},
+        HeaderCase{"ValueGivenForGapsOnly", std::string(kComplete) + "\n", std::nullopt,
+                   DoseColumn::Ph,
+                   [] {
+                       BatchSettings form = Given({{DoseColumn::Ph, "3.5"}});
+                       form.columnsWinOverGiven = true;
+                       return form;
+                   }()},
         HeaderCase{"Twice", "ph,free_so2,Unit,batch_size,target,unit,target_kind\n",
                    Kind::ColumnTwice, DoseColumn::Unit},
         HeaderCase{"TwiceByAnotherName", std::string(kComplete) + ",fso2\n", Kind::ColumnTwice,
@@ -185,11 +194,14 @@ BatchSettings InLitres() {
                   {DoseColumn::TargetKind, "free"}});
 }
 
+// The same for a file with a unit column.
+BatchSettings InUnitsOfTheFile() {
+    return Given({{DoseColumn::BatchSize, "23"}, {DoseColumn::TargetKind, "free"}});
+}
+
 TEST(Batch, AbsentColumnsTakeTheOptionsThenTheBuiltInFormAndMethod) {
-    BatchSettings settings = InLitres();
-    settings.given[Index(DoseColumn::Ph)] = "9";  // the column wins
     MemorySource source("ph,free_so2,target\n3.5,10,40\n");
-    CellarBatch batch(source, settings);
+    CellarBatch batch(source, InLitres());
     ASSERT_FALSE(batch.ReadHeader());
     EXPECT_EQ(batch.BuiltInsUsed(), (std::vector{DoseColumn::Form, DoseColumn::Method}));
     MemorySink sink;
@@ -205,7 +217,7 @@ TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRow) {
     const auto rows = OutputRows(
         RunBatch("ph,free_so2,target,unit,method\n3.5,10,40,gallons,powder\n"
                  "3.5,10,40,litres,spoon\n3.5,10,40,firkins,powder\n3.5,10,40,L,powder\n",
-                 InLitres())
+                 InUnitsOfTheFile())
             .output);
     ASSERT_EQ(rows.size(), 4U);
     EXPECT_EQ(rows[0].at("message"), "Unit \"gallons\" is ambiguous: use us-gal or imp-gal.");
@@ -251,7 +263,7 @@ TEST(Batch, WritesRowsWhoseResultsAreLongerThanTheRowsThemselves) {
     for (int i = 0; i < 5; ++i) {
         input += "3.5,10,40," + quoted + "\n";
     }
-    const auto rows = OutputRows(RunBatch(input + "3.5,10,40,litres\n", InLitres()).output);
+    const auto rows = OutputRows(RunBatch(input + "3.5,10,40,litres\n", InUnitsOfTheFile()).output);
     ASSERT_EQ(rows.size(), 6U);
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(rows[i].at("unit"), word);
