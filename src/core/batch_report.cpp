@@ -79,6 +79,12 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
         case HeaderProblem::Kind::UnitUnknown:
             return input + "'s header " + cell(problem.cell) + ": " +
                    UnknownUnitText(ReadHeaderName(batch.HeaderCells()[problem.cell]).unit);
+        case HeaderProblem::Kind::UnitInHeaderAndColumn:
+            return input + "'s header " + cell(problem.cell) + " names a unit, and so does its " +
+                   "column " + cell(problem.otherCell) + ": use one or the other.";
+        case HeaderProblem::Kind::NotMgPerLitre:
+            return input + "'s header " + cell(problem.cell) + " gives " + column +
+                   " in another unit than mg/L: give it in mg/L.";
         case HeaderProblem::Kind::Unreadable:
             break;
     }

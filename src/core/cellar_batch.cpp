@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <utility>
 
 #include "core/number_text.h"
@@ -130,6 +131,9 @@ std::optional<HeaderProblem> CellarBatch::FindColumns() {
     if (auto problem = TakeHeaderUnit(columns)) {
         return problem;
     }
+    if (auto problem = CheckSO2Units(columns)) {
+        return problem;
+    }
     if (auto problem = TakeFallbacks(columns)) {
         return problem;
     }
@@ -165,19 +169,27 @@ std::optional<HeaderProblem> CellarBatch::CheckGiven(const HeaderColumns& column
     return std::nullopt;
 }
 
-// "Volume (hL)": the unit of the batch size when there is no unit column.
+// "Volume (hL)": the unit of the batch size, where there is no unit column.
+// A unit in the header that the program does not know ("(kL)", "(ml)") is
+// refused rather than passed over, and so is one beside a unit column: either
+// would put another unit on every tank than the file means.
 std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& columns) {
     const auto sizeCell = columns.cellOf[Index(DoseColumn::BatchSize)];
-    if (!sizeCell || columns.cellOf[Index(DoseColumn::Unit)]) {
+    if (!sizeCell) {
         return std::nullopt;
     }
     const std::string_view word = ReadHeaderName(headerCells_[*sizeCell]).unit;
+    if (word.empty()) {
+        return std::nullopt;
+    }
+    if (const auto unitCell = columns.cellOf[Index(DoseColumn::Unit)]) {
+        return HeaderProblem{HeaderProblem::Kind::UnitInHeaderAndColumn, DoseColumn::Unit,
+                             DoseColumn::BatchSize, *sizeCell, *unitCell};
+    }
     const std::optional<VolumeUnit> unit = UnitOfWord(word);
     if (!unit) {
-        return IsBareGallon(word)
-                   ? std::optional(HeaderProblem{HeaderProblem::Kind::UnitUnknown, DoseColumn::Unit,
-                                                 DoseColumn::Unit, *sizeCell})
-                   : std::nullopt;
+        return HeaderProblem{HeaderProblem::Kind::UnitUnknown, DoseColumn::Unit, DoseColumn::Unit,
+                             *sizeCell};
     }
     std::optional<std::string>& given = settings_.given[Index(DoseColumn::Unit)];
     if (given && CanonicalWord(DoseColumn::Unit, *given) != RowOf(kUnitWords, *unit).word) {
@@ -185,6 +197,24 @@ std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& co
                              *sizeCell};
     }
     given = RowOf(kUnitWords, *unit).word;
+    return std::nullopt;
+}
+
+// SO2 is read in mg/L: a header that says it holds g/L or g/hL would have
+// every figure read a thousand or ten times too small.
+std::optional<HeaderProblem> CellarBatch::CheckSO2Units(const HeaderColumns& columns) const {
+    for (const DoseColumn column : {DoseColumn::FreeSO2, DoseColumn::Target}) {
+        const auto cell = columns.cellOf[Index(column)];
+        if (!cell) {
+            continue;
+        }
+        std::string unit(ReadHeaderName(headerCells_[*cell]).unit);
+        std::transform(unit.begin(), unit.end(), unit.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        if (!unit.empty() && unit != "mg/l" && unit != "ppm") {
+            return HeaderProblem{HeaderProblem::Kind::NotMgPerLitre, column, column, *cell};
+        }
+    }
     return std::nullopt;
 }
 

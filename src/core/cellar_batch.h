@@ -50,18 +50,20 @@ struct BatchSettings {
 
 struct HeaderProblem {
     enum class Kind {
-        NoHeader,           // nothing but empty lines
-        HeaderTooLong,      // over kMaxRecordBytes
-        TooManyColumns,     // over kMaxColumns
-        ColumnTwice,        // `column` stands in cells `cell` and `otherCell`
-        TwoColumnsInCell,   // cell `cell` names `column` and `other`
-        MissingColumn,      // `column` is absent and has no value
-        TargetWithoutKind,  // a target column, and nothing says its kind
-        TargetTwice,        // a target or target kind column, and the target given too
-        GivenTwice,         // `column` stands in cell `cell`, and is given too
-        UnitTwice,          // the batch size's header names a unit, and another is given
-        UnitUnknown,        // the batch size's header names a gallon without saying which
-        Unreadable,         // the source failed
+        NoHeader,               // nothing but empty lines
+        HeaderTooLong,          // over kMaxRecordBytes
+        TooManyColumns,         // over kMaxColumns
+        ColumnTwice,            // `column` stands in cells `cell` and `otherCell`
+        TwoColumnsInCell,       // cell `cell` names `column` and `other`
+        MissingColumn,          // `column` is absent and has no value
+        TargetWithoutKind,      // a target column, and nothing says its kind
+        TargetTwice,            // a target or target kind column, and the target given too
+        GivenTwice,             // `column` stands in cell `cell`, and is given too
+        UnitTwice,              // the batch size's header names a unit, and another is given
+        UnitUnknown,            // the batch size's header names no unit the program knows
+        UnitInHeaderAndColumn,  // the batch size's header (`cell`) and a unit column (`otherCell`)
+        NotMgPerLitre,          // `column`'s header (`cell`) gives SO2 in another unit
+        Unreadable,             // the source failed
     };
     Kind kind;
     DoseColumn column = DoseColumn::Ph;
@@ -133,6 +135,7 @@ class CellarBatch {
     std::optional<HeaderProblem> CheckTarget(const HeaderColumns& columns) const;
     std::optional<HeaderProblem> CheckGiven(const HeaderColumns& columns) const;
     std::optional<HeaderProblem> TakeHeaderUnit(const HeaderColumns& columns);
+    std::optional<HeaderProblem> CheckSO2Units(const HeaderColumns& columns) const;
     void WriteHeader();
     void ProcessRecord(CsvReader::Result read);
     std::optional<std::string> RecordProblem() const;

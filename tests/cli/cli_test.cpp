@@ -452,6 +452,17 @@ INSTANTIATE_TEST_SUITE_P(
                 "tank,Batch,ph,free_so2,target\nT1,2023,3.5,12,35\n", 2, "",
                 "korvane-calc: standard input has a batch_size column \"Batch\", and --batch-size "
                 "gives it too: use one or the other.\n"},
+        CliCase{"UnitUnknownInTheHeader", Without(Batch("-"), {"--unit", "--batch-size"}),
+                "ph,free_so2,Volume (kL),target\n", 2, "",
+                "korvane-calc: standard input's header \"Volume (kL)\": Unknown unit \"kL\": use "
+                "us-gal, imp-gal, litres or hl.\n"},
+        CliCase{"UnitInTheHeaderAndAColumn", Without(Batch("-"), {"--unit", "--batch-size"}),
+                "ph,free_so2,Volume (L),Unit,target\n", 2, "",
+                "korvane-calc: standard input's header \"Volume (L)\" names a unit, and so does "
+                "its column \"Unit\": use one or the other.\n"},
+        CliCase{"SO2InAnotherUnit", Batch("-"), "ph,Free SO2 (g/L),target\n", 2, "",
+                "korvane-calc: standard input's header \"Free SO2 (g/L)\" gives free_so2 in "
+                "another unit than mg/L: give it in mg/L.\n"},
         CliCase{"TooManyColumns", Batch("-"), kBatchHeader + std::string(1000, ',') + "\n", 2, "",
                 "korvane-calc: The header row of standard input has more than 1000 columns.\n"},
         CliCase{"EmptyInput", Batch("-"), "", 2, "",
