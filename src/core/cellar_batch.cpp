@@ -399,6 +399,12 @@ void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const D
     out = std::copy(fields.begin(), fields.end(), out);
     out = std::copy(closing.begin(), closing.end(), out);
     out = std::fill_n(out, missing, separator);
+    // The first figures written fix the mark for the rest of the file, so
+    // that no column of the output mixes the two.
+    if (!outputMark_ &&
+        (result.status == DoseStatus::Ok || result.status == DoseStatus::NoAddition)) {
+        outputMark_ = mark_;
+    }
     out = WriteResultFields(out, result, separator, Mark());
     out_.Commit(std::copy(lineEnd_.begin(), lineEnd_.end(), out));
     if (rowDone_ != nullptr) {

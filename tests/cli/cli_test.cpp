@@ -405,6 +405,14 @@ INSTANTIATE_TEST_SUITE_P(
                 "message\nT1;3,5;10;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;ok;\n"
                 "T2;3,5;10;40,5;0,20;40,5;0,79;30,50;0,60;1,21;g;0,20;ok;\n",
                 ""},
+        // Figures written before a number shows the file's mark keep theirs.
+        CliCase{"TheFirstFiguresFixTheMark", Batch("-"),
+                "tank;ph;free_so2;target\nT1;4;10;40\nT2;3.5;10;40\n", 0,
+                "tank;ph;free_so2;target;molecular_so2;target_free_so2;target_molecular_so2;"
+                "so2_requirement;molecular_so2_requirement;amount;amount_unit;teaspoons;status;"
+                "message\nT1;4;10;40;0,06;40;0,25;30,00;0,19;1,19;g;0,19;ok;\n"
+                "T2;3.5;10;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;ok;\n",
+                ""},
         CliCase{"DelimiterGiven", Batch("-", {"--delimiter", "semicolon"}),
                 "tank;ph;free_so2;target,with,commas\nT1;3.5;10;40\n", 2, "",
                 "korvane-calc: standard input has no column target, and neither --target-free nor "
