@@ -386,6 +386,7 @@ async function start() {
   $('language').addEventListener('change', () => {
     language = value('language');
     localStorage.setItem(LANGUAGE_KEY, language);
+    clearMessages();  // said in the language before
     translatePage();
   });
   watchDrops();

@@ -46,8 +46,12 @@ describe('choosing the language', () => {
       const page = await withLanguages(languages);
       assert.equal(await page.$eval('html', (h) => h.lang), chosen, languages.join());
       if (chosen === 'en') {
+        await typeInto(page, 'ph', '');
+        await page.click('#calculate');
         await page.select('#language', 'it');
         assert.equal(await textOf(page, 'calculate'), text('it', 'frmSulfite', 'Calculate'));
+        // No message is left standing in the language before.
+        assert.equal(await textOf(page, 'ph-message'), '');
         await page.reload();
         await page.waitForSelector('body[data-ready]');
         assert.equal(await page.$eval('html', (h) => h.lang), 'it');
