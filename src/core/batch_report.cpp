@@ -92,8 +92,8 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
 }
 
 std::string BatchSummaryText(const BatchCounts& counts) {
-    std::string text = std::to_string(counts.rows) + " rows: " + std::to_string(counts.ok) +
-                       " ok, " + std::to_string(counts.noAddition) + " no addition, " +
+    std::string text = Plural(counts.rows, "row") + ": " + std::to_string(counts.ok) + " ok, " +
+                       std::to_string(counts.noAddition) + " no addition, " +
                        Plural(counts.questions, "question") + ", " +
                        Plural(counts.errors, "error") + ", " + std::to_string(counts.blank) +
                        " blank.";

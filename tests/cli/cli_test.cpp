@@ -516,7 +516,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "above its target.\n",
                 "korvane-calc: Every row takes the built-in form potassium and method powder.\n"
                 "korvane-calc: 3 rows: 1 ok, 1 no addition, 0 questions, 1 error, 0 blank. Not "
-                "calculated: line 4.\n"}),
+                "calculated: line 4.\n"},
+        CliCase{"OneRow",
+                {"--batch", "-", "--unit", "l", "--batch-size", "23", "--target-kind", "free",
+                 "--form", "sodium", "--method", "powder"},
+                kBatchHeader + "\nT1,3.5,70,40\n",
+                0,
+                kBatchOutHeader + "T1,3.5,70,40,1.37,40,0.78,-30.00,-0.59,0.00,g,0.00,no_addition,"
+                                  "No addition needed: the wine is at or above its target.\n",
+                "korvane-calc: 1 row: 0 ok, 1 no addition, 0 questions, 0 errors, 0 blank.\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KorvaneCalcBatch, WritesToTheFileGivenWithO) {
