@@ -675,5 +675,13 @@
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>Keine Zugabe nötig: Der Wein hat seinen Zielwert erreicht oder überschritten.</translation>
     </message>
+    <message>
+        <source>Tablet weight appears low. Are you sure it is correct?</source>
+        <translation>Das Tablettengewicht scheint niedrig zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears low. Are you sure it is correct?</source>
+        <translation>Die Konzentration der Stammlösung scheint niedrig zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
 </context>
 </TS>

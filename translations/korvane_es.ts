@@ -675,5 +675,13 @@
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>No hace falta añadir nada: el vino ya está en su objetivo o por encima.</translation>
     </message>
+    <message>
+        <source>Tablet weight appears low. Are you sure it is correct?</source>
+        <translation>El peso de la tableta parece bajo. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears low. Are you sure it is correct?</source>
+        <translation>El porcentaje de la solución madre parece bajo. ¿Está seguro de que es correcto?</translation>
+    </message>
 </context>
 </TS>

@@ -675,5 +675,13 @@
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>Aucun ajout nécessaire&#xa0;: le vin a atteint ou dépassé le SO2 visé.</translation>
     </message>
+    <message>
+        <source>Tablet weight appears low. Are you sure it is correct?</source>
+        <translation>Le poids d’un comprimé semble faible. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears low. Are you sure it is correct?</source>
+        <translation>Le pourcentage de la solution mère semble faible. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
 </context>
 </TS>

@@ -675,5 +675,13 @@
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>Nessuna aggiunta necessaria: il vino ha già raggiunto o superato la SO2 voluta.</translation>
     </message>
+    <message>
+        <source>Tablet weight appears low. Are you sure it is correct?</source>
+        <translation>Il peso della compressa sembra basso. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears low. Are you sure it is correct?</source>
+        <translation>La percentuale della soluzione madre sembra bassa. Il valore è corretto?</translation>
+    </message>
 </context>
 </TS>

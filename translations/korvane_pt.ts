@@ -675,5 +675,13 @@
         <source>No addition needed: the wine is at or above its target.</source>
         <translation>Não é preciso adicionar nada: o vinho já atingiu ou ultrapassou o SO2 a atingir.</translation>
     </message>
+    <message>
+        <source>Tablet weight appears low. Are you sure it is correct?</source>
+        <translation>O peso do comprimido parece baixo. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Solution percentage appears low. Are you sure it is correct?</source>
+        <translation>A percentagem da solução parece baixa. Tem a certeza de que está correta?</translation>
+    </message>
 </context>
 </TS>

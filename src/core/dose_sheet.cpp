@@ -286,13 +286,21 @@ constexpr char kMolecularTargetHigh[] =
 // A pH below 2 and one above 5 exclude each other, so at most one pH
 // question is ever asked. Strict rules also ask about targets beyond what a
 // wine is ever dosed to: above 100 mg/L free, or above 2 mg/L molecular,
-// where the SO2 can be smelt and tasted.
+// where the SO2 can be smelt and tasted; and about a stock solution weaker
+// than 1 % or a tablet lighter than 0.1 g, which no one makes, and whose
+// amounts would come out a hundred times too large for a slip of the point.
 constexpr QuestionRow kQuestions[] = {
     QuestionRow{Applies::Tablet, Under::Both, SheetField::TabletWeight, Measure::FieldValue, true,
                 1.0F, KORVANE_TEXT("Tablet weight appears high. Are you sure it is correct?")},
+    QuestionRow{Applies::Tablet, Under::Strict, SheetField::TabletWeight, Measure::FieldValue,
+                false, 0.1F,
+                KORVANE_TEXT("Tablet weight appears low. Are you sure it is correct?")},
     QuestionRow{Applies::Solution, Under::Both, SheetField::SolutionStrength, Measure::FieldValue,
                 true, 50.0F,
                 KORVANE_TEXT("Solution percentage appears high. Are you sure it is correct?")},
+    QuestionRow{Applies::Solution, Under::Strict, SheetField::SolutionStrength, Measure::FieldValue,
+                false, 1.0F,
+                KORVANE_TEXT("Solution percentage appears low. Are you sure it is correct?")},
     QuestionRow{Applies::PhNeeded, Under::Both, SheetField::Ph, Measure::FieldValue, false, 2.0F,
                 KORVANE_TEXT("pH appears low. Are you sure it is correct?")},
     QuestionRow{Applies::PhNeeded, Under::Both, SheetField::Ph, Measure::FieldValue, true, 5.0F,
@@ -383,8 +391,10 @@ void Cleared(SheetResults& results, SheetOutput output) {
 
 constexpr std::uint32_t kAllChecks = ~std::uint32_t{0};
 
-// Of each pair of target questions only the one for the given kind applies.
-static_assert(std::size(kQuestions) - 2 <= kMaxQuestions);
+// Of each pair of target questions only the one for the given kind applies,
+// and of the four about the tablet and the solution at most one: a method has
+// one figure, which is not both high and low.
+static_assert(std::size(kQuestions) - 2 - 3 <= kMaxQuestions);
 
 // The questions to ask, in order, into `questions`; how many. Under strict
 // rules the questions about the target read the dose worked out for it.
