@@ -54,15 +54,19 @@ std::string ReasonNotToReplace(const std::string& path) {
     return S_ISREG(info.st_mode) ? "" : "it is not a regular file";
 }
 
-// The mode a new file gets: the old file's, or what the user's umask allows.
-mode_t ModeFor(const std::string& path) {
+// Gives the file open as `fd` the mode of the file at `path`, and its owner
+// and group where the system lets us (root may), so that replacing a file
+// changes only its bytes; a new file gets what the user's umask allows.
+void TakeModeAndOwner(int fd, const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
-        return info.st_mode & 07777;
+        static_cast<void>(::fchown(fd, info.st_uid, info.st_gid));
+        ::fchmod(fd, info.st_mode & 07777);
+        return;
     }
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    return kNewFileMode & ~mask;
+    ::fchmod(fd, kNewFileMode & ~mask);
 }
 
 }  // namespace
@@ -130,7 +134,7 @@ AtomicFileSink::AtomicFileSink(const std::string& path)
         temporary_.clear();
         return;
     }
-    ::fchmod(fd_, ModeFor(target_));
+    TakeModeAndOwner(fd_, target_);
 }
 
 AtomicFileSink::~AtomicFileSink() {
