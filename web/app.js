@@ -52,6 +52,9 @@ function chooseLanguage() {
 
 // --- Numeric fields ---------------------------------------------------------
 
+// The fields a cellar file's rows may take from the form.
+const BATCH_FORM_FIELDS = new Set(['form', 'solution_pct', 'tablet_g', 'target_kind', 'unit', 'target_free',
+  'target_molecular']);
 const NUMBER_FIELDS = ['ph', 'free_so2', 'batch_size', 'solution_pct', 'tablet_g', 'target_free',
   'target_molecular'];
 
@@ -370,7 +373,11 @@ async function start() {
   $('sheet').addEventListener('change', (event) => {
     if (event.target.name === 'method' || event.target.id === 'target_kind') showChoiceState();
     if (event.target.tagName === 'SELECT' || event.target.type === 'radio') inputChanged();
-    if (batchFile) runBatch();
+    // The cellar is run again only for what its rows may take from the form:
+    // a large file takes a while, and its pH, SO2 and sizes are its own.
+    if (batchFile && (event.target.name === 'method' || BATCH_FORM_FIELDS.has(event.target.id))) {
+      runBatch();
+    }
   });
   // Leaving the existing SO2 shows its molecular SO2 when that is the target's kind.
   $('free_so2').addEventListener('blur', () => {
