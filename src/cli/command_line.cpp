@@ -163,10 +163,11 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
             break;
         }
         case Takes::Batch:
-            line_.batchPath = std::string(value);
-            break;
         case Takes::Output:
-            line_.outputPath = std::string(value);
+            if (value.empty()) {
+                return UsageError{std::string(row.name) + " needs a file name."};
+            }
+            (row.takes == Takes::Batch ? line_.batchPath : line_.outputPath) = std::string(value);
             break;
         case Takes::Yes:
             settings.answerYes = true;

@@ -223,12 +223,13 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     if (!batch.BuiltInsUsed().empty()) {
         Complain("Every row takes the built-in " + BuiltInsText(batch.BuiltInsUsed()) + ".");
     }
+    // From before the temporary file exists, so that no signal leaves it.
+    NoteInterruptions();
     BatchOutput output(line, outputClosed);
     if (const std::optional<std::string> failure = output.OpenFailure()) {
         Complain(*failure);
         return kExitUsage;
     }
-    NoteInterruptions();
     Discard discarded;
     StandardOutput screen;
     BatchTable table(screen, batch.Mark());
@@ -239,9 +240,10 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
             tableFailed = tableFailed || !table.Add(row);
         };
     }
-    // A table on the screen shows its own progress, and a bar would share
-    // its lines.
-    ProgressBar bar(STDERR_FILENO, output.Table() ? 0 : RegularFileSize(source.Descriptor()));
+    // Rows shown on the screen show their own progress, and a bar would
+    // share their lines.
+    const bool rowsOnScreen = !output.ToFile() && ::isatty(STDOUT_FILENO) == 1;
+    ProgressBar bar(STDERR_FILENO, rowsOnScreen ? 0 : RegularFileSize(source.Descriptor()));
     const BatchEnd end = batch.Run(
         output.Table() ? discarded : output.Sink(),
         [&bar](std::uint64_t done) { bar.Update(done); }, rowDone);

@@ -49,7 +49,7 @@ std::string ReasonNotToReplace(const std::string& path) {
         return "";  // nothing there yet, or nothing we may look at
     }
     if (::stat(path.c_str(), &info) != 0) {
-        return "it is a link that leads nowhere";
+        return errno == ENOENT ? "it is a link that leads nowhere" : ErrorText(errno);
     }
     return S_ISREG(info.st_mode) ? "" : "it is not a regular file";
 }
@@ -163,6 +163,11 @@ bool AtomicFileSink::Commit() {
     fd_ = -1;
     if (error_ == 0 && Interruption() != 0) {
         error_ = EINTR;
+    }
+    // Looked at again: something may have taken the file's place meanwhile.
+    if (error_ == 0) {
+        refusal_ = ReasonNotToReplace(target_);
+        error_ = refusal_.empty() ? 0 : EEXIST;
     }
     if (error_ == 0 && ::rename(temporary_.c_str(), target_.c_str()) != 0) {
         error_ = errno;

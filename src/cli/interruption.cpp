@@ -20,9 +20,14 @@ void NoteInterruptions() {
     action.sa_handler = NoteSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = 0;  // no SA_RESTART: a blocked read returns EINTR
-    // Every signal that would otherwise end the program where it stands and
-    // leave its temporary file behind. (A broken pipe is a failed write.)
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2}) {
+    // Every signal sent to end the program, which would otherwise end it
+    // where it stands and leave its temporary file behind. (The faults a
+    // program raises itself are not among them.)
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU,
+                             SIGVTALRM, SIGPROF, SIGIO, SIGPWR}) {
+        sigaction(signal, &action, nullptr);
+    }
+    for (int signal = SIGRTMIN; signal <= SIGRTMAX; ++signal) {
         sigaction(signal, &action, nullptr);
     }
 }

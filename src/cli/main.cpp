@@ -12,6 +12,8 @@ int main(int argc, char** argv) {
     // A reader that closes the pipe early makes a write fail, which is
     // reported with status 2, rather than ending the program unannounced.
     std::signal(SIGPIPE, SIG_IGN);
+    // Likewise a write past the file size limit fails as "File too large".
+    std::signal(SIGXFSZ, SIG_IGN);
     try {
         return korvane::RunKorvaneCalc(argc, argv);
     } catch (const std::exception& error) {

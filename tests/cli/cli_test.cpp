@@ -344,7 +344,9 @@ std::vector<std::string> Without(std::vector<std::string> args,
                                  const std::vector<std::string>& options) {
     for (const std::string& option : options) {
         const auto at = std::find(args.begin(), args.end(), option);
-        args.erase(at, at + 2);
+        if (at != args.end()) {
+            args.erase(at, at + 2);
+        }
     }
     return args;
 }
@@ -498,6 +500,8 @@ INSTANTIATE_TEST_SUITE_P(
                 ""},
         CliCase{"JsonIsForOneDose", Batch("-", {"--format", "json"}), "", 2, "",
                 "korvane-calc: --format for a batch is csv or table.\n" + kHint},
+        CliCase{"OutputNeedsAName", Batch("-", {"-o", ""}), "", 2, "",
+                "korvane-calc: -o needs a file name.\n" + kHint},
         CliCase{"OutputNeedsABatch",
                 {"-o", "{dir}/out.csv"},
                 "",

@@ -129,11 +129,13 @@ TEST(OutputSafety, OnlyARegularFileIsReplaced) {
     ASSERT_EQ(mkfifo((scratch.Dir() / "fifo").c_str(), 0600), 0);
     fs::create_directory(scratch.Dir() / "folder");
     fs::create_symlink("fifo", scratch.Dir() / "to-fifo");
+    fs::create_symlink("folder", scratch.Dir() / "to-folder");
     fs::create_symlink("gone.csv", scratch.Dir() / "to-nothing");
     const std::pair<const char*, const char*> kRefused[] = {
         {"fifo", "it is not a regular file"},
         {"folder", "it is not a regular file"},
         {"to-fifo", "it is not a regular file"},
+        {"to-folder", "it is not a regular file"},
         {"to-nothing", "it is a link that leads nowhere"}};
     for (const auto& [name, reason] : kRefused) {
         const Outcome outcome =
