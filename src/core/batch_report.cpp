@@ -83,8 +83,9 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
             return input + "'s header " + cell(problem.cell) + " names a unit, and so does its " +
                    "column " + cell(problem.otherCell) + ": use one or the other.";
         case HeaderProblem::Kind::NotMgPerLitre:
-            return input + "'s header " + cell(problem.cell) + " gives " + column +
-                   " in another unit than mg/L: give it in mg/L.";
+            return input + "'s header " + cell(problem.cell) + " gives " + column + " in " +
+                   EscapedText(ReadHeaderName(batch.HeaderCells()[problem.cell]).unit) +
+                   ": SO2 is read in mg/L.";
         case HeaderProblem::Kind::Unreadable:
             break;
     }

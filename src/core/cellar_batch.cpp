@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <utility>
 
 #include "core/number_text.h"
@@ -200,18 +199,37 @@ std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& co
     return std::nullopt;
 }
 
+namespace {
+
+// Whether a header's unit is plainly an amount per volume other than mg/L:
+// "g/L", "g/hL", "mg/hL", "g/100 mL". Any other words in brackets ("free",
+// "measured", "mg L-1") are passed over.
+bool IsOtherConcentration(std::string_view unit) {
+    std::string key;
+    for (const char c : unit) {
+        if (c != ' ') {
+            key += LowerAscii(c);
+        }
+    }
+    const std::size_t slash = key.find('/');
+    if (slash == std::string::npos) {
+        return false;
+    }
+    const std::string_view mass = std::string_view(key).substr(0, slash);
+    const std::string_view volume = std::string_view(key).substr(slash + 1);
+    const bool isMass = mass == "g" || mass == "mg" || mass == "kg" || mass == "ug" || mass == "µg";
+    const bool isLitre = volume == "l" || volume == "litre" || volume == "liter" || volume == "dm3";
+    return isMass && !(mass == "mg" && isLitre);
+}
+
+}  // namespace
+
 // SO2 is read in mg/L: a header that says it holds g/L or g/hL would have
 // every figure read a thousand or ten times too small.
 std::optional<HeaderProblem> CellarBatch::CheckSO2Units(const HeaderColumns& columns) const {
     for (const DoseColumn column : {DoseColumn::FreeSO2, DoseColumn::Target}) {
         const auto cell = columns.cellOf[Index(column)];
-        if (!cell) {
-            continue;
-        }
-        std::string unit(ReadHeaderName(headerCells_[*cell]).unit);
-        std::transform(unit.begin(), unit.end(), unit.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        if (!unit.empty() && unit != "mg/l" && unit != "ppm") {
+        if (cell && IsOtherConcentration(ReadHeaderName(headerCells_[*cell]).unit)) {
             return HeaderProblem{HeaderProblem::Kind::NotMgPerLitre, column, column, *cell};
         }
     }

@@ -471,8 +471,8 @@ INSTANTIATE_TEST_SUITE_P(
                 "korvane-calc: standard input's header \"Volume (L)\" names a unit, and so does "
                 "its column \"Unit\": use one or the other.\n"},
         CliCase{"SO2InAnotherUnit", Batch("-"), "ph,Free SO2 (g/L),target\n", 2, "",
-                "korvane-calc: standard input's header \"Free SO2 (g/L)\" gives free_so2 in "
-                "another unit than mg/L: give it in mg/L.\n"},
+                "korvane-calc: standard input's header \"Free SO2 (g/L)\" gives free_so2 in g/L: "
+                "SO2 is read in mg/L.\n"},
         CliCase{"TooManyColumns", Batch("-"), kBatchHeader + std::string(1000, ',') + "\n", 2, "",
                 "korvane-calc: The header row of standard input has more than 1000 columns.\n"},
         CliCase{"EmptyInput", Batch("-"), "", 2, "",
