@@ -211,12 +211,13 @@ std::optional<UsageError> Parser::SetTarget(TargetKind kind, std::string_view va
     return std::nullopt;
 }
 
-// NAME=HEADER: the file's column HEADER is the input NAME.
+// NAME=HEADER: the file's column HEADER is the input NAME; NAME= reads no
+// column for it, so that its option is taken instead.
 std::optional<UsageError> Parser::AddColumn(std::string_view value) {
     const std::size_t equals = value.find('=');
     const std::string_view name = value.substr(0, equals);
     const std::optional<DoseColumn> column = ColumnOfName(name);
-    if (equals == std::string_view::npos || !column || equals + 1 == value.size()) {
+    if (equals == std::string_view::npos || !column) {
         std::string names;
         for (const char* known : kDoseColumnNames) {
             names += names.empty() ? "" : ", ";

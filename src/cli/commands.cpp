@@ -43,6 +43,9 @@ BatchWording Wording(const std::string& input, const FileSource& source) {
     wording.targetSource = OptionFor(DoseColumn::Target);
     wording.unitSource = "--unit";
     wording.givenBy = [](DoseColumn column) { return OptionFor(column); };
+    wording.readNoColumn = [](DoseColumn column) {
+        return "--column " + std::string(kDoseColumnNames[Index(column)]) + "=";
+    };
     wording.failure = source.Failure();
     return wording;
 }

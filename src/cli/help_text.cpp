@@ -93,10 +93,11 @@ std::string BatchOptionsPart() {
                 "a whole cellar: read rows of tanks from FILE (- is standard "
                 "input)") +
            Line("-o, --output FILE",
-                "write the batch as CSV to FILE, which is replaced only "
-                "once the batch has ended well") +
+                "write the batch as CSV to FILE, a regular file, which is "
+                "replaced only once the batch has ended well") +
            Line("--delimiter WORD", "comma, semicolon or tab (default: found from the header)") +
-           Line("--column NAME=HEADER", "read the column NAME from the file's column HEADER") +
+           Line("--column NAME=HEADER",
+                "read the column NAME from the file's column HEADER; NAME= reads none") +
            Line("--target-kind WORD",
                 WordList(kTargetKinds) + ": the kind of every target in a target column") +
            Line("--quiet", "no summary on standard error");
@@ -114,9 +115,12 @@ std::string ColumnNames() {
     return "The columns are found by name, in any order; case, blanks, _ and - and a\n"
            "unit in parentheses do not matter (\"Free SO2 (mg/L)\" is free_so2):\n" +
            Wrapped(names, 2) + "Other names they go by:\n" + Wrapped(aliases, 2) +
-           "A column that is absent takes its option's value. A unit in the batch\n"
-           "size's header, as in \"Volume (hL)\", is the unit when there is no unit\n"
-           "column. A target column takes its kind from a target_kind column or from\n"
+           "A column that is absent takes its option's value; an option given for a\n"
+           "column the file has stops the batch (--column NAME= reads no column for\n"
+           "NAME). A unit in the batch size's header, as in \"Volume (hL)\", is the\n"
+           "unit when there is no unit column; a unit there that is not known, or one\n"
+           "beside a unit column, stops the batch, as does SO2 in g/L or g/hL. A\n"
+           "target column takes its kind from a target_kind column or from\n"
            "--target-kind. Other columns pass through untouched. Appended to every row:\n" +
            Wrapped(results, 2);
 }
@@ -149,8 +153,9 @@ std::string HelpText() {
            "same checks in the same order, the same messages, the same digits. Because\n"
            "its values come from outside, it also checks that every number is in range\n"
            "whatever the target kind, asks about a target above 100 mg/L free or 2 mg/L\n"
-           "molecular, and tells a wine already at its target that it needs no\n"
-           "addition. It never reads settings.cfg.\n"
+           "molecular, a stock solution under 1 % or a tablet under 0.1 g, and tells a\n"
+           "wine already at its target that it needs no addition. It never reads\n"
+           "settings.cfg.\n"
            "\n" +
            OptionsPart() + "\n" + BatchOptionsPart() + "\n" + FilesPart() +
            "\n"
@@ -168,7 +173,8 @@ std::string HelpText() {
            "     column (nothing is written then), or an output that cannot be written\n"
            "  3  a plausibility question was left unanswered (no --yes); its text goes\n"
            "     to standard error\n"
-           "  130  interrupted by Ctrl+C (the output file is left as it was)\n";
+           "  130  interrupted by Ctrl+C; another signal sent to end it gives 2 (the\n"
+           "       output file is left as it was either way)\n";
 }
 
 std::string VersionText() {

@@ -72,7 +72,8 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
                    " gives the target too: use one or the other.";
         case HeaderProblem::Kind::GivenTwice:
             return input + " has a " + column + " column " + cell(problem.cell) + ", and " +
-                   wording.givenBy(problem.column) + " gives it too: use one or the other.";
+                   wording.givenBy(problem.column) + " gives it too: use one or the other (" +
+                   wording.readNoColumn(problem.column) + " reads no column for it).";
         case HeaderProblem::Kind::UnitTwice:
             return input + "'s header " + cell(problem.cell) + " names another unit than " +
                    wording.unitSource + ".";

@@ -24,8 +24,10 @@ struct BatchWording {
         targetKindHint;        // "add one, or " and this, e.g. "give --target-kind free|molecular"
     std::string targetSource;  // what gives the target, e.g. "--target-free or --target-molecular"
     std::string unitSource;    // what gives the unit, e.g. "--unit"
-    // What gives a column's value besides the file, e.g. "--batch-size".
+    // What gives a column's value besides the file, e.g. "--batch-size",
+    // and how to read no column for it, e.g. "--column batch_size=".
     std::function<std::string(DoseColumn)> givenBy;
+    std::function<std::string(DoseColumn)> readNoColumn;
     std::string failure;  // why the file could not be read
 };
 

@@ -31,8 +31,10 @@ std::vector<DoseColumn> ColumnsNamed(const HeaderName& name,
         }
         return false;
     };
+    // A header named as nothing takes the column's own names away, and
+    // matches no cell: the column is then not read.
     for (const NamedHeader& header : named) {
-        if (ReadHeaderName(header.header).key == name.key) {
+        if (!header.header.empty() && ReadHeaderName(header.header).key == name.key) {
             columns.push_back(header.column);
         }
     }

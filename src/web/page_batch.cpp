@@ -125,7 +125,9 @@ BatchWording Wording(std::string_view fileName) {
     wording.targetKindHint = "choose the target kind in the form";
     wording.targetSource = "the form";
     wording.unitSource = "the form's";
+    // The page lets a file's columns win over its form, so never says these.
     wording.givenBy = [](DoseColumn /*column*/) { return std::string("the form"); };
+    wording.readNoColumn = [](DoseColumn /*column*/) { return std::string("Columns"); };
     wording.failure = "it is not a cellar file";
     return wording;
 }

@@ -461,7 +461,14 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"AnOptionAndAColumnForOneValue", Batch("-"),
                 "tank,Batch,ph,free_so2,target\nT1,2023,3.5,12,35\n", 2, "",
                 "korvane-calc: standard input has a batch_size column \"Batch\", and --batch-size "
-                "gives it too: use one or the other.\n"},
+                "gives it too: use one or the other (--column batch_size= reads no column for "
+                "it).\n"},
+        // Not even the empty header of a spreadsheet's last column.
+        CliCase{"NoColumnForAnOption", Batch("-", {"--column", "batch_size="}),
+                "tank,Batch,ph,free_so2,target,\nT1,2023,3.5,10,40,\n", 0,
+                "tank,Batch,ph,free_so2,target,," + kResultColumns + "\nT1,2023,3.5,10,40,," +
+                    kWorkedFigures + "\n",
+                ""},
         CliCase{"UnitUnknownInTheHeader", Without(Batch("-"), {"--unit", "--batch-size"}),
                 "ph,free_so2,Volume (kL),target\n", 2, "",
                 "korvane-calc: standard input's header \"Volume (kL)\": Unknown unit \"kL\": use "
