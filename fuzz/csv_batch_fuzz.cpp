@@ -211,7 +211,7 @@ struct BatchRun {
 };
 
 // Every column a file may lack, given, so that most headers are good.
-BatchSettings Settings(std::optional<char> separator) {
+BatchSettings Settings(std::optional<char> separator, bool columnsWin) {
     BatchSettings settings;
     const std::pair<DoseColumn, const char*> given[] = {
         {DoseColumn::Ph, "3.5"},          {DoseColumn::FreeSO2, "10"},
@@ -220,7 +220,9 @@ BatchSettings Settings(std::optional<char> separator) {
     for (const auto& [column, text] : given) {
         settings.given[Index(column)] = text;
     }
-    settings.columnsWinOverGiven = true;  // as over the page's form
+    // Mostly as over the page's form; else an option and a column for one
+    // value stop the batch, as on the command line.
+    settings.columnsWinOverGiven = columnsWin;
     settings.separator = separator;
     return settings;
 }
@@ -231,7 +233,7 @@ BatchRun RunBatch(std::string_view input, std::size_t piece, std::optional<char>
     {
         PatternSource source(input, {}, input.size(), piece, watch);
         StringSink sink(run.output, watch);
-        CellarBatch batch(source, Settings(separator));
+        CellarBatch batch(source, Settings(separator, input.size() % 4 != 0));
         run.problem = batch.ReadHeader();
         if (!run.problem) {
             run.end = batch.Run(sink);
@@ -258,9 +260,11 @@ void CheckHeaderProblem(const HeaderProblem& problem, const Record* header) {
     } else if (header->fieldEnds.size() > kMaxColumns) {
         Require(problem.kind == Kind::TooManyColumns);
     } else {
-        // Every column is given, so only the header's own cells can clash.
-        Require(problem.kind == Kind::ColumnTwice || problem.kind == Kind::UnitTwice ||
-                problem.kind == Kind::UnitUnknown);
+        // Every column is given, so only the header's own cells can clash:
+        // with each other, with a given value, or by their units.
+        Require(problem.kind == Kind::ColumnTwice || problem.kind == Kind::GivenTwice ||
+                problem.kind == Kind::UnitTwice || problem.kind == Kind::UnitUnknown ||
+                problem.kind == Kind::UnitInHeaderAndColumn || problem.kind == Kind::NotMgPerLitre);
     }
 }
 

@@ -227,6 +227,18 @@ TEST(Batch, AbsentColumnsTakeTheOptionsThenTheBuiltInFormAndMethod) {
                   kWorkedRow + "\n");
 }
 
+// Where the given values only fill gaps, as the page's form does, the
+// file's own pH is the one calculated with.
+TEST(Batch, AFileColumnWinsOverAValueThatOnlyFillsGaps) {
+    BatchSettings settings = InLitres();
+    settings.given[Index(DoseColumn::Ph)] = "9";
+    settings.columnsWinOverGiven = true;
+    const auto rows = OutputRows(RunBatch("ph,free_so2,target\n3.5,10,40\n", settings).output);
+    ASSERT_EQ(rows.size(), 1U);
+    EXPECT_EQ(rows[0].at("molecular_so2"), "0.20");  // at pH 3.5, not 9
+    EXPECT_EQ(rows[0].at("status"), "ok");
+}
+
 TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRow) {
     const auto rows = OutputRows(
         RunBatch("ph,free_so2,target,unit,method\n3.5,10,40,gallons,powder\n"
