@@ -161,11 +161,19 @@ function clearAmounts() {
   $('teaspoons').value = CLEARED;
 }
 
+// Shows a message by its key, so that a change of language says it again
+// in the new one; an empty message clears the place.
+function say(place, context, english) {
+  if (english) place.dataset.t = `${context}|${english}`;
+  else delete place.dataset.t;
+  place.textContent = english ? t(context, english) : '';
+}
+
 function clearMessages() {
-  for (const el of document.querySelectorAll('#sheet .message')) el.textContent = '';
+  for (const el of document.querySelectorAll('#sheet .message')) say(el);
   for (const el of document.querySelectorAll('[aria-invalid]')) el.removeAttribute('aria-invalid');
-  $('status').textContent = '';
-  $('defaults-status').textContent = '';
+  say($('status'));
+  say($('defaults-status'));
 }
 
 function inputChanged() {
@@ -197,7 +205,7 @@ function showChoiceState() {
 function showMessage(field, message) {
   const box = $(field);
   const place = $(`${field}-message`);
-  place.textContent = t('korvane', message);
+  say(place, 'korvane', message);
   box.setAttribute('aria-invalid', 'true');
   box.focus();
 }
@@ -212,7 +220,7 @@ function showFigures(answer) {
   $('amount').value = f.amount;
   $('amount_unit').textContent = t('korvane', f.amount_unit);
   $('teaspoons').value = f.teaspoons || CLEARED;
-  $('status').textContent = answer.message ? t('korvane', answer.message) : '';
+  say($('status'), 'korvane', answer.message);
 }
 
 // One question in the page's own dialog: Yes or No (Escape is No). The
@@ -274,7 +282,7 @@ function saveDefaults() {
     return;
   }
   localStorage.setItem(DEFAULTS_KEY, answer.record);
-  $('defaults-status').textContent = t('Web', 'Saved as your defaults.');
+  say($('defaults-status'), 'Web', 'Saved as your defaults.');
 }
 
 // --- A cellar file ----------------------------------------------------------------
@@ -364,7 +372,7 @@ async function start() {
   const defaults = core.defaults(stored);
   applyDefaults(defaults);
   translatePage();
-  if (defaults.broken) $('defaults-status').textContent = t('korvane', defaults.message);
+  if (defaults.broken) say($('defaults-status'), 'korvane', defaults.message);
 
   $('sheet').addEventListener('submit', (event) => {
     event.preventDefault();
@@ -393,7 +401,6 @@ async function start() {
   $('language').addEventListener('change', () => {
     language = value('language');
     localStorage.setItem(LANGUAGE_KEY, language);
-    clearMessages();  // said in the language before
     translatePage();
   });
   watchDrops();

@@ -50,8 +50,8 @@ describe('choosing the language', () => {
         await page.click('#calculate');
         await page.select('#language', 'it');
         assert.equal(await textOf(page, 'calculate'), text('it', 'frmSulfite', 'Calculate'));
-        // No message is left standing in the language before.
-        assert.equal(await textOf(page, 'ph-message'), '');
+        // A message shown is said again in the new language.
+        assert.equal(await textOf(page, 'ph-message'), text('it', 'korvane', 'Please enter pH.'));
         await page.reload();
         await page.waitForSelector('body[data-ready]');
         assert.equal(await page.$eval('html', (h) => h.lang), 'it');
