@@ -20,7 +20,8 @@ from pathlib import Path
 
 CONTEXT = "Web"
 _HTML = re.compile(r'data-(?:t|label|spin)="([A-Za-z]+)\|([^"]*)"')
-_JS = re.compile(r"\bt\('([A-Za-z]+)', '((?:[^'\\]|\\.)*)'\)")
+# t('Context', 'Text'), and say($('place'), 'Context', 'Text') which shows one.
+_JS = re.compile(r"\b(?:t\(|say\(\$\('[\w-]+'\), )'([A-Za-z]+)', '((?:[^'\\]|\\.)*)'\)")
 
 
 def page_keys(web_dir):

@@ -624,8 +624,8 @@
         <translation>%1 ist keine reguläre Datei</translation>
     </message>
     <message>
-        <source>No user folder for settings.cfg: HOME is not set</source>
-        <translation>Kein Benutzerordner für settings.cfg: HOME ist nicht gesetzt</translation>
+        <source>No user folder for settings.cfg: HOME is not set to a full path</source>
+        <translation>Kein Benutzerordner für settings.cfg: HOME ist nicht auf einen vollständigen Pfad gesetzt</translation>
     </message>
     <message>
         <source>Please select a sulphite form.</source>

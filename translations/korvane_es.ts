@@ -624,8 +624,8 @@
         <translation>%1 no es un archivo normal</translation>
     </message>
     <message>
-        <source>No user folder for settings.cfg: HOME is not set</source>
-        <translation>No hay carpeta de usuario para settings.cfg: HOME no está definida</translation>
+        <source>No user folder for settings.cfg: HOME is not set to a full path</source>
+        <translation>No hay carpeta de usuario para settings.cfg: HOME no está definida como una ruta completa</translation>
     </message>
     <message>
         <source>Please select a sulphite form.</source>

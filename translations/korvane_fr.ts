@@ -624,8 +624,8 @@
         <translation>%1 n’est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <source>No user folder for settings.cfg: HOME is not set</source>
-        <translation>Aucun dossier utilisateur pour settings.cfg : HOME n’est pas défini</translation>
+        <source>No user folder for settings.cfg: HOME is not set to a full path</source>
+        <translation>Aucun dossier utilisateur pour settings.cfg : HOME n’est pas défini par un chemin complet</translation>
     </message>
     <message>
         <source>Please select a sulphite form.</source>

@@ -624,8 +624,8 @@
         <translation>%1 non è un file regolare</translation>
     </message>
     <message>
-        <source>No user folder for settings.cfg: HOME is not set</source>
-        <translation>Nessuna cartella utente per settings.cfg: HOME non è impostata</translation>
+        <source>No user folder for settings.cfg: HOME is not set to a full path</source>
+        <translation>Nessuna cartella utente per settings.cfg: HOME non è impostata su un percorso completo</translation>
     </message>
     <message>
         <source>Please select a sulphite form.</source>

@@ -624,8 +624,8 @@
         <translation>%1 não é um ficheiro normal</translation>
     </message>
     <message>
-        <source>No user folder for settings.cfg: HOME is not set</source>
-        <translation>Nenhuma pasta do utilizador para settings.cfg: HOME não está definida</translation>
+        <source>No user folder for settings.cfg: HOME is not set to a full path</source>
+        <translation>Nenhuma pasta do utilizador para settings.cfg: HOME não está definida com um caminho completo</translation>
     </message>
     <message>
         <source>Please select a sulphite form.</source>

@@ -22,7 +22,7 @@ inline constexpr char kDefaultsNotSavedMessage[] =
 inline constexpr char kNotRegularFileReason[] = KORVANE_TEXT("%1 is not a regular file");
 // Neither XDG_CONFIG_HOME nor HOME names a folder for the user's own file.
 inline constexpr char kNoUserFolderReason[] =
-    KORVANE_TEXT("No user folder for settings.cfg: HOME is not set");
+    KORVANE_TEXT("No user folder for settings.cfg: HOME is not set to a full path");
 
 // Under the strict rules of outside data, what a wine at or above its target
 // is told instead of an amount.

@@ -106,10 +106,12 @@ struct Target {
 };
 
 // A file the user has made read-only is not replaced behind their back,
-// although its folder would allow it.
+// although its folder would allow it; not even by root, whom the system
+// would let write it.
 std::optional<Target> Writable(Target target, WriteResult& failure) {
-    if (::faccessat(AT_FDCWD, Native(target.path).constData(), W_OK, AT_EACCESS) != 0) {
-        failure = SystemFailure(errno);
+    const bool readOnly = target.existing && (target.existing->st_mode & 0222) == 0;
+    if (readOnly || ::faccessat(AT_FDCWD, Native(target.path).constData(), W_OK, AT_EACCESS) != 0) {
+        failure = SystemFailure(readOnly ? EACCES : errno);
         return std::nullopt;
     }
     return target;

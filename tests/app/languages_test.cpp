@@ -140,7 +140,7 @@ TEST_P(LanguageTest, AFailedSaveSaysWhyInTheLanguage) {
     const QString message = tr("Error setting user defaults.\rUsing system defaults.") + '\r';
     const std::pair<std::string, QString> rows[] = {
         {inTheWay.toStdString(), tr("%1 is not a regular file").arg("settings.cfg")},
-        {"", tr("No user folder for settings.cfg: HOME is not set")},
+        {"", tr("No user folder for settings.cfg: HOME is not set to a full path")},
     };
     for (const auto& [path, reason] : rows) {
         desktop_.boxes.Clear();

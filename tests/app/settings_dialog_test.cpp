@@ -463,7 +463,7 @@ TEST_F(SettingsDialogTest, AFailedSaveSaysWhyAndLeavesTheRecordAsTheFileHoldsIt)
         {"the path is a folder", Path(), [&] { QDir().mkpath(Path()); },
          [&] { QDir(Path()).removeRecursively(); }, "settings.cfg is not a regular file"},
         {"the user has no folder of their own", "", [] {}, [] {},
-         "No user folder for settings.cfg: HOME is not set"},
+         "No user folder for settings.cfg: HOME is not set to a full path"},
     };
     const UserDefaults entered{"1", "2", "2", "12", "0.44", "30", "Total Free SO2"};
     for (const Cause& cause : causes) {

@@ -230,6 +230,18 @@ TEST_F(AtomicWriteTest, WhatTheUserMayNotChangeIsRefusedAndKept) {
     }
 }
 
+// Root may write any file, but one made read-only is still kept.
+TEST_F(AtomicWriteTest, AReadOnlyFileIsKeptFromRootToo) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "the user's own case is above; CI runs this as root";
+    }
+    Put("settings.cfg", "old");
+    ASSERT_EQ(::chmod(Native("settings.cfg").constData(), 0444), 0);
+    const WriteResult result = WriteFileAtomically(PathOf("settings.cfg"), "new contents");
+    EXPECT_EQ(result.reason, "Permission denied");
+    EXPECT_EQ(Contents("settings.cfg"), "old");
+}
+
 // A save killed after making its temporary copy leaves it behind. The next
 // save clears such copies away: its own name pattern only, only files, and
 // none that a running save still holds.

@@ -157,7 +157,7 @@ TEST_F(SettingsPlacesTest, WithoutAUserFolderThereIsNowhereToSave) {
 
     const WriteResult saved = WriteUserDefaults(SystemDefaults(), places.saveTo);
     EXPECT_FALSE(saved.written);
-    EXPECT_EQ(saved.reason, "No user folder for settings.cfg: HOME is not set");
+    EXPECT_EQ(saved.reason, "No user folder for settings.cfg: HOME is not set to a full path");
 }
 
 // A read-only program folder holding a settings.cfg its user may write: the
