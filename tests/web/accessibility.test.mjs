@@ -6,19 +6,15 @@ import assert from 'node:assert/strict';
 import path from 'node:path';
 import { createRequire } from 'node:module';
 import { after, before, it } from 'node:test';
-import { DATA, launch, openPage, serveSite, typeInto } from './harness.mjs';
+import { DATA, openPage, typeInto, withSiteAndBrowser } from './harness.mjs';
 
 const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 let site;
 let browser;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
-});
-after(async () => {
-  await browser.close();
-  site.close();
+withSiteAndBrowser({ before, after }, (s, b) => {
+  site = s;
+  browser = b;
 });
 
 async function violations(page, state) {

@@ -6,7 +6,7 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, it } from 'node:test';
-import { CALC, launch, openPage, serveSite } from './harness.mjs';
+import { CALC, openPage, withSiteAndBrowser } from './harness.mjs';
 
 const TANKS = 10000;
 const COLUMNS = ['ph', 'free_so2', 'batch_size', 'unit', 'form', 'method', 'solution_pct', 'tablet_g',
@@ -74,13 +74,9 @@ function parseCsv(text) {
 
 let site;
 let browser;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
-});
-after(async () => {
-  await browser.close();
-  site.close();
+withSiteAndBrowser({ before, after }, (s, b) => {
+  site = s;
+  browser = b;
 });
 
 it('10,000 random tanks give the same texts in the page as from korvane-calc', async () => {

@@ -5,21 +5,15 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { CALC, DATA, launch, openPage, screenshotPath, serveSite, textOf } from './harness.mjs';
+import { CALC, DATA, openPage, screenshotPath, textOf, withSiteAndBrowser } from './harness.mjs';
 
 let site;
-let browser;
 let page;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
+withSiteAndBrowser({ before, after }, async (s, browser) => {
+  site = s;
   page = await openPage(browser, site.url, { language: 'en' });
 });
-after(async () => {
-  assert.deepEqual(page.errors, []);
-  await browser.close();
-  site.close();
-});
+after(() => assert.deepEqual(page.errors, []));
 
 const cellar = (name) => path.join(DATA, 'cellar', name);
 

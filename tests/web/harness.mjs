@@ -10,6 +10,23 @@ import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
 export const SITE = process.env.KORVANE_SITE;
+
+// Serves the site and starts a browser before a test file's tests, with
+// node:test's `before` and `after` (passed in, as a benchmark imports this
+// file too), and closes both after them; `ready` gets them once they are up.
+export function withSiteAndBrowser({ before, after }, ready) {
+  let site;
+  let browser;
+  before(async () => {
+    site = await serveSite();
+    browser = await launch();
+    await ready(site, browser);
+  });
+  after(async () => {
+    await browser.close();
+    site.close();
+  });
+}
 export const CALC = process.env.KORVANE_CALC;
 export const DATA = process.env.KORVANE_DATA;
 export const SCREENSHOTS = process.env.KORVANE_SCREENSHOTS;

@@ -7,7 +7,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, it } from 'node:test';
-import { fillSheet, launch, openPage, screenshotPath, serveSite, textOf, typeInto, valueOf }
+import { fillSheet, openPage, screenshotPath, textOf, typeInto, valueOf, withSiteAndBrowser }
   from './harness.mjs';
 
 const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -20,13 +20,9 @@ const text = (language, context, english) =>
 
 let site;
 let browser;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
-});
-after(async () => {
-  await browser.close();
-  site.close();
+withSiteAndBrowser({ before, after }, (s, b) => {
+  site = s;
+  browser = b;
 });
 
 async function withLanguages(languages) {

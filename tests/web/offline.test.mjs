@@ -2,17 +2,13 @@
 // worker keeps every file of the site.
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
-import { fillSheet, launch, openPage, serveSite, valueOf } from './harness.mjs';
+import { fillSheet, openPage, valueOf, withSiteAndBrowser } from './harness.mjs';
 
 let site;
 let browser;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
-});
-after(async () => {
-  await browser.close();
-  site.close();
+withSiteAndBrowser({ before, after }, (s, b) => {
+  site = s;
+  browser = b;
 });
 
 it('calculates after a reload with the network cut', async () => {

@@ -3,22 +3,16 @@
 // Yes, the arrows, and the defaults kept in the browser.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { fillSheet, focused, launch, openPage, results, serveSite, textOf, typeInto, valueOf }
+import { fillSheet, focused, openPage, results, textOf, typeInto, valueOf, withSiteAndBrowser }
   from './harness.mjs';
 
 let site;
-let browser;
 let page;
-before(async () => {
-  site = await serveSite();
-  browser = await launch();
+withSiteAndBrowser({ before, after }, async (s, browser) => {
+  site = s;
   page = await openPage(browser, site.url, { language: 'en' });
 });
-after(async () => {
-  assert.deepEqual(page.errors, []);
-  await browser.close();
-  site.close();
-});
+after(() => assert.deepEqual(page.errors, []));
 
 const calculate = () => page.click('#calculate');
 
