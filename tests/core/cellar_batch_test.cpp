@@ -133,15 +133,6 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"TargetKindAlsoGiven", "ph,free_so2,batch_size,unit,target_kind\n",
                    Kind::TargetTwice, DoseColumn::TargetKind,
                    Given({{DoseColumn::Target, "40"}, {DoseColumn::TargetKind, "free"}}, true)},
-        HeaderCase{"ValueAlsoGiven", std::string(kComplete) + "\n", Kind::GivenTwice,
-                   DoseColumn::Ph, Given({{DoseColumn::Ph, "3.5"}})},
-        HeaderCase{"ValueGivenForGapsOnly", std::string(kComplete) + "\n", std::nullopt,
-                   DoseColumn::Ph,
-                   [] {
-                       BatchSettings form = Given({{DoseColumn::Ph, "3.5"}});
-                       form.columnsWinOverGiven = true;
-                       return form;
-                   }()},
         HeaderCase{"Twice", "ph,free_so2,Unit,batch_size,target,unit,target_kind\n",
                    Kind::ColumnTwice, DoseColumn::Unit},
         HeaderCase{"TwiceByAnotherName", std::string(kComplete) + ",fso2\n", Kind::ColumnTwice,
@@ -150,12 +141,6 @@ INSTANTIATE_TEST_SUITE_P(
                    DoseColumn::Unit, Given({{DoseColumn::Unit, "hl"}})},
         HeaderCase{"BareGallon", "ph,free_so2,Volume (gal),target,target_kind\n", Kind::UnitUnknown,
                    DoseColumn::Unit},
-        HeaderCase{"UnitUnknownInTheHeader", "ph,free_so2,Volume (kL),target,target_kind\n",
-                   Kind::UnitUnknown, DoseColumn::Unit},
-        HeaderCase{"UnitInTheHeaderAndAColumn", "ph,free_so2,Volume (L),unit,target,target_kind\n",
-                   Kind::UnitInHeaderAndColumn, DoseColumn::Unit},
-        HeaderCase{"FreeSO2InGramsPerLitre", "ph,free SO2 (g/L),Volume (L),target,target_kind\n",
-                   Kind::NotMgPerLitre, DoseColumn::FreeSO2},
         HeaderCase{"OtherWordsInBracketsAreNoUnit",
                    "ph,Free SO2 (mg / L),Volume (L),Target (free),target_kind\n", std::nullopt},
         HeaderCase{"TargetInMilligramsPerHectolitre",
