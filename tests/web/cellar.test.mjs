@@ -5,15 +5,12 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { CALC, DATA, openPage, screenshotPath, textOf, withSiteAndBrowser } from './harness.mjs';
+import { CALC, DATA, screenshotPath, textOf, withEnglishPage } from './harness.mjs';
 
-let site;
 let page;
-withSiteAndBrowser({ before, after }, async (s, browser) => {
-  site = s;
-  page = await openPage(browser, site.url, { language: 'en' });
+withEnglishPage({ before, after }, (opened) => {
+  page = opened;
 });
-after(() => assert.deepEqual(page.errors, []));
 
 const cellar = (name) => path.join(DATA, 'cellar', name);
 

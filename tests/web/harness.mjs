@@ -1,6 +1,7 @@
 // What every browser test needs: the built site served from this machine, a
 // fresh headless Chromium, and the page's fields and results read as a user
 // reads them.
+import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import http from 'node:http';
@@ -26,6 +27,17 @@ export function withSiteAndBrowser({ before, after }, ready) {
     await browser.close();
     site.close();
   });
+}
+
+// The same with one page open in English for the file's tests, which must
+// meet no error on it.
+export function withEnglishPage(hooks, ready) {
+  let page;
+  withSiteAndBrowser(hooks, async (site, browser) => {
+    page = await openPage(browser, site.url, { language: 'en' });
+    ready(page);
+  });
+  hooks.after(() => assert.deepEqual(page.errors, []));
 }
 export const CALC = process.env.KORVANE_CALC;
 export const DATA = process.env.KORVANE_DATA;

@@ -3,16 +3,12 @@
 // Yes, the arrows, and the defaults kept in the browser.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { fillSheet, focused, openPage, results, textOf, typeInto, valueOf, withSiteAndBrowser }
-  from './harness.mjs';
+import { fillSheet, focused, results, textOf, typeInto, valueOf, withEnglishPage } from './harness.mjs';
 
-let site;
 let page;
-withSiteAndBrowser({ before, after }, async (s, browser) => {
-  site = s;
-  page = await openPage(browser, site.url, { language: 'en' });
+withEnglishPage({ before, after }, (opened) => {
+  page = opened;
 });
-after(() => assert.deepEqual(page.errors, []));
 
 const calculate = () => page.click('#calculate');
 
