@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/cellar_batch.h"
-#include "core/csv.h"
+#include "core/cellar/cellar_batch.h"
+#include "core/cellar/csv.h"
 
 namespace korvane {
 namespace {

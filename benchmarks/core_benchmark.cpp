@@ -2,9 +2,9 @@
 // field texts to result texts for each method, and the two display rules.
 #include <benchmark/benchmark.h>
 
-#include "core/dose_arithmetic.h"
-#include "core/dose_sheet.h"
-#include "core/number_text.h"
+#include "core/rules/dose_arithmetic.h"
+#include "core/rules/dose_sheet.h"
+#include "core/rules/number_text.h"
 
 namespace korvane {
 namespace {

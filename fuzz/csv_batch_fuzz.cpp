@@ -22,8 +22,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/cellar_batch.h"
-#include "core/csv.h"
+#include "core/cellar/cellar_batch.h"
+#include "core/cellar/csv.h"
 
 // The sanitizers' own count of the heap in use; absent from a plain build,
 // where glibc's count stands in.

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/dose_sheet.h"
-#include "core/number_text.h"
+#include "core/rules/dose_sheet.h"
+#include "core/rules/number_text.h"
 
 namespace {
 

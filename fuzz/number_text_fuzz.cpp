@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/number_text.h"
+#include "core/rules/number_text.h"
 
 namespace {
 

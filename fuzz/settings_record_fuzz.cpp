@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/user_defaults.h"
+#include "core/rules/user_defaults.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <QString>
 #include <string>
 
-#include "core/key_filter.h"
-#include "core/user_defaults.h"
+#include "core/rules/key_filter.h"
+#include "core/rules/user_defaults.h"
 #include "platform/address_opener.h"
 #include "platform/message_boxes.h"
 #include "platform/program_end.h"

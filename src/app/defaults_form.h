@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "core/choices.h"
-#include "core/dose_sheet.h"
-#include "core/spin_rules.h"
-#include "core/user_defaults.h"
+#include "core/rules/choices.h"
+#include "core/rules/dose_sheet.h"
+#include "core/rules/spin_rules.h"
+#include "core/rules/user_defaults.h"
 #include "widgets/spin_bar.h"
 #include "widgets/text_box.h"
 

@@ -4,8 +4,8 @@
 
 #include "app/app_context.h"
 #include "app/main_window/frm_sulfite.h"
-#include "core/messages.h"
-#include "core/product.h"
+#include "core/rules/messages.h"
+#include "core/rules/product.h"
 #include "platform/instance_guard.h"
 #include "platform/settings_location.h"
 #include "platform/settings_store.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/batch_report.h"
+#include "core/cellar/batch_report.h"
 
 namespace korvane {
 namespace {

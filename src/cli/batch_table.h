@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/cellar_batch.h"
+#include "core/cellar/cellar_batch.h"
 
 namespace korvane {
 

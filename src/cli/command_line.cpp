@@ -5,9 +5,9 @@
 #include <span>
 #include <string_view>
 
-#include "core/choice_words.h"
-#include "core/number_text.h"
-#include "core/text_encoding.h"
+#include "core/cellar/choice_words.h"
+#include "core/cellar/text_encoding.h"
+#include "core/rules/number_text.h"
 
 namespace korvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/cellar_batch.h"
+#include "core/cellar/cellar_batch.h"
 
 namespace korvane {
 

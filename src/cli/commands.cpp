@@ -12,9 +12,9 @@
 #include "cli/interruption.h"
 #include "cli/progress_bar.h"
 #include "cli/reports.h"
-#include "core/batch_report.h"
-#include "core/text_encoding.h"
-#include "core/write_all.h"
+#include "core/cellar/batch_report.h"
+#include "core/cellar/text_encoding.h"
+#include "core/files/write_all.h"
 
 namespace korvane {
 namespace {

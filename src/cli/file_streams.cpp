@@ -11,7 +11,7 @@
 #include <cstring>
 
 #include "cli/interruption.h"
-#include "core/write_all.h"
+#include "core/files/write_all.h"
 
 namespace korvane {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/csv.h"
+#include "core/cellar/csv.h"
 
 namespace korvane {
 

@@ -3,11 +3,11 @@
 #include <string_view>
 
 #include "cli/command_line.h"
-#include "core/cellar_header.h"
-#include "core/choice_words.h"
-#include "core/csv.h"
-#include "core/number_text.h"
-#include "core/product.h"
+#include "core/cellar/cellar_header.h"
+#include "core/cellar/choice_words.h"
+#include "core/cellar/csv.h"
+#include "core/rules/number_text.h"
+#include "core/rules/product.h"
 
 namespace korvane {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/file_streams.h"
-#include "core/write_all.h"
+#include "core/files/write_all.h"
 
 namespace korvane {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string_view>
 
-#include "core/number_text.h"
-#include "core/text_encoding.h"
+#include "core/cellar/text_encoding.h"
+#include "core/rules/number_text.h"
 
 namespace korvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/dose_calculation.h"
+#include "core/cellar/dose_calculation.h"
 
 namespace korvane {
 

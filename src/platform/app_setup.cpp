@@ -10,7 +10,7 @@
 #include <QStyleFactory>
 #include <cmath>
 
-#include "core/product.h"
+#include "core/rules/product.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/messages.h"
-#include "core/write_all.h"
+#include "core/files/write_all.h"
+#include "core/rules/messages.h"
 #include "platform/translations.h"
 
 namespace korvane::platform {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "core/product.h"
+#include "core/rules/product.h"
 #include "platform/app_setup.h"
 
 namespace korvane::platform {

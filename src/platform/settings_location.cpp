@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "core/product.h"
-#include "core/user_defaults.h"
+#include "core/rules/product.h"
+#include "core/rules/user_defaults.h"
 #include "platform/atomic_write.h"
 #include "platform/program_folder.h"
 

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <cstddef>
 
-#include "core/messages.h"
+#include "core/rules/messages.h"
 #include "platform/file_access.h"
 #include "platform/translations.h"
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "core/user_defaults.h"
+#include "core/rules/user_defaults.h"
 #include "platform/atomic_write.h"
 
 namespace korvane::platform {

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QTranslator>
 
-#include "core/key_filter.h"
+#include "core/rules/key_filter.h"
 
 namespace korvane::platform {
 

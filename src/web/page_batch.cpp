@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/batch_report.h"
-#include "core/cellar_batch.h"
-#include "core/choice_words.h"
+#include "core/cellar/batch_report.h"
+#include "core/cellar/cellar_batch.h"
+#include "core/cellar/choice_words.h"
 #include "web/json_text.h"
 #include "web/page_fields.h"
 

@@ -1,7 +1,7 @@
 #include "web/page_calculation.h"
 
-#include "core/choice_words.h"
-#include "core/dose_calculation.h"
+#include "core/cellar/choice_words.h"
+#include "core/cellar/dose_calculation.h"
 #include "web/json_text.h"
 #include "web/page_fields.h"
 

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "core/choice_words.h"
-#include "core/dose_sheet.h"
-#include "core/messages.h"
-#include "core/user_defaults.h"
+#include "core/cellar/choice_words.h"
+#include "core/rules/dose_sheet.h"
+#include "core/rules/messages.h"
+#include "core/rules/user_defaults.h"
 #include "web/json_text.h"
 #include "web/page_fields.h"
 

@@ -7,8 +7,8 @@
 #include <optional>
 #include <string_view>
 
-#include "core/dose_sheet.h"
-#include "core/spin_rules.h"
+#include "core/rules/dose_sheet.h"
+#include "core/rules/spin_rules.h"
 
 namespace korvane::web {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/key_filter.h"
-#include "core/spin_rules.h"
+#include "core/rules/key_filter.h"
+#include "core/rules/spin_rules.h"
 #include "web/page_batch.h"
 #include "web/page_calculation.h"
 #include "web/page_defaults.h"

@@ -7,7 +7,7 @@
 #include <QComboBox>
 #include <optional>
 
-#include "core/choices.h"
+#include "core/rules/choices.h"
 #include "platform/translations.h"
 
 namespace korvane::widgets {

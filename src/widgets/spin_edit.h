@@ -5,8 +5,8 @@
 #include <QObject>
 #include <optional>
 
-#include "core/key_filter.h"
-#include "core/spin_rules.h"
+#include "core/rules/key_filter.h"
+#include "core/rules/spin_rules.h"
 
 class QKeyEvent;
 class QLineEdit;

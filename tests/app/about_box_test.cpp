@@ -18,7 +18,7 @@
 #include "app/about_box/about_texts.h"
 #include "app/about_box/frm_about.h"
 #include "app/main_window/frm_sulfite.h"
-#include "core/product.h"
+#include "core/rules/product.h"
 #include "platform/app_setup.h"
 #include "support/caption_fit.h"
 #include "support/controls.h"

@@ -18,7 +18,7 @@
 #include "app/about_box/frm_about.h"
 #include "app/main_window/frm_sulfite.h"
 #include "app/settings_dialog/frm_settings.h"
-#include "core/user_defaults.h"
+#include "core/rules/user_defaults.h"
 #include "platform/translations.h"
 #include "support/caption_fit.h"
 #include "support/controls.h"

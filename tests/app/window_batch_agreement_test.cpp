@@ -14,8 +14,8 @@
 #include <string>
 
 #include "app/main_window/frm_sulfite.h"
-#include "core/choice_words.h"
-#include "core/dose_calculation.h"
+#include "core/cellar/choice_words.h"
+#include "core/cellar/dose_calculation.h"
 #include "support/fake_desktop.h"
 
 namespace korvane {

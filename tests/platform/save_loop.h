@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/user_defaults.h"
+#include "core/rules/user_defaults.h"
 
 namespace korvane::testing {
 

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "core/product.h"
-#include "core/user_defaults.h"
+#include "core/rules/product.h"
+#include "core/rules/user_defaults.h"
 #include "platform/settings_store.h"
 #include "support/unprivileged.h"
 

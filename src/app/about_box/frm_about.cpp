@@ -8,7 +8,7 @@
 
 #include "app/about_box/about_texts.h"
 #include "app/app_context.h"
-#include "core/product.h"
+#include "core/rules/product.h"
 #include "platform/app_setup.h"
 
 namespace korvane {

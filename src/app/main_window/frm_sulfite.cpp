@@ -7,7 +7,7 @@
 #include "app/app_context.h"
 #include "app/main_window/selectors.h"
 #include "app/settings_dialog/frm_settings.h"
-#include "core/product.h"
+#include "core/rules/product.h"
 #include "platform/app_setup.h"
 #include "platform/translations.h"
 #include "widgets/choice_list.h"

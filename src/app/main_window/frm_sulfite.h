@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "app/defaults_form.h"
-#include "core/dose_sheet.h"
-#include "core/user_defaults.h"
+#include "core/rules/dose_sheet.h"
+#include "core/rules/user_defaults.h"
 #include "ui_frm_sulfite.h"
 #include "widgets/spin_edit.h"
 

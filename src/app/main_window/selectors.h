@@ -2,7 +2,7 @@
 // which fields can be edited, which results are shown and in which unit.
 #pragma once
 
-#include "core/choices.h"
+#include "core/rules/choices.h"
 
 namespace Ui {
 class frmSulfite;

@@ -9,7 +9,7 @@
 #include <QPointer>
 
 #include "app/defaults_form.h"
-#include "core/choices.h"
+#include "core/rules/choices.h"
 #include "ui_frm_settings.h"
 #include "widgets/spin_edit.h"
 

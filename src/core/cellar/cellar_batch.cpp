@@ -1,0 +1,436 @@
+#include "core/cellar/cellar_batch.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "core/rules/number_text.h"
+
+namespace korvane {
+namespace {
+
+// Output is handed on in pieces of about this size.
+constexpr std::size_t kFlushBytes = std::size_t{64} << 10;
+// Room beyond that for the row that crosses it; a longer one makes more.
+constexpr std::size_t kRowRoom = std::size_t{4} << 10;
+// How many rows pass between two reports of progress.
+constexpr std::uint64_t kProgressRows = 8192;
+
+constexpr char kOpenQuoteMessage[] = "A quoted field is not closed.";
+
+// The separators a spreadsheet writes, in the order a tie is settled.
+constexpr std::array<char, 3> kSeparators{',', ';', '\t'};
+
+// How often each separator stands outside quotes in `line`.
+std::array<std::size_t, kSeparators.size()> SeparatorCounts(std::string_view line) {
+    std::array<std::size_t, kSeparators.size()> counts{};
+    bool quoted = false;
+    for (const char c : line) {
+        quoted = c == '"' ? !quoted : quoted;
+        for (std::size_t i = 0; i < kSeparators.size(); ++i) {
+            counts[i] += !quoted && c == kSeparators[i] ? 1 : 0;
+        }
+    }
+    return counts;
+}
+
+// A spreadsheet that separates with semicolons or tabs does so because its
+// decimal mark is the comma.
+DecimalMark MarkOfSeparator(char separator) {
+    return separator == ',' ? DecimalMark::Point : DecimalMark::Comma;
+}
+
+bool IsBlankText(std::string_view text) {
+    return TrimBlanks(text).empty();
+}
+
+// The decimal mark a number of the file shows it uses, if any. The figures
+// are written back with it, so that a spreadsheet reads them as numbers too.
+std::optional<DecimalMark> MarkOfNumber(const MarkedNumber& number) {
+    if (number.decimal == ',') {
+        return DecimalMark::Comma;
+    }
+    const bool point = number.text.find('.') != std::string_view::npos;
+    return point && IsNumericText(number.text) ? std::optional(DecimalMark::Point) : std::nullopt;
+}
+
+}  // namespace
+
+CellarBatch::CellarBatch(ByteSource& source, BatchSettings settings)
+    : decoded_(source),
+      reader_(decoded_),
+      settings_(std::move(settings)),
+      out_(kFlushBytes + kRowRoom) {}
+
+std::optional<HeaderProblem> CellarBatch::ReadHeader() {
+    for (;;) {
+        // A header is never skipped to its end: the end may never come.
+        switch (reader_.Next(record_, CsvReader::Overlong::Stop)) {
+            case CsvReader::Result::ReadFailed:
+                return HeaderProblem{HeaderProblem::Kind::Unreadable};
+            case CsvReader::Result::End:
+                return HeaderProblem{HeaderProblem::Kind::NoHeader};
+            case CsvReader::Result::TooLong:
+                return HeaderProblem{HeaderProblem::Kind::HeaderTooLong};
+            case CsvReader::Result::Record:
+                if (!record_.Raw().empty()) {
+                    ChooseSeparator();
+                    return FindColumns();
+                }
+                break;  // empty lines before the header
+        }
+    }
+}
+
+// The separator the user gave, else the one the header uses most; the
+// header is read again with it.
+void CellarBatch::ChooseSeparator() {
+    char separator = settings_.separator.value_or(',');
+    if (!settings_.separator) {
+        const auto counts = SeparatorCounts(record_.Raw());
+        const auto most = std::max_element(counts.begin(), counts.end());
+        separator = *most > 0 ? kSeparators[static_cast<std::size_t>(most - counts.begin())] : ',';
+    }
+    if (separator != reader_.Separator()) {
+        reader_.Reread(record_, separator);
+    }
+    mark_ = settings_.decimalMark.value_or(MarkOfSeparator(separator));
+    outputMark_ = settings_.decimalMark;
+}
+
+std::optional<HeaderProblem> CellarBatch::FindColumns() {
+    headerWidth_ = record_.FieldCount();
+    if (headerWidth_ > kMaxColumns) {
+        return HeaderProblem{HeaderProblem::Kind::TooManyColumns};
+    }
+    std::string scratch;
+    for (std::size_t i = 0; i < headerWidth_; ++i) {
+        headerCells_.emplace_back(record_.Field(i, scratch));
+    }
+    HeaderColumns columns;
+    if (const auto clash = FindHeaderColumns(headerCells_, settings_.namedHeaders, columns)) {
+        const bool twice = clash->kind == HeaderClash::Kind::ColumnTwice;
+        return HeaderProblem{
+            twice ? HeaderProblem::Kind::ColumnTwice : HeaderProblem::Kind::TwoColumnsInCell,
+            clash->column, clash->other, clash->cell, clash->otherCell};
+    }
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        if (columns.cellOf[c]) {
+            fileColumns_[fileColumnCount_++] = {c, *columns.cellOf[c],
+                                                IsNumberColumn(static_cast<DoseColumn>(c))};
+        }
+    }
+    tankField_ = columns.firstOtherCell;
+    if (auto problem = CheckTarget(columns)) {
+        return problem;
+    }
+    if (auto problem = CheckGiven(columns)) {
+        return problem;
+    }
+    if (auto problem = TakeHeaderUnit(columns)) {
+        return problem;
+    }
+    if (auto problem = CheckSO2Units(columns)) {
+        return problem;
+    }
+    if (auto problem = TakeFallbacks(columns)) {
+        return problem;
+    }
+    WriteHeader();
+    return std::nullopt;
+}
+
+// A target and its kind travel together: a target column needs a kind from
+// the file or the user, and a target given with its kind leaves the file no
+// say in either.
+std::optional<HeaderProblem> CellarBatch::CheckTarget(const HeaderColumns& columns) const {
+    for (const DoseColumn column : {DoseColumn::Target, DoseColumn::TargetKind}) {
+        if (columns.cellOf[Index(column)] && settings_.targetGivenWithKind) {
+            return HeaderProblem{HeaderProblem::Kind::TargetTwice, column};
+        }
+    }
+    if (columns.cellOf[Index(DoseColumn::Target)] &&
+        !columns.cellOf[Index(DoseColumn::TargetKind)] &&
+        !settings_.given[Index(DoseColumn::TargetKind)]) {
+        return HeaderProblem{HeaderProblem::Kind::TargetWithoutKind, DoseColumn::TargetKind};
+    }
+    return std::nullopt;
+}
+
+std::optional<HeaderProblem> CellarBatch::CheckGiven(const HeaderColumns& columns) const {
+    for (std::size_t c = 0; c < kDoseColumnCount && !settings_.columnsWinOverGiven; ++c) {
+        if (columns.cellOf[c] && settings_.given[c]) {
+            const auto column = static_cast<DoseColumn>(c);
+            return HeaderProblem{HeaderProblem::Kind::GivenTwice, column, column,
+                                 *columns.cellOf[c]};
+        }
+    }
+    return std::nullopt;
+}
+
+// "Volume (hL)": the unit of the batch size, where there is no unit column.
+// A unit in the header that the program does not know ("(kL)", "(ml)") is
+// refused rather than passed over, and so is one beside a unit column: either
+// would put another unit on every tank than the file means.
+std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& columns) {
+    const auto sizeCell = columns.cellOf[Index(DoseColumn::BatchSize)];
+    if (!sizeCell) {
+        return std::nullopt;
+    }
+    const std::string_view word = ReadHeaderName(headerCells_[*sizeCell]).unit;
+    if (word.empty()) {
+        return std::nullopt;
+    }
+    if (const auto unitCell = columns.cellOf[Index(DoseColumn::Unit)]) {
+        return HeaderProblem{HeaderProblem::Kind::UnitInHeaderAndColumn, DoseColumn::Unit,
+                             DoseColumn::BatchSize, *sizeCell, *unitCell};
+    }
+    const std::optional<VolumeUnit> unit = UnitOfWord(word);
+    if (!unit) {
+        return HeaderProblem{HeaderProblem::Kind::UnitUnknown, DoseColumn::Unit, DoseColumn::Unit,
+                             *sizeCell};
+    }
+    std::optional<std::string>& given = settings_.given[Index(DoseColumn::Unit)];
+    if (given && CanonicalWord(DoseColumn::Unit, *given) != RowOf(kUnitWords, *unit).word) {
+        return HeaderProblem{HeaderProblem::Kind::UnitTwice, DoseColumn::Unit, DoseColumn::Unit,
+                             *sizeCell};
+    }
+    given = RowOf(kUnitWords, *unit).word;
+    return std::nullopt;
+}
+
+namespace {
+
+// Whether a header's unit is plainly an amount per volume other than mg/L:
+// "g/L", "g/hL", "mg/hL", "g/100 mL". Any other words in brackets ("free",
+// "measured", "mg L-1") are passed over.
+bool IsOtherConcentration(std::string_view unit) {
+    std::string key;
+    for (const char c : unit) {
+        if (c != ' ') {
+            key += LowerAscii(c);
+        }
+    }
+    const std::size_t slash = key.find('/');
+    if (slash == std::string::npos) {
+        return false;
+    }
+    const std::string_view mass = std::string_view(key).substr(0, slash);
+    const std::string_view volume = std::string_view(key).substr(slash + 1);
+    const bool isMass = mass == "g" || mass == "mg" || mass == "kg" || mass == "ug" || mass == "µg";
+    const bool isLitre = volume == "l" || volume == "litre" || volume == "liter" || volume == "dm3";
+    return isMass && !(mass == "mg" && isLitre);
+}
+
+}  // namespace
+
+// SO2 is read in mg/L: a header that says it holds g/L or g/hL would have
+// every figure read a thousand or ten times too small.
+std::optional<HeaderProblem> CellarBatch::CheckSO2Units(const HeaderColumns& columns) const {
+    for (const DoseColumn column : {DoseColumn::FreeSO2, DoseColumn::Target}) {
+        const auto cell = columns.cellOf[Index(column)];
+        if (cell && IsOtherConcentration(ReadHeaderName(headerCells_[*cell]).unit)) {
+            return HeaderProblem{HeaderProblem::Kind::NotMgPerLitre, column, column, *cell};
+        }
+    }
+    return std::nullopt;
+}
+
+// What the columns the file does not have stand at for every row.
+std::optional<HeaderProblem> CellarBatch::TakeFallbacks(const HeaderColumns& columns) {
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        const auto column = static_cast<DoseColumn>(c);
+        if (columns.cellOf[c]) {
+            continue;
+        }
+        if (settings_.given[c]) {
+            fallback_[c] = *settings_.given[c];
+        } else if (const char* word = BuiltInWord(column)) {
+            fallback_[c] = word;
+            builtInsUsed_.push_back(column);
+        } else if (column != DoseColumn::SolutionPct && column != DoseColumn::TabletG) {
+            // The method's own figure is asked for by the rows that need it.
+            return HeaderProblem{HeaderProblem::Kind::MissingColumn, column};
+        }
+        texts_[c] = fallback_[c];
+    }
+    return std::nullopt;
+}
+
+// The output keeps the input's byte order mark, separator and line ends.
+void CellarBatch::WriteHeader() {
+    lineEnd_ = record_.End() == LineEnd::CrLf ? "\r\n" : "\n";
+    out_.Clear();
+    if (reader_.HadByteOrderMark()) {
+        out_.Append(kByteOrderMark);
+    }
+    out_.Append(record_.Raw());
+    std::string resultNames;
+    AppendResultColumnNames(resultNames, reader_.Separator());
+    out_.Append(resultNames);
+    out_.Append(lineEnd_);
+}
+
+BatchEnd CellarBatch::Run(ByteSink& sink, const Progress& progress, const RowDone& rowDone) {
+    rowDone_ = rowDone ? &rowDone : nullptr;
+    for (;;) {
+        const CsvReader::Result read = reader_.Next(record_);
+        if (read == CsvReader::Result::End || read == CsvReader::Result::ReadFailed) {
+            if (!sink.Write(out_.Bytes())) {
+                return BatchEnd::WriteFailed;
+            }
+            out_.Clear();
+            return read == CsvReader::Result::End ? BatchEnd::Done : BatchEnd::ReadFailed;
+        }
+        if (read == CsvReader::Result::Record && record_.Raw().empty()) {
+            continue;  // an empty line is no row
+        }
+        ProcessRecord(read);
+        if (out_.Size() >= kFlushBytes) {
+            if (!sink.Write(out_.Bytes())) {
+                return BatchEnd::WriteFailed;
+            }
+            out_.Clear();
+        }
+        if (progress && counts_.rows % kProgressRows == 0) {
+            progress(reader_.BytesRead());
+        }
+    }
+}
+
+void CellarBatch::ProcessRecord(CsvReader::Result read) {
+    ++counts_.rows;
+    if (read == CsvReader::Result::TooLong) {
+        // Its fields are gone; the columns stay in line.
+        WriteRow({}, headerWidth_ - 1, Problem("Row is longer than " + RecordLimitText() + "."));
+        return;
+    }
+    const std::size_t fields = record_.FieldCount();
+    const std::size_t missing = fields < headerWidth_ ? headerWidth_ - fields : 0;
+    const std::string_view closing = record_.QuoteLeftOpen() ? "\"" : "";
+    if (IsBlank()) {
+        blankResult_.status = DoseStatus::Blank;
+        WriteRow(record_.RawFields(headerWidth_), missing, blankResult_, closing);
+        return;
+    }
+    std::optional<std::string> problem = RecordProblem();
+    const DoseResult& result = problem ? Problem(std::move(*problem)) : Calculate();
+    // A quote the file left open is closed, so that the results stay
+    // columns of their own instead of running on inside the field.
+    WriteRow(record_.RawFields(headerWidth_), missing, result, closing);
+}
+
+// Every field empty or blank, as a spreadsheet writes an empty row.
+bool CellarBatch::IsBlank() const {
+    // Nearly every row has something other than separators, blanks and
+    // quotes at its very start.
+    const char separator = reader_.Separator();
+    const std::string_view raw = record_.Raw();
+    if (std::any_of(raw.begin(), raw.end(), [separator](char c) {
+            return c != separator && !korvane::IsBlank(c) && c != '"';
+        })) {
+        return false;
+    }
+    std::string scratch;
+    for (std::size_t i = 0; i < record_.FieldCount(); ++i) {
+        if (!IsBlankText(record_.Field(i, scratch))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<std::string> CellarBatch::RecordProblem() const {
+    if (record_.QuoteLeftOpen()) {
+        return kOpenQuoteMessage;
+    }
+    if (record_.FieldCount() != headerWidth_) {
+        return "Row has " + std::to_string(record_.FieldCount()) + " fields; the header has " +
+               std::to_string(headerWidth_) + ".";
+    }
+    return std::nullopt;
+}
+
+const DoseResult& CellarBatch::Calculate() {
+    const bool markGiven = settings_.decimalMark.has_value();
+    for (std::size_t i = 0; i < fileColumnCount_; ++i) {
+        const FileColumn& from = fileColumns_[i];
+        std::string_view text = record_.Field(from.field, scratch_[from.column]);
+        if (from.number) {
+            const MarkedNumber number =
+                ReadMarkedNumberQuickly(text, mark_, markGiven, marked_[from.column]);
+            if (number.kind == MarkedNumber::Kind::Ambiguous) {
+                return Problem(std::string(kDoseColumnNames[from.column]) + " \"" +
+                               EscapedText(text) + "\" could be " + TwoReadings(text) +
+                               ": say which decimal mark the file uses.");
+            }
+            if (!outputMark_) {
+                outputMark_ = MarkOfNumber(number);
+            }
+            text = number.text;
+        }
+        texts_[from.column] = text;
+    }
+    if (std::optional<std::string> problem = dose_.Fill(texts_, settings_.pka)) {
+        return Problem(std::move(*problem));
+    }
+    return dose_.Evaluate(settings_.answerYes);
+}
+
+// An error row: the message, and no figures.
+const DoseResult& CellarBatch::Problem(std::string message) {
+    problem_ = std::move(message);
+    problemResult_.status = DoseStatus::Error;
+    problemResult_.message = problem_;
+    return problemResult_;
+}
+
+void CellarBatch::Count(const DoseResult& result) {
+    switch (result.status) {
+        case DoseStatus::Ok:
+            ++counts_.ok;
+            return;
+        case DoseStatus::NoAddition:
+            ++counts_.noAddition;
+            return;
+        case DoseStatus::Blank:
+            ++counts_.blank;
+            return;
+        case DoseStatus::Error:
+            ++counts_.errors;
+            break;
+        case DoseStatus::Question:
+            ++counts_.questions;
+            break;
+    }
+    if (counts_.firstUncalculated.size() < kUncalculatedLinesKept) {
+        counts_.firstUncalculated.push_back(record_.Line());
+    }
+}
+
+void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result,
+                           std::string_view closing) {
+    Count(result);
+    const char separator = reader_.Separator();
+    char* out = out_.Room(fields.size() + closing.size() + missing + MaxResultFieldsBytes(result) +
+                          lineEnd_.size());
+    out = std::copy(fields.begin(), fields.end(), out);
+    out = std::copy(closing.begin(), closing.end(), out);
+    out = std::fill_n(out, missing, separator);
+    // The first figures written fix the mark for the rest of the file, so
+    // that no column of the output mixes the two.
+    if (!outputMark_ &&
+        (result.status == DoseStatus::Ok || result.status == DoseStatus::NoAddition)) {
+        outputMark_ = mark_;
+    }
+    out = WriteResultFields(out, result, separator, Mark());
+    out_.Commit(std::copy(lineEnd_.begin(), lineEnd_.end(), out));
+    if (rowDone_ != nullptr) {
+        std::string scratch;
+        const bool named = tankField_ && *tankField_ < record_.FieldCount();
+        (*rowDone_)(
+            BatchRow{record_.Line(), named ? record_.Field(*tankField_, scratch) : "", result});
+    }
+}
+
+}  // namespace korvane

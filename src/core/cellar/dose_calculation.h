@@ -1,0 +1,157 @@
+// One dose from texts and words, as the command line, a cellar file or the
+// web page gives it. The texts go into the main window's sheet exactly as the
+// window would hold them, so the figures are the window's to the last digit,
+// and the sheet makes its strict checks on them: what comes from outside must
+// be numeric and in range whatever the target kind, and never turns into a
+// figure that is not finite.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/cellar/choice_words.h"
+#include "core/cellar/decimal_marks.h"
+#include "core/rules/dose_sheet.h"
+
+namespace korvane {
+
+// The inputs of a dose, as a cellar file's columns and the command line's
+// options name them.
+enum class DoseColumn {
+    Ph,
+    FreeSO2,
+    BatchSize,
+    Unit,
+    Form,
+    Method,
+    SolutionPct,
+    TabletG,
+    TargetKind,
+    Target,
+};
+inline constexpr std::size_t kDoseColumnCount = 10;
+
+inline constexpr std::array<const char*, kDoseColumnCount> kDoseColumnNames{
+    "ph",     "free_so2",     "batch_size", "unit",        "form",
+    "method", "solution_pct", "tablet_g",   "target_kind", "target",
+};
+
+constexpr std::size_t Index(DoseColumn column) {
+    return static_cast<std::size_t>(column);
+}
+
+// Whether the column holds a number (the others hold words).
+constexpr bool IsNumberColumn(DoseColumn column) {
+    return column != DoseColumn::Unit && column != DoseColumn::Form &&
+           column != DoseColumn::Method && column != DoseColumn::TargetKind;
+}
+
+// The two choices that may be left out: potassium metabisulphite as powder,
+// as the program has always started. Every quantity must be given.
+const char* BuiltInWord(DoseColumn column);
+
+// The figures of a dose, as the window shows them, in the order of their
+// columns.
+enum class Figure {
+    ExistingMolecular,
+    TargetFree,
+    TargetMolecular,
+    FreeRequirement,
+    MolecularRequirement,
+    Amount,
+    AmountUnit,
+    Teaspoons,
+};
+inline constexpr std::size_t kFigureCount = 8;
+
+// The columns a batch appends to every row: the figures, then the status.
+inline constexpr std::array<const char*, kFigureCount + 2> kResultColumnNames{
+    "molecular_so2",
+    "target_free_so2",
+    "target_molecular_so2",
+    "so2_requirement",
+    "molecular_so2_requirement",
+    "amount",
+    "amount_unit",
+    "teaspoons",
+    "status",
+    "message",
+};
+
+// Numbers as typed, in the sheet's form (a point for the decimal mark);
+// choices as words (core/choice_words.h).
+using DoseTexts = std::array<std::string, kDoseColumnCount>;
+using DoseTextViews = std::array<std::string_view, kDoseColumnCount>;
+
+// Blank: a row of a cellar file with nothing in it, passed through.
+enum class DoseStatus { Ok, NoAddition, Error, Question, Blank };
+
+// "ok", "no_addition", "error", "question" or "blank".
+const char* StatusWord(DoseStatus status);
+
+// What a dose comes to, as the window shows it. The texts are views into
+// the DoseCalculation that answered (or into the caller's message) and last
+// until it calculates again.
+struct DoseResult {
+    DoseStatus status = DoseStatus::Ok;
+    std::string_view message;                            // English; empty when ok
+    std::array<std::string_view, kFigureCount> figures;  // empty unless ok or no addition
+};
+
+// Why a word column's text names no choice, e.g. `Unknown method "powdr":
+// use powder, solution or tablet.`
+std::string UnknownWordMessage(DoseColumn column, std::string_view word);
+
+// The word as the tables write it, if `text` names a choice of the column.
+std::optional<std::string> CanonicalWord(DoseColumn column, std::string_view text);
+
+// A size given in hundreds, as the sheet reads it: "22.5" becomes "22.5e2",
+// exactly 2250. An empty text stays empty, for the sheet to ask for it.
+std::string_view Hundredfold(std::string_view size, std::string& scratch);
+
+// One dose put into the main window's sheet under strict rules and
+// calculated there. Kept from row to row, it allocates nothing for a dose
+// whose words name choices.
+class DoseCalculation {
+  public:
+    DoseCalculation() = default;
+    // The sheet points into the calculation's own room.
+    DoseCalculation(const DoseCalculation&) = delete;
+    DoseCalculation& operator=(const DoseCalculation&) = delete;
+
+    // Puts the texts into the sheet: the target not given reads "0.00", as
+    // in the window. The texts must stay until the dose is evaluated. The
+    // message when a word names no choice.
+    std::optional<std::string> Fill(const DoseTextViews& texts, double pka);
+
+    // The Calculate command on the sheet. With `answerYes` every
+    // plausibility question is answered Yes; otherwise the first one stops
+    // the dose.
+    const DoseResult& Evaluate(bool answerYes);
+
+    const SheetView& Input() const { return input_; }
+
+  private:
+    void ShowFigures();
+
+    SheetView input_;
+    std::string litres_;
+    SheetVerdict verdict_;
+    DoseResult result_;
+};
+
+// The most bytes WriteResultFields writes for `result`.
+std::size_t MaxResultFieldsBytes(const DoseResult& result);
+
+// Writes the result columns of `result` at `out`, each after `separator`,
+// the figures with `mark`; where they end.
+char* WriteResultFields(char* out, const DoseResult& result, char separator = ',',
+                        DecimalMark mark = DecimalMark::Point);
+
+// Appends the names of the result columns to `out`, each after `separator`.
+void AppendResultColumnNames(std::string& out, char separator = ',');
+
+}  // namespace korvane

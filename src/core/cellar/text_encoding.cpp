@@ -1,0 +1,212 @@
+#include "core/cellar/text_encoding.h"
+
+#include <algorithm>
+#include <array>
+
+namespace korvane {
+namespace {
+
+// UTF-16 is decoded in pieces of this many bytes.
+constexpr std::size_t kDecodeBytes = std::size_t{32} << 10;
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool IsHighSurrogate(char32_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char32_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// How many bytes the UTF-8 sequence starting at `text[at]` takes; 0 when no
+// valid sequence starts there.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    std::size_t length = 0;
+    char32_t lowest = 0;
+    if (lead < 0x80) {
+        return 1;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        lowest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        lowest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        lowest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size()) {
+        return 0;
+    }
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (next & 0x3F);
+    }
+    const bool valid =
+        code >= lowest && code <= 0x10FFFF && !IsHighSurrogate(code) && !IsLowSurrogate(code);
+    return valid ? length : 0;
+}
+
+void AppendByteEscape(std::string& out, unsigned char byte) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    out += "\\x";
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0x0F];
+}
+
+}  // namespace
+
+const char* EncodingName(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Utf8:
+            return "UTF-8";
+        case TextEncoding::Utf8WithMark:
+            return "UTF-8 with a byte order mark";
+        case TextEncoding::Utf16Le:
+            return "UTF-16 LE";
+        case TextEncoding::Utf16Be:
+            break;
+    }
+    return "UTF-16 BE";
+}
+
+std::ptrdiff_t Utf8Source::Read(char* buffer, std::size_t size) {
+    if (!started_ && !Start()) {
+        return -1;
+    }
+    if (handed_ == decoded_.size()) {
+        decoded_.clear();
+        handed_ = 0;
+        if (encoding_ != TextEncoding::Utf16Le && encoding_ != TextEncoding::Utf16Be) {
+            return source_.Read(buffer, size);
+        }
+        while (decoded_.empty() && !ended_) {
+            if (!Decode()) {
+                return -1;
+            }
+        }
+    }
+    const std::size_t count = std::min(size, decoded_.size() - handed_);
+    std::copy_n(decoded_.data() + handed_, count, buffer);
+    handed_ += count;
+    return static_cast<std::ptrdiff_t>(count);
+}
+
+// Reads the first bytes and tells the encoding from them. UTF-8's are handed
+// on as they are, byte order mark and all; UTF-16's are decoded.
+bool Utf8Source::Start() {
+    started_ = true;
+    std::array<char, 4> first{};
+    while (raw_.size() < 3) {
+        const std::ptrdiff_t count = source_.Read(first.data(), 3 - raw_.size());
+        if (count < 0) {
+            return false;
+        }
+        if (count == 0) {
+            break;
+        }
+        raw_.append(first.data(), static_cast<std::size_t>(count));
+    }
+    if (raw_.starts_with(kByteOrderMark)) {
+        encoding_ = TextEncoding::Utf8WithMark;
+    } else if (raw_.starts_with("\xFF\xFE") || raw_.starts_with("\xFE\xFF")) {
+        encoding_ = raw_[0] == '\xFF' ? TextEncoding::Utf16Le : TextEncoding::Utf16Be;
+        raw_.erase(0, 2);
+        decoded_ = kByteOrderMark;
+        return true;
+    }
+    decoded_.swap(raw_);
+    return true;
+}
+
+// Decodes the next piece of UTF-16 into `decoded_`; false when the source
+// fails.
+bool Utf8Source::Decode() {
+    const std::size_t kept = raw_.size();
+    raw_.resize(kept + kDecodeBytes);
+    const std::ptrdiff_t count = source_.Read(raw_.data() + kept, kDecodeBytes);
+    if (count < 0) {
+        return false;
+    }
+    raw_.resize(kept + static_cast<std::size_t>(count));
+    ended_ = count == 0;
+    const bool little = encoding_ == TextEncoding::Utf16Le;
+    std::size_t at = 0;
+    for (; at + 1 < raw_.size(); at += 2) {
+        const auto a = static_cast<unsigned char>(raw_[at]);
+        const auto b = static_cast<unsigned char>(raw_[at + 1]);
+        Put(little ? static_cast<char32_t>(a | (b << 8)) : static_cast<char32_t>((a << 8) | b));
+    }
+    raw_.erase(0, at);
+    if (ended_) {
+        // An odd byte or a high surrogate at the very end is a broken unit.
+        if (!raw_.empty() || highSurrogate_ != 0) {
+            highSurrogate_ = 0;
+            Put(kReplacement);
+        }
+    }
+    return true;
+}
+
+void Utf8Source::Put(char32_t code) {
+    if (highSurrogate_ != 0) {
+        const char32_t high = highSurrogate_;
+        highSurrogate_ = 0;
+        if (IsLowSurrogate(code)) {
+            code = 0x10000 + ((high - 0xD800) << 10) + (code - 0xDC00);
+        } else {
+            Put(kReplacement);
+        }
+    }
+    if (IsHighSurrogate(code)) {
+        highSurrogate_ = code;
+        return;
+    }
+    if (IsLowSurrogate(code)) {
+        code = kReplacement;
+    }
+    auto byte = [this](char32_t value) { decoded_ += static_cast<char>(value); };
+    if (code < 0x80) {
+        byte(code);
+    } else if (code < 0x800) {
+        byte(0xC0 | (code >> 6));
+        byte(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        byte(0xE0 | (code >> 12));
+        byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    } else {
+        byte(0xF0 | (code >> 18));
+        byte(0x80 | ((code >> 12) & 0x3F));
+        byte(0x80 | ((code >> 6) & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    }
+}
+
+std::string EscapedText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, at);
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (length == 0 || byte < 0x20 || byte == 0x7F) {
+            AppendByteEscape(out, byte);
+            ++at;
+            continue;
+        }
+        out.append(text.substr(at, length));
+        at += length;
+    }
+    return out;
+}
+
+}  // namespace korvane

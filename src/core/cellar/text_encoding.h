@@ -1,0 +1,52 @@
+// The encodings a cellar file comes in, and the user's words shown safely in
+// a message. Spreadsheets save "CSV UTF-8", with or without a byte order
+// mark, and "Unicode text", which is UTF-16 with one; everything the batch
+// reads is turned into UTF-8 here first.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/cellar/csv.h"
+
+namespace korvane {
+
+enum class TextEncoding { Utf8, Utf8WithMark, Utf16Le, Utf16Be };
+
+// "UTF-8", "UTF-8 with a byte order mark", "UTF-16 LE" or "UTF-16 BE".
+const char* EncodingName(TextEncoding encoding);
+
+// Hands on a source's bytes as UTF-8. UTF-16 with a byte order mark comes out
+// as UTF-8 behind a UTF-8 byte order mark, so that whoever reads it can tell
+// and a writer can keep the mark; a code unit that pairs with nothing becomes
+// U+FFFD. Anything else passes as it is, bytes that are not UTF-8 included.
+class Utf8Source : public ByteSource {
+  public:
+    explicit Utf8Source(ByteSource& source) : source_(source) {}
+
+    std::ptrdiff_t Read(char* buffer, std::size_t size) override;
+    // Known once the first bytes have been read.
+    TextEncoding Encoding() const { return encoding_; }
+
+  private:
+    bool Start();
+    bool Decode();
+    void Put(char32_t code);
+
+    ByteSource& source_;
+    TextEncoding encoding_ = TextEncoding::Utf8;
+    bool started_ = false;
+    bool ended_ = false;
+    std::string raw_;      // bytes read and not yet decoded
+    std::string decoded_;  // UTF-8 not yet handed on
+    std::size_t handed_ = 0;
+    char32_t highSurrogate_ = 0;
+};
+
+// `text` as it can be shown inside a message: control characters and bytes
+// that are not UTF-8 are written as \xNN, so that a stray NUL, escape or
+// line break cannot hide or garble what follows.
+std::string EscapedText(std::string_view text);
+
+}  // namespace korvane

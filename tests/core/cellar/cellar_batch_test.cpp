@@ -1,0 +1,570 @@
+#include "core/cellar/cellar_batch.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <initializer_list>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "memory_streams.h"
+
+namespace korvane {
+namespace {
+
+std::string CsvField(std::string_view value) {
+    std::string out(MaxCsvFieldBytes(value), '\0');
+    out.resize(static_cast<std::size_t>(WriteCsvField(out.data(), value) - out.data()));
+    return out;
+}
+
+struct BatchRun {
+    std::optional<HeaderProblem> problem;
+    BatchEnd end = BatchEnd::Done;
+    std::string output;
+    BatchCounts counts;
+};
+
+BatchRun RunBatch(const std::string& input, const BatchSettings& settings = {},
+                  MemorySink sink = MemorySink(), std::size_t failAt = std::string::npos) {
+    MemorySource source(input, 4096, failAt);
+    CellarBatch batch(source, settings);
+    BatchRun run;
+    run.problem = batch.ReadHeader();
+    if (!run.problem) {
+        run.end = batch.Run(sink);
+        run.output = sink.Bytes();
+        run.counts = batch.Counts();
+    }
+    return run;
+}
+
+// The output's rows as named fields.
+std::vector<std::map<std::string, std::string>> OutputRows(const std::string& output) {
+    MemorySource source(output);
+    CsvReader reader(source);
+    CsvRecord record;
+    std::string scratch;
+    std::vector<std::string> names;
+    reader.Next(record);
+    for (std::size_t i = 0; i < record.FieldCount(); ++i) {
+        names.emplace_back(record.Field(i, scratch));
+    }
+    std::vector<std::map<std::string, std::string>> rows;
+    while (reader.Next(record) == CsvReader::Result::Record) {
+        auto& row = rows.emplace_back();
+        for (std::size_t i = 0; i < record.FieldCount() && i < names.size(); ++i) {
+            row[names[i]] = record.Field(i, scratch);
+        }
+    }
+    return rows;
+}
+
+struct HeaderCase {
+    const char* name;
+    std::string input;
+    std::optional<HeaderProblem::Kind> kind;
+    DoseColumn column = DoseColumn::Ph;
+    BatchSettings settings = {};
+};
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const HeaderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class BatchHeader : public testing::TestWithParam<HeaderCase> {};
+
+TEST_P(BatchHeader, IsCheckedBeforeAnyRow) {
+    const HeaderCase& c = GetParam();
+    const BatchRun run = RunBatch(c.input, c.settings);
+    ASSERT_EQ(run.problem.has_value(), c.kind.has_value());
+    if (c.kind) {
+        EXPECT_EQ(run.problem->kind, *c.kind);
+        EXPECT_EQ(run.problem->column, c.column);
+    }
+}
+
+using Kind = HeaderProblem::Kind;
+
+constexpr char kComplete[] = "ph,free_so2,batch_size,unit,target,target_kind";
+
+BatchSettings Given(std::initializer_list<std::pair<DoseColumn, const char*>> values,
+                    bool targetGivenWithKind = false) {
+    BatchSettings settings;
+    for (const auto& [column, text] : values) {
+        settings.given[Index(column)] = text;
+    }
+    settings.targetGivenWithKind = targetGivenWithKind;
+    return settings;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BatchHeader,
+    testing::Values(
+        HeaderCase{"Complete", std::string(kComplete) + "\n", std::nullopt},
+        HeaderCase{"AsPeopleWriteThem",
+                   " Target,FREE_SO2 ,pH,tank,Free-SO2x,Batch Size,Units,Target Kind\n",
+                   std::nullopt},
+        HeaderCase{"OtherNamesAndAUnitInTheHeader", "pH,fso2 (mg/L),Volume (hL),target (mg/L)\n",
+                   std::nullopt, DoseColumn::Ph, Given({{DoseColumn::TargetKind, "free"}})},
+        HeaderCase{"AfterEmptyLines", std::string("\n\n") + kComplete + "\n", std::nullopt},
+        HeaderCase{"NoBytes", "", Kind::NoHeader},
+        HeaderCase{"OnlyEmptyLines", "\n\r\n\n", Kind::NoHeader},
+        HeaderCase{"NoPh", "free_so2,batch_size,unit,target,target_kind\n", Kind::MissingColumn,
+                   DoseColumn::Ph},
+        HeaderCase{"NoFreeSO2", "ph,batch_size,unit,target,target_kind\n", Kind::MissingColumn,
+                   DoseColumn::FreeSO2},
+        HeaderCase{"NoBatchSize", "ph,free_so2,unit,target,target_kind\n", Kind::MissingColumn,
+                   DoseColumn::BatchSize},
+        HeaderCase{"NoUnit", "ph,free_so2,Volume,target,target_kind\n", Kind::MissingColumn,
+                   DoseColumn::Unit},
+        HeaderCase{"NoTarget", "ph,free_so2,batch_size,unit,target_kind\n", Kind::MissingColumn,
+                   DoseColumn::Target},
+        HeaderCase{"TargetWithoutKind", "ph,free_so2,batch_size,unit,target\n",
+                   Kind::TargetWithoutKind, DoseColumn::TargetKind},
+        HeaderCase{"TargetAlsoGiven", std::string(kComplete) + "\n", Kind::TargetTwice,
+                   DoseColumn::Target,
+                   Given({{DoseColumn::Target, "40"}, {DoseColumn::TargetKind, "free"}}, true)},
+        HeaderCase{"TargetKindAlsoGiven", "ph,free_so2,batch_size,unit,target_kind\n",
+                   Kind::TargetTwice, DoseColumn::TargetKind,
+                   Given({{DoseColumn::Target, "40"}, {DoseColumn::TargetKind, "free"}}, true)},
+        HeaderCase{"Twice", "ph,free_so2,Unit,batch_size,target,unit,target_kind\n",
+                   Kind::ColumnTwice, DoseColumn::Unit},
+        HeaderCase{"TwiceByAnotherName", std::string(kComplete) + ",fso2\n", Kind::ColumnTwice,
+                   DoseColumn::FreeSO2},
+        HeaderCase{"UnitsDisagree", "ph,free_so2,Volume (L),target,target_kind\n", Kind::UnitTwice,
+                   DoseColumn::Unit, Given({{DoseColumn::Unit, "hl"}})},
+        HeaderCase{"BareGallon", "ph,free_so2,Volume (gal),target,target_kind\n", Kind::UnitUnknown,
+                   DoseColumn::Unit},
+        HeaderCase{"OtherWordsInBracketsAreNoUnit",
+                   "ph,Free SO2 (mg / L),Volume (L),Target (free),target_kind\n", std::nullopt},
+        HeaderCase{"TargetInMilligramsPerHectolitre",
+                   "ph,free_so2,Volume (L),target (mg/hL),target_kind\n", Kind::NotMgPerLitre,
+                   DoseColumn::Target},
+        HeaderCase{"TargetInGramsPerHectolitre",
+                   "ph,free SO2 (PPM),Volume (L),target (g/hL),target_kind\n", Kind::NotMgPerLitre,
+                   DoseColumn::Target},
+        HeaderCase{"TooManyColumns", std::string(kComplete) + std::string(kMaxColumns, ',') + "\n",
+                   Kind::TooManyColumns},
+        HeaderCase{"TooLong", std::string(kComplete) + std::string(kMaxRecordBytes, 'x') + "\n",
+                   Kind::HeaderTooLong}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BatchHeader, AColumnNamedByTheUserTakesThePlaceOfItsOwnNames) {
+    BatchSettings settings;
+    settings.namedHeaders = {{DoseColumn::FreeSO2, "SO2 libre"}};
+    EXPECT_FALSE(
+        RunBatch("ph,SO2 libre,batch_size,unit,target,target_kind,free_so2\n", settings).problem);
+    settings.namedHeaders = {{DoseColumn::Target, "ph"}};
+    const BatchRun run = RunBatch(std::string(kComplete) + "\n", settings);
+    ASSERT_TRUE(run.problem);
+    EXPECT_EQ(run.problem->kind, Kind::TwoColumnsInCell);
+    EXPECT_EQ(run.problem->other, DoseColumn::Target);
+}
+
+TEST(BatchHeader, MissingColumnsAreFineWhenOptionsGiveThem) {
+    const BatchSettings settings = Given({{DoseColumn::Ph, "3.5"},
+                                          {DoseColumn::BatchSize, "23"},
+                                          {DoseColumn::Unit, "litres"},
+                                          {DoseColumn::TargetKind, "free"},
+                                          {DoseColumn::Target, "40"}},
+                                         true);
+    EXPECT_FALSE(RunBatch("free_so2\n", settings).problem);
+}
+
+TEST(BatchHeader, AnUnreadableSourceIsAProblem) {
+    EXPECT_EQ(RunBatch(std::string(kComplete) + "\n", {}, MemorySink(), 0).problem->kind,
+              Kind::Unreadable);
+}
+
+// 10 mg/L free SO2 at pH 3.5 raised to 40 in 23 litres with potassium
+// metabisulphite powder: 30 mg/L x 23 L / 0.57747 = 1.19 g, 0.19 tsp.
+constexpr char kWorkedRow[] = "0.20,40,0.78,30.00,0.59,1.19,g,0.19,ok,";
+
+// What a cellar file without those columns takes from outside.
+BatchSettings InLitres() {
+    return Given({{DoseColumn::Unit, "litres"},
+                  {DoseColumn::BatchSize, "23"},
+                  {DoseColumn::TargetKind, "free"}});
+}
+
+// The same for a file with a unit column.
+BatchSettings InUnitsOfTheFile() {
+    return Given({{DoseColumn::BatchSize, "23"}, {DoseColumn::TargetKind, "free"}});
+}
+
+TEST(Batch, AbsentColumnsTakeTheOptionsThenTheBuiltInFormAndMethod) {
+    MemorySource source("ph,free_so2,target\n3.5,10,40\n");
+    CellarBatch batch(source, InLitres());
+    ASSERT_FALSE(batch.ReadHeader());
+    EXPECT_EQ(batch.BuiltInsUsed(), (std::vector{DoseColumn::Form, DoseColumn::Method}));
+    MemorySink sink;
+    batch.Run(sink);
+    EXPECT_EQ(sink.Bytes(),
+              std::string("ph,free_so2,target,molecular_so2,target_free_so2,"
+                          "target_molecular_so2,so2_requirement,molecular_so2_requirement,"
+                          "amount,amount_unit,teaspoons,status,message\n3.5,10,40,") +
+                  kWorkedRow + "\n");
+}
+
+// Where the given values only fill gaps, as the page's form does, the
+// file's own pH is the one calculated with.
+TEST(Batch, AFileColumnWinsOverAValueThatOnlyFillsGaps) {
+    BatchSettings settings = InLitres();
+    settings.given[Index(DoseColumn::Ph)] = "9";
+    settings.columnsWinOverGiven = true;
+    const auto rows = OutputRows(RunBatch("ph,free_so2,target\n3.5,10,40\n", settings).output);
+    ASSERT_EQ(rows.size(), 1U);
+    EXPECT_EQ(rows[0].at("molecular_so2"), "0.20");  // at pH 3.5, not 9
+    EXPECT_EQ(rows[0].at("status"), "ok");
+}
+
+TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRow) {
+    const auto rows = OutputRows(
+        RunBatch("ph,free_so2,target,unit,method\n3.5,10,40,gallons,powder\n"
+                 "3.5,10,40,litres,spoon\n3.5,10,40,firkins,powder\n3.5,10,40,L,powder\n",
+                 InUnitsOfTheFile())
+            .output);
+    ASSERT_EQ(rows.size(), 4U);
+    EXPECT_EQ(rows[0].at("message"), "Unit \"gallons\" is ambiguous: use us-gal or imp-gal.");
+    EXPECT_EQ(rows[1].at("message"), "Unknown method \"spoon\": use powder, solution or tablet.");
+    EXPECT_EQ(rows[1].at("status"), "error");
+    EXPECT_EQ(rows[2].at("message"),
+              "Unknown unit \"firkins\": use us-gal, imp-gal, litres or hl.");
+    EXPECT_EQ(rows[3].at("status"), "ok");
+}
+
+TEST(Batch, AQuoteLeftOpenAtTheEndIsClosedBeforeTheResults) {
+    const auto rows = OutputRows(
+        RunBatch("tank,ph,free_so2,target\nA,3.5,10,40\n\"B,3.4,12,40\n", InLitres()).output);
+    ASSERT_EQ(rows.size(), 2U);
+    EXPECT_EQ(rows[1].at("tank"), "B,3.4,12,40\n");
+    EXPECT_EQ(rows[1].at("status"), "error");
+    EXPECT_EQ(rows[1].at("message"), "A quoted field is not closed.");
+}
+
+TEST(Batch, SkipsEmptyLinesAndCountsRowsByWhatCameOfThem) {
+    const BatchRun run = RunBatch(
+        "tank,ph,free_so2,target\nA,3.5,10,40\n\n\nB,3.5,50,40\n\n,,,\n \t, ,,\nC,1.5,0,40\n"
+        "D,x,0,40\n\"E\nF\",x,0,40\n",
+        InLitres());
+    EXPECT_EQ(run.counts.rows, 7U);
+    EXPECT_EQ(run.counts.ok, 1U);
+    EXPECT_EQ(run.counts.noAddition, 1U);
+    EXPECT_EQ(run.counts.blank, 2U);
+    EXPECT_EQ(run.counts.questions, 1U);
+    EXPECT_EQ(run.counts.errors, 2U);
+    // The lines the rows start on, a line break inside quotes counted.
+    EXPECT_EQ(run.counts.firstUncalculated, (std::vector<std::uint64_t>{9, 10, 11}));
+    EXPECT_EQ(OutputRows(run.output).size(), 7U);
+}
+
+TEST(Batch, WritesRowsWhoseResultsAreLongerThanTheRowsThemselves) {
+    // Every quote of the word is doubled in the message, which the output
+    // quotes again: each row comes out more than twice as long as it went
+    // in, and a few of them more than the output gathers before handing on.
+    const std::string word(6000, '"');
+    const std::string quoted = CsvField(word);
+    std::string input = "ph,free_so2,target,unit\n";
+    for (int i = 0; i < 5; ++i) {
+        input += "3.5,10,40," + quoted + "\n";
+    }
+    const auto rows = OutputRows(RunBatch(input + "3.5,10,40,litres\n", InUnitsOfTheFile()).output);
+    ASSERT_EQ(rows.size(), 6U);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(rows[i].at("unit"), word);
+        EXPECT_EQ(rows[i].at("message"),
+                  "Unknown unit \"" + word + "\": use us-gal, imp-gal, litres or hl.");
+    }
+    EXPECT_EQ(rows[5].at("status"), "ok");
+}
+
+TEST(Batch, TellsEachRowWithItsLineAndTank) {
+    MemorySource source("ph,Cuve,free_so2,target\n3.5,T1,10,40\n3.5,,50,40\n");
+    CellarBatch batch(source, InLitres());
+    ASSERT_FALSE(batch.ReadHeader());
+    MemorySink sink;
+    std::vector<std::string> told;
+    batch.Run(sink, {}, [&told](const BatchRow& row) {
+        told.push_back(std::to_string(row.line) + " " + std::string(row.tank) + " " +
+                       StatusWord(row.result.status));
+    });
+    EXPECT_EQ(told, (std::vector<std::string>{"2 T1 ok", "3  no_addition"}));
+}
+
+// A batch keeps one calculation for all its rows: nothing of one dose may
+// show in the next.
+TEST(DoseCalculation, KeepsNothingOfTheDoseBefore) {
+    const auto texts = [](const char* ph, const char* unit, const char* method, const char* kind,
+                          const char* target) {
+        DoseTexts t{ph, "10", "23", unit, "potassium", method, "10", "0.44", kind, target};
+        return t;
+    };
+    const DoseTexts doses[] = {
+        texts("3.5", "litres", "powder", "molecular", "0.8"),
+        texts("3.5", "hl", "tablet", "free", "40"),
+        texts("1.5", "litres", "powder", "molecular", "1"),  // a question
+        texts("3.5", "gallons", "powder", "free", "40"),     // no such unit
+        texts("3.5", "us-gal", "solution", "free", "5"),     // below the existing SO2
+        texts("3.2", "imp-gal", "solution", "free", "45"),
+    };
+    // The figures and the message as strings, so that they outlive the
+    // calculation that answered.
+    const auto answer = [](DoseCalculation& dose, const DoseTexts& doseTexts, bool yes) {
+        DoseTextViews views;
+        std::copy(doseTexts.begin(), doseTexts.end(), views.begin());
+        std::vector<std::string> shown;
+        if (const std::optional<std::string> problem = dose.Fill(views, SO2Pka)) {
+            return std::vector<std::string>{*problem};
+        }
+        const DoseResult& result = dose.Evaluate(yes);
+        shown.emplace_back(StatusWord(result.status));
+        shown.emplace_back(result.message);
+        shown.insert(shown.end(), result.figures.begin(), result.figures.end());
+        return shown;
+    };
+    for (const bool yes : {false, true}) {
+        DoseCalculation kept;
+        for (const DoseTexts& dose : doses) {
+            DoseCalculation fresh;
+            EXPECT_EQ(answer(kept, dose, yes), answer(fresh, dose, yes))
+                << dose[static_cast<std::size_t>(DoseColumn::Unit)];
+        }
+    }
+}
+
+TEST(Batch, StopsWhenTheOutputCannotBeWritten) {
+    std::string input = "ph,free_so2,target\n";
+    for (int i = 0; i < 5000; ++i) {
+        input += "3.5,10,40\n";
+    }
+    EXPECT_EQ(RunBatch(input, InLitres(), MemorySink(100)).end, BatchEnd::WriteFailed);
+}
+
+TEST(Batch, StopsWhenTheInputCannotBeReadAnyMore) {
+    const BatchRun run =
+        RunBatch("ph,free_so2,target\n3.5,10,40\n3.5,10,40\n", InLitres(), MemorySink(), 30);
+    EXPECT_EQ(run.end, BatchEnd::ReadFailed);
+    EXPECT_EQ(run.counts.rows, 1U);  // the complete row is still written
+}
+
+// The differential test: random rows through the batch, compared with what
+// the strict sheet answers for the same texts and choices, and every figure
+// of a row calculated compared with what the window shows for them.
+
+struct RandomRow {
+    std::string ph, freeSO2, batchSize, solution, tablet, target;
+    std::string unit, form, method, kind;
+};
+
+// The words and the choices they name, as the command line documents them;
+// hectolitres are litres to the window.
+struct Word {
+    const char* word;
+    int choice;
+};
+constexpr Word kUnits[] = {{"us-gal", static_cast<int>(BatchUnit::UsGallon)},
+                           {"imp-gal", static_cast<int>(BatchUnit::ImperialGallon)},
+                           {"litres", static_cast<int>(BatchUnit::Litre)},
+                           {"hl", static_cast<int>(BatchUnit::Litre)}};
+constexpr Word kForms[] = {{"potassium", static_cast<int>(SulphiteForm::Potassium)},
+                           {"sodium", static_cast<int>(SulphiteForm::Sodium)}};
+constexpr Word kMethods[] = {{"powder", static_cast<int>(AdditionMethod::Powder)},
+                             {"solution", static_cast<int>(AdditionMethod::Solution)},
+                             {"tablet", static_cast<int>(AdditionMethod::Tablet)}};
+constexpr Word kKinds[] = {{"free", static_cast<int>(TargetKind::FreeSO2)},
+                           {"molecular", static_cast<int>(TargetKind::MolecularSO2)}};
+
+template <std::size_t N>
+int WordChoice(const Word (&words)[N], const std::string& word) {
+    for (const Word& w : words) {
+        if (word == w.word) {
+            return w.choice;
+        }
+    }
+    ADD_FAILURE() << word;
+    return 0;
+}
+
+class RowMaker {
+  public:
+    RandomRow Next() {
+        RandomRow row;
+        row.unit = Pick(kUnits);
+        row.form = Pick(kForms);
+        row.method = Pick(kMethods);
+        row.kind = Pick(kKinds);
+        row.ph = Numberish(2.9, 3.9, 2);
+        row.freeSO2 = Numberish(0, 60, 1);
+        row.batchSize = row.unit == "hl" ? Plain(0, 50, 1) : Numberish(0, 5000, random_() % 2);
+        row.solution = Numberish(0, 60, 0);
+        row.tablet = Numberish(0, 1.2, 2);
+        row.target = row.kind == "free" ? Numberish(0, 70, 2) : Numberish(0.05, 1.2, 3);
+        return row;
+    }
+
+  private:
+    double Uniform(double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(random_);
+    }
+    template <std::size_t N>
+    const char* Pick(const Word (&words)[N]) {
+        return words[random_() % N].word;
+    }
+    std::string Plain(double low, double high, int decimals) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f", decimals, Uniform(low, high));
+        return text;
+    }
+    // Mostly plausible numbers, sometimes anything a spreadsheet holds.
+    std::string Numberish(double low, double high, int decimals) {
+        static const char* const odd[] = {"",   " ",  "abc",  "1e2",   " 3.5 ", "+4",  "-2",
+                                          ".5", "5.", "1e40", "-0",    "0x10",  "NaN", "1.2.3",
+                                          "0",  "00", "1E-2", "2.675", "0.005", "\t7", "3e38"};
+        if (random_() % 12 == 0) {
+            return odd[random_() % std::size(odd)];
+        }
+        return Plain(low, high, decimals);
+    }
+
+    std::mt19937 random_{20240607};
+};
+
+// A size in hectolitres as a person would type it in litres: the point two
+// places on.
+std::string InLitres(std::string size) {
+    const std::size_t point = size.find('.');
+    const std::string decimals = point == std::string::npos ? "" : size.substr(point + 1);
+    size = size.substr(0, point) + decimals + std::string(2 - decimals.size(), '0');
+    const std::size_t first = size.find_first_not_of('0');
+    return first == std::string::npos ? "0" : size.substr(first);
+}
+
+// The sheet of a row as the window would hold it; `litres` keeps the batch
+// size a hectolitre row is typed with in litres.
+SheetView SheetOf(const RandomRow& row, std::string& litres) {
+    SheetView input;
+    input.ph = row.ph;
+    input.existingSO2 = row.freeSO2;
+    litres = row.unit == "hl" ? InLitres(row.batchSize) : row.batchSize;
+    input.batchSize = litres;
+    input.solutionStrength = row.solution;
+    input.tabletWeight = row.tablet;
+    input.unit = static_cast<BatchUnit>(WordChoice(kUnits, row.unit));
+    input.form = static_cast<SulphiteForm>(WordChoice(kForms, row.form));
+    input.method = static_cast<AdditionMethod>(WordChoice(kMethods, row.method));
+    input.target = static_cast<TargetKind>(WordChoice(kKinds, row.kind));
+    // The other target field is untouched.
+    const bool free = input.target == TargetKind::FreeSO2;
+    const std::string_view target = row.target;
+    input.targetFree = free ? target : "0.00";
+    input.targetMolecular = free ? "0.00" : target;
+    return input;
+}
+
+// The result columns the window's writes fill; the target given stands as
+// typed, and tablets have no teaspoons.
+constexpr std::pair<const char*, SheetOutput> kWrittenColumns[] = {
+    {"molecular_so2", SheetOutput::ExistingMolecular},
+    {"target_free_so2", SheetOutput::TargetFree},
+    {"target_molecular_so2", SheetOutput::TargetMolecular},
+    {"so2_requirement", SheetOutput::FreeRequirement},
+    {"molecular_so2_requirement", SheetOutput::MolecularRequirement},
+    {"amount", SheetOutput::Amount},
+    {"teaspoons", SheetOutput::Teaspoons},
+};
+
+std::map<std::string, std::string> SheetAnswerFor(const RandomRow& row, bool answerYes) {
+    std::string litres;
+    SheetView input = SheetOf(row, litres);
+    SheetResults window;
+    RecalculateSheet(input, window);
+    input.rules = SheetRules::Strict;
+    SheetVerdict verdict;
+    EvaluateSheet(input, verdict, answerYes);
+    switch (verdict.kind) {
+        case SheetVerdict::Kind::FailedCheck:
+            return {{"status", "error"}, {"message", verdict.failed.message}};
+        case SheetVerdict::Kind::Questions:
+            return {{"status", "question"}, {"message", verdict.questions.front().text}};
+        case SheetVerdict::Kind::NoAddition:
+        case SheetVerdict::Kind::Results:
+            break;
+    }
+    const bool nothing = verdict.kind == SheetVerdict::Kind::NoAddition;
+    std::map<std::string, std::string> expected{{"status", nothing ? "no_addition" : "ok"},
+                                                {"message", nothing ? kNoAdditionMessage : ""},
+                                                {"amount_unit", row.method == "tablet"   ? "tablets"
+                                                                : row.method == "powder" ? "g"
+                                                                                         : "ml"}};
+    for (const auto& [column, output] : kWrittenColumns) {
+        expected[column] = window.Shown(output).value_or("");
+    }
+    expected[row.kind == "free" ? "target_free_so2" : "target_molecular_so2"] = row.target;
+    if (row.method == "tablet") {
+        expected["teaspoons"] = "";
+    }
+    return expected;
+}
+
+std::string CellarFile(const std::vector<RandomRow>& rows) {
+    // The columns in an order of their own, a tank name among them.
+    std::string csv =
+        "target,method,tank,free_so2,unit,tablet_g,ph,form,solution_pct,"
+        "target_kind,batch_size\n";
+    int tank = 0;
+    for (const RandomRow& r : rows) {
+        for (const std::string* field : {&r.target, &r.method}) {
+            csv += CsvField(*field) + ',';
+        }
+        csv += "T" + std::to_string(++tank);
+        for (const std::string* field :
+             {&r.freeSO2, &r.unit, &r.tablet, &r.ph, &r.form, &r.solution, &r.kind, &r.batchSize}) {
+            csv += ',' + CsvField(*field);
+        }
+        csv += '\n';
+    }
+    return csv;
+}
+
+class BatchAgainstSheet : public testing::TestWithParam<bool> {};
+
+TEST_P(BatchAgainstSheet, GivesTheSheetsTextsForEveryRow) {
+    const bool answerYes = GetParam();
+    RowMaker maker;
+    std::vector<RandomRow> rows(4000);
+    std::generate(rows.begin(), rows.end(), [&] { return maker.Next(); });
+    BatchSettings settings;
+    settings.answerYes = answerYes;
+    const auto output = OutputRows(RunBatch(CellarFile(rows), settings).output);
+    ASSERT_EQ(output.size(), rows.size());
+
+    std::map<std::string, int> statuses;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto expected = SheetAnswerFor(rows[i], answerYes);
+        auto actual = output[i];
+        EXPECT_EQ(actual["tank"], "T" + std::to_string(i + 1));
+        for (const char* name : kResultColumnNames) {
+            const auto found = expected.find(name);
+            EXPECT_EQ(actual[name], found == expected.end() ? "" : found->second)
+                << name << " of row " << i + 1;
+        }
+        ++statuses[actual["status"]];
+    }
+    // Enough of each outcome for the comparison to mean something.
+    EXPECT_GT(statuses["ok"], 1000);
+    EXPECT_GT(statuses["no_addition"], 100);
+    EXPECT_GT(statuses["error"], 300);
+    EXPECT_EQ(statuses["question"] > 100, !answerYes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BatchAgainstSheet, testing::Bool(),
+                         [](const auto& info) { return info.param ? "Yes" : "NoAnswer"; });
+
+}  // namespace
+}  // namespace korvane
