@@ -30,36 +30,59 @@ enum class Takes {
     Column,
 };
 
+// One option, declared once: what it takes, the input it gives (if it gives
+// one), whether it stands alone, and whether only a batch has a use for it.
 struct OptionRow {
     const char* name;
     Takes takes;
-    DoseColumn column;  // for Number and Word
+    std::optional<DoseColumn> column = std::nullopt;
+    bool flag = false;
+    bool batchOnly = false;
 };
 
 constexpr std::array kOptions{
-    OptionRow{"--ph", Takes::Number, DoseColumn::Ph},
-    OptionRow{"--free-so2", Takes::Number, DoseColumn::FreeSO2},
-    OptionRow{"--batch-size", Takes::Number, DoseColumn::BatchSize},
-    OptionRow{"--unit", Takes::Word, DoseColumn::Unit},
-    OptionRow{"--form", Takes::Word, DoseColumn::Form},
-    OptionRow{"--method", Takes::Word, DoseColumn::Method},
-    OptionRow{"--solution-pct", Takes::Number, DoseColumn::SolutionPct},
-    OptionRow{"--tablet-g", Takes::Number, DoseColumn::TabletG},
-    OptionRow{"--target-free", Takes::TargetFree, DoseColumn::Target},
-    OptionRow{"--target-molecular", Takes::TargetMolecular, DoseColumn::Target},
-    OptionRow{"--target-kind", Takes::TargetKind, DoseColumn::TargetKind},
-    OptionRow{"--pka", Takes::Pka, DoseColumn::Ph},
-    OptionRow{"--format", Takes::Format, DoseColumn::Ph},
-    OptionRow{"--batch", Takes::Batch, DoseColumn::Ph},
-    OptionRow{"-o", Takes::Output, DoseColumn::Ph},
-    OptionRow{"--output", Takes::Output, DoseColumn::Ph},
-    OptionRow{"--yes", Takes::Yes, DoseColumn::Ph},
-    OptionRow{"--quiet", Takes::Quiet, DoseColumn::Ph},
-    OptionRow{"--delimiter", Takes::Delimiter, DoseColumn::Ph},
-    OptionRow{"--decimal-comma", Takes::DecimalComma, DoseColumn::Ph},
-    OptionRow{"--decimal-point", Takes::DecimalPoint, DoseColumn::Ph},
-    OptionRow{"--column", Takes::Column, DoseColumn::Ph},
+    OptionRow{.name = "--ph", .takes = Takes::Number, .column = DoseColumn::Ph},
+    OptionRow{.name = "--free-so2", .takes = Takes::Number, .column = DoseColumn::FreeSO2},
+    OptionRow{.name = "--batch-size", .takes = Takes::Number, .column = DoseColumn::BatchSize},
+    OptionRow{.name = "--unit", .takes = Takes::Word, .column = DoseColumn::Unit},
+    OptionRow{.name = "--form", .takes = Takes::Word, .column = DoseColumn::Form},
+    OptionRow{.name = "--method", .takes = Takes::Word, .column = DoseColumn::Method},
+    OptionRow{.name = "--solution-pct", .takes = Takes::Number, .column = DoseColumn::SolutionPct},
+    OptionRow{.name = "--tablet-g", .takes = Takes::Number, .column = DoseColumn::TabletG},
+    OptionRow{.name = "--target-free", .takes = Takes::TargetFree, .column = DoseColumn::Target},
+    OptionRow{.name = "--target-molecular",
+              .takes = Takes::TargetMolecular,
+              .column = DoseColumn::Target},
+    OptionRow{.name = "--target-kind",
+              .takes = Takes::TargetKind,
+              .column = DoseColumn::TargetKind,
+              .batchOnly = true},
+    OptionRow{.name = "--pka", .takes = Takes::Pka},
+    OptionRow{.name = "--format", .takes = Takes::Format},
+    OptionRow{.name = "--batch", .takes = Takes::Batch},
+    OptionRow{.name = "-o", .takes = Takes::Output},
+    OptionRow{.name = "--output", .takes = Takes::Output},
+    OptionRow{.name = "--yes", .takes = Takes::Yes, .flag = true},
+    OptionRow{.name = "--quiet", .takes = Takes::Quiet, .flag = true, .batchOnly = true},
+    OptionRow{.name = "--delimiter", .takes = Takes::Delimiter, .batchOnly = true},
+    OptionRow{.name = "--decimal-comma", .takes = Takes::DecimalComma, .flag = true},
+    OptionRow{.name = "--decimal-point", .takes = Takes::DecimalPoint, .flag = true},
+    OptionRow{.name = "--column", .takes = Takes::Column, .batchOnly = true},
 };
+
+// The options that give an input are the ones whose action reads it.
+constexpr bool ColumnsMatchTakes() {
+    for (const OptionRow& row : kOptions) {
+        const bool readsColumn = row.takes == Takes::Number || row.takes == Takes::Word ||
+                                 row.takes == Takes::TargetKind || row.takes == Takes::TargetFree ||
+                                 row.takes == Takes::TargetMolecular;
+        if (readsColumn != row.column.has_value()) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(ColumnsMatchTakes());
 
 constexpr std::array<ChoiceWord<OutputFormat>, 4> kFormatWords{{
     {OutputFormat::Text, "text"},
@@ -73,18 +96,6 @@ constexpr std::array<ChoiceWord<char>, 3> kDelimiterWords{{
     {';', "semicolon"},
     {'\t', "tab"},
 }};
-
-// Options that take no value.
-bool IsFlag(Takes takes) {
-    return takes == Takes::Yes || takes == Takes::Quiet || takes == Takes::DecimalComma ||
-           takes == Takes::DecimalPoint;
-}
-
-// Options a batch alone has a use for.
-bool IsForBatch(Takes takes) {
-    return takes == Takes::TargetKind || takes == Takes::Delimiter || takes == Takes::Column ||
-           takes == Takes::Quiet;
-}
 
 const OptionRow* FindOption(std::string_view name) {
     const auto* row = std::find_if(kOptions.begin(), kOptions.end(),
@@ -129,17 +140,19 @@ class Parser {
 std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view value) {
     auto& settings = line_.settings;
     switch (row.takes) {
+        // Only the options that give an input reach these cases (checked for
+        // every row at compile time), so their column is there.
         case Takes::Number:
-            settings.given[Index(row.column)] = std::string(value);
-            numberOption_[Index(row.column)] = row.name;
+            settings.given[Index(*row.column)] = std::string(value);
+            numberOption_[Index(*row.column)] = row.name;
             break;
         case Takes::Word:
         case Takes::TargetKind: {
-            std::optional<std::string> word = CanonicalWord(row.column, value);
+            std::optional<std::string> word = CanonicalWord(*row.column, value);
             if (!word) {
-                return UsageError{UnknownWordMessage(row.column, value)};
+                return UsageError{UnknownWordMessage(*row.column, value)};
             }
-            settings.given[Index(row.column)] = std::move(word);
+            settings.given[Index(*row.column)] = std::move(word);
             break;
         }
         case Takes::TargetFree:
@@ -192,7 +205,7 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
         case Takes::Column:
             return AddColumn(value);
     }
-    if (IsForBatch(row.takes)) {
+    if (row.batchOnly) {
         batchOnly_.push_back(&row);
     }
     return std::nullopt;
@@ -345,15 +358,9 @@ std::string PkaRangeText() {
 std::string OptionFor(DoseColumn column) {
     std::vector<std::string> names;
     for (const OptionRow& row : kOptions) {
-        const bool givesColumn = row.takes == Takes::Number || row.takes == Takes::Word ||
-                                 row.takes == Takes::TargetFree ||
-                                 row.takes == Takes::TargetMolecular;
-        if (givesColumn && row.column == column) {
+        if (row.column == column) {
             names.emplace_back(row.name);
         }
-    }
-    if (names.empty()) {
-        return "--target-kind";
     }
     return names.size() == 2 ? names[0] + " or " + names[1] : names[0];
 }
@@ -394,10 +401,10 @@ std::variant<CommandLine, UsageError> ParseCommandLine(int argc, const char* con
         if (row == nullptr) {
             return UsageError{"Unknown option " + EscapedText(name) + "."};
         }
-        if (IsFlag(row->takes) && value) {
+        if (row->flag && value) {
             return UsageError{std::string(name) + " takes no value."};
         }
-        if (!IsFlag(row->takes) && !value) {
+        if (!row->flag && !value) {
             if (i + 1 == args.size()) {
                 return UsageError{std::string(name) + " needs a value."};
             }

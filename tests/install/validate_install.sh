@@ -22,8 +22,10 @@ if grep -qiE '^KORVANE_SANITIZE(:[A-Z]+)?=(ON|TRUE|YES|Y|1)$' "$build/CMakeCache
 fi
 app_id=example.korvane.Korvane
 icon_sizes="16 22 24 32 48 64 128 256"
-# The window's languages besides English, which the menu entry speaks too.
-languages="de es fr it pt"
+# The window's languages besides English, which the menu entry speaks too:
+# one translators' file each.
+languages=$(cd "$(dirname "$0")/../../translations" && ls korvane_*.ts | sed 's/^korvane_//; s/\.ts$//')
+[ -n "$languages" ] || { echo "No translations found beside the tests." >&2; exit 2; }
 
 failures=0
 fail() {

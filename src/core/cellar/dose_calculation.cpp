@@ -22,9 +22,19 @@ auto WithWordTable(DoseColumn column, Use&& use) {
             return use(kSulphiteForms, "form");
         case DoseColumn::Method:
             return use(kAdditionMethods, "method");
-        default:
+        case DoseColumn::TargetKind:
             return use(kTargetKinds, "target kind");
+        // Numbers, and the unit, which has words of its own; never asked.
+        case DoseColumn::Ph:
+        case DoseColumn::FreeSO2:
+        case DoseColumn::BatchSize:
+        case DoseColumn::Unit:
+        case DoseColumn::SolutionPct:
+        case DoseColumn::TabletG:
+        case DoseColumn::Target:
+            break;
     }
+    return use(kTargetKinds, "target kind");
 }
 
 template <typename Choice, std::size_t N>
@@ -108,9 +118,17 @@ const char* BuiltInWord(DoseColumn column) {
             return RowOf(kSulphiteForms, SulphiteForm::Potassium).word;
         case DoseColumn::Method:
             return RowOf(kAdditionMethods, AdditionMethod::Powder).word;
-        default:
+        case DoseColumn::Ph:
+        case DoseColumn::FreeSO2:
+        case DoseColumn::BatchSize:
+        case DoseColumn::Unit:
+        case DoseColumn::SolutionPct:
+        case DoseColumn::TabletG:
+        case DoseColumn::TargetKind:
+        case DoseColumn::Target:
             return nullptr;
     }
+    return nullptr;
 }
 
 const char* StatusWord(DoseStatus status) {

@@ -30,9 +30,9 @@ enum class DoseColumn {
     SolutionPct,
     TabletG,
     TargetKind,
-    Target,
+    Target,  // the last
 };
-inline constexpr std::size_t kDoseColumnCount = 10;
+inline constexpr std::size_t kDoseColumnCount = static_cast<std::size_t>(DoseColumn::Target) + 1;
 
 inline constexpr std::array<const char*, kDoseColumnCount> kDoseColumnNames{
     "ph",     "free_so2",     "batch_size", "unit",        "form",
@@ -45,8 +45,21 @@ constexpr std::size_t Index(DoseColumn column) {
 
 // Whether the column holds a number (the others hold words).
 constexpr bool IsNumberColumn(DoseColumn column) {
-    return column != DoseColumn::Unit && column != DoseColumn::Form &&
-           column != DoseColumn::Method && column != DoseColumn::TargetKind;
+    switch (column) {
+        case DoseColumn::Unit:
+        case DoseColumn::Form:
+        case DoseColumn::Method:
+        case DoseColumn::TargetKind:
+            return false;
+        case DoseColumn::Ph:
+        case DoseColumn::FreeSO2:
+        case DoseColumn::BatchSize:
+        case DoseColumn::SolutionPct:
+        case DoseColumn::TabletG:
+        case DoseColumn::Target:
+            return true;
+    }
+    return true;
 }
 
 // The two choices that may be left out: potassium metabisulphite as powder,
@@ -63,9 +76,9 @@ enum class Figure {
     MolecularRequirement,
     Amount,
     AmountUnit,
-    Teaspoons,
+    Teaspoons,  // the last
 };
-inline constexpr std::size_t kFigureCount = 8;
+inline constexpr std::size_t kFigureCount = static_cast<std::size_t>(Figure::Teaspoons) + 1;
 
 // The columns a batch appends to every row: the figures, then the status.
 inline constexpr std::array<const char*, kFigureCount + 2> kResultColumnNames{

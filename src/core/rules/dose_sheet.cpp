@@ -34,21 +34,45 @@ enum class Applies {
 // Which rules a check or a question belongs to.
 enum class Under { Both, Window, Strict };
 
-// The situations a sheet can be in, as far as which checks and questions
-// apply: the method, the target kind (or none) and the rules.
-constexpr std::size_t kSituations = std::size_t{3} * 3 * 2;
+// The situation a sheet is in, as far as which checks and questions apply:
+// the method, the target kind (or none) and the rules.
+struct Situation {
+    AdditionMethod method;
+    std::optional<TargetKind> target;
+    SheetRules rules;
+};
 
-constexpr std::size_t SituationOf(AdditionMethod method, std::optional<TargetKind> target,
-                                  SheetRules rules) {
-    const std::size_t kind = !target ? 0 : *target == TargetKind::FreeSO2 ? 1 : 2;
-    return (static_cast<std::size_t>(method) * 3 + kind) * 2 +
-           (rules == SheetRules::Strict ? 1 : 0);
+// Situations are numbered so that each has its own place in a table.
+constexpr std::size_t kTargetChoices = kTargetKinds.size() + 1;  // a kind, or none
+constexpr std::size_t kRuleSets = 2;
+constexpr std::size_t kSituations = kAdditionMethods.size() * kTargetChoices * kRuleSets;
+
+constexpr std::size_t IndexOf(const Situation& situation) {
+    const std::size_t target =
+        situation.target ? 1 + static_cast<std::size_t>(*situation.target) : 0;
+    return (static_cast<std::size_t>(situation.method) * kTargetChoices + target) * kRuleSets +
+           static_cast<std::size_t>(situation.rules);
 }
 
-constexpr bool AppliesIn(Applies applies, Under under, std::size_t situation) {
-    const bool strict = situation % 2 == 1;
-    const std::size_t kind = situation / 2 % 3;
-    const auto method = static_cast<AdditionMethod>(situation / 6);
+constexpr Situation SituationAt(std::size_t index) {
+    const std::size_t target = index / kRuleSets % kTargetChoices;
+    return {static_cast<AdditionMethod>(index / kRuleSets / kTargetChoices),
+            target == 0 ? std::nullopt : std::optional(static_cast<TargetKind>(target - 1)),
+            static_cast<SheetRules>(index % kRuleSets)};
+}
+
+constexpr bool EverySituationNumberedOnce() {
+    for (std::size_t index = 0; index < kSituations; ++index) {
+        if (IndexOf(SituationAt(index)) != index) {
+            return false;
+        }
+    }
+    return static_cast<std::size_t>(SheetRules::Strict) + 1 == kRuleSets;
+}
+static_assert(EverySituationNumberedOnce());
+
+constexpr bool AppliesIn(Applies applies, Under under, const Situation& situation) {
+    const bool strict = situation.rules == SheetRules::Strict;
     if (under != Under::Both && (under == Under::Strict) != strict) {
         return false;
     }
@@ -56,15 +80,15 @@ constexpr bool AppliesIn(Applies applies, Under under, std::size_t situation) {
         case Applies::Always:
             return true;
         case Applies::Solution:
-            return method == AdditionMethod::Solution;
+            return situation.method == AdditionMethod::Solution;
         case Applies::Tablet:
-            return method == AdditionMethod::Tablet;
+            return situation.method == AdditionMethod::Tablet;
         case Applies::FreeTarget:
-            return kind == 1;
+            return situation.target == TargetKind::FreeSO2;
         case Applies::MolecularTarget:
-            return kind == 2;
+            return situation.target == TargetKind::MolecularSO2;
         case Applies::PhNeeded:
-            return kind == 2 || strict;
+            return situation.target == TargetKind::MolecularSO2 || strict;
     }
     return false;
 }
@@ -77,7 +101,7 @@ constexpr std::array<std::uint32_t, kSituations> MasksOf(const Row (&rows)[N]) {
     std::array<std::uint32_t, kSituations> masks{};
     for (std::size_t situation = 0; situation < kSituations; ++situation) {
         for (std::size_t i = 0; i < N; ++i) {
-            if (AppliesIn(rows[i].applies, rows[i].under, situation)) {
+            if (AppliesIn(rows[i].applies, rows[i].under, SituationAt(situation))) {
                 masks[situation] |= std::uint32_t{1} << i;
             }
         }
@@ -86,7 +110,7 @@ constexpr std::array<std::uint32_t, kSituations> MasksOf(const Row (&rows)[N]) {
 }
 
 std::size_t SituationOf(const SheetView& input) {
-    return SituationOf(input.method, input.target, input.rules);
+    return IndexOf({input.method, input.target, input.rules});
 }
 
 // Each field read once, when first looked at: whether it is numeric, and
