@@ -13,9 +13,9 @@ set_target_properties(korvane_wasm PROPERTIES OUTPUT_NAME korvane SUFFIX .wasm)
 # module of its own that needs no loader script (the page instantiates it
 # with two imports), no file system, no exceptions, no RTTI, the small
 # allocator, and memory that grows with a large cellar file.
-target_compile_options(korvane_web PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
-target_compile_options(korvane_core PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
-target_compile_options(korvane_wasm PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
+foreach(library korvane_web korvane_rules korvane_cellar korvane_files korvane_wasm)
+    target_compile_options(${library} PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
+endforeach()
 target_link_options(korvane_wasm PRIVATE
     -Oz -flto --no-entry -sSTANDALONE_WASM -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
     -sMALLOC=emmalloc -sEXPORTED_FUNCTIONS=${korvane_web_exports})
