@@ -1,6 +1,6 @@
 #include "web/json_reader.h"
 
-#include <cstdint>
+#include "core/cellar/text_encoding.h"
 
 namespace korvane::web {
 namespace {
@@ -117,11 +117,11 @@ class Reader {
             out += kTo[i];
             return true;
         }
-        std::uint32_t unit = 0;
+        char32_t unit = 0;
         if (c != 'u' || !Hex4(unit)) {
             return false;
         }
-        std::uint32_t low = 0;
+        char32_t low = 0;
         if (unit >= 0xD800 && unit < 0xDC00 && text_.substr(at_, 2) == "\\u") {
             const std::size_t mark = at_;
             at_ += 2;
@@ -136,41 +136,28 @@ class Reader {
         return true;
     }
 
-    bool Hex4(std::uint32_t& unit) {
+    bool Hex4(char32_t& unit) {
         if (text_.size() - at_ < 4) {
             return false;
         }
         for (int i = 0; i < 4; ++i) {
-            const char c = text_[at_++];
-            const std::uint32_t digit = c >= '0' && c <= '9'   ? c - '0'
-                                        : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                        : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                               : 16;
-            if (digit == 16) {
+            const int digit = HexDigit(text_[at_++]);
+            if (digit < 0) {
                 return false;
             }
-            unit = unit * 16 + digit;
+            unit = unit * 16 + static_cast<char32_t>(digit);
         }
         return true;
     }
 
-    static void AppendUtf8(std::string& out, std::uint32_t code) {
-        const auto byte = [&out](std::uint32_t b) { out += static_cast<char>(b); };
-        if (code < 0x80) {
-            byte(code);
-        } else if (code < 0x800) {
-            byte(0xC0 | (code >> 6));
-            byte(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            byte(0xE0 | (code >> 12));
-            byte(0x80 | ((code >> 6) & 0x3F));
-            byte(0x80 | (code & 0x3F));
-        } else {
-            byte(0xF0 | (code >> 18));
-            byte(0x80 | ((code >> 12) & 0x3F));
-            byte(0x80 | ((code >> 6) & 0x3F));
-            byte(0x80 | (code & 0x3F));
+    static int HexDigit(char c) {
+        if (c >= '0' && c <= '9') {
+            return c - '0';
         }
+        if (c >= 'a' && c <= 'f') {
+            return c - 'a' + 10;
+        }
+        return c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
     }
 
     // JSON's number grammar: -?(0|[1-9][0-9]*)(\.[0-9]+)?([eE][+-]?[0-9]+)?
