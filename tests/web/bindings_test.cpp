@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -25,16 +26,21 @@ struct StringCase {
     std::string_view text;  // what the member "a" reads as
 };
 
-class JsonStrings : public testing::TestWithParam<StringCase> {};
+// What a row shows of itself in a test's name and a failure.
+void PrintTo(const StringCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
-TEST_P(JsonStrings, ReadAsTheCharactersTheyStandFor) {
+class PageJsonStrings : public testing::TestWithParam<StringCase> {};
+
+TEST_P(PageJsonStrings, ReadAsTheCharactersTheyStandFor) {
     const std::optional<JsonValue> value = ReadJson(GetParam().json);
     ASSERT_TRUE(value.has_value());
     EXPECT_EQ(value->StringMember("a"), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, JsonStrings,
+    Rows, PageJsonStrings,
     testing::Values(
         StringCase{.name = "Plain", .json = R"({"a":"3.5"})", .text = "3.5"},
         StringCase{.name = "BlanksAround", .json = " \r\n\t{ \"a\" : \"x\" } \n", .text = "x"},
@@ -60,42 +66,46 @@ INSTANTIATE_TEST_SUITE_P(
                    .text = "y"}),
     [](const auto& info) { return info.param.name; });
 
-struct NotJsonCase {
+struct PageNotJsonCase {
     const char* name;
     std::string_view text;
 };
 
-class NotJson : public testing::TestWithParam<NotJsonCase> {};
+void PrintTo(const PageNotJsonCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
-TEST_P(NotJson, IsRefused) {
+class PageNotJson : public testing::TestWithParam<PageNotJsonCase> {};
+
+TEST_P(PageNotJson, IsRefused) {
     EXPECT_FALSE(ReadJson(GetParam().text).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, NotJson,
-    testing::Values(NotJsonCase{.name = "Empty", .text = ""},
-                    NotJsonCase{.name = "Unclosed", .text = R"({"a":"x")"},
-                    NotJsonCase{.name = "UnclosedString", .text = R"({"a":"x})"},
-                    NotJsonCase{.name = "NoValue", .text = R"({"a":})"},
-                    NotJsonCase{.name = "NoColon", .text = R"({"a" "x"})"},
-                    NotJsonCase{.name = "TrailingComma", .text = R"({"a":"x",})"},
-                    NotJsonCase{.name = "KeyNotAString", .text = R"({a:"x"})"},
-                    NotJsonCase{.name = "SomethingAfter", .text = R"({"a":"x"} {})"},
-                    NotJsonCase{.name = "ShortUnicodeEscape", .text = R"(["\u12"])"},
-                    NotJsonCase{.name = "UnknownEscape", .text = R"(["\x41"])"},
-                    NotJsonCase{.name = "RawControlCharacter", .text = "[\"a\nb\"]"},
-                    NotJsonCase{.name = "LeadingZero", .text = "01"},
-                    NotJsonCase{.name = "BareMinus", .text = "-"},
-                    NotJsonCase{.name = "NoFraction", .text = "1."},
-                    NotJsonCase{.name = "NoExponent", .text = "1e+"},
-                    NotJsonCase{.name = "CutWord", .text = "tru"},
-                    NotJsonCase{.name = "NestedTooDeep",
-                                .text = "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
-                                        "[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]"
-                                        "]]]]]]]]]]]]]]]"}),
+    Rows, PageNotJson,
+    testing::Values(PageNotJsonCase{.name = "Empty", .text = ""},
+                    PageNotJsonCase{.name = "Unclosed", .text = R"({"a":"x")"},
+                    PageNotJsonCase{.name = "UnclosedString", .text = R"({"a":"x})"},
+                    PageNotJsonCase{.name = "NoValue", .text = R"({"a":})"},
+                    PageNotJsonCase{.name = "NoColon", .text = R"({"a" "x"})"},
+                    PageNotJsonCase{.name = "TrailingComma", .text = R"({"a":"x",})"},
+                    PageNotJsonCase{.name = "KeyNotAString", .text = R"({a:"x"})"},
+                    PageNotJsonCase{.name = "SomethingAfter", .text = R"({"a":"x"} {})"},
+                    PageNotJsonCase{.name = "ShortUnicodeEscape", .text = R"(["\u12"])"},
+                    PageNotJsonCase{.name = "UnknownEscape", .text = R"(["\x41"])"},
+                    PageNotJsonCase{.name = "RawControlCharacter", .text = "[\"a\nb\"]"},
+                    PageNotJsonCase{.name = "LeadingZero", .text = "01"},
+                    PageNotJsonCase{.name = "BareMinus", .text = "-"},
+                    PageNotJsonCase{.name = "NoFraction", .text = "1."},
+                    PageNotJsonCase{.name = "NoExponent", .text = "1e+"},
+                    PageNotJsonCase{.name = "CutWord", .text = "tru"},
+                    PageNotJsonCase{.name = "NestedTooDeep",
+                                    .text = "[[[[[[[[[[[[[[[[[[[[[[[[[[[[[["
+                                            "[[[[[[[[]]]]]]]]]]]]]]]]]]]]]]]"
+                                            "]]]]]]]]]]]]]]]"}),
     [](const auto& info) { return info.param.name; });
 
-TEST(JsonValue, MembersOfTheRightKindOnly) {
+TEST(PageJsonValue, MembersOfTheRightKindOnly) {
     const std::optional<JsonValue> value = ReadJson(R"({"s":"true","t":true,"f":false,"o":{}})");
     ASSERT_TRUE(value.has_value());
     EXPECT_TRUE(value->TrueMember("t"));
@@ -123,7 +133,7 @@ std::string Dose(std::string_view ph = "3.5", std::string_view skip = "") {
     return json + "}";
 }
 
-TEST(Calculation, ReadsTheDoseByTheNamesOfItsColumns) {
+TEST(PageCalculation, ReadsTheDoseByTheNamesOfItsColumns) {
     const std::string answer = CalculationJson(Dose(), false);
     EXPECT_NE(answer.find(R"("status":"ok")"), std::string::npos) << answer;
     EXPECT_NE(answer.find(R"("amount":")"), std::string::npos) << answer;
@@ -136,7 +146,7 @@ TEST(Calculation, ReadsTheDoseByTheNamesOfItsColumns) {
     EXPECT_NE(CalculationJson(Dose("3.6"), false), answer);
 }
 
-TEST(Calculation, AnythingButADoseIsThePageFault) {
+TEST(PageCalculation, AnythingButADoseIsThePageFault) {
     for (const std::string& sent :
          {Dose("3.5", "target"), Dose("3.5", "ph"), std::string(R"({"ph":3.5})"),
           std::string("3.5,10"), std::string()}) {
@@ -147,7 +157,7 @@ TEST(Calculation, AnythingButADoseIsThePageFault) {
     }
 }
 
-TEST(Defaults, SavedUnderTheNamesTheyAreShownWith) {
+TEST(PageDefaults, SavedUnderTheNamesTheyAreShownWith) {
     const std::string shown = DefaultsJson(std::nullopt);
     // What the page shows is what it may send back, the extra members aside.
     const std::string saved = SavedDefaultsJson(shown);
@@ -167,7 +177,7 @@ TEST(Defaults, SavedUnderTheNamesTheyAreShownWith) {
     }
 }
 
-TEST(Defaults, AMissingOrWrongMemberSavesNothing) {
+TEST(PageDefaults, AMissingOrWrongMemberSavesNothing) {
     for (const char* sent : {R"({"form":"sodium"})", "", R"(["sodium"])",
                              R"({"form":"potassium","method":"powder","unit":"litres",)"
                              R"("solution_pct":10,"tablet_g":"0.44","batch_size":"5",)"
@@ -181,7 +191,7 @@ std::string Batch(std::string_view csv, std::string_view options) {
     return BatchJson(csv, "tanks.csv", options, 10, output) + "\n" + output;
 }
 
-TEST(Batch, OptionsByName) {
+TEST(PageBatch, OptionsByName) {
     const std::string csv = "Tank,Acidity,free_so2,batch_size\nT1,\"3,5\",10,100\n";
     const std::string sheet = R"("sheet":)" + Dose("");
     // The header the user chose for pH, and a decimal comma.
@@ -199,7 +209,7 @@ TEST(Batch, OptionsByName) {
     EXPECT_NE(odd.find(R"("problem":"tanks.csv has no column ph)"), std::string::npos) << odd;
 }
 
-TEST(Batch, NoSheetNoBatch) {
+TEST(PageBatch, NoSheetNoBatch) {
     for (const char* sent : {"", R"({"decimal_mark":"comma"})", R"({"sheet":{"ph":"3.5"}})"}) {
         EXPECT_EQ(Batch("ph\n3.5\n", sent), "{\"problem\":\"The page sent no batch options.\"}\n")
             << sent;
