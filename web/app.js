@@ -146,7 +146,9 @@ function filterTyping(input, event) {
 
 // --- The sheet ---------------------------------------------------------------
 
-const method = () => document.querySelector('input[name=method]:checked')?.value ?? 'powder';
+// With none chosen (a kept method the core no longer has), the first.
+const method = () => (document.querySelector('input[name=method]:checked')
+  ?? document.querySelector('input[name=method]')).value;
 const value = (id) => $(id).value;
 
 // The texts of a dose under the names of its columns: each from the field
