@@ -79,9 +79,16 @@ def fill(text, place, content, where):
 
 def site_tables(wasm_file, languages):
     """The core's lists and dose columns, and the languages' own names."""
-    run = subprocess.run(["node", str(TOOLS / "site_tables.mjs"), str(wasm_file), *languages],
-                         check=True, capture_output=True, text=True)
-    return json.loads(run.stdout)
+    return json.loads(output_of(["node", str(TOOLS / "site_tables.mjs"), str(wasm_file), *languages]))
+
+
+def output_of(command):
+    """What `command` writes; its messages go to the build's. It failing
+    stops the build."""
+    run = subprocess.run(command, stdout=subprocess.PIPE, text=True, encoding="utf-8", check=False)
+    if run.returncode != 0:
+        sys.exit(f"{Path(command[0]).name} failed ({run.returncode}): {' '.join(command[1:])}")
+    return run.stdout
 
 
 def options(choices):
@@ -120,10 +127,8 @@ def esbuild(web, *args):
     program = web / "node_modules" / ".bin" / "esbuild"
     if not program.exists():
         sys.exit(f"{program} is missing: run npm ci in {web}")
-    run = subprocess.run([str(program), "--log-level=warning", "--charset=utf8",
-                          "--legal-comments=none", *args],
-                         check=True, capture_output=True, text=True, encoding="utf-8")
-    return run.stdout
+    return output_of([str(program), "--log-level=warning", "--charset=utf8", "--legal-comments=none",
+                      *args])
 
 
 def bundle(web, site_data):
