@@ -103,6 +103,7 @@ npm-package:
 # web host.
 web:
 	$(call ensure_packages,$(WEB_PACKAGES))
+	$(call ensure_npm)
 	@NODE_PATH=/usr/share/nodejs cmake --preset web -DCMAKE_COMPILE_WARNING_AS_ERROR=$(WERROR) >/dev/null
 	@NODE_PATH=/usr/share/nodejs cmake --build --preset web
 	@echo "The site is in build-web/site/."

@@ -62,7 +62,8 @@ const page = await browser.newPage();
 await page.goto(server.url);
 await page.waitForSelector('body[data-ready]');
 const perCalculation = await page.evaluate(() => {
-  const texts = ['3.5', '10', '23', 'litres', 'potassium', 'powder', '10', '0.44', 'free', '40'];
+  const texts = { ph: '3.5', free_so2: '10', batch_size: '23', unit: 'litres', form: 'potassium',
+    method: 'powder', solution_pct: '10', tablet_g: '0.44', target_kind: 'free', target: '40' };
   const times = [];
   for (let round = 0; round < 5; round++) {
     const start = performance.now();

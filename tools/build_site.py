@@ -3,40 +3,59 @@
 the translators' .ts files.
 
 The page is one file: its stylesheet, its scripts, the core's WebAssembly
-and the texts of its six languages all go into index.html, so a first visit
+and the texts of its languages all go into index.html, so a first visit
 over a slow network takes a single round trip before the form can be used.
 Beside it: the web app manifest, the icons drawn from resources/korvane.svg,
 and the service worker that keeps them all, named after their content hash.
-A text the page shows without a finished translation stops the build.
+
+The page's languages are English and one for each translations/*.ts. Its
+lists and the names of a dose's columns are the core's, asked of the
+compiled core itself (tools/site_tables.mjs). Its scripts are bundled by
+esbuild, installed from web/package-lock.json. The build stops for a text
+the page shows without a finished translation, and for any place in the
+sources it is to fill that is not there.
 """
 
 import argparse
 import base64
 import gzip
 import hashlib
+import html
 import json
 import re
 import shutil
 import subprocess
 import sys
+import tempfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from ts_texts import read_ts  # noqa: E402
 from web_texts import page_keys  # noqa: E402
 
-LANGUAGES = ["fr", "it", "es", "de", "pt"]
+TOOLS = Path(__file__).resolve().parent
+SOURCE_LANGUAGE = "en"
 # Every message of the core may reach the page.
 CORE_CONTEXT = "korvane"
 ICONS = {"icon-192.png": (192, 0), "icon-512.png": (512, 0), "icon-maskable-512.png": (512, 96)}
+# The module the page's script imports what the build makes from.
+SITE_MODULE = "korvane-site"
 
 
-def translations(ts_dir, keys, wasm):
+def translated_languages(ts_dir):
+    """The languages with a translators' file korvane_LANGUAGE.ts."""
+    found = sorted(path.stem.removeprefix("korvane_") for path in Path(ts_dir).glob("korvane_*.ts"))
+    if not found:
+        sys.exit(f"no translations (korvane_*.ts) in {ts_dir}")
+    return found
+
+
+def translations(ts_dir, languages, keys, wasm):
     """The page's texts and every core text its module can answer with, as
     {"keys": ["context|English", ...], "fr": [translation, ...], ...}."""
     ts_files = {language: read_ts(str(Path(ts_dir) / f"korvane_{language}.ts"))
-                for language in LANGUAGES}
-    core = [(m.context, m.source) for m in ts_files["fr"].messages
+                for language in languages}
+    core = [(m.context, m.source) for m in ts_files[languages[0]].messages
             if m.context == CORE_CONTEXT and m.source.encode("utf-8") + b"\0" in wasm]
     wanted = keys + [key for key in core if key not in keys]
     texts, missing = {"keys": [f"{context}|{source}" for context, source in wanted]}, []
@@ -49,41 +68,97 @@ def translations(ts_dir, keys, wasm):
     return texts
 
 
-def module_body(source):
-    """A module's code with its imports gone and its exports plain; lines
-    that are only a comment, blank lines and indentation are dropped, for
-    every byte goes over a phone's network."""
-    lines = [line.strip() for line in source.splitlines()]
-    lines = [line for line in lines
-             if line and not line.startswith("import ") and not line.startswith("//")]
-    return re.sub(r"^export (default \w+;)?", "", "\n".join(lines), flags=re.M) + "\n"
+def fill(text, place, content, where):
+    """`text` with its one `place` replaced by `content`; the build stops
+    when `place` is not there exactly once."""
+    count = text.count(place)
+    if count != 1:
+        sys.exit(f"{where}: expected {place!r} once, found it {count} times")
+    return text.replace(place, content)
 
 
-def bundle(web, texts, version):
-    parts = [
-        f"const TEXTS = {json.dumps(texts, ensure_ascii=False, separators=(',', ':'))};\n"
-        f"const VERSION = {json.dumps(version)};\n",
-        module_body((web / "core.js").read_text("utf-8")),
-        module_body((web / "app.js").read_text("utf-8")),
-    ]
-    return "".join(parts).replace("</script", "<\\/script")
+def site_tables(wasm_file, languages):
+    """The core's lists and dose columns, and the languages' own names."""
+    return json.loads(output_of(["node", str(TOOLS / "site_tables.mjs"), str(wasm_file), *languages]))
 
 
-def page(web, wasm_dir, texts, version):
-    html = (web / "index.html").read_text("utf-8")
-    style = (web / "style.css").read_text("utf-8")
-    html = html.replace('<link rel="stylesheet" href="style.css">', f"<style>\n{style}</style>")
-    html = html.replace('<script type="module" src="app.js"></script>\n', "")
+def output_of(command):
+    """What `command` writes; its messages go to the build's. It failing
+    stops the build."""
+    run = subprocess.run(command, stdout=subprocess.PIPE, text=True, encoding="utf-8", check=False)
+    if run.returncode != 0:
+        sys.exit(f"{Path(command[0]).name} failed ({run.returncode}): {' '.join(command[1:])}")
+    return run.stdout
+
+
+def options(choices):
+    """A list's entries, each carrying its word as the value."""
+    return "".join(
+        f'<option value="{html.escape(c["word"])}" data-t="{html.escape(c["context"])}|'
+        f'{html.escape(c["text"])}">{html.escape(c["text"])}</option>' for c in choices)
+
+
+def language_options(names):
+    return "".join(f'<option value="{code}" lang="{code}">{html.escape(name)}</option>'
+                   for code, name in names.items())
+
+
+def fill_lists(source, tables, names):
+    """index.html with its lists filled: each <!--choices:NAME--> with the
+    core's entries, <!--languages--> with the page's languages. The method's
+    option buttons each stand in a row of their own, with a field beside
+    some, so they are written out; their values must be the core's words."""
+    page = fill(source, "<!--languages-->", language_options(names), "index.html")
+    for name, choices in tables["choices"].items():
+        if all("text" in choice for choice in choices):
+            page = fill(page, f"<!--choices:{name}-->", options(choices), "index.html")
+    left = re.findall(r"<!--choices:[^>]*-->", page)
+    if left:
+        sys.exit(f"index.html: no list of the core for {', '.join(left)}")
+    buttons = re.findall(r'<input type="radio" name="method" id="([^"]*)" value="([^"]*)">', page)
+    words = [choice["word"] for choice in tables["choices"]["method"]]
+    if buttons != [(word, word) for word in words]:
+        sys.exit(f"index.html: the method's buttons are {buttons}, the core's methods {words}")
+    return page
+
+
+def esbuild(web, *args):
+    """esbuild's output for `args`; npm ci in web/ installs it."""
+    program = web / "node_modules" / ".bin" / "esbuild"
+    if not program.exists():
+        sys.exit(f"{program} is missing: run npm ci in {web}")
+    return output_of([str(program), "--log-level=warning", "--charset=utf8", "--legal-comments=none",
+                      *args])
+
+
+def bundle(web, site_data):
+    """The page's script and the modules it imports, in one minified module;
+    `site_data` is what it imports from SITE_MODULE."""
+    with tempfile.TemporaryDirectory() as folder:
+        module = Path(folder) / "site.js"
+        module.write_text("".join(
+            f"export const {name} = {json.dumps(value, ensure_ascii=False, separators=(',', ':'))};\n"
+            for name, value in site_data.items()), "utf-8")
+        script = esbuild(web, str(web / "app.js"), "--bundle", "--format=esm", "--minify",
+                         f"--alias:{SITE_MODULE}={module}")
+    return script.replace("</script", "<\\/script")
+
+
+def page(web, wasm_file, source, site_data):
+    style = esbuild(web, str(web / "style.css"), "--minify")
+    html_text = fill(source, '<link rel="stylesheet" href="style.css">',
+                     f"<style>\n{style}</style>", "index.html")
+    html_text = fill(html_text, '<script type="module" src="app.js"></script>\n', "", "index.html")
     # Packed before it is written in base64: fewer bytes to send, whether
     # the host compresses or not, and a third as many for the page to read.
-    packed = gzip.compress((wasm_dir / "korvane.wasm").read_bytes(), compresslevel=9, mtime=0)
+    packed = gzip.compress(wasm_file.read_bytes(), compresslevel=9, mtime=0)
     wasm = base64.b64encode(packed).decode("ascii")
-    start = module_body((web / "wasm_start.js").read_text("utf-8"))
+    start = esbuild(web, str(web / "wasm_start.js"), "--minify")
     # The form comes first, to be drawn while the rest arrives.
     scripts = (f'<script type="application/octet-stream" id="korvane-wasm">{wasm}</script>\n'
                f'<script>\n{start}</script>\n'
-               f'<script type="module">\n{bundle(web, texts, version)}</script>\n')
-    return html.replace("</body>", scripts + "</body>")
+               f'<script type="module">\n{bundle(web, site_data)}</script>\n')
+    return fill(html_text, "</body>", scripts + "</body>", "index.html")
 
 
 def draw_icons(svg, out):
@@ -93,9 +168,9 @@ def draw_icons(svg, out):
         if margin:
             # A maskable icon is cut to a circle or a rounded square: the
             # glass stands well inside, on a white ground.
-            placed = re.sub(r'width="64" height="64"',
-                            f'x="{margin}" y="{margin}" width="{size - 2 * margin}" '
-                            f'height="{size - 2 * margin}"', inner, count=1)
+            placed = fill(inner, 'width="64" height="64"',
+                          f'x="{margin}" y="{margin}" width="{size - 2 * margin}" '
+                          f'height="{size - 2 * margin}"', svg)
             drawing = (f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}">'
                        f'<rect width="{size}" height="{size}" fill="#ffffff"/>{placed}</svg>')
         else:
@@ -109,8 +184,8 @@ def service_worker(web, out, files):
     for name in files:
         digest.update((out / name).read_bytes())
     worker = (web / "sw.js").read_text("utf-8")
-    worker = worker.replace("@HASH@", digest.hexdigest()[:16])
-    worker = worker.replace("@FILES@", json.dumps(["./"] + files))
+    worker = fill(worker, "@HASH@", digest.hexdigest()[:16], "sw.js")
+    worker = fill(worker, "@FILES@", json.dumps(["./"] + files), "sw.js")
     (out / "sw.js").write_text(worker, "utf-8")
 
 
@@ -119,12 +194,17 @@ def main():
     for option in ("--web", "--wasm", "--icon", "--translations", "--version", "--out"):
         parser.add_argument(option, required=True)
     args = parser.parse_args()
-    web, wasm_dir, out = Path(args.web), Path(args.wasm), Path(args.out)
+    web, wasm_file, out = Path(args.web), Path(args.wasm) / "korvane.wasm", Path(args.out)
+    languages = translated_languages(args.translations)
+    tables = site_tables(wasm_file, [SOURCE_LANGUAGE] + languages)
+    source = fill_lists((web / "index.html").read_text("utf-8"), tables, tables["language_names"])
+    texts = translations(args.translations, languages, page_keys(web), wasm_file.read_bytes())
+    site_data = {"TEXTS": texts, "VERSION": args.version, "LANGUAGES": [SOURCE_LANGUAGE] + languages,
+                 "DOSE_COLUMNS": tables["dose_columns"]}
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    texts = translations(args.translations, page_keys(web), (wasm_dir / "korvane.wasm").read_bytes())
-    (out / "index.html").write_text(page(web, wasm_dir, texts, args.version), "utf-8")
+    (out / "index.html").write_text(page(web, wasm_file, source, site_data), "utf-8")
     shutil.copy(web / "manifest.webmanifest", out)
     draw_icons(args.icon, out)
     service_worker(web, out, ["index.html", "manifest.webmanifest"] + list(ICONS))

@@ -5,7 +5,9 @@ The page names each text by its translators' context and English source,
 as in the window: data-t="frmSulfite|Calculate" (also data-label and
 data-spin) in the HTML, t('Web', 'Download CSV') in the JavaScript. Texts
 of the context "Web" are the page's own; every other context is the
-window's or the core's, so no text is translated twice.
+window's or the core's, so no text is translated twice. The page's
+bindings (src/web/, beside web/) write a text of the page's own that one of
+the core's lists lacks as KORVANE_WEB_TEXT("Hectolitres").
 
     web_texts.py extract WEB_DIR OUTPUT.cpp
 
@@ -22,17 +24,30 @@ CONTEXT = "Web"
 _HTML = re.compile(r'data-(?:t|label|spin)="([A-Za-z]+)\|([^"]*)"')
 # t('Context', 'Text'), and say($('place'), 'Context', 'Text') which shows one.
 _JS = re.compile(r"\b(?:t\(|say\(\$\('[\w-]+'\), )'([A-Za-z]+)', '((?:[^'\\]|\\.)*)'\)")
+_CPP = re.compile(r'\bKORVANE_WEB_TEXT\("((?:[^"\\]|\\.)*)"\)')
 
 
-def page_keys(web_dir):
-    """Every (context, English text) the page's sources name, in order, once."""
+def bindings_of(web_dir):
+    """Where the page's bindings stand: src/web/ beside web/."""
+    return Path(web_dir).resolve().parent / "src" / "web"
+
+
+def page_keys(web_dir, bindings_dir=None):
+    """Every (context, English text) the page's sources name, in order, once:
+    those of web_dir, then those of its bindings."""
+    bindings = Path(bindings_dir) if bindings_dir else bindings_of(web_dir)
     keys = []
-    for path in sorted(Path(web_dir).iterdir()):
+    sources = sorted(Path(web_dir).iterdir())
+    sources += sorted(bindings.glob("*.cpp")) if bindings.is_dir() else []
+    for path in sources:
         if path.suffix == ".html":
             found = [(c, html.unescape(s)) for c, s in _HTML.findall(path.read_text("utf-8"))]
         elif path.suffix == ".js":
             found = [(c, s.encode().decode("unicode_escape")) for c, s in
                      _JS.findall(path.read_text("utf-8"))]
+        elif path.suffix == ".cpp":
+            found = [(CONTEXT, s.encode().decode("unicode_escape")) for s in
+                     _CPP.findall(path.read_text("utf-8"))]
         else:
             continue
         for key in found:
@@ -41,9 +56,9 @@ def page_keys(web_dir):
     return keys
 
 
-def extract(web_dir, output):
+def extract(web_dir, output, bindings_dir=None):
     lines = ["// The web page's own texts, for lupdate; made by tools/web_texts.py."]
-    for context, source in page_keys(web_dir):
+    for context, source in page_keys(web_dir, bindings_dir):
         if context == CONTEXT:
             literal = source.replace("\\", "\\\\").replace('"', '\\"')
             lines.append(f'QT_TRANSLATE_NOOP("{CONTEXT}", "{literal}");')

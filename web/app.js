@@ -1,10 +1,11 @@
 // The page: it shows what the core decides and holds no rule of its own.
 import { loadCore } from './core.js';
-// TEXTS and VERSION are written into the page by tools/build_site.py.
-/* global TEXTS, VERSION */
+// Made by tools/build_site.py when the site is built: the translations, the
+// page's languages (English and each of translations/*.ts), the names of a
+// dose's columns from the core, and the version.
+import { DOSE_COLUMNS, LANGUAGES, TEXTS, VERSION } from 'korvane-site';
 
 const $ = (id) => document.getElementById(id);
-const LANGUAGES = ['en', 'fr', 'it', 'es', 'de', 'pt'];
 const LANGUAGE_KEY = 'korvane.language';
 const DEFAULTS_KEY = 'korvane.settings.cfg';
 const ROWS_SHOWN = 300;
@@ -145,15 +146,17 @@ function filterTyping(input, event) {
 
 // --- The sheet ---------------------------------------------------------------
 
-const method = () => document.querySelector('input[name=method]:checked')?.value ?? 'powder';
+// With none chosen (a kept method the core no longer has), the first.
+const method = () => (document.querySelector('input[name=method]:checked')
+  ?? document.querySelector('input[name=method]')).value;
 const value = (id) => $(id).value;
 
-// The texts of a dose in the order of its columns.
+// The texts of a dose under the names of its columns: each from the field
+// of that name, but the method's option and the target that is typed in.
 function doseTexts() {
-  const kind = value('target_kind');
-  return [value('ph'), value('free_so2'), value('batch_size'), value('unit'), value('form'), method(),
-    value('solution_pct'), value('tablet_g'), kind,
-    value(kind === 'free' ? 'target_free' : 'target_molecular')];
+  const state = core.choiceState(method(), value('target_kind'));
+  const own = { method: method(), target: value(state.target_free ? 'target_free' : 'target_molecular') };
+  return Object.fromEntries(DOSE_COLUMNS.map((name) => [name, own[name] ?? value(name)]));
 }
 
 function clearAmounts() {
@@ -275,8 +278,9 @@ function applyDefaults(defaults) {
 
 function saveDefaults() {
   clearMessages();
-  const answer = core.saveDefaults([value('form'), method(), value('unit'), value('solution_pct'),
-    value('tablet_g'), value('batch_size'), value('target_kind')]);
+  const answer = core.saveDefaults({ form: value('form'), method: method(), unit: value('unit'),
+    solution_pct: value('solution_pct'), tablet_g: value('tablet_g'), batch_size: value('batch_size'),
+    target_kind: value('target_kind') });
   if (answer.field) {
     showMessage(answer.field, answer.message);
     return;
@@ -295,8 +299,8 @@ async function takeFile(file) {
 }
 
 function runBatch() {
-  const options = [...doseTexts(), value('decimal-mark'), $('answer-yes').checked ? 'yes' : '',
-    ...Object.entries(namedHeaders).map(([column, header]) => `${column}=${header}`)];
+  const options = { sheet: doseTexts(), decimal_mark: value('decimal-mark'),
+    answer_yes: $('answer-yes').checked, headers: namedHeaders };
   const answer = core.batch(batchFile.bytes, batchFile.name, options, ROWS_SHOWN);
   $('batch-result').hidden = false;
   $('batch-summary').textContent = answer.problem ?? answer.summary;
@@ -389,7 +393,7 @@ async function start() {
   });
   // Leaving the existing SO2 shows its molecular SO2 when that is the target's kind.
   $('free_so2').addEventListener('blur', () => {
-    if (value('target_kind') === 'molecular') {
+    if (core.choiceState(method(), value('target_kind')).target_molecular) {
       $('existing_molecular').value = core.existingMolecular(value('ph'), value('free_so2'));
     }
   });

@@ -1,10 +1,8 @@
 // The core, compiled to WebAssembly: every check, question, figure, message,
 // spin step and key the page deals with is decided there. This module only
-// carries texts in and JSON out.
+// carries texts and JSON objects in and JSON out.
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
-// Separates the texts of one call; no field can hold it.
-const SEPARATOR = '\x1f';
 
 // `compiled`: the module, which the page carries itself and compiles as
 // soon as it has arrived. It asks for two things only: to be told its
@@ -45,21 +43,25 @@ export async function loadCore(compiled) {
     }
   }
   const json = (at) => JSON.parse(read(at));
+  const sent = (object) => JSON.stringify(object);
 
   return {
-    calculate: (texts, answered) =>
-      json(call(m.korvane_calculate, [texts.join(SEPARATOR)], answered ? 1 : 0)),
+    // `dose`: the texts of a dose under the names of its columns.
+    calculate: (dose, answered) => json(call(m.korvane_calculate, [sent(dose)], answered ? 1 : 0)),
     existingMolecular: (ph, existing) => read(call(m.korvane_existing_molecular, [ph, existing])),
     choiceState: (method, kind) => json(call(m.korvane_choice_state, [method, kind])),
     spin: (field, value, bar) => read(call(m.korvane_spin, [field, value], bar)),
     filterKey: (code, commaToo) => m.korvane_filter_key(code, commaToo ? 1 : 0),
     defaults: (stored) => json(call(m.korvane_defaults, [stored])),
-    saveDefaults: (texts) => json(call(m.korvane_save_defaults, [texts.join(SEPARATOR)])),
+    // `defaults`: named as defaults() answers.
+    saveDefaults: (defaults) => json(call(m.korvane_save_defaults, [sent(defaults)])),
+    // `options`: {sheet: a dose as calculate() takes it, decimal_mark,
+    // answer_yes, headers: {column: header}}.
     batch(bytes, name, options, rowsShown) {
       const at = put(bytes);
       try {
         const answer = json(call((n, o) => m.korvane_batch(at, bytes.length, n, o, rowsShown),
-          [name, options.join(SEPARATOR)]));
+          [name, sent(options)]));
         const start = m.korvane_batch_output();
         answer.output = heap().slice(start, start + m.korvane_batch_output_size());
         return answer;
@@ -67,5 +69,7 @@ export async function loadCore(compiled) {
         m.free(at);
       }
     },
+    // The core's lists, which the site's build writes into the page.
+    tables: () => json(m.korvane_page_tables()),
   };
 }

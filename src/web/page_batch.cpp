@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <optional>
 #include <utility>
-#include <vector>
 
 #include "core/cellar/batch_report.h"
 #include "core/cellar/cellar_batch.h"
 #include "core/cellar/choice_words.h"
+#include "web/json_reader.h"
 #include "web/json_text.h"
 #include "web/page_fields.h"
 
@@ -44,30 +44,21 @@ class StringSink : public ByteSink {
 constexpr std::array kFormColumns{DoseColumn::Form, DoseColumn::Method, DoseColumn::SolutionPct,
                                   DoseColumn::TabletG, DoseColumn::TargetKind};
 
+// The form's texts are views into the options the page sent.
 struct PageRequest {
     DoseTextViews form;
     BatchSettings settings;
 };
 
-std::vector<std::string_view> Split(std::string_view joined) {
-    std::vector<std::string_view> parts;
-    for (;;) {
-        const std::size_t end = joined.find(kTextSeparator);
-        parts.push_back(joined.substr(0, end));
-        if (end == std::string_view::npos) {
-            return parts;
-        }
-        joined.remove_prefix(end + 1);
-    }
-}
-
-std::optional<PageRequest> ReadRequest(std::string_view joined) {
-    const std::vector<std::string_view> parts = Split(joined);
-    if (parts.size() < kDoseColumnCount + 2) {
+// The page's options: the form's texts under "sheet", then "decimal_mark",
+// "answer_yes" and the "headers" the user named for columns.
+std::optional<PageRequest> ReadRequest(const JsonValue& options) {
+    const JsonValue* sheet = options.Member("sheet");
+    const std::optional<DoseTextViews> form = sheet != nullptr ? DoseTextsOf(*sheet) : std::nullopt;
+    if (!form) {
         return std::nullopt;
     }
-    PageRequest request;
-    std::copy_n(parts.begin(), kDoseColumnCount, request.form.begin());
+    PageRequest request{.form = *form, .settings = {}};
     BatchSettings& settings = request.settings;
     settings.columnsWinOverGiven = true;  // the form fills in what the file lacks
     for (const DoseColumn column : kFormColumns) {
@@ -75,20 +66,18 @@ std::optional<PageRequest> ReadRequest(std::string_view joined) {
             settings.given[Index(column)] = std::string(text);
         }
     }
-    const std::string_view mark = parts[kDoseColumnCount];
+    const std::string_view mark = options.StringMember("decimal_mark").value_or("");
     if (mark == "point" || mark == "comma") {
         settings.decimalMark = mark == "comma" ? DecimalMark::Comma : DecimalMark::Point;
     }
-    settings.answerYes = parts[kDoseColumnCount + 1] == "yes";
-    for (std::size_t i = kDoseColumnCount + 2; i < parts.size(); ++i) {
-        const std::string_view named = parts[i];
-        const std::size_t equals = named.find('=');
+    settings.answerYes = options.TrueMember("answer_yes");
+    const JsonValue* headers = options.Member("headers");
+    for (std::size_t i = 0; headers != nullptr && i < headers->keys.size(); ++i) {
         const auto* name =
-            std::find(kDoseColumnNames.begin(), kDoseColumnNames.end(), named.substr(0, equals));
-        if (equals != std::string_view::npos && name != kDoseColumnNames.end()) {
+            std::find(kDoseColumnNames.begin(), kDoseColumnNames.end(), headers->keys[i]);
+        if (name != kDoseColumnNames.end() && headers->items[i].kind == JsonValue::Kind::String) {
             settings.namedHeaders.push_back(
-                {static_cast<DoseColumn>(name - kDoseColumnNames.begin()),
-                 std::string(named.substr(equals + 1))});
+                {static_cast<DoseColumn>(name - kDoseColumnNames.begin()), headers->items[i].text});
         }
     }
     return request;
@@ -185,12 +174,13 @@ void AddCounts(JsonText& json, const BatchCounts& counts) {
 
 }  // namespace
 
-std::string BatchJson(std::string_view bytes, std::string_view fileName, std::string_view joined,
+std::string BatchJson(std::string_view bytes, std::string_view fileName, std::string_view sent,
                       std::size_t rowsShown, std::string& output) {
     output.clear();
     JsonText json;
     json.Open();
-    std::optional<PageRequest> request = ReadRequest(joined);
+    const std::optional<JsonValue> options = ReadJson(sent);
+    std::optional<PageRequest> request = options ? ReadRequest(*options) : std::nullopt;
     if (!request) {
         return json.String("problem", "The page sent no batch options.").Close().Text();
     }

@@ -9,10 +9,10 @@
 
 namespace korvane::web {
 
-// What the page sends with a file, separated by kTextSeparator: the form's
-// ten texts in the order of a dose's columns, the decimal mark ("", "point"
-// or "comma"), "yes" to answer every question Yes, then any number of
-// "column=header" naming the header a column is read from.
+// What the page sends with a file, as a JSON object: the form's texts under
+// "sheet" (as CalculationJson takes them), "decimal_mark" ("", "point" or
+// "comma"), "answer_yes" (true to answer every question Yes) and "headers",
+// an object naming for a column (by its name) the header it is read from.
 //
 // The form stands in for the columns a file lacks as a winemaker expects:
 // its sulphite form, method, solution strength, tablet weight and target
@@ -27,7 +27,7 @@ namespace korvane::web {
 // always how the file was read: its "headers", the header each "column" was
 // read from (null when none) and the columns taken "fromForm".
 // `output` receives the CSV the batch writes.
-std::string BatchJson(std::string_view bytes, std::string_view fileName, std::string_view joined,
+std::string BatchJson(std::string_view bytes, std::string_view fileName, std::string_view sent,
                       std::size_t rowsShown, std::string& output);
 
 }  // namespace korvane::web

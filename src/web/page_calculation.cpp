@@ -2,6 +2,7 @@
 
 #include "core/cellar/choice_words.h"
 #include "core/cellar/dose_calculation.h"
+#include "web/json_reader.h"
 #include "web/json_text.h"
 #include "web/page_fields.h"
 
@@ -38,16 +39,18 @@ void AddFigures(JsonText& json, const DoseResult& result) {
 
 }  // namespace
 
-std::string CalculationJson(std::string_view joined, bool answered) {
+std::string CalculationJson(std::string_view sent, bool answered) {
     JsonText json;
     json.Open();
-    DoseTextViews texts;
+    const std::optional<JsonValue> request = ReadJson(sent);
+    const std::optional<DoseTextViews> texts =
+        request ? DoseTextsOf(*request) : std::optional<DoseTextViews>();
     DoseCalculation dose;
     std::optional<std::string> problem;
-    if (!SplitTexts(joined, texts)) {
-        problem = "The page sent " + std::string(joined) + ", not the texts of a dose.";
+    if (!texts) {
+        problem = "The page sent " + std::string(sent) + ", not the texts of a dose.";
     } else {
-        problem = dose.Fill(texts, SO2Pka);
+        problem = dose.Fill(*texts, SO2Pka);
     }
     if (problem) {
         // Only a word that names no choice gets here: the lists offer none.

@@ -7,15 +7,15 @@
 
 namespace korvane::web {
 
-// `joined`: the ten texts of a dose in the order of its columns
-// (core/dose_calculation.h), numbers with a point and choices as words,
-// separated by kTextSeparator. With `answered` every question was answered
-// Yes. The answer:
+// `sent`: a JSON object with the texts of a dose under the names of its
+// columns (kDoseColumnNames in core/cellar/dose_calculation.h), numbers with
+// a point and choices as words: {"ph":"3.5", ..., "target":"40"}. With
+// `answered` every question was answered Yes. The answer:
 //   {"status":"ok"|"no_addition"|"error"|"question", "message":"...",
 //    "field":"ph",                            (error: where the focus goes)
 //    "questions":[{"field":"ph","text":"..."}],  (question: all, in order)
 //    "figures":{"molecular_so2":"0.20", ...}}    (ok and no_addition)
-std::string CalculationJson(std::string_view joined, bool answered);
+std::string CalculationJson(std::string_view sent, bool answered);
 
 // The molecular SO2 the existing free SO2 holds at the wine's pH, as the
 // window shows it when the existing SO2 field is left.

@@ -6,6 +6,7 @@
 #include "core/rules/dose_sheet.h"
 #include "core/rules/messages.h"
 #include "core/rules/user_defaults.h"
+#include "web/json_reader.h"
 #include "web/json_text.h"
 #include "web/page_fields.h"
 
@@ -30,6 +31,12 @@ std::string CodeOfWord(const ChoiceRows<Choice, N>& table, std::string_view word
     const ChoiceRow<Choice>* row = RowOfWord(table, word);
     return row != nullptr ? row->code : "";
 }
+
+// The defaults' names, in both directions: DefaultsJson answers under them
+// and SavedDefaultsJson reads them, each in this order.
+constexpr std::array<const char*, 7> kDefaultNames{
+    "form", "method", "unit", "solution_pct", "tablet_g", "batch_size", "target_kind",
+};
 
 std::optional<std::string_view> UnitWordOfCode(std::string_view code) {
     return code == kHectolitreCode ? RowOf(kUnitWords, VolumeUnit::Hectolitre).word
@@ -61,15 +68,20 @@ std::string DefaultsJson(std::optional<std::string_view> stored) {
     if (!stored || broken) {
         record = SystemDefaults();
     }
+    const std::array<std::optional<std::string_view>, kDefaultNames.size()> shown{
+        WordOfCode(kSulphiteForms, record.formCode),
+        WordOfCode(kAdditionMethods, record.methodCode),
+        UnitWordOfCode(record.unitCode),
+        record.solutionPercent,
+        record.tabletWeight,
+        record.batchSize,
+        WordOfCode(kTargetKinds, record.targetText),
+    };
     JsonText json;
     json.Open();
-    Word(json, "form", WordOfCode(kSulphiteForms, record.formCode));
-    Word(json, "method", WordOfCode(kAdditionMethods, record.methodCode));
-    Word(json, "unit", UnitWordOfCode(record.unitCode));
-    json.String("solution_pct", record.solutionPercent)
-        .String("tablet_g", record.tabletWeight)
-        .String("batch_size", record.batchSize);
-    Word(json, "target_kind", WordOfCode(kTargetKinds, record.targetText));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        Word(json, kDefaultNames[i], shown[i]);
+    }
     json.Bool("broken", broken).Open("opening");
     for (const SheetField field : kSheetFields) {
         json.String(FieldName(field), OpeningText(field));
@@ -81,12 +93,18 @@ std::string DefaultsJson(std::optional<std::string_view> stored) {
     return json.Close().Text();
 }
 
-std::string SavedDefaultsJson(std::string_view joined) {
-    std::array<std::string_view, 7> texts;
+std::string SavedDefaultsJson(std::string_view sent) {
     JsonText json;
     json.Open();
-    if (!SplitTexts(joined, texts)) {
-        return json.String("message", "The page sent no defaults.").Close().Text();
+    const std::optional<JsonValue> request = ReadJson(sent);
+    std::array<std::string_view, kDefaultNames.size()> texts;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const std::optional<std::string_view> text =
+            request ? request->StringMember(kDefaultNames[i]) : std::nullopt;
+        if (!text) {
+            return json.String("message", "The page sent no defaults.").Close().Text();
+        }
+        texts[i] = *text;
     }
     const auto [form, method, unit, solution, tablet, batch, target] = texts;
     SheetView entries;  // the fields the dialog does not have stay empty

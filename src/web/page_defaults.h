@@ -18,10 +18,10 @@ namespace korvane::web {
 // defaults with "broken":true and the message to show.
 std::string DefaultsJson(std::optional<std::string_view> stored);
 
-// `joined`: form, method and unit as words, the solution strength, tablet
-// weight and batch size, and the target kind as a word, separated by
-// kTextSeparator. The first failed check as {"field":..., "message":...},
+// `sent`: a JSON object with the same names as DefaultsJson's answer: form,
+// method, unit and target kind as words, the solution strength, tablet
+// weight and batch size as typed. The first failed check as {"field":..., "message":...},
 // else {"record":"..."}: the settings.cfg bytes to keep.
-std::string SavedDefaultsJson(std::string_view joined);
+std::string SavedDefaultsJson(std::string_view sent);
 
 }  // namespace korvane::web

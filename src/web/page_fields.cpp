@@ -1,5 +1,7 @@
 #include "web/page_fields.h"
 
+#include <array>
+
 namespace korvane::web {
 namespace {
 
@@ -37,6 +39,18 @@ const SpinRule* SpinRuleOf(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+std::optional<DoseTextViews> DoseTextsOf(const JsonValue& sent) {
+    DoseTextViews texts;
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        const std::optional<std::string_view> text = sent.StringMember(kDoseColumnNames[c]);
+        if (!text) {
+            return std::nullopt;
+        }
+        texts[c] = *text;
+    }
+    return texts;
 }
 
 }  // namespace korvane::web

@@ -2,19 +2,15 @@
 // ids of its inputs, so a message or a question lands beside its field.
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <optional>
 #include <string_view>
 
+#include "core/cellar/dose_calculation.h"
 #include "core/rules/dose_sheet.h"
 #include "core/rules/spin_rules.h"
+#include "web/json_reader.h"
 
 namespace korvane::web {
-
-// What separates the texts the page hands over in one string: a character
-// no field can hold, since the key filter keeps only digits and the point.
-inline constexpr char kTextSeparator = '\x1f';
 
 // The page's name of the field a check or a question is about; "form" for
 // the sulphite form list, which none names.
@@ -24,22 +20,9 @@ const char* FieldName(std::optional<SheetField> field);
 // arrows.
 const SpinRule* SpinRuleOf(std::string_view name);
 
-// `joined` cut at each kTextSeparator into `parts`; false when it holds
-// another number of texts.
-template <std::size_t N>
-bool SplitTexts(std::string_view joined, std::array<std::string_view, N>& parts) {
-    std::size_t count = 0;
-    for (;;) {
-        const std::size_t end = joined.find(kTextSeparator);
-        if (count == N) {
-            return false;
-        }
-        parts[count++] = joined.substr(0, end);
-        if (end == std::string_view::npos) {
-            return count == N;
-        }
-        joined.remove_prefix(end + 1);
-    }
-}
+// The texts of a dose from the page's object that names each of its columns
+// (kDoseColumnNames) with a string; nullopt when one is missing or not a
+// string. The views are into `sent`.
+std::optional<DoseTextViews> DoseTextsOf(const JsonValue& sent);
 
 }  // namespace korvane::web

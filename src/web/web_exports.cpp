@@ -13,6 +13,7 @@
 #include "web/page_calculation.h"
 #include "web/page_defaults.h"
 #include "web/page_fields.h"
+#include "web/page_tables.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
@@ -36,10 +37,11 @@ std::string batchOutput;  // the last batch's CSV, until the next batch
 
 }  // namespace
 
-// korvane_calculate("3.5\x1f" "10\x1f" ..., 0) -> JSON (web/page_calculation.h)
-KORVANE_EXPORT const char* korvane_calculate(const char* joined, int answered) {
+// korvane_calculate(R"({"ph":"3.5", ..., "target":"40"})", 0) -> JSON
+// (web/page_calculation.h)
+KORVANE_EXPORT const char* korvane_calculate(const char* dose, int answered) {
     static std::string room;
-    return Kept(room, korvane::web::CalculationJson(TextOf(joined), answered != 0));
+    return Kept(room, korvane::web::CalculationJson(TextOf(dose), answered != 0));
 }
 
 KORVANE_EXPORT const char* korvane_existing_molecular(const char* ph, const char* existing) {
@@ -75,16 +77,16 @@ KORVANE_EXPORT const char* korvane_defaults(const char* stored) {
                                                      : std::optional(std::string_view(stored))));
 }
 
-KORVANE_EXPORT const char* korvane_save_defaults(const char* joined) {
+KORVANE_EXPORT const char* korvane_save_defaults(const char* defaults) {
     static std::string room;
-    return Kept(room, korvane::web::SavedDefaultsJson(TextOf(joined)));
+    return Kept(room, korvane::web::SavedDefaultsJson(TextOf(defaults)));
 }
 
 KORVANE_EXPORT const char* korvane_batch(const char* bytes, std::size_t size, const char* fileName,
-                                         const char* joined, std::size_t rowsShown) {
+                                         const char* options, std::size_t rowsShown) {
     static std::string room;
     return Kept(room, korvane::web::BatchJson(std::string_view(bytes, size), TextOf(fileName),
-                                              TextOf(joined), rowsShown, batchOutput));
+                                              TextOf(options), rowsShown, batchOutput));
 }
 
 KORVANE_EXPORT const char* korvane_batch_output() {
@@ -93,4 +95,10 @@ KORVANE_EXPORT const char* korvane_batch_output() {
 
 KORVANE_EXPORT std::size_t korvane_batch_output_size() {
     return batchOutput.size();
+}
+
+// Asked when the site is built (web/page_tables.h).
+KORVANE_EXPORT const char* korvane_page_tables() {
+    static std::string room;
+    return Kept(room, korvane::web::PageTablesJson());
 }

@@ -1,6 +1,8 @@
-"""The web page's texts: tools/web_texts.py finds every text the page's
-sources name, hands lupdate the page's own, and the site is built only when
-each has a finished translation in every language."""
+"""The web page's texts and lists: tools/web_texts.py finds every text the
+page's sources name, hands lupdate the page's own, and the site is built
+only when each has a finished translation in every language of the
+translators' files, with the core's lists where the page leaves room for
+them and nowhere else."""
 
 import os
 import subprocess
@@ -69,6 +71,12 @@ class WebTexts(unittest.TestCase):
         ])
 
     def test_hands_lupdate_the_page_own_texts_only(self):
+        bindings = os.path.join(self.dir.name, "src", "web")
+        os.makedirs(bindings)
+        with open(os.path.join(bindings, "page_tables.cpp"), "w", encoding="utf-8") as file:
+            file.write('#define KORVANE_WEB_TEXT(text) text\n'
+                       'constexpr char kText[] = KORVANE_WEB_TEXT("Hectolitres");\n'
+                       'const char* core = KORVANE_TEXT("Litres");\n')
         output = os.path.join(self.dir.name, "web_texts.cpp")
         subprocess.run([sys.executable, os.path.join(TOOLS, "web_texts.py"), "extract", self.web,
                         output], check=True)
@@ -78,10 +86,11 @@ class WebTexts(unittest.TestCase):
             'QT_TRANSLATE_NOOP("Web", "Saved as your defaults.");',
             'QT_TRANSLATE_NOOP("Web", "The first %1 rows; the CSV holds them all.");',
             'QT_TRANSLATE_NOOP("Web", "Drop a file & go");',
+            'QT_TRANSLATE_NOOP("Web", "Hectolitres");',
         ])
 
-    def write_ts(self, unfinished_in):
-        for language in build_site.LANGUAGES:
+    def write_ts(self, unfinished_in, languages=("de", "it", "pt")):
+        for language in languages:
             kind = ' type="unfinished"' if language == unfinished_in else ""
             text = TS.format(language=language, yes=f"<translation{kind}>Oui</translation>")
             with open(os.path.join(self.dir.name, f"korvane_{language}.ts"), "w",
@@ -90,15 +99,65 @@ class WebTexts(unittest.TestCase):
 
     def test_the_core_texts_are_those_its_module_holds(self):
         self.write_ts(unfinished_in=None)
-        texts = build_site.translations(self.dir.name, [("Web", "Yes")], b"x\0pH must be numeric.\0")
+        texts = build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")],
+                                        b"x\0pH must be numeric.\0")
         self.assertEqual(texts["keys"], ["Web|Yes", "korvane|pH must be numeric."])
         self.assertEqual(texts["de"], ["Oui", "pH !"])
 
     def test_a_text_without_a_finished_translation_stops_the_build(self):
         self.write_ts(unfinished_in="it")
         with self.assertRaises(SystemExit) as stop:
-            build_site.translations(self.dir.name, [("Web", "Yes")], b"")
+            build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")], b"")
         self.assertIn("it: Web|Yes", str(stop.exception))
+
+    def test_the_languages_are_those_of_the_translators_files(self):
+        self.write_ts(unfinished_in=None, languages=("pt", "de", "nl"))
+        with open(os.path.join(self.dir.name, "korvane.qrc"), "w", encoding="utf-8") as file:
+            file.write("<RCC/>")
+        self.assertEqual(build_site.translated_languages(self.dir.name), ["de", "nl", "pt"])
+        with self.assertRaises(SystemExit):
+            build_site.translated_languages(self.web)
+
+
+TABLES = {"choices": {
+    "form": [{"word": "potassium", "text": "Potassium", "context": "korvane"},
+             {"word": "sodium", "text": "Sodium & co", "context": "korvane"}],
+    "method": [{"word": "powder"}, {"word": "tablet"}],
+}}
+NAMES = {"en": "English", "fr": "Français"}
+POWDER = '<input type="radio" name="method" id="powder" value="powder">'
+BUTTONS = POWDER + '<input type="radio" name="method" id="tablet" value="tablet">'
+PAGE = f'<select id="language"><!--languages--></select><select id="form"><!--choices:form--></select>{BUTTONS}'
+
+
+class SiteLists(unittest.TestCase):
+    def test_fills_each_list_from_the_core_tables(self):
+        page = build_site.fill_lists(PAGE, TABLES, NAMES)
+        self.assertEqual(page, (
+            '<select id="language"><option value="en" lang="en">English</option>'
+            '<option value="fr" lang="fr">Français</option></select><select id="form">'
+            '<option value="potassium" data-t="korvane|Potassium">Potassium</option>'
+            '<option value="sodium" data-t="korvane|Sodium &amp; co">Sodium &amp; co</option>'
+            f'</select>{BUTTONS}'))
+
+    def test_stops_the_build_where_the_page_and_the_core_disagree(self):
+        for name, page in (
+            ("no place for a list of the core", PAGE.replace("<!--choices:form-->", "")),
+            ("a list twice", PAGE + "<!--choices:form-->"),
+            ("no place for the languages", PAGE.replace("<!--languages-->", "")),
+            ("a list the core has not", PAGE + "<!--choices:colour-->"),
+            ("a method the core has not", PAGE.replace('"tablet"', '"tab"')),
+            ("a method missing", PAGE.replace(BUTTONS, POWDER)),
+        ):
+            with self.subTest(name), self.assertRaises(SystemExit):
+                build_site.fill_lists(page, TABLES, NAMES)
+
+    def test_a_place_to_fill_that_is_missing_stops_the_build(self):
+        self.assertEqual(build_site.fill("a @HASH@ b", "@HASH@", "1f", "sw.js"), "a 1f b")
+        for text in ("a b", "@HASH@ @HASH@"):
+            with self.subTest(text), self.assertRaises(SystemExit) as stop:
+                build_site.fill(text, "@HASH@", "1f", "sw.js")
+            self.assertIn("sw.js", str(stop.exception))
 
 
 if __name__ == "__main__":

@@ -9,8 +9,6 @@ import { after, before, it } from 'node:test';
 import { CALC, openPage, withSiteAndBrowser } from './harness.mjs';
 
 const TANKS = 10000;
-const COLUMNS = ['ph', 'free_so2', 'batch_size', 'unit', 'form', 'method', 'solution_pct', 'tablet_g',
-  'target_kind', 'target'];
 const FIGURES = ['molecular_so2', 'target_free_so2', 'target_molecular_so2', 'so2_requirement',
   'molecular_so2_requirement', 'amount', 'amount_unit', 'teaspoons'];
 
@@ -37,13 +35,14 @@ function tanks(seed) {
   const or = (text) => (r() < 0.04 ? pick(odd) : text);
   return Array.from({ length: TANKS }, () => {
     const kind = pick(['free', 'molecular']);
-    return [
-      or(number(1.5, 5.5, pick([1, 2]))), or(number(0, 60, pick([0, 1, 2]))),
-      or(number(1, 50000, pick([0, 1]))), r() < 0.01 ? 'gal' : pick(['us-gal', 'imp-gal', 'litres', 'hl', 'L']),
-      pick(['potassium', 'sodium']), r() < 0.01 ? 'powdr' : pick(['powder', 'solution', 'tablet']),
-      or(number(1, 60, 0)), or(number(0.1, 1.5, 2)), kind,
-      or(kind === 'free' ? number(5, 130, pick([0, 1])) : number(0.1, 2.5, 2)),
-    ];
+    return {
+      ph: or(number(1.5, 5.5, pick([1, 2]))), free_so2: or(number(0, 60, pick([0, 1, 2]))),
+      batch_size: or(number(1, 50000, pick([0, 1]))),
+      unit: r() < 0.01 ? 'gal' : pick(['us-gal', 'imp-gal', 'litres', 'hl', 'L']),
+      form: pick(['potassium', 'sodium']), method: r() < 0.01 ? 'powdr' : pick(['powder', 'solution', 'tablet']),
+      solution_pct: or(number(1, 60, 0)), tablet_g: or(number(0.1, 1.5, 2)), target_kind: kind,
+      target: or(kind === 'free' ? number(5, 130, pick([0, 1])) : number(0.1, 2.5, 2)),
+    };
   });
 }
 
@@ -84,7 +83,10 @@ it('10,000 random tanks give the same texts in the page as from korvane-calc', a
   const all = tanks(seed);
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'korvane-tanks-'));
   const file = path.join(dir, 'tanks.csv');
-  fs.writeFileSync(file, [COLUMNS.join(','), ...all.map((t) => t.join(','))].join('\n') + '\n');
+  // The same names head the file's columns and name the page's texts.
+  const columns = Object.keys(all[0]);
+  fs.writeFileSync(file, [columns, ...all.map((t) => columns.map((c) => t[c]))]
+    .map((row) => row.join(',')).join('\n') + '\n');
   const run = spawnSync(CALC, ['--batch', file, '--format', 'csv', '--quiet'], { maxBuffer: 1 << 26 });
   fs.rmSync(dir, { recursive: true });
   assert.ok(run.status === 0 || run.status === 1, String(run.stderr));
@@ -98,7 +100,7 @@ it('10,000 random tanks give the same texts in the page as from korvane-calc', a
   for (let i = 0; i < TANKS; i++) {
     const calc = rows[i];
     const shown = answers[i];
-    const where = `tank ${i + 1} (seed ${seed}): ${all[i].join(',')}`;
+    const where = `tank ${i + 1} (seed ${seed}): ${Object.values(all[i]).join(',')}`;
     assert.equal(shown.status, calc[at('status')], where);
     assert.equal(shown.message, calc[at('message')], where);
     for (const figure of FIGURES) assert.equal(shown.figures?.[figure] ?? '', calc[at(figure)], `${where}: ${figure}`);

@@ -11,10 +11,13 @@ import { fillSheet, openPage, screenshotPath, textOf, typeInto, valueOf, withSit
   from './harness.mjs';
 
 const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
-const LANGUAGES = ['en', 'fr', 'it', 'es', 'de', 'pt'];
+// English, and a language for each of the translators' files.
+const TRANSLATED = fs.readdirSync(path.join(ROOT, 'translations'))
+  .map((name) => /^korvane_(\w+)\.ts$/.exec(name)?.[1]).filter(Boolean).sort();
+const LANGUAGES = ['en', ...TRANSLATED];
 // The translators' finished texts, read as the build reads them.
 const TS = JSON.parse(execFileSync('python3', [path.join(ROOT, 'tools/ts_texts.py'),
-  ...['fr', 'it', 'es', 'de', 'pt'].map((l) => path.join(ROOT, `translations/korvane_${l}.ts`))]));
+  ...TRANSLATED.map((l) => path.join(ROOT, `translations/korvane_${l}.ts`))]));
 const text = (language, context, english) =>
   (language === 'en' ? english : TS[language][context][english]).trim();
 
@@ -36,6 +39,18 @@ async function withLanguages(languages) {
 }
 
 describe('choosing the language', () => {
+  it('offers English and each language of the translators\' files, each by its own name', async () => {
+    const page = await withLanguages(['en']);
+    const offered = await page.$$eval('#language option', (all) => all.map((o) => [o.value, o.lang, o.text]));
+    assert.deepEqual(offered.map(([value]) => value), LANGUAGES);
+    for (const [value, lang, name] of offered) {
+      assert.equal(lang, value);
+      assert.match(name, /^\p{Lu}\p{L}+$/u, value);
+    }
+    assert.deepEqual(offered.find(([value]) => value === 'fr'), ['fr', 'fr', 'Français']);
+    await page.close();
+  });
+
   it('takes the first of the browser\'s languages the page speaks, and remembers a choice', async () => {
     for (const [languages, chosen] of [[['de-AT', 'en'], 'de'], [['nl-NL', 'pt-BR'], 'pt'],
       [['ja'], 'en']]) {

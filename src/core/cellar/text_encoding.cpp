@@ -174,7 +174,11 @@ void Utf8Source::Put(char32_t code) {
     if (IsLowSurrogate(code)) {
         code = kReplacement;
     }
-    auto byte = [this](char32_t value) { decoded_ += static_cast<char>(value); };
+    AppendUtf8(decoded_, code);
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    auto byte = [&out](char32_t value) { out += static_cast<char>(value); };
     if (code < 0x80) {
         byte(code);
     } else if (code < 0x800) {

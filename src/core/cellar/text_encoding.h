@@ -44,6 +44,9 @@ class Utf8Source : public ByteSource {
     char32_t highSurrogate_ = 0;
 };
 
+// `code`, a character's code point, written in UTF-8 after `out`.
+void AppendUtf8(std::string& out, char32_t code);
+
 // `text` as it can be shown inside a message: control characters and bytes
 // that are not UTF-8 are written as \xNN, so that a stray NUL, escape or
 // line break cannot hide or garble what follows.
