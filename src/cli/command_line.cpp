@@ -248,26 +248,48 @@ std::optional<UsageError> Parser::AddColumn(std::string_view value) {
     return std::nullopt;
 }
 
-// Numbers typed on the command line are read like a file's: with a point, or
-// with a comma that cannot be anything but a decimal comma; one that could
-// mean two things is refused.
+// Numbers typed on the command line are read like a file's: the first to
+// show its decimal mark fixes it for the whole command, and one that shows
+// the other mark, or could mean two things, is refused.
 std::optional<UsageError> Parser::ReadNumbers() {
     auto& settings = line_.settings;
-    const DecimalMark mark = settings.decimalMark.value_or(DecimalMark::Point);
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
-        if (!settings.given[c] || !IsNumberColumn(static_cast<DoseColumn>(c))) {
-            continue;
+    const bool given = settings.decimalMark.has_value();
+    std::optional<DecimalMark> mark = settings.decimalMark;
+    std::string scratch;
+    std::size_t shownBy = 0;
+    for (std::size_t pass = 0; pass < 2; ++pass) {
+        for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+            if (!settings.given[c] || !IsNumberColumn(static_cast<DoseColumn>(c))) {
+                continue;
+            }
+            std::string& text = *settings.given[c];
+            const MarkedNumber number = ReadMarkedNumber(text, mark, given, scratch);
+            const std::string option =
+                std::string(numberOption_[c]) + " \"" + EscapedText(text) + "\"";
+            if (number.kind == MarkedNumber::Kind::OtherMark) {
+                return UsageError{std::string(numberOption_[shownBy]) + " \"" +
+                                  EscapedText(*settings.given[shownBy]) + "\" has " +
+                                  MarkName(*mark) + " as its decimal mark and " + option + " " +
+                                  MarkName(*number.shows) +
+                                  ": write every number with the same mark."};
+            }
+            if (pass == 0) {
+                if (number.shows && !mark) {
+                    mark = number.shows;
+                    shownBy = c;
+                }
+                continue;
+            }
+            if (number.kind == MarkedNumber::Kind::Ambiguous) {
+                return UsageError{option + " could be " + TwoReadings(text) +
+                                  ": give --decimal-comma or --decimal-point."};
+            }
+            if (number.kind == MarkedNumber::Kind::BadGrouping) {
+                return UsageError{option +
+                                  " sets its thousands apart in groups that are not whole."};
+            }
+            text = std::string(number.text);
         }
-        std::string& text = *settings.given[c];
-        std::string scratch;
-        const MarkedNumber number =
-            ReadMarkedNumber(text, mark, settings.decimalMark.has_value(), scratch);
-        if (number.kind == MarkedNumber::Kind::Ambiguous) {
-            return UsageError{std::string(numberOption_[c]) + " \"" + EscapedText(text) +
-                              "\" could be " + TwoReadings(text) +
-                              ": give --decimal-comma or --decimal-point."};
-        }
-        text = std::string(number.text);
     }
     return std::nullopt;
 }

@@ -165,7 +165,7 @@ int BatchFailure(const std::string& reason, const BatchOutput& output) {
 int FinishBatch(const CommandLine& line, const CellarBatch& batch) {
     const BatchCounts& counts = batch.Counts();
     if (!line.quiet) {
-        Complain(BatchSummaryText(counts));
+        Complain(BatchSummaryText(counts, batch.Encoding()));
     }
     return counts.errors + counts.questions == 0 ? kExitCalculated : kExitCheckFailed;
 }
@@ -253,6 +253,9 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     bar.Clear();
     if (end == BatchEnd::ReadFailed) {
         return BatchFailure("Cannot read " + InputName(path) + ": " + source.Failure(), output);
+    }
+    if (end == BatchEnd::Stopped) {
+        return BatchFailure(InputName(path) + ": " + batch.StopMessage(), output);
     }
     if (end == BatchEnd::WriteFailed || !output.Commit()) {
         return BatchFailure("Cannot write " + OutputName(outputPath) + ": " + output.Failure(),

@@ -168,12 +168,23 @@ INSTANTIATE_TEST_SUITE_P(
         // else is read as one.
         CliCase{
             "HectolitresAndADecimalComma",
-            {"--ph", "3,5", "--free-so2", "10", "--batch-size", "0.23", "--unit", "hL", "--form",
+            {"--ph", "3,5", "--free-so2", "10", "--batch-size", "0,23", "--unit", "hL", "--form",
              "potassium", "--method", "powder", "--target-free", "40", "--format", "csv"},
             "",
             0,
             kDoseCsvHeader + "3.5,10,0.23,hl,potassium,powder,,,free,40," + kWorkedFigures + "\n",
             ""},
+        // The first number to show its mark fixes it for the whole command.
+        CliCase{"MarksMixedAcrossOptions", WorkedExampleWith({"--ph=3,5", "--free-so2=10.5"}), "",
+                2, "",
+                "korvane-calc: --ph \"3,5\" has the comma as its decimal mark and --free-so2 "
+                "\"10.5\" the point: write every number with the same mark.\n" +
+                    kHint},
+        CliCase{"APointIsNoDecimalPointBesideADecimalComma",
+                WorkedExampleWith({"--ph=3,62", "--batch-size=1.100"}), "", 2, "",
+                "korvane-calc: --batch-size \"1.100\" could be 1100 or 1.100: give "
+                "--decimal-comma or --decimal-point.\n" +
+                    kHint},
         CliCase{"AmbiguousNumber", WorkedExampleWith({"--tablet-g", "1,000"}), "", 2, "",
                 "korvane-calc: --tablet-g \"1,000\" could be 1000 or 1.000: give --decimal-comma "
                 "or --decimal-point.\n" +
@@ -397,9 +408,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "ph,free_so2,target," +
                     kResultColumns + "\n3.5,10,40," + kWorkedFigures + "\n",
                 ""},
-        CliCase{"NonUtf8BytesPassThrough", Batch("-"),
+        // Excel's CSV on Windows: read as Windows-1252, written as UTF-8.
+        CliCase{"Windows1252IsReadAndWrittenAsUtf8", Batch("-"),
                 kBatchHeader + "\nF\xFBt \xE9t\xE9,3.5,10,40\n", 0,
-                kBatchOutHeader + "F\xFBt \xE9t\xE9,3.5,10,40," + kWorkedFigures + "\n", ""},
+                kBatchOutHeader + "F\xC3\xBBt \xC3\xA9t\xC3\xA9,3.5,10,40," + kWorkedFigures + "\n",
+                ""},
         CliCase{"SemicolonsAndDecimalCommas", Batch("-"),
                 "tank;ph;free_so2;target\nT1;3,5;10;40\nT2;3,5;10;40,5\n", 0,
                 "tank;ph;free_so2;target;molecular_so2;target_free_so2;target_molecular_so2;"

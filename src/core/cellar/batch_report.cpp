@@ -29,6 +29,28 @@ std::string Plural(std::uint64_t count, const char* word) {
     return std::to_string(count) + " " + word + (count == 1 ? "" : "s");
 }
 
+// The rows and what came of them.
+std::string BatchCountsText(const BatchCounts& counts) {
+    std::string text = Plural(counts.rows, "row") + ": " + std::to_string(counts.ok) + " ok, " +
+                       std::to_string(counts.noAddition) + " no addition, " +
+                       Plural(counts.questions, "question") + ", " +
+                       Plural(counts.errors, "error") + ", " + std::to_string(counts.blank) +
+                       " blank.";
+    const std::size_t shown = counts.firstUncalculated.size();
+    if (shown == 0) {
+        return text;
+    }
+    text += " Not calculated:";
+    for (std::size_t i = 0; i < shown; ++i) {
+        text += (i > 0        ? ", "
+                 : shown == 1 ? " line "
+                              : " lines ") +
+                std::to_string(counts.firstUncalculated[i]);
+    }
+    const std::uint64_t all = counts.errors + counts.questions;
+    return text + (all > shown ? " and " + std::to_string(all - shown) + " more." : ".");
+}
+
 }  // namespace
 
 const char* SeparatorName(char separator) {
@@ -93,25 +115,12 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
     return "Cannot read " + input + ": " + wording.failure;
 }
 
-std::string BatchSummaryText(const BatchCounts& counts) {
-    std::string text = Plural(counts.rows, "row") + ": " + std::to_string(counts.ok) + " ok, " +
-                       std::to_string(counts.noAddition) + " no addition, " +
-                       Plural(counts.questions, "question") + ", " +
-                       Plural(counts.errors, "error") + ", " + std::to_string(counts.blank) +
-                       " blank.";
-    const std::size_t shown = counts.firstUncalculated.size();
-    if (shown == 0) {
-        return text;
+std::string BatchSummaryText(const BatchCounts& counts, TextEncoding encoding) {
+    std::string text = BatchCountsText(counts);
+    if (encoding == TextEncoding::Windows1252) {
+        text += " The file is not UTF-8: it was read as Windows-1252.";
     }
-    text += " Not calculated:";
-    for (std::size_t i = 0; i < shown; ++i) {
-        text += (i > 0        ? ", "
-                 : shown == 1 ? " line "
-                              : " lines ") +
-                std::to_string(counts.firstUncalculated[i]);
-    }
-    const std::uint64_t all = counts.errors + counts.questions;
-    return text + (all > shown ? " and " + std::to_string(all - shown) + " more." : ".");
+    return text;
 }
 
 ShownRow ShowRow(const BatchRow& row, DecimalMark mark) {

@@ -40,8 +40,8 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
 const char* SeparatorName(char separator);
 
 // "5 rows: 3 ok, 1 no addition, 1 question, 0 errors, 0 blank. Not
-// calculated: line 5."
-std::string BatchSummaryText(const BatchCounts& counts);
+// calculated: line 5.", and how the file was read where it was not UTF-8.
+std::string BatchSummaryText(const BatchCounts& counts, TextEncoding encoding = TextEncoding::Utf8);
 
 // One row as a table shows it: the tank's name, safe to show (empty when
 // the file names none), the amount with the file's decimal mark and its unit

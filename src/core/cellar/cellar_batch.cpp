@@ -16,8 +16,6 @@ constexpr std::size_t kRowRoom = std::size_t{4} << 10;
 // How many rows pass between two reports of progress.
 constexpr std::uint64_t kProgressRows = 8192;
 
-constexpr char kOpenQuoteMessage[] = "A quoted field is not closed.";
-
 // The separators a spreadsheet writes, in the order a tie is settled.
 constexpr std::array<char, 3> kSeparators{',', ';', '\t'};
 
@@ -35,23 +33,22 @@ std::array<std::size_t, kSeparators.size()> SeparatorCounts(std::string_view lin
 }
 
 // A spreadsheet that separates with semicolons or tabs does so because its
-// decimal mark is the comma.
+// decimal mark is the comma: the figures of a file whose numbers never show
+// their mark are written with it. (Numbers are never read by it.)
 DecimalMark MarkOfSeparator(char separator) {
     return separator == ',' ? DecimalMark::Point : DecimalMark::Comma;
 }
 
-bool IsBlankText(std::string_view text) {
-    return TrimBlanks(text).empty();
+std::string Quoted(std::string_view text) {
+    return "\"" + EscapedText(text) + "\"";
 }
 
-// The decimal mark a number of the file shows it uses, if any. The figures
-// are written back with it, so that a spreadsheet reads them as numbers too.
-std::optional<DecimalMark> MarkOfNumber(const MarkedNumber& number) {
-    if (number.decimal == ',') {
-        return DecimalMark::Comma;
-    }
-    const bool point = number.text.find('.') != std::string_view::npos;
-    return point && IsNumericText(number.text) ? std::optional(DecimalMark::Point) : std::nullopt;
+std::string LinesText(std::uint64_t count) {
+    return std::to_string(count) + (count == 1 ? " line" : " lines");
+}
+
+bool IsBlankText(std::string_view text) {
+    return TrimBlanks(text).empty();
 }
 
 }  // namespace
@@ -94,7 +91,7 @@ void CellarBatch::ChooseSeparator() {
     if (separator != reader_.Separator()) {
         reader_.Reread(record_, separator);
     }
-    mark_ = settings_.decimalMark.value_or(MarkOfSeparator(separator));
+    fileMark_ = settings_.decimalMark;
     outputMark_ = settings_.decimalMark;
 }
 
@@ -276,6 +273,9 @@ BatchEnd CellarBatch::Run(ByteSink& sink, const Progress& progress, const RowDon
     for (;;) {
         const CsvReader::Result read = reader_.Next(record_);
         if (read == CsvReader::Result::End || read == CsvReader::Result::ReadFailed) {
+            if (read == CsvReader::Result::ReadFailed && StopAtBadText()) {
+                return BatchEnd::Stopped;
+            }
             if (!sink.Write(out_.Bytes())) {
                 return BatchEnd::WriteFailed;
             }
@@ -285,7 +285,14 @@ BatchEnd CellarBatch::Run(ByteSink& sink, const Progress& progress, const RowDon
         if (read == CsvReader::Result::Record && record_.Raw().empty()) {
             continue;  // an empty line is no row
         }
-        ProcessRecord(read);
+        if (record_.QuoteLeftOpen()) {
+            StopAtOpenQuote();
+        } else {
+            ProcessRecord(read);
+        }
+        if (stop_) {
+            return BatchEnd::Stopped;
+        }
         if (out_.Size() >= kFlushBytes) {
             if (!sink.Write(out_.Bytes())) {
                 return BatchEnd::WriteFailed;
@@ -307,17 +314,76 @@ void CellarBatch::ProcessRecord(CsvReader::Result read) {
     }
     const std::size_t fields = record_.FieldCount();
     const std::size_t missing = fields < headerWidth_ ? headerWidth_ - fields : 0;
-    const std::string_view closing = record_.QuoteLeftOpen() ? "\"" : "";
     if (IsBlank()) {
         blankResult_.status = DoseStatus::Blank;
-        WriteRow(record_.RawFields(headerWidth_), missing, blankResult_, closing);
+        WriteRow(record_.RawFields(headerWidth_), missing, blankResult_);
         return;
     }
     std::optional<std::string> problem = RecordProblem();
     const DoseResult& result = problem ? Problem(std::move(*problem)) : Calculate();
-    // A quote the file left open is closed, so that the results stay
-    // columns of their own instead of running on inside the field.
-    WriteRow(record_.RawFields(headerWidth_), missing, result, closing);
+    if (!stop_) {
+        WriteRow(record_.RawFields(headerWidth_), missing, result);
+    }
+}
+
+// A quote that never closes takes every line after it into one field: the
+// tanks there would vanish without a word, so nothing is calculated.
+void CellarBatch::StopAtOpenQuote() {
+    const std::uint64_t line = record_.Line();
+    const std::uint64_t after = record_.LastLine() - line;
+    stop_ = "Line " + std::to_string(line) + " opens a quote that never closes" +
+            (after == 0 ? std::string(".")
+                        : ": the " + LinesText(after) + " after it would be read as one field.") +
+            " Close the quote, then run the batch again.";
+}
+
+// The file began as UTF-8 and then holds bytes that are not: read any further,
+// its names and words would come out garbled.
+bool CellarBatch::StopAtBadText() {
+    if (!decoded_.Invalid()) {
+        return false;
+    }
+    stop_ = "Line " + std::to_string(record_.Line()) +
+            " holds a byte that is not UTF-8, though the file begins as UTF-8: save it as "
+            "UTF-8 (or as Unicode text), then run the batch again.";
+    return true;
+}
+
+// The first number to show its decimal mark fixes it for the file; one that
+// shows the other mark later means the file mixes the two, and which of its
+// figures are right only its author can say.
+std::optional<std::string> CellarBatch::ReadNumber(std::size_t column, std::string_view& text) {
+    const MarkedNumber number = ReadMarkedNumberQuickly(
+        text, fileMark_, settings_.decimalMark.has_value(), marked_[column]);
+    const std::string field = std::string(kDoseColumnNames[column]) + " " + Quoted(text);
+    switch (number.kind) {
+        case MarkedNumber::Kind::AsIs:
+        case MarkedNumber::Kind::Converted:
+            break;
+        case MarkedNumber::Kind::Ambiguous:
+            return field + " could be " + TwoReadings(text) +
+                   ": say which decimal mark the file uses.";
+        case MarkedNumber::Kind::BadGrouping:
+            return field + " sets its thousands apart in groups that are not whole.";
+        case MarkedNumber::Kind::OtherMark:
+            stop_ = "Line " + std::to_string(record_.Line()) + " writes " + field + " with " +
+                    MarkName(*number.shows) + " as its decimal mark, but line " +
+                    std::to_string(markShownAt_.line) + " writes " + markShownAt_.field + " with " +
+                    MarkName(*fileMark_) +
+                    ": the file mixes decimal marks. Correct it, then run the batch again.";
+            return stop_;
+    }
+    if (number.shows && !fileMark_) {
+        fileMark_ = number.shows;
+        markShownAt_ = {record_.Line(), field};
+        outputMark_ = outputMark_.value_or(*fileMark_);
+    }
+    text = number.text;
+    return std::nullopt;
+}
+
+DecimalMark CellarBatch::SeparatorsMark() const {
+    return MarkOfSeparator(reader_.Separator());
 }
 
 // Every field empty or blank, as a spreadsheet writes an empty row.
@@ -341,9 +407,6 @@ bool CellarBatch::IsBlank() const {
 }
 
 std::optional<std::string> CellarBatch::RecordProblem() const {
-    if (record_.QuoteLeftOpen()) {
-        return kOpenQuoteMessage;
-    }
     if (record_.FieldCount() != headerWidth_) {
         return "Row has " + std::to_string(record_.FieldCount()) + " fields; the header has " +
                std::to_string(headerWidth_) + ".";
@@ -352,22 +415,13 @@ std::optional<std::string> CellarBatch::RecordProblem() const {
 }
 
 const DoseResult& CellarBatch::Calculate() {
-    const bool markGiven = settings_.decimalMark.has_value();
     for (std::size_t i = 0; i < fileColumnCount_; ++i) {
         const FileColumn& from = fileColumns_[i];
         std::string_view text = record_.Field(from.field, scratch_[from.column]);
         if (from.number) {
-            const MarkedNumber number =
-                ReadMarkedNumberQuickly(text, mark_, markGiven, marked_[from.column]);
-            if (number.kind == MarkedNumber::Kind::Ambiguous) {
-                return Problem(std::string(kDoseColumnNames[from.column]) + " \"" +
-                               EscapedText(text) + "\" could be " + TwoReadings(text) +
-                               ": say which decimal mark the file uses.");
+            if (std::optional<std::string> problem = ReadNumber(from.column, text)) {
+                return Problem(std::move(*problem));
             }
-            if (!outputMark_) {
-                outputMark_ = MarkOfNumber(number);
-            }
-            text = number.text;
         }
         texts_[from.column] = text;
     }
@@ -408,20 +462,17 @@ void CellarBatch::Count(const DoseResult& result) {
     }
 }
 
-void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result,
-                           std::string_view closing) {
+void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result) {
     Count(result);
     const char separator = reader_.Separator();
-    char* out = out_.Room(fields.size() + closing.size() + missing + MaxResultFieldsBytes(result) +
-                          lineEnd_.size());
+    char* out = out_.Room(fields.size() + missing + MaxResultFieldsBytes(result) + lineEnd_.size());
     out = std::copy(fields.begin(), fields.end(), out);
-    out = std::copy(closing.begin(), closing.end(), out);
     out = std::fill_n(out, missing, separator);
     // The first figures written fix the mark for the rest of the file, so
     // that no column of the output mixes the two.
     if (!outputMark_ &&
         (result.status == DoseStatus::Ok || result.status == DoseStatus::NoAddition)) {
-        outputMark_ = mark_;
+        outputMark_ = Mark();
     }
     out = WriteResultFields(out, result, separator, Mark());
     out_.Commit(std::copy(lineEnd_.begin(), lineEnd_.end(), out));

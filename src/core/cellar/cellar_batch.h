@@ -95,7 +95,10 @@ struct BatchCounts {
 // How many rows' lines BatchCounts keeps.
 inline constexpr std::size_t kUncalculatedLinesKept = 5;
 
-enum class BatchEnd { Done, ReadFailed, WriteFailed };
+// How a run ended. Stopped: the file cannot be read right (a quote that
+// never closes, decimal marks mixed, text that stops being UTF-8), and
+// nothing further is written; StopMessage() says why.
+enum class BatchEnd { Done, ReadFailed, WriteFailed, Stopped };
 
 class CellarBatch {
   public:
@@ -114,9 +117,9 @@ class CellarBatch {
     const std::vector<std::string>& HeaderCells() const { return headerCells_; }
     char Separator() const { return reader_.Separator(); }
     // The decimal mark the figures are written with: the one given, else
-    // the one the file's first number with a decimal mark used, else the
-    // one its separator suggests.
-    DecimalMark Mark() const { return outputMark_.value_or(mark_); }
+    // the one the file's numbers showed first, else the one its separator
+    // suggests.
+    DecimalMark Mark() const { return outputMark_.value_or(fileMark_.value_or(SeparatorsMark())); }
     TextEncoding Encoding() const { return decoded_.Encoding(); }
     // The columns that every row took the built-in word for.
     const std::vector<DoseColumn>& BuiltInsUsed() const { return builtInsUsed_; }
@@ -127,6 +130,8 @@ class CellarBatch {
     BatchEnd Run(ByteSink& sink, const Progress& progress = {}, const RowDone& rowDone = {});
 
     const BatchCounts& Counts() const { return counts_; }
+    // Why the run stopped, when it did.
+    const std::string& StopMessage() const { return *stop_; }
 
   private:
     void ChooseSeparator();
@@ -138,23 +143,32 @@ class CellarBatch {
     std::optional<HeaderProblem> CheckSO2Units(const HeaderColumns& columns) const;
     void WriteHeader();
     void ProcessRecord(CsvReader::Result read);
+    void StopAtOpenQuote();
+    bool StopAtBadText();
+    std::optional<std::string> ReadNumber(std::size_t column, std::string_view& text);
+    DecimalMark SeparatorsMark() const;
     std::optional<std::string> RecordProblem() const;
     bool IsBlank() const;
     const DoseResult& Calculate();
     const DoseResult& Problem(std::string message);
     void Count(const DoseResult& result);
     // Writes the row's fields as read, a separator for each one it lacks,
-    // and the results. `closing` ends a field the file left open (a lone
-    // quote), if any.
-    void WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result,
-                  std::string_view closing = {});
+    // and the results.
+    void WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result);
 
     Utf8Source decoded_;
     CsvReader reader_;
     CsvRecord record_;
     BatchSettings settings_;
-    DecimalMark mark_ = DecimalMark::Point;  // what the numbers are read with
+    // What the numbers are read with: the mark given, or the first one a
+    // number showed, and where.
+    std::optional<DecimalMark> fileMark_;
+    struct MarkShown {
+        std::uint64_t line = 0;
+        std::string field;  // its column and text, for a message
+    } markShownAt_;
     std::optional<DecimalMark> outputMark_;
+    std::optional<std::string> stop_;
     std::vector<std::string> headerCells_;
     std::vector<DoseColumn> builtInsUsed_;
     DoseTexts fallback_;

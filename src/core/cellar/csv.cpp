@@ -137,6 +137,8 @@ CsvReader::CsvReader(ByteSource& source, std::size_t maxRecordBytes)
 CsvReader::Result CsvReader::Next(CsvRecord& record, Overlong overlong) {
     const Result result = ReadRecord(record, overlong);
     record.line_ = line_;
+    // A line break that ends the input inside quotes starts no line.
+    record.lastLine_ = line_ + quotedLines_ - (record.quoteLeftOpen_ && endsWithBreak_ ? 1 : 0);
     line_ += 1 + quotedLines_;
     return result;
 }
@@ -319,6 +321,7 @@ CsvReader::Result CsvReader::Finish(CsvRecord& record) {
         record.lineEnd_ = LineEnd::Cr;
     } else {
         record.quoteLeftOpen_ = state_ == State::Quoted;
+        endsWithBreak_ = end_ > 0 && buffer_[end_ - 1] == '\n';
         EndField(record, end_);
         recordEnd_ = end_;
     }

@@ -64,8 +64,10 @@ class CsvRecord {
     LineEnd End() const { return lineEnd_; }
     // The input ended inside a quoted field.
     bool QuoteLeftOpen() const { return quoteLeftOpen_; }
-    // The line of the input the record starts on, from 1.
+    // The line of the input the record starts on, from 1, and the one it
+    // ends on (later where quotes hold line breaks).
     std::uint64_t Line() const { return line_; }
+    std::uint64_t LastLine() const { return lastLine_; }
 
   private:
     friend class CsvReader;
@@ -83,6 +85,7 @@ class CsvRecord {
     LineEnd lineEnd_ = LineEnd::None;
     bool quoteLeftOpen_ = false;
     std::uint64_t line_ = 0;
+    std::uint64_t lastLine_ = 0;
 };
 
 class CsvReader {
@@ -146,6 +149,7 @@ class CsvReader {
     bool failed_ = false;
     bool started_ = false;
     bool hadByteOrderMark_ = false;
+    bool endsWithBreak_ = false;  // the input's last byte is a line feed
     std::uint64_t bytesRead_ = 0;
 };
 

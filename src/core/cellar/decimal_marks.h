@@ -4,6 +4,8 @@
 // put into that form first, or refused where it could mean two things.
 #pragma once
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,33 +20,49 @@ constexpr char MarkChar(DecimalMark mark) {
 
 struct MarkedNumber {
     enum class Kind {
-        AsIs,       // nothing to change, or nothing a number could be
-        Converted,  // the marks were read and written the sheet's way
-        Ambiguous,  // the marks read two ways
+        AsIs,         // nothing to change, or nothing a number could be
+        Converted,    // the marks were read and written the sheet's way
+        Ambiguous,    // the marks read two ways
+        BadGrouping,  // thousands set apart by blanks or apostrophes, not in whole groups
+        OtherMark,    // shows the decimal mark the file's numbers have not used so far
     };
     Kind kind;
     std::string_view text;  // the text for the sheet: the given one, or in the scratch
-    char decimal = '\0';    // the mark read as the decimal mark, when one was converted
+    // The decimal mark the number shows beyond doubt, if it shows one: "3,62"
+    // and "1.100,5" show the comma, "1.100.000" too (its point groups).
+    std::optional<DecimalMark> shows;
 };
 
-// `text` with its marks read. When `markGiven` is false, `mark` is only what
-// the file's separator suggests, and a number that reads two ways is
-// ambiguous rather than guessed: "2,250" (2250, or 2.25) in any file, and
-// "1.100" (1100, or 1.1) where a comma is the likely decimal mark. A mark
-// that can only be a decimal mark is read as one, as in "3,62" or "3.62". A
-// mark between thousands goes: "1.234,5" is 1234.5 whichever mark is given.
-// Anything else is left as it is, for the sheet to find it not numeric.
-MarkedNumber ReadMarkedNumber(std::string_view text, DecimalMark mark, bool markGiven,
-                              std::string& scratch);
+// `text` with its marks read, where `mark` is the decimal mark the user gave
+// (`markGiven`), or the one the file's numbers have shown so far, or none yet.
+// A mark that can only be a decimal mark is read as one ("3,62", "0,250",
+// "2 250,5"); a number whose marks group the thousands beyond doubt is read
+// so ("1.234,5", "1.100.000", "2 250", "2'250"). What could mean two things
+// is ambiguous rather than guessed: "2,250" (2250, or 2.25) while the mark is
+// unknown, and "1.100" where the comma is the decimal mark, unless the user
+// said which mark the file uses. A number showing the other decimal mark than
+// the one found is told apart, for the file mixes the two. Anything else is
+// left as it is, for the sheet to find it not numeric.
+MarkedNumber ReadMarkedNumber(std::string_view text, std::optional<DecimalMark> mark,
+                              bool markGiven, std::string& scratch);
 
-// The same, quick for the commonest text of all, a number in a point file.
-inline MarkedNumber ReadMarkedNumberQuickly(std::string_view text, DecimalMark mark, bool markGiven,
-                                            std::string& scratch) {
-    if (mark == DecimalMark::Point && text.find(',') == std::string_view::npos) {
-        return {MarkedNumber::Kind::AsIs, text};
+// The same, quick for the commonest text of all, plain digits and a point in
+// a point file.
+inline MarkedNumber ReadMarkedNumberQuickly(std::string_view text, std::optional<DecimalMark> mark,
+                                            bool markGiven, std::string& scratch) {
+    if (mark == DecimalMark::Point) {
+        const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
+            return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == 'e' || c == 'E';
+        });
+        if (plain && std::count(text.begin(), text.end(), '.') <= 1) {
+            return {MarkedNumber::Kind::AsIs, text, std::nullopt};
+        }
     }
     return ReadMarkedNumber(text, mark, markGiven, scratch);
 }
+
+// "the comma" or "the point".
+const char* MarkName(DecimalMark mark);
 
 // The two readings of an ambiguous number, e.g. "2250 or 2.250".
 std::string TwoReadings(std::string_view text);

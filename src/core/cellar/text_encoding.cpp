@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace korvane {
 namespace {
@@ -56,6 +58,53 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
     return valid ? length : 0;
 }
 
+// The characters Windows-1252 gives the bytes 0x80 to 0x9F. The five it
+// leaves undefined stand for the control characters of the same number, as
+// browsers read them.
+constexpr std::array<char16_t, 32> kWindows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+char32_t FromWindows1252(unsigned char byte) {
+    return byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte;
+}
+
+// How far `text` is UTF-8 and whether what follows is only a sequence cut
+// short at its end (which the next bytes may complete).
+struct Utf8Check {
+    std::size_t valid;
+    bool cut;
+};
+
+Utf8Check CheckUtf8(std::string_view text) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::uint64_t word = 0;
+        if (at + sizeof word <= text.size()) {
+            std::memcpy(&word, text.data() + at, sizeof word);
+            if ((word & kHighBits) == 0) {
+                at += sizeof word;
+                continue;
+            }
+        }
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0) {
+            // A lead byte whose sequence runs past the end, sound so far.
+            const auto lead = static_cast<unsigned char>(text[at]);
+            const std::size_t needed = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+            const bool sound = lead >= 0xC2 && lead <= 0xF4 && at + needed > text.size() &&
+                               std::all_of(text.begin() + static_cast<std::ptrdiff_t>(at) + 1,
+                                           text.end(), [](char c) { return (c & 0xC0) == 0x80; });
+            return {at, sound};
+        }
+        at += length;
+    }
+    return {at, false};
+}
+
 void AppendByteEscape(std::string& out, unsigned char byte) {
     constexpr std::string_view kHex = "0123456789ABCDEF";
     out += "\\x";
@@ -74,9 +123,11 @@ const char* EncodingName(TextEncoding encoding) {
         case TextEncoding::Utf16Le:
             return "UTF-16 LE";
         case TextEncoding::Utf16Be:
+            return "UTF-16 BE";
+        case TextEncoding::Windows1252:
             break;
     }
-    return "UTF-16 BE";
+    return "Windows-1252";
 }
 
 std::ptrdiff_t Utf8Source::Read(char* buffer, std::size_t size) {
@@ -86,13 +137,18 @@ std::ptrdiff_t Utf8Source::Read(char* buffer, std::size_t size) {
     if (handed_ == decoded_.size()) {
         decoded_.clear();
         handed_ = 0;
-        if (encoding_ != TextEncoding::Utf16Le && encoding_ != TextEncoding::Utf16Be) {
-            return source_.Read(buffer, size);
+        if (failed_) {
+            return -1;
         }
-        while (decoded_.empty() && !ended_) {
-            if (!Decode()) {
+        const bool utf8 =
+            encoding_ == TextEncoding::Utf8 || encoding_ == TextEncoding::Utf8WithMark;
+        while (decoded_.empty() && !ended_ && !invalid_) {
+            if (!(utf8 ? TakeUtf8() : Decode())) {
                 return -1;
             }
+        }
+        if (decoded_.empty() && invalid_) {
+            return -1;
         }
     }
     const std::size_t count = std::min(size, decoded_.size() - handed_);
@@ -124,7 +180,63 @@ bool Utf8Source::Start() {
         decoded_ = kByteOrderMark;
         return true;
     }
-    decoded_.swap(raw_);
+    return Sniff();
+}
+
+// Reads the start of a file without a UTF-16 mark and tells UTF-8 from
+// Windows-1252 by it: a spreadsheet's Windows-1252 shows itself in its
+// header's first accent, and its UTF-8 could hardly pass for anything else.
+bool Utf8Source::Sniff() {
+    while (raw_.size() < kEncodingSniffBytes && !ended_) {
+        const std::size_t kept = raw_.size();
+        raw_.resize(kEncodingSniffBytes);
+        const std::ptrdiff_t count = source_.Read(raw_.data() + kept, kEncodingSniffBytes - kept);
+        if (count < 0 && kept == 0) {
+            return false;
+        }
+        // A failure after the first bytes is told once they are handed on.
+        failed_ = count < 0;
+        raw_.resize(kept + static_cast<std::size_t>(std::max<std::ptrdiff_t>(count, 0)));
+        ended_ = count <= 0;
+    }
+    const Utf8Check check = CheckUtf8(raw_);
+    if (check.valid == raw_.size() || (check.cut && (!ended_ || failed_))) {
+        carry_.assign(raw_, check.valid);
+        raw_.resize(check.valid);
+        decoded_.swap(raw_);
+        return true;
+    }
+    encoding_ = TextEncoding::Windows1252;
+    for (const char c : raw_) {
+        Put(FromWindows1252(static_cast<unsigned char>(c)));
+    }
+    raw_.clear();
+    return true;
+}
+
+// Takes the next piece of UTF-8 into `decoded_`, checked: a sequence a read
+// cuts waits for the next, and the first byte that is not UTF-8 ends the
+// reading. False when the source fails.
+bool Utf8Source::TakeUtf8() {
+    decoded_.swap(carry_);
+    carry_.clear();
+    const std::size_t kept = decoded_.size();
+    decoded_.resize(kept + kDecodeBytes);
+    const std::ptrdiff_t count = source_.Read(decoded_.data() + kept, kDecodeBytes);
+    if (count < 0) {
+        return false;
+    }
+    decoded_.resize(kept + static_cast<std::size_t>(count));
+    ended_ = count == 0;
+    const Utf8Check check = CheckUtf8(decoded_);
+    if (check.valid < decoded_.size()) {
+        if (check.cut && !ended_) {
+            carry_.assign(decoded_, check.valid);
+        } else {
+            invalid_ = true;
+        }
+        decoded_.resize(check.valid);
+    }
     return true;
 }
 
@@ -139,6 +251,13 @@ bool Utf8Source::Decode() {
     }
     raw_.resize(kept + static_cast<std::size_t>(count));
     ended_ = count == 0;
+    if (encoding_ == TextEncoding::Windows1252) {
+        for (const char c : raw_) {
+            Put(FromWindows1252(static_cast<unsigned char>(c)));
+        }
+        raw_.clear();
+        return true;
+    }
     const bool little = encoding_ == TextEncoding::Utf16Le;
     std::size_t at = 0;
     for (; at + 1 < raw_.size(); at += 2) {

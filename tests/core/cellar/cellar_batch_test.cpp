@@ -27,6 +27,7 @@ struct BatchRun {
     BatchEnd end = BatchEnd::Done;
     std::string output;
     BatchCounts counts;
+    std::string stop;  // why the run stopped, if it did
 };
 
 BatchRun RunBatch(const std::string& input, const BatchSettings& settings = {},
@@ -39,6 +40,7 @@ BatchRun RunBatch(const std::string& input, const BatchSettings& settings = {},
         run.end = batch.Run(sink);
         run.output = sink.Bytes();
         run.counts = batch.Counts();
+        run.stop = run.end == BatchEnd::Stopped ? batch.StopMessage() : "";
     }
     return run;
 }
@@ -239,13 +241,44 @@ TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRow) {
     EXPECT_EQ(rows[3].at("status"), "ok");
 }
 
-TEST(Batch, AQuoteLeftOpenAtTheEndIsClosedBeforeTheResults) {
-    const auto rows = OutputRows(
-        RunBatch("tank,ph,free_so2,target\nA,3.5,10,40\n\"B,3.4,12,40\n", InLitres()).output);
+// A file's decimal mark is the one its first number shows, whatever its
+// separator; a point beside decimal commas groups only beyond doubt, and a
+// number showing the other mark later stops the batch.
+TEST(Batch, TheFirstNumberToShowItsMarkFixesItForTheFile) {
+    const auto rows =
+        OutputRows(RunBatch("tank,ph,free_so2,batch_size,target\nT1,\"3,62\",12,1.100,40\n"
+                            "T2,\"3,5\",12,\"1.100,5\",40\n",
+                            Given({{DoseColumn::Unit, "litres"}, {DoseColumn::TargetKind, "free"}}))
+                       .output);
     ASSERT_EQ(rows.size(), 2U);
-    EXPECT_EQ(rows[1].at("tank"), "B,3.4,12,40\n");
-    EXPECT_EQ(rows[1].at("status"), "error");
-    EXPECT_EQ(rows[1].at("message"), "A quoted field is not closed.");
+    EXPECT_EQ(rows[0].at("message"),
+              "batch_size \"1.100\" could be 1100 or 1.100: say which decimal mark the file uses.");
+    EXPECT_EQ(rows[1].at("status"), "ok");
+    EXPECT_EQ(rows[1].at("amount"), "53,36");  // for 1100.5 litres, written with the comma
+    const BatchRun mixed =
+        RunBatch("tank;ph;free_so2;target\nT1;4;10;40\nT2;3,62;12;40\nT3;3.5;10;40\n", InLitres());
+    EXPECT_EQ(mixed.end, BatchEnd::Stopped);
+    EXPECT_EQ(mixed.stop,
+              "Line 4 writes ph \"3.5\" with the point as its decimal mark, but line 3 writes ph "
+              "\"3,62\" with the comma: the file mixes decimal marks. Correct it, then run the "
+              "batch again.");
+}
+
+// No tank vanishes into a quote that never closes, however many follow it.
+TEST(Batch, AQuoteThatNeverClosesStopsTheBatchNamingItsLine) {
+    std::string file = "tank,ph,free_so2,target\nA,3.5,10,40\n\"B,3.4,12,40\n";
+    for (int i = 0; i < 3000; ++i) {
+        file += "C,3.4,12,40\n";
+    }
+    for (const std::size_t tail : {file.size(), std::size_t{49}}) {
+        const BatchRun run = RunBatch(file.substr(0, tail), InLitres());
+        EXPECT_EQ(run.end, BatchEnd::Stopped);
+        EXPECT_EQ(run.stop, tail == 49 ? "Line 3 opens a quote that never closes. Close the quote, "
+                                         "then run the batch again."
+                                       : "Line 3 opens a quote that never closes: the 3000 lines "
+                                         "after it would be read as one field. Close the quote, "
+                                         "then run the batch again.");
+    }
 }
 
 TEST(Batch, SkipsEmptyLinesAndCountsRowsByWhatCameOfThem) {

@@ -18,10 +18,11 @@ using MarkKind = MarkedNumber::Kind;
 
 struct MarkCase {
     const char* text;
-    DecimalMark mark;
-    bool given;
-    MarkKind kind;
-    const char* read;  // what the sheet gets
+    std::optional<DecimalMark> mark;  // given, or shown by the file's numbers so far
+    bool given = false;
+    MarkKind kind = MarkKind::Converted;
+    const char* read = "";  // what the sheet gets, where it gets anything
+    std::optional<DecimalMark> shows = std::nullopt;
 };
 
 class MarkedNumberTest : public testing::TestWithParam<MarkCase> {};
@@ -31,40 +32,82 @@ TEST_P(MarkedNumberTest, ReadsAsTheSheetDoesOrRefusesToGuess) {
     std::string scratch;
     const MarkedNumber number = ReadMarkedNumber(c.text, c.mark, c.given, scratch);
     EXPECT_EQ(number.kind, c.kind);
-    EXPECT_EQ(number.text, c.kind == MarkKind::Ambiguous ? c.text : c.read);
+    const bool read = c.kind == MarkKind::AsIs || c.kind == MarkKind::Converted;
+    EXPECT_EQ(number.text, read ? c.read : c.text);
+    EXPECT_EQ(number.shows, c.shows);
 }
 
 constexpr auto kPoint = DecimalMark::Point;
 constexpr auto kComma = DecimalMark::Comma;
+constexpr std::optional<DecimalMark> kUnknown;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MarkedNumberTest,
-    testing::Values(MarkCase{"3.62", kPoint, false, MarkKind::AsIs, "3.62"},
-                    MarkCase{"3,62", kComma, false, MarkKind::Converted, "3.62"},
-                    // A mark that can only be a decimal mark, whatever the file suggests.
-                    MarkCase{"3,62", kPoint, false, MarkKind::Converted, "3.62"},
-                    MarkCase{"3.62", kComma, false, MarkKind::AsIs, "3.62"},
-                    MarkCase{" -0,5 ", kComma, false, MarkKind::Converted, "-0.5"},
-                    MarkCase{"0,250", kPoint, false, MarkKind::Converted, "0.250"},
-                    MarkCase{"2,5e3", kComma, false, MarkKind::Converted, "2.5e3"},
-                    // Two thousand two hundred and fifty, or two and a quarter.
-                    MarkCase{"2,250", kPoint, false, MarkKind::Ambiguous, ""},
-                    MarkCase{"2,250", kComma, false, MarkKind::Ambiguous, ""},
-                    MarkCase{"1.100", kComma, false, MarkKind::Ambiguous, ""},
-                    MarkCase{"1.100", kPoint, false, MarkKind::AsIs, "1.100"},
-                    // Told which mark the file uses, the other groups thousands.
-                    MarkCase{"2,250", kPoint, true, MarkKind::Converted, "2250"},
-                    MarkCase{"2,250", kComma, true, MarkKind::Converted, "2.250"},
-                    MarkCase{"1.100", kComma, true, MarkKind::Converted, "1100"},
-                    MarkCase{"3,62", kPoint, true, MarkKind::AsIs, "3,62"},
-                    // Both marks, or one several times: the thousands are plain.
-                    MarkCase{"1.234,5", kComma, false, MarkKind::Converted, "1234.5"},
-                    MarkCase{"1,234.5", kComma, false, MarkKind::Converted, "1234.5"},
-                    MarkCase{"1,234,567", kPoint, false, MarkKind::Converted, "1234567"},
-                    MarkCase{"1,234.5", kComma, true, MarkKind::AsIs, "1,234.5"},
-                    MarkCase{"12,34,5", kPoint, false, MarkKind::AsIs, "12,34,5"},
-                    MarkCase{"1.2.3", kPoint, false, MarkKind::AsIs, "1.2.3"},
-                    MarkCase{"abc", kComma, false, MarkKind::AsIs, "abc"}));
+    testing::Values(
+        // A mark that can only be a decimal mark shows it.
+        MarkCase{.text = "3.62",
+                 .mark = kUnknown,
+                 .kind = MarkKind::AsIs,
+                 .read = "3.62",
+                 .shows = kPoint},
+        MarkCase{.text = "3,62", .mark = kUnknown, .read = "3.62", .shows = kComma},
+        MarkCase{.text = "3,62", .mark = kComma, .read = "3.62", .shows = kComma},
+        MarkCase{.text = " -0,5 ", .mark = kComma, .read = "-0.5", .shows = kComma},
+        MarkCase{.text = "0,250", .mark = kUnknown, .read = "0.250", .shows = kComma},
+        MarkCase{.text = "2,5e3", .mark = kComma, .read = "2.5e3", .shows = kComma},
+        MarkCase{.text = "12", .mark = kUnknown, .kind = MarkKind::AsIs, .read = "12"},
+        // Two thousand two hundred and fifty, or two and a quarter: unknown
+        // until the file's numbers show their mark.
+        MarkCase{.text = "2,250", .mark = kUnknown, .kind = MarkKind::Ambiguous},
+        MarkCase{.text = "1.100", .mark = kUnknown, .kind = MarkKind::Ambiguous},
+        MarkCase{.text = "2,250", .mark = kComma, .read = "2.250"},
+        MarkCase{.text = "1.100", .mark = kPoint, .kind = MarkKind::AsIs, .read = "1.100"},
+        // Where the numbers show a decimal comma, a point is no decimal point,
+        // and groups only beyond doubt.
+        MarkCase{.text = "1.100", .mark = kComma, .kind = MarkKind::Ambiguous},
+        MarkCase{.text = "2,250", .mark = kPoint, .kind = MarkKind::Ambiguous},
+        MarkCase{.text = "3.62", .mark = kComma, .kind = MarkKind::OtherMark, .shows = kPoint},
+        MarkCase{.text = "3,62", .mark = kPoint, .kind = MarkKind::OtherMark, .shows = kComma},
+        // Told which mark the file uses, the other groups thousands, and a
+        // number with the other decimal mark is left for the sheet to refuse.
+        MarkCase{.text = "2,250", .mark = kPoint, .given = true, .read = "2250"},
+        MarkCase{.text = "1.100", .mark = kComma, .given = true, .read = "1100"},
+        MarkCase{.text = "3,62",
+                 .mark = kPoint,
+                 .given = true,
+                 .kind = MarkKind::AsIs,
+                 .read = "3,62",
+                 .shows = kComma},
+        // Both marks, or one several times: the thousands beyond doubt.
+        MarkCase{.text = "1.234,5", .mark = kUnknown, .read = "1234.5", .shows = kComma},
+        MarkCase{.text = "1,234.5", .mark = kUnknown, .read = "1234.5", .shows = kPoint},
+        MarkCase{.text = "1.100.000", .mark = kUnknown, .read = "1100000", .shows = kComma},
+        MarkCase{.text = "1,234,567", .mark = kPoint, .read = "1234567", .shows = kPoint},
+        MarkCase{.text = "1,234.5",
+                 .mark = kComma,
+                 .given = true,
+                 .kind = MarkKind::AsIs,
+                 .read = "1,234.5",
+                 .shows = kPoint},
+        MarkCase{.text = "1.100.000", .mark = kPoint, .kind = MarkKind::OtherMark, .shows = kComma},
+        MarkCase{.text = "12,34,5", .mark = kPoint, .kind = MarkKind::AsIs, .read = "12,34,5"},
+        MarkCase{.text = "1.2.3", .mark = kPoint, .kind = MarkKind::AsIs, .read = "1.2.3"},
+        MarkCase{.text = "abc", .mark = kComma, .kind = MarkKind::AsIs, .read = "abc"},
+        // Thousands set apart by blanks and apostrophes, in whole groups.
+        MarkCase{.text = "2 250", .mark = kUnknown, .read = "2250"},
+        MarkCase{.text = "2\xC2\xA0"
+                         "250,5",
+                 .mark = kUnknown,
+                 .read = "2250.5",
+                 .shows = kComma},
+        MarkCase{.text = "1\xE2\x80\xAF"
+                         "100\xE2\x80\xAF"
+                         "000",
+                 .mark = kComma,
+                 .read = "1100000"},
+        MarkCase{.text = "12'345.5", .mark = kPoint, .read = "12345.5", .shows = kPoint},
+        MarkCase{.text = "22 50", .mark = kComma, .kind = MarkKind::BadGrouping},
+        MarkCase{.text = "2 250.5", .mark = kComma, .kind = MarkKind::OtherMark, .shows = kPoint}));
 
 TEST(MarkedNumberTest, AnAmbiguousNumberIsShownBothWays) {
     EXPECT_EQ(TwoReadings("2,250"), "2250 or 2.250");
@@ -126,6 +169,30 @@ std::string Decoded(const std::string& bytes, std::size_t piece, TextEncoding* e
     return out;
 }
 
+// Excel on Windows saves plain CSV in Windows-1252; a file that starts as
+// UTF-8 and breaks off later is neither, and stops.
+TEST(Utf8SourceTest, ReadsAWindowsStartAsWindows1252AndStopsAtABadByteAfterAUtf8Start) {
+    for (const std::size_t piece : {1, 1000}) {
+        TextEncoding encoding{};
+        EXPECT_EQ(Decoded("Cuve;Ros\xE9;\x80\x81\n", piece, &encoding),
+                  "Cuve;Ros\xC3\xA9;\xE2\x82\xAC\xC2\x81\n");
+        EXPECT_EQ(encoding, TextEncoding::Windows1252);
+    }
+    const std::string start(kEncodingSniffBytes, 'a');
+    MemorySource source(start + "\xC3\xA9 b\xE9 c", 7);
+    Utf8Source decoded(source);
+    std::string out;
+    char buffer[5];
+    std::ptrdiff_t count = 0;
+    while ((count = decoded.Read(buffer, sizeof buffer)) > 0) {
+        out.append(buffer, static_cast<std::size_t>(count));
+    }
+    EXPECT_EQ(count, -1);
+    EXPECT_TRUE(decoded.Invalid());
+    EXPECT_EQ(out, start + "\xC3\xA9 b");
+    EXPECT_EQ(decoded.Encoding(), TextEncoding::Utf8);
+}
+
 TEST(Utf8SourceTest, DecodesUtf16EitherWayAndPassesUtf8) {
     // "Rosé 🍷" in UTF-16 LE and BE, the glass a surrogate pair.
     const std::string le("\xFF\xFER\0o\0s\0\xE9\0 \0\x3C\xD8\x77\xDF", 16);
@@ -139,7 +206,7 @@ TEST(Utf8SourceTest, DecodesUtf16EitherWayAndPassesUtf8) {
         EXPECT_EQ(encoding, TextEncoding::Utf16Be);
         EXPECT_EQ(Decoded(utf8, piece, &encoding), utf8);
         EXPECT_EQ(encoding, TextEncoding::Utf8WithMark);
-        EXPECT_EQ(Decoded("a,b\n\xE9", piece, &encoding), "a,b\n\xE9");
+        EXPECT_EQ(Decoded("a,b\n\xC3\xA9", piece, &encoding), "a,b\n\xC3\xA9");
         EXPECT_EQ(encoding, TextEncoding::Utf8);
     }
     // A lone surrogate and an odd last byte are broken units.
