@@ -164,8 +164,8 @@ constexpr std::pair<const char*, std::uint64_t BatchCounts::*> kCountNames[] = {
     {"blank", &BatchCounts::blank},
 };
 
-void AddCounts(JsonText& json, const BatchCounts& counts) {
-    json.String("summary", BatchSummaryText(counts)).Open("counts");
+void AddCounts(JsonText& json, const BatchCounts& counts, TextEncoding encoding) {
+    json.String("summary", BatchSummaryText(counts, encoding)).Open("counts");
     for (const auto& [name, count] : kCountNames) {
         json.Number(name, counts.*count);
     }
@@ -198,7 +198,7 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
         }
         StringSink sink(output);
         json.OpenArray("rows");
-        batch.Run(sink, {}, [&json, &batch, rowsShown](const BatchRow& row) {
+        const BatchEnd end = batch.Run(sink, {}, [&json, &batch, rowsShown](const BatchRow& row) {
             if (batch.Counts().rows <= rowsShown) {
                 const ShownRow shown = ShowRow(row, batch.Mark());
                 json.Open()
@@ -212,7 +212,13 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
             }
         });
         json.CloseArray();
-        AddCounts(json, batch.Counts());
+        if (end == BatchEnd::Stopped) {
+            // Nothing of a file that cannot be read right is offered to download.
+            output.clear();
+            json.String("problem", batch.StopMessage());
+            return json.Close().Text();
+        }
+        AddCounts(json, batch.Counts(), batch.Encoding());
         return json.Close().Text();
     }
 }
