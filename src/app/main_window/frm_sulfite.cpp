@@ -11,14 +11,16 @@
 #include "platform/app_setup.h"
 #include "platform/translations.h"
 #include "widgets/choice_list.h"
+#include "widgets/result_label.h"
 
 namespace korvane {
 namespace {
 
-// The label of each result that is not a field.
+// The label of each result that is not a field. Each is a result label, so
+// whatever figure is written there is shown whole or not at all.
 struct OutputRow {
     SheetOutput output;
-    QLabel* Ui::frmSulfite::*label;
+    widgets::ResultLabel* Ui::frmSulfite::*label;
 };
 
 constexpr OutputRow kOutputLabels[] = {
@@ -110,7 +112,7 @@ SheetView FrmSulfite::ReadSheet(SheetTexts& texts) {
     input.form = widgets::CurrentChoice<SulphiteForm>(ui_.cboForm);
     input.unit = widgets::CurrentChoice<BatchUnit>(ui_.cboBatch);
     input.target = widgets::CurrentChoice<TargetKind>(ui_.cboTarget);
-    texts.TakeShown(ui_.lblExistMolSO2->text(), input);
+    texts.TakeShown(ui_.lblExistMolSO2->Figure(), input);
     return input;
 }
 
