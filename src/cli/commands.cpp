@@ -237,9 +237,10 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     // From before the temporary file exists, so that no signal leaves it.
     NoteInterruptions();
     BatchOutput output(line, outputClosed);
+    // A pipe with no reader yet keeps the output waiting to open; Ctrl+C
+    // ends the wait like any other.
     if (const std::optional<std::string> failure = output.OpenFailure()) {
-        Complain(*failure);
-        return kExitUsage;
+        return BatchFailure(*failure, output);
     }
     Discard discarded;
     StandardOutput screen;

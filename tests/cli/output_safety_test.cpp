@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <string>
 #include <thread>
 
 #include "calc_process.h"
@@ -46,6 +48,18 @@ std::vector<std::string> Leftovers(const fs::path& folder,
 }
 
 const std::vector<std::string> kScratchFiles{"out.csv", "stdin", "stdout", "stderr"};
+
+// Whether the process `pid` has a handler of its own for `signal` (from then
+// on the signal interrupts it rather than ends it).
+bool Catches(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("SigCgt:")) {
+            return ((std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1U) != 0;
+        }
+    }
+    return false;
+}
 
 // Ctrl+C, and Ctrl+\ as one of the signals that would otherwise end the
 // batch where it stands.
@@ -175,6 +189,17 @@ TEST(OutputSafety, ADeviceOrAPipeTakesTheRowsAsTheyCome) {
         EXPECT_EQ(outcome.err, "") << name;
         EXPECT_EQ(read, rows) << name;
     }
+    // A pipe nobody reads keeps the batch waiting, as a shell's would;
+    // Ctrl+C ends the wait.
+    const pid_t waiting = StartCalc(scratch, BatchTo("{dir}/in.csv", "{dir}/fifo"), Streams{});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!Catches(waiting, SIGINT) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(waiting, SIGINT);
+    EXPECT_EQ(WaitFor(waiting), 130);
+    EXPECT_EQ(ReadFile(scratch.Dir() / "stderr"), "korvane-calc: interrupted\n");
+
     EXPECT_EQ(fs::status(scratch.Dir() / "fifo").type(), fs::file_type::fifo);
     EXPECT_EQ(Leftovers(scratch.Dir(), {"in.csv", "fifo", "to-fifo", "stdin", "stdout", "stderr"}),
               std::vector<std::string>{});

@@ -59,11 +59,11 @@ bool AtomicFile::Open(const std::string& path) {
         // A pipe with no reader yet waits for one here, as a shell's
         // redirection does; a stop ends the wait.
         int fd = -1;
-        int error = 0;
-        do {
+        int error = EINTR;
+        while (error == EINTR && !Stopped(options_)) {
             fd = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
             error = fd < 0 ? errno : 0;
-        } while (error == EINTR && !Stopped(options_));
+        }
         if (fd < 0) {
             status_ = WriteStatus::System(error);
             return false;

@@ -477,6 +477,18 @@ TEST_F(AtomicFileTest, APipeIsWrittenStraightThroughToItsReader) {
     }
 }
 
+// A pipe nobody reads waits for a reader; a stop ends the wait, or spares
+// it when it came first.
+TEST_F(AtomicFileTest, AStopEndsTheWaitForAPipesReader) {
+    ASSERT_EQ(::mkfifo(PathOf("pipe").c_str(), 0600), 0);
+    gStop = true;
+    AtomicFile file(PathOf("pipe"), {.streams = true, .stop = [] { return gStop; }});
+    gStop = false;
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_TRUE(IsSystemError(file.Status(), EINTR));
+    EXPECT_TRUE(S_ISFIFO(Status("pipe").st_mode));
+}
+
 TEST(DescriptorNamesTest, OnlyTheSystemsOwnSpellingsNameADescriptor) {
     const std::pair<const char*, std::optional<int>> rows[] = {
         {"/dev/stdin", 0},          {"/dev/stdout", 1},     {"/dev/stderr", 2},
