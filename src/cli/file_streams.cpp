@@ -95,7 +95,8 @@ bool IsSameFile(int fd, const std::string& path) {
     struct stat input {};
     struct stat output {};
     return ::fstat(fd, &input) == 0 && ::stat(path.c_str(), &output) == 0 &&
-           S_ISREG(input.st_mode) && input.st_dev == output.st_dev && input.st_ino == output.st_ino;
+           !S_ISCHR(input.st_mode) && input.st_dev == output.st_dev &&
+           input.st_ino == output.st_ino;
 }
 
 bool IsSameFile(int fd, int other) {

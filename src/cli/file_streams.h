@@ -65,7 +65,8 @@ class OutputFile : public ByteSink {
     AtomicFile file_;
 };
 
-// Whether `path` names the very regular file that `fd` reads.
+// Whether `path` names the very file or pipe that `fd` reads. (A terminal
+// read and written is two streams, not one.)
 bool IsSameFile(int fd, const std::string& path);
 // The same for two open files (a regular file, not a terminal or pipe).
 bool IsSameFile(int fd, int other);

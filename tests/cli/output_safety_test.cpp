@@ -205,6 +205,37 @@ TEST(OutputSafety, ADeviceOrAPipeTakesTheRowsAsTheyCome) {
               std::vector<std::string>{});
 }
 
+// A pipe read as the batch and written as its output would feed the batch
+// its own rows without end; a terminal is two streams, and may be both.
+TEST(OutputSafety, APipeIsNotFedItsOwnRows) {
+    Scratch scratch;
+    ASSERT_EQ(mkfifo((scratch.Dir() / "fifo").c_str(), 0600), 0);
+    // Held open for both reading and writing here, the pipe opens at once
+    // for the batch, and holds its header.
+    const int held = open((scratch.Dir() / "fifo").c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    const std::string header = "tank,ph,free_so2,target\n";
+    ASSERT_EQ(write(held, header.data(), header.size()), static_cast<ssize_t>(header.size()));
+    const Outcome outcome = RunCalc(scratch, BatchTo("{dir}/fifo", "{dir}/fifo"), "");
+    close(held);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err,
+              scratch.Expand("korvane-calc: The output {dir}/fifo would overwrite the input.\n"));
+
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(grantpt(terminal), 0);
+    ASSERT_EQ(unlockpt(terminal), 0);
+    const std::string side = ptsname(terminal);
+    // The header and the end of the input, typed.
+    const std::string typed = header + "T1,3.5,10,40\n\x04";
+    ASSERT_EQ(write(terminal, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
+    const Outcome onScreen = RunCalc(scratch, BatchTo(side, side), "");
+    close(terminal);
+    EXPECT_EQ(onScreen.status, 0);
+    EXPECT_EQ(onScreen.err, "");
+}
+
 // The process's own streams by name are written through the descriptor the
 // shell gave: a log appended to (>>) is appended to, never replaced.
 TEST(OutputSafety, StandardOutputByNameAppendsWhereTheShellSaysSo) {
