@@ -624,6 +624,10 @@
         <translation>%1 ist keine reguläre Datei</translation>
     </message>
     <message>
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
         <source>No user folder for settings.cfg: HOME is not set to a full path</source>
         <translation>Kein Benutzerordner für settings.cfg: HOME ist nicht auf einen vollständigen Pfad gesetzt</translation>
     </message>

@@ -624,6 +624,10 @@
         <translation>%1 no es un archivo normal</translation>
     </message>
     <message>
+        <source>%1 is read-only</source>
+        <translation>%1 es de solo lectura</translation>
+    </message>
+    <message>
         <source>No user folder for settings.cfg: HOME is not set to a full path</source>
         <translation>No hay carpeta de usuario para settings.cfg: HOME no está definida como una ruta completa</translation>
     </message>

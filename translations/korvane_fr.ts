@@ -624,6 +624,10 @@
         <translation>%1 n’est pas un fichier ordinaire</translation>
     </message>
     <message>
+        <source>%1 is read-only</source>
+        <translation>%1 est en lecture seule</translation>
+    </message>
+    <message>
         <source>No user folder for settings.cfg: HOME is not set to a full path</source>
         <translation>Aucun dossier utilisateur pour settings.cfg : HOME n’est pas défini par un chemin complet</translation>
     </message>

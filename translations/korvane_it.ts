@@ -624,6 +624,10 @@
         <translation>%1 non è un file regolare</translation>
     </message>
     <message>
+        <source>%1 is read-only</source>
+        <translation>%1 è di sola lettura</translation>
+    </message>
+    <message>
         <source>No user folder for settings.cfg: HOME is not set to a full path</source>
         <translation>Nessuna cartella utente per settings.cfg: HOME non è impostata su un percorso completo</translation>
     </message>

@@ -624,6 +624,10 @@
         <translation>%1 não é um ficheiro normal</translation>
     </message>
     <message>
+        <source>%1 is read-only</source>
+        <translation>%1 é só de leitura</translation>
+    </message>
+    <message>
         <source>No user folder for settings.cfg: HOME is not set to a full path</source>
         <translation>Nenhuma pasta do utilizador para settings.cfg: HOME não está definida com um caminho completo</translation>
     </message>

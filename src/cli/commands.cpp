@@ -103,14 +103,15 @@ std::string Report(OutputFormat format, const DoseTextViews& texts,
     return TextReport(texts, builtIns, pka, result);
 }
 
-// Where a batch's rows go: a file replaced whole at the end, standard output
-// as CSV, or a table for the screen.
+// Where a batch's rows go: a file replaced whole at the end, a device, a
+// pipe or a descriptor named with -o, standard output as CSV, or a table for
+// the screen.
 class BatchOutput {
   public:
     BatchOutput(const CommandLine& line, bool outputClosed)
         : path_(line.outputPath.value_or("-")), closed_(outputClosed) {
         if (path_ != "-") {
-            file_ = std::make_unique<AtomicFileSink>(path_);
+            file_ = std::make_unique<OutputFile>(path_);
         }
         const bool screen = ::isatty(STDOUT_FILENO) == 1;
         table_ = path_ == "-" &&
@@ -122,8 +123,11 @@ class BatchOutput {
         if (file_ && !file_->IsOpen()) {
             return "Cannot write " + OutputName(path_) + ": " + file_->Failure();
         }
-        if (!file_ && closed_) {
-            return std::string("Cannot write standard output: it is closed.");
+        // Standard output named with -o (/dev/stdout) is the same closed
+        // stream, whatever now stands in its place.
+        if (closed_ && (!file_ || file_->Descriptor() == STDOUT_FILENO)) {
+            return "Cannot write " + (file_ ? OutputName(path_) : "standard output") +
+                   ": it is closed.";
         }
         return std::nullopt;
     }
@@ -132,12 +136,15 @@ class BatchOutput {
     bool Commit() { return !file_ || file_->Commit(); }
     std::string Failure() const { return file_ ? file_->Failure() : csv_.Failure(); }
     const std::string& Path() const { return path_; }
-    bool ToFile() const { return file_ != nullptr; }
+    // Whether a failure leaves the output as it was.
+    bool ReplacesWhole() const { return file_ && file_->ReplacesWhole(); }
+    // Whether the rows go to a terminal, where they show their own progress.
+    bool OnScreen() const { return ::isatty(file_ ? file_->Descriptor() : STDOUT_FILENO) == 1; }
 
   private:
     std::string path_;
     bool closed_;
-    std::unique_ptr<AtomicFileSink> file_;
+    std::unique_ptr<OutputFile> file_;
     StandardOutput csv_;
     bool table_ = false;
 };
@@ -150,10 +157,11 @@ class Discard : public ByteSink {
 };
 
 // After a batch that did not end well: why, and that the output file is as
-// it was. Interrupted by a signal, the status is 128 + SIGINT for Ctrl+C.
+// it was (a stream has taken what was written). Interrupted by a signal, the
+// status is 128 + SIGINT for Ctrl+C.
 int BatchFailure(const std::string& reason, const BatchOutput& output) {
     const std::string kept =
-        output.ToFile() ? "; " + OutputName(output.Path()) + " left unchanged" : "";
+        output.ReplacesWhole() ? "; " + OutputName(output.Path()) + " left unchanged" : "";
     if (const int signal = Interruption(); signal != 0) {
         Complain("interrupted" + kept);
         return signal == SIGINT ? 128 + SIGINT : kExitUsage;
@@ -229,9 +237,10 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     // From before the temporary file exists, so that no signal leaves it.
     NoteInterruptions();
     BatchOutput output(line, outputClosed);
+    // A pipe with no reader yet keeps the output waiting to open; Ctrl+C
+    // ends the wait like any other.
     if (const std::optional<std::string> failure = output.OpenFailure()) {
-        Complain(*failure);
-        return kExitUsage;
+        return BatchFailure(*failure, output);
     }
     Discard discarded;
     StandardOutput screen;
@@ -245,7 +254,7 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     }
     // Rows shown on the screen show their own progress, and a bar would
     // share their lines.
-    const bool rowsOnScreen = !output.ToFile() && ::isatty(STDOUT_FILENO) == 1;
+    const bool rowsOnScreen = output.OnScreen();
     ProgressBar bar(STDERR_FILENO, rowsOnScreen ? 0 : RegularFileSize(source.Descriptor()));
     const BatchEnd end = batch.Run(
         output.Table() ? discarded : output.Sink(),

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/cellar/csv.h"
+#include "core/files/atomic_file.h"
 
 namespace korvane {
 
@@ -39,35 +40,33 @@ class StandardOutput : public ByteSink {
     int error_ = 0;
 };
 
-// A file written whole or not at all: the bytes go into a temporary file
-// beside it, which takes its place only on Commit(). Until then, and after
-// any failure, the file stays exactly as it was, and the temporary file is
-// removed when the sink goes. Two writers of one file each leave a whole
-// file: the last to commit wins. Through a symbolic link the file it points
-// to is replaced, and the link stays. Anything but a regular file under the
-// name (a device, a pipe, a folder, a link to one or to nothing) is refused.
-class AtomicFileSink : public ByteSink {
+// What -o names, written by the core's atomic writer: a regular file (or
+// a link to one) is written whole or not at all, its temporary copy taking
+// its place only on Commit(); a device, a pipe, or one of the process's own
+// descriptors by name (/dev/stdout, /dev/fd/N) takes the bytes as they
+// come. A folder, a link to nothing and a read-only file are refused. The
+// writing stops at an interruption (see interruption.h).
+class OutputFile : public ByteSink {
   public:
-    explicit AtomicFileSink(const std::string& path);
-    ~AtomicFileSink() override;
-    AtomicFileSink(const AtomicFileSink&) = delete;
-    AtomicFileSink& operator=(const AtomicFileSink&) = delete;
+    explicit OutputFile(const std::string& path);
 
-    bool IsOpen() const { return fd_ >= 0; }
-    bool Write(std::string_view bytes) override;
+    bool IsOpen() const { return file_.IsOpen(); }
+    // Whether a failure leaves the old file as it was: a file replaced
+    // whole, not a stream.
+    bool ReplacesWhole() const { return file_.ReplacesWhole(); }
+    int Descriptor() const { return file_.Descriptor(); }
+    bool Write(std::string_view bytes) override { return file_.Write(bytes); }
     // Makes the bytes durable and puts them in the file's place.
-    bool Commit();
+    bool Commit() { return file_.Commit(); }
+    // Why opening, writing or replacing failed, in English.
     std::string Failure() const;
 
   private:
-    std::string target_;
-    std::string temporary_;
-    std::string refusal_;  // why the file may not be replaced, if it may not
-    int fd_ = -1;
-    int error_ = 0;
+    AtomicFile file_;
 };
 
-// Whether `path` names the very file that `fd` reads.
+// Whether `path` names the very file or pipe that `fd` reads. (A terminal
+// read and written is two streams, not one.)
 bool IsSameFile(int fd, const std::string& path);
 // The same for two open files (a regular file, not a terminal or pipe).
 bool IsSameFile(int fd, int other);

@@ -93,8 +93,9 @@ std::string BatchOptionsPart() {
                 "a whole cellar: read rows of tanks from FILE (- is standard "
                 "input)") +
            Line("-o, --output FILE",
-                "write the batch as CSV to FILE, a regular file, which is "
-                "replaced only once the batch has ended well") +
+                "write the batch as CSV to FILE, which is replaced only once the batch "
+                "has ended well; a device, a pipe or /dev/stdout takes the rows as they "
+                "come") +
            Line("--delimiter WORD", "comma, semicolon or tab (default: found from the header)") +
            Line("--column NAME=HEADER",
                 "read the column NAME from the file's column HEADER; NAME= reads none") +

@@ -11,7 +11,8 @@ namespace korvane::platform {
 
 // What a write came to, and why it failed in words the user reads: the
 // system's own description of its error ("Permission denied", "No space
-// left on device") or one of the program's, in the user's language.
+// left on device") or one of the program's ("settings.cfg is read-only"),
+// in the user's language.
 struct WriteResult {
     bool written = false;
     QString reason;  // empty when written
@@ -19,11 +20,11 @@ struct WriteResult {
     explicit operator bool() const { return written; }
 };
 
-// Replaces the file at `path` with `bytes`, written as they are, keeping its
-// permissions (and its owner and group where the system allows). A `path`
-// that is a symbolic link to a regular file keeps the link: the file it
-// leads to is replaced, in its own folder. Anything else in the way (a
-// folder, a device, a pipe, a link to one of them or to nothing) is refused.
+// Replaces the file at `path` with `bytes` through the core's atomic
+// writer (core/files/atomic_file.h), which keeps a link, the file's
+// permissions and, where the system allows, its owner and group. Anything
+// but a regular file in the way (a folder, a device, a pipe, a link to one
+// of them or to nothing) is refused, and so is a file made read-only.
 // Temporary copies of the file left beside it by a save that was killed are
 // removed first. On failure an existing file stays exactly as it was.
 WriteResult WriteFileAtomically(const QString& path, std::string_view bytes);

@@ -161,10 +161,15 @@ TEST_P(LanguageTest, AFailedSaveSaysWhyInTheLanguage) {
     QTemporaryDir folder;
     const QString inTheWay = folder.path() + "/settings.cfg";
     ASSERT_TRUE(QDir().mkdir(inTheWay));
+    QTemporaryDir other;
+    const QString readOnly = other.path() + "/settings.cfg";
+    ASSERT_TRUE(QFile(readOnly).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ReadUser));
     const auto tr = [](const char* text) { return QCoreApplication::translate("korvane", text); };
     const QString message = tr("Error setting user defaults.\rUsing system defaults.") + '\r';
     const std::pair<std::string, QString> rows[] = {
         {inTheWay.toStdString(), tr("%1 is not a regular file").arg("settings.cfg")},
+        {readOnly.toStdString(), tr("%1 is read-only").arg("settings.cfg")},
         {"", tr("No user folder for settings.cfg: HOME is not set to a full path")},
     };
     for (const auto& [path, reason] : rows) {
@@ -176,7 +181,8 @@ TEST_P(LanguageTest, AFailedSaveSaysWhyInTheLanguage) {
         Get<QPushButton>(*dialog, "cmdOK")->click();
         ASSERT_EQ(desktop_.boxes.Texts(), QStringList{message + reason});
         // Not the English text.
-        EXPECT_FALSE(reason.startsWith("No user folder") || reason.endsWith("a regular file"))
+        EXPECT_FALSE(reason.startsWith("No user folder") || reason.endsWith("a regular file") ||
+                     reason.endsWith("read-only"))
             << reason.toStdString();
         delete dialog;
     }

@@ -5,6 +5,7 @@
 // steps and the file format are the core's tables; here only the dialog's
 // wiring and its own behaviour are tested.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -464,6 +465,14 @@ TEST_F(SettingsDialogTest, AFailedSaveSaysWhyAndLeavesTheRecordAsTheFileHoldsIt)
          [&] { QDir(Path()).removeRecursively(); }, "settings.cfg is not a regular file"},
         {"the user has no folder of their own", "", [] {}, [] {},
          "No user folder for settings.cfg: HOME is not set to a full path"},
+        // Made read-only by its user, it is kept from root too.
+        {"the file is read-only", Path(),
+         [&] {
+             ASSERT_TRUE(platform::WriteUserDefaults(kStored, Path().toStdString()));
+             ASSERT_EQ(::chmod(QFile::encodeName(Path()).constData(), 0444), 0);
+         },
+         [&] { ::chmod(QFile::encodeName(Path()).constData(), 0644); },
+         "settings.cfg is read-only"},
     };
     const UserDefaults entered{"1", "2", "2", "12", "0.44", "30", "Total Free SO2"};
     for (const Cause& cause : causes) {

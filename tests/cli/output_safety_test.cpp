@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <fstream>
+#include <string>
+#include <thread>
 
 #include "calc_process.h"
 
@@ -45,6 +48,18 @@ std::vector<std::string> Leftovers(const fs::path& folder,
 }
 
 const std::vector<std::string> kScratchFiles{"out.csv", "stdin", "stdout", "stderr"};
+
+// Whether the process `pid` has a handler of its own for `signal` (from then
+// on the signal interrupts it rather than ends it).
+bool Catches(pid_t pid, int signal) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with("SigCgt:")) {
+            return ((std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1U) != 0;
+        }
+    }
+    return false;
+}
 
 // Ctrl+C, and Ctrl+\ as one of the signals that would otherwise end the
 // batch where it stands.
@@ -123,18 +138,15 @@ TEST(OutputSafety, TwoBatchesToOneFileEachLeaveAWholeFile) {
               std::vector<std::string>{});
 }
 
-TEST(OutputSafety, OnlyARegularFileIsReplaced) {
+// A folder, or a link to one or to nothing, is no place for the output.
+TEST(OutputSafety, AFolderOrALinkToNothingIsRefused) {
     Scratch scratch;
     WriteFile(scratch.Dir() / "in.csv", Cellar(1, "40"));
-    ASSERT_EQ(mkfifo((scratch.Dir() / "fifo").c_str(), 0600), 0);
     fs::create_directory(scratch.Dir() / "folder");
-    fs::create_symlink("fifo", scratch.Dir() / "to-fifo");
     fs::create_symlink("folder", scratch.Dir() / "to-folder");
     fs::create_symlink("gone.csv", scratch.Dir() / "to-nothing");
     const std::pair<const char*, const char*> kRefused[] = {
-        {"fifo", "it is not a regular file"},
         {"folder", "it is not a regular file"},
-        {"to-fifo", "it is not a regular file"},
         {"to-folder", "it is not a regular file"},
         {"to-nothing", "it is a link that leads nowhere"}};
     for (const auto& [name, reason] : kRefused) {
@@ -144,10 +156,178 @@ TEST(OutputSafety, OnlyARegularFileIsReplaced) {
         EXPECT_EQ(outcome.err, scratch.Expand("korvane-calc: Cannot write {dir}/") + name + ": " +
                                    reason + "\n");
     }
-    EXPECT_EQ(fs::status(scratch.Dir() / "fifo").type(), fs::file_type::fifo);
-    EXPECT_TRUE(fs::is_symlink(scratch.Dir() / "to-fifo"));
     EXPECT_TRUE(fs::is_symlink(scratch.Dir() / "to-nothing"));
     EXPECT_FALSE(fs::exists(scratch.Dir() / "gone.csv"));
+    EXPECT_EQ(Leftovers(scratch.Dir(), {"in.csv", "folder", "to-folder", "to-nothing", "stdin",
+                                        "stdout", "stderr"}),
+              std::vector<std::string>{});
+}
+
+// Nothing of the user's is replaced in a device or a pipe: they take the
+// rows as they come, as a shell's redirection would give them, and stay what
+// they are.
+TEST(OutputSafety, ADeviceOrAPipeTakesTheRowsAsTheyCome) {
+    Scratch scratch;
+    WriteFile(scratch.Dir() / "in.csv", Cellar(3, "40"));
+    const std::string rows = RunCalc(scratch, BatchTo("{dir}/in.csv", "-"), "").out;
+    ASSERT_NE(rows, "");
+
+    const Outcome toNull = RunCalc(scratch, BatchTo("{dir}/in.csv", "/dev/null"), "");
+    EXPECT_EQ(toNull.status, 0);
+    EXPECT_EQ(toNull.err, "");
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
+
+    ASSERT_EQ(mkfifo((scratch.Dir() / "fifo").c_str(), 0600), 0);
+    fs::create_symlink("fifo", scratch.Dir() / "to-fifo");
+    for (const char* name : {"fifo", "to-fifo"}) {
+        std::string read;
+        std::thread reader([&] { read = ReadFile(scratch.Dir() / "fifo"); });
+        const Outcome outcome =
+            RunCalc(scratch, BatchTo("{dir}/in.csv", "{dir}/" + std::string(name)), "");
+        reader.join();
+        EXPECT_EQ(outcome.status, 0) << name;
+        EXPECT_EQ(outcome.err, "") << name;
+        EXPECT_EQ(read, rows) << name;
+    }
+    // A pipe nobody reads keeps the batch waiting, as a shell's would;
+    // Ctrl+C ends the wait.
+    const pid_t waiting = StartCalc(scratch, BatchTo("{dir}/in.csv", "{dir}/fifo"), Streams{});
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!Catches(waiting, SIGINT) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    kill(waiting, SIGINT);
+    EXPECT_EQ(WaitFor(waiting), 130);
+    EXPECT_EQ(ReadFile(scratch.Dir() / "stderr"), "korvane-calc: interrupted\n");
+
+    EXPECT_EQ(fs::status(scratch.Dir() / "fifo").type(), fs::file_type::fifo);
+    EXPECT_EQ(Leftovers(scratch.Dir(), {"in.csv", "fifo", "to-fifo", "stdin", "stdout", "stderr"}),
+              std::vector<std::string>{});
+}
+
+// A pipe read as the batch and written as its output would feed the batch
+// its own rows without end; a terminal is two streams, and may be both.
+TEST(OutputSafety, APipeIsNotFedItsOwnRows) {
+    Scratch scratch;
+    ASSERT_EQ(mkfifo((scratch.Dir() / "fifo").c_str(), 0600), 0);
+    // Held open for both reading and writing here, the pipe opens at once
+    // for the batch, and holds its header.
+    const int held = open((scratch.Dir() / "fifo").c_str(), O_RDWR | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    const std::string header = "tank,ph,free_so2,target\n";
+    ASSERT_EQ(write(held, header.data(), header.size()), static_cast<ssize_t>(header.size()));
+    const Outcome outcome = RunCalc(scratch, BatchTo("{dir}/fifo", "{dir}/fifo"), "");
+    close(held);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.err,
+              scratch.Expand("korvane-calc: The output {dir}/fifo would overwrite the input.\n"));
+
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(terminal, 0);
+    ASSERT_EQ(grantpt(terminal), 0);
+    ASSERT_EQ(unlockpt(terminal), 0);
+    const std::string side = ptsname(terminal);
+    // The header and the end of the input, typed.
+    const std::string typed = header + "T1,3.5,10,40\n\x04";
+    ASSERT_EQ(write(terminal, typed.data(), typed.size()), static_cast<ssize_t>(typed.size()));
+    const Outcome onScreen = RunCalc(scratch, BatchTo(side, side), "");
+    close(terminal);
+    EXPECT_EQ(onScreen.status, 0);
+    EXPECT_EQ(onScreen.err, "");
+}
+
+// The process's own streams by name are written through the descriptor the
+// shell gave: a log appended to (>>) is appended to, never replaced.
+TEST(OutputSafety, StandardOutputByNameAppendsWhereTheShellSaysSo) {
+    Scratch scratch;
+    WriteFile(scratch.Dir() / "in.csv", Cellar(2, "40"));
+    const std::string rows = RunCalc(scratch, BatchTo("{dir}/in.csv", "-"), "").out;
+    const fs::path log = scratch.Dir() / "log.csv";
+    WriteFile(log, "earlier\n");
+    struct stat before {};
+    ASSERT_EQ(stat(log.c_str(), &before), 0);
+    std::string expected = "earlier\n";
+    for (const char* name : {"/dev/stdout", "/dev/fd/1", "/proc/self/fd/1"}) {
+        const Outcome outcome =
+            RunCalc(scratch, BatchTo("{dir}/in.csv", name), "", {}, log.string());
+        expected += rows;
+        EXPECT_EQ(outcome.status, 0) << name;
+        EXPECT_EQ(outcome.err, "") << name;
+        EXPECT_EQ(outcome.out, expected) << name;
+    }
+    struct stat after {};
+    ASSERT_EQ(stat(log.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+
+    const Outcome toErr = RunCalc(scratch, BatchTo("{dir}/in.csv", "/dev/stderr"), "");
+    EXPECT_EQ(toErr.status, 0);
+    EXPECT_EQ(toErr.err, rows);
+
+    // A closed standard output stays closed by any name.
+    Streams closed;
+    closed.outputClosed = true;
+    EXPECT_EQ(WaitFor(StartCalc(scratch, BatchTo("{dir}/in.csv", "/dev/stdout"), closed)), 2);
+    EXPECT_EQ(ReadFile(scratch.Dir() / "stderr"),
+              "korvane-calc: Cannot write /dev/stdout: it is closed.\n");
+}
+
+// A file made read-only is kept, by a user and by root alike, although its
+// folder would let it be replaced.
+TEST(OutputSafety, AReadOnlyFileIsRefusedAndKept) {
+    for (const bool unprivileged : {true, false}) {
+        SCOPED_TRACE(unprivileged ? "as a user" : "as whoever runs the tests");
+        Scratch scratch;
+        const fs::path out = scratch.Dir() / "out.csv";
+        WriteFile(scratch.Dir() / "in.csv", Cellar(1, "40"));
+        WriteFile(out, "yesterday's doses\n");
+        if (unprivileged && geteuid() == 0) {
+            // The folder and the file are the user's own.
+            ASSERT_EQ(chown(scratch.Dir().c_str(), 65534, 65534), 0);
+            ASSERT_EQ(chown(out.c_str(), 65534, 65534), 0);
+        }
+        ASSERT_EQ(chmod(out.c_str(), 0444), 0);
+        Streams streams;
+        streams.unprivileged = unprivileged;
+        const pid_t pid = StartCalc(scratch, BatchTo("{dir}/in.csv", "{dir}/out.csv"), streams);
+        EXPECT_EQ(WaitFor(pid), 2);
+        EXPECT_EQ(ReadFile(scratch.Dir() / "stderr"),
+                  scratch.Expand("korvane-calc: Cannot write {dir}/out.csv: it is read-only\n"));
+        EXPECT_EQ(ReadFile(out), "yesterday's doses\n");
+        struct stat info {};
+        ASSERT_EQ(stat(out.c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0444U);
+        EXPECT_EQ(Leftovers(scratch.Dir(), {"out.csv", "in.csv", "stdin", "stdout", "stderr"}),
+                  std::vector<std::string>{});
+    }
+}
+
+// A batch killed outright cannot clean up: its temporary copy stays until
+// the next batch to the same output clears it away.
+TEST(OutputSafety, ACopyAKilledBatchLeftGoesWithTheNextRun) {
+    Scratch scratch;
+    WriteFile(scratch.Dir() / "out.csv", "yesterday's doses\n");
+    int feed[2];
+    ASSERT_EQ(pipe(feed), 0);
+    Streams piped;
+    piped.inputFd = feed[0];
+    const pid_t pid = StartCalc(scratch, BatchTo("-", "{dir}/out.csv"), piped);
+    close(feed[0]);
+    // Far more than the pipe holds: once written, the batch is under way.
+    const std::string half = Cellar(50000, "40");
+    ASSERT_EQ(write(feed[1], half.data(), half.size()), static_cast<ssize_t>(half.size()));
+    kill(pid, SIGKILL);
+    EXPECT_EQ(WaitFor(pid), 128 + SIGKILL);
+    close(feed[1]);
+    EXPECT_EQ(ReadFile(scratch.Dir() / "out.csv"), "yesterday's doses\n");
+    EXPECT_EQ(Leftovers(scratch.Dir(), kScratchFiles).size(), 1U);
+
+    WriteFile(scratch.Dir() / "in.csv", Cellar(1, "40"));
+    const Outcome next = RunCalc(scratch, BatchTo("{dir}/in.csv", "{dir}/out.csv"), "");
+    EXPECT_EQ(next.status, 0);
+    EXPECT_EQ(ReadFile(scratch.Dir() / "out.csv"),
+              RunCalc(scratch, BatchTo("{dir}/in.csv", "-"), "").out);
+    EXPECT_EQ(Leftovers(scratch.Dir(), {"out.csv", "in.csv", "stdin", "stdout", "stderr"}),
+              std::vector<std::string>{});
 }
 
 // Replacing a file changes its bytes only; root may hand it back to its owner.

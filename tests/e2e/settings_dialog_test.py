@@ -15,8 +15,8 @@ WRITE_FAILED = "Error setting user defaults.\nUsing system defaults."
 
 def make_unwritable(folder, settings):
     """Makes the save fail; returns the reason the message gives and what
-    undoes it. A read-only folder and file stop a user, but not root, so as
-    root a folder stands where the file goes."""
+    undoes it. A user's read-only folder and file say the file is read-only;
+    as root a folder stands where the file goes."""
     if os.geteuid() != 0:
         os.chmod(settings, 0o444)
         os.chmod(folder, 0o555)
@@ -24,7 +24,7 @@ def make_unwritable(folder, settings):
         def restore():
             os.chmod(folder, 0o755)
             os.chmod(settings, 0o644)
-        return "Permission denied", restore
+        return "settings.cfg is read-only", restore
     os.remove(settings)
     os.mkdir(settings)
     return "settings.cfg is not a regular file", lambda: shutil.rmtree(settings)

@@ -20,6 +20,9 @@ inline constexpr char kDefaultsNotSavedMessage[] =
 // stands at the file's place (or at the end of its link) is no plain file;
 // %1 is the file's name.
 inline constexpr char kNotRegularFileReason[] = KORVANE_TEXT("%1 is not a regular file");
+// The file's permissions let nobody write it: the user made it read-only,
+// and a save does not replace it behind their back.
+inline constexpr char kReadOnlyFileReason[] = KORVANE_TEXT("%1 is read-only");
 // Neither XDG_CONFIG_HOME nor HOME names a folder for the user's own file.
 inline constexpr char kNoUserFolderReason[] =
     KORVANE_TEXT("No user folder for settings.cfg: HOME is not set to a full path");
