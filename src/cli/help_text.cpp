@@ -117,8 +117,11 @@ std::string ColumnNames() {
     std::vector<std::string> results(kResultColumnNames.begin(), kResultColumnNames.end());
     return "The columns are found by name, in any order; case, accents, blanks, _\n"
            "and - do not matter (\"Free SO2 (mg/L)\" is free_so2):\n" +
-           Wrapped(names, 2) + "Other names they go by, with their names in French, Italian,\n" +
-           "Spanish, German and Portuguese (\"SO2 libre\", \"Zielwert\"):\n" + Wrapped(aliases, 2) +
+           Wrapped(names, 2) +
+           "Other names they go by in English (their names in French, Italian,\n"
+           "Spanish, German and Portuguese, such as \"SO2 libre\" or \"Zielwert\", are\n"
+           "in the README):\n" +
+           Wrapped(aliases, 2) +
            "A column that is absent takes its option's value; an option given for a\n"
            "column the file has stops the batch (--column NAME= reads no column for\n"
            "NAME), and so does a column no name reads that plainly holds an input (it\n"
@@ -126,10 +129,10 @@ std::string ColumnNames() {
            "the column (mg/L or ppm for SO2; L, hL, us-gal or imp-gal for the batch\n"
            "size, where there is no unit column) or say what it holds (free,\n"
            "molecular, measured, target); any other stops the batch. A target column\n"
-           "takes its kind from its header (\"Target (molecular)\", \"SO2 libre\n"
-           "visé\"), a target_kind column or --target-kind. The program's own\n"
-           "result columns, read back, are replaced. Other columns pass through\n"
-           "untouched. Appended to every row:\n" +
+           "takes its kind from its header (\"Target (molecular)\", \"SO2 libre visé\"),\n"
+           "a target_kind column or --target-kind. The program's own result columns,\n"
+           "read back, are replaced. Other columns pass through untouched. Appended\n"
+           "to every row:\n" +
            Wrapped(results, 2);
 }
 

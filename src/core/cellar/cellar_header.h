@@ -205,8 +205,8 @@ inline constexpr std::array kColumnNames{
 // The names of the column that names the tanks, which pass through; where
 // none stands, the first column that is no input names them.
 inline constexpr std::array kTankNames{
-    "tank",   "vessel",   "cuve", "vasca", "serbatoio", "depósito",
-    "tanque", "Behälter", "Fass", "cuba",  "lot",       "lotto",
+    "tank",     "vessel", "cuve",     "vasca", "serbatoio",
+    "depósito", "tanque", "Behälter", "Fass",  "cuba",
 };
 
 // What a word in a header's brackets says. The units of a batch size are
