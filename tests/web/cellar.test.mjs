@@ -48,9 +48,12 @@ const FORM = ['--form', 'potassium', '--method', 'powder', '--solution-pct', '10
 
 describe('a cellar file', () => {
   it('a French spreadsheet, dropped, its columns found by their French names', async () => {
+    // The form on molecular SO2 0.8: the file's own target column, which says
+    // its kind ("visé", free SO2), is what counts.
+    await page.select('#target_kind', 'molecular');
+    await page.evaluate(() => { document.getElementById('target_molecular').value = '0.8'; });
     await drop('cuves_fr.csv');
     await page.waitForFunction(() => document.getElementById('download').download.startsWith('cuves_fr'));
-    // Its target column says its kind ("visé" free SO2), whatever the form says.
     const expected = calc(cellar('cuves_fr.csv'), FORM);
     assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
     assert.equal(await textOf(page, 'batch-summary'), expected.summary);
@@ -67,6 +70,7 @@ describe('a cellar file', () => {
     // The unit came with the size: "Volume (hL)".
     assert.equal(await page.$eval('#column-unit', (s) => s.options[0].text), 'Volume (hL)');
     await page.screenshot({ path: screenshotPath('cellar-1280x800.png'), fullPage: true });
+    await page.select('#target_kind', 'free');
   });
 
   it('"Unicode text" from a spreadsheet, chosen, its unit in a header', async () => {
