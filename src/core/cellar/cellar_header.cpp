@@ -165,16 +165,14 @@ std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<N
             columns.push_back(header.column);
         }
     }
+    // "SO2 libre (visé)" is a target by its brackets; a header the user
+    // named is what the user said.
+    const bool target = ReadBrackets(DoseColumn::FreeSO2, name.bracket).target;
     for (const ColumnName& row : kColumnNames) {
         if (!namedByUser(row.column) && name.key == HeaderKey(row.name)) {
-            columns.push_back(row.column);
-            kind = row.kind ? row.kind : kind;
-        }
-    }
-    for (DoseColumn& column : columns) {
-        if (column == DoseColumn::FreeSO2 && ReadBrackets(column, name.bracket).target) {
-            column = DoseColumn::Target;
-            kind = TargetKind::FreeSO2;
+            const bool freeTarget = row.column == DoseColumn::FreeSO2 && target;
+            columns.push_back(freeTarget ? DoseColumn::Target : row.column);
+            kind = freeTarget ? kFree : row.kind ? row.kind : kind;
         }
     }
     // In their own order, so that a message names them the same way always.

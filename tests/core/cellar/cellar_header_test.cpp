@@ -214,6 +214,13 @@ TEST(HeaderColumnsTest, ReplacesTheProgramsOwnResultsReadBack) {
     EXPECT_EQ(found.cellOf[Index(kTarget)], 1U);
 }
 
+TEST(HeaderColumnsTest, AHeaderTheUserNamesIsWhatTheUserSaid) {
+    HeaderColumns found;
+    ASSERT_FALSE(FindHeaderColumns({"Free SO2 (target)"}, {{kFreeSO2, "Free SO2"}}, found));
+    EXPECT_EQ(found.cellOf[Index(kFreeSO2)], 0U);
+    EXPECT_FALSE(found.cellOf[Index(kTarget)]);
+}
+
 TEST(HeaderColumnsTest, AUserHeaderMatchesWhateverItsAccents) {
     HeaderColumns found;
     const std::vector<NamedHeader> named{{kTarget, "so2 Libre vise\xCC\x81 du jour"}};
