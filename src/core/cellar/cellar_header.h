@@ -85,6 +85,8 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::English, "target molecular so2", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::English, "molecular so2 target", kMolecular},
     // French
+    ColumnName{DoseColumn::Ph, HeaderLanguage::French, "pH"},
+    ColumnName{DoseColumn::BatchSize, HeaderLanguage::French, "volume"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::French, "SO2 libre"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::French, "SO2L"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::French, "SO2 libre mesuré"},
@@ -112,6 +114,8 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::French, "SO2 moléculaire cible", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::French, "cible SO2 moléculaire", kMolecular},
     // Italian
+    ColumnName{DoseColumn::Ph, HeaderLanguage::Italian, "pH"},
+    ColumnName{DoseColumn::BatchSize, HeaderLanguage::Italian, "volume"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Italian, "SO2 libera"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Italian, "SO2 libero"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Italian, "anidride solforosa libera"},
@@ -132,6 +136,8 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::Italian, "SO2 molecolare obiettivo", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::Italian, "obiettivo SO2 molecolare", kMolecular},
     // Spanish
+    ColumnName{DoseColumn::Ph, HeaderLanguage::Spanish, "pH"},
+    ColumnName{DoseColumn::Form, HeaderLanguage::Spanish, "forma"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Spanish, "SO2 libre"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Spanish, "sulfuroso libre"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Spanish, "anhídrido sulfuroso libre"},
@@ -154,6 +160,9 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::Spanish, "SO2 molecular objetivo", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::Spanish, "objetivo SO2 molecular", kMolecular},
     // German
+    ColumnName{DoseColumn::Ph, HeaderLanguage::German, "pH"},
+    ColumnName{DoseColumn::Form, HeaderLanguage::German, "Form"},
+    ColumnName{DoseColumn::BatchSize, HeaderLanguage::German, "Volumen"},
     ColumnName{DoseColumn::Ph, HeaderLanguage::German, "pH-Wert"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::German, "freie SO2"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::German, "freies SO2"},
@@ -181,6 +190,10 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::German, "Zielwert molekulare SO2", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::German, "molekulare SO2 Ziel", kMolecular},
     // Portuguese
+    ColumnName{DoseColumn::Ph, HeaderLanguage::Portuguese, "pH"},
+    ColumnName{DoseColumn::BatchSize, HeaderLanguage::Portuguese, "volume"},
+    ColumnName{DoseColumn::Form, HeaderLanguage::Portuguese, "forma"},
+    ColumnName{DoseColumn::Method, HeaderLanguage::Portuguese, "método"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Portuguese, "SO2 livre"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Portuguese, "anidrido sulfuroso livre"},
     ColumnName{DoseColumn::FreeSO2, HeaderLanguage::Portuguese, "dióxido de enxofre livre"},
