@@ -165,6 +165,16 @@ std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<N
             columns.push_back(header.column);
         }
     }
+    // A target the user names says its kind by its name as much as one
+    // found by it: "SO2 libre visé" is free SO2 either way.
+    const bool namedTarget =
+        std::find(columns.begin(), columns.end(), DoseColumn::Target) != columns.end();
+    for (const ColumnName& row : kColumnNames) {
+        if (namedTarget && row.column == DoseColumn::Target && row.kind &&
+            name.key == HeaderKey(row.name)) {
+            kind = row.kind;
+        }
+    }
     // "SO2 libre (visé)" is a target by its brackets; a header the user
     // named is what the user said.
     const bool target = ReadBrackets(DoseColumn::FreeSO2, name.bracket).target;

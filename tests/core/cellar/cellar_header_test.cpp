@@ -221,6 +221,14 @@ TEST(HeaderColumnsTest, AHeaderTheUserNamesIsWhatTheUserSaid) {
     EXPECT_FALSE(found.cellOf[Index(kTarget)]);
 }
 
+TEST(HeaderColumnsTest, ATargetTheUserNamesSaysItsKindByItsName) {
+    HeaderColumns found;
+    ASSERT_FALSE(
+        FindHeaderColumns({"SO2 libre visé (mg/L)"}, {{kTarget, "SO2 libre visé"}}, found));
+    EXPECT_EQ(found.cellOf[Index(kTarget)], 0U);
+    EXPECT_EQ(found.targetKind, kFree);
+}
+
 TEST(HeaderColumnsTest, AUserHeaderMatchesWhateverItsAccents) {
     HeaderColumns found;
     const std::vector<NamedHeader> named{{kTarget, "so2 Libre vise\xCC\x81 du jour"}};
