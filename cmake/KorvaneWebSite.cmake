@@ -14,7 +14,9 @@ set_target_properties(korvane_wasm PROPERTIES OUTPUT_NAME korvane SUFFIX .wasm)
 # with two imports), no file system, no exceptions, no RTTI, the small
 # allocator, and memory that grows with a large cellar file.
 target_compile_options(korvane_web PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
-target_compile_options(korvane_core PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
+foreach(lib korvane_rules korvane_cellar korvane_files)
+    target_compile_options(${lib} PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
+endforeach()
 target_compile_options(korvane_wasm PRIVATE -Oz -flto -fno-exceptions -fno-rtti)
 target_link_options(korvane_wasm PRIVATE
     -Oz -flto --no-entry -sSTANDALONE_WASM -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
