@@ -46,6 +46,11 @@ BatchWording Wording(const std::string& input, const FileSource& source) {
     wording.readNoColumn = [](DoseColumn column) {
         return "--column " + std::string(kDoseColumnNames[Index(column)]) + "=";
     };
+    wording.readOrPassOver = [](DoseColumn column, std::string_view header) {
+        const std::string option = "--column " + std::string(kDoseColumnNames[Index(column)]) + "=";
+        return "read it with " + option + "\"" + EscapedText(header) + "\", or pass it over with " +
+               option;
+    };
     wording.failure = source.Failure();
     return wording;
 }

@@ -106,23 +106,34 @@ std::string BatchOptionsPart() {
 
 std::string ColumnNames() {
     std::vector<std::string> names(kDoseColumnNames.begin(), kDoseColumnNames.end());
+    // The other English names; those in the five other languages are in
+    // the README, and would fill the screen here.
     std::vector<std::string> aliases;
-    aliases.reserve(kColumnAliases.size());
-    for (const ColumnAlias& alias : kColumnAliases) {
-        aliases.push_back(alias.key + std::string(" (") + kDoseColumnNames[Index(alias.column)] +
-                          ")");
+    for (const ColumnName& row : kColumnNames) {
+        const char* own = kDoseColumnNames[Index(row.column)];
+        if (row.language == HeaderLanguage::English && HeaderKey(row.name) != HeaderKey(own)) {
+            aliases.push_back(std::string(row.name) + " (" + own + ")");
+        }
     }
     std::vector<std::string> results(kResultColumnNames.begin(), kResultColumnNames.end());
-    return "The columns are found by name, in any order; case, blanks, _ and - and a\n"
-           "unit in parentheses do not matter (\"Free SO2 (mg/L)\" is free_so2):\n" +
-           Wrapped(names, 2) + "Other names they go by:\n" + Wrapped(aliases, 2) +
+    return "The columns are found by name, in any order; case, accents, blanks, _\n"
+           "and - do not matter (\"Free SO2 (mg/L)\" is free_so2):\n" +
+           Wrapped(names, 2) +
+           "Other names they go by in English (their names in French, Italian,\n"
+           "Spanish, German and Portuguese, such as \"SO2 libre\" or \"Zielwert\", are\n"
+           "in the README):\n" +
+           Wrapped(aliases, 2) +
            "A column that is absent takes its option's value; an option given for a\n"
            "column the file has stops the batch (--column NAME= reads no column for\n"
-           "NAME). A unit in the batch size's header, as in \"Volume (hL)\", is the\n"
-           "unit when there is no unit column; a unit there that is not known, or one\n"
-           "beside a unit column, stops the batch, as does SO2 in g/L or g/hL. A\n"
-           "target column takes its kind from a target_kind column or from\n"
-           "--target-kind. Other columns pass through untouched. Appended to every row:\n" +
+           "NAME), and so does a column no name reads that plainly holds an input (it\n"
+           "names SO2, pH, a volume or a target). Words in brackets must be a unit of\n"
+           "the column (mg/L or ppm for SO2; L, hL, us-gal or imp-gal for the batch\n"
+           "size, where there is no unit column) or say what it holds (free,\n"
+           "molecular, measured, target); any other stops the batch. A target column\n"
+           "takes its kind from its header (\"Target (molecular)\", \"SO2 libre visé\"),\n"
+           "a target_kind column or --target-kind. The program's own result columns,\n"
+           "read back, are replaced. Other columns pass through untouched. Appended\n"
+           "to every row:\n" +
            Wrapped(results, 2);
 }
 

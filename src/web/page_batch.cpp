@@ -86,20 +86,21 @@ std::optional<PageRequest> ReadRequest(const JsonValue& options) {
 // Lets the form give a column the header found missing, when it may give
 // that one; false when it may not, and the problem stands.
 bool TakeFromForm(const HeaderProblem& problem, PageRequest& request) {
-    if (problem.kind != HeaderProblem::Kind::MissingColumn) {
+    if (problem.kind != HeaderProblem::Kind::MissingColumn || !problem.column) {
         return false;
     }
+    const DoseColumn column = *problem.column;
     BatchSettings& settings = request.settings;
-    const std::string_view text = request.form[Index(problem.column)];
-    if (text.empty() || settings.given[Index(problem.column)]) {
+    const std::string_view text = request.form[Index(column)];
+    if (text.empty() || settings.given[Index(column)]) {
         return false;
     }
-    if (problem.column == DoseColumn::Target) {
+    if (column == DoseColumn::Target) {
         settings.targetGivenWithKind = true;  // with the form's target kind
-    } else if (problem.column != DoseColumn::Unit) {
+    } else if (column != DoseColumn::Unit) {
         return false;
     }
-    settings.given[Index(problem.column)] = std::string(text);
+    settings.given[Index(column)] = std::string(text);
     return true;
 }
 
@@ -117,6 +118,10 @@ BatchWording Wording(std::string_view fileName) {
     // The page lets a file's columns win over its form, so never says these.
     wording.givenBy = [](DoseColumn /*column*/) { return std::string("the form"); };
     wording.readNoColumn = [](DoseColumn /*column*/) { return std::string("Columns"); };
+    wording.readOrPassOver = [](DoseColumn column, std::string_view /*header*/) {
+        return "choose it, or another, for " + std::string(kDoseColumnNames[Index(column)]) +
+               " under Columns";
+    };
     wording.failure = "it is not a cellar file";
     return wording;
 }
@@ -134,7 +139,8 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
     const auto& sizeCell = found.cellOf[Index(DoseColumn::BatchSize)];
     auto& unitCell = found.cellOf[Index(DoseColumn::Unit)];
     if (!unitCell && sizeCell &&
-        UnitOfWord(ReadHeaderName(batch.HeaderCells()[*sizeCell]).unit).has_value()) {
+        ReadBrackets(DoseColumn::BatchSize, ReadHeaderName(batch.HeaderCells()[*sizeCell]).bracket)
+            .unit.has_value()) {
         unitCell = sizeCell;
     }
     json.Open("columns");

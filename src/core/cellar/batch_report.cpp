@@ -64,10 +64,46 @@ const char* SeparatorName(char separator) {
     }
 }
 
+namespace {
+
+std::string ColumnNameOf(const std::optional<DoseColumn>& column) {
+    return column ? kDoseColumnNames[Index(*column)] : "";
+}
+
+// The problems a header's brackets or its target's kind make.
+std::string BracketMessage(const HeaderProblem& problem, const CellarBatch& batch,
+                           const BatchWording& wording) {
+    const std::string header =
+        wording.input + "'s header " + Quoted(batch.HeaderCells()[problem.cell]);
+    const std::string column = ColumnNameOf(problem.column);
+    using Kind = HeaderProblem::Kind;
+    if (problem.kind == Kind::UnitUnknown) {
+        return header + ": " + UnknownUnitText(problem.word);
+    }
+    if (problem.kind == Kind::NotMgPerLitre) {
+        return header + " gives " + column + " in " + EscapedText(problem.word) +
+               ": SO2 is read in mg/L.";
+    }
+    if (problem.kind == Kind::TargetKindTwice) {
+        return header + " says its targets are " + problem.word + ", and so does its column " +
+               Quoted(batch.HeaderCells()[problem.otherCell]) + ": use one or the other.";
+    }
+    if (problem.kind == Kind::TargetKindDisagrees) {
+        return header + " says its targets are " + problem.word + ", and " +
+               wording.givenBy(DoseColumn::TargetKind) + " says " + EscapedText(problem.otherWord) +
+               ": use one or the other.";
+    }
+    const bool so2 = problem.column == DoseColumn::FreeSO2 || problem.column == DoseColumn::Target;
+    return header + ": " + Quoted(problem.word) + " is no unit or word read for " + column +
+           (so2 ? "; SO2 is read in mg/L." : ".");
+}
+
+}  // namespace
+
 std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch& batch,
                                  const BatchWording& wording) {
     const std::string& input = wording.input;
-    const std::string column = kDoseColumnNames[Index(problem.column)];
+    const std::string column = ColumnNameOf(problem.column);
     const auto cell = [&batch](std::size_t at) { return Quoted(batch.HeaderCells()[at]); };
     switch (problem.kind) {
         case HeaderProblem::Kind::NoHeader:
@@ -82,10 +118,18 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
                    cell(problem.otherCell) + ".";
         case HeaderProblem::Kind::TwoColumnsInCell:
             return input + " has a column " + cell(problem.cell) + " that names both " + column +
-                   " and " + kDoseColumnNames[Index(problem.other)] + ".";
+                   " and " + ColumnNameOf(problem.other) + ".";
+        case HeaderProblem::Kind::ResultColumn:
+            return input + " has the result column " + cell(problem.cell) +
+                   " without all the others after it, as they are written: it is no input, so "
+                   "rename it or take it out.";
         case HeaderProblem::Kind::MissingColumn:
             return input + " has no column " + column + ", and " +
-                   wording.notGiven(problem.column) + "." + HeaderInfo(batch);
+                   wording.notGiven(*problem.column) + "." + HeaderInfo(batch);
+        case HeaderProblem::Kind::UnreadInput:
+            return input + " has a column " + cell(problem.cell) + " that seems to hold " + column +
+                   " but is not read: " +
+                   wording.readOrPassOver(*problem.column, batch.HeaderCells()[problem.cell]) + ".";
         case HeaderProblem::Kind::TargetWithoutKind:
             return input + " has a target column but no target_kind column: add one, or " +
                    wording.targetKindHint + ".";
@@ -94,21 +138,20 @@ std::string HeaderProblemMessage(const HeaderProblem& problem, const CellarBatch
                    " gives the target too: use one or the other.";
         case HeaderProblem::Kind::GivenTwice:
             return input + " has a " + column + " column " + cell(problem.cell) + ", and " +
-                   wording.givenBy(problem.column) + " gives it too: use one or the other (" +
-                   wording.readNoColumn(problem.column) + " reads no column for it).";
+                   wording.givenBy(*problem.column) + " gives it too: use one or the other (" +
+                   wording.readNoColumn(*problem.column) + " reads no column for it).";
         case HeaderProblem::Kind::UnitTwice:
             return input + "'s header " + cell(problem.cell) + " names another unit than " +
                    wording.unitSource + ".";
-        case HeaderProblem::Kind::UnitUnknown:
-            return input + "'s header " + cell(problem.cell) + ": " +
-                   UnknownUnitText(ReadHeaderName(batch.HeaderCells()[problem.cell]).unit);
         case HeaderProblem::Kind::UnitInHeaderAndColumn:
             return input + "'s header " + cell(problem.cell) + " names a unit, and so does its " +
                    "column " + cell(problem.otherCell) + ": use one or the other.";
+        case HeaderProblem::Kind::UnitUnknown:
         case HeaderProblem::Kind::NotMgPerLitre:
-            return input + "'s header " + cell(problem.cell) + " gives " + column + " in " +
-                   EscapedText(ReadHeaderName(batch.HeaderCells()[problem.cell]).unit) +
-                   ": SO2 is read in mg/L.";
+        case HeaderProblem::Kind::TargetKindTwice:
+        case HeaderProblem::Kind::TargetKindDisagrees:
+        case HeaderProblem::Kind::BracketWord:
+            return BracketMessage(problem, batch, wording);
         case HeaderProblem::Kind::Unreadable:
             break;
     }

@@ -28,6 +28,10 @@ struct BatchWording {
     // and how to read no column for it, e.g. "--column batch_size=".
     std::function<std::string(DoseColumn)> givenBy;
     std::function<std::string(DoseColumn)> readNoColumn;
+    // How to read a column the file has and no name reads, or to pass it
+    // over, after ": ", e.g. `read it with --column free_so2="SO2 lab", or
+    // pass it over with --column free_so2=`.
+    std::function<std::string(DoseColumn, std::string_view header)> readOrPassOver;
     std::string failure;  // why the file could not be read
 };
 

@@ -95,112 +95,36 @@ void CellarBatch::ChooseSeparator() {
     outputMark_ = settings_.decimalMark;
 }
 
-std::optional<HeaderProblem> CellarBatch::FindColumns() {
-    headerWidth_ = record_.FieldCount();
-    if (headerWidth_ > kMaxColumns) {
-        return HeaderProblem{HeaderProblem::Kind::TooManyColumns};
-    }
-    std::string scratch;
-    for (std::size_t i = 0; i < headerWidth_; ++i) {
-        headerCells_.emplace_back(record_.Field(i, scratch));
-    }
-    HeaderColumns columns;
-    if (const auto clash = FindHeaderColumns(headerCells_, settings_.namedHeaders, columns)) {
-        const bool twice = clash->kind == HeaderClash::Kind::ColumnTwice;
-        return HeaderProblem{
-            twice ? HeaderProblem::Kind::ColumnTwice : HeaderProblem::Kind::TwoColumnsInCell,
-            clash->column, clash->other, clash->cell, clash->otherCell};
-    }
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
-        if (columns.cellOf[c]) {
-            fileColumns_[fileColumnCount_++] = {c, *columns.cellOf[c],
-                                                IsNumberColumn(static_cast<DoseColumn>(c))};
-        }
-    }
-    tankField_ = columns.firstOtherCell;
-    if (auto problem = CheckTarget(columns)) {
-        return problem;
-    }
-    if (auto problem = CheckGiven(columns)) {
-        return problem;
-    }
-    if (auto problem = TakeHeaderUnit(columns)) {
-        return problem;
-    }
-    if (auto problem = CheckSO2Units(columns)) {
-        return problem;
-    }
-    if (auto problem = TakeFallbacks(columns)) {
-        return problem;
-    }
-    WriteHeader();
-    return std::nullopt;
-}
-
-// A target and its kind travel together: a target column needs a kind from
-// the file or the user, and a target given with its kind leaves the file no
-// say in either.
-std::optional<HeaderProblem> CellarBatch::CheckTarget(const HeaderColumns& columns) const {
-    for (const DoseColumn column : {DoseColumn::Target, DoseColumn::TargetKind}) {
-        if (columns.cellOf[Index(column)] && settings_.targetGivenWithKind) {
-            return HeaderProblem{HeaderProblem::Kind::TargetTwice, column};
-        }
-    }
-    if (columns.cellOf[Index(DoseColumn::Target)] &&
-        !columns.cellOf[Index(DoseColumn::TargetKind)] &&
-        !settings_.given[Index(DoseColumn::TargetKind)]) {
-        return HeaderProblem{HeaderProblem::Kind::TargetWithoutKind, DoseColumn::TargetKind};
-    }
-    return std::nullopt;
-}
-
-std::optional<HeaderProblem> CellarBatch::CheckGiven(const HeaderColumns& columns) const {
-    for (std::size_t c = 0; c < kDoseColumnCount && !settings_.columnsWinOverGiven; ++c) {
-        if (columns.cellOf[c] && settings_.given[c]) {
-            const auto column = static_cast<DoseColumn>(c);
-            return HeaderProblem{HeaderProblem::Kind::GivenTwice, column, column,
-                                 *columns.cellOf[c]};
-        }
-    }
-    return std::nullopt;
-}
-
-// "Volume (hL)": the unit of the batch size, where there is no unit column.
-// A unit in the header that the program does not know ("(kL)", "(ml)") is
-// refused rather than passed over, and so is one beside a unit column: either
-// would put another unit on every tank than the file means.
-std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& columns) {
-    const auto sizeCell = columns.cellOf[Index(DoseColumn::BatchSize)];
-    if (!sizeCell) {
-        return std::nullopt;
-    }
-    const std::string_view word = ReadHeaderName(headerCells_[*sizeCell]).unit;
-    if (word.empty()) {
-        return std::nullopt;
-    }
-    if (const auto unitCell = columns.cellOf[Index(DoseColumn::Unit)]) {
-        return HeaderProblem{HeaderProblem::Kind::UnitInHeaderAndColumn, DoseColumn::Unit,
-                             DoseColumn::BatchSize, *sizeCell, *unitCell};
-    }
-    const std::optional<VolumeUnit> unit = UnitOfWord(word);
-    if (!unit) {
-        return HeaderProblem{HeaderProblem::Kind::UnitUnknown, DoseColumn::Unit, DoseColumn::Unit,
-                             *sizeCell};
-    }
-    std::optional<std::string>& given = settings_.given[Index(DoseColumn::Unit)];
-    if (given && CanonicalWord(DoseColumn::Unit, *given) != RowOf(kUnitWords, *unit).word) {
-        return HeaderProblem{HeaderProblem::Kind::UnitTwice, DoseColumn::Unit, DoseColumn::Unit,
-                             *sizeCell};
-    }
-    given = RowOf(kUnitWords, *unit).word;
-    return std::nullopt;
-}
-
 namespace {
 
+HeaderProblem ProblemOfClash(const HeaderClash& clash) {
+    using Kind = HeaderProblem::Kind;
+    switch (clash.kind) {
+        case HeaderClash::Kind::ColumnTwice:
+            return {.kind = Kind::ColumnTwice,
+                    .column = clash.column,
+                    .other = clash.other,
+                    .cell = clash.cell,
+                    .otherCell = clash.otherCell};
+        case HeaderClash::Kind::TwoColumnsInOneCell:
+            return {.kind = Kind::TwoColumnsInCell,
+                    .column = clash.column,
+                    .other = clash.other,
+                    .cell = clash.cell};
+        case HeaderClash::Kind::ResultColumn:
+            return {.kind = Kind::ResultColumn, .cell = clash.cell};
+        case HeaderClash::Kind::BracketWord:
+            break;
+    }
+    return {.kind = Kind::BracketWord,
+            .column = clash.column,
+            .cell = clash.cell,
+            .word = std::string(clash.word)};
+}
+
 // Whether a header's unit is plainly an amount per volume other than mg/L:
-// "g/L", "g/hL", "mg/hL", "g/100 mL". Any other words in brackets ("free",
-// "measured", "mg L-1") are passed over.
+// "g/L", "g/hL", "mg/hL", "g/100 mL", told apart from other words the
+// program does not read, so that the message can say SO2 is read in mg/L.
 bool IsOtherConcentration(std::string_view unit) {
     std::string key;
     for (const char c : unit) {
@@ -221,15 +145,162 @@ bool IsOtherConcentration(std::string_view unit) {
 
 }  // namespace
 
-// SO2 is read in mg/L: a header that says it holds g/L or g/hL would have
-// every figure read a thousand or ten times too small.
-std::optional<HeaderProblem> CellarBatch::CheckSO2Units(const HeaderColumns& columns) const {
-    for (const DoseColumn column : {DoseColumn::FreeSO2, DoseColumn::Target}) {
-        const auto cell = columns.cellOf[Index(column)];
-        if (cell && IsOtherConcentration(ReadHeaderName(headerCells_[*cell]).unit)) {
-            return HeaderProblem{HeaderProblem::Kind::NotMgPerLitre, column, column, *cell};
+std::optional<HeaderProblem> CellarBatch::FindColumns() {
+    headerWidth_ = record_.FieldCount();
+    if (headerWidth_ > kMaxColumns) {
+        return HeaderProblem{HeaderProblem::Kind::TooManyColumns};
+    }
+    std::string scratch;
+    for (std::size_t i = 0; i < headerWidth_; ++i) {
+        headerCells_.emplace_back(record_.Field(i, scratch));
+    }
+    HeaderColumns columns;
+    if (const auto clash = FindHeaderColumns(headerCells_, settings_.namedHeaders, columns)) {
+        return ProblemOfClash(*clash);
+    }
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        if (columns.cellOf[c]) {
+            fileColumns_[fileColumnCount_++] = {c, *columns.cellOf[c],
+                                                IsNumberColumn(static_cast<DoseColumn>(c))};
         }
     }
+    tankField_ = columns.tankCell;
+    keptWidth_ = columns.resultsFrom.value_or(headerWidth_);
+    if (auto problem = CheckBrackets(columns)) {
+        return problem;
+    }
+    if (auto problem = CheckTarget(columns)) {
+        return problem;
+    }
+    if (columns.unreadCell) {
+        return HeaderProblem{.kind = HeaderProblem::Kind::UnreadInput,
+                             .column = columns.unreadColumn,
+                             .cell = *columns.unreadCell};
+    }
+    if (auto problem = CheckGiven(columns)) {
+        return problem;
+    }
+    if (auto problem = TakeHeaderUnit(columns)) {
+        return problem;
+    }
+    if (auto problem = TakeFallbacks(columns)) {
+        return problem;
+    }
+    WriteHeader();
+    return std::nullopt;
+}
+
+// Every word in a header's brackets must be a unit of its column or a word
+// that fits it: SO2 in g/L read as mg/L would be a thousand times off, and a
+// word the program does not know may say as much.
+std::optional<HeaderProblem> CellarBatch::CheckBrackets(const HeaderColumns& columns) const {
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        const auto column = static_cast<DoseColumn>(c);
+        if (!columns.cellOf[c] || column == DoseColumn::BatchSize) {
+            continue;  // the batch size's unit is taken with the unit
+        }
+        const std::size_t cell = *columns.cellOf[c];
+        const std::string_view word =
+            ReadBrackets(column, ReadHeaderName(headerCells_[cell]).bracket).unknown;
+        if (word.empty()) {
+            continue;
+        }
+        const bool so2 = column == DoseColumn::FreeSO2 || column == DoseColumn::Target;
+        return HeaderProblem{.kind = so2 && IsOtherConcentration(word)
+                                         ? HeaderProblem::Kind::NotMgPerLitre
+                                         : HeaderProblem::Kind::BracketWord,
+                             .column = column,
+                             .cell = cell,
+                             .word = std::string(word)};
+    }
+    return std::nullopt;
+}
+
+// A target and its kind travel together: a target column needs a kind from
+// its header, a target_kind column or the user, only one of them says it,
+// and a target given with its kind leaves the file no say in either.
+std::optional<HeaderProblem> CellarBatch::CheckTarget(const HeaderColumns& columns) {
+    using Kind = HeaderProblem::Kind;
+    const auto targetCell = columns.cellOf[Index(DoseColumn::Target)];
+    const auto kindCell = columns.cellOf[Index(DoseColumn::TargetKind)];
+    for (const DoseColumn column : {DoseColumn::Target, DoseColumn::TargetKind}) {
+        if (columns.cellOf[Index(column)] && settings_.targetGivenWithKind) {
+            return HeaderProblem{.kind = Kind::TargetTwice, .column = column};
+        }
+    }
+    std::optional<std::string>& given = settings_.given[Index(DoseColumn::TargetKind)];
+    if (targetCell && columns.targetKind) {
+        const std::string word = RowOf(kTargetKinds, *columns.targetKind).word;
+        if (kindCell) {
+            return HeaderProblem{.kind = Kind::TargetKindTwice,
+                                 .column = DoseColumn::TargetKind,
+                                 .cell = *targetCell,
+                                 .otherCell = *kindCell,
+                                 .word = word};
+        }
+        if (given && !settings_.columnsWinOverGiven &&
+            CanonicalWord(DoseColumn::TargetKind, *given) != word) {
+            return HeaderProblem{.kind = Kind::TargetKindDisagrees,
+                                 .column = DoseColumn::TargetKind,
+                                 .cell = *targetCell,
+                                 .word = word,
+                                 .otherWord = *given};
+        }
+        given = word;
+    }
+    if (targetCell && !kindCell && !given) {
+        return HeaderProblem{.kind = Kind::TargetWithoutKind, .column = DoseColumn::TargetKind};
+    }
+    return std::nullopt;
+}
+
+std::optional<HeaderProblem> CellarBatch::CheckGiven(const HeaderColumns& columns) const {
+    for (std::size_t c = 0; c < kDoseColumnCount && !settings_.columnsWinOverGiven; ++c) {
+        if (columns.cellOf[c] && settings_.given[c]) {
+            const auto column = static_cast<DoseColumn>(c);
+            return HeaderProblem{.kind = HeaderProblem::Kind::GivenTwice,
+                                 .column = column,
+                                 .cell = *columns.cellOf[c]};
+        }
+    }
+    return std::nullopt;
+}
+
+// "Volume (hL)": the unit of the batch size, where there is no unit column.
+// A unit in the header that the program does not know ("(kL)", "(ml)") is
+// refused rather than passed over, and so is one beside a unit column: either
+// would put another unit on every tank than the file means.
+std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& columns) {
+    using Kind = HeaderProblem::Kind;
+    const auto sizeCell = columns.cellOf[Index(DoseColumn::BatchSize)];
+    if (!sizeCell) {
+        return std::nullopt;
+    }
+    const BracketReading brackets =
+        ReadBrackets(DoseColumn::BatchSize, ReadHeaderName(headerCells_[*sizeCell]).bracket);
+    if (!brackets.unknown.empty()) {
+        return HeaderProblem{.kind = Kind::UnitUnknown,
+                             .column = DoseColumn::Unit,
+                             .cell = *sizeCell,
+                             .word = std::string(brackets.unknown)};
+    }
+    if (!brackets.unit) {
+        return std::nullopt;
+    }
+    if (const auto unitCell = columns.cellOf[Index(DoseColumn::Unit)]) {
+        return HeaderProblem{.kind = Kind::UnitInHeaderAndColumn,
+                             .column = DoseColumn::Unit,
+                             .other = DoseColumn::BatchSize,
+                             .cell = *sizeCell,
+                             .otherCell = *unitCell};
+    }
+    std::optional<std::string>& given = settings_.given[Index(DoseColumn::Unit)];
+    const char* word = RowOf(kUnitWords, *brackets.unit).word;
+    if (given && CanonicalWord(DoseColumn::Unit, *given) != word) {
+        return HeaderProblem{
+            .kind = Kind::UnitTwice, .column = DoseColumn::Unit, .cell = *sizeCell};
+    }
+    given = word;
     return std::nullopt;
 }
 
@@ -247,7 +318,7 @@ std::optional<HeaderProblem> CellarBatch::TakeFallbacks(const HeaderColumns& col
             builtInsUsed_.push_back(column);
         } else if (column != DoseColumn::SolutionPct && column != DoseColumn::TabletG) {
             // The method's own figure is asked for by the rows that need it.
-            return HeaderProblem{HeaderProblem::Kind::MissingColumn, column};
+            return HeaderProblem{.kind = HeaderProblem::Kind::MissingColumn, .column = column};
         }
         texts_[c] = fallback_[c];
     }
@@ -261,7 +332,7 @@ void CellarBatch::WriteHeader() {
     if (reader_.HadByteOrderMark()) {
         out_.Append(kByteOrderMark);
     }
-    out_.Append(record_.Raw());
+    out_.Append(keptWidth_ == headerWidth_ ? record_.Raw() : record_.RawFields(keptWidth_));
     std::string resultNames;
     AppendResultColumnNames(resultNames, reader_.Separator());
     out_.Append(resultNames);
@@ -309,20 +380,20 @@ void CellarBatch::ProcessRecord(CsvReader::Result read) {
     ++counts_.rows;
     if (read == CsvReader::Result::TooLong) {
         // Its fields are gone; the columns stay in line.
-        WriteRow({}, headerWidth_ - 1, Problem("Row is longer than " + RecordLimitText() + "."));
+        WriteRow({}, keptWidth_ - 1, Problem("Row is longer than " + RecordLimitText() + "."));
         return;
     }
     const std::size_t fields = record_.FieldCount();
-    const std::size_t missing = fields < headerWidth_ ? headerWidth_ - fields : 0;
+    const std::size_t missing = fields < keptWidth_ ? keptWidth_ - fields : 0;
     if (IsBlank()) {
         blankResult_.status = DoseStatus::Blank;
-        WriteRow(record_.RawFields(headerWidth_), missing, blankResult_);
+        WriteRow(record_.RawFields(keptWidth_), missing, blankResult_);
         return;
     }
     std::optional<std::string> problem = RecordProblem();
     const DoseResult& result = problem ? Problem(std::move(*problem)) : Calculate();
     if (!stop_) {
-        WriteRow(record_.RawFields(headerWidth_), missing, result);
+        WriteRow(record_.RawFields(keptWidth_), missing, result);
     }
 }
 
@@ -391,14 +462,17 @@ bool CellarBatch::IsBlank() const {
     // Nearly every row has something other than separators, blanks and
     // quotes at its very start.
     const char separator = reader_.Separator();
-    const std::string_view raw = record_.Raw();
+    // Of a file read back, only the cells before its results count.
+    const bool all = keptWidth_ == headerWidth_;
+    const std::string_view raw = all ? record_.Raw() : record_.RawFields(keptWidth_);
     if (std::any_of(raw.begin(), raw.end(), [separator](char c) {
             return c != separator && !korvane::IsBlank(c) && c != '"';
         })) {
         return false;
     }
     std::string scratch;
-    for (std::size_t i = 0; i < record_.FieldCount(); ++i) {
+    for (std::size_t i = 0;
+         i < (all ? record_.FieldCount() : std::min(record_.FieldCount(), keptWidth_)); ++i) {
         if (!IsBlankText(record_.Field(i, scratch))) {
             return false;
         }

@@ -50,26 +50,34 @@ struct BatchSettings {
 
 struct HeaderProblem {
     enum class Kind {
-        NoHeader,               // nothing but empty lines
-        HeaderTooLong,          // over kMaxRecordBytes
-        TooManyColumns,         // over kMaxColumns
-        ColumnTwice,            // `column` stands in cells `cell` and `otherCell`
-        TwoColumnsInCell,       // cell `cell` names `column` and `other`
-        MissingColumn,          // `column` is absent and has no value
-        TargetWithoutKind,      // a target column, and nothing says its kind
-        TargetTwice,            // a target or target kind column, and the target given too
+        NoHeader,           // nothing but empty lines
+        HeaderTooLong,      // over kMaxRecordBytes
+        TooManyColumns,     // over kMaxColumns
+        ColumnTwice,        // `column` stands in cells `cell` and `otherCell`
+        TwoColumnsInCell,   // cell `cell` names `column` and `other`
+        ResultColumn,       // cell `cell` is a result column, apart from the others
+        MissingColumn,      // `column` is absent and has no value
+        UnreadInput,        // cell `cell` seems to hold `column`, and is not read
+        TargetWithoutKind,  // a target column, and nothing says its kind
+        TargetTwice,        // a target or target kind column, and the target given too
+        TargetKindTwice,  // the target's header (`cell`) says its kind, and a column (`otherCell`)
+        TargetKindDisagrees,    // the target's header (`cell`) says `word`, the given kind
+                                // `otherWord`
         GivenTwice,             // `column` stands in cell `cell`, and is given too
         UnitTwice,              // the batch size's header names a unit, and another is given
         UnitUnknown,            // the batch size's header names no unit the program knows
         UnitInHeaderAndColumn,  // the batch size's header (`cell`) and a unit column (`otherCell`)
         NotMgPerLitre,          // `column`'s header (`cell`) gives SO2 in another unit
+        BracketWord,            // `column`'s header (`cell`) has `word` in brackets, which fits not
         Unreadable,             // the source failed
     };
     Kind kind;
-    DoseColumn column = DoseColumn::Ph;
-    DoseColumn other = DoseColumn::Ph;
+    std::optional<DoseColumn> column = std::nullopt;
+    std::optional<DoseColumn> other = std::nullopt;
     std::size_t cell = 0;
     std::size_t otherCell = 0;
+    std::string word = {};
+    std::string otherWord = {};
 };
 
 // One row as it was decided: where it starts in the file, the tank's name
@@ -137,10 +145,10 @@ class CellarBatch {
     void ChooseSeparator();
     std::optional<HeaderProblem> FindColumns();
     std::optional<HeaderProblem> TakeFallbacks(const HeaderColumns& columns);
-    std::optional<HeaderProblem> CheckTarget(const HeaderColumns& columns) const;
+    std::optional<HeaderProblem> CheckBrackets(const HeaderColumns& columns) const;
+    std::optional<HeaderProblem> CheckTarget(const HeaderColumns& columns);
     std::optional<HeaderProblem> CheckGiven(const HeaderColumns& columns) const;
     std::optional<HeaderProblem> TakeHeaderUnit(const HeaderColumns& columns);
-    std::optional<HeaderProblem> CheckSO2Units(const HeaderColumns& columns) const;
     void WriteHeader();
     void ProcessRecord(CsvReader::Result read);
     void StopAtOpenQuote();
@@ -184,6 +192,9 @@ class CellarBatch {
     std::optional<std::size_t> tankField_;
     DoseTextViews texts_;
     std::size_t headerWidth_ = 0;
+    // The cells before the program's own results, when the file has them:
+    // only these are written out again, with new results.
+    std::size_t keptWidth_ = 0;
     std::string_view lineEnd_ = "\n";
     SinkBuffer out_;
     DoseTexts scratch_;

@@ -8,28 +8,155 @@
 namespace korvane {
 namespace {
 
-std::string KeyOf(std::string_view text) {
-    std::string key;
-    for (const char c : text) {
-        if (!IsBlank(c) && c != '_' && c != '-') {
-            key += LowerAscii(c);
+// The letters of U+00C0 to U+00FF (UTF-8 0xC3 0x80 to 0xC3 0xBF) without
+// their accents, in lower case; empty for the two that are no letters.
+constexpr std::array<const char*, 64> kLatinLetters{
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "ss",
+    "a", "a", "a", "a", "a", "a", "ae", "c", "e", "e", "e", "e", "i", "i", "i",  "i",
+    "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y",
+};
+
+bool IsContinuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
+}
+
+// Appends `text` as keys compare it; where `text` has a character that is
+// left out, a blank when `words` is set, so that its words stay apart.
+void AppendFolded(std::string_view text, std::string& out, bool words) {
+    const auto gap = [&out, words] {
+        if (words && !out.empty() && out.back() != ' ') {
+            out += ' ';
+        }
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80U) {
+            const char lower = LowerAscii(c);
+            if ((lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9')) {
+                out += lower;
+            } else {
+                gap();
+            }
+            continue;
+        }
+        const bool pair = i + 1 < text.size() && IsContinuation(text[i + 1]);
+        const auto next = pair ? static_cast<unsigned char>(text[i + 1]) : 0U;
+        if (pair && byte == 0xC3U) {
+            out += kLatinLetters[next - 0x80U];
+            ++i;
+        } else if (pair && byte == 0xC2U) {
+            // µ, and the raised digits of "mg L⁻¹" and "m³"; the rest of
+            // the page (no-break space, °, ·) is punctuation.
+            const char* letter = next == 0xB5U   ? "u"
+                                 : next == 0xB9U ? "1"
+                                 : next == 0xB2U ? "2"
+                                 : next == 0xB3U ? "3"
+                                                 : nullptr;
+            letter != nullptr ? void(out += letter) : gap();
+            ++i;
+        } else if (pair && byte == 0xC5U && (next == 0x92U || next == 0x93U)) {
+            out += "oe";
+            ++i;
+        } else if (pair && (byte == 0xCCU || (byte == 0xCDU && next < 0xB0U))) {
+            ++i;  // a combining accent, as a decomposed "é" carries it
+        } else if (byte == 0xE2U && i + 2 < text.size() && text[i + 1] == '\x82' &&
+                   static_cast<unsigned char>(text[i + 2]) >= 0x80U &&
+                   static_cast<unsigned char>(text[i + 2]) <= 0x89U) {
+            // The lowered digits of "SO₂".
+            out += static_cast<char>('0' + (static_cast<unsigned char>(text[i + 2]) - 0x80U));
+            i += 2;
+        } else {
+            out += c;
         }
     }
-    return key;
+}
+
+std::string BracketKey(std::string_view text) {
+    std::string key = HeaderKey(text);
+    return key.empty() ? std::string(TrimBlanks(text)) : key;
+}
+
+std::optional<BracketMeaning> MeaningOf(std::string_view word) {
+    const std::string key = BracketKey(word);
+    for (const BracketWord& row : kBracketWords) {
+        if (key == BracketKey(row.word)) {
+            return row.meaning;
+        }
+    }
+    return std::nullopt;
+}
+
+// Whether a word of `meaning` may stand in `column`'s brackets, and what it
+// tells of the column.
+bool Fits(DoseColumn column, BracketMeaning meaning, BracketReading& reading) {
+    const bool so2 = column == DoseColumn::FreeSO2 || column == DoseColumn::Target;
+    switch (meaning) {
+        case BracketMeaning::MgPerLitre:
+            return so2;
+        case BracketMeaning::Percent:
+            return column == DoseColumn::SolutionPct;
+        case BracketMeaning::Gram:
+            return column == DoseColumn::TabletG;
+        case BracketMeaning::Measured:
+            return column == DoseColumn::Ph || column == DoseColumn::FreeSO2 ||
+                   column == DoseColumn::BatchSize;
+        case BracketMeaning::Target:
+            reading.target = column == DoseColumn::FreeSO2 || reading.target;
+            return so2;
+        case BracketMeaning::Free:
+        case BracketMeaning::Molecular:
+            break;
+    }
+    const TargetKind kind =
+        meaning == BracketMeaning::Free ? TargetKind::FreeSO2 : TargetKind::MolecularSO2;
+    if (column == DoseColumn::FreeSO2) {
+        return kind == TargetKind::FreeSO2;
+    }
+    if (column != DoseColumn::Target || (reading.kind && *reading.kind != kind)) {
+        return false;
+    }
+    reading.kind = kind;
+    return true;
+}
+
+bool ItemFits(DoseColumn column, std::string_view item, BracketReading& reading) {
+    if (column == DoseColumn::BatchSize) {
+        if (const std::optional<VolumeUnit> unit = UnitOfWord(item)) {
+            const bool same = !reading.unit || *reading.unit == *unit;
+            reading.unit = unit;
+            return same;
+        }
+    }
+    if (const auto meaning = MeaningOf(item)) {
+        return Fits(column, *meaning, reading);
+    }
+    // Several words, each of the table: "visé libre", "target free".
+    std::string words;
+    AppendFolded(item, words, true);
+    std::size_t start = 0;
+    bool any = false;
+    while (start < words.size()) {
+        const std::size_t end = std::min(words.find(' ', start), words.size());
+        const auto meaning = MeaningOf(std::string_view(words).substr(start, end - start));
+        if (!meaning || !Fits(column, *meaning, reading)) {
+            return false;
+        }
+        any = true;
+        start = end + 1;
+    }
+    return any;
 }
 
 // The columns a cell names: by the user's header for a column, else by the
-// column's own name or another of its names.
-std::vector<DoseColumn> ColumnsNamed(const HeaderName& name,
-                                     const std::vector<NamedHeader>& named) {
+// column's own names. A free SO2 header that says it is a target is one.
+std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<NamedHeader>& named,
+                                     std::optional<TargetKind>& kind) {
     std::vector<DoseColumn> columns;
     const auto namedByUser = [&named](DoseColumn column) {
-        for (const NamedHeader& header : named) {
-            if (header.column == column) {
-                return true;
-            }
-        }
-        return false;
+        return std::any_of(named.begin(), named.end(),
+                           [column](const NamedHeader& header) { return header.column == column; });
     };
     // A header named as nothing takes the column's own names away, and
     // matches no cell: the column is then not read.
@@ -38,47 +165,180 @@ std::vector<DoseColumn> ColumnsNamed(const HeaderName& name,
             columns.push_back(header.column);
         }
     }
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
-        const auto column = static_cast<DoseColumn>(c);
-        if (!namedByUser(column) && name.key == KeyOf(kDoseColumnNames[c])) {
-            columns.push_back(column);
+    // A target the user names says its kind by its name as much as one
+    // found by it: "SO2 libre visé" is free SO2 either way.
+    const bool namedTarget =
+        std::find(columns.begin(), columns.end(), DoseColumn::Target) != columns.end();
+    for (const ColumnName& row : kColumnNames) {
+        if (namedTarget && row.column == DoseColumn::Target && row.kind &&
+            name.key == HeaderKey(row.name)) {
+            kind = row.kind;
         }
     }
-    for (const ColumnAlias& alias : kColumnAliases) {
-        if (!namedByUser(alias.column) && name.key == alias.key) {
-            columns.push_back(alias.column);
+    // "SO2 libre (visé)" is a target by its brackets; a header the user
+    // named is what the user said.
+    const bool target = ReadBrackets(DoseColumn::FreeSO2, name.bracket).target;
+    for (const ColumnName& row : kColumnNames) {
+        if (!namedByUser(row.column) && name.key == HeaderKey(row.name)) {
+            const bool freeTarget = row.column == DoseColumn::FreeSO2 && target;
+            columns.push_back(freeTarget ? DoseColumn::Target : row.column);
+            kind = freeTarget ? kFree : row.kind ? row.kind : kind;
         }
     }
     // In their own order, so that a message names them the same way always.
     std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
     return columns;
+}
+
+// The words that show a cell holds an input, whatever its name: SO2, pH, a
+// volume or a target, in the six languages (as HeaderKey folds them).
+struct InputWord {
+    DoseColumn column;
+    const char* word;
+};
+
+constexpr std::array kInputWords{
+    InputWord{DoseColumn::Target, "target"},      InputWord{DoseColumn::Target, "cible"},
+    InputWord{DoseColumn::Target, "vise"},        InputWord{DoseColumn::Target, "objectif"},
+    InputWord{DoseColumn::Target, "obiettivo"},   InputWord{DoseColumn::Target, "objetivo"},
+    InputWord{DoseColumn::Target, "ziel"},        InputWord{DoseColumn::Target, "zielwert"},
+    InputWord{DoseColumn::Target, "alvo"},        InputWord{DoseColumn::Ph, "ph"},
+    InputWord{DoseColumn::FreeSO2, "so2"},        InputWord{DoseColumn::FreeSO2, "sulfureux"},
+    InputWord{DoseColumn::FreeSO2, "solforosa"},  InputWord{DoseColumn::FreeSO2, "sulfuroso"},
+    InputWord{DoseColumn::FreeSO2, "schweflige"}, InputWord{DoseColumn::FreeSO2, "schwefeldioxid"},
+    InputWord{DoseColumn::FreeSO2, "enxofre"},    InputWord{DoseColumn::FreeSO2, "sulfur"},
+    InputWord{DoseColumn::FreeSO2, "sulphur"},    InputWord{DoseColumn::BatchSize, "volume"},
+    InputWord{DoseColumn::BatchSize, "volumen"},  InputWord{DoseColumn::BatchSize, "vol"},
+    InputWord{DoseColumn::BatchSize, "litres"},   InputWord{DoseColumn::BatchSize, "liters"},
+    InputWord{DoseColumn::BatchSize, "litri"},    InputWord{DoseColumn::BatchSize, "litros"},
+    InputWord{DoseColumn::BatchSize, "liter"},    InputWord{DoseColumn::BatchSize, "hl"},
+};
+
+// Words of SO2 that is no input: total and bound SO2, and molecular SO2 as
+// it is measured (a molecular target says it is a target).
+constexpr std::array kOtherSO2Words{
+    "total",     "totale",      "totaal",     "gesamt",    "gesamte",    "bound",     "combined",
+    "combine",   "combinato",   "combinata",  "combinado", "gebunden",   "gebundene", "ligado",
+    "molecular", "moleculaire", "molecolare", "molekular", "molekulare",
+};
+
+// The column a cell no name reads seems to hold, if it plainly holds one: a
+// target before the rest, since a target names SO2 too.
+std::optional<DoseColumn> SeemingInput(std::string_view cell) {
+    std::string words;
+    AppendFolded(cell.substr(0, std::min(cell.find('('), cell.find('['))), words, true);
+    std::array<bool, kDoseColumnCount> named{};
+    bool other = false;
+    std::size_t start = 0;
+    while (start < words.size()) {
+        const std::size_t end = std::min(words.find(' ', start), words.size());
+        const std::string_view word = std::string_view(words).substr(start, end - start);
+        for (const InputWord& row : kInputWords) {
+            // "SO2" within a word too: "FSO2", "SO2L", "TSO2".
+            const bool so2 =
+                std::string_view(row.word) == "so2" && word.find("so2") != std::string_view::npos;
+            named[Index(row.column)] = named[Index(row.column)] || word == row.word || so2;
+        }
+        other = other || std::find(kOtherSO2Words.begin(), kOtherSO2Words.end(), word) !=
+                             kOtherSO2Words.end();
+        start = end + 1;
+    }
+    if (named[Index(DoseColumn::Target)]) {
+        return DoseColumn::Target;
+    }
+    if (other) {
+        return std::nullopt;
+    }
+    for (const DoseColumn column : {DoseColumn::Ph, DoseColumn::FreeSO2, DoseColumn::BatchSize}) {
+        if (named[Index(column)]) {
+            return column;
+        }
+    }
+    return std::nullopt;
+}
+
+// Whether `cell` is, byte for byte, the name of one of the program's
+// result columns that speak of SO2.
+bool IsSO2ResultName(std::string_view cell) {
+    cell = TrimBlanks(cell);
+    return std::any_of(kResultColumnNames.begin(), kResultColumnNames.end(),
+                       [cell](const char* name) {
+                           return cell == name && cell.find("so2") != std::string_view::npos;
+                       });
+}
+
+// Where the program's result columns, all of them and in order, end the
+// header.
+std::optional<std::size_t> ResultsFrom(const std::vector<std::string>& cells) {
+    const std::size_t count = kResultColumnNames.size();
+    if (cells.size() < count) {
+        return std::nullopt;
+    }
+    const std::size_t from = cells.size() - count;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (TrimBlanks(cells[from + i]) != kResultColumnNames[i]) {
+            return std::nullopt;
+        }
+    }
+    return from;
 }
 
 }  // namespace
 
+std::string HeaderKey(std::string_view text) {
+    std::string key;
+    AppendFolded(text, key, false);
+    return key;
+}
+
 HeaderName ReadHeaderName(std::string_view cell) {
     cell = TrimBlanks(cell);
     HeaderName name;
-    const std::size_t open = cell.rfind('(');
-    if (open != std::string_view::npos && cell.back() == ')') {
-        name.unit = TrimBlanks(cell.substr(open + 1, cell.size() - open - 2));
+    const char close = cell.empty() ? '\0' : cell.back();
+    const std::size_t open = close == ')'   ? cell.rfind('(')
+                             : close == ']' ? cell.rfind('[')
+                                            : std::string_view::npos;
+    if (open != std::string_view::npos) {
+        name.bracket = TrimBlanks(cell.substr(open + 1, cell.size() - open - 2));
         cell = cell.substr(0, open);
     }
-    name.key = KeyOf(cell);
+    name.key = HeaderKey(cell);
     return name;
+}
+
+BracketReading ReadBrackets(DoseColumn column, std::string_view bracket) {
+    BracketReading reading;
+    while (!TrimBlanks(bracket).empty() && reading.unknown.empty()) {
+        const std::size_t end = std::min(bracket.find(','), bracket.find(';'));
+        const std::string_view item = TrimBlanks(bracket.substr(0, end));
+        if (!item.empty() && !ItemFits(column, item, reading)) {
+            reading.unknown = item;
+        }
+        bracket = end == std::string_view::npos ? std::string_view() : bracket.substr(end + 1);
+    }
+    return reading;
 }
 
 std::optional<HeaderClash> FindHeaderColumns(const std::vector<std::string>& cells,
                                              const std::vector<NamedHeader>& named,
                                              HeaderColumns& found) {
     found = HeaderColumns{};
-    for (std::size_t cell = 0; cell < cells.size(); ++cell) {
-        const std::vector<DoseColumn> columns = ColumnsNamed(ReadHeaderName(cells[cell]), named);
+    found.resultsFrom = ResultsFrom(cells);
+    const std::size_t inputs = found.resultsFrom.value_or(cells.size());
+    std::vector<std::size_t> others;
+    for (std::size_t cell = 0; cell < inputs; ++cell) {
+        if (IsSO2ResultName(cells[cell])) {
+            return HeaderClash{.kind = HeaderClash::Kind::ResultColumn, .cell = cell};
+        }
+        const HeaderName name = ReadHeaderName(cells[cell]);
+        std::optional<TargetKind> kind;
+        const std::vector<DoseColumn> columns = ColumnsNamed(name, named, kind);
         if (columns.empty()) {
-            found.firstOtherCell = found.firstOtherCell.value_or(cell);
+            others.push_back(cell);
             continue;
         }
-        if (columns.size() > 1 && columns[0] != columns[1]) {
+        if (columns.size() > 1) {
             return HeaderClash{HeaderClash::Kind::TwoColumnsInOneCell, columns[0], columns[1], cell,
                                cell};
         }
@@ -87,6 +347,37 @@ std::optional<HeaderClash> FindHeaderColumns(const std::vector<std::string>& cel
             return HeaderClash{HeaderClash::Kind::ColumnTwice, columns[0], columns[0], *at, cell};
         }
         at = cell;
+        const BracketReading brackets = ReadBrackets(columns[0], name.bracket);
+        if (columns[0] == DoseColumn::Target) {
+            if (kind && brackets.kind && *kind != *brackets.kind) {
+                return HeaderClash{.kind = HeaderClash::Kind::BracketWord,
+                                   .column = columns[0],
+                                   .cell = cell,
+                                   .word = name.bracket};
+            }
+            found.targetKind = kind ? kind : brackets.kind;
+        }
+    }
+    const auto accountedFor = [&](DoseColumn column) {
+        return found.cellOf[Index(column)] ||
+               std::any_of(named.begin(), named.end(),
+                           [column](const NamedHeader& header) { return header.column == column; });
+    };
+    const auto tank = std::find_if(others.begin(), others.end(), [&cells](std::size_t cell) {
+        const std::string key = ReadHeaderName(cells[cell]).key;
+        return std::any_of(kTankNames.begin(), kTankNames.end(),
+                           [&key](const char* name) { return key == HeaderKey(name); });
+    });
+    if (tank != others.end() || !others.empty()) {
+        found.tankCell = tank != others.end() ? *tank : others.front();
+    }
+    for (const std::size_t cell : others) {
+        const std::optional<DoseColumn> seems = SeemingInput(cells[cell]);
+        if (seems && !accountedFor(*seems)) {
+            found.unreadCell = cell;
+            found.unreadColumn = seems;
+            break;
+        }
     }
     return std::nullopt;
 }

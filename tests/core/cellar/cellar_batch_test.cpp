@@ -70,7 +70,7 @@ struct HeaderCase {
     const char* name;
     std::string input;
     std::optional<HeaderProblem::Kind> kind;
-    DoseColumn column = DoseColumn::Ph;
+    std::optional<DoseColumn> column = std::nullopt;
     BatchSettings settings = {};
 };
 
@@ -143,8 +143,62 @@ INSTANTIATE_TEST_SUITE_P(
                    DoseColumn::Unit, Given({{DoseColumn::Unit, "hl"}})},
         HeaderCase{"BareGallon", "ph,free_so2,Volume (gal),target,target_kind\n", Kind::UnitUnknown,
                    DoseColumn::Unit},
-        HeaderCase{"OtherWordsInBracketsAreNoUnit",
-                   "ph,Free SO2 (mg / L),Volume (L),Target (free),target_kind\n", std::nullopt},
+        HeaderCase{"WordsInBracketsThatFit",
+                   "pH (measured),Free SO2 (mg / L; libre),Volume (L),Target (free)\n",
+                   std::nullopt},
+        HeaderCase{"TargetKindInItsHeaderAndAColumn",
+                   "ph,Free SO2 (mg / L),Volume (L),Target (free),target_kind\n",
+                   Kind::TargetKindTwice, DoseColumn::TargetKind},
+        // Spreadsheets in the six languages, each needing nothing given.
+        HeaderCase{"French", "Cuve;pH;SO2 libre (mg/L);Volume (hL);SO2 libre visé (mg/L)\n",
+                   std::nullopt},
+        HeaderCase{"Italian", "Vasca;pH;SO2 libera (mg/L);Volume (hL);SO2 molecolare obiettivo\n",
+                   std::nullopt},
+        HeaderCase{"Spanish", "Depósito;pH;SO2 libre (mg/L);Volumen (L);Objetivo (molecular)\n",
+                   std::nullopt},
+        HeaderCase{"German", "Tank;pH-Wert;Freie SO2 (mg/L);Menge (hL);Zielwert (frei)\n",
+                   std::nullopt},
+        HeaderCase{"Portuguese", "Depósito;pH;SO2 livre (mg/L);Volume (L);SO2 livre alvo (mg/L)\n",
+                   std::nullopt},
+        // What the target's header says of its kind against what is given.
+        HeaderCase{"TargetKindDisagrees", "ph,free_so2,Volume (L),Target (molecular)\n",
+                   Kind::TargetKindDisagrees, DoseColumn::TargetKind,
+                   Given({{DoseColumn::TargetKind, "free"}})},
+        HeaderCase{"TargetKindAgrees", "ph,free_so2,Volume (L),Target (molecular)\n", std::nullopt,
+                   std::nullopt, Given({{DoseColumn::TargetKind, "Molecular"}})},
+        HeaderCase{"FreeAndMolecularTargets",
+                   "ph,free_so2,Volume (L),Target free SO2,Target molecular SO2\n",
+                   Kind::ColumnTwice, DoseColumn::Target},
+        HeaderCase{"TargetNameAndBracketsDisagree",
+                   "ph,free_so2,Volume (L),Target free SO2 (molecular)\n", Kind::BracketWord,
+                   DoseColumn::Target},
+        HeaderCase{"TargetGivenWithAKindAndATargetInTheHeader",
+                   "ph,free_so2,Volume (L),Target free SO2 (mg/L)\n", Kind::TargetTwice,
+                   DoseColumn::Target,
+                   Given({{DoseColumn::Target, "40"}, {DoseColumn::TargetKind, "free"}}, true)},
+        // SO2 in units that are not mg/L, and words that fit no column.
+        HeaderCase{"SO2InMillimoles", "ph,Free SO2 (mmol/L),Volume (L),Target (free)\n",
+                   Kind::BracketWord, DoseColumn::FreeSO2},
+        HeaderCase{"SO2InPercent", "ph,Free SO2 (%),Volume (L),Target (free)\n", Kind::BracketWord,
+                   DoseColumn::FreeSO2},
+        HeaderCase{"SO2InGramsInSquareBrackets", "ph,SO2 libre [g/L],Volume (L),Target (free)\n",
+                   Kind::NotMgPerLitre, DoseColumn::FreeSO2},
+        HeaderCase{"SO2InMgPerLitreAsSO2", "ph,Free SO2 (mg/L as SO2),Volume (L),Target (free)\n",
+                   std::nullopt},
+        HeaderCase{"AFreeWordOnPh", "pH (free),free_so2,Volume (L),Target (free)\n",
+                   Kind::BracketWord, DoseColumn::Ph},
+        // A column no name reads that plainly holds an input.
+        HeaderCase{"UnreadSO2AndTheOptionGiven", "ph,SO2 au labo,Volume (L),Target (free)\n",
+                   Kind::UnreadInput, DoseColumn::FreeSO2, Given({{DoseColumn::FreeSO2, "12"}})},
+        HeaderCase{"UnreadTargetAndTheTargetGiven", "ph,free_so2,Volume (L),Ziel neu\n",
+                   Kind::UnreadInput, DoseColumn::Target,
+                   Given({{DoseColumn::Target, "40"}, {DoseColumn::TargetKind, "free"}}, true)},
+        HeaderCase{"TotalSO2IsNoInput", "ph,free_so2,Total SO2,Volume (L),Target (free)\n",
+                   std::nullopt},
+        HeaderCase{"ALotIsNoVolume", "Batch,ph,free_so2,Target (free)\n", std::nullopt,
+                   std::nullopt, Given({{DoseColumn::BatchSize, "23"}, {DoseColumn::Unit, "l"}})},
+        HeaderCase{"AResultColumnApart", "ph,free_so2,Volume (L),Target (free),target_free_so2\n",
+                   Kind::ResultColumn},
         HeaderCase{"TargetInMilligramsPerHectolitre",
                    "ph,free_so2,Volume (L),target (mg/hL),target_kind\n", Kind::NotMgPerLitre,
                    DoseColumn::Target},
@@ -328,6 +382,36 @@ TEST(Batch, TellsEachRowWithItsLineAndTank) {
                        StatusWord(row.result.status));
     });
     EXPECT_EQ(told, (std::vector<std::string>{"2 T1 ok", "3  no_addition"}));
+}
+
+TEST(Batch, NamesEachTankFromTheTankColumnBeforeALot) {
+    MemorySource source("Lot,ph,Cuve,free_so2,target\n117,3.5,T1,10,40\n");
+    CellarBatch batch(source, InLitres());
+    ASSERT_FALSE(batch.ReadHeader());
+    MemorySink sink;
+    std::string tank;
+    batch.Run(sink, {}, [&tank](const BatchRow& row) { tank = row.tank; });
+    EXPECT_EQ(tank, "T1");
+}
+
+// Its own output read back: the results are replaced, not read as inputs
+// nor appended a second time, and a blank row stays blank.
+TEST(Batch, ReadsItsOwnOutputBackAsItsInput) {
+    const std::string input = "tank;ph;free_so2;target\nT1;3,5;10;40\n;;;\nT2;3,5;x;40\n";
+    const BatchRun first = RunBatch(input, InLitres());
+    ASSERT_FALSE(first.problem);
+    const BatchRun again = RunBatch(first.output, InLitres());
+    ASSERT_FALSE(again.problem);
+    EXPECT_EQ(again.output, first.output);
+    EXPECT_EQ(again.counts.blank, 1U);
+    EXPECT_EQ(again.counts.ok, 1U);
+    // A pH edited in the file read back is what is calculated with.
+    std::string edited = first.output;
+    edited.replace(edited.find("T1;3,5"), 6, "T1;3,4");
+    const std::string output = RunBatch(edited, InLitres()).output;
+    const std::string row =
+        output.substr(output.find("T1;"), output.find("\n;;;") - output.find("T1;"));
+    EXPECT_EQ(row, "T1;3,4;10;40;0,25;40;0,98;30,00;0,74;1,19;g;0,19;ok;");
 }
 
 // A batch keeps one calculation for all its rows: nothing of one dose may

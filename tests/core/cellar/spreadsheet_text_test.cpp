@@ -148,10 +148,12 @@ TEST(UnitWordTest, ABareGallonIsRefusedByName) {
 TEST(HeaderNameTest, KeepsOnlyWhatNamesTheColumn) {
     const HeaderName name = ReadHeaderName(" Free SO2 (mg/L) ");
     EXPECT_EQ(name.key, "freeso2");
-    EXPECT_EQ(name.unit, "mg/L");
+    EXPECT_EQ(name.bracket, "mg/L");
     EXPECT_EQ(ReadHeaderName("batch-size").key, "batchsize");
-    EXPECT_EQ(ReadHeaderName("Volume (hL)").unit, "hL");
-    EXPECT_EQ(ReadHeaderName("(x) Tank").unit, "");
+    EXPECT_EQ(ReadHeaderName("Volume (hL)").bracket, "hL");
+    EXPECT_EQ(ReadHeaderName("(x) Tank").bracket, "");
+    EXPECT_EQ(ReadHeaderName("SO2 libre [ g/L ]").bracket, "g/L");
+    EXPECT_EQ(ReadHeaderName("SO2 libre [g/L)").bracket, "");
 }
 
 // Bytes decoded from UTF-16 come out as UTF-8 behind its byte order mark.
