@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace korvane {
 namespace {
@@ -147,6 +148,40 @@ const char* StatusWord(DoseStatus status) {
     return "blank";
 }
 
+std::string ShortAmountText(float amount) {
+    std::string text = SingleToText(amount);
+    const bool negative = text.starts_with('-');
+    const std::size_t whole = std::min(text.find('.'), text.size()) - (negative ? 1 : 0);
+    if (!std::isfinite(amount) || whole < 10) {
+        return text;
+    }
+    // Three digits rounded half up on the fourth; 9995 carries into 1.00.
+    const std::string_view digits = std::string_view(text).substr(negative ? 1 : 0, 4);
+    int leading = (std::stoi(std::string(digits)) + 5) / 10;
+    std::size_t exponent = whole - 1;
+    if (leading >= 1000) {
+        leading /= 10;
+        ++exponent;
+    }
+    std::string mantissa = std::to_string(leading);
+    mantissa.insert(1, ".");
+    while (mantissa.ends_with('0')) {
+        mantissa.pop_back();
+    }
+    if (mantissa.ends_with('.')) {
+        mantissa.pop_back();
+    }
+    return (negative ? "-" : "") + mantissa + "e+" + std::to_string(exponent);
+}
+
+std::string WithValue(std::string_view text, std::string_view value) {
+    std::string filled(text);
+    if (const std::size_t at = filled.find("%1"); at != std::string::npos) {
+        filled.replace(at, 2, value);
+    }
+    return filled;
+}
+
 std::string UnknownWordMessage(DoseColumn column, std::string_view word) {
     if (column == DoseColumn::Unit) {
         return UnknownUnitText(word);
@@ -225,12 +260,22 @@ std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, dou
 
 const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
     result_.message = {};
+    result_.messageText = {};
+    result_.messageValue = {};
     result_.figures.fill({});
     EvaluateSheet(input_, verdict_, answerYes);
     switch (verdict_.kind) {
         case SheetVerdict::Kind::FailedCheck:
             result_.status = DoseStatus::Error;
             result_.message = verdict_.failed.message;
+            if (verdict_.failed.value) {
+                // Rare enough that a row or two of a batch may allocate.
+                value_ = ShortAmountText(*verdict_.failed.value);
+                message_ = WithValue(verdict_.failed.message, value_);
+                result_.message = message_;
+                result_.messageText = verdict_.failed.message;
+                result_.messageValue = value_;
+            }
             return result_;
         case SheetVerdict::Kind::Questions:
             result_.status = DoseStatus::Question;

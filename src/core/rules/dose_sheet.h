@@ -104,10 +104,22 @@ inline std::string_view FieldText(const SheetView& input, SheetField field) {
 struct FailedCheck {
     std::optional<SheetField> field;  // where the focus goes; none: the sulphite form list
     const char* message;              // English; shown as a warning
+    // What the message's %1 stands for, when it has one: the amount that
+    // no cellar could add.
+    std::optional<float> value = std::nullopt;
     bool operator==(const FailedCheck& other) const {
-        return field == other.field && std::string_view(message) == other.message;
+        return field == other.field && std::string_view(message) == other.message &&
+               value == other.value;
     }
 };
+
+// Under strict rules, more than this of any method's amount (grams, ml or
+// tablets) is no dose anyone could add: a figure typed in the wrong unit or
+// with a slipped exponent, even when every question was answered Yes.
+inline constexpr float kLargestAmount = 1.0e9F;
+
+// The message of such an amount for `method`, with %1 for the amount.
+const char* AmountTooLargeMessage(AdditionMethod method);
 
 // A No to a question puts the focus into `field`, clears the amounts and
 // ends the command; a Yes goes on to the next question.
@@ -173,7 +185,7 @@ class SheetResults {
 };
 
 // The most plausibility questions one calculation asks.
-inline constexpr std::size_t kMaxQuestions = 6;
+inline constexpr std::size_t kMaxQuestions = 7;
 
 // The Calculate command's answer held in fixed room, for a caller that asks
 // once a row and keeps one from row to row.
