@@ -7,15 +7,24 @@
 
 namespace korvane::web {
 
+class JsonText;
+
 // `joined`: the ten texts of a dose in the order of its columns
 // (core/dose_calculation.h), numbers with a point and choices as words,
 // separated by kTextSeparator. With `answered` every question was answered
 // Yes. The answer:
 //   {"status":"ok"|"no_addition"|"error"|"question", "message":"...",
+//    "message_text":"... %1 ...", "message_value":"6.44e+29",
+//                                             (a message about a value: the
+//                                              text to translate, and its %1)
 //    "field":"ph",                            (error: where the focus goes)
 //    "questions":[{"field":"ph","text":"..."}],  (question: all, in order)
 //    "figures":{"molecular_so2":"0.20", ...}}    (ok and no_addition)
 std::string CalculationJson(std::string_view joined, bool answered);
+
+// The message_text and message_value of a message about a value; nothing
+// for any other.
+void AddMessageValue(JsonText& json, std::string_view text, std::string_view value);
 
 // The molecular SO2 the existing free SO2 holds at the wine's pH, as the
 // window shows it when the existing SO2 field is left.
