@@ -149,29 +149,35 @@ const char* StatusWord(DoseStatus status) {
 }
 
 std::string ShortAmountText(float amount) {
-    std::string text = SingleToText(amount);
-    const bool negative = text.starts_with('-');
-    const std::size_t whole = std::min(text.find('.'), text.size()) - (negative ? 1 : 0);
+    const std::string text = SingleToText(amount);
+    const std::size_t sign = text.starts_with('-') ? 1 : 0;
+    const std::size_t whole = std::min(text.find('.'), text.size()) - sign;
     if (!std::isfinite(amount) || whole < 10) {
         return text;
     }
     // Three digits rounded half up on the fourth; 9995 carries into 1.00.
-    const std::string_view digits = std::string_view(text).substr(negative ? 1 : 0, 4);
-    int leading = (std::stoi(std::string(digits)) + 5) / 10;
+    int leading = 0;
+    for (std::size_t i = sign; i < sign + 4; ++i) {
+        leading = leading * 10 + (text[i] - '0');
+    }
+    leading = (leading + 5) / 10;
     std::size_t exponent = whole - 1;
     if (leading >= 1000) {
         leading /= 10;
         ++exponent;
     }
-    std::string mantissa = std::to_string(leading);
-    mantissa.insert(1, ".");
-    while (mantissa.ends_with('0')) {
-        mantissa.pop_back();
+    std::string shown(sign, '-');
+    shown += static_cast<char>('0' + leading / 100);
+    if (const int decimals = leading % 100; decimals != 0) {
+        shown += '.';
+        shown += static_cast<char>('0' + decimals / 10);
+        if (decimals % 10 != 0) {
+            shown += static_cast<char>('0' + decimals % 10);
+        }
     }
-    if (mantissa.ends_with('.')) {
-        mantissa.pop_back();
-    }
-    return (negative ? "-" : "") + mantissa + "e+" + std::to_string(exponent);
+    shown += "e+";
+    shown += std::to_string(exponent);
+    return shown;
 }
 
 std::string WithValue(std::string_view text, std::string_view value) {
