@@ -24,9 +24,10 @@ namespace korvane {
 // Which checks a sheet makes. The window keeps its own. A program that reads
 // outside data (a cellar file, the command line, the web page) makes the
 // stricter ones as well: every value a figure reads is numeric, finite and in
-// range whatever the target kind; extreme targets are questioned; a wine
-// already at its target needs no addition rather than failing a check; and
-// no figure that is not finite is ever shown.
+// range whatever the target kind; extreme targets and the slips people make
+// typing a figure in are questioned; a wine already at its target needs no
+// addition rather than failing a check; and no figure that is not finite, nor
+// an amount no cellar could add, is ever shown.
 enum class SheetRules { Window, Strict };
 
 // The numeric fields, one for each text box of the main window.
