@@ -79,6 +79,9 @@ void CheckFigures(const SheetView& input, const SheetResults& results, bool stri
     // Nobody is told to add a negative or endless amount.
     const std::optional<float> amount = Shown(results, SheetOutput::Amount);
     Require(amount.has_value() && *amount >= 0.0F && std::isfinite(*amount));
+    // Nor, under strict rules, more than any cellar could add (the shown
+    // figure is the amount rounded to two decimals).
+    Require(!strict || *amount <= kLargestAmount);
     // Under strict rules every figure shown, once all is written, is a number.
     for (std::size_t i = 0; strict && i < results.Size(); ++i) {
         const std::string_view shown = *results.Shown(results.Output(i));

@@ -687,5 +687,45 @@
         <source>Solution percentage appears low. Are you sure it is correct?</source>
         <translation>Die Konzentration der Stammlösung scheint niedrig zu sein. Ist der Wert wirklich richtig?</translation>
     </message>
+    <message>
+        <source>pKa appears low. Are you sure it is correct?</source>
+        <translation>Der pKa-Wert scheint niedrig zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>pKa appears high. Are you sure it is correct?</source>
+        <translation>Der pKa-Wert scheint hoch zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears low. Are you sure it is correct?</source>
+        <translation>Der SO2-Istwert scheint niedrig zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears high. Are you sure it is correct?</source>
+        <translation>Der SO2-Istwert scheint hoch zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Batch size appears large. Are you sure it is correct?</source>
+        <translation>Die Weinmenge scheint sehr groß zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears low. Are you sure it is correct?</source>
+        <translation>Der Zielwert für freies SO2 scheint niedrig zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears low. Are you sure it is correct?</source>
+        <translation>Der Zielwert für molekulares SO2 scheint niedrig zu sein. Ist der Wert wirklich richtig?</translation>
+    </message>
+    <message>
+        <source>The amount, %1 ml, is more than any cellar could add: check the batch size, the target and the solution percentage.</source>
+        <translation>Die Menge, %1 ml, ist mehr, als ein Keller zugeben könnte: Bitte Weinmenge, SO2-Zielwert und Konzentration der Stammlösung prüfen.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 tablets, is more than any cellar could add: check the batch size, the target and the tablet weight.</source>
+        <translation>Die Menge, %1 Tabletten, ist mehr, als ein Keller zugeben könnte: Bitte Weinmenge, SO2-Zielwert und Tablettengewicht prüfen.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
+        <translation>Die Menge, %1 g, ist mehr, als ein Keller zugeben könnte: Bitte Weinmenge und SO2-Zielwert prüfen.</translation>
+    </message>
 </context>
 </TS>

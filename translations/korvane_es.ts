@@ -687,5 +687,45 @@
         <source>Solution percentage appears low. Are you sure it is correct?</source>
         <translation>El porcentaje de la solución madre parece bajo. ¿Está seguro de que es correcto?</translation>
     </message>
+    <message>
+        <source>pKa appears low. Are you sure it is correct?</source>
+        <translation>El pKa parece bajo. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>pKa appears high. Are you sure it is correct?</source>
+        <translation>El pKa parece alto. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears low. Are you sure it is correct?</source>
+        <translation>El SO2 actual parece bajo. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears high. Are you sure it is correct?</source>
+        <translation>El SO2 actual parece alto. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Batch size appears large. Are you sure it is correct?</source>
+        <translation>El volumen del lote parece muy grande. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears low. Are you sure it is correct?</source>
+        <translation>El SO2 libre objetivo parece bajo. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears low. Are you sure it is correct?</source>
+        <translation>El SO2 molecular objetivo parece bajo. ¿Está seguro de que es correcto?</translation>
+    </message>
+    <message>
+        <source>The amount, %1 ml, is more than any cellar could add: check the batch size, the target and the solution percentage.</source>
+        <translation>La cantidad, %1 ml, es más de lo que una bodega podría añadir: compruebe el volumen del lote, el SO2 objetivo y el porcentaje de la solución madre.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 tablets, is more than any cellar could add: check the batch size, the target and the tablet weight.</source>
+        <translation>La cantidad, %1 tabletas, es más de lo que una bodega podría añadir: compruebe el volumen del lote, el SO2 objetivo y el peso de la tableta.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
+        <translation>La cantidad, %1 g, es más de lo que una bodega podría añadir: compruebe el volumen del lote y el SO2 objetivo.</translation>
+    </message>
 </context>
 </TS>

@@ -687,5 +687,45 @@
         <source>Solution percentage appears low. Are you sure it is correct?</source>
         <translation>Le pourcentage de la solution mère semble faible. Confirmez-vous cette valeur&#xa0;?</translation>
     </message>
+    <message>
+        <source>pKa appears low. Are you sure it is correct?</source>
+        <translation>Le pKa semble bas. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>pKa appears high. Are you sure it is correct?</source>
+        <translation>Le pKa semble élevé. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears low. Are you sure it is correct?</source>
+        <translation>Le SO2 mesuré semble bas. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears high. Are you sure it is correct?</source>
+        <translation>Le SO2 mesuré semble élevé. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Batch size appears large. Are you sure it is correct?</source>
+        <translation>Le volume de la cuvée semble très grand. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears low. Are you sure it is correct?</source>
+        <translation>Le SO2 libre visé semble bas. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears low. Are you sure it is correct?</source>
+        <translation>Le SO2 moléculaire visé semble bas. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The amount, %1 ml, is more than any cellar could add: check the batch size, the target and the solution percentage.</source>
+        <translation>La quantité, %1&#xa0;ml, dépasse ce qu’une cave peut ajouter&#xa0;: vérifiez le volume de la cuvée, le SO2 visé et le pourcentage de la solution mère.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 tablets, is more than any cellar could add: check the batch size, the target and the tablet weight.</source>
+        <translation>La quantité, %1&#xa0;comprimés, dépasse ce qu’une cave peut ajouter&#xa0;: vérifiez le volume de la cuvée, le SO2 visé et le poids d’un comprimé.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
+        <translation>La quantité, %1&#xa0;g, dépasse ce qu’une cave peut ajouter&#xa0;: vérifiez le volume de la cuvée et le SO2 visé.</translation>
+    </message>
 </context>
 </TS>

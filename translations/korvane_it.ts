@@ -687,5 +687,45 @@
         <source>Solution percentage appears low. Are you sure it is correct?</source>
         <translation>La percentuale della soluzione madre sembra bassa. Il valore è corretto?</translation>
     </message>
+    <message>
+        <source>pKa appears low. Are you sure it is correct?</source>
+        <translation>Il pKa sembra basso. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>pKa appears high. Are you sure it is correct?</source>
+        <translation>Il pKa sembra alto. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears low. Are you sure it is correct?</source>
+        <translation>La SO2 attuale sembra bassa. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears high. Are you sure it is correct?</source>
+        <translation>La SO2 attuale sembra alta. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Batch size appears large. Are you sure it is correct?</source>
+        <translation>Il volume del vino sembra molto grande. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears low. Are you sure it is correct?</source>
+        <translation>La SO2 libera voluta sembra bassa. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears low. Are you sure it is correct?</source>
+        <translation>La SO2 molecolare voluta sembra bassa. Il valore è corretto?</translation>
+    </message>
+    <message>
+        <source>The amount, %1 ml, is more than any cellar could add: check the batch size, the target and the solution percentage.</source>
+        <translation>La quantità, %1 ml, è più di quanto una cantina possa aggiungere: controllare il volume del vino, la SO2 voluta e la percentuale della soluzione madre.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 tablets, is more than any cellar could add: check the batch size, the target and the tablet weight.</source>
+        <translation>La quantità, %1 compresse, è più di quanto una cantina possa aggiungere: controllare il volume del vino, la SO2 voluta e il peso della compressa.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
+        <translation>La quantità, %1 g, è più di quanto una cantina possa aggiungere: controllare il volume del vino e la SO2 voluta.</translation>
+    </message>
 </context>
 </TS>

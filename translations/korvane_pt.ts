@@ -687,5 +687,45 @@
         <source>Solution percentage appears low. Are you sure it is correct?</source>
         <translation>A percentagem da solução parece baixa. Tem a certeza de que está correta?</translation>
     </message>
+    <message>
+        <source>pKa appears low. Are you sure it is correct?</source>
+        <translation>O pKa parece baixo. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>pKa appears high. Are you sure it is correct?</source>
+        <translation>O pKa parece elevado. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears low. Are you sure it is correct?</source>
+        <translation>O SO2 atual parece baixo. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Existing SO2 appears high. Are you sure it is correct?</source>
+        <translation>O SO2 atual parece elevado. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Batch size appears large. Are you sure it is correct?</source>
+        <translation>O volume do lote parece muito grande. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Free SO2 target appears low. Are you sure it is correct?</source>
+        <translation>O SO2 livre a atingir parece baixo. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target appears low. Are you sure it is correct?</source>
+        <translation>O SO2 molecular a atingir parece baixo. Tem a certeza de que está correto?</translation>
+    </message>
+    <message>
+        <source>The amount, %1 ml, is more than any cellar could add: check the batch size, the target and the solution percentage.</source>
+        <translation>A quantidade, %1 ml, é mais do que uma adega poderia adicionar: verifique o volume do lote, o SO2 a atingir e a percentagem da solução.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 tablets, is more than any cellar could add: check the batch size, the target and the tablet weight.</source>
+        <translation>A quantidade, %1 comprimidos, é mais do que uma adega poderia adicionar: verifique o volume do lote, o SO2 a atingir e o peso do comprimido.</translation>
+    </message>
+    <message>
+        <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
+        <translation>A quantidade, %1 g, é mais do que uma adega poderia adicionar: verifique o volume do lote e o SO2 a atingir.</translation>
+    </message>
 </context>
 </TS>

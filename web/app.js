@@ -30,9 +30,14 @@ function t(context, english) {
 
 const key = (tagged) => tagged.split('|');
 
+// A message about a value is translated by its text with %1, then shows it.
+const withValue = (text, value) => (value === undefined ? text : text.replace('%1', value));
+
 function translatePage() {
   document.documentElement.lang = language;
-  for (const el of document.querySelectorAll('[data-t]')) el.textContent = t(...key(el.dataset.t));
+  for (const el of document.querySelectorAll('[data-t]')) {
+    el.textContent = withValue(t(...key(el.dataset.t)), el.dataset.tValue);
+  }
   for (const el of document.querySelectorAll('[data-t-label]')) {
     el.setAttribute('aria-label', t(...key(el.dataset.tLabel)));
   }
@@ -164,12 +169,15 @@ function clearAmounts() {
   $('teaspoons').value = CLEARED;
 }
 
-// Shows a message by its key, so that a change of language says it again
-// in the new one; an empty message clears the place.
-function say(place, context, english) {
+// Shows a message by its key (and the value its %1 stands for, if any), so
+// that a change of language says it again in the new one; an empty message
+// clears the place.
+function say(place, context, english, value) {
   if (english) place.dataset.t = `${context}|${english}`;
   else delete place.dataset.t;
-  place.textContent = english ? t(context, english) : '';
+  if (value !== undefined) place.dataset.tValue = value;
+  else delete place.dataset.tValue;
+  place.textContent = english ? withValue(t(context, english), value) : '';
 }
 
 function clearMessages() {
@@ -205,10 +213,10 @@ function showChoiceState() {
   $('amount_unit').textContent = t('korvane', state.amount_unit);
 }
 
-function showMessage(field, message) {
+function showMessage(field, message, value) {
   const box = $(field);
   const place = $(`${field}-message`);
-  say(place, 'korvane', message);
+  say(place, 'korvane', message, value);
   box.setAttribute('aria-invalid', 'true');
   box.focus();
 }
@@ -258,7 +266,7 @@ async function calculate() {
     answer = core.calculate(doseTexts(), true);
   }
   if (answer.status === 'error') {
-    showMessage(answer.field, answer.message);
+    showMessage(answer.field, answer.message_text ?? answer.message, answer.message_value);
     return;
   }
   showFigures(answer);
@@ -318,7 +326,8 @@ function runBatch() {
   $('batch-table').tBodies[0].replaceChildren(...rows.map((row) => element('tr', {},
     element('td', {}, String(row.line)), element('td', {}, row.tank),
     element('td', { className: 'figure' }, row.amount ? `${row.amount} ${t('korvane', row.unit)}` : ''),
-    element('td', {}, row.status), element('td', {}, row.message ? t('korvane', row.message) : ''))));
+    element('td', {}, row.status), element('td', {},
+      row.message ? withValue(t('korvane', row.message_text ?? row.message), row.message_value) : ''))));
 }
 
 // Which header each of a dose's columns is read from; any may be chosen.

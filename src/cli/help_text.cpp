@@ -165,9 +165,12 @@ std::string HelpText() {
            "same checks in the same order, the same messages, the same digits. Because\n"
            "its values come from outside, it also checks that every number is in range\n"
            "whatever the target kind, asks about a target above 100 mg/L free or 2 mg/L\n"
-           "molecular, a stock solution under 1 % or a tablet under 0.1 g, and tells a\n"
-           "wine already at its target that it needs no addition. It never reads\n"
-           "settings.cfg.\n"
+           "molecular, a stock solution under 1 % or a tablet under 0.1 g, and about\n"
+           "the slips people make: a target under 10 mg/L free or 0.2 mg/L molecular,\n"
+           "free SO2 above 0 and under 1 mg/L or above 100, a batch over 1,000,000\n"
+           "litres and a pKa outside 1.5 to 2.5. An amount above 10^9 g, ml or tablets\n"
+           "is an error even with --yes. It tells a wine already at its target that it\n"
+           "needs no addition, and never reads settings.cfg.\n"
            "\n" +
            OptionsPart() + "\n" + BatchOptionsPart() + "\n" + FilesPart() +
            "\n"

@@ -9,6 +9,7 @@
 #include "core/cellar/choice_words.h"
 #include "web/json_reader.h"
 #include "web/json_text.h"
+#include "web/page_calculation.h"
 #include "web/page_fields.h"
 
 namespace korvane::web {
@@ -213,8 +214,9 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
                     .String("amount", shown.amount)
                     .String("unit", shown.unit)
                     .String("status", shown.status)
-                    .String("message", shown.message)
-                    .Close();
+                    .String("message", shown.message);
+                AddMessageValue(json, row.result.messageText, row.result.messageValue);
+                json.Close();
             }
         });
         json.CloseArray();

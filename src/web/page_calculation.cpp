@@ -7,6 +7,13 @@
 #include "web/page_fields.h"
 
 namespace korvane::web {
+
+void AddMessageValue(JsonText& json, std::string_view text, std::string_view value) {
+    if (!value.empty()) {
+        json.String("message_text", text).String("message_value", value);
+    }
+}
+
 namespace {
 
 // Why the sheet stopped: the failed check's field, or every question in
@@ -60,6 +67,7 @@ std::string CalculationJson(std::string_view sent, bool answered) {
     }
     const DoseResult& result = dose.Evaluate(answered);
     json.String("status", StatusWord(result.status)).String("message", result.message);
+    AddMessageValue(json, result.messageText, result.messageValue);
     if (result.status == DoseStatus::Error || result.status == DoseStatus::Question) {
         AddVerdict(json, dose.Input(), answered);
     } else {

@@ -7,15 +7,24 @@
 
 namespace korvane::web {
 
+class JsonText;
+
 // `sent`: a JSON object with the texts of a dose under the names of its
 // columns (kDoseColumnNames in core/cellar/dose_calculation.h), numbers with
 // a point and choices as words: {"ph":"3.5", ..., "target":"40"}. With
 // `answered` every question was answered Yes. The answer:
 //   {"status":"ok"|"no_addition"|"error"|"question", "message":"...",
+//    "message_text":"... %1 ...", "message_value":"6.44e+29",
+//                                             (a message about a value: the
+//                                              text to translate, and its %1)
 //    "field":"ph",                            (error: where the focus goes)
 //    "questions":[{"field":"ph","text":"..."}],  (question: all, in order)
 //    "figures":{"molecular_so2":"0.20", ...}}    (ok and no_addition)
 std::string CalculationJson(std::string_view sent, bool answered);
+
+// The message_text and message_value of a message about a value; nothing
+// for any other.
+void AddMessageValue(JsonText& json, std::string_view text, std::string_view value);
 
 // The molecular SO2 the existing free SO2 holds at the wine's pH, as the
 // window shows it when the existing SO2 field is left.

@@ -362,6 +362,98 @@ std::vector<std::string> Without(std::vector<std::string> args,
     return args;
 }
 
+// The slips people make typing a figure in stop a tank as a question (exit
+// 3), and an amount no cellar could add is an error even with --yes.
+const std::string kSlipInputs = "3.5,10,23,litres,potassium,powder,,,";
+const std::string kNoFigures = ",,,,,,,,";  // eight empty figures, each after its comma
+
+INSTANTIATE_TEST_SUITE_P(
+    Slips, KorvaneCalc,
+    testing::Values(
+        CliCase{"FreeSO2InGrams",
+                WorkedExampleWith({"--free-so2=0.025", "--target-free=35", "--format", "csv"}), "",
+                3,
+                kDoseCsvHeader + "3.5,0.025,23,litres,potassium,powder,,,free,35" + kNoFigures +
+                    ",question,Existing SO2 appears low. Are you sure it is correct?\n",
+                "Existing SO2 appears low. Are you sure it is correct?\n"},
+        CliCase{"TargetInGrams", WorkedExampleWith({"--target-free=0.035", "--format", "csv"}), "",
+                3,
+                kDoseCsvHeader + kSlipInputs + "free,0.035" + kNoFigures +
+                    ",question,Free SO2 target appears low. Are you sure it is correct?\n",
+                "Free SO2 target appears low. Are you sure it is correct?\n"},
+        CliCase{"FreeSO2SlippedPoint", WorkedExampleWith({"--free-so2=250", "--format", "csv"}), "",
+                3,
+                kDoseCsvHeader + "3.5,250,23,litres,potassium,powder,,,free,40" + kNoFigures +
+                    ",question,Existing SO2 appears high. Are you sure it is correct?\n",
+                "Existing SO2 appears high. Are you sure it is correct?\n"},
+        CliCase{"MolecularTargetInGrams",
+                Without(WorkedExampleWith({"--target-molecular", "0.0008", "--format", "csv"}),
+                        {"--target-free"}),
+                "", 3,
+                kDoseCsvHeader + kSlipInputs + "molecular,0.0008" + kNoFigures +
+                    ",question,Molecular SO2 target appears low. Are you sure it is correct?\n",
+                "Molecular SO2 target appears low. Are you sure it is correct?\n"},
+        // 1.8 typed the wrong way round would make 1.39 g of 70.82.
+        CliCase{"PkaTheWrongWayRound",
+                Without(WorkedExampleWith({"--free-so2=0", "--target-molecular", "0.8", "--pka",
+                                           "8.1", "--format", "csv"}),
+                        {"--target-free"}),
+                "", 3,
+                kDoseCsvHeader + "3.5,0,23,litres,potassium,powder,,,molecular,0.8" + kNoFigures +
+                    ",question,pKa appears high. Are you sure it is correct?\n",
+                "pKa appears high. Are you sure it is correct?\n"},
+        CliCase{"HugeBatch", WorkedExampleWith({"--batch-size=1e30", "--format", "csv"}), "", 3,
+                kDoseCsvHeader + "3.5,10,1e30,litres,potassium,powder,,,free,40" + kNoFigures +
+                    ",question,Batch size appears large. Are you sure it is correct?\n",
+                "Batch size appears large. Are you sure it is correct?\n"},
+        // 1e30 litres raised by 30 mg/L take 5.2e28 g: answered Yes, no less.
+        CliCase{"AmountBeyondAnyCellar",
+                WorkedExampleWith({"--batch-size=1e30", "--yes", "--format", "csv"}), "", 1,
+                kDoseCsvHeader + "3.5,10,1e30,litres,potassium,powder,,,free,40" + kNoFigures +
+                    ",error,\"The amount, 5.2e+28 g, is more than any cellar could add: check "
+                    "the batch size and the target.\"\n",
+                "The amount, 5.2e+28 g, is more than any cellar could add: check the batch size "
+                "and the target.\n"},
+        CliCase{"SolutionBeyondAnyCellar",
+                WorkedExampleWith({"--method=solution", "--solution-pct", "1e-30", "--yes"}), "", 1,
+                "pH                         3.5\n"
+                "Free SO2                   10 mg/L\n"
+                "Batch size                 23 litres\n"
+                "Form                       potassium\n"
+                "Method                     solution\n"
+                "Solution strength          1e-30 %\n"
+                "Target                     free SO2 40 mg/L\n",
+                "The amount, 1.19e+32 ml, is more than any cellar could add: check the batch "
+                "size, the target and the solution percentage.\n"},
+        // Beyond what a single holds, as the README says, in litres or
+        // hectolitres.
+        CliCase{"BatchTooLargeToCalculate",
+                WorkedExampleWith({"--batch-size=3.5e38", "--yes", "--format", "csv"}), "", 1,
+                kDoseCsvHeader + "3.5,10,3.5e38,litres,potassium,powder,,,free,40" + kNoFigures +
+                    ",error,Batch size is too large to calculate.\n",
+                "Batch size is too large to calculate.\n"},
+        CliCase{"HectolitresTooLargeToCalculate",
+                WorkedExampleWith({"--batch-size=3.5e36", "--unit=hl", "--format", "csv"}), "", 1,
+                kDoseCsvHeader + "3.5,10,3.5e36,hl,potassium,powder,,,free,40" + kNoFigures +
+                    ",error,Batch size is too large to calculate.\n",
+                "Batch size is too large to calculate.\n"},
+        // A file's rows each get their answer; --yes answers the questions,
+        // never the impossible amount.
+        CliCase{"SlipsInAFile", Without(Batch("-", {"--yes"}), {"--batch-size"}),
+                "tank,ph,free_so2,target,batch_size\nT1,3.5,0.025,35,23\nT2,3.5,10,40,1e30\n"
+                "T3,3.5,10,40,3.5e38\n",
+                1,
+                "tank,ph,free_so2,target,batch_size," + kResultColumns +
+                    "\nT1,3.5,0.025,35,23,0.00,35,0.68,34.98,0.68,1.39,g,0.22,ok,\n"
+                    "T2,3.5,10,40,1e30" +
+                    kNoFigures +
+                    ",error,\"The amount, 5.2e+28 g, is more than any cellar could add: check "
+                    "the batch size and the target.\"\n"
+                    "T3,3.5,10,40,3.5e38" +
+                    kNoFigures + ",error,Batch size is too large to calculate.\n",
+                ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(
     Batch, KorvaneCalc,
     testing::Values(

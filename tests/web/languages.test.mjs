@@ -73,6 +73,26 @@ describe('choosing the language', () => {
   });
 });
 
+describe('a message about a value', () => {
+  it('is said in the language with its value, and again in another', async () => {
+    const page = await openPage(browser, site.url, { language: 'de' });
+    await fillSheet(page, { ph: '3.5', free_so2: '10', batch_size: '9999999999', unit: 'us-gal',
+      form: 'potassium', target_kind: 'free', target_free: '40', method: 'powder' });
+    await page.click('#calculate');
+    await page.waitForSelector('#question[open]');
+    assert.equal(await textOf(page, 'question-text'),
+      text('de', 'korvane', 'Batch size appears large. Are you sure it is correct?'));
+    await page.click('#question-yes');
+    await page.waitForFunction(() => document.getElementById('batch_size-message').textContent !== '');
+    const english = 'The amount, %1 g, is more than any cellar could add: check the batch size and the target.';
+    assert.equal(await textOf(page, 'batch_size-message'), text('de', 'korvane', english).replace('%1', '1.97e+9'));
+    await page.select('#language', 'pt');
+    assert.equal(await textOf(page, 'batch_size-message'), text('pt', 'korvane', english).replace('%1', '1.97e+9'));
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  });
+});
+
 for (const language of LANGUAGES) {
   describe(`in ${language}`, () => {
     it('shows the window\'s, the core\'s and its own texts', async () => {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 
 namespace korvane {
 namespace {
@@ -147,6 +148,46 @@ const char* StatusWord(DoseStatus status) {
     return "blank";
 }
 
+std::string ShortAmountText(float amount) {
+    const std::string text = SingleToText(amount);
+    const std::size_t sign = text.starts_with('-') ? 1 : 0;
+    const std::size_t whole = std::min(text.find('.'), text.size()) - sign;
+    if (!std::isfinite(amount) || whole < 10) {
+        return text;
+    }
+    // Three digits rounded half up on the fourth; 9995 carries into 1.00.
+    int leading = 0;
+    for (std::size_t i = sign; i < sign + 4; ++i) {
+        leading = leading * 10 + (text[i] - '0');
+    }
+    leading = (leading + 5) / 10;
+    std::size_t exponent = whole - 1;
+    if (leading >= 1000) {
+        leading /= 10;
+        ++exponent;
+    }
+    std::string shown(sign, '-');
+    shown += static_cast<char>('0' + leading / 100);
+    if (const int decimals = leading % 100; decimals != 0) {
+        shown += '.';
+        shown += static_cast<char>('0' + decimals / 10);
+        if (decimals % 10 != 0) {
+            shown += static_cast<char>('0' + decimals % 10);
+        }
+    }
+    shown += "e+";
+    shown += std::to_string(exponent);
+    return shown;
+}
+
+std::string WithValue(std::string_view text, std::string_view value) {
+    std::string filled(text);
+    if (const std::size_t at = filled.find("%1"); at != std::string::npos) {
+        filled.replace(at, 2, value);
+    }
+    return filled;
+}
+
 std::string UnknownWordMessage(DoseColumn column, std::string_view word) {
     if (column == DoseColumn::Unit) {
         return UnknownUnitText(word);
@@ -225,12 +266,22 @@ std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, dou
 
 const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
     result_.message = {};
+    result_.messageText = {};
+    result_.messageValue = {};
     result_.figures.fill({});
     EvaluateSheet(input_, verdict_, answerYes);
     switch (verdict_.kind) {
         case SheetVerdict::Kind::FailedCheck:
             result_.status = DoseStatus::Error;
             result_.message = verdict_.failed.message;
+            if (verdict_.failed.value) {
+                // Rare enough that a row or two of a batch may allocate.
+                value_ = ShortAmountText(*verdict_.failed.value);
+                message_ = WithValue(verdict_.failed.message, value_);
+                result_.message = message_;
+                result_.messageText = verdict_.failed.message;
+                result_.messageValue = value_;
+            }
             return result_;
         case SheetVerdict::Kind::Questions:
             result_.status = DoseStatus::Question;

@@ -110,9 +110,22 @@ const char* StatusWord(DoseStatus status);
 // until it calculates again.
 struct DoseResult {
     DoseStatus status = DoseStatus::Ok;
-    std::string_view message;                            // English; empty when ok
+    std::string_view message;  // English; empty when ok
+    // For a message about a value: the message with %1 where the value
+    // goes, for a translation to be looked up by, and the value as the
+    // message shows it. Empty otherwise.
+    std::string_view messageText;
+    std::string_view messageValue;
     std::array<std::string_view, kFigureCount> figures;  // empty unless ok or no addition
 };
+
+// An amount as a message shows it: three significant digits, and an
+// exponent once it is a billion or more ("6.44e+29"); the plain figure
+// below that.
+std::string ShortAmountText(float amount);
+
+// `text` with its %1 replaced by `value`.
+std::string WithValue(std::string_view text, std::string_view value);
 
 // Why a word column's text names no choice, e.g. `Unknown method "powdr":
 // use powder, solution or tablet.`
@@ -152,6 +165,8 @@ class DoseCalculation {
 
     SheetView input_;
     std::string litres_;
+    std::string value_;    // what a message's %1 stands for
+    std::string message_;  // a message with its value
     SheetVerdict verdict_;
     DoseResult result_;
 };

@@ -151,6 +151,9 @@ class Readings {
 enum class Fails {
     NoForm,
     Empty,
+    // Numeric in form, but beyond what a single holds: under strict rules
+    // it says so rather than that the text is no number.
+    TooLarge,
     NotNumeric,
     OutsideZeroTo100,
     BelowZero,
@@ -160,6 +163,9 @@ enum class Fails {
     BelowExistingFree,
     BelowExistingMolecular,
 };
+
+constexpr char kBatchTooLarge[] = KORVANE_TEXT("Batch size is too large to calculate.");
+constexpr char kTargetTooLarge[] = KORVANE_TEXT("Target SO2 is too large to calculate.");
 
 struct Check {
     Applies applies;
@@ -193,6 +199,7 @@ constexpr Check kChecks[] = {
           KORVANE_TEXT("Tablet weight must be greater than 0.")},
     Check{Applies::Always, Under::Both, SheetField::BatchSize, Fails::Empty,
           KORVANE_TEXT("Please enter batch size.")},
+    Check{Applies::Always, Under::Strict, SheetField::BatchSize, Fails::TooLarge, kBatchTooLarge},
     Check{Applies::Always, Under::Both, SheetField::BatchSize, Fails::NotNumeric,
           KORVANE_TEXT("Batch size must be numeric.")},
     Check{Applies::Always, Under::Both, SheetField::BatchSize, Fails::ZeroOrBelow,
@@ -213,10 +220,14 @@ constexpr Check kChecks[] = {
           KORVANE_TEXT("Existing SO2 cannot be less than 0.")},
     Check{Applies::FreeTarget, Under::Both, SheetField::TargetFree, Fails::Empty,
           KORVANE_TEXT("Please enter target SO2.")},
+    Check{Applies::FreeTarget, Under::Strict, SheetField::TargetFree, Fails::TooLarge,
+          kTargetTooLarge},
     Check{Applies::FreeTarget, Under::Both, SheetField::TargetFree, Fails::NotNumeric,
           KORVANE_TEXT("Target SO2 must be numeric.")},
     Check{Applies::MolecularTarget, Under::Both, SheetField::TargetMolecular, Fails::Empty,
           KORVANE_TEXT("Please enter target SO2.")},
+    Check{Applies::MolecularTarget, Under::Strict, SheetField::TargetMolecular, Fails::TooLarge,
+          kTargetTooLarge},
     Check{Applies::MolecularTarget, Under::Both, SheetField::TargetMolecular, Fails::NotNumeric,
           KORVANE_TEXT("Target SO2 must be numeric.")},
     Check{Applies::FreeTarget, Under::Strict, SheetField::TargetFree, Fails::BelowZero,
@@ -259,6 +270,9 @@ inline bool CheckFails(const Check& check, const SheetView& input, const Reading
             break;
         case Fails::Empty:
             return IsEmptyText(FieldText(input, check.field));
+        case Fails::TooLarge:
+            return !readings.IsNumeric(check.field) &&
+                   IsBeyondSingleRange(FieldText(input, check.field));
         case Fails::NotNumeric:
             return !readings.IsNumeric(check.field);
         case Fails::OutsideZeroTo100:
@@ -287,17 +301,22 @@ FailedCheck FailureOf(const Check& check) {
     return FailedCheck{check.field, check.message};
 }
 
-// What a question looks at: a field's value, or the target in one kind,
-// given or worked out from the other at the wine's pH.
-enum class Measure { FieldValue, FreeTargetLevel, MolecularTargetLevel };
+// What a question looks at: a field's value, the target in one kind, given
+// or worked out from the other at the wine's pH, the batch in litres, or the
+// pKa the figures are worked out with.
+enum class Measure { FieldValue, FreeTargetLevel, MolecularTargetLevel, BatchLitres, Pka };
 
-// Asked when the value lies beyond the bound.
+// Where the value must lie for the question to be asked. A reading of 0 is a
+// wine with no SO2 at all, not a slip: only a value between 0 and the bound
+// is low.
+enum class Asked { Above, Below, AboveZeroBelow };
+
 struct QuestionRow {
     Applies applies;
     Under under;
-    SheetField field;  // its value, or where the focus goes for a target level
+    SheetField field;  // its value, or where the focus goes for any other measure
     Measure measure;
-    bool whenAbove;  // otherwise when below
+    Asked asked;
     float bound;
     const char* text;
 };
@@ -308,42 +327,150 @@ constexpr char kMolecularTargetHigh[] =
     KORVANE_TEXT("Molecular SO2 target appears high. Are you sure it is correct?");
 
 // A pH below 2 and one above 5 exclude each other, so at most one pH
-// question is ever asked. Strict rules also ask about targets beyond what a
-// wine is ever dosed to: above 100 mg/L free, or above 2 mg/L molecular,
-// where the SO2 can be smelt and tasted; and about a stock solution weaker
-// than 1 % or a tablet lighter than 0.1 g, which no one makes, and whose
-// amounts would come out a hundred times too large for a slip of the point.
+// question is ever asked. Strict rules also ask about the slips people make
+// in what they type:
+// - targets beyond what a wine is ever dosed to: above 100 mg/L free, or
+//   above 2 mg/L molecular, where the SO2 can be smelt and tasted; and below
+//   10 mg/L free or 0.2 mg/L molecular, which protect nothing and are what a
+//   target typed in g/L looks like;
+// - a stock solution weaker than 1 % or a tablet lighter than 0.1 g, which no
+//   one makes, and whose amounts would come out a hundred times too large for
+//   a slip of the point;
+// - a free SO2 reading above 0 but below 1 mg/L (typed in g/L, the dose
+//   comes out as if the wine had none) or above 100 (a slipped point);
+// - a batch above a million litres, more than any tank holds;
+// - a pKa outside 1.5 to 2.5, where no lab's figure for wine lies (8.1 is
+//   1.8 typed the wrong way round). The pKa has no field: the focus goes to
+//   the pH, which it goes with.
 constexpr QuestionRow kQuestions[] = {
-    QuestionRow{Applies::Tablet, Under::Both, SheetField::TabletWeight, Measure::FieldValue, true,
-                1.0F, KORVANE_TEXT("Tablet weight appears high. Are you sure it is correct?")},
-    QuestionRow{Applies::Tablet, Under::Strict, SheetField::TabletWeight, Measure::FieldValue,
-                false, 0.1F,
-                KORVANE_TEXT("Tablet weight appears low. Are you sure it is correct?")},
-    QuestionRow{Applies::Solution, Under::Both, SheetField::SolutionStrength, Measure::FieldValue,
-                true, 50.0F,
-                KORVANE_TEXT("Solution percentage appears high. Are you sure it is correct?")},
-    QuestionRow{Applies::Solution, Under::Strict, SheetField::SolutionStrength, Measure::FieldValue,
-                false, 1.0F,
-                KORVANE_TEXT("Solution percentage appears low. Are you sure it is correct?")},
-    QuestionRow{Applies::PhNeeded, Under::Both, SheetField::Ph, Measure::FieldValue, false, 2.0F,
-                KORVANE_TEXT("pH appears low. Are you sure it is correct?")},
-    QuestionRow{Applies::PhNeeded, Under::Both, SheetField::Ph, Measure::FieldValue, true, 5.0F,
-                KORVANE_TEXT("pH appears high. Are you sure it is correct?")},
-    QuestionRow{Applies::FreeTarget, Under::Strict, SheetField::TargetFree,
-                Measure::FreeTargetLevel, true, 100.0F, kFreeTargetHigh},
-    QuestionRow{Applies::FreeTarget, Under::Strict, SheetField::TargetFree,
-                Measure::MolecularTargetLevel, true, 2.0F, kMolecularTargetHigh},
-    QuestionRow{Applies::MolecularTarget, Under::Strict, SheetField::TargetMolecular,
-                Measure::MolecularTargetLevel, true, 2.0F, kMolecularTargetHigh},
-    QuestionRow{Applies::MolecularTarget, Under::Strict, SheetField::TargetMolecular,
-                Measure::FreeTargetLevel, true, 100.0F, kFreeTargetHigh},
+    {.applies = Applies::Tablet,
+     .under = Under::Both,
+     .field = SheetField::TabletWeight,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Above,
+     .bound = 1.0F,
+     .text = KORVANE_TEXT("Tablet weight appears high. Are you sure it is correct?")},
+    {.applies = Applies::Tablet,
+     .under = Under::Strict,
+     .field = SheetField::TabletWeight,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Below,
+     .bound = 0.1F,
+     .text = KORVANE_TEXT("Tablet weight appears low. Are you sure it is correct?")},
+    {.applies = Applies::Solution,
+     .under = Under::Both,
+     .field = SheetField::SolutionStrength,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Above,
+     .bound = 50.0F,
+     .text = KORVANE_TEXT("Solution percentage appears high. Are you sure it is correct?")},
+    {.applies = Applies::Solution,
+     .under = Under::Strict,
+     .field = SheetField::SolutionStrength,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Below,
+     .bound = 1.0F,
+     .text = KORVANE_TEXT("Solution percentage appears low. Are you sure it is correct?")},
+    {.applies = Applies::PhNeeded,
+     .under = Under::Both,
+     .field = SheetField::Ph,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Below,
+     .bound = 2.0F,
+     .text = KORVANE_TEXT("pH appears low. Are you sure it is correct?")},
+    {.applies = Applies::PhNeeded,
+     .under = Under::Both,
+     .field = SheetField::Ph,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Above,
+     .bound = 5.0F,
+     .text = KORVANE_TEXT("pH appears high. Are you sure it is correct?")},
+    {.applies = Applies::Always,
+     .under = Under::Strict,
+     .field = SheetField::Ph,
+     .measure = Measure::Pka,
+     .asked = Asked::Below,
+     .bound = 1.5F,
+     .text = KORVANE_TEXT("pKa appears low. Are you sure it is correct?")},
+    {.applies = Applies::Always,
+     .under = Under::Strict,
+     .field = SheetField::Ph,
+     .measure = Measure::Pka,
+     .asked = Asked::Above,
+     .bound = 2.5F,
+     .text = KORVANE_TEXT("pKa appears high. Are you sure it is correct?")},
+    {.applies = Applies::Always,
+     .under = Under::Strict,
+     .field = SheetField::ExistingSO2,
+     .measure = Measure::FieldValue,
+     .asked = Asked::AboveZeroBelow,
+     .bound = 1.0F,
+     .text = KORVANE_TEXT("Existing SO2 appears low. Are you sure it is correct?")},
+    {.applies = Applies::Always,
+     .under = Under::Strict,
+     .field = SheetField::ExistingSO2,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Above,
+     .bound = 100.0F,
+     .text = KORVANE_TEXT("Existing SO2 appears high. Are you sure it is correct?")},
+    {.applies = Applies::Always,
+     .under = Under::Strict,
+     .field = SheetField::BatchSize,
+     .measure = Measure::BatchLitres,
+     .asked = Asked::Above,
+     .bound = 1.0e6F,
+     .text = KORVANE_TEXT("Batch size appears large. Are you sure it is correct?")},
+    {.applies = Applies::FreeTarget,
+     .under = Under::Strict,
+     .field = SheetField::TargetFree,
+     .measure = Measure::FreeTargetLevel,
+     .asked = Asked::Above,
+     .bound = 100.0F,
+     .text = kFreeTargetHigh},
+    {.applies = Applies::FreeTarget,
+     .under = Under::Strict,
+     .field = SheetField::TargetFree,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Below,
+     .bound = 10.0F,
+     .text = KORVANE_TEXT("Free SO2 target appears low. Are you sure it is correct?")},
+    {.applies = Applies::FreeTarget,
+     .under = Under::Strict,
+     .field = SheetField::TargetFree,
+     .measure = Measure::MolecularTargetLevel,
+     .asked = Asked::Above,
+     .bound = 2.0F,
+     .text = kMolecularTargetHigh},
+    {.applies = Applies::MolecularTarget,
+     .under = Under::Strict,
+     .field = SheetField::TargetMolecular,
+     .measure = Measure::MolecularTargetLevel,
+     .asked = Asked::Above,
+     .bound = 2.0F,
+     .text = kMolecularTargetHigh},
+    {.applies = Applies::MolecularTarget,
+     .under = Under::Strict,
+     .field = SheetField::TargetMolecular,
+     .measure = Measure::FieldValue,
+     .asked = Asked::Below,
+     .bound = 0.2F,
+     .text = KORVANE_TEXT("Molecular SO2 target appears low. Are you sure it is correct?")},
+    {.applies = Applies::MolecularTarget,
+     .under = Under::Strict,
+     .field = SheetField::TargetMolecular,
+     .measure = Measure::FreeTargetLevel,
+     .asked = Asked::Above,
+     .bound = 100.0F,
+     .text = kFreeTargetHigh},
 };
 
 constexpr auto kQuestionMasks = MasksOf(kQuestions);
 
-// The target in the kind `measure` asks for, as the calculation has it.
-bool IsAsked(const QuestionRow& question, const Readings& readings, const DoseResults* dose) {
-    float value = 0.0F;
+// Whether the value `question` looks at, as the calculation has it, lies
+// where the question is asked.
+bool IsAsked(const QuestionRow& question, const SheetView& input, const Readings& readings,
+             const DoseResults* dose) {
+    double value = 0.0;
     switch (question.measure) {
         case Measure::FieldValue:
             value = readings.Value(question.field);
@@ -354,8 +481,22 @@ bool IsAsked(const QuestionRow& question, const Readings& readings, const DoseRe
         case Measure::MolecularTargetLevel:
             value = dose->targetMolecular;
             break;
+        case Measure::BatchLitres:
+            value = dose->batchLitres;
+            break;
+        case Measure::Pka:
+            value = input.pka;
+            break;
     }
-    return question.whenAbove ? value > question.bound : value < question.bound;
+    switch (question.asked) {
+        case Asked::Above:
+            return value > question.bound;
+        case Asked::Below:
+            return value < question.bound;
+        case Asked::AboveZeroBelow:
+            return value > 0.0 && value < question.bound;
+    }
+    return false;
 }
 
 // The first of the checks in `considered` that apply and fail.
@@ -415,10 +556,11 @@ void Cleared(SheetResults& results, SheetOutput output) {
 
 constexpr std::uint32_t kAllChecks = ~std::uint32_t{0};
 
-// Of each pair of target questions only the one for the given kind applies,
-// and of the four about the tablet and the solution at most one: a method has
-// one figure, which is not both high and low.
-static_assert(std::size(kQuestions) - 2 - 3 <= kMaxQuestions);
+// Of the six target questions only the three for the given kind apply, and
+// the given target is not both high and low; of the four about the tablet
+// and the solution at most one is asked, and of each pair about the pH, the
+// pKa and the free SO2 one: a figure is not both high and low.
+static_assert(std::size(kQuestions) - (3 + 1) - 3 - 1 - 1 - 1 <= kMaxQuestions);
 
 // The questions to ask, in order, into `questions`; how many. Under strict
 // rules the questions about the target read the dose worked out for it.
@@ -427,7 +569,7 @@ std::size_t QuestionsFor(const SheetView& input, const Readings& readings, const
     std::size_t count = 0;
     for (std::uint32_t rows = kQuestionMasks[SituationOf(input)]; rows != 0; rows &= rows - 1) {
         const QuestionRow& question = kQuestions[std::countr_zero(rows)];
-        if (IsAsked(question, readings, dose)) {
+        if (IsAsked(question, input, readings, dose)) {
             questions[count++] = {question.field, question.text};
         }
     }
@@ -474,8 +616,6 @@ void Recalculate(const SheetView& input, const Readings& readings, SheetResults&
     WriteFigures(inputs, ComputeDose(inputs), results);
 }
 
-constexpr char kBatchTooLarge[] = KORVANE_TEXT("Batch size is too large to calculate.");
-constexpr char kTargetTooLarge[] = KORVANE_TEXT("Target SO2 is too large to calculate.");
 constexpr char kSolutionTooSmall[] = KORVANE_TEXT("Solution percentage is too small to calculate.");
 constexpr char kTabletTooSmall[] = KORVANE_TEXT("Tablet weight is too small to calculate.");
 
@@ -522,11 +662,24 @@ std::optional<FailedCheck> OutOfReach(const SheetView& input, const DoseInputs& 
     return FailedCheck{TargetField(input), kTargetTooLarge};
 }
 
+// An amount beyond what any cellar could add, whatever was answered: every
+// input it grows with is named for the user to check.
+std::optional<FailedCheck> BeyondAnyCellar(const DoseInputs& inputs, const DoseResults& r) {
+    if (r.freeRequirement <= 0.0F || !(r.amount > kLargestAmount)) {
+        return std::nullopt;
+    }
+    return FailedCheck{SheetField::BatchSize, AmountTooLargeMessage(inputs.method), r.amount};
+}
+
 // Under strict rules every figure is checked before it is shown, and a wine
 // at or above its target is told it needs nothing.
 void EvaluateStrictly(const SheetView& input, const DoseInputs& inputs, const DoseResults& r,
                       SheetVerdict& verdict) {
-    if (std::optional<FailedCheck> failed = OutOfReach(input, inputs, r)) {
+    std::optional<FailedCheck> failed = OutOfReach(input, inputs, r);
+    if (!failed) {
+        failed = BeyondAnyCellar(inputs, r);
+    }
+    if (failed) {
         verdict.kind = SheetVerdict::Kind::FailedCheck;
         verdict.failed = *failed;
         return;
@@ -552,6 +705,24 @@ ResultText& SheetResults::Add(SheetOutput output) {
     Write& write = writes_[size_++];
     write.output = output;
     return write.text;
+}
+
+const char* AmountTooLargeMessage(AdditionMethod method) {
+    switch (method) {
+        case AdditionMethod::Solution:
+            return KORVANE_TEXT(
+                "The amount, %1 ml, is more than any cellar could add: check the batch size, "
+                "the target and the solution percentage.");
+        case AdditionMethod::Tablet:
+            return KORVANE_TEXT(
+                "The amount, %1 tablets, is more than any cellar could add: check the batch "
+                "size, the target and the tablet weight.");
+        case AdditionMethod::Powder:
+            break;
+    }
+    return KORVANE_TEXT(
+        "The amount, %1 g, is more than any cellar could add: check the batch size and the "
+        "target.");
 }
 
 const char* OpeningText(SheetField field) {

@@ -24,9 +24,10 @@ namespace korvane {
 // Which checks a sheet makes. The window keeps its own. A program that reads
 // outside data (a cellar file, the command line, the web page) makes the
 // stricter ones as well: every value a figure reads is numeric, finite and in
-// range whatever the target kind; extreme targets are questioned; a wine
-// already at its target needs no addition rather than failing a check; and
-// no figure that is not finite is ever shown.
+// range whatever the target kind; extreme targets and the slips people make
+// typing a figure in are questioned; a wine already at its target needs no
+// addition rather than failing a check; and no figure that is not finite, nor
+// an amount no cellar could add, is ever shown.
 enum class SheetRules { Window, Strict };
 
 // The numeric fields, one for each text box of the main window.
@@ -104,10 +105,22 @@ inline std::string_view FieldText(const SheetView& input, SheetField field) {
 struct FailedCheck {
     std::optional<SheetField> field;  // where the focus goes; none: the sulphite form list
     const char* message;              // English; shown as a warning
+    // What the message's %1 stands for, when it has one: the amount that
+    // no cellar could add.
+    std::optional<float> value = std::nullopt;
     bool operator==(const FailedCheck& other) const {
-        return field == other.field && std::string_view(message) == other.message;
+        return field == other.field && std::string_view(message) == other.message &&
+               value == other.value;
     }
 };
+
+// Under strict rules, more than this of any method's amount (grams, ml or
+// tablets) is no dose anyone could add: a figure typed in the wrong unit or
+// with a slipped exponent, even when every question was answered Yes.
+inline constexpr float kLargestAmount = 1.0e9F;
+
+// The message of such an amount for `method`, with %1 for the amount.
+const char* AmountTooLargeMessage(AdditionMethod method);
 
 // A No to a question puts the focus into `field`, clears the amounts and
 // ends the command; a Yes goes on to the next question.
@@ -173,7 +186,7 @@ class SheetResults {
 };
 
 // The most plausibility questions one calculation asks.
-inline constexpr std::size_t kMaxQuestions = 6;
+inline constexpr std::size_t kMaxQuestions = 7;
 
 // The Calculate command's answer held in fixed room, for a caller that asks
 // once a row and keeps one from row to row.

@@ -55,6 +55,41 @@ std::optional<Number> ReadNumber(std::string_view text) {
     return whole && std::isfinite(read) ? std::optional(read) : std::nullopt;
 }
 
+// Whether `text` has the form ReadNumber reads, whatever its value, with no
+// minus sign: [+]digits[.digits][(e|E)[+|-]digits], with a digit somewhere
+// before the exponent.
+bool HasPositiveNumberForm(std::string_view text) {
+    text = TrimBlanks(text);
+    std::size_t at = text.starts_with('+') ? 1 : 0;
+    const auto digitsFrom = [&text](std::size_t from) {
+        std::size_t end = from;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9') {
+            ++end;
+        }
+        return end - from;
+    };
+    std::size_t mantissa = digitsFrom(at);
+    at += mantissa;
+    if (at < text.size() && text[at] == '.') {
+        const std::size_t fraction = digitsFrom(at + 1);
+        mantissa += fraction;
+        at += 1 + fraction;
+    }
+    if (mantissa == 0) {
+        return false;
+    }
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        at += at < text.size() && (text[at] == '+' || text[at] == '-') ? 1 : 0;
+        const std::size_t exponent = digitsFrom(at);
+        if (exponent == 0) {
+            return false;
+        }
+        at += exponent;
+    }
+    return at == text.size();
+}
+
 }  // namespace
 
 std::optional<number_detail::DecimalDigits> number_detail::NumericDigits(std::string_view text,
@@ -104,6 +139,12 @@ bool TextToSingle(std::string_view text, float& value) {
     const std::optional<float> read = ReadNumber<float>(text);
     value = read.value_or(value);
     return read.has_value();
+}
+
+bool IsBeyondSingleRange(std::string_view text) {
+    // Too small a value reads as zero, so what has the form and is not
+    // numeric is too large.
+    return HasPositiveNumberForm(text) && !ReadNumber<float>(text);
 }
 
 std::optional<double> TextToDouble(std::string_view text) {

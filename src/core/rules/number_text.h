@@ -25,6 +25,11 @@ bool TextToSingle(std::string_view text, float& value);
 // The value of a numeric text in double precision; none when it is not.
 std::optional<double> TextToDouble(std::string_view text);
 
+// Whether `text` has a number's form with no minus sign and is not numeric
+// only because a single cannot hold its value ("3.5e38" is, "1e39" is not):
+// a figure to call too large rather than not a number.
+bool IsBeyondSingleRange(std::string_view text);
+
 // The display patterns of the editable fields.
 enum class DisplayPattern {
     TwoDecimals,  // "0.00"

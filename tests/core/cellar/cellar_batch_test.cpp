@@ -606,7 +606,12 @@ std::map<std::string, std::string> SheetAnswerFor(const RandomRow& row, bool ans
     EvaluateSheet(input, verdict, answerYes);
     switch (verdict.kind) {
         case SheetVerdict::Kind::FailedCheck:
-            return {{"status", "error"}, {"message", verdict.failed.message}};
+            // A message about a value shows the value.
+            return {{"status", "error"},
+                    {"message",
+                     verdict.failed.value
+                         ? WithValue(verdict.failed.message, ShortAmountText(*verdict.failed.value))
+                         : verdict.failed.message}};
         case SheetVerdict::Kind::Questions:
             return {{"status", "question"}, {"message", verdict.questions.front().text}};
         case SheetVerdict::Kind::NoAddition:

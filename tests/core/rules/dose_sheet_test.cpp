@@ -124,6 +124,8 @@ struct SheetCase {
     std::optional<F> at = std::nullopt;  // the field asked about, when not `field`
     bool answered = false;
     BatchUnit unit = BatchUnit::Litre;
+    double pka = SO2Pka;
+    double value = 0;  // what a failed check's %1 stands for; 0: it has none
 };
 
 void PrintTo(const SheetCase& c, std::ostream* out) {
@@ -137,6 +139,7 @@ TEST_P(SheetTable, Answers) {
     Sheet sheet = Prepared(c.method, c.target);
     sheet.choices.rules = c.rules;
     sheet.choices.unit = c.unit;
+    sheet.choices.pka = c.pka;
     sheet.texts[c.field] = c.text;
     if (c.other) {
         sheet.texts[*c.other] = c.otherText;
@@ -145,7 +148,10 @@ TEST_P(SheetTable, Answers) {
     ASSERT_EQ(verdict.kind, c.kind);
     const F at = c.at.value_or(c.field);
     if (c.kind == Kind::FailedCheck) {
-        EXPECT_EQ(verdict.failed, (FailedCheck{at, c.said}));
+        EXPECT_EQ(verdict.failed, (FailedCheck{at, c.said, verdict.failed.value}));
+        EXPECT_EQ(verdict.failed.value.has_value(), c.value != 0);
+        EXPECT_NEAR(verdict.failed.value.value_or(0) / (c.value != 0 ? c.value : 1),
+                    c.value != 0 ? 1 : 0, 1e-6);
     } else if (c.kind == Kind::Questions) {
         EXPECT_EQ(verdict.questions.front(), (Question{at, c.said}));
     }
@@ -312,12 +318,13 @@ INSTANTIATE_TEST_SUITE_P(
         // At or above the target: nothing to add, and no error.
         SheetCase{"AtTarget", Powder, Free, F::TargetFree, "10", Kind::NoAddition, "", "0.00", "",
                   kStrict},
-        SheetCase{"AboveMolecularTarget", Powder, Mol, F::TargetMolecular, "0.19", Kind::NoAddition,
-                  "", "-0.29", "", kStrict},
+        // 11 mg/L at pH 3.5 is 0.215 molecular.
+        SheetCase{"AboveMolecularTarget", Powder, Mol, F::TargetMolecular, "0.2", Kind::NoAddition,
+                  "", "-0.78", "", kStrict, F::ExistingSO2, "11"},
         // Figures no single can hold name the input that drove them there.
         SheetCase{"HugeBatch", Powder, Free, F::BatchSize, "3e38", Kind::FailedCheck,
                   "Batch size is too large to calculate.", "", "", kStrict, std::nullopt, "",
-                  std::nullopt, false, BatchUnit::UsGallon},
+                  std::nullopt, true, BatchUnit::UsGallon},
         SheetCase{"HugeBatchForItsTarget", Powder, Free, F::TargetFree, "3e38", Kind::FailedCheck,
                   "Batch size is too large to calculate.", "", "", kStrict, F::BatchSize, "3e38",
                   F::BatchSize, true},
@@ -337,8 +344,277 @@ INSTANTIATE_TEST_SUITE_P(
                   "Tablet weight appears low. Are you sure it is correct?", "", "", kStrict},
         SheetCase{"LightTabletInTheWindow", Tablet, Free, F::TabletWeight, "0.0044", Kind::Results,
                   "", "30.00", "271.56"},
-        SheetCase{"TinyTabletAboveTarget", Tablet, Free, F::TargetFree, "5", Kind::NoAddition, "",
-                  "-5.00", "", kStrict}),
+        SheetCase{"TinyTabletAboveTarget", Tablet, Free, F::TargetFree, "10", Kind::NoAddition, "",
+                  "-5.00", "", kStrict, F::ExistingSO2, "15"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+constexpr char kExistingLow[] = "Existing SO2 appears low. Are you sure it is correct?";
+constexpr char kExistingHigh[] = "Existing SO2 appears high. Are you sure it is correct?";
+constexpr char kFreeTargetLow[] = "Free SO2 target appears low. Are you sure it is correct?";
+constexpr char kMolecularTargetLow[] =
+    "Molecular SO2 target appears low. Are you sure it is correct?";
+constexpr char kBatchLarge[] = "Batch size appears large. Are you sure it is correct?";
+constexpr char kPkaLow[] = "pKa appears low. Are you sure it is correct?";
+constexpr char kPkaHigh[] = "pKa appears high. Are you sure it is correct?";
+constexpr char kPowderTooMuch[] =
+    "The amount, %1 g, is more than any cellar could add: check the batch size and the target.";
+
+// The slips people make typing figures in, which strict rules question, and
+// the amounts no cellar could add, which they refuse even when every
+// question was answered Yes. The window keeps its own checks.
+INSTANTIATE_TEST_SUITE_P(
+    Slips, SheetTable,
+    ::testing::Values(
+        // Free SO2 typed in g/L: 0.025 for 25 mg/L.
+        SheetCase{.name = "FreeSO2InGramsAsked",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::ExistingSO2,
+                  .text = "0.025",
+                  .kind = Kind::Questions,
+                  .said = kExistingLow,
+                  .rules = kStrict},
+        SheetCase{.name = "FreeSO2InGramsInTheWindow",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::ExistingSO2,
+                  .text = "0.025",
+                  .kind = Kind::Results,
+                  .freeRequirement = "39.98"},
+        // A wine with no SO2 at all is no slip, nor is 1 mg/L.
+        SheetCase{.name = "NoFreeSO2",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::ExistingSO2,
+                  .text = "0",
+                  .kind = Kind::Results,
+                  .freeRequirement = "40.00",
+                  .rules = kStrict},
+        SheetCase{.name = "FreeSO2AtItsLowBound",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::ExistingSO2,
+                  .text = "1",
+                  .kind = Kind::Results,
+                  .freeRequirement = "39.00",
+                  .rules = kStrict},
+        // A slipped point: 250 for 25.0.
+        SheetCase{.name = "FreeSO2SlippedAsked",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::ExistingSO2,
+                  .text = "250",
+                  .kind = Kind::Questions,
+                  .said = kExistingHigh,
+                  .rules = kStrict},
+        SheetCase{.name = "FreeSO2AtItsHighBound",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::ExistingSO2,
+                  .text = "100",
+                  .kind = Kind::NoAddition,
+                  .freeRequirement = "-60.00",
+                  .rules = kStrict},
+        // Targets typed in g/L.
+        SheetCase{.name = "FreeTargetInGramsAsked",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::TargetFree,
+                  .text = "0.035",
+                  .kind = Kind::Questions,
+                  .said = kFreeTargetLow,
+                  .rules = kStrict},
+        SheetCase{.name = "FreeTargetAtItsLowBound",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::TargetFree,
+                  .text = "10",
+                  .kind = Kind::NoAddition,
+                  .freeRequirement = "0.00",
+                  .rules = kStrict},
+        SheetCase{.name = "MolecularTargetInGramsAsked",
+                  .method = Powder,
+                  .target = Mol,
+                  .field = F::TargetMolecular,
+                  .text = "0.0008",
+                  .kind = Kind::Questions,
+                  .said = kMolecularTargetLow,
+                  .rules = kStrict},
+        SheetCase{.name = "MolecularTargetAtItsLowBound",
+                  .method = Powder,
+                  .target = Mol,
+                  .field = F::TargetMolecular,
+                  .text = "0.2",
+                  .kind = Kind::Results,
+                  .freeRequirement = "0.22",
+                  .rules = kStrict},
+        SheetCase{.name = "LowTargetInTheWindow",
+                  .method = Powder,
+                  .target = Mol,
+                  .field = F::TargetMolecular,
+                  .text = "0.0008",
+                  .kind = Kind::FailedCheck,
+                  .said = kExistingAboveTarget},
+        // More than any tank holds, in any unit.
+        SheetCase{.name = "HugeBatchAsked",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "1000001",
+                  .kind = Kind::Questions,
+                  .said = kBatchLarge,
+                  .rules = kStrict},
+        SheetCase{.name = "HugeBatchInGallonsAsked",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "300000",
+                  .kind = Kind::Questions,
+                  .said = kBatchLarge,
+                  .rules = kStrict,
+                  .unit = BatchUnit::UsGallon},
+        SheetCase{.name = "BatchAtItsBound",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "1000000",
+                  .kind = Kind::Results,
+                  .freeRequirement = "30.00",
+                  .amount = "51950.75",
+                  .rules = kStrict},
+        // 1.8 typed the wrong way round.
+        SheetCase{.name = "PkaHighAsked",
+                  .method = Powder,
+                  .target = Mol,
+                  .field = F::TargetMolecular,
+                  .text = "0.8",
+                  .kind = Kind::Questions,
+                  .said = kPkaHigh,
+                  .rules = kStrict,
+                  .at = F::Ph,
+                  .pka = 8.1},
+        SheetCase{.name = "PkaLowAsked",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::Ph,
+                  .text = "3.5",
+                  .kind = Kind::Questions,
+                  .said = kPkaLow,
+                  .rules = kStrict,
+                  .pka = 1.49},
+        SheetCase{.name = "PkaAtItsBounds",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::Ph,
+                  .text = "3.5",
+                  .kind = Kind::Results,
+                  .freeRequirement = "30.00",
+                  .rules = kStrict,
+                  .pka = 1.5},
+        // 20 mg/L at pKa 2.5 is 1.82 molecular, under the bound of its own.
+        SheetCase{.name = "PkaAtItsHighBound",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::TargetFree,
+                  .text = "20",
+                  .kind = Kind::Results,
+                  .freeRequirement = "10.00",
+                  .rules = kStrict,
+                  .pka = 2.5},
+        // A figure a single cannot hold is too large, not "no number".
+        SheetCase{.name = "BatchBeyondASingle",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "3.5e38",
+                  .kind = Kind::FailedCheck,
+                  .said = "Batch size is too large to calculate.",
+                  .rules = kStrict},
+        SheetCase{.name = "BatchBeyondASingleInTheWindow",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "3.5e38",
+                  .kind = Kind::FailedCheck,
+                  .said = "Batch size must be numeric."},
+        SheetCase{.name = "BatchBeyondASingleBelowZero",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "-3.5e38",
+                  .kind = Kind::FailedCheck,
+                  .said = "Batch size must be numeric.",
+                  .rules = kStrict},
+        SheetCase{.name = "TargetBeyondASingle",
+                  .method = Powder,
+                  .target = Mol,
+                  .field = F::TargetMolecular,
+                  .text = " +1e39 ",
+                  .kind = Kind::FailedCheck,
+                  .said = "Target SO2 is too large to calculate.",
+                  .rules = kStrict},
+        SheetCase{.name = "NoNumberIsNoNumber",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "1e39x",
+                  .kind = Kind::FailedCheck,
+                  .said = "Batch size must be numeric.",
+                  .rules = kStrict},
+        // Amounts no cellar could add, even answered Yes: 2e10 litres raised
+        // by 30 mg/L take 2e10 x 30 / 1000 / 0.57747 g.
+        SheetCase{.name = "AmountBeyondAnyCellar",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "2e10",
+                  .kind = Kind::FailedCheck,
+                  .said = kPowderTooMuch,
+                  .rules = kStrict,
+                  .at = F::BatchSize,
+                  .answered = true,
+                  .value = 2e10 * 30 / 1000 / 0.57747},
+        SheetCase{.name = "AmountJustWithinReach",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "1.9e10",
+                  .kind = Kind::Results,
+                  .freeRequirement = "30.00",
+                  .amount = "987064300.00",
+                  .rules = kStrict,
+                  .answered = true},
+        SheetCase{.name = "SolutionBeyondAnyCellar",
+                  .method = Solution,
+                  .target = Free,
+                  .field = F::SolutionStrength,
+                  .text = "1e-30",
+                  .kind = Kind::FailedCheck,
+                  .said = "The amount, %1 ml, is more than any cellar could add: check the "
+                          "batch size, the target and the solution percentage.",
+                  .rules = kStrict,
+                  .at = F::BatchSize,
+                  .answered = true,
+                  .value = 23.0 * 30 / 1000 / 0.57747 / 1e-30 * 100},
+        SheetCase{.name = "TabletsBeyondAnyCellar",
+                  .method = Tablet,
+                  .target = Free,
+                  .field = F::TabletWeight,
+                  .text = "1e-9",
+                  .kind = Kind::FailedCheck,
+                  .said = "The amount, %1 tablets, is more than any cellar could add: check "
+                          "the batch size, the target and the tablet weight.",
+                  .rules = kStrict,
+                  .at = F::BatchSize,
+                  .answered = true,
+                  .value = 23 * 30 / 1000.0 / 0.57747 / 1e-9},
+        SheetCase{.name = "HugeAmountInTheWindow",
+                  .method = Powder,
+                  .target = Free,
+                  .field = F::BatchSize,
+                  .text = "2e10",
+                  .kind = Kind::Results,
+                  .amount = "1039015000.00"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SheetTest, TwoProblemsAtOnceReportOnlyTheFirstInTableOrder) {

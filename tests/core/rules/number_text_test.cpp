@@ -93,6 +93,38 @@ TEST(NumberTextTest, DecidesWhichTextsAreNumeric) {
     }
 }
 
+// What strict rules call too large to calculate rather than no number.
+TEST(NumberTextTest, TellsANumberBeyondASingleFromNoNumber) {
+    const struct {
+        const char* text;
+        bool beyond;
+    } rows[] = {
+        {"3.5e38", true},
+        {" +1e39\t", true},
+        {"340282400000000000000000000000000000000", true},
+        {"1E99999999999999999999", true},
+        {"1.e39", true},
+        {".9e40", true},
+        {"3.4028235e38", false},  // the largest single: numeric
+        {"1e-99", false},         // reads as 0
+        {"-1e39", false},         // a size below 0 is no size at all
+        {"1e39x", false},
+        {"1e", false},
+        {"e39", false},
+        {".e39", false},
+        {"1.2.3e39", false},
+        {"inf", false},
+        {"0x1p200", false},
+        {"1,5e39", false},
+        {"+-1e39", false},
+        {"", false},
+        {"\n1e39", false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(IsBeyondSingleRange(row.text), row.beyond) << '"' << row.text << '"';
+    }
+}
+
 TEST(NumberTextTest, ReadsDoublesInFullPrecision) {
     EXPECT_EQ(TextToDouble("0.1"), 0.1);
     EXPECT_NE(TextToDouble("0.1"), static_cast<double>(0.1F));
