@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/user_defaults.h"
+#include "core/rules/user_defaults.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

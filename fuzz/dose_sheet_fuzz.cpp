@@ -105,6 +105,13 @@ void CheckMoreForMore(SheetView input, const SheetResults& results) {
         !(target < 1e30F)) {
         return;
     }
+    // Where ten more mg/L would take the amount past what a single holds, the
+    // window rightly shows 0.00 for a figure it cannot show.
+    const std::optional<float> requirement = Shown(results, SheetOutput::FreeRequirement);
+    if (requirement && *requirement > 0.0F &&
+        static_cast<double>(*amount) / *requirement * (*requirement + 10.0) > 1e38) {
+        return;
+    }
     const std::string higher = FormatFixed2(static_cast<double>(target) + 10.0);
     input.targetFree = higher;
     SheetResults more;

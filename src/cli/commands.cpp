@@ -221,19 +221,20 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
         Complain("Cannot read " + InputName(path) + ": " + source.Failure());
         return kExitUsage;
     }
-    CellarBatch batch(source, line.settings);
-    if (const std::optional<HeaderProblem> problem = batch.ReadHeader()) {
-        Complain(HeaderProblemMessage(*problem, batch, Wording(InputName(path), source)));
-        return kExitUsage;
-    }
     // Output sent into the input file would feed the batch its own rows
-    // without end, or replace the cellar with its doses.
+    // without end, or replace the cellar with its doses. Told before the
+    // header is read, which waits for a pipe's first bytes.
     const std::string outputPath = line.outputPath.value_or("-");
     if (outputPath == "-" ? IsSameFile(source.Descriptor(), STDOUT_FILENO)
                           : IsSameFile(source.Descriptor(), outputPath)) {
         Complain("The output " +
                  (outputPath == "-" ? std::string("(standard output)") : OutputName(outputPath)) +
                  " would overwrite the input.");
+        return kExitUsage;
+    }
+    CellarBatch batch(source, line.settings);
+    if (const std::optional<HeaderProblem> problem = batch.ReadHeader()) {
+        Complain(HeaderProblemMessage(*problem, batch, Wording(InputName(path), source)));
         return kExitUsage;
     }
     if (!batch.BuiltInsUsed().empty()) {
