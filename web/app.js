@@ -13,9 +13,9 @@ const ROWS_SHOWN = 300;
 // as "add nothing".
 const NOT_CALCULATED = '—';
 // The largest file the page takes. Its bytes sit in the browser's memory
-// twice (as read, and in the core's), and the CSV written for it beside
-// them; measured in Chromium, files of this size run, while a file of ten
-// million rows exhausts the page's memory with nothing said.
+// twice (as read, and in the core's), with the CSV written for it beside
+// them: in Chromium on a desktop a 200 MB file ran and a 300 MB one (ten
+// million rows) exhausted the core's memory; a phone has less, so half.
 const LARGEST_FILE = 100_000_000;
 const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requirement', 'amount',
   'teaspoons'];
