@@ -374,7 +374,9 @@ async function takeFile(file) {
     return;
   }
   batchFile = { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) };
+  // What was named for another file never stands for this one.
   namedHeaders = {};
+  $('file-target-kind').value = '';
   runBatch();
 }
 
