@@ -487,7 +487,10 @@ function showColumnChoices(answer) {
   for (const [column, found] of Object.entries(answer.columns ?? {})) {
     const id = `column-${column}`;
     const select = element('select', { id });
-    const current = found ?? (answer.fromForm.includes(column) ? t('Web', 'the form') : '—');
+    // The kind named for the file's targets is the user's, not the form's.
+    const named = column === 'target_kind' && value('file-target-kind')
+      ? $('file-target-kind').selectedOptions[0].textContent : null;
+    const current = found ?? named ?? (answer.fromForm.includes(column) ? t('Web', 'the form') : '—');
     select.append(element('option', { value: '' }, current));
     for (const header of answer.headers) select.append(element('option', { value: header }, header));
     select.value = namedHeaders[column] ?? '';

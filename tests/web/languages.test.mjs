@@ -130,6 +130,10 @@ for (const language of LANGUAGES) {
         `${text(language, 'Web', 'Free SO2')} (free_so2)`);
       await page.select('#file-target-kind', 'free');
       await page.waitForSelector('#download:not([hidden])');
+      // The kind comes from what was named, not from the form.
+      assert.equal(await page.$eval('#column-target_kind', (s) => s.options[0].text),
+        await page.$eval('#file-target-kind', (s) => s.selectedOptions[0].text));
+      await page.waitForSelector('#download:not([hidden])');
       const rows = await page.$$eval('#batch-table tbody tr', (trs) => trs.map((tr) =>
         [...tr.cells].slice(3).map((td) => td.textContent)));
       assert.deepEqual(rows, [
@@ -186,7 +190,7 @@ for (const language of LANGUAGES) {
         // button, label or list is cut.
         const overflow = await page.evaluate(() => {
           const wide = document.documentElement.scrollWidth > window.innerWidth;
-          const cut = [...document.querySelectorAll('button, label, select, legend, .head, .rowhead')]
+          const cut = [...document.querySelectorAll('button, label, select, legend, .head, .rowhead, th')]
             .filter((el) => el.offsetParent && !el.classList.contains('hidden'))
             .filter((el) => el.scrollWidth > el.clientWidth + 1)
             .map((el) => el.id || el.textContent);
