@@ -224,15 +224,15 @@
         <translation>Die Datei ist nicht UTF-8: sie wurde als Windows-1252 gelesen.</translation>
     </message>
     <message>
-        <source>%1 "%2" could be %3 or %4: say which decimal mark the file uses.</source>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
         <translation>%1 „%2“ kann %3 oder %4 sein: geben Sie das Dezimalzeichen der Datei an.</translation>
     </message>
     <message>
-        <source>%1 "%2" sets its thousands apart in groups that are not whole.</source>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
         <translation>%1 „%2“ trennt die Tausender in unvollständigen Gruppen.</translation>
     </message>
     <message>
-        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file's targets in the list below.</source>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
         <translation>%1 hat eine Spalte target, aber keine Spalte target_kind: fügen Sie eine hinzu oder wählen Sie die Art der Ziele der Datei in der Liste unten.</translation>
     </message>
     <message>
@@ -260,7 +260,7 @@
         <translation>Zeile %1 schreibt %2 mit dem Punkt als Dezimalzeichen, aber Zeile %3 schreibt %4 mit dem Komma: die Datei mischt Dezimalzeichen. Korrigieren Sie sie und starten Sie die Verarbeitung erneut.</translation>
     </message>
     <message>
-        <source>Kind of the file's targets</source>
+        <source>Kind of the file&apos;s targets</source>
         <translation>Art der Ziele der Datei</translation>
     </message>
     <message>

@@ -224,15 +224,15 @@
         <translation>El archivo no es UTF-8: se leyó como Windows-1252.</translation>
     </message>
     <message>
-        <source>%1 "%2" could be %3 or %4: say which decimal mark the file uses.</source>
-        <translation>%1 "%2" puede ser %3 o %4: indique el separador decimal del archivo.</translation>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
+        <translation>%1 &quot;%2&quot; puede ser %3 o %4: indique el separador decimal del archivo.</translation>
     </message>
     <message>
-        <source>%1 "%2" sets its thousands apart in groups that are not whole.</source>
-        <translation>%1 "%2" separa los miles en grupos incompletos.</translation>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
+        <translation>%1 &quot;%2&quot; separa los miles en grupos incompletos.</translation>
     </message>
     <message>
-        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file's targets in the list below.</source>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
         <translation>%1 tiene una columna target pero ninguna columna target_kind: añada una, o elija el tipo de los objetivos del archivo en la lista de abajo.</translation>
     </message>
     <message>
@@ -260,7 +260,7 @@
         <translation>La línea %1 escribe %2 con el punto como separador decimal, pero la línea %3 escribe %4 con la coma: el archivo mezcla separadores decimales. Corríjalo y vuelva a procesarlo.</translation>
     </message>
     <message>
-        <source>Kind of the file's targets</source>
+        <source>Kind of the file&apos;s targets</source>
         <translation>Tipo de los objetivos del archivo</translation>
     </message>
     <message>

@@ -224,15 +224,15 @@
         <translation>Le fichier n’est pas en UTF-8 : il a été lu en Windows-1252.</translation>
     </message>
     <message>
-        <source>%1 "%2" could be %3 or %4: say which decimal mark the file uses.</source>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
         <translation>%1 « %2 » peut valoir %3 ou %4 : indiquez le séparateur décimal du fichier.</translation>
     </message>
     <message>
-        <source>%1 "%2" sets its thousands apart in groups that are not whole.</source>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
         <translation>%1 « %2 » sépare ses milliers en groupes incomplets.</translation>
     </message>
     <message>
-        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file's targets in the list below.</source>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
         <translation>%1 a une colonne target mais pas de colonne target_kind : ajoutez-en une, ou choisissez le type des objectifs du fichier dans la liste ci-dessous.</translation>
     </message>
     <message>
@@ -260,7 +260,7 @@
         <translation>La ligne %1 écrit %2 avec le point comme séparateur décimal, mais la ligne %3 écrit %4 avec la virgule : le fichier mélange les séparateurs décimaux. Corrigez-le, puis relancez le traitement.</translation>
     </message>
     <message>
-        <source>Kind of the file's targets</source>
+        <source>Kind of the file&apos;s targets</source>
         <translation>Type des objectifs du fichier</translation>
     </message>
     <message>

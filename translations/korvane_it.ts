@@ -224,15 +224,15 @@
         <translation>Il file non è UTF-8: è stato letto come Windows-1252.</translation>
     </message>
     <message>
-        <source>%1 "%2" could be %3 or %4: say which decimal mark the file uses.</source>
-        <translation>%1 "%2" può valere %3 o %4: indicate il separatore decimale del file.</translation>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
+        <translation>%1 &quot;%2&quot; può valere %3 o %4: indicate il separatore decimale del file.</translation>
     </message>
     <message>
-        <source>%1 "%2" sets its thousands apart in groups that are not whole.</source>
-        <translation>%1 "%2" separa le migliaia in gruppi incompleti.</translation>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
+        <translation>%1 &quot;%2&quot; separa le migliaia in gruppi incompleti.</translation>
     </message>
     <message>
-        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file's targets in the list below.</source>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
         <translation>%1 ha una colonna target ma nessuna colonna target_kind: aggiungetene una, o scegliete il tipo degli obiettivi del file nell’elenco qui sotto.</translation>
     </message>
     <message>
@@ -260,7 +260,7 @@
         <translation>La riga %1 scrive %2 con il punto come separatore decimale, ma la riga %3 scrive %4 con la virgola: il file mescola i separatori decimali. Correggetelo, poi rieseguite l’elaborazione.</translation>
     </message>
     <message>
-        <source>Kind of the file's targets</source>
+        <source>Kind of the file&apos;s targets</source>
         <translation>Tipo degli obiettivi del file</translation>
     </message>
     <message>

@@ -224,15 +224,15 @@
         <translation>O ficheiro não é UTF-8: foi lido como Windows-1252.</translation>
     </message>
     <message>
-        <source>%1 "%2" could be %3 or %4: say which decimal mark the file uses.</source>
-        <translation>%1 "%2" pode ser %3 ou %4: indique o separador decimal do ficheiro.</translation>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
+        <translation>%1 &quot;%2&quot; pode ser %3 ou %4: indique o separador decimal do ficheiro.</translation>
     </message>
     <message>
-        <source>%1 "%2" sets its thousands apart in groups that are not whole.</source>
-        <translation>%1 "%2" separa os milhares em grupos incompletos.</translation>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
+        <translation>%1 &quot;%2&quot; separa os milhares em grupos incompletos.</translation>
     </message>
     <message>
-        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file's targets in the list below.</source>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
         <translation>%1 tem uma coluna target mas nenhuma coluna target_kind: acrescente uma, ou escolha o tipo dos alvos do ficheiro na lista abaixo.</translation>
     </message>
     <message>
@@ -260,7 +260,7 @@
         <translation>A linha %1 escreve %2 com o ponto como separador decimal, mas a linha %3 escreve %4 com a vírgula: o ficheiro mistura separadores decimais. Corrija-o e volte a processá-lo.</translation>
     </message>
     <message>
-        <source>Kind of the file's targets</source>
+        <source>Kind of the file&apos;s targets</source>
         <translation>Tipo dos alvos do ficheiro</translation>
     </message>
     <message>
