@@ -144,8 +144,8 @@
         <translation>Die ersten %1 Zeilen; die CSV enthält alle.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>Was der Datei fehlt, nimmt das Formular: Sulfitform, Art der Zugabe, Prozentsatz der Lösung, Tablettengewicht und Art des Zielwerts, die Einheit, wenn die Datei keine nennt, und den Zielwert, wenn die Datei keine Zielwert-Spalte hat. pH-Wert, freies SO2 und Volumen jedes Tanks müssen in der Datei stehen. Die Datei verlässt dieses Gerät nie.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Was der Datei fehlt, nimmt das Formular: Sulfitform, Art der Zugabe, Prozentsatz der Lösung, Tablettengewicht, die Einheit, wenn die Datei keine nennt, und den Zielwert samt seiner Art, wenn die Datei keine Zielwert-Spalte hat. Eine Zielwert-Spalte braucht ihre Art, aus der Datei oder unten gewählt. pH-Wert, freies SO2 und Volumen jedes Tanks müssen in der Datei stehen. Die Datei verlässt dieses Gerät nie.</translation>
     </message>
     <message>
         <source>Yes</source>

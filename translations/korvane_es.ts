@@ -144,8 +144,8 @@
         <translation>Las primeras %1 filas; el CSV las contiene todas.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>El formulario aporta lo que falta en el archivo: la forma de sulfito, la forma de adición, el porcentaje de la solución, el peso de la tableta y el tipo de objetivo, la unidad cuando el archivo no indica ninguna, y el objetivo cuando el archivo no tiene columna de objetivo. El pH, el SO2 libre y el volumen de cada depósito deben figurar en el archivo. El archivo nunca sale de este dispositivo.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>El formulario aporta lo que falta en el archivo: la forma de sulfito, la forma de adición, el porcentaje de la solución, el peso de la tableta, la unidad cuando el archivo no indica ninguna, y el objetivo con su tipo cuando el archivo no tiene columna de objetivo. Una columna de objetivo necesita su tipo, del archivo o elegido abajo. El pH, el SO2 libre y el volumen de cada depósito deben figurar en el archivo. El archivo nunca sale de este dispositivo.</translation>
     </message>
     <message>
         <source>Yes</source>

@@ -144,8 +144,8 @@
         <translation>Les %1 premières lignes&#xa0;; le CSV les contient toutes.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>Le formulaire fournit ce qui manque au fichier&#xa0;: la forme de sulfite, le mode d’ajout, le pourcentage de la solution mère, le poids d’un comprimé et le type d’objectif, l’unité quand le fichier n’en indique pas, et l’objectif quand le fichier n’a pas de colonne d’objectif. Le pH, le SO2 libre et le volume de chaque cuve doivent figurer dans le fichier. Le fichier ne quitte jamais cet appareil.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Le formulaire fournit ce qui manque au fichier&#xa0;: la forme de sulfite, le mode d’ajout, le pourcentage de la solution mère et le poids d’un comprimé, l’unité quand le fichier n’en indique pas, et l’objectif avec son type quand le fichier n’a pas de colonne d’objectif. Une colonne d’objectif demande son type, donné par le fichier ou choisi ci-dessous. Le pH, le SO2 libre et le volume de chaque cuve doivent figurer dans le fichier. Le fichier ne quitte jamais cet appareil.</translation>
     </message>
     <message>
         <source>Yes</source>

@@ -144,8 +144,8 @@
         <translation>Le prime %1 righe; il CSV le contiene tutte.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>Il modulo fornisce ciò che manca al file: la forma di solfito, il metodo, la percentuale della soluzione, il peso della compressa e il tipo di obiettivo, l’unità quando il file non ne indica, e l’obiettivo quando il file non ha una colonna dell’obiettivo. Il pH, la SO2 libera e il volume di ogni vasca devono essere nel file. Il file non lascia mai questo dispositivo.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Il modulo fornisce ciò che manca al file: la forma di solfito, il metodo, la percentuale della soluzione, il peso della compressa, l’unità quando il file non ne indica, e l’obiettivo con il suo tipo quando il file non ha una colonna dell’obiettivo. Una colonna dell’obiettivo richiede il suo tipo, dal file o scelto qui sotto. Il pH, la SO2 libera e il volume di ogni vasca devono essere nel file. Il file non lascia mai questo dispositivo.</translation>
     </message>
     <message>
         <source>Yes</source>

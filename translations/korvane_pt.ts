@@ -144,8 +144,8 @@
         <translation>As primeiras %1 linhas; o CSV contém todas.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>O formulário fornece o que falta ao ficheiro: a forma de sulfito, a forma de adição, a percentagem da solução, o peso do comprimido e o tipo de objetivo, a unidade quando o ficheiro não indica nenhuma, e o objetivo quando o ficheiro não tem coluna de objetivo. O pH, o SO2 livre e o volume de cada cuba têm de estar no ficheiro. O ficheiro nunca sai deste dispositivo.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>O formulário fornece o que falta ao ficheiro: a forma de sulfito, a forma de adição, a percentagem da solução, o peso do comprimido, a unidade quando o ficheiro não indica nenhuma, e o objetivo com o seu tipo quando o ficheiro não tem coluna de objetivo. Uma coluna de objetivo precisa do seu tipo, do ficheiro ou escolhido abaixo. O pH, o SO2 livre e o volume de cada cuba têm de estar no ficheiro. O ficheiro nunca sai deste dispositivo.</translation>
     </message>
     <message>
         <source>Yes</source>
