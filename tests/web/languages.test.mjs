@@ -118,8 +118,13 @@ for (const language of LANGUAGES) {
       assert.equal(await textOf(page, 'question-text'),
         text(language, 'korvane', 'Tablet weight appears high. Are you sure it is correct?'));
       assert.equal(await focused(page), 'question-no');
+      for (const [width, height] of [[360, 740], [1280, 800]]) {
+        await page.setViewport({ width, height });
+        await page.screenshot({ path: screenshotPath(`${language}-question-${width}x${height}.png`) });
+      }
       await page.keyboard.press('Enter');
       assert.equal(await page.$eval('#amount', (o) => o.title), text(language, 'Web', 'Not calculated'));
+      await page.screenshot({ path: screenshotPath(`${language}-not-calculated-1280x800.png`) });
 
       await drop(page, 'kinds.csv', CELLAR);
       assert.equal(await textOf(page, 'batch-summary'), filled(language, '%1 has a target column but no ' +
