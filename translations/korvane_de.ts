@@ -144,8 +144,8 @@
         <translation>Die ersten %1 Zeilen; die CSV enthält alle.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>Was der Datei fehlt, nimmt das Formular: Sulfitform, Art der Zugabe, Prozentsatz der Lösung, Tablettengewicht und Art des Zielwerts, die Einheit, wenn die Datei keine nennt, und den Zielwert, wenn die Datei keine Zielwert-Spalte hat. pH-Wert, freies SO2 und Volumen jedes Tanks müssen in der Datei stehen. Die Datei verlässt dieses Gerät nie.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Was der Datei fehlt, nimmt das Formular: Sulfitform, Art der Zugabe, Prozentsatz der Lösung, Tablettengewicht, die Einheit, wenn die Datei keine nennt, und den Zielwert samt seiner Art, wenn die Datei keine Zielwert-Spalte hat. Eine Zielwert-Spalte braucht ihre Art, aus der Datei oder unten gewählt. pH-Wert, freies SO2 und Volumen jedes Tanks müssen in der Datei stehen. Die Datei verlässt dieses Gerät nie.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -154,6 +154,118 @@
     <message>
         <source>the form</source>
         <translation>das Formular</translation>
+    </message>
+    <message>
+        <source>Not calculated</source>
+        <translation>Nicht berechnet</translation>
+    </message>
+    <message>
+        <source>Write a decimal with a point, as in 22.5.</source>
+        <translation>Schreiben Sie Dezimalzahlen mit Punkt, etwa 22.5.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target</source>
+        <translation>Ziel freie SO2</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target</source>
+        <translation>Ziel molekulare SO2</translation>
+    </message>
+    <message>
+        <source>%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc --batch on it.</source>
+        <translation>%1 ist %2 MB groß, die Seite nimmt Dateien bis %3 MB: verarbeiten Sie sie mit korvane-calc --batch.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>no addition</source>
+        <translation>keine Zugabe</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>Rückfrage</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Free SO2</source>
+        <translation>Freie SO2</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Target kind</source>
+        <translation>Zielart</translation>
+    </message>
+    <message>
+        <source>Rows: %1. ok: %2, no addition: %3, questions: %4, errors: %5, blank: %6.</source>
+        <translation>Zeilen: %1. ok: %2, keine Zugabe: %3, Rückfragen: %4, Fehler: %5, leer: %6.</translation>
+    </message>
+    <message>
+        <source>Not calculated, by line: %1.</source>
+        <translation>Nicht berechnet, nach Zeile: %1.</translation>
+    </message>
+    <message>
+        <source>And %1 more.</source>
+        <translation>Und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8: it was read as Windows-1252.</source>
+        <translation>Die Datei ist nicht UTF-8: sie wurde als Windows-1252 gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
+        <translation>%1 „%2“ kann %3 oder %4 sein: geben Sie das Dezimalzeichen der Datei an.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
+        <translation>%1 „%2“ trennt die Tausender in unvollständigen Gruppen.</translation>
+    </message>
+    <message>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
+        <translation>%1 hat eine Spalte target, aber keine Spalte target_kind: fügen Sie eine hinzu oder wählen Sie die Art der Ziele der Datei in der Liste unten.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes. Close the quote, then run the batch again.</source>
+        <translation>Zeile %1 öffnet ein Anführungszeichen, das nie geschlossen wird. Schließen Sie es und starten Sie die Verarbeitung erneut.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the 1 line after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>Zeile %1 öffnet ein Anführungszeichen, das nie geschlossen wird: die folgende Zeile würde als ein Feld gelesen. Schließen Sie es und starten Sie die Verarbeitung erneut.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the %2 lines after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>Zeile %1 öffnet ein Anführungszeichen, das nie geschlossen wird: die %2 folgenden Zeilen würden als ein Feld gelesen. Schließen Sie es und starten Sie die Verarbeitung erneut.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a byte that is not UTF-8, though the file begins as UTF-8: save it as UTF-8 (or as Unicode text), then run the batch again.</source>
+        <translation>Zeile %1 enthält ein Byte, das kein UTF-8 ist, obwohl die Datei als UTF-8 beginnt: speichern Sie sie als UTF-8 (oder als Unicode-Text) und starten Sie die Verarbeitung erneut.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the comma as its decimal mark, but line %3 writes %4 with the point: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>Zeile %1 schreibt %2 mit dem Komma als Dezimalzeichen, aber Zeile %3 schreibt %4 mit dem Punkt: die Datei mischt Dezimalzeichen. Korrigieren Sie sie und starten Sie die Verarbeitung erneut.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the point as its decimal mark, but line %3 writes %4 with the comma: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>Zeile %1 schreibt %2 mit dem Punkt als Dezimalzeichen, aber Zeile %3 schreibt %4 mit dem Komma: die Datei mischt Dezimalzeichen. Korrigieren Sie sie und starten Sie die Verarbeitung erneut.</translation>
+    </message>
+    <message>
+        <source>Kind of the file&apos;s targets</source>
+        <translation>Art der Ziele der Datei</translation>
+    </message>
+    <message>
+        <source>Not named</source>
+        <translation>Nicht angegeben</translation>
     </message>
 </context>
 <context>

@@ -144,8 +144,8 @@
         <translation>Las primeras %1 filas; el CSV las contiene todas.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>El formulario aporta lo que falta en el archivo: la forma de sulfito, la forma de adición, el porcentaje de la solución, el peso de la tableta y el tipo de objetivo, la unidad cuando el archivo no indica ninguna, y el objetivo cuando el archivo no tiene columna de objetivo. El pH, el SO2 libre y el volumen de cada depósito deben figurar en el archivo. El archivo nunca sale de este dispositivo.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>El formulario aporta lo que falta en el archivo: la forma de sulfito, la forma de adición, el porcentaje de la solución, el peso de la tableta, la unidad cuando el archivo no indica ninguna, y el objetivo con su tipo cuando el archivo no tiene columna de objetivo. Una columna de objetivo necesita su tipo, del archivo o elegido abajo. El pH, el SO2 libre y el volumen de cada depósito deben figurar en el archivo. El archivo nunca sale de este dispositivo.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -154,6 +154,118 @@
     <message>
         <source>the form</source>
         <translation>el formulario</translation>
+    </message>
+    <message>
+        <source>Not calculated</source>
+        <translation>No calculado</translation>
+    </message>
+    <message>
+        <source>Write a decimal with a point, as in 22.5.</source>
+        <translation>Escriba los decimales con punto, como en 22.5.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target</source>
+        <translation>SO2 libre objetivo</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target</source>
+        <translation>SO2 molecular objetivo</translation>
+    </message>
+    <message>
+        <source>%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc --batch on it.</source>
+        <translation>%1 ocupa %2 MB, y la página acepta archivos de hasta %3 MB: procéselo con korvane-calc --batch.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>no addition</source>
+        <translation>sin adición</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>pregunta</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Free SO2</source>
+        <translation>SO2 libre</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Target kind</source>
+        <translation>Tipo de objetivo</translation>
+    </message>
+    <message>
+        <source>Rows: %1. ok: %2, no addition: %3, questions: %4, errors: %5, blank: %6.</source>
+        <translation>Filas: %1. ok: %2, sin adición: %3, preguntas: %4, errores: %5, vacías: %6.</translation>
+    </message>
+    <message>
+        <source>Not calculated, by line: %1.</source>
+        <translation>No calculadas, por línea: %1.</translation>
+    </message>
+    <message>
+        <source>And %1 more.</source>
+        <translation>Y %1 más.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8: it was read as Windows-1252.</source>
+        <translation>El archivo no es UTF-8: se leyó como Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
+        <translation>%1 &quot;%2&quot; puede ser %3 o %4: indique el separador decimal del archivo.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
+        <translation>%1 &quot;%2&quot; separa los miles en grupos incompletos.</translation>
+    </message>
+    <message>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
+        <translation>%1 tiene una columna target pero ninguna columna target_kind: añada una, o elija el tipo de los objetivos del archivo en la lista de abajo.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes. Close the quote, then run the batch again.</source>
+        <translation>La línea %1 abre unas comillas que nunca se cierran. Ciérrelas y vuelva a procesar el archivo.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the 1 line after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>La línea %1 abre unas comillas que nunca se cierran: la línea siguiente se leería como un solo campo. Ciérrelas y vuelva a procesar el archivo.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the %2 lines after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>La línea %1 abre unas comillas que nunca se cierran: las %2 líneas siguientes se leerían como un solo campo. Ciérrelas y vuelva a procesar el archivo.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a byte that is not UTF-8, though the file begins as UTF-8: save it as UTF-8 (or as Unicode text), then run the batch again.</source>
+        <translation>La línea %1 contiene un byte que no es UTF-8, aunque el archivo empieza en UTF-8: guárdelo en UTF-8 (o como texto Unicode) y vuelva a procesarlo.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the comma as its decimal mark, but line %3 writes %4 with the point: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>La línea %1 escribe %2 con la coma como separador decimal, pero la línea %3 escribe %4 con el punto: el archivo mezcla separadores decimales. Corríjalo y vuelva a procesarlo.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the point as its decimal mark, but line %3 writes %4 with the comma: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>La línea %1 escribe %2 con el punto como separador decimal, pero la línea %3 escribe %4 con la coma: el archivo mezcla separadores decimales. Corríjalo y vuelva a procesarlo.</translation>
+    </message>
+    <message>
+        <source>Kind of the file&apos;s targets</source>
+        <translation>Tipo de los objetivos del archivo</translation>
+    </message>
+    <message>
+        <source>Not named</source>
+        <translation>Sin indicar</translation>
     </message>
 </context>
 <context>

@@ -144,8 +144,8 @@
         <translation>Les %1 premières lignes&#xa0;; le CSV les contient toutes.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>Le formulaire fournit ce qui manque au fichier&#xa0;: la forme de sulfite, le mode d’ajout, le pourcentage de la solution mère, le poids d’un comprimé et le type d’objectif, l’unité quand le fichier n’en indique pas, et l’objectif quand le fichier n’a pas de colonne d’objectif. Le pH, le SO2 libre et le volume de chaque cuve doivent figurer dans le fichier. Le fichier ne quitte jamais cet appareil.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Le formulaire fournit ce qui manque au fichier&#xa0;: la forme de sulfite, le mode d’ajout, le pourcentage de la solution mère et le poids d’un comprimé, l’unité quand le fichier n’en indique pas, et l’objectif avec son type quand le fichier n’a pas de colonne d’objectif. Une colonne d’objectif demande son type, donné par le fichier ou choisi ci-dessous. Le pH, le SO2 libre et le volume de chaque cuve doivent figurer dans le fichier. Le fichier ne quitte jamais cet appareil.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -154,6 +154,118 @@
     <message>
         <source>the form</source>
         <translation>le formulaire</translation>
+    </message>
+    <message>
+        <source>Not calculated</source>
+        <translation>Non calculé</translation>
+    </message>
+    <message>
+        <source>Write a decimal with a point, as in 22.5.</source>
+        <translation>Écrivez les décimales avec un point, comme dans 22.5.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target</source>
+        <translation>SO2 libre visé</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target</source>
+        <translation>SO2 moléculaire visé</translation>
+    </message>
+    <message>
+        <source>%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc --batch on it.</source>
+        <translation>%1 fait %2 Mo, et la page accepte des fichiers jusqu’à %3 Mo : traitez-le avec korvane-calc --batch.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>no addition</source>
+        <translation>aucun ajout</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>question</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Free SO2</source>
+        <translation>SO2 libre</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Target kind</source>
+        <translation>Type d’objectif</translation>
+    </message>
+    <message>
+        <source>Rows: %1. ok: %2, no addition: %3, questions: %4, errors: %5, blank: %6.</source>
+        <translation>Lignes : %1. ok : %2, aucun ajout : %3, questions : %4, erreurs : %5, vides : %6.</translation>
+    </message>
+    <message>
+        <source>Not calculated, by line: %1.</source>
+        <translation>Non calculées, par ligne : %1.</translation>
+    </message>
+    <message>
+        <source>And %1 more.</source>
+        <translation>Et %1 autres.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8: it was read as Windows-1252.</source>
+        <translation>Le fichier n’est pas en UTF-8 : il a été lu en Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
+        <translation>%1 « %2 » peut valoir %3 ou %4 : indiquez le séparateur décimal du fichier.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
+        <translation>%1 « %2 » sépare ses milliers en groupes incomplets.</translation>
+    </message>
+    <message>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
+        <translation>%1 a une colonne target mais pas de colonne target_kind : ajoutez-en une, ou choisissez le type des objectifs du fichier dans la liste ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes. Close the quote, then run the batch again.</source>
+        <translation>La ligne %1 ouvre des guillemets qui ne se ferment jamais. Fermez-les, puis relancez le traitement.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the 1 line after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>La ligne %1 ouvre des guillemets qui ne se ferment jamais : la ligne qui suit serait lue comme un seul champ. Fermez-les, puis relancez le traitement.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the %2 lines after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>La ligne %1 ouvre des guillemets qui ne se ferment jamais : les %2 lignes qui suivent seraient lues comme un seul champ. Fermez-les, puis relancez le traitement.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a byte that is not UTF-8, though the file begins as UTF-8: save it as UTF-8 (or as Unicode text), then run the batch again.</source>
+        <translation>La ligne %1 contient un octet qui n’est pas de l’UTF-8, alors que le fichier commence en UTF-8 : enregistrez-le en UTF-8 (ou en texte Unicode), puis relancez le traitement.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the comma as its decimal mark, but line %3 writes %4 with the point: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>La ligne %1 écrit %2 avec la virgule comme séparateur décimal, mais la ligne %3 écrit %4 avec le point : le fichier mélange les séparateurs décimaux. Corrigez-le, puis relancez le traitement.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the point as its decimal mark, but line %3 writes %4 with the comma: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>La ligne %1 écrit %2 avec le point comme séparateur décimal, mais la ligne %3 écrit %4 avec la virgule : le fichier mélange les séparateurs décimaux. Corrigez-le, puis relancez le traitement.</translation>
+    </message>
+    <message>
+        <source>Kind of the file&apos;s targets</source>
+        <translation>Type des objectifs du fichier</translation>
+    </message>
+    <message>
+        <source>Not named</source>
+        <translation>Non indiqué</translation>
     </message>
 </context>
 <context>

@@ -144,8 +144,8 @@
         <translation>Le prime %1 righe; il CSV le contiene tutte.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>Il modulo fornisce ciò che manca al file: la forma di solfito, il metodo, la percentuale della soluzione, il peso della compressa e il tipo di obiettivo, l’unità quando il file non ne indica, e l’obiettivo quando il file non ha una colonna dell’obiettivo. Il pH, la SO2 libera e il volume di ogni vasca devono essere nel file. Il file non lascia mai questo dispositivo.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>Il modulo fornisce ciò che manca al file: la forma di solfito, il metodo, la percentuale della soluzione, il peso della compressa, l’unità quando il file non ne indica, e l’obiettivo con il suo tipo quando il file non ha una colonna dell’obiettivo. Una colonna dell’obiettivo richiede il suo tipo, dal file o scelto qui sotto. Il pH, la SO2 libera e il volume di ogni vasca devono essere nel file. Il file non lascia mai questo dispositivo.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -154,6 +154,118 @@
     <message>
         <source>the form</source>
         <translation>il modulo</translation>
+    </message>
+    <message>
+        <source>Not calculated</source>
+        <translation>Non calcolato</translation>
+    </message>
+    <message>
+        <source>Write a decimal with a point, as in 22.5.</source>
+        <translation>Scrivete i decimali con il punto, come in 22.5.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target</source>
+        <translation>SO2 libera obiettivo</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target</source>
+        <translation>SO2 molecolare obiettivo</translation>
+    </message>
+    <message>
+        <source>%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc --batch on it.</source>
+        <translation>%1 è di %2 MB, e la pagina accetta file fino a %3 MB: elaboratelo con korvane-calc --batch.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>no addition</source>
+        <translation>nessuna aggiunta</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>domanda</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>errore</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vuota</translation>
+    </message>
+    <message>
+        <source>Free SO2</source>
+        <translation>SO2 libera</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unità</translation>
+    </message>
+    <message>
+        <source>Target kind</source>
+        <translation>Tipo di obiettivo</translation>
+    </message>
+    <message>
+        <source>Rows: %1. ok: %2, no addition: %3, questions: %4, errors: %5, blank: %6.</source>
+        <translation>Righe: %1. ok: %2, nessuna aggiunta: %3, domande: %4, errori: %5, vuote: %6.</translation>
+    </message>
+    <message>
+        <source>Not calculated, by line: %1.</source>
+        <translation>Non calcolate, per riga: %1.</translation>
+    </message>
+    <message>
+        <source>And %1 more.</source>
+        <translation>E altre %1.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8: it was read as Windows-1252.</source>
+        <translation>Il file non è UTF-8: è stato letto come Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
+        <translation>%1 &quot;%2&quot; può valere %3 o %4: indicate il separatore decimale del file.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
+        <translation>%1 &quot;%2&quot; separa le migliaia in gruppi incompleti.</translation>
+    </message>
+    <message>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
+        <translation>%1 ha una colonna target ma nessuna colonna target_kind: aggiungetene una, o scegliete il tipo degli obiettivi del file nell’elenco qui sotto.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes. Close the quote, then run the batch again.</source>
+        <translation>La riga %1 apre delle virgolette che non si chiudono mai. Chiudetele, poi rieseguite l’elaborazione.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the 1 line after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>La riga %1 apre delle virgolette che non si chiudono mai: la riga seguente sarebbe letta come un solo campo. Chiudetele, poi rieseguite l’elaborazione.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the %2 lines after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>La riga %1 apre delle virgolette che non si chiudono mai: le %2 righe seguenti sarebbero lette come un solo campo. Chiudetele, poi rieseguite l’elaborazione.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a byte that is not UTF-8, though the file begins as UTF-8: save it as UTF-8 (or as Unicode text), then run the batch again.</source>
+        <translation>La riga %1 contiene un byte che non è UTF-8, benché il file inizi in UTF-8: salvatelo in UTF-8 (o come testo Unicode), poi rieseguite l’elaborazione.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the comma as its decimal mark, but line %3 writes %4 with the point: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>La riga %1 scrive %2 con la virgola come separatore decimale, ma la riga %3 scrive %4 con il punto: il file mescola i separatori decimali. Correggetelo, poi rieseguite l’elaborazione.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the point as its decimal mark, but line %3 writes %4 with the comma: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>La riga %1 scrive %2 con il punto come separatore decimale, ma la riga %3 scrive %4 con la virgola: il file mescola i separatori decimali. Correggetelo, poi rieseguite l’elaborazione.</translation>
+    </message>
+    <message>
+        <source>Kind of the file&apos;s targets</source>
+        <translation>Tipo degli obiettivi del file</translation>
+    </message>
+    <message>
+        <source>Not named</source>
+        <translation>Non indicato</translation>
     </message>
 </context>
 <context>

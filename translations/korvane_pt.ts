@@ -144,8 +144,8 @@
         <translation>As primeiras %1 linhas; o CSV contém todas.</translation>
     </message>
     <message>
-        <source>The form gives what the file lacks: its sulphite form, method, solution strength, tablet weight and target kind, its unit when the file names none, and its target when the file has no target column. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
-        <translation>O formulário fornece o que falta ao ficheiro: a forma de sulfito, a forma de adição, a percentagem da solução, o peso do comprimido e o tipo de objetivo, a unidade quando o ficheiro não indica nenhuma, e o objetivo quando o ficheiro não tem coluna de objetivo. O pH, o SO2 livre e o volume de cada cuba têm de estar no ficheiro. O ficheiro nunca sai deste dispositivo.</translation>
+        <source>The form gives what the file lacks: its sulphite form, method, solution strength and tablet weight, its unit when the file names none, and its target and target kind when the file has no target column. A target column needs its kind, from the file or named below. Each tank&apos;s pH, free SO2 and size must be in the file. The file never leaves this device.</source>
+        <translation>O formulário fornece o que falta ao ficheiro: a forma de sulfito, a forma de adição, a percentagem da solução, o peso do comprimido, a unidade quando o ficheiro não indica nenhuma, e o objetivo com o seu tipo quando o ficheiro não tem coluna de objetivo. Uma coluna de objetivo precisa do seu tipo, do ficheiro ou escolhido abaixo. O pH, o SO2 livre e o volume de cada cuba têm de estar no ficheiro. O ficheiro nunca sai deste dispositivo.</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -154,6 +154,118 @@
     <message>
         <source>the form</source>
         <translation>o formulário</translation>
+    </message>
+    <message>
+        <source>Not calculated</source>
+        <translation>Não calculado</translation>
+    </message>
+    <message>
+        <source>Write a decimal with a point, as in 22.5.</source>
+        <translation>Escreva as casas decimais com ponto, como em 22.5.</translation>
+    </message>
+    <message>
+        <source>Free SO2 target</source>
+        <translation>SO2 livre alvo</translation>
+    </message>
+    <message>
+        <source>Molecular SO2 target</source>
+        <translation>SO2 molecular alvo</translation>
+    </message>
+    <message>
+        <source>%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc --batch on it.</source>
+        <translation>%1 tem %2 MB, e a página aceita ficheiros até %3 MB: processe-o com korvane-calc --batch.</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>no addition</source>
+        <translation>sem adição</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>pergunta</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erro</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>Free SO2</source>
+        <translation>SO2 livre</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidade</translation>
+    </message>
+    <message>
+        <source>Target kind</source>
+        <translation>Tipo de alvo</translation>
+    </message>
+    <message>
+        <source>Rows: %1. ok: %2, no addition: %3, questions: %4, errors: %5, blank: %6.</source>
+        <translation>Linhas: %1. ok: %2, sem adição: %3, perguntas: %4, erros: %5, vazias: %6.</translation>
+    </message>
+    <message>
+        <source>Not calculated, by line: %1.</source>
+        <translation>Não calculadas, por linha: %1.</translation>
+    </message>
+    <message>
+        <source>And %1 more.</source>
+        <translation>E mais %1.</translation>
+    </message>
+    <message>
+        <source>The file is not UTF-8: it was read as Windows-1252.</source>
+        <translation>O ficheiro não é UTF-8: foi lido como Windows-1252.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; could be %3 or %4: say which decimal mark the file uses.</source>
+        <translation>%1 &quot;%2&quot; pode ser %3 ou %4: indique o separador decimal do ficheiro.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; sets its thousands apart in groups that are not whole.</source>
+        <translation>%1 &quot;%2&quot; separa os milhares em grupos incompletos.</translation>
+    </message>
+    <message>
+        <source>%1 has a target column but no target_kind column: add one, or choose the kind of the file&apos;s targets in the list below.</source>
+        <translation>%1 tem uma coluna target mas nenhuma coluna target_kind: acrescente uma, ou escolha o tipo dos alvos do ficheiro na lista abaixo.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes. Close the quote, then run the batch again.</source>
+        <translation>A linha %1 abre aspas que nunca se fecham. Feche-as e volte a processar o ficheiro.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the 1 line after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>A linha %1 abre aspas que nunca se fecham: a linha seguinte seria lida como um só campo. Feche-as e volte a processar o ficheiro.</translation>
+    </message>
+    <message>
+        <source>Line %1 opens a quote that never closes: the %2 lines after it would be read as one field. Close the quote, then run the batch again.</source>
+        <translation>A linha %1 abre aspas que nunca se fecham: as %2 linhas seguintes seriam lidas como um só campo. Feche-as e volte a processar o ficheiro.</translation>
+    </message>
+    <message>
+        <source>Line %1 holds a byte that is not UTF-8, though the file begins as UTF-8: save it as UTF-8 (or as Unicode text), then run the batch again.</source>
+        <translation>A linha %1 contém um byte que não é UTF-8, embora o ficheiro comece em UTF-8: guarde-o em UTF-8 (ou como texto Unicode) e volte a processá-lo.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the comma as its decimal mark, but line %3 writes %4 with the point: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>A linha %1 escreve %2 com a vírgula como separador decimal, mas a linha %3 escreve %4 com o ponto: o ficheiro mistura separadores decimais. Corrija-o e volte a processá-lo.</translation>
+    </message>
+    <message>
+        <source>Line %1 writes %2 with the point as its decimal mark, but line %3 writes %4 with the comma: the file mixes decimal marks. Correct it, then run the batch again.</source>
+        <translation>A linha %1 escreve %2 com o ponto como separador decimal, mas a linha %3 escreve %4 com a vírgula: o ficheiro mistura separadores decimais. Corrija-o e volte a processá-lo.</translation>
+    </message>
+    <message>
+        <source>Kind of the file&apos;s targets</source>
+        <translation>Tipo dos alvos do ficheiro</translation>
+    </message>
+    <message>
+        <source>Not named</source>
+        <translation>Não indicado</translation>
     </message>
 </context>
 <context>

@@ -9,13 +9,23 @@ const $ = (id) => document.getElementById(id);
 const LANGUAGE_KEY = 'korvane.language';
 const DEFAULTS_KEY = 'korvane.settings.cfg';
 const ROWS_SHOWN = 300;
-const CLEARED = '0.00';
+// A figure not calculated since the last change: never "0.00", which reads
+// as "add nothing".
+const NOT_CALCULATED = '—';
+// The largest file the page takes. Its bytes sit in the browser's memory
+// twice (as read, and in the core's), with the CSV written for it beside
+// them: in Chromium on a desktop a 200 MB file ran and a 300 MB one (ten
+// million rows) exhausted the core's memory; a phone has less, so half.
+const LARGEST_FILE = 100_000_000;
+const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requirement', 'amount',
+  'teaspoons'];
 
 let core;
 let language = 'en';
 let commaToo = null;
 let batchFile = null; // {name, bytes} of the last cellar file
 let namedHeaders = {}; // column -> header the user chose
+const typedTargets = {}; // a computed target's field -> what it held before
 
 // --- Texts ----------------------------------------------------------------
 
@@ -136,7 +146,11 @@ function filterTyping(input, event) {
   if (event.inputType !== 'insertText' || event.data == null) return;
   let kept = '';
   for (const c of event.data) {
-    const code = core.filterKey(c.codePointAt(0), languageWritesComma());
+    // Where the point is the decimal mark a typed comma is kept as it is,
+    // never dropped: "22,5" must not become 225. Calculate then refuses the
+    // field and says how to write a decimal.
+    const code = c === ',' && !languageWritesComma() ? 44
+      : core.filterKey(c.codePointAt(0), languageWritesComma());
     if (code !== 0) kept += String.fromCodePoint(code);
   }
   if (kept === event.data) return;
@@ -164,9 +178,19 @@ function doseTexts() {
   return Object.fromEntries(DOSE_COLUMNS.map((name) => [name, own[name] ?? value(name)]));
 }
 
-function clearAmounts() {
-  $('amount').value = CLEARED;
-  $('teaspoons').value = CLEARED;
+// Every figure of the last calculation, and the target it computed, reads
+// "not calculated" until Calculate runs again.
+function clearResults() {
+  const shown = [...RESULT_IDS.map($), ...['target_free', 'target_molecular'].map($)
+    .filter((box) => box.readOnly)];
+  for (const box of shown) {
+    if (box.readOnly && box.value !== NOT_CALCULATED && !(box.id in typedTargets)) {
+      typedTargets[box.id] = box.value;
+    }
+    box.value = NOT_CALCULATED;
+    box.title = t('Web', 'Not calculated');
+    box.classList.add('not-calculated');
+  }
 }
 
 // Shows a message by its key (and the value its %1 stands for, if any), so
@@ -188,7 +212,7 @@ function clearMessages() {
 }
 
 function inputChanged() {
-  clearAmounts();
+  clearResults();
   clearMessages();
 }
 
@@ -205,6 +229,12 @@ function showChoiceState() {
   }
   // The target that is not typed in shows the computed one, to be read.
   for (const name of ['target_free', 'target_molecular']) {
+    // A target typed in again gets back what it held before it was computed.
+    if (state[name] && $(name).readOnly && name in typedTargets) {
+      $(name).value = typedTargets[name];
+      delete typedTargets[name];
+    }
+    if (state[name] && $(name).value === NOT_CALCULATED) $(name).value = '';
     $(name).readOnly = !state[name];
     $(name).parentNode.classList.toggle('computed', !state[name]);
     arrows(name, state[name]);
@@ -217,27 +247,58 @@ function showMessage(field, message, value) {
   const box = $(field);
   const place = $(`${field}-message`);
   say(place, 'korvane', message, value);
+  if (box.value.includes(',') && !languageWritesComma()) {
+    place.textContent += `\n${t('Web', 'Write a decimal with a point, as in 22.5.')}`;
+  }
   box.setAttribute('aria-invalid', 'true');
   box.focus();
 }
 
 function showFigures(answer) {
   const f = answer.figures;
+  for (const box of document.querySelectorAll('.not-calculated')) {
+    box.classList.remove('not-calculated');
+    box.removeAttribute('title');
+  }
   $('existing_molecular').value = f.molecular_so2;
-  $('target_free').value = f.target_free_so2;
-  $('target_molecular').value = f.target_molecular_so2;
+  for (const [name, figure] of [['target_free', f.target_free_so2], ['target_molecular', f.target_molecular_so2]]) {
+    if ($(name).readOnly && $(name).value !== NOT_CALCULATED && !(name in typedTargets)) {
+      typedTargets[name] = $(name).value;
+    }
+    $(name).value = figure;
+  }
   $('so2_requirement').value = f.so2_requirement;
   $('molecular_so2_requirement').value = f.molecular_so2_requirement;
   $('amount').value = f.amount;
   $('amount_unit').textContent = t('korvane', f.amount_unit);
-  $('teaspoons').value = f.teaspoons || CLEARED;
+  $('teaspoons').value = f.teaspoons || NOT_CALCULATED;
   say($('status'), 'korvane', answer.message);
 }
 
-// One question in the page's own dialog: Yes or No (Escape is No). The
-// answer comes once the dialog has closed and given the focus back.
-function ask(text) {
+// The figure a question is about: its name, value and unit. The targets'
+// questions are about the level the calculation reaches, which may be the
+// computed one; the others about the field's own text.
+function questionedFigure(question, figures) {
+  const named = {
+    'Free SO2 target appears high. Are you sure it is correct?':
+      [t('Web', 'Free SO2 target'), figures?.target_free_so2, 'mg/L'],
+    'Molecular SO2 target appears high. Are you sure it is correct?':
+      [t('Web', 'Molecular SO2 target'), figures?.target_molecular_so2, 'mg/L'],
+  }[question.text];
+  const [name, figure, unit] = named ?? {
+    ph: [t('frmSulfite', 'pH'), value('ph'), ''],
+    tablet_g: [t('frmSulfite', 'Tablet weight'), value('tablet_g'), 'g'],
+    solution_pct: [t('frmSulfite', 'Solution percentage'), value('solution_pct'), '%'],
+  }[question.field] ?? [];
+  return name ? [name, figure ?? value(question.field), unit].filter(Boolean).join(' ') : '';
+}
+
+// One question in the page's own dialog: Yes or No (Escape is No), the
+// focus on No so that Enter never says Yes unread. The answer comes once
+// the dialog has closed and given the focus back.
+function ask(figure, text) {
   const dialog = $('question');
+  $('question-figure').textContent = figure;
   $('question-text').textContent = text;
   let yes = false;
   $('question-yes').onclick = () => {
@@ -246,7 +307,7 @@ function ask(text) {
   };
   $('question-no').onclick = () => dialog.close();
   dialog.showModal();
-  $('question-yes').focus();
+  $('question-no').focus();
   return new Promise((resolve) => {
     dialog.addEventListener('close', () => resolve(yes), { once: true });
   });
@@ -256,9 +317,11 @@ async function calculate() {
   clearMessages();
   let answer = core.calculate(doseTexts(), false);
   if (answer.status === 'question') {
+    // The figures as they would come out, to name the targets questioned.
+    const figures = core.calculate(doseTexts(), true).figures;
     for (const question of answer.questions) {
-      if (!(await ask(t('korvane', question.text)))) {
-        clearAmounts();
+      if (!(await ask(questionedFigure(question, figures), t('korvane', question.text)))) {
+        clearResults();
         $(question.field).focus();
         return;
       }
@@ -281,7 +344,7 @@ function applyDefaults(defaults) {
   for (const name of ['solution_pct', 'tablet_g', 'batch_size']) $(name).value = defaults[name];
   if (defaults.target_kind) $('target_kind').value = defaults.target_kind;
   showChoiceState();
-  clearAmounts();
+  clearResults();
 }
 
 function saveDefaults() {
@@ -299,19 +362,42 @@ function saveDefaults() {
 
 // --- A cellar file ----------------------------------------------------------------
 
+// A file too large for the page is refused before it is read, with its size.
+function refuseLarge(file) {
+  const megabytes = (bytes) => Math.ceil(bytes / 1_000_000).toLocaleString(language);
+  batchFile = null;
+  $('batch-result').hidden = false;
+  $('download').hidden = true;
+  $('rows-shown').textContent = '';
+  $('column-choices').replaceChildren();
+  $('batch-table').tBodies[0].replaceChildren();
+  $('batch-summary').textContent = t('Web', '%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc --batch on it.')
+    .replace('%1', file.name).replace('%2', megabytes(file.size)).replace('%3', megabytes(LARGEST_FILE));
+}
+
 async function takeFile(file) {
   if (!file) return;
+  if (file.size > LARGEST_FILE) {
+    refuseLarge(file);
+    return;
+  }
   batchFile = { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) };
+  // What was named for another file never stands for this one.
   namedHeaders = {};
+  $('file-target-kind').value = '';
   runBatch();
 }
 
 function runBatch() {
   const options = { sheet: doseTexts(), decimal_mark: value('decimal-mark'),
-    answer_yes: $('answer-yes').checked, headers: namedHeaders };
+    answer_yes: $('answer-yes').checked, headers: namedHeaders,
+    file_target_kind: value('file-target-kind') };
   const answer = core.batch(batchFile.bytes, batchFile.name, options, ROWS_SHOWN);
   $('batch-result').hidden = false;
-  $('batch-summary').textContent = answer.problem ?? answer.summary;
+  $('batch-summary').textContent = answer.problem ? translated(answer.problem) : summaryOf(answer);
+  // A target column needs its kind: from the file, or named here.
+  $('file-target-kind-row').hidden = !(answer.columns?.target && !answer.columns?.target_kind)
+    && !value('file-target-kind');
   showColumnChoices(answer);
   const download = $('download');
   URL.revokeObjectURL(download.href);
@@ -326,8 +412,81 @@ function runBatch() {
   $('batch-table').tBodies[0].replaceChildren(...rows.map((row) => element('tr', {},
     element('td', {}, String(row.line)), element('td', {}, row.tank),
     element('td', { className: 'figure' }, row.amount ? `${row.amount} ${t('korvane', row.unit)}` : ''),
-    element('td', {}, row.status), element('td', {},
-      row.message ? withValue(t('korvane', row.message_text ?? row.message), row.message_value) : ''))));
+    element('td', {}, statusText(row.status)), element('td', {}, row.message_text
+      ? withValue(t('korvane', row.message_text), row.message_value) : translated(row.message)))));
+}
+
+// --- The file's results in the page's language ----------------------------------------
+
+// The statuses of a row and the columns of a dose, as the page says them;
+// the CSV keeps the machine's words, so that korvane-calc reads it back.
+function statusText(status) {
+  return {
+    ok: t('Web', 'ok'), 'no addition': t('Web', 'no addition'), question: t('Web', 'question'),
+    error: t('Web', 'error'), blank: t('Web', 'blank'),
+  }[status] ?? status;
+}
+
+function columnText(column) {
+  return {
+    ph: t('frmSulfite', 'pH'), free_so2: t('Web', 'Free SO2'), batch_size: t('frmSulfite', 'Batch Size'),
+    unit: t('Web', 'Unit'), form: t('frmSulfite', 'Sulphite source'), method: t('Web', 'Addition method'),
+    solution_pct: t('frmSulfite', 'Solution percentage'), tablet_g: t('frmSulfite', 'Tablet weight'),
+    target_kind: t('Web', 'Target kind'), target: t('frmSulfite', 'Target'),
+  }[column] ?? column;
+}
+
+// The summary from the counts: the core's own text in English, which is
+// korvane-calc's; in another language made of the translators' texts.
+function summaryOf(answer) {
+  if (language === 'en') return answer.summary;
+  const c = answer.counts;
+  let text = t('Web', 'Rows: %1. ok: %2, no addition: %3, questions: %4, errors: %5, blank: %6.')
+    .replace(/%(\d)/g, (_, n) => [c.rows, c.ok, c.no_addition, c.question, c.error, c.blank][n - 1]);
+  const lines = answer.uncalculated ?? [];
+  if (lines.length) {
+    const more = c.error + c.question - lines.length;
+    text += ` ${t('Web', 'Not calculated, by line: %1.').replace('%1', lines.join(', '))}`;
+    if (more > 0) text += ` ${t('Web', 'And %1 more.').replace('%1', more)}`;
+  }
+  if (answer.windows1252) text += ` ${t('Web', 'The file is not UTF-8: it was read as Windows-1252.')}`;
+  return text;
+}
+
+// The core's messages composed with values of the file, as templates: %1,
+// %2... stand for what the core put in. `t` is the page's, or none (the
+// English templates themselves).
+function messageTemplates(t) {
+  return [
+    t('Web', '%1 "%2" could be %3 or %4: say which decimal mark the file uses.'),
+    t('Web', '%1 "%2" sets its thousands apart in groups that are not whole.'),
+    t('Web', '%1 has a target column but no target_kind column: add one, or choose the kind of the file\'s targets in the list below.'),
+    t('Web', 'Line %1 opens a quote that never closes. Close the quote, then run the batch again.'),
+    t('Web', 'Line %1 opens a quote that never closes: the 1 line after it would be read as one field. Close the quote, then run the batch again.'),
+    t('Web', 'Line %1 opens a quote that never closes: the %2 lines after it would be read as one field. Close the quote, then run the batch again.'),
+    t('Web', 'Line %1 holds a byte that is not UTF-8, though the file begins as UTF-8: save it as UTF-8 (or as Unicode text), then run the batch again.'),
+    t('Web', 'Line %1 writes %2 with the comma as its decimal mark, but line %3 writes %4 with the point: the file mixes decimal marks. Correct it, then run the batch again.'),
+    t('Web', 'Line %1 writes %2 with the point as its decimal mark, but line %3 writes %4 with the comma: the file mixes decimal marks. Correct it, then run the batch again.'),
+  ];
+}
+
+let templateMatchers = null;
+
+// A message of the core in the page's language: a fixed text by its key, a
+// composed one by the template it was made from; else as the core wrote it.
+function translated(message) {
+  if (!message) return '';
+  if (TEXT_INDEX.has(`korvane|${message}`)) return t('korvane', message);
+  templateMatchers ??= messageTemplates((context, english) => english).map((english) => {
+    const parts = english.split(/%\d/).map((part) => part.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
+    return new RegExp(`^${parts.join('(.+?)')}$`, 's');
+  });
+  const ours = messageTemplates(t);
+  for (const [i, matcher] of templateMatchers.entries()) {
+    const found = matcher.exec(message);
+    if (found) return ours[i].replace(/%(\d)/g, (_, n) => found[n]);
+  }
+  return message;
 }
 
 // Which header each of a dose's columns is read from; any may be chosen.
@@ -337,7 +496,10 @@ function showColumnChoices(answer) {
   for (const [column, found] of Object.entries(answer.columns ?? {})) {
     const id = `column-${column}`;
     const select = element('select', { id });
-    const current = found ?? (answer.fromForm.includes(column) ? t('Web', 'the form') : '—');
+    // The kind named for the file's targets is the user's, not the form's.
+    const named = column === 'target_kind' && value('file-target-kind')
+      ? $('file-target-kind').selectedOptions[0].textContent : null;
+    const current = found ?? named ?? (answer.fromForm.includes(column) ? t('Web', 'the form') : '—');
     select.append(element('option', { value: '' }, current));
     for (const header of answer.headers) select.append(element('option', { value: header }, header));
     select.value = namedHeaders[column] ?? '';
@@ -346,7 +508,7 @@ function showColumnChoices(answer) {
       else delete namedHeaders[column];
       runBatch();
     });
-    box.append(element('label', { htmlFor: id }, column), select);
+    box.append(element('label', { htmlFor: id }, `${columnText(column)} (${column})`), select);
   }
   $('batch-columns').open ||= Boolean(answer.problem);
 }
@@ -364,7 +526,7 @@ function watchDrops() {
     takeFile(event.dataTransfer.files[0]);
   });
   $('file').addEventListener('change', () => takeFile($('file').files[0]));
-  for (const id of ['decimal-mark', 'answer-yes']) {
+  for (const id of ['decimal-mark', 'answer-yes', 'file-target-kind']) {
     $(id).addEventListener('change', () => batchFile && runBatch());
   }
 }
@@ -373,6 +535,8 @@ function watchDrops() {
 
 async function start() {
   for (const span of document.querySelectorAll('span.number')) buildNumberField(span);
+  // The kinds a file's targets may be named in: the form's own list.
+  for (const option of $('target_kind').options) $('file-target-kind').append(option.cloneNode(true));
   core = await loadCore(self.korvaneCompiled);
   // The page's calculation for a script or a test: the very calls it makes.
   window.korvane = core;

@@ -42,8 +42,11 @@ class StringSink : public ByteSink {
 };
 
 // The form's columns that a file's own column or value always overrides.
+// The target kind is not among them: it goes with the form's target only, as
+// a file's target column read with the form's kind would silently turn free
+// SO2 figures into molecular ones (or back); such a file must name its kind.
 constexpr std::array kFormColumns{DoseColumn::Form, DoseColumn::Method, DoseColumn::SolutionPct,
-                                  DoseColumn::TabletG, DoseColumn::TargetKind};
+                                  DoseColumn::TabletG};
 
 // The form's texts are views into the options the page sent.
 struct PageRequest {
@@ -71,6 +74,11 @@ std::optional<PageRequest> ReadRequest(const JsonValue& options) {
     if (mark == "point" || mark == "comma") {
         settings.decimalMark = mark == "comma" ? DecimalMark::Comma : DecimalMark::Point;
     }
+    // The kind of the file's own target column, when the user names it.
+    const std::string_view fileKind = options.StringMember("file_target_kind").value_or("");
+    if (ChoiceOfWord(kTargetKinds, fileKind)) {
+        settings.given[Index(DoseColumn::TargetKind)] = std::string(fileKind);
+    }
     settings.answerYes = options.TrueMember("answer_yes");
     const JsonValue* headers = options.Member("headers");
     for (std::size_t i = 0; headers != nullptr && i < headers->keys.size(); ++i) {
@@ -85,23 +93,33 @@ std::optional<PageRequest> ReadRequest(const JsonValue& options) {
 }
 
 // Lets the form give a column the header found missing, when it may give
-// that one; false when it may not, and the problem stands.
+// that one; false when it may not, and the problem stands. A column the file
+// has is never replaced: only a missing one is filled.
 bool TakeFromForm(const HeaderProblem& problem, PageRequest& request) {
     if (problem.kind != HeaderProblem::Kind::MissingColumn || !problem.column) {
         return false;
     }
     const DoseColumn column = *problem.column;
     BatchSettings& settings = request.settings;
-    const std::string_view text = request.form[Index(column)];
-    if (text.empty() || settings.given[Index(column)]) {
+    const auto give = [&](DoseColumn given) {
+        settings.given[Index(given)] = std::string(request.form[Index(given)]);
+    };
+    if (column == DoseColumn::Target || column == DoseColumn::TargetKind) {
+        // No target column (a target column without its kind stops the
+        // header before this): the form's target with the form's kind.
+        if (request.form[Index(DoseColumn::Target)].empty() || settings.targetGivenWithKind) {
+            return false;
+        }
+        settings.targetGivenWithKind = true;
+        give(DoseColumn::Target);
+        give(DoseColumn::TargetKind);
+        return true;
+    }
+    if (column != DoseColumn::Unit || request.form[Index(DoseColumn::Unit)].empty() ||
+        settings.given[Index(DoseColumn::Unit)]) {
         return false;
     }
-    if (column == DoseColumn::Target) {
-        settings.targetGivenWithKind = true;  // with the form's target kind
-    } else if (column != DoseColumn::Unit) {
-        return false;
-    }
-    settings.given[Index(column)] = std::string(text);
+    give(DoseColumn::Unit);
     return true;
 }
 
@@ -110,10 +128,11 @@ BatchWording Wording(std::string_view fileName) {
     BatchWording wording;
     wording.input = std::string(fileName);
     wording.notGiven = [](DoseColumn column) {
-        const bool formGives = column == DoseColumn::Unit || column == DoseColumn::Target;
+        const bool formGives = column == DoseColumn::Unit || column == DoseColumn::Target ||
+                               column == DoseColumn::TargetKind;
         return std::string(formGives ? "the form gives none" : "each tank needs its own");
     };
-    wording.targetKindHint = "choose the target kind in the form";
+    wording.targetKindHint = "choose the kind of the file's targets in the list below";
     wording.targetSource = "the form";
     wording.unitSource = "the form's";
     // The page lets a file's columns win over its form, so never says these.
@@ -171,12 +190,18 @@ constexpr std::pair<const char*, std::uint64_t BatchCounts::*> kCountNames[] = {
     {"blank", &BatchCounts::blank},
 };
 
+// The summary, and what it is made of for a page that says it in another
+// language: the counts, the first lines not calculated, the encoding.
 void AddCounts(JsonText& json, const BatchCounts& counts, TextEncoding encoding) {
     json.String("summary", BatchSummaryText(counts, encoding)).Open("counts");
     for (const auto& [name, count] : kCountNames) {
         json.Number(name, counts.*count);
     }
-    json.Close();
+    json.Close().OpenArray("uncalculated");
+    for (const std::uint64_t line : counts.firstUncalculated) {
+        json.Number({}, line);
+    }
+    json.CloseArray().Bool("windows1252", encoding == TextEncoding::Windows1252);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { CALC, DATA, screenshotPath, textOf, withEnglishPage } from './harness.mjs';
+import { CALC, DATA, screenshotPath, shown, textOf, withEnglishPage } from './harness.mjs';
 
 let page;
 withEnglishPage({ before, after }, (opened) => {
@@ -110,5 +110,78 @@ describe('a cellar file', () => {
     fs.rmSync(path.dirname(file), { recursive: true });
     assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
     assert.equal(await textOf(page, 'batch-summary'), expected.summary);
+  });
+
+  it('offers nothing to download before a file has a result', async () => {
+    // A fresh page in this browser: nothing dropped yet.
+    const fresh = await page.browser().newPage();
+    await fresh.goto(page.url());
+    await fresh.waitForSelector('body[data-ready]');
+    assert.equal(await shown(fresh, 'download'), false);
+    await fresh.close();
+  });
+
+  // A file that cannot be read right stops the batch: the page says why and
+  // offers nothing to download, as korvane-calc writes nothing for it.
+  const STOPPING = [
+    ['open_quote.csv', Buffer.from('tank,ph,free_so2,batch_size\nT1,3.5,10,100\n"T2,3.5,10,100\nT3,3.4,8,50\n'),
+      /^Line 3 opens a quote that never closes: the 1 line after it would be read as one field\. Close the quote, then run the batch again\.$/],
+    ['mixed_marks.csv', Buffer.from('tank;ph;free_so2;batch_size\nT1;3,5;10;100\nT2;3.4;8;50\n'),
+      /^Line 3 writes ph "3\.4" with the point as its decimal mark, but line 2 writes ph "3,5" with the comma: the file mixes decimal marks\. Correct it, then run the batch again\.$/],
+    // Past the start that decides the encoding, a byte that is not UTF-8.
+    ['not_utf8.csv', Buffer.concat([Buffer.from(`tank,ph,free_so2,batch_size\nCuvée,3.5,10,100\n${'T1,3.5,10,100\n'.repeat(5000)}T`),
+      Buffer.from([0xe9]), Buffer.from(',3.4,8,50\n')]),
+      /^Line 5003 holds a byte that is not UTF-8, though the file begins as UTF-8: save it as UTF-8/],
+  ];
+  for (const [name, content, said] of STOPPING) {
+    it(`a file that stops the batch (${name}) is said, and nothing is offered to download`, async () => {
+      await page.select('#unit', 'litres');
+      await drop(name, content);
+      await page.waitForFunction((n) => document.getElementById('batch-summary').textContent.includes('Line'), {}, name);
+      assert.match(await textOf(page, 'batch-summary'), said);
+      assert.equal(await shown(page, 'download'), false);
+      const run = spawnSync(CALC, ['--batch', '-', '--format', 'csv', '--unit', 'litres', '--target-free', '40'],
+        { input: content });
+      assert.notEqual(run.status, 0, name);
+    });
+  }
+
+  it('a file with a target column and no kind is refused until its kind is named', async () => {
+    // The form on a molecular target of 0.8: neither its target nor its kind
+    // may stand in for the file's own target column.
+    await page.select('#target_kind', 'molecular');
+    await page.evaluate(() => { document.getElementById('target_molecular').value = '0.8'; });
+    const content = 'tank,ph,free_so2,batch_size,unit,target\nT1,3.5,10,100,litres,40\nT2,3.4,25,50,litres,35\n';
+    const file = path.join(fs.mkdtempSync('/tmp/korvane-cellar-'), 'kinds.csv');
+    fs.writeFileSync(file, content);
+    await drop('kinds.csv', Buffer.from(content));
+    await page.waitForFunction(() => document.getElementById('batch-summary').textContent.startsWith('kinds.csv'));
+    assert.equal(await textOf(page, 'batch-summary'), 'kinds.csv has a target column but no target_kind column: ' +
+      'add one, or choose the kind of the file\'s targets in the list below.');
+    assert.equal(await shown(page, 'download'), false);
+    assert.equal(await shown(page, 'file-target-kind'), true);
+    // korvane-calc refuses it alike.
+    assert.notEqual(spawnSync(CALC, ['--batch', file, ...FORM]).status, 0);
+    await page.select('#file-target-kind', 'free');
+    const expected = calc(file, [...FORM, '--target-kind', 'free']);
+    fs.rmSync(path.dirname(file), { recursive: true });
+    assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
+    assert.equal(await textOf(page, 'batch-summary'), expected.summary);
+    await page.select('#file-target-kind', '');
+    await page.select('#target_kind', 'free');
+  });
+
+  it('a file the page cannot hold is refused before it is read, with its size', async () => {
+    const said = await page.evaluate(async () => {
+      const megabyte = new Uint8Array(1_000_000).fill(0x31);
+      const file = new File(Array(101).fill(megabyte), 'huge.csv');
+      const transfer = new DataTransfer();
+      transfer.items.add(file);
+      document.getElementById('drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+      return document.getElementById('batch-summary').textContent;
+    });
+    assert.equal(said, 'huge.csv is 101 MB, and the page takes files up to 100 MB: run korvane-calc --batch on it.');
+    assert.equal(await shown(page, 'download'), false);
+    assert.equal(await page.$$eval('#batch-table tbody tr', (rows) => rows.length), 0);
   });
 });

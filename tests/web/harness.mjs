@@ -109,6 +109,10 @@ export async function typeInto(page, id, text) {
   if (text) await page.type(`#${id}`, text);
 }
 
+// What a figure not calculated since the last change reads.
+export const NOT_CALCULATED = '—';
+// Whether an element is drawn at all (`hidden` must win over any display rule).
+export const shown = (page, id) => page.$eval(`#${id}`, (el) => el.getClientRects().length > 0);
 export const valueOf = (page, id) => page.$eval(`#${id}`, (el) => el.value);
 export const textOf = (page, id) => page.$eval(`#${id}`, (el) => el.textContent);
 export const focused = (page) => page.evaluate(() => document.activeElement?.id);
@@ -133,7 +137,7 @@ export function results(page) {
     'target_molecular', 'so2_requirement', 'molecular_so2_requirement', 'amount', 'teaspoons']
     .map((id) => [id, document.getElementById(id).value])
     .concat([['amount_unit', document.getElementById('amount_unit').textContent],
-      ['teaspoons_shown', !document.getElementById('teaspoons-box').hidden]])));
+      ['teaspoons_shown', document.getElementById('teaspoons-box').getClientRects().length > 0]])));
 }
 
 // korvane-calc's answer for a file: its standard output.

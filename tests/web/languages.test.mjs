@@ -7,8 +7,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, it } from 'node:test';
-import { fillSheet, openPage, screenshotPath, textOf, typeInto, valueOf, withSiteAndBrowser }
-  from './harness.mjs';
+import { fillSheet, focused, openPage, screenshotPath, shown, textOf, typeInto, valueOf,
+  withSiteAndBrowser } from './harness.mjs';
 
 const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 // English, and a language for each of the translators' files.
@@ -20,6 +20,21 @@ const TS = JSON.parse(execFileSync('python3', [path.join(ROOT, 'tools/ts_texts.p
   ...TRANSLATED.map((l) => path.join(ROOT, `translations/korvane_${l}.ts`))]));
 const text = (language, context, english) =>
   (language === 'en' ? english : TS[language][context][english]).trim();
+// A translated template with its %1, %2... filled.
+const filled = (language, english, ...values) =>
+  text(language, 'Web', english).replace(/%(\d)/g, (_, n) => values[n - 1]);
+
+// A file whose first row reads two ways and has a target column with no kind.
+const CELLAR = 'tank,ph,free_so2,batch_size,unit,target\nT1,3,10,1.100,litres,40\nT2,3.5,10,100,litres,40\n';
+
+async function drop(page, name, content) {
+  await page.evaluate((fileName, text) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([text], fileName));
+    document.getElementById('drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+  }, name, content);
+  await page.waitForFunction(() => document.getElementById('batch-summary').textContent !== '');
+}
 
 let site;
 let browser;
@@ -111,10 +126,77 @@ for (const language of LANGUAGES) {
       await page.close();
     });
 
+    it('says a file\'s results, its figures not calculated and its questions in its language', async () => {
+      const page = await openPage(browser, site.url, { language });
+      // A figure not calculated since a change.
+      await fillSheet(page, { ph: '3.5', free_so2: '10', batch_size: '23', unit: 'litres',
+        target_kind: 'free', target_free: '40', method: 'tablet', tablet_g: '2' });
+      // A question names its figure, with the focus on No.
+      await page.click('#calculate');
+      await page.waitForSelector('#question[open]');
+      assert.equal(await textOf(page, 'question-figure'), `${text(language, 'frmSulfite', 'Tablet weight')} 2 g`);
+      assert.equal(await textOf(page, 'question-text'),
+        text(language, 'korvane', 'Tablet weight appears high. Are you sure it is correct?'));
+      assert.equal(await focused(page), 'question-no');
+      for (const [width, height] of [[360, 740], [1280, 800]]) {
+        await page.setViewport({ width, height });
+        await page.screenshot({ path: screenshotPath(`${language}-question-${width}x${height}.png`) });
+      }
+      await page.keyboard.press('Enter');
+      assert.equal(await page.$eval('#amount', (o) => o.title), text(language, 'Web', 'Not calculated'));
+      await page.screenshot({ path: screenshotPath(`${language}-not-calculated-1280x800.png`) });
+
+      await drop(page, 'kinds.csv', CELLAR);
+      assert.equal(await textOf(page, 'batch-summary'), filled(language, '%1 has a target column but no ' +
+        'target_kind column: add one, or choose the kind of the file\'s targets in the list below.', 'kinds.csv'));
+      assert.equal(await page.$eval('label[for=file-target-kind]', (l) => l.textContent),
+        text(language, 'Web', 'Kind of the file\'s targets'));
+      assert.equal(await page.$eval('label[for=column-free_so2]', (l) => l.textContent),
+        `${text(language, 'Web', 'Free SO2')} (free_so2)`);
+      await page.select('#file-target-kind', 'free');
+      await page.waitForSelector('#download:not([hidden])');
+      // The kind comes from what was named, not from the form.
+      assert.equal(await page.$eval('#column-target_kind', (s) => s.options[0].text),
+        await page.$eval('#file-target-kind', (s) => s.selectedOptions[0].text));
+      await page.waitForSelector('#download:not([hidden])');
+      const rows = await page.$$eval('#batch-table tbody tr', (trs) => trs.map((tr) =>
+        [...tr.cells].slice(3).map((td) => td.textContent)));
+      assert.deepEqual(rows, [
+        [text(language, 'Web', 'error'), filled(language,
+          '%1 "%2" could be %3 or %4: say which decimal mark the file uses.', 'batch_size', '1.100', '1100', '1.100')],
+        // The form's tablet of 2 g is questioned for the file's tanks too.
+        [text(language, 'Web', 'question'),
+          text(language, 'korvane', 'Tablet weight appears high. Are you sure it is correct?')]]);
+      assert.equal(await textOf(page, 'batch-summary'), language === 'en'
+        ? '2 rows: 0 ok, 0 no addition, 1 question, 1 error, 0 blank. Not calculated: lines 2, 3.'
+        : `${filled(language, 'Rows: %1. ok: %2, no addition: %3, questions: %4, errors: %5, blank: %6.',
+          2, 0, 0, 1, 1, 0)} ${filled(language, 'Not calculated, by line: %1.', '2, 3')}`);
+      // The download keeps the machine's words, for korvane-calc to read back.
+      const csv = await page.$eval('#download', async (a) => (await fetch(a.href)).text());
+      assert.match(csv, /^tank,ph,free_so2,batch_size,unit,target,/);
+      assert.match(csv, /,error,/);
+      assert.match(csv, /,question,/);
+
+      await drop(page, 'quote.csv', 'tank,ph,free_so2,batch_size,unit,target_kind,target\nT1,3.5,10,100,litres,free,40\n"T2,3.5');
+      assert.equal(await textOf(page, 'batch-summary'), filled(language,
+        'Line %1 opens a quote that never closes. Close the quote, then run the batch again.', 3));
+      assert.equal(await shown(page, 'download'), false);
+      await page.evaluate(() => {
+        const transfer = new DataTransfer();
+        transfer.items.add(new File(Array(101).fill(new Uint8Array(1_000_000)), 'huge.csv'));
+        document.getElementById('drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+      });
+      assert.equal(await textOf(page, 'batch-summary'), filled(language, '%1 is %2 MB, and the page takes files ' +
+        'up to %3 MB: run korvane-calc --batch on it.', 'huge.csv', 101, 100));
+      assert.deepEqual(page.errors, []);
+      await page.close();
+    });
+
     it('takes a typed comma as the decimal point where the language writes one', async () => {
       const page = await openPage(browser, site.url, { language });
       await typeInto(page, 'ph', '3,6');
-      assert.equal(await valueOf(page, 'ph'), language === 'en' ? '36' : '3.6');
+      // Where the point is the decimal mark the comma stays, never joining the digits.
+      assert.equal(await valueOf(page, 'ph'), language === 'en' ? '3,6' : '3.6');
       await page.close();
     });
 
@@ -124,11 +206,16 @@ for (const language of LANGUAGES) {
         await fillSheet(page, { ph: '3.5', free_so2: '10', batch_size: '23', unit: 'litres',
           target_kind: 'free', target_free: '40', method: 'powder' });
         await page.click('#calculate');
+        // A file's results too, with its kind named.
+        await drop(page, 'kinds.csv', CELLAR);
+        await page.select('#file-target-kind', 'free');
+        await page.waitForSelector('#download:not([hidden])');
+        await page.evaluate(() => { document.getElementById('batch-columns').open = true; });
         // Nothing sticks out of the page sideways, and no caption of a
         // button, label or list is cut.
         const overflow = await page.evaluate(() => {
           const wide = document.documentElement.scrollWidth > window.innerWidth;
-          const cut = [...document.querySelectorAll('button, label, select, legend, .head, .rowhead')]
+          const cut = [...document.querySelectorAll('button, label, select, legend, .head, .rowhead, th')]
             .filter((el) => el.offsetParent && !el.classList.contains('hidden'))
             .filter((el) => el.scrollWidth > el.clientWidth + 1)
             .map((el) => el.id || el.textContent);

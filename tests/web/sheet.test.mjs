@@ -3,7 +3,8 @@
 // Yes, the arrows, and the defaults kept in the browser.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { fillSheet, focused, results, textOf, typeInto, valueOf, withEnglishPage } from './harness.mjs';
+import { fillSheet, focused, NOT_CALCULATED, results, shown, textOf, typeInto, valueOf, withEnglishPage }
+  from './harness.mjs';
 
 let page;
 withEnglishPage({ before, after }, (opened) => {
@@ -68,6 +69,7 @@ describe('checks and questions', () => {
   const PH_QUESTION = 'pH appears low. Are you sure it is correct?';
   const question = (text) => page.waitForFunction((t) => document.querySelector('#question[open]')
     && document.getElementById('question-text').textContent === t, {}, text);
+  const figure = () => textOf(page, 'question-figure');
 
   it('asks every question in order in the page; a No clears the amounts and focuses its field', async () => {
     await fillSheet(page, EXAMPLES[0][1]);
@@ -76,22 +78,26 @@ describe('checks and questions', () => {
     await fillSheet(page, questioned);
     await calculate();
     await question(TABLET_QUESTION);
-    assert.equal(await focused(page), 'question-yes');
+    // No has the focus, so that Enter never says Yes to a question unread,
+    // and the question names the figure it is about.
+    assert.equal(await focused(page), 'question-no');
+    assert.equal(await figure(), 'Tablet weight 2 g');
     await page.click('#question-yes');
     await question(PH_QUESTION);
-    await page.click('#question-no');
+    assert.equal(await figure(), 'pH 1.9');
+    await page.keyboard.press('Enter');
     await page.waitForFunction(() => document.activeElement.id === 'ph');
     assert.equal(await page.$('#question[open]'), null);
-    assert.equal(await valueOf(page, 'amount'), '0.00');
+    assert.equal(await valueOf(page, 'amount'), NOT_CALCULATED);
   });
 
   it('Yes to every question calculates', async () => {
     await calculate();
     for (const text of [TABLET_QUESTION, PH_QUESTION]) {
       await question(text);
-      await page.keyboard.press('Enter'); // Yes has the focus
+      await page.click('#question-yes');
     }
-    await page.waitForFunction(() => document.getElementById('amount').value !== '0.00');
+    await page.waitForFunction((n) => document.getElementById('amount').value !== n, {}, NOT_CALCULATED);
     const shown = await results(page);
     // As korvane-calc --ph 1.9 ... --tablet-g 2 --target-molecular 0.8 --yes
     assert.equal(shown.target_free, '1.81');
@@ -117,7 +123,31 @@ describe('checks and questions', () => {
     assert.equal(await textOf(page, 'status'), 'No addition needed: the wine is at or above its target.');
     assert.equal(await valueOf(page, 'amount'), '0.00');
   });
+
+  it('a target questioned is named with the level the calculation reaches', async () => {
+    for (const [sheet, first, second] of [
+      [{ target_kind: 'free', target_free: '401.75' }, 'Free SO2 target 401.75 mg/L', /^Molecular SO2 target 7\.\d\d mg\/L$/],
+      [{ target_kind: 'molecular', target_molecular: '8' }, /^Free SO2 target \d{3}\.\d\d mg\/L$/, /^Molecular SO2 target 8(\.0+)? mg\/L$/]]) {
+      await fillSheet(page, { ...EXAMPLES[1][1], ...sheet });
+      await calculate();
+      const asked = [];
+      for (;;) {
+        await page.waitForSelector('#question[open]');
+        asked.push(await figure());
+        await page.click('#question-yes');
+        // The next question, or the figures once all are answered.
+        await page.waitForFunction((prev, none) => (document.querySelector('#question[open]')
+          && document.getElementById('question-figure').textContent !== prev)
+          || document.getElementById('amount').value !== none, {}, asked.at(-1), NOT_CALCULATED);
+        if (!(await page.$('#question[open]'))) break;
+      }
+      assert.ok(typeof first === 'string' ? asked.includes(first) : asked.some((a) => first.test(a)), asked.join('|'));
+      assert.ok(asked.some((a) => second.test(a)), asked.join('|'));
+    }
+  });
 });
+
+const choose = (kind) => page.select('#target_kind', kind);
 
 describe('numbers', () => {
   it('the arrows and the arrow keys step as the window does, within the limits', async () => {
@@ -142,18 +172,61 @@ describe('numbers', () => {
     assert.equal(await valueOf(page, 'existing_molecular'), '0.39');
   });
 
-  it('a change clears the amounts', async () => {
-    await fillSheet(page, EXAMPLES[1][1]);
+  // Every figure of the last calculation, the computed target among them,
+  // reads "not calculated" after any change, never "0.00" ("add nothing").
+  const CHANGES = [
+    ['typing in the pH', () => page.type('#ph', '1')],
+    ['an arrow of the free SO2', () => page.click('#free_so2 + .stepper button:last-child')],
+    ['another unit', () => page.select('#unit', 'hl')],
+    ['another form', () => page.select('#form', 'sodium')],
+    ['another method', () => page.click('#solution')],
+  ];
+  for (const [change, make] of CHANGES) {
+    it(`${change} clears every figure to "not calculated"`, async () => {
+      await fillSheet(page, { ...EXAMPLES[1][1], method: 'powder' });
+      await calculate();
+      assert.equal(await valueOf(page, 'amount'), '1.19');
+      await make();
+      const figures = await results(page);
+      for (const id of ['existing_molecular', 'target_molecular', 'so2_requirement',
+        'molecular_so2_requirement', 'amount', 'teaspoons']) {
+        assert.equal(figures[id], NOT_CALCULATED, `${id} after ${change}`);
+      }
+      assert.equal(await page.$eval('#amount', (o) => o.title), 'Not calculated');
+    });
+  }
+
+  it('a target computed and then typed in again gets back its own figure', async () => {
+    await fillSheet(page, { ...EXAMPLES[1][1], target_kind: 'molecular', target_molecular: '0.6' });
+    await fillSheet(page, { target_kind: 'free', target_free: '40' });
     await calculate();
-    assert.equal(await valueOf(page, 'amount'), '1.19');
-    await page.type('#ph', '1');
-    assert.equal(await valueOf(page, 'amount'), '0.00');
-    assert.equal(await valueOf(page, 'teaspoons'), '0.00');
+    await choose('molecular');
+    assert.equal(await valueOf(page, 'target_molecular'), '0.6');
+    assert.equal(await valueOf(page, 'target_free'), NOT_CALCULATED);
   });
 
-  it('only digits and the point are typed; in English a comma is refused', async () => {
+  it('teaspoons are shown for powder only; for tablets they are not drawn at all', async () => {
+    for (const [method, drawn] of [['powder', true], ['tablet', false]]) {
+      await page.click(`#${method}`);
+      assert.equal(await shown(page, 'teaspoons-box'), drawn, method);
+      assert.equal(await shown(page, 'teaspoons'), drawn, method);
+    }
+  });
+
+  it('only digits and the point are typed; in English a comma is kept, never joining the digits around it', async () => {
     await typeInto(page, 'free_so2', '1a2,5.5 ');
-    assert.equal(await valueOf(page, 'free_so2'), '125.5');
+    assert.equal(await valueOf(page, 'free_so2'), '12,5.5');
+    // "22,5" hL is never 225 hL: Calculate refuses it and says how to write it.
+    await fillSheet(page, { ...EXAMPLES[1][1], method: 'powder', batch_size: '22,5', unit: 'hl' });
+    assert.equal(await valueOf(page, 'batch_size'), '22,5');
+    await calculate();
+    assert.equal(await textOf(page, 'batch_size-message'),
+      'Batch size must be numeric.\nWrite a decimal with a point, as in 22.5.');
+    assert.equal(await focused(page), 'batch_size');
+    assert.equal(await valueOf(page, 'amount'), NOT_CALCULATED);
+    await typeInto(page, 'batch_size', '22.5');
+    await calculate();
+    assert.equal(await valueOf(page, 'amount'), '116.89');
   });
 });
 
