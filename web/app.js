@@ -41,7 +41,12 @@ function t(context, english) {
 const key = (tagged) => tagged.split('|');
 
 // A message about a value is translated by its text with %1, then shows it.
-const withValue = (text, value) => (value === undefined ? text : text.replace('%1', value));
+// A message about a value: the value in its place (%1), or after the
+// message where it has none, as the core writes it in English.
+const withValue = (text, value) => {
+  if (value === undefined) return text;
+  return text.includes('%1') ? text.replace('%1', value) : `${text.replace(/\.$/, '')}: "${value}".`;
+};
 
 function translatePage() {
   document.documentElement.lang = language;

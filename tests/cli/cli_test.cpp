@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{"AValueIsShownEscaped", WorkedExampleWith({"--ph=3.5\x1b[2J"}), "", 1,
                 "pH                         3.5\\x1B[2J\n" + kWorkedInputs.substr(31) +
                     "Target                     free SO2 40 mg/L\n",
-                "pH must be numeric.\n"},
+                "pH must be numeric: \"3.5\\x1B[2J\".\n"},
         CliCase{
             "AsCsv", WorkedExampleWith({"--format=csv"}), "", 0,
             kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," + kWorkedFigures + "\n",
@@ -712,7 +712,8 @@ INSTANTIATE_TEST_SUITE_P(
                 kBatchHeader + "\nT1,3.5,10,40\n\nT2,x,10,40\nT3,3.5,50,40\n",
                 1,
                 kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures +
-                    "\nT2,x,10,40,,,,,,,,,error,pH must be numeric.\nT3,3.5,50,40,0.98,40,0.78,"
+                    "\nT2,x,10,40,,,,,,,,,error,\"pH must be numeric: "
+                    "\"\"x\"\".\"\nT3,3.5,50,40,0.98,40,0.78,"
                     "-10.00,-0.20,0.00,g,0.00,no_addition,No addition needed: the wine is at or "
                     "above its target.\n",
                 "korvane-calc: Every row takes the built-in form potassium and method powder.\n"

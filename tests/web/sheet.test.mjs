@@ -221,7 +221,7 @@ describe('numbers', () => {
     assert.equal(await valueOf(page, 'batch_size'), '22,5');
     await calculate();
     assert.equal(await textOf(page, 'batch_size-message'),
-      'Batch size must be numeric.\nWrite a decimal with a point, as in 22.5.');
+      'Batch size must be numeric: "22,5".\nWrite a decimal with a point, as in 22.5.');
     assert.equal(await focused(page), 'batch_size');
     assert.equal(await valueOf(page, 'amount'), NOT_CALCULATED);
     await typeInto(page, 'batch_size', '22.5');

@@ -234,6 +234,7 @@ std::string_view Hundredfold(std::string_view size, std::string& scratch) {
 }
 
 std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, double pka) {
+    given_ = texts;
     VolumeUnit unit{};
     SulphiteForm form{};
     AdditionMethod method{};
@@ -281,6 +282,8 @@ const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
                 result_.message = message_;
                 result_.messageText = verdict_.failed.message;
                 result_.messageValue = value_;
+            } else {
+                ShowFailedText();
             }
             return result_;
         case SheetVerdict::Kind::Questions:
@@ -297,6 +300,48 @@ const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
     }
     ShowFigures();
     return result_;
+}
+
+// The column each field of the sheet is given in.
+constexpr DoseColumn ColumnOfField(SheetField field) {
+    switch (field) {
+        case SheetField::Ph:
+            return DoseColumn::Ph;
+        case SheetField::ExistingSO2:
+            return DoseColumn::FreeSO2;
+        case SheetField::BatchSize:
+            return DoseColumn::BatchSize;
+        case SheetField::TabletWeight:
+            return DoseColumn::TabletG;
+        case SheetField::SolutionStrength:
+            return DoseColumn::SolutionPct;
+        case SheetField::TargetFree:
+        case SheetField::TargetMolecular:
+            break;
+    }
+    return DoseColumn::Target;
+}
+
+// A text that is no number is shown as it was given (a batch in hectolitres
+// as hectolitres), so that "2 250" or "l5" can be found in a file of a
+// thousand rows: `Batch size must be numeric: "2x".`
+void DoseCalculation::ShowFailedText() {
+    if (!verdict_.failed.field || !verdict_.failed.notNumeric) {
+        return;
+    }
+    const std::string_view given = given_[Index(ColumnOfField(*verdict_.failed.field))];
+    if (TrimBlanks(given).empty()) {
+        return;
+    }
+    value_ = EscapedText(given);
+    message_ = verdict_.failed.message;
+    if (!message_.empty() && message_.back() == '.') {
+        message_.pop_back();
+    }
+    message_ += ": \"" + value_ + "\".";
+    result_.message = message_;
+    result_.messageText = verdict_.failed.message;
+    result_.messageValue = value_;
 }
 
 // What the window shows once the writes are done: the target typed in as

@@ -162,7 +162,9 @@ class DoseCalculation {
 
   private:
     void ShowFigures();
+    void ShowFailedText();
 
+    DoseTextViews given_;  // as given, for messages
     SheetView input_;
     std::string litres_;
     std::string value_;    // what a message's %1 stands for

@@ -298,7 +298,9 @@ FailedCheck FailureOf(const Check& check) {
     if (check.fails == Fails::NoForm) {
         return FailedCheck{std::nullopt, check.message};
     }
-    return FailedCheck{check.field, check.message};
+    return FailedCheck{.field = check.field,
+                       .message = check.message,
+                       .notNumeric = check.fails == Fails::NotNumeric};
 }
 
 // What a question looks at: a field's value, the target in one kind, given

@@ -108,6 +108,8 @@ struct FailedCheck {
     // What the message's %1 stands for, when it has one: the amount that
     // no cellar could add.
     std::optional<float> value = std::nullopt;
+    // The field's text is no number: a message for outside data shows it.
+    bool notNumeric = false;
     bool operator==(const FailedCheck& other) const {
         return field == other.field && std::string_view(message) == other.message &&
                value == other.value;

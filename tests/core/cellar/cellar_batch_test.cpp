@@ -1,4 +1,5 @@
 #include "core/cellar/cellar_batch.h"
+#include "core/rules/blanks.h"
 
 #include <gtest/gtest.h>
 
@@ -605,13 +606,27 @@ std::map<std::string, std::string> SheetAnswerFor(const RandomRow& row, bool ans
     SheetVerdict verdict;
     EvaluateSheet(input, verdict, answerYes);
     switch (verdict.kind) {
-        case SheetVerdict::Kind::FailedCheck:
-            // A message about a value shows the value.
-            return {{"status", "error"},
-                    {"message",
-                     verdict.failed.value
-                         ? WithValue(verdict.failed.message, ShortAmountText(*verdict.failed.value))
-                         : verdict.failed.message}};
+        case SheetVerdict::Kind::FailedCheck: {
+            // A message about a value shows the value; a text that is no
+            // number is shown as the row gives it.
+            std::string message = verdict.failed.message;
+            if (verdict.failed.value) {
+                message = WithValue(message, ShortAmountText(*verdict.failed.value));
+            } else if (verdict.failed.notNumeric) {
+                const SheetField field = *verdict.failed.field;
+                const std::string& text = field == SheetField::Ph                 ? row.ph
+                                          : field == SheetField::ExistingSO2      ? row.freeSO2
+                                          : field == SheetField::BatchSize        ? row.batchSize
+                                          : field == SheetField::TabletWeight     ? row.tablet
+                                          : field == SheetField::SolutionStrength ? row.solution
+                                                                                  : row.target;
+                if (!TrimBlanks(text).empty()) {
+                    message.pop_back();
+                    message += ": \"" + text + "\".";
+                }
+            }
+            return {{"status", "error"}, {"message", message}};
+        }
         case SheetVerdict::Kind::Questions:
             return {{"status", "question"}, {"message", verdict.questions.front().text}};
         case SheetVerdict::Kind::NoAddition:
