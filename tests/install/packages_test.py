@@ -137,16 +137,21 @@ class Machine:
     @staticmethod
     def _owners(path):
         for _ in range(8):
-            # Debian 12 merges /bin into /usr/bin; dpkg knows the /usr name.
-            if path.startswith(("/bin/", "/sbin/", "/lib/")):
-                path = "/usr" + path
-            run = subprocess.run(["dpkg-query", "-S", path], capture_output=True, text=True)
-            owners = {owner.strip().split(":")[0]
-                      for line in run.stdout.splitlines()
-                      if line.endswith(": " + path) and not line.startswith("diversion ")
-                      for owner in line[:-len(": " + path)].split(",")}
-            if owners or not os.path.islink(path):
-                return owners
+            # Debian 12 merges /bin into /usr/bin; dpkg knows a file by the
+            # name its package gave it, one or the other.
+            twin = re.sub(r"^/usr(?=/s?bin/|/lib/)", "", path)
+            if twin == path:
+                twin = re.sub(r"^(?=/s?bin/|/lib/)", "/usr", path)
+            for name in (path, twin):
+                run = subprocess.run(["dpkg-query", "-S", name], capture_output=True, text=True)
+                owners = {owner.strip().split(":")[0]
+                          for line in run.stdout.splitlines()
+                          if line.endswith(": " + name) and not line.startswith("diversion ")
+                          for owner in line[:-len(": " + name)].split(",")}
+                if owners:
+                    return owners
+            if not os.path.islink(path):
+                return set()
             path = os.path.join(os.path.dirname(path), os.readlink(path))
         return set()
 
@@ -241,6 +246,34 @@ class PackagesTest(unittest.TestCase):
             packages, undefined = makefile_lists(folder, "test")
             self.assertEqual({"xdotool"}, packages)
             self.assertEqual({"WEB_PACKAGES"}, undefined)
+
+    def test_the_package_behind_a_file(self):
+        with tempfile.TemporaryDirectory() as folder:
+            link, loose = os.path.join(folder, "link"), os.path.join(folder, "loose")
+            os.symlink("/usr/bin/xdotool", link)
+            open(loose, "w", encoding="utf-8").close()
+            rows = [
+                (link, {"xdotool"}),            # a link no package made, to a file one did
+                ("/bin/xdotool", {"xdotool"}),  # the merged name of /usr/bin/xdotool
+                ("/bin/sh", {"dash"}),          # the other way round, and diverted
+                (loose, set()),
+            ]
+            for path, owners in rows:
+                with self.subTest(path=os.path.basename(path)):
+                    self.assertEqual(owners, self.machine.owners(path))
+
+    def test_what_a_package_brings_in(self):
+        rows = [
+            # program   brought by   how
+            ("import",  "imagemagick", "an alternative set up by a package imagemagick depends on"),
+            ("npm",     "npm",         "inside the Node.js package, or Debian's npm itself"),
+            ("node",    "emscripten",  "emscripten depends on nodejs"),
+        ]
+        for program, package, how in rows:
+            with self.subTest(program=program):
+                owners = self.machine.owners(shutil.which(program))
+                self.assertTrue(owners & self.machine.closure({package}), how)
+                self.assertFalse(owners & self.machine.closure({"xdotool"}))
 
     def test_dependency_fields(self):
         rows = [
