@@ -122,17 +122,18 @@ fuzz:
 	$(call build_preset,fuzz)
 	@fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
-# clang-tidy over every source file of the programs, with the compile commands
-# of the default build; any finding fails.
+# clang-tidy over every source file of the programs and of their tests, with
+# the compile commands of the default build; any finding fails.
 tidy:
 	$(call ensure_packages,$(RUN_PACKAGES) $(TEST_PACKAGES) $(TIDY_PACKAGES))
 	$(call build_preset,default)
 	@python3 -c 'import json, sys; print("\n".join(sorted({e["file"] for e in json.load(sys.stdin) \
-	        if e["file"].startswith("$(CURDIR)/src/")})))' < build/compile_commands.json \
+	        if e["file"].startswith(("$(CURDIR)/src/", "$(CURDIR)/tests/"))})))' \
+	    < build/compile_commands.json \
 	    | xargs -P $$(nproc) -n 4 clang-tidy -p build --quiet --warnings-as-errors='*' \
 	    > build/clang-tidy.log 2>&1 || { grep -E "(warning|error):" build/clang-tidy.log | sort -u; \
 	    echo "clang-tidy found the above (whole output in build/clang-tidy.log)."; exit 1; }
-	@echo "clang-tidy: no findings in src/."
+	@echo "clang-tidy: no findings in src/ and tests/."
 
 # Every C++ file as .clang-format lays it out; any difference fails, shown.
 check-format:
