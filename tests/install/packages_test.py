@@ -188,13 +188,14 @@ def check(folder, machine):
                 unchecked.append(program)
             continue
         owners = machine.owners(path)
+        if not owners:
+            problems.append((program, "", f"({path}) comes from no Debian package"))
+            continue
         for target in targets.split():
             accepted = brought_by(target)
             if program == "npm":
                 accepted = accepted | brought_by(NPM_TARGET)
-            if not owners:
-                problems.append((program, target, f"({path}) comes from no Debian package"))
-            elif not owners & accepted:
+            if not owners & accepted:
                 problems.append((program, target, f"({path}, package {', '.join(sorted(owners))}) "
                                                   f"is not installed by `make {target}`"))
     problems += [(name, "", "is used by the Makefile before it is defined")
