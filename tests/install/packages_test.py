@@ -131,29 +131,47 @@ class Machine:
         """The packages that put PATH in place, through symlinks and
         alternatives; none when no package did."""
         if path not in self.known_owners:
-            self.known_owners[path] = self._owners(path)
+            self.learn_owners([path])
         return self.known_owners[path]
 
-    @staticmethod
-    def _owners(path):
+    def learn_owners(self, paths):
+        """Looks PATHS up together, one dpkg query a link deep: each query
+        reads every package's file list, which takes a while."""
+        looking = {}  # where to look -> the paths asked that lead there
+        for path in set(paths) - self.known_owners.keys():
+            looking.setdefault(path, set()).add(path)
         for _ in range(8):
-            # Debian 12 merges /bin into /usr/bin; dpkg knows a file by the
-            # name its package gave it, one or the other.
-            twin = re.sub(r"^/usr(?=/s?bin/|/lib/)", "", path)
-            if twin == path:
-                twin = re.sub(r"^(?=/s?bin/|/lib/)", "/usr", path)
-            for name in (path, twin):
-                run = subprocess.run(["dpkg-query", "-S", name], capture_output=True, text=True)
-                owners = {owner.strip().split(":")[0]
-                          for line in run.stdout.splitlines()
-                          if line.endswith(": " + name) and not line.startswith("diversion ")
-                          for owner in line[:-len(": " + name)].split(",")}
-                if owners:
-                    return owners
-            if not os.path.islink(path):
-                return set()
-            path = os.path.join(os.path.dirname(path), os.readlink(path))
-        return set()
+            if not looking:
+                return
+            names = {name for where in looking for name in (where, merged_twin(where))}
+            run = subprocess.run(["dpkg-query", "-S", *sorted(names)], capture_output=True,
+                                 text=True)
+            found = {}
+            for line in run.stdout.splitlines():
+                owners, _, name = line.partition(": ")
+                if name in names and not line.startswith("diversion "):
+                    found[name] = {owner.strip().split(":")[0] for owner in owners.split(",")}
+            further = {}
+            for where, asked in looking.items():
+                owners = found.get(where, set()) | found.get(merged_twin(where), set())
+                if owners or not os.path.islink(where):
+                    self.known_owners.update(dict.fromkeys(asked, owners))
+                else:
+                    target = os.path.join(os.path.dirname(where), os.readlink(where))
+                    further.setdefault(target, set()).update(asked)
+            looking = further
+        for asked in looking.values():
+            self.known_owners.update(dict.fromkeys(asked, set()))
+
+
+def merged_twin(path):
+    """Debian 12 merges /bin into /usr/bin, and dpkg knows a file by the name
+    its package gave it: /bin/sh, but /usr/bin/xdotool."""
+    if re.match(r"/usr/(s?bin|lib)/", path):
+        return path[len("/usr"):]
+    if re.match(r"/(s?bin|lib)/", path):
+        return "/usr" + path
+    return path
 
 
 def locate(program):
@@ -178,6 +196,7 @@ def check(folder, machine):
             undefined.update(names)
         return lists[target]
 
+    machine.learn_owners([path for path in map(locate, (p for p, _ in NEEDS)) if path])
     for program, targets in NEEDS:
         path = locate(program)
         if path is None:
@@ -256,9 +275,10 @@ class PackagesTest(unittest.TestCase):
             rows = [
                 (link, {"xdotool"}),            # a link no package made, to a file one did
                 ("/bin/xdotool", {"xdotool"}),  # the merged name of /usr/bin/xdotool
-                ("/bin/sh", {"dash"}),          # the other way round, and diverted
+                ("/usr/bin/sh", {"dash"}),      # the other way round, and diverted
                 (loose, set()),
             ]
+            self.machine.learn_owners([path for path, _ in rows])
             for path, owners in rows:
                 with self.subTest(path=os.path.basename(path)):
                     self.assertEqual(owners, self.machine.owners(path))
