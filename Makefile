@@ -3,21 +3,25 @@
 # first installs the Debian packages it needs and are missing.
 
 # What building and running need; the rest only what the target asks for.
+# Each list is expanded where it is defined (:=), so a list is defined above
+# every list that takes it in; tests/install/packages_test.py checks that each
+# target's lists bring every program it runs.
 RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
                 qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation \
                 libfast-float-dev
 DATA_PACKAGES := librsvg2-bin help2man gzip python3
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
-TEST_PACKAGES := $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(BROWSER_PACKAGES) libgtest-dev xvfb xauth xdotool imagemagick x11-utils \
-                 openbox wmctrl dbus-daemon at-spi2-core python3-pyatspi python3-gi man-db \
-                 lintian
-BENCH_PACKAGES := libbenchmark-dev time xvfb xauth x11-utils dbus-daemon
 # The web page: the core compiled by emscripten, icons drawn from the SVG;
 # its tests drive Debian's Chromium with puppeteer-core from npm.
 WEB_PACKAGES := cmake ninja-build emscripten librsvg2-bin python3
 BROWSER_PACKAGES := chromium nodejs
+TEST_PACKAGES := $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(BROWSER_PACKAGES) \
+                 libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl \
+                 dbus-daemon at-spi2-core python3-pyatspi python3-gi man-db lintian
+BENCH_PACKAGES := libbenchmark-dev time xvfb xauth x11-utils dbus-daemon
 FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev libfast-float-dev
 TIDY_PACKAGES := clang-tidy
+FORMAT_PACKAGES := clang-format
 
 # `make fuzz` runs each fuzz target this long.
 FUZZ_SECONDS ?= 300
@@ -28,8 +32,8 @@ PREFIX ?= /usr/local
 # CI turns warnings into errors; a user's newer compiler should not stop a build.
 WERROR ?= OFF
 
-.PHONY: all run-build run test bench fuzz tidy install uninstall package clean web serve-web \
-        npm-package
+.PHONY: all run-build run test bench fuzz tidy check-format install uninstall package clean \
+        web serve-web npm-package
 
 all: run-build
 
@@ -119,17 +123,25 @@ fuzz:
 	$(call build_preset,fuzz)
 	@fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
-# clang-tidy over every source file of the programs, with the compile commands
-# of the default build; any finding fails.
+# clang-tidy over every source file of the programs and of their tests, with
+# the compile commands of the default build; any finding fails.
 tidy:
 	$(call ensure_packages,$(RUN_PACKAGES) $(TEST_PACKAGES) $(TIDY_PACKAGES))
 	$(call build_preset,default)
 	@python3 -c 'import json, sys; print("\n".join(sorted({e["file"] for e in json.load(sys.stdin) \
-	        if e["file"].startswith("$(CURDIR)/src/")})))' < build/compile_commands.json \
+	        if e["file"].startswith(("$(CURDIR)/src/", "$(CURDIR)/tests/"))})))' \
+	    < build/compile_commands.json \
 	    | xargs -P $$(nproc) -n 4 clang-tidy -p build --quiet --warnings-as-errors='*' \
 	    > build/clang-tidy.log 2>&1 || { grep -E "(warning|error):" build/clang-tidy.log | sort -u; \
 	    echo "clang-tidy found the above (whole output in build/clang-tidy.log)."; exit 1; }
-	@echo "clang-tidy: no findings in src/."
+	@echo "clang-tidy: no findings in src/ and tests/."
+
+# Every C++ file as .clang-format lays it out; any difference fails, shown.
+check-format:
+	$(call ensure_packages,$(FORMAT_PACKAGES))
+	@find . \( -path './build*' -o -name node_modules -o -name .git \) -prune -o \
+	    \( -name '*.cpp' -o -name '*.h' \) -print | sort | xargs clang-format --dry-run -Werror
+	@echo "clang-format: every C++ file is laid out as .clang-format says."
 
 # Installs under $(PREFIX); DESTDIR, when given, stages everything below that
 # folder instead. The list of installed files, DESTDIR included, is kept for
