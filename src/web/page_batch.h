@@ -16,8 +16,8 @@ namespace korvane::web {
 //
 // The form stands in for the columns a file lacks as a winemaker expects:
 // its sulphite form, method, solution strength, tablet weight and target
-// kind always (but for a target whose header says its kind); its unit when the file says none (no unit column, no unit in
-// the size's header); its target when the file has no target column. The
+// kind always (but for a target whose header says its kind); its unit when the file says none (no
+// unit column, no unit in the size's header); its target when the file has no target column. The
 // wine's pH and free SO2 and the tank's size never come from the form: they
 // belong to each tank. These are exactly the options korvane-calc would be
 // given, and the output is byte for byte its output.
