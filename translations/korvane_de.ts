@@ -839,5 +839,17 @@
         <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
         <translation>Die Menge, %1 g, ist mehr, als ein Keller zugeben könnte: Bitte Weinmenge und SO2-Zielwert prüfen.</translation>
     </message>
+    <message>
+        <source>The amount is less than 0.01 g, too little to weigh: check the batch size, or use a stock solution.</source>
+        <translation>Die Menge ist kleiner als 0,01 g, zu wenig zum Abwiegen: Bitte Weinmenge prüfen oder eine Lösung verwenden.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 ml, too little to measure: check the batch size, or use a weaker solution.</source>
+        <translation>Die Menge ist kleiner als 0,01 ml, zu wenig zum Abmessen: Bitte Weinmenge prüfen oder eine schwächere Lösung verwenden.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
+        <translation>Die Menge ist kleiner als 0,01 Tabletten, zu wenig zum Zugeben: Bitte Weinmenge und Tablettengewicht prüfen.</translation>
+    </message>
 </context>
 </TS>

@@ -839,5 +839,17 @@
         <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
         <translation>La cantidad, %1 g, es más de lo que una bodega podría añadir: compruebe el volumen del lote y el SO2 objetivo.</translation>
     </message>
+    <message>
+        <source>The amount is less than 0.01 g, too little to weigh: check the batch size, or use a stock solution.</source>
+        <translation>La cantidad es inferior a 0,01 g, demasiado poca para pesarla: compruebe el volumen del lote, o use una solución.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 ml, too little to measure: check the batch size, or use a weaker solution.</source>
+        <translation>La cantidad es inferior a 0,01 ml, demasiado poca para medirla: compruebe el volumen del lote, o use una solución menos concentrada.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
+        <translation>La cantidad es inferior a 0,01 tabletas, demasiado poca para añadirla: compruebe el volumen del lote y el peso de una tableta.</translation>
+    </message>
 </context>
 </TS>

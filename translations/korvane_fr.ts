@@ -839,5 +839,17 @@
         <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
         <translation>La quantité, %1&#xa0;g, dépasse ce qu’une cave peut ajouter&#xa0;: vérifiez le volume de la cuvée et le SO2 visé.</translation>
     </message>
+    <message>
+        <source>The amount is less than 0.01 g, too little to weigh: check the batch size, or use a stock solution.</source>
+        <translation>La quantité est inférieure à 0,01&#xa0;g, trop peu pour être pesée&#xa0;: vérifiez le volume de la cuvée, ou utilisez une solution.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 ml, too little to measure: check the batch size, or use a weaker solution.</source>
+        <translation>La quantité est inférieure à 0,01&#xa0;ml, trop peu pour être mesurée&#xa0;: vérifiez le volume de la cuvée, ou utilisez une solution moins concentrée.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
+        <translation>La quantité est inférieure à 0,01&#xa0;comprimé, trop peu pour être ajoutée&#xa0;: vérifiez le volume de la cuvée et le poids d’un comprimé.</translation>
+    </message>
 </context>
 </TS>

@@ -839,5 +839,17 @@
         <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
         <translation>La quantità, %1 g, è più di quanto una cantina possa aggiungere: controllare il volume del vino e la SO2 voluta.</translation>
     </message>
+    <message>
+        <source>The amount is less than 0.01 g, too little to weigh: check the batch size, or use a stock solution.</source>
+        <translation>La quantità è inferiore a 0,01 g, troppo poca da pesare: controllare il volume del vino, o usare una soluzione.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 ml, too little to measure: check the batch size, or use a weaker solution.</source>
+        <translation>La quantità è inferiore a 0,01 ml, troppo poca da misurare: controllare il volume del vino, o usare una soluzione meno concentrata.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
+        <translation>La quantità è inferiore a 0,01 compresse, troppo poca da aggiungere: controllare il volume del vino e il peso di una compressa.</translation>
+    </message>
 </context>
 </TS>

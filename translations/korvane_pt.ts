@@ -839,5 +839,17 @@
         <source>The amount, %1 g, is more than any cellar could add: check the batch size and the target.</source>
         <translation>A quantidade, %1 g, é mais do que uma adega poderia adicionar: verifique o volume do lote e o SO2 a atingir.</translation>
     </message>
+    <message>
+        <source>The amount is less than 0.01 g, too little to weigh: check the batch size, or use a stock solution.</source>
+        <translation>A quantidade é inferior a 0,01 g, pouca demais para pesar: verifique o volume do lote, ou use uma solução.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 ml, too little to measure: check the batch size, or use a weaker solution.</source>
+        <translation>A quantidade é inferior a 0,01 ml, pouca demais para medir: verifique o volume do lote, ou use uma solução mais fraca.</translation>
+    </message>
+    <message>
+        <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
+        <translation>A quantidade é inferior a 0,01 comprimidos, pouca demais para adicionar: verifique o volume do lote e o peso de um comprimido.</translation>
+    </message>
 </context>
 </TS>

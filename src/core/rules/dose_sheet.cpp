@@ -673,6 +673,15 @@ std::optional<FailedCheck> BeyondAnyCellar(const DoseInputs& inputs, const DoseR
     return FailedCheck{SheetField::BatchSize, AmountTooLargeMessage(inputs.method), r.amount};
 }
 
+// An amount that shows as 0.00 though the wine needs SO2 would read as "add
+// nothing": a bench trial of a few millilitres, or a slip in the batch size.
+std::optional<FailedCheck> BelowWhatShows(const DoseInputs& inputs, const DoseResults& r) {
+    if (r.freeRequirement <= 0.0F || !(r.amount < kSmallestAmountShown)) {
+        return std::nullopt;
+    }
+    return FailedCheck{SheetField::BatchSize, AmountTooSmallMessage(inputs.method)};
+}
+
 // Under strict rules every figure is checked before it is shown, and a wine
 // at or above its target is told it needs nothing.
 void EvaluateStrictly(const SheetView& input, const DoseInputs& inputs, const DoseResults& r,
@@ -680,6 +689,9 @@ void EvaluateStrictly(const SheetView& input, const DoseInputs& inputs, const Do
     std::optional<FailedCheck> failed = OutOfReach(input, inputs, r);
     if (!failed) {
         failed = BeyondAnyCellar(inputs, r);
+    }
+    if (!failed) {
+        failed = BelowWhatShows(inputs, r);
     }
     if (failed) {
         verdict.kind = SheetVerdict::Kind::FailedCheck;
@@ -707,6 +719,24 @@ ResultText& SheetResults::Add(SheetOutput output) {
     Write& write = writes_[size_++];
     write.output = output;
     return write.text;
+}
+
+const char* AmountTooSmallMessage(AdditionMethod method) {
+    switch (method) {
+        case AdditionMethod::Solution:
+            return KORVANE_TEXT(
+                "The amount is less than 0.01 ml, too little to measure: check the batch size, "
+                "or use a weaker solution.");
+        case AdditionMethod::Tablet:
+            return KORVANE_TEXT(
+                "The amount is less than 0.01 tablets, too little to add: check the batch size and "
+                "the tablet weight.");
+        case AdditionMethod::Powder:
+            break;
+    }
+    return KORVANE_TEXT(
+        "The amount is less than 0.01 g, too little to weigh: check the batch size, or use a "
+        "stock solution.");
 }
 
 const char* AmountTooLargeMessage(AdditionMethod method) {

@@ -124,6 +124,13 @@ inline constexpr float kLargestAmount = 1.0e9F;
 // The message of such an amount for `method`, with %1 for the amount.
 const char* AmountTooLargeMessage(AdditionMethod method);
 
+// Under strict rules an amount under this, which shows as 0.00, is refused
+// when the wine needs SO2 at all.
+inline constexpr float kSmallestAmountShown = 0.005F;
+
+// Why the amount is too little to add, for the method's unit.
+const char* AmountTooSmallMessage(AdditionMethod method);
+
 // A No to a question puts the focus into `field`, clears the amounts and
 // ends the command; a Yes goes on to the next question.
 struct Question {
