@@ -267,6 +267,10 @@
         <source>Not named</source>
         <translation>Nicht angegeben</translation>
     </message>
+    <message>
+        <source>Every row takes the form&apos;s unit: %1.</source>
+        <translation>Jede Zeile nimmt die Einheit des Formulars: %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -267,6 +267,10 @@
         <source>Not named</source>
         <translation>Sin indicar</translation>
     </message>
+    <message>
+        <source>Every row takes the form&apos;s unit: %1.</source>
+        <translation>Cada fila toma la unidad del formulario: %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

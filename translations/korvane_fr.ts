@@ -267,6 +267,10 @@
         <source>Not named</source>
         <translation>Non indiqué</translation>
     </message>
+    <message>
+        <source>Every row takes the form&apos;s unit: %1.</source>
+        <translation>Chaque ligne prend l’unité du formulaire&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

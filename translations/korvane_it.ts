@@ -267,6 +267,10 @@
         <source>Not named</source>
         <translation>Non indicato</translation>
     </message>
+    <message>
+        <source>Every row takes the form&apos;s unit: %1.</source>
+        <translation>Ogni riga prende l’unità del modulo: %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

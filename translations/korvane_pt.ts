@@ -267,6 +267,10 @@
         <source>Not named</source>
         <translation>Não indicado</translation>
     </message>
+    <message>
+        <source>Every row takes the form&apos;s unit: %1.</source>
+        <translation>Cada linha toma a unidade do formulário: %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

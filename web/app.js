@@ -400,6 +400,12 @@ function runBatch() {
   const answer = core.batch(batchFile.bytes, batchFile.name, options, ROWS_SHOWN);
   $('batch-result').hidden = false;
   $('batch-summary').textContent = answer.problem ? translated(answer.problem) : summaryOf(answer);
+  // A file that names no unit is read in the form's: said, for the form may
+  // still stand at what it started with.
+  const unitNote = !answer.problem && (answer.fromForm ?? []).includes('unit');
+  $('batch-note').hidden = !unitNote;
+  $('batch-note').textContent = unitNote ? t('Web', 'Every row takes the form\'s unit: %1.')
+    .replace('%1', $('unit').selectedOptions[0]?.text ?? '') : '';
   // A target column needs its kind: from the file, or named here.
   $('file-target-kind-row').hidden = !(answer.columns?.target && !answer.columns?.target_kind)
     && !value('file-target-kind');
@@ -427,7 +433,7 @@ function runBatch() {
 // the CSV keeps the machine's words, so that korvane-calc reads it back.
 function statusText(status) {
   return {
-    ok: t('Web', 'ok'), 'no addition': t('Web', 'no addition'), question: t('Web', 'question'),
+    ok: t('Web', 'ok'), no_addition: t('Web', 'no addition'), question: t('Web', 'question'),
     error: t('Web', 'error'), blank: t('Web', 'blank'),
   }[status] ?? status;
 }
@@ -567,6 +573,16 @@ async function start() {
     // a large file takes a while, and its pH, SO2 and sizes are its own.
     if (batchFile && (event.target.name === 'method' || BATCH_FORM_FIELDS.has(event.target.id))) {
       runBatch();
+    }
+  });
+  // A figure of the form the rows take, typed or stepped, runs the cellar
+  // again once the typing pauses; until then nothing stale may be saved.
+  let batchTimer = null;
+  $('sheet').addEventListener('input', (event) => {
+    if (batchFile && BATCH_FORM_FIELDS.has(event.target.id)) {
+      $('download').hidden = true;
+      clearTimeout(batchTimer);
+      batchTimer = setTimeout(runBatch, 300);
     }
   });
   // Leaving the existing SO2 shows its molecular SO2 when that is the target's kind.

@@ -171,7 +171,12 @@ int BatchFailure(const std::string& reason, const BatchOutput& output) {
         Complain("interrupted" + kept);
         return signal == SIGINT ? 128 + SIGINT : kExitUsage;
     }
-    Complain(reason + kept);
+    // A reason that is whole sentences ends with its own full stop.
+    if (!kept.empty() && reason.ends_with('.')) {
+        Complain(reason + " " + OutputName(output.Path()) + " is left unchanged.");
+    } else {
+        Complain(reason + kept);
+    }
     return kExitUsage;
 }
 

@@ -5,7 +5,7 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { CALC, DATA, screenshotPath, shown, textOf, withEnglishPage } from './harness.mjs';
+import { CALC, DATA, screenshotPath, shown, textOf, typeInto, withEnglishPage } from './harness.mjs';
 
 let page;
 withEnglishPage({ before, after }, (opened) => {
@@ -107,9 +107,21 @@ describe('a cellar file', () => {
       assert.match(await page.$eval(`#column-${column}`, (s) => s.options[0].text), /the form/);
     }
     const expected = calc(file, [...FORM, '--unit', 'hl', '--target-free', '35']);
-    fs.rmSync(path.dirname(file), { recursive: true });
     assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
     assert.equal(await textOf(page, 'batch-summary'), expected.summary);
+    assert.equal(await textOf(page, 'batch-note'), 'Every row takes the form\'s unit: Hectolitres.');
+    // A figure the rows take from the form, typed, runs the file again: what
+    // is offered for download is never the old tablets' doses.
+    await page.click('#tablet');
+    await page.waitForFunction(() => document.querySelector('#batch-table tbody td.figure').textContent.includes('tablets'));
+    await typeInto(page, 'tablet_g', '0.5');
+    const tablets = calc(file, [...FORM.slice(0, 2), '--method', 'tablet', '--tablet-g', '0.5', '--unit', 'hl',
+      '--target-free', '35']);
+    fs.rmSync(path.dirname(file), { recursive: true });
+    await page.waitForFunction(() => !document.getElementById('download').hidden);
+    assert.equal((await downloaded()).toString('hex'), tablets.out.toString('hex'));
+    await page.click('#powder');
+    await typeInto(page, 'tablet_g', '0.44');
   });
 
   it('offers nothing to download before a file has a result', async () => {
