@@ -40,7 +40,10 @@ DecimalMark MarkOfSeparator(char separator) {
 }
 
 std::string Quoted(std::string_view text) {
-    return "\"" + EscapedText(text) + "\"";
+    std::string quoted(1, '"');
+    quoted += EscapedText(text);
+    quoted += '"';
+    return quoted;
 }
 
 std::string LinesText(std::uint64_t count) {
@@ -423,34 +426,48 @@ bool CellarBatch::StopAtBadText() {
 // The first number to show its decimal mark fixes it for the file; one that
 // shows the other mark later means the file mixes the two, and which of its
 // figures are right only its author can say.
-std::optional<std::string> CellarBatch::ReadNumber(std::size_t column, std::string_view& text) {
+bool CellarBatch::ReadNumber(std::size_t column, std::string_view& text) {
     const MarkedNumber number = ReadMarkedNumberQuickly(
         text, fileMark_, settings_.decimalMark.has_value(), marked_[column]);
-    const std::string field = std::string(kDoseColumnNames[column]) + " " + Quoted(text);
+    if (number.kind == MarkedNumber::Kind::AsIs && !number.shows) [[likely]] {
+        return true;
+    }
+    return ReadMarkedOnes(column, text, number);
+}
+
+// A number whose marks had to be read: its mark may be the file's first, or
+// clash with it.
+bool CellarBatch::ReadMarkedOnes(std::size_t column, std::string_view& text,
+                                 const MarkedNumber& number) {
+    // Its column and text, for a message: made only when one is needed.
+    const auto field = [&] { return std::string(kDoseColumnNames[column]) + " " + Quoted(text); };
     switch (number.kind) {
         case MarkedNumber::Kind::AsIs:
         case MarkedNumber::Kind::Converted:
             break;
         case MarkedNumber::Kind::Ambiguous:
-            return field + " could be " + TwoReadings(text) +
-                   ": say which decimal mark the file uses.";
+            problem_ = field() + " could be " + TwoReadings(text) +
+                       ": say which decimal mark the file uses.";
+            return false;
         case MarkedNumber::Kind::BadGrouping:
-            return field + " sets its thousands apart in groups that are not whole.";
+            problem_ = field() + " sets its thousands apart in groups that are not whole.";
+            return false;
         case MarkedNumber::Kind::OtherMark:
-            stop_ = "Line " + std::to_string(record_.Line()) + " writes " + field + " with " +
+            stop_ = "Line " + std::to_string(record_.Line()) + " writes " + field() + " with " +
                     MarkName(*number.shows) + " as its decimal mark, but line " +
                     std::to_string(markShownAt_.line) + " writes " + markShownAt_.field + " with " +
                     MarkName(*fileMark_) +
                     ": the file mixes decimal marks. Correct it, then run the batch again.";
-            return stop_;
+            problem_ = *stop_;
+            return false;
     }
     if (number.shows && !fileMark_) {
         fileMark_ = number.shows;
-        markShownAt_ = {record_.Line(), field};
+        markShownAt_ = {record_.Line(), field()};
         outputMark_ = outputMark_.value_or(*fileMark_);
     }
     text = number.text;
-    return std::nullopt;
+    return true;
 }
 
 DecimalMark CellarBatch::SeparatorsMark() const {
@@ -493,8 +510,8 @@ const DoseResult& CellarBatch::Calculate() {
         const FileColumn& from = fileColumns_[i];
         std::string_view text = record_.Field(from.field, scratch_[from.column]);
         if (from.number) {
-            if (std::optional<std::string> problem = ReadNumber(from.column, text)) {
-                return Problem(std::move(*problem));
+            if (!ReadNumber(from.column, text)) {
+                return Problem(std::move(problem_));
             }
         }
         texts_[from.column] = text;

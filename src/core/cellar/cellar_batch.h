@@ -153,7 +153,10 @@ class CellarBatch {
     void ProcessRecord(CsvReader::Result read);
     void StopAtOpenQuote();
     bool StopAtBadText();
-    std::optional<std::string> ReadNumber(std::size_t column, std::string_view& text);
+    // Puts a number in the sheet's form; false, with the problem in
+    // problem_, when it cannot be read.
+    bool ReadNumber(std::size_t column, std::string_view& text);
+    bool ReadMarkedOnes(std::size_t column, std::string_view& text, const MarkedNumber& number);
     DecimalMark SeparatorsMark() const;
     std::optional<std::string> RecordProblem() const;
     bool IsBlank() const;

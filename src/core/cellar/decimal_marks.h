@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,13 +49,26 @@ MarkedNumber ReadMarkedNumber(std::string_view text, std::optional<DecimalMark> 
 
 // The same, quick for the commonest text of all, plain digits and a point in
 // a point file.
+// The bytes of a number that needs no reading in a point file: digits, the
+// point, a minus and an exponent's letter.
+inline constexpr std::array<bool, 256> kPlainNumberBytes = [] {
+    std::array<bool, 256> plain{};
+    for (const char c : std::string_view("0123456789.-eE")) {
+        plain[static_cast<unsigned char>(c)] = true;
+    }
+    return plain;
+}();
+
 inline MarkedNumber ReadMarkedNumberQuickly(std::string_view text, std::optional<DecimalMark> mark,
                                             bool markGiven, std::string& scratch) {
     if (mark == DecimalMark::Point) {
-        const bool plain = std::all_of(text.begin(), text.end(), [](char c) {
-            return (c >= '0' && c <= '9') || c == '.' || c == '-' || c == 'e' || c == 'E';
-        });
-        if (plain && std::count(text.begin(), text.end(), '.') <= 1) {
+        int points = 0;
+        bool plain = true;
+        for (const char c : text) {
+            plain &= kPlainNumberBytes[static_cast<unsigned char>(c)];
+            points += c == '.' ? 1 : 0;
+        }
+        if (plain && points <= 1) {
             return {MarkedNumber::Kind::AsIs, text, std::nullopt};
         }
     }

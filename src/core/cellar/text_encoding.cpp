@@ -142,6 +142,9 @@ std::ptrdiff_t Utf8Source::Read(char* buffer, std::size_t size) {
         }
         const bool utf8 =
             encoding_ == TextEncoding::Utf8 || encoding_ == TextEncoding::Utf8WithMark;
+        if (utf8 && carry_.empty() && size >= kLongestSequence) {
+            return ReadUtf8Directly(buffer, size);
+        }
         while (decoded_.empty() && !ended_ && !invalid_) {
             if (!(utf8 ? TakeUtf8() : Decode())) {
                 return -1;
@@ -212,6 +215,36 @@ bool Utf8Source::Sniff() {
     }
     raw_.clear();
     return true;
+}
+
+// The commonest read of all, UTF-8 with nothing carried over: checked where
+// it lands, with no copy. A sequence the read cuts waits in `carry_`.
+std::ptrdiff_t Utf8Source::ReadUtf8Directly(char* buffer, std::size_t size) {
+    if (invalid_) {
+        return -1;
+    }
+    if (ended_) {
+        return 0;
+    }
+    const std::ptrdiff_t count = source_.Read(buffer, size);
+    if (count <= 0) {
+        ended_ = count == 0;
+        return count;
+    }
+    const std::string_view read(buffer, static_cast<std::size_t>(count));
+    const Utf8Check check = CheckUtf8(read);
+    if (check.valid < read.size()) {
+        if (check.cut) {
+            carry_.assign(read.substr(check.valid));
+        } else {
+            invalid_ = true;
+        }
+    }
+    if (check.valid == 0) {
+        // Nothing whole yet: the cut sequence, or a bad byte, decides next.
+        return invalid_ ? -1 : Read(buffer, size);
+    }
+    return static_cast<std::ptrdiff_t>(check.valid);
 }
 
 // Takes the next piece of UTF-8 into `decoded_`, checked: a sequence a read

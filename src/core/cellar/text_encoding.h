@@ -45,6 +45,9 @@ class Utf8Source : public ByteSource {
     bool Sniff();
     bool Decode();
     bool TakeUtf8();
+    std::ptrdiff_t ReadUtf8Directly(char* buffer, std::size_t size);
+    // The most bytes of one UTF-8 sequence.
+    static constexpr std::size_t kLongestSequence = 4;
     void Put(char32_t code);
 
     ByteSource& source_;
