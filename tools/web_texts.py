@@ -23,7 +23,7 @@ from pathlib import Path
 CONTEXT = "Web"
 _HTML = re.compile(r'data-(?:t|label|spin)="([A-Za-z]+)\|([^"]*)"')
 # t('Context', 'Text'), and say($('place'), 'Context', 'Text') which shows one.
-_JS = re.compile(r"\b(?:t\(|say\(\$\('[\w-]+'\), )'([A-Za-z]+)', '((?:[^'\\]|\\.)*)'\)")
+_JS = re.compile(r"\b(?:t\(|say\(\$\([^()]*\), )'([A-Za-z]+)', '((?:[^'\\]|\\.)*)'[,)]")
 _CPP = re.compile(r'\bKORVANE_WEB_TEXT\("((?:[^"\\]|\\.)*)"\)')
 
 

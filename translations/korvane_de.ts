@@ -271,6 +271,10 @@
         <source>Every row takes the form&apos;s unit: %1.</source>
         <translation>Jede Zeile nimmt die Einheit des Formulars: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
+        <translation>„%1“ kann Tausender oder ein Dezimalwert sein: ohne den Punkt schreiben oder mit dem Dezimalkomma.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

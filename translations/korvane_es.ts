@@ -271,6 +271,10 @@
         <source>Every row takes the form&apos;s unit: %1.</source>
         <translation>Cada fila toma la unidad del formulario: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
+        <translation>«%1» puede ser miles o un decimal: escríbalo sin el punto, o con la coma decimal.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -271,6 +271,10 @@
         <source>Every row takes the form&apos;s unit: %1.</source>
         <translation>Chaque ligne prend l’unité du formulaire&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
+        <translation>«&#xa0;%1&#xa0;» peut se lire en milliers ou en décimales&#xa0;: écrivez-le sans le point, ou avec une virgule décimale.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -271,6 +271,10 @@
         <source>Every row takes the form&apos;s unit: %1.</source>
         <translation>Ogni riga prende l’unità del modulo: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
+        <translation>«%1» può essere in migliaia o un decimale: scriverlo senza il punto, o con la virgola decimale.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -271,6 +271,10 @@
         <source>Every row takes the form&apos;s unit: %1.</source>
         <translation>Cada linha toma a unidade do formulário: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
+        <translation>«%1» pode ser milhares ou um decimal: escreva-o sem o ponto, ou com a vírgula decimal.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

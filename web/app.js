@@ -157,6 +157,9 @@ function filterTyping(input, event) {
     const code = c === ',' && !languageWritesComma() ? 44
       : core.filterKey(c.codePointAt(0), languageWritesComma());
     if (code !== 0) kept += String.fromCodePoint(code);
+    // Where the comma is the decimal mark, a point typed as a point may
+    // group thousands ("2.250"): remembered, for Calculate to ask which.
+    if (c === '.' && languageWritesComma()) input.dataset.typedPoint = 'yes';
   }
   if (kept === event.data) return;
   event.preventDefault();
@@ -318,8 +321,23 @@ function ask(figure, text) {
   });
 }
 
+// A point typed where the comma is the decimal mark, in whole thousands'
+// place ("2.250", "1.000"): a number of thousands or a decimal, and only the
+// user can say which. The field it stands in, if any.
+function typedThousands() {
+  return NUMBER_FIELDS.find((name) => $(name).dataset.typedPoint
+    && /^\s*[1-9]\d{0,2}(\.\d{3})+\s*$/.test(value(name)));
+}
+
 async function calculate() {
   clearMessages();
+  const thousands = typedThousands();
+  if (thousands) {
+    say($(`${thousands}-message`), 'Web', '"%1" could be thousands or a decimal: write it without the point, or with a decimal comma.', value(thousands));
+    $(thousands).setAttribute('aria-invalid', 'true');
+    $(thousands).focus();
+    return;
+  }
   let answer = core.calculate(doseTexts(), false);
   if (answer.status === 'question') {
     // The figures as they would come out, to name the targets questioned.
@@ -582,7 +600,7 @@ async function start() {
     if (batchFile && BATCH_FORM_FIELDS.has(event.target.id)) {
       $('download').hidden = true;
       clearTimeout(batchTimer);
-      batchTimer = setTimeout(runBatch, 300);
+      batchTimer = setTimeout(() => { if (batchFile) runBatch(); }, 300);
     }
   });
   // Leaving the existing SO2 shows its molecular SO2 when that is the target's kind.

@@ -197,6 +197,16 @@ for (const language of LANGUAGES) {
       await typeInto(page, 'ph', '3,6');
       // Where the point is the decimal mark the comma stays, never joining the digits.
       assert.equal(await valueOf(page, 'ph'), language === 'en' ? '3,6' : '3.6');
+      // Where the comma is, a point typed in thousands' place is asked about,
+      // never taken as a decimal point: 2.250 litres are not 2.25.
+      if (language !== 'en') {
+        await typeInto(page, 'batch_size', '2.250');
+        await page.click('#calculate');
+        await page.waitForFunction(() => document.getElementById('batch_size-message').textContent !== '');
+        assert.equal(await textOf(page, 'batch_size-message'), text(language, 'Web',
+          '"%1" could be thousands or a decimal: write it without the point, or with a decimal comma.')
+          .replace('%1', '2.250'));
+      }
       await page.close();
     });
 
