@@ -70,7 +70,6 @@ struct Streams {
     std::string err;            // where standard error goes, when not the scratch folder
     std::string appendTo;       // a file standard output is appended to instead
     bool outputClosed = false;  // no standard output at all
-    bool unprivileged = false;  // run as `nobody` when the tests run as root
 };
 
 // Starts korvane-calc with `args`, "{dir}" standing for the scratch folder.
@@ -80,13 +79,7 @@ inline pid_t StartCalc(const Scratch& scratch, const std::vector<std::string>& a
     const fs::path out =
         streams.appendTo.empty() ? scratch.Dir() / "stdout" : fs::path(streams.appendTo);
     const fs::path err = streams.err.empty() ? scratch.Dir() / "stderr" : fs::path(streams.err);
-    // File modes do not stop root: a user's view of them needs a user.
-    const bool dropPrivileges = streams.unprivileged && ::geteuid() == 0;
     std::vector<std::string> words{KORVANE_CALC};
-    if (dropPrivileges) {
-        words.insert(words.begin(),
-                     {"setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups"});
-    }
     for (const std::string& arg : args) {
         words.push_back(scratch.Expand(arg));
     }
@@ -115,7 +108,7 @@ inline pid_t StartCalc(const Scratch& scratch, const std::vector<std::string>& a
     posix_spawn_file_actions_addopen(&actions, 2, err.c_str(),
                                      O_WRONLY | O_CREAT | O_TRUNC | O_NOCTTY, 0644);
     pid_t pid = -1;
-    if (posix_spawnp(&pid, words.front().c_str(), &actions, nullptr, argv.data(), environ) != 0) {
+    if (posix_spawn(&pid, KORVANE_CALC, &actions, nullptr, argv.data(), environ) != 0) {
         pid = -1;
     }
     posix_spawn_file_actions_destroy(&actions);
