@@ -90,9 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"pH-Wert", kPh}, CellCase{"Freie SO2 (mg/l)", kFreeSO2}, CellCase{"Menge", kSize},
         CellCase{"Zielwert", kTarget}, CellCase{"Ziel molekulare SO2", kTarget, kMolecular},
         CellCase{"Zielwert (frei)", kTarget, kFree}, CellCase{"Zielart", DoseColumn::TargetKind},
+        CellCase{"Charge", std::nullopt},
         // Portuguese
         CellCase{"SO2 livre", kFreeSO2}, CellCase{"SO2 livre alvo", kTarget, kFree},
-        CellCase{"Volume do depósito", kSize}, CellCase{"Unidade", DoseColumn::Unit}));
+        CellCase{"Volume do depósito", kSize}, CellCase{"Unidade", DoseColumn::Unit},
+        CellCase{"Lote", std::nullopt}));
 
 TEST(HeaderTableTest, NoKeyNamesTwoColumns) {
     std::set<std::pair<std::string, DoseColumn>> seen;
