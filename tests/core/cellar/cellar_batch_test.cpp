@@ -180,12 +180,8 @@ INSTANTIATE_TEST_SUITE_P(
         // SO2 in units that are not mg/L, and words that fit no column.
         HeaderCase{"SO2InMillimoles", "ph,Free SO2 (mmol/L),Volume (L),Target (free)\n",
                    Kind::BracketWord, DoseColumn::FreeSO2},
-        HeaderCase{"SO2InPercent", "ph,Free SO2 (%),Volume (L),Target (free)\n", Kind::BracketWord,
-                   DoseColumn::FreeSO2},
         HeaderCase{"SO2InGramsInSquareBrackets", "ph,SO2 libre [g/L],Volume (L),Target (free)\n",
                    Kind::NotMgPerLitre, DoseColumn::FreeSO2},
-        HeaderCase{"SO2InMgPerLitreAsSO2", "ph,Free SO2 (mg/L as SO2),Volume (L),Target (free)\n",
-                   std::nullopt},
         HeaderCase{"AFreeWordOnPh", "pH (free),free_so2,Volume (L),Target (free)\n",
                    Kind::BracketWord, DoseColumn::Ph},
         // A column no name reads that plainly holds an input.
@@ -194,10 +190,6 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"UnreadTargetAndTheTargetGiven", "ph,free_so2,Volume (L),Ziel neu\n",
                    Kind::UnreadInput, DoseColumn::Target,
                    Given({{DoseColumn::Target, "40"}, {DoseColumn::TargetKind, "free"}}, true)},
-        HeaderCase{"TotalSO2IsNoInput", "ph,free_so2,Total SO2,Volume (L),Target (free)\n",
-                   std::nullopt},
-        HeaderCase{"ALotIsNoVolume", "Batch,ph,free_so2,Target (free)\n", std::nullopt,
-                   std::nullopt, Given({{DoseColumn::BatchSize, "23"}, {DoseColumn::Unit, "l"}})},
         HeaderCase{"AResultColumnApart", "ph,free_so2,Volume (L),Target (free),target_free_so2\n",
                    Kind::ResultColumn},
         HeaderCase{"TargetInMilligramsPerHectolitre",
