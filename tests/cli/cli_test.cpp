@@ -831,13 +831,14 @@ INSTANTIATE_TEST_SUITE_P(
         CellarFileCase{"tanks_excel.csv", {}, 1, "tanks_excel"},
         CellarFileCase{
             "tanks_excel.csv", {"--decimal-point", "--yes", "--quiet"}, 0, "tanks_excel_point"},
-        // Exported by LibreOffice Calc (tests/data/cellar/sheets/export.sh):
-        // semicolons and decimal commas, or commas and points, their headers
-        // as people write them, read with no option: each header says its
-        // column, its unit and its target's kind, and lot numbers pass
-        // through. The other languages' headers are the core's table.
+        // Exported by LibreOffice Calc in each of the six languages' countries
+        // (tests/data/cellar/sheets/export.sh), read with no option: each
+        // header says its column in its own language.
         CellarFileCase{"cuves_libreoffice_fr.csv", {}, 0, "cuves_libreoffice_fr"},
+        CellarFileCase{"vasche_libreoffice_it.csv", {}, 0, "vasche_libreoffice_it"},
         CellarFileCase{"depositos_libreoffice_es.csv", {}, 1, "depositos_libreoffice_es"},
+        CellarFileCase{"tanks_libreoffice_de.csv", {}, 0, "tanks_libreoffice_de"},
+        CellarFileCase{"depositos_libreoffice_pt.csv", {}, 0, "depositos_libreoffice_pt"},
         CellarFileCase{"tanks_libreoffice_en.csv", {}, 0, "tanks_libreoffice_en"},
         // The option the old hint led to never wins over the file's column.
         CellarFileCase{"cuves_libreoffice_fr.csv",

@@ -13,5 +13,8 @@ export_sheet() { # sheet locale separator(ASCII code) output
     rmdir "$out"
 }
 export_sheet cuves_fr fr-FR 59 cuves_libreoffice_fr.csv
+export_sheet vasche_it it-IT 59 vasche_libreoffice_it.csv
 export_sheet depositos_es es-ES 59 depositos_libreoffice_es.csv
+export_sheet tanks_de de-DE 59 tanks_libreoffice_de.csv
+export_sheet depositos_pt pt-PT 59 depositos_libreoffice_pt.csv
 export_sheet tanks_en en-US 44 tanks_libreoffice_en.csv
