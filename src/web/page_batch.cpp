@@ -7,6 +7,7 @@
 #include "core/cellar/batch_report.h"
 #include "core/cellar/cellar_batch.h"
 #include "core/cellar/choice_words.h"
+#include "core/rules/number_text.h"
 #include "web/json_reader.h"
 #include "web/json_text.h"
 #include "web/page_calculation.h"
@@ -72,6 +73,15 @@ std::optional<PageRequest> ReadRequest(const JsonValue& options) {
         settings.decimalMark = mark == "comma" ? DecimalMark::Comma : DecimalMark::Point;
     }
     settings.answerYes = options.TrueMember("answer_yes");
+    // A cellar file's own wine columns are checked as on the command line
+    // once the page sends a regime or a limit.
+    settings.regime = RegimeOfWord(options.StringMember("regime").value_or(""));
+    if (const std::optional<std::string_view> limit = options.StringMember("limit")) {
+        float value = 0.0F;
+        if (TextToSingle(*limit, value) && value > 0.0F) {
+            settings.limit = value;
+        }
+    }
     const JsonValue* headers = options.Member("headers");
     for (std::size_t i = 0; headers != nullptr && i < headers->keys.size(); ++i) {
         const auto* name =

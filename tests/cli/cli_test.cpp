@@ -273,11 +273,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "--target-molecular.\n" +
                     kHint},
         CliCase{"UnknownOption",
-                {"--colour", "red"},
+                {"--color", "red"},
                 "",
                 2,
                 "",
-                "korvane-calc: Unknown option --colour.\n" + kHint},
+                "korvane-calc: Unknown option --color.\n" + kHint},
         CliCase{"UnexpectedArgument",
                 {"3.5"},
                 "",
