@@ -8,6 +8,19 @@
 namespace korvane {
 namespace {
 
+// The parts a limit is told in, each translated on its own.
+constexpr char kAWine[] = KORVANE_TEXT("a %1");
+constexpr char kWineBetween[] = KORVANE_TEXT("a %1 with %2 to under %3 g/L of sugar");
+constexpr char kDryWine[] = KORVANE_TEXT("a dry %1");
+constexpr char kWineOrMore[] = KORVANE_TEXT("a %1 with %2 g/L of sugar or more");
+constexpr char kWineOrLess[] = KORVANE_TEXT("a %1 with %2 g/L of sugar or less");
+constexpr char kWineMoreThan[] = KORVANE_TEXT("a %1 with more than %2 g/L of sugar");
+constexpr char kEuOrganic[] = KORVANE_TEXT("EU organic");
+constexpr char kUs[] = KORVANE_TEXT("US");
+constexpr char kAustralian[] = KORVANE_TEXT("Australian");
+constexpr char kOiv[] = KORVANE_TEXT("OIV");
+constexpr char kEu[] = KORVANE_TEXT("EU");
+
 // Letters in lower case, the accented capitals of the six languages too
 // (two bytes in UTF-8, the capital's second byte 0x20 below the small's).
 std::string Lowered(std::string_view text) {
@@ -217,17 +230,17 @@ std::string ShortFigure(float value) {
 std::string RegimeName(LimitRegime regime, const Translate& translate) {
     switch (regime) {
         case LimitRegime::EuOrganic:
-            return translate(KORVANE_TEXT("EU organic"));
+            return translate(kEuOrganic);
         case LimitRegime::Us:
-            return translate(KORVANE_TEXT("US"));
+            return translate(kUs);
         case LimitRegime::Au:
-            return translate(KORVANE_TEXT("Australian"));
+            return translate(kAustralian);
         case LimitRegime::Oiv:
-            return translate(KORVANE_TEXT("OIV"));
+            return translate(kOiv);
         case LimitRegime::Eu:
             break;
     }
-    return translate(KORVANE_TEXT("EU"));
+    return translate(kEu);
 }
 
 std::string WineOfLimit(const FoundLimit& found, const Translate& translate) {
@@ -236,24 +249,21 @@ std::string WineOfLimit(const FoundLimit& found, const Translate& translate) {
     const std::string bound = ShortFigure(row.sugarBound);
     switch (row.sugarIs) {
         case SugarIs::Any:
-            return WithValues(translate(KORVANE_TEXT("a %1")), {noun});
+            return WithValues(translate(kAWine), {noun});
         case SugarIs::Under:
             if (const LimitRow* before = BandBefore(row)) {
-                return WithValues(translate(KORVANE_TEXT("a %1 with %2 to under %3 g/L of sugar")),
+                return WithValues(translate(kWineBetween),
                                   {noun, ShortFigure(before->sugarBound), bound});
             }
-            return WithValues(translate(KORVANE_TEXT("a dry %1")), {noun});
+            return WithValues(translate(kDryWine), {noun});
         case SugarIs::OrMore:
-            return WithValues(translate(KORVANE_TEXT("a %1 with %2 g/L of sugar or more")),
-                              {noun, bound});
+            return WithValues(translate(kWineOrMore), {noun, bound});
         case SugarIs::OrLess:
-            return WithValues(translate(KORVANE_TEXT("a %1 with %2 g/L of sugar or less")),
-                              {noun, bound});
+            return WithValues(translate(kWineOrLess), {noun, bound});
         case SugarIs::MoreThan:
             break;
     }
-    return WithValues(translate(KORVANE_TEXT("a %1 with more than %2 g/L of sugar")),
-                      {noun, bound});
+    return WithValues(translate(kWineMoreThan), {noun, bound});
 }
 
 std::string OverLimitQuestion(float projected, const LimitCheck& check,
