@@ -154,8 +154,10 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
             .unit.has_value()) {
         unitCell = sizeCell;
     }
+    // The columns the page offers a choice for: those of every dose, until
+    // its form has the wine's own.
     json.Open("columns");
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
         if (!clash && found.cellOf[c]) {
             json.String(kDoseColumnNames[c], batch.HeaderCells()[*found.cellOf[c]]);
         } else {
@@ -163,7 +165,7 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
         }
     }
     json.Close().OpenArray("fromForm");
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
         if (request.settings.given[c] && (clash || !found.cellOf[c])) {
             json.Item(kDoseColumnNames[c]);
         }

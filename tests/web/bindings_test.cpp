@@ -230,8 +230,8 @@ TEST(PageTables, AreTheCoreTables) {
     const std::optional<JsonValue> tables = ReadJson(PageTablesJson());
     ASSERT_TRUE(tables.has_value());
     const JsonValue& columns = *tables->Member("dose_columns");
-    ASSERT_EQ(columns.items.size(), kDoseColumnCount);
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+    ASSERT_EQ(columns.items.size(), kDoseColumnsOfEveryDose);
+    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
         EXPECT_EQ(columns.items[c].text, kDoseColumnNames[c]);
     }
     const JsonValue& choices = *tables->Member("choices");
