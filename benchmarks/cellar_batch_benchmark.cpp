@@ -77,8 +77,9 @@ const std::vector<DoseTexts>& RowTexts() {
         std::string scratch;
         reader.Next(record);  // the header, in column order after "tank"
         while (reader.Next(record) == CsvReader::Result::Record) {
+            // The file has the columns of every dose; the wine's stay empty.
             DoseTexts texts;
-            for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+            for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
                 texts[c] = record.Field(c + 1, scratch);
             }
             all.push_back(texts);

@@ -859,5 +859,133 @@
         <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
         <translation>Die Menge ist kleiner als 0,01 Tabletten, zu wenig zum Zugeben: Bitte Weinmenge und Tablettengewicht prüfen.</translation>
     </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L %3 limit for %4. Are you sure it is correct?</source>
+        <translation>Die Gesamt-SO2 würde %1 mg/L erreichen, über dem Grenzwert von %2 mg/L (%3) für %4. Ist dieser Wert richtig?</translation>
+    </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L limit given. Are you sure it is correct?</source>
+        <translation>Die Gesamt-SO2 würde %1 mg/L erreichen, über dem angegebenen Grenzwert von %2 mg/L. Ist dieser Wert richtig?</translation>
+    </message>
+    <message>
+        <source>%1 limit for %2</source>
+        <translation>Grenzwert (%1) für %2</translation>
+    </message>
+    <message>
+        <source>limit given with --limit</source>
+        <translation>Grenzwert mit --limit angegeben</translation>
+    </message>
+    <message>
+        <source>colour not given: took red&apos;s limit</source>
+        <translation>Farbe nicht angegeben: Grenzwert für Rotwein genommen</translation>
+    </message>
+    <message>
+        <source>style not given: took still wine&apos;s limit</source>
+        <translation>Stil nicht angegeben: Grenzwert für Stillwein genommen</translation>
+    </message>
+    <message>
+        <source>sugar not given: took the stricter limit</source>
+        <translation>Zucker nicht angegeben: strengeren Grenzwert genommen</translation>
+    </message>
+    <message>
+        <source>quality sparkling wine</source>
+        <translation>Qualitätsschaumwein</translation>
+    </message>
+    <message>
+        <source>sparkling wine</source>
+        <translation>Schaumwein</translation>
+    </message>
+    <message>
+        <source>liqueur wine</source>
+        <translation>Likörwein</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>Weißwein</translation>
+    </message>
+    <message>
+        <source>rosé</source>
+        <translation>Roséwein</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>Rotwein</translation>
+    </message>
+    <message>
+        <source>a %1</source>
+        <translation>einen %1</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 to under %3 g/L of sugar</source>
+        <translation>einen %1 mit %2 bis unter %3 g/L Zucker</translation>
+    </message>
+    <message>
+        <source>a dry %1</source>
+        <translation>einen trockenen %1</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or more</source>
+        <translation>einen %1 mit %2 g/L Zucker oder mehr</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or less</source>
+        <translation>einen %1 mit %2 g/L Zucker oder weniger</translation>
+    </message>
+    <message>
+        <source>a %1 with more than %2 g/L of sugar</source>
+        <translation>einen %1 mit mehr als %2 g/L Zucker</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>EU, Bio</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>Australian</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>EU</source>
+        <translation>EU</translation>
+    </message>
+    <message>
+        <source>Binding factor must be numeric.</source>
+        <translation>Der Bindungsfaktor muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Binding factor cannot be less than 1.</source>
+        <translation>Der Bindungsfaktor darf nicht kleiner als 1 sein.</translation>
+    </message>
+    <message>
+        <source>Total SO2 must be numeric.</source>
+        <translation>Die Gesamt-SO2 muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Total SO2 cannot be less than free SO2.</source>
+        <translation>Die Gesamt-SO2 darf nicht kleiner als die freie SO2 sein.</translation>
+    </message>
+    <message>
+        <source>Sugar must be numeric.</source>
+        <translation>Der Zucker muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Sugar cannot be less than 0.</source>
+        <translation>Der Zucker darf nicht kleiner als 0 sein.</translation>
+    </message>
+    <message>
+        <source>Binding factor appears high. Are you sure it is correct?</source>
+        <translation>Der Bindungsfaktor scheint hoch. Ist dieser Wert richtig?</translation>
+    </message>
+    <message>
+        <source>Total SO2 appears low. Are you sure it is correct?</source>
+        <translation>Die Gesamt-SO2 scheint niedrig. Ist dieser Wert richtig?</translation>
+    </message>
 </context>
 </TS>

@@ -859,5 +859,133 @@
         <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
         <translation>La cantidad es inferior a 0,01 tabletas, demasiado poca para añadirla: compruebe el volumen del lote y el peso de una tableta.</translation>
     </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L %3 limit for %4. Are you sure it is correct?</source>
+        <translation>El SO2 total llegaría a %1 mg/L, por encima del límite de %2 mg/L (%3) para %4. ¿Confirma este valor?</translation>
+    </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L limit given. Are you sure it is correct?</source>
+        <translation>El SO2 total llegaría a %1 mg/L, por encima del límite indicado de %2 mg/L. ¿Confirma este valor?</translation>
+    </message>
+    <message>
+        <source>%1 limit for %2</source>
+        <translation>límite (%1) para %2</translation>
+    </message>
+    <message>
+        <source>limit given with --limit</source>
+        <translation>límite indicado con --limit</translation>
+    </message>
+    <message>
+        <source>colour not given: took red&apos;s limit</source>
+        <translation>color no indicado: se tomó el límite del tinto</translation>
+    </message>
+    <message>
+        <source>style not given: took still wine&apos;s limit</source>
+        <translation>estilo no indicado: se tomó el límite del vino tranquilo</translation>
+    </message>
+    <message>
+        <source>sugar not given: took the stricter limit</source>
+        <translation>azúcar no indicado: se tomó el límite más estricto</translation>
+    </message>
+    <message>
+        <source>quality sparkling wine</source>
+        <translation>vino espumoso de calidad</translation>
+    </message>
+    <message>
+        <source>sparkling wine</source>
+        <translation>vino espumoso</translation>
+    </message>
+    <message>
+        <source>liqueur wine</source>
+        <translation>vino de licor</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>rosé</source>
+        <translation>rosado</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>tinto</translation>
+    </message>
+    <message>
+        <source>a %1</source>
+        <translation>un %1</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 to under %3 g/L of sugar</source>
+        <translation>un %1 con %2 a menos de %3 g/L de azúcar</translation>
+    </message>
+    <message>
+        <source>a dry %1</source>
+        <translation>un %1 seco</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or more</source>
+        <translation>un %1 con %2 g/L de azúcar o más</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or less</source>
+        <translation>un %1 con %2 g/L de azúcar o menos</translation>
+    </message>
+    <message>
+        <source>a %1 with more than %2 g/L of sugar</source>
+        <translation>un %1 con más de %2 g/L de azúcar</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE, ecológico</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Australian</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>EU</source>
+        <translation>UE</translation>
+    </message>
+    <message>
+        <source>Binding factor must be numeric.</source>
+        <translation>El factor de combinación debe ser numérico.</translation>
+    </message>
+    <message>
+        <source>Binding factor cannot be less than 1.</source>
+        <translation>El factor de combinación no puede ser menor que 1.</translation>
+    </message>
+    <message>
+        <source>Total SO2 must be numeric.</source>
+        <translation>El SO2 total debe ser numérico.</translation>
+    </message>
+    <message>
+        <source>Total SO2 cannot be less than free SO2.</source>
+        <translation>El SO2 total no puede ser menor que el SO2 libre.</translation>
+    </message>
+    <message>
+        <source>Sugar must be numeric.</source>
+        <translation>El azúcar debe ser numérico.</translation>
+    </message>
+    <message>
+        <source>Sugar cannot be less than 0.</source>
+        <translation>El azúcar no puede ser menor que 0.</translation>
+    </message>
+    <message>
+        <source>Binding factor appears high. Are you sure it is correct?</source>
+        <translation>El factor de combinación parece alto. ¿Confirma este valor?</translation>
+    </message>
+    <message>
+        <source>Total SO2 appears low. Are you sure it is correct?</source>
+        <translation>El SO2 total parece bajo. ¿Confirma este valor?</translation>
+    </message>
 </context>
 </TS>

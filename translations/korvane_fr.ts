@@ -859,5 +859,133 @@
         <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
         <translation>La quantité est inférieure à 0,01&#xa0;comprimé, trop peu pour être ajoutée&#xa0;: vérifiez le volume de la cuvée et le poids d’un comprimé.</translation>
     </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L %3 limit for %4. Are you sure it is correct?</source>
+        <translation>Le SO2 total atteindrait %1 mg/L, au-dessus de la limite de %2 mg/L (%3) pour %4. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L limit given. Are you sure it is correct?</source>
+        <translation>Le SO2 total atteindrait %1 mg/L, au-dessus de la limite donnée de %2 mg/L. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>%1 limit for %2</source>
+        <translation>limite (%1) pour %2</translation>
+    </message>
+    <message>
+        <source>limit given with --limit</source>
+        <translation>limite donnée par --limit</translation>
+    </message>
+    <message>
+        <source>colour not given: took red&apos;s limit</source>
+        <translation>couleur non donnée&#xa0;: limite du rouge retenue</translation>
+    </message>
+    <message>
+        <source>style not given: took still wine&apos;s limit</source>
+        <translation>style non donné&#xa0;: limite du vin tranquille retenue</translation>
+    </message>
+    <message>
+        <source>sugar not given: took the stricter limit</source>
+        <translation>sucre non donné&#xa0;: limite la plus stricte retenue</translation>
+    </message>
+    <message>
+        <source>quality sparkling wine</source>
+        <translation>vin mousseux de qualité</translation>
+    </message>
+    <message>
+        <source>sparkling wine</source>
+        <translation>vin mousseux</translation>
+    </message>
+    <message>
+        <source>liqueur wine</source>
+        <translation>vin de liqueur</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>rosé</source>
+        <translation>rosé</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>a %1</source>
+        <translation>un %1</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 to under %3 g/L of sugar</source>
+        <translation>un %1 de %2 à moins de %3 g/L de sucre</translation>
+    </message>
+    <message>
+        <source>a dry %1</source>
+        <translation>un %1 sec</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or more</source>
+        <translation>un %1 de %2 g/L de sucre ou plus</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or less</source>
+        <translation>un %1 de %2 g/L de sucre ou moins</translation>
+    </message>
+    <message>
+        <source>a %1 with more than %2 g/L of sugar</source>
+        <translation>un %1 de plus de %2 g/L de sucre</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE, bio</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Australian</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>EU</source>
+        <translation>UE</translation>
+    </message>
+    <message>
+        <source>Binding factor must be numeric.</source>
+        <translation>Le facteur de combinaison doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>Binding factor cannot be less than 1.</source>
+        <translation>Le facteur de combinaison ne peut pas être inférieur à 1.</translation>
+    </message>
+    <message>
+        <source>Total SO2 must be numeric.</source>
+        <translation>Le SO2 total doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>Total SO2 cannot be less than free SO2.</source>
+        <translation>Le SO2 total ne peut pas être inférieur au SO2 libre.</translation>
+    </message>
+    <message>
+        <source>Sugar must be numeric.</source>
+        <translation>Le sucre doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>Sugar cannot be less than 0.</source>
+        <translation>Le sucre ne peut pas être inférieur à 0.</translation>
+    </message>
+    <message>
+        <source>Binding factor appears high. Are you sure it is correct?</source>
+        <translation>Le facteur de combinaison semble élevé. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Total SO2 appears low. Are you sure it is correct?</source>
+        <translation>Le SO2 total semble bas. Confirmez-vous cette valeur&#xa0;?</translation>
+    </message>
 </context>
 </TS>

@@ -859,5 +859,133 @@
         <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
         <translation>La quantità è inferiore a 0,01 compresse, troppo poca da aggiungere: controllare il volume del vino e il peso di una compressa.</translation>
     </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L %3 limit for %4. Are you sure it is correct?</source>
+        <translation>La SO2 totale raggiungerebbe %1 mg/L, oltre il limite di %2 mg/L (%3) per %4. Confermi questo valore?</translation>
+    </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L limit given. Are you sure it is correct?</source>
+        <translation>La SO2 totale raggiungerebbe %1 mg/L, oltre il limite indicato di %2 mg/L. Confermi questo valore?</translation>
+    </message>
+    <message>
+        <source>%1 limit for %2</source>
+        <translation>limite (%1) per %2</translation>
+    </message>
+    <message>
+        <source>limit given with --limit</source>
+        <translation>limite indicato con --limit</translation>
+    </message>
+    <message>
+        <source>colour not given: took red&apos;s limit</source>
+        <translation>colore non indicato: preso il limite del rosso</translation>
+    </message>
+    <message>
+        <source>style not given: took still wine&apos;s limit</source>
+        <translation>stile non indicato: preso il limite del vino fermo</translation>
+    </message>
+    <message>
+        <source>sugar not given: took the stricter limit</source>
+        <translation>zucchero non indicato: preso il limite più severo</translation>
+    </message>
+    <message>
+        <source>quality sparkling wine</source>
+        <translation>vino spumante di qualità</translation>
+    </message>
+    <message>
+        <source>sparkling wine</source>
+        <translation>vino spumante</translation>
+    </message>
+    <message>
+        <source>liqueur wine</source>
+        <translation>vino liquoroso</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>bianco</translation>
+    </message>
+    <message>
+        <source>rosé</source>
+        <translation>rosato</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>a %1</source>
+        <translation>un %1</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 to under %3 g/L of sugar</source>
+        <translation>un %1 con da %2 a meno di %3 g/L di zucchero</translation>
+    </message>
+    <message>
+        <source>a dry %1</source>
+        <translation>un %1 secco</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or more</source>
+        <translation>un %1 con %2 g/L di zucchero o più</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or less</source>
+        <translation>un %1 con %2 g/L di zucchero o meno</translation>
+    </message>
+    <message>
+        <source>a %1 with more than %2 g/L of sugar</source>
+        <translation>un %1 con più di %2 g/L di zucchero</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE, biologico</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>Stati Uniti</translation>
+    </message>
+    <message>
+        <source>Australian</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>EU</source>
+        <translation>UE</translation>
+    </message>
+    <message>
+        <source>Binding factor must be numeric.</source>
+        <translation>Il fattore di combinazione deve essere numerico.</translation>
+    </message>
+    <message>
+        <source>Binding factor cannot be less than 1.</source>
+        <translation>Il fattore di combinazione non può essere inferiore a 1.</translation>
+    </message>
+    <message>
+        <source>Total SO2 must be numeric.</source>
+        <translation>La SO2 totale deve essere numerica.</translation>
+    </message>
+    <message>
+        <source>Total SO2 cannot be less than free SO2.</source>
+        <translation>La SO2 totale non può essere inferiore alla SO2 libera.</translation>
+    </message>
+    <message>
+        <source>Sugar must be numeric.</source>
+        <translation>Lo zucchero deve essere numerico.</translation>
+    </message>
+    <message>
+        <source>Sugar cannot be less than 0.</source>
+        <translation>Lo zucchero non può essere inferiore a 0.</translation>
+    </message>
+    <message>
+        <source>Binding factor appears high. Are you sure it is correct?</source>
+        <translation>Il fattore di combinazione sembra alto. Confermi questo valore?</translation>
+    </message>
+    <message>
+        <source>Total SO2 appears low. Are you sure it is correct?</source>
+        <translation>La SO2 totale sembra bassa. Confermi questo valore?</translation>
+    </message>
 </context>
 </TS>

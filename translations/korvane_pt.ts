@@ -859,5 +859,133 @@
         <source>The amount is less than 0.01 tablets, too little to add: check the batch size and the tablet weight.</source>
         <translation>A quantidade é inferior a 0,01 comprimidos, pouca demais para adicionar: verifique o volume do lote e o peso de um comprimido.</translation>
     </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L %3 limit for %4. Are you sure it is correct?</source>
+        <translation>O SO2 total chegaria a %1 mg/L, acima do limite de %2 mg/L (%3) para %4. Confirma este valor?</translation>
+    </message>
+    <message>
+        <source>Total SO2 would reach %1 mg/L, above the %2 mg/L limit given. Are you sure it is correct?</source>
+        <translation>O SO2 total chegaria a %1 mg/L, acima do limite indicado de %2 mg/L. Confirma este valor?</translation>
+    </message>
+    <message>
+        <source>%1 limit for %2</source>
+        <translation>limite (%1) para %2</translation>
+    </message>
+    <message>
+        <source>limit given with --limit</source>
+        <translation>limite indicado com --limit</translation>
+    </message>
+    <message>
+        <source>colour not given: took red&apos;s limit</source>
+        <translation>cor não indicada: tomado o limite do tinto</translation>
+    </message>
+    <message>
+        <source>style not given: took still wine&apos;s limit</source>
+        <translation>estilo não indicado: tomado o limite do vinho tranquilo</translation>
+    </message>
+    <message>
+        <source>sugar not given: took the stricter limit</source>
+        <translation>açúcar não indicado: tomado o limite mais estrito</translation>
+    </message>
+    <message>
+        <source>quality sparkling wine</source>
+        <translation>vinho espumante de qualidade</translation>
+    </message>
+    <message>
+        <source>sparkling wine</source>
+        <translation>vinho espumante</translation>
+    </message>
+    <message>
+        <source>liqueur wine</source>
+        <translation>vinho licoroso</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>branco</translation>
+    </message>
+    <message>
+        <source>rosé</source>
+        <translation>rosé</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>tinto</translation>
+    </message>
+    <message>
+        <source>a %1</source>
+        <translation>um %1</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 to under %3 g/L of sugar</source>
+        <translation>um %1 com %2 a menos de %3 g/L de açúcar</translation>
+    </message>
+    <message>
+        <source>a dry %1</source>
+        <translation>um %1 seco</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or more</source>
+        <translation>um %1 com %2 g/L de açúcar ou mais</translation>
+    </message>
+    <message>
+        <source>a %1 with %2 g/L of sugar or less</source>
+        <translation>um %1 com %2 g/L de açúcar ou menos</translation>
+    </message>
+    <message>
+        <source>a %1 with more than %2 g/L of sugar</source>
+        <translation>um %1 com mais de %2 g/L de açúcar</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE, biológico</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Australian</source>
+        <translation>Austrália</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>EU</source>
+        <translation>UE</translation>
+    </message>
+    <message>
+        <source>Binding factor must be numeric.</source>
+        <translation>O fator de combinação deve ser numérico.</translation>
+    </message>
+    <message>
+        <source>Binding factor cannot be less than 1.</source>
+        <translation>O fator de combinação não pode ser inferior a 1.</translation>
+    </message>
+    <message>
+        <source>Total SO2 must be numeric.</source>
+        <translation>O SO2 total deve ser numérico.</translation>
+    </message>
+    <message>
+        <source>Total SO2 cannot be less than free SO2.</source>
+        <translation>O SO2 total não pode ser inferior ao SO2 livre.</translation>
+    </message>
+    <message>
+        <source>Sugar must be numeric.</source>
+        <translation>O açúcar deve ser numérico.</translation>
+    </message>
+    <message>
+        <source>Sugar cannot be less than 0.</source>
+        <translation>O açúcar não pode ser inferior a 0.</translation>
+    </message>
+    <message>
+        <source>Binding factor appears high. Are you sure it is correct?</source>
+        <translation>O fator de combinação parece alto. Confirma este valor?</translation>
+    </message>
+    <message>
+        <source>Total SO2 appears low. Are you sure it is correct?</source>
+        <translation>O SO2 total parece baixo. Confirma este valor?</translation>
+    </message>
 </context>
 </TS>

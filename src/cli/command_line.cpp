@@ -28,6 +28,8 @@ enum class Takes {
     DecimalComma,
     DecimalPoint,
     Column,
+    Regime,
+    Limit,
 };
 
 // One option, declared once: what it takes, the input it gives (if it gives
@@ -57,6 +59,14 @@ constexpr std::array kOptions{
               .takes = Takes::TargetKind,
               .column = DoseColumn::TargetKind,
               .batchOnly = true},
+    OptionRow{.name = "--total-so2", .takes = Takes::Number, .column = DoseColumn::TotalSO2},
+    OptionRow{.name = "--colour", .takes = Takes::Word, .column = DoseColumn::Colour},
+    OptionRow{.name = "--sugar", .takes = Takes::Number, .column = DoseColumn::Sugar},
+    OptionRow{.name = "--style", .takes = Takes::Word, .column = DoseColumn::Style},
+    OptionRow{
+        .name = "--binding-factor", .takes = Takes::Number, .column = DoseColumn::BindingFactor},
+    OptionRow{.name = "--regime", .takes = Takes::Regime},
+    OptionRow{.name = "--limit", .takes = Takes::Limit},
     OptionRow{.name = "--pka", .takes = Takes::Pka},
     OptionRow{.name = "--format", .takes = Takes::Format},
     OptionRow{.name = "--batch", .takes = Takes::Batch},
@@ -204,6 +214,23 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
             break;
         case Takes::Column:
             return AddColumn(value);
+        case Takes::Regime:
+            settings.regime = RegimeOfWord(value);
+            if (!settings.regime) {
+                return UsageError{"Unknown regime \"" + EscapedText(value) +
+                                  "\": use eu, eu-organic, us, au or oiv."};
+            }
+            break;
+        case Takes::Limit: {
+            // A limit is a whole number of mg/L in every law; a decimal one
+            // is written with a point.
+            const std::optional<double> limit = TextToDouble(value);
+            if (!limit || !(*limit > 0.0) || *limit > 1.0e6) {
+                return UsageError{"--limit must be a number of mg/L above 0."};
+            }
+            settings.limit = static_cast<float>(*limit);
+            break;
+        }
     }
     if (row.batchOnly) {
         batchOnly_.push_back(&row);

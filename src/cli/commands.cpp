@@ -95,17 +95,18 @@ std::string BuiltInsText(const std::vector<DoseColumn>& builtIns) {
 }
 
 std::string Report(OutputFormat format, const DoseTextViews& texts,
-                   const std::vector<DoseColumn>& builtIns, double pka, const DoseResult& result) {
+                   const std::vector<DoseColumn>& builtIns, double pka, const DoseResult& result,
+                   const WineReport& wine) {
     switch (format) {
         case OutputFormat::Json:
-            return JsonReport(result);
+            return JsonReport(result, wine);
         case OutputFormat::Csv:
-            return CsvReport(texts, result);
+            return CsvReport(texts, result, wine.shown);
         case OutputFormat::Text:
         case OutputFormat::Table:
             break;
     }
-    return TextReport(texts, builtIns, pka, result);
+    return TextReport(texts, builtIns, pka, result, wine);
 }
 
 // Where a batch's rows go: a file replaced whole at the end, a device, a
@@ -201,7 +202,18 @@ int RunOneDose(const CommandLine& line, bool outputClosed) {
             builtIns.push_back(static_cast<DoseColumn>(c));
         }
     }
+    // The wine's figures are shown once any of them, a regime or a limit is
+    // given; otherwise every output is what it has always been.
+    const auto& settings = line.settings;
+    bool wineGiven = settings.regime || settings.limit;
+    for (std::size_t c = kDoseColumnsOfEveryDose; c < kDoseColumnCount; ++c) {
+        wineGiven = wineGiven || settings.given[c];
+    }
+    const WineSettings wineSettings{wineGiven, settings.regime, settings.limit};
+    const bool totalGiven = settings.given[Index(DoseColumn::TotalSO2)].has_value();
+    const WineReport wine{wineGiven, WineNoteText(wineSettings, totalGiven)};
     DoseCalculation dose;
+    dose.SetWine(wineSettings);
     if (std::optional<std::string> problem = dose.Fill(texts, line.settings.pka)) {
         return UsageFailure(*problem);
     }
@@ -210,7 +222,10 @@ int RunOneDose(const CommandLine& line, bool outputClosed) {
     if (format != OutputFormat::Text && !builtIns.empty()) {
         Complain("Built-in defaults used: " + BuiltInsText(builtIns) + ".");
     }
-    if (!Print(Report(format, texts, builtIns, line.settings.pka, result), outputClosed)) {
+    if (format == OutputFormat::Csv && wine.note) {
+        Complain(*wine.note);
+    }
+    if (!Print(Report(format, texts, builtIns, line.settings.pka, result, wine), outputClosed)) {
         return kExitUsage;
     }
     if (result.status == DoseStatus::Error || result.status == DoseStatus::Question) {
@@ -244,6 +259,9 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     }
     if (!batch.BuiltInsUsed().empty()) {
         Complain("Every row takes the built-in " + BuiltInsText(batch.BuiltInsUsed()) + ".");
+    }
+    if (const std::optional<std::string> note = batch.WineNote()) {
+        Complain(*note);
     }
     // From before the temporary file exists, so that no signal leaves it.
     NoteInterruptions();

@@ -62,6 +62,32 @@ std::string Wrapped(const std::vector<std::string>& items, std::size_t indent) {
     return text + '\n';
 }
 
+// The wine's own figures, for its legal limit and what binding takes.
+std::string WinePart() {
+    std::string regimes;
+    for (std::size_t i = 0; i < kRegimeWords.size(); ++i) {
+        regimes += i == 0 ? "" : i + 1 == kRegimeWords.size() ? " or " : ", ";
+        regimes += kRegimeWords[i].word;
+    }
+    return "\nTotal SO2 and its legal limit (see doc/LIMITS.md; none is needed):\n" +
+           Line("--total-so2 NUMBER", "total SO2 measured, mg/L") +
+           Line("--colour WORD",
+                "red, white or rosé, in any of the six languages (default: "
+                "red's limit)") +
+           Line("--sugar NUMBER",
+                "sugar (glucose + fructose), g/L (default: the stricter "
+                "limit)") +
+           Line("--style WORD",
+                "still, quality-sparkling, sparkling or liqueur (default "
+                "still)") +
+           Line("--regime WORD",
+                "the limit's law: " + regimes + " (EU, EU organic, US, Australia, OIV)") +
+           Line("--limit NUMBER", "a limit of your own, mg/L; wins over --regime") +
+           Line("--binding-factor NUMBER",
+                "the SO2 added is the free SO2 requirement times this, 1 or more "
+                "(default 1), and the amount is for that SO2");
+}
+
 std::string OptionsPart() {
     return std::string("Wine and batch (each given once: as an option or as a batch's column):\n") +
            Line("--ph NUMBER", "pH of the wine, 1 to 14") +
@@ -74,7 +100,8 @@ std::string OptionsPart() {
            Line("--tablet-g NUMBER", "weight of one tablet, g, for tablet") +
            "\nTarget (one of the two, or a batch's target column):\n" +
            Line("--target-free NUMBER", "free SO2 to reach, mg/L") +
-           Line("--target-molecular NUMBER", "molecular SO2 to reach, mg/L") + "\nCalculation:\n" +
+           Line("--target-molecular NUMBER", "molecular SO2 to reach, mg/L") + WinePart() +
+           "\nCalculation:\n" +
            Line("--pka NUMBER", "pKa of SO2, " + PkaRangeText() + " (default " +
                                     FormatPattern(SO2Pka, DisplayPattern::OneDecimal) + ")") +
            Line("--yes", "answer Yes to every plausibility question") +
@@ -178,6 +205,13 @@ std::string HelpText() {
            "molecular SO2, target free and molecular SO2, free and molecular SO2\n"
            "requirement, the amount in g, ml or tablets, and teaspoons (none for\n"
            "tablets). json and csv use the batch's result column names.\n"
+           "Once total SO2, colour, sugar, style, a binding factor, --regime or --limit\n"
+           "is given, the output (and a batch's every row) adds so2_added (the free SO2\n"
+           "requirement times the binding factor), projected_total_so2 (total SO2 plus\n"
+           "that) and total_so2_limit (empty where nothing was checked). A projected\n"
+           "total above the limit is a question; total SO2 below the free SO2 is an\n"
+           "error, and one above 0 and under 5 mg/L (g/L typed in) a question, as is\n"
+           "a binding factor above 2. Without them, the output is as it always was.\n"
            "\n"
            "Exit status:\n"
            "  0  calculated, or no addition needed; for a batch, no row is an error or\n"

@@ -65,6 +65,15 @@ constexpr std::array kInputLines{
     InputLine{DoseColumn::TabletG, "Tablet weight", "g"},
 };
 
+// The wine's own figures, shown where they were given.
+constexpr std::array kWineInputLines{
+    InputLine{DoseColumn::TotalSO2, "Total SO2", "mg/L"},
+    InputLine{DoseColumn::Colour, "Colour", nullptr},
+    InputLine{DoseColumn::Sugar, "Sugar", "g/L"},
+    InputLine{DoseColumn::Style, "Style", nullptr},
+    InputLine{DoseColumn::BindingFactor, "Binding factor", nullptr},
+};
+
 // What was calculated with: the inputs as given, the unit after the size,
 // the method's own figure only for that method, and the target with its
 // kind.
@@ -94,6 +103,13 @@ std::string InputLines(const DoseTextViews& texts, const std::vector<DoseColumn>
     }
     lines += Labelled("Target") + text(DoseColumn::TargetKind) + " SO2 " +
              text(DoseColumn::Target) + " mg/L\n";
+    for (const InputLine& line : kWineInputLines) {
+        if (!texts[Index(line.column)].empty()) {
+            lines += Labelled(line.label) + text(line.column);
+            lines += line.unit != nullptr ? ' ' + std::string(line.unit) : std::string();
+            lines += '\n';
+        }
+    }
     if (pka != SO2Pka) {
         lines += Labelled("pKa") + FormatPattern(pka, DisplayPattern::TwoDecimals) + '\n';
     }
@@ -117,10 +133,37 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
+// The SO2 added, the total it brings the wine to and the limit, each under
+// the figures; what was left unchecked after them.
+std::string WineLines(const DoseResult& result, const std::optional<std::string>& note) {
+    std::string lines;
+    const auto& [added, projected, limit] = result.wineFigures;
+    const std::size_t width = std::max({added.size(), projected.size(), limit.size()});
+    constexpr std::array kLabels{"SO2 added", "Projected total SO2", "Total SO2 limit"};
+    for (std::size_t i = 0; i < kLabels.size(); ++i) {
+        const std::string_view value = result.wineFigures[i];
+        if (!value.empty()) {
+            lines += Labelled(kLabels[i]) + std::string(width - value.size(), ' ') +
+                     std::string(value) + " mg/L";
+            lines += i + 1 == kLabels.size() ? " (" + std::string(result.limitBasis) + ")\n" : "\n";
+        }
+    }
+    float total = 0.0F;
+    float most = 0.0F;
+    if (!limit.empty() && TextToSingle(projected, total) && TextToSingle(limit, most) &&
+        total > most) {
+        lines += "The projected total SO2 is above the limit.\n";
+    }
+    if (note) {
+        lines += *note + '\n';
+    }
+    return lines;
+}
+
 }  // namespace
 
 std::string TextReport(const DoseTextViews& texts, const std::vector<DoseColumn>& builtIns,
-                       double pka, const DoseResult& result) {
+                       double pka, const DoseResult& result, const WineReport& wine) {
     std::string report = InputLines(texts, builtIns, pka);
     if (result.status != DoseStatus::Ok && result.status != DoseStatus::NoAddition) {
         return report;
@@ -145,43 +188,60 @@ std::string TextReport(const DoseTextViews& texts, const std::vector<DoseColumn>
     if (result.status == DoseStatus::NoAddition) {
         report += std::string(result.message) + '\n';
     }
+    if (wine.shown) {
+        report += WineLines(result, wine.note);
+    }
     return report;
 }
 
-std::string JsonReport(const DoseResult& result) {
-    std::array<std::string_view, kResultColumnNames.size()> values{};
-    std::copy(result.figures.begin(), result.figures.end(), values.begin());
-    values[kFigureCount] = StatusWord(result.status);
-    values[kFigureCount + 1] = result.message;
+std::string JsonReport(const DoseResult& result, const WineReport& wine) {
+    std::vector<std::pair<std::string_view, std::string_view>> values;
+    for (std::size_t i = 0; i < kFigureCount; ++i) {
+        values.emplace_back(kResultColumnNames[i], result.figures[i]);
+    }
+    values.emplace_back(kResultColumnNames[kFigureCount], StatusWord(result.status));
+    values.emplace_back(kResultColumnNames[kFigureCount + 1], result.message);
+    if (wine.shown) {
+        for (std::size_t i = 0; i < kWineResultColumnNames.size(); ++i) {
+            values.emplace_back(kWineResultColumnNames[i], result.wineFigures[i]);
+        }
+        values.emplace_back("total_so2_limit_basis", result.limitBasis);
+        if (wine.note) {
+            values.emplace_back("note", *wine.note);
+        }
+    }
     std::string json = "{\n";
     for (std::size_t i = 0; i < values.size(); ++i) {
         json += "  ";
-        AppendJsonString(json, kResultColumnNames[i]);
+        AppendJsonString(json, values[i].first);
         json += ": ";
-        AppendJsonString(json, values[i]);
+        AppendJsonString(json, values[i].second);
         json += i + 1 < values.size() ? ",\n" : "\n";
     }
     return json + "}\n";
 }
 
-std::string CsvReport(const DoseTextViews& texts, const DoseResult& result) {
+std::string CsvReport(const DoseTextViews& texts, const DoseResult& result, bool wine) {
+    // Without the wine's figures, the columns of every dose only: byte for
+    // byte what scripts have always read.
+    const std::size_t inputs = wine ? kDoseColumnCount : kDoseColumnsOfEveryDose;
     std::string csv;
-    for (const char* name : kDoseColumnNames) {
-        csv += csv.empty() ? "" : ",";
-        csv += name;
+    for (std::size_t i = 0; i < inputs; ++i) {
+        csv += i == 0 ? "" : ",";
+        csv += kDoseColumnNames[i];
     }
-    AppendResultColumnNames(csv);
+    AppendResultColumnNames(csv, ',', wine);
     csv += '\n';
-    for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t i = 0; i < inputs; ++i) {
         if (i > 0) {
             csv += ',';
         }
         AppendCsvField(csv, texts[i]);
     }
     const std::size_t start = csv.size();
-    csv.resize(start + MaxResultFieldsBytes(result));
-    csv.resize(
-        static_cast<std::size_t>(WriteResultFields(csv.data() + start, result) - csv.data()));
+    csv.resize(start + MaxResultFieldsBytes(result, wine));
+    csv.resize(static_cast<std::size_t>(
+        WriteResultFields(csv.data() + start, result, ',', DecimalMark::Point, wine) - csv.data()));
     return csv + '\n';
 }
 

@@ -7,6 +7,7 @@
 #include "core/cellar/batch_report.h"
 #include "core/cellar/cellar_batch.h"
 #include "core/cellar/choice_words.h"
+#include "core/rules/number_text.h"
 #include "web/json_reader.h"
 #include "web/json_text.h"
 #include "web/page_calculation.h"
@@ -80,6 +81,15 @@ std::optional<PageRequest> ReadRequest(const JsonValue& options) {
         settings.given[Index(DoseColumn::TargetKind)] = std::string(fileKind);
     }
     settings.answerYes = options.TrueMember("answer_yes");
+    // A cellar file's own wine columns are checked as on the command line
+    // once the page sends a regime or a limit.
+    settings.regime = RegimeOfWord(options.StringMember("regime").value_or(""));
+    if (const std::optional<std::string_view> limit = options.StringMember("limit")) {
+        float value = 0.0F;
+        if (TextToSingle(*limit, value) && value > 0.0F) {
+            settings.limit = value;
+        }
+    }
     const JsonValue* headers = options.Member("headers");
     for (std::size_t i = 0; headers != nullptr && i < headers->keys.size(); ++i) {
         const auto* name =
@@ -163,8 +173,10 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
             .unit.has_value()) {
         unitCell = sizeCell;
     }
+    // The columns the page offers a choice for: those of every dose, until
+    // its form has the wine's own.
     json.Open("columns");
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
         if (!clash && found.cellOf[c]) {
             json.String(kDoseColumnNames[c], batch.HeaderCells()[*found.cellOf[c]]);
         } else {
@@ -172,7 +184,7 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
         }
     }
     json.Close().OpenArray("fromForm");
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
         if (request.settings.given[c] && (clash || !found.cellOf[c])) {
             json.Item(kDoseColumnNames[c]);
         }

@@ -45,10 +45,11 @@ std::optional<DoseTextViews> DoseTextsOf(const JsonValue& sent) {
     DoseTextViews texts;
     for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         const std::optional<std::string_view> text = sent.StringMember(kDoseColumnNames[c]);
-        if (!text) {
+        if (!text && !IsWineColumn(c)) {
             return std::nullopt;
         }
-        texts[c] = *text;
+        // The form has no field yet for the wine's own figures.
+        texts[c] = text.value_or("");
     }
     return texts;
 }

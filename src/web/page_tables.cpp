@@ -51,8 +51,10 @@ void Units(JsonText& json) {
 std::string PageTablesJson() {
     JsonText json;
     json.Open().OpenArray("dose_columns");
-    for (const char* name : kDoseColumnNames) {
-        json.Item(name);
+    // The form has a field for each column of every dose; the wine's own
+    // have none yet, and a dose without them is read as before.
+    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
+        json.Item(kDoseColumnNames[c]);
     }
     json.CloseArray().Open("choices");
     Choices(json, "form", kSulphiteForms);

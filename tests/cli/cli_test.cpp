@@ -248,6 +248,51 @@ INSTANTIATE_TEST_SUITE_P(
                 kDoseCsvHeader + "1.5,0,5,us-gal,potassium,powder,,,molecular,1,"
                                  "0.00,1.50,1,1.50,1.00,0.05,g,0.01,ok,\n",
                 ""},
+        // The wine's total SO2 against its legal limit: the three columns
+        // after today's, the question naming both figures, --limit over the
+        // regime, and the binding factor on the SO2 added and the amount.
+        CliCase{"OverTheEuLimit",
+                WorkedExampleWith({"--total-so2", "121", "--regime", "eu", "--colour", "rouge",
+                                   "--format", "csv"}),
+                "", 3,
+                "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,target,"
+                "total_so2,colour,sugar,style,binding_factor," +
+                    kResultColumns +
+                    ",so2_added,projected_total_so2,total_so2_limit\n"
+                    "3.5,10,23,litres,potassium,powder,,,free,40,121,red,,,,,,,,,,,,question,"
+                    "\"Total SO2 would reach 151 mg/L, above the 150 mg/L EU limit for a dry red. "
+                    "Are you sure it is correct?\",,,\n",
+                "Total SO2 would reach 151 mg/L, above the 150 mg/L EU limit for a dry red. Are "
+                "you sure it is correct?\n"},
+        CliCase{"OwnLimitAndBindingFactor",
+                WorkedExampleWith({"--total-so2", "120", "--regime", "eu", "--sugar", "1",
+                                   "--style", "still", "--binding-factor", "1.5", "--limit", "165",
+                                   "--format", "json"}),
+                "", 0,
+                "{\n  \"molecular_so2\": \"0.20\",\n  \"target_free_so2\": \"40\",\n"
+                "  \"target_molecular_so2\": \"0.78\",\n  \"so2_requirement\": \"30.00\",\n"
+                "  \"molecular_so2_requirement\": \"0.59\",\n  \"amount\": \"1.79\",\n"
+                "  \"amount_unit\": \"g\",\n  \"teaspoons\": \"0.29\",\n  \"status\": \"ok\",\n"
+                "  \"message\": \"\",\n  \"so2_added\": \"45.00\",\n"
+                "  \"projected_total_so2\": \"165.00\",\n  \"total_so2_limit\": \"165\",\n"
+                "  \"total_so2_limit_basis\": \"limit given with --limit\"\n}\n",
+                ""},
+        CliCase{"TotalWithNoLimitIsSaidOnce", WorkedExampleWith({"--total-so2", "60", "--yes"}), "",
+                0,
+                kWorkedInputs +
+                    "Target                     free SO2 40 mg/L\n"
+                    "Total SO2                  60 mg/L\n\n" +
+                    kWorkedResults +
+                    "Required addition           1.19 g\n"
+                    "Teaspoons                   0.19 tsp\n"
+                    "SO2 added                  30.00 mg/L\n"
+                    "Projected total SO2        90.00 mg/L\n"
+                    "Total SO2 given with no --regime or --limit: the projected total is shown "
+                    "and checked against no limit.\n",
+                ""},
+        CliCase{
+            "UnknownRegime", WorkedExampleWith({"--regime", "uk"}), "", 2, "",
+            "korvane-calc: Unknown regime \"uk\": use eu, eu-organic, us, au or oiv.\n" + kHint},
         CliCase{"TargetOutOfReach",
                 {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres",
                  "--form", "potassium", "--method", "powder", "--target-molecular", "3e38", "--yes",
@@ -273,11 +318,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "--target-molecular.\n" +
                     kHint},
         CliCase{"UnknownOption",
-                {"--colour", "red"},
+                {"--color", "red"},
                 "",
                 2,
                 "",
-                "korvane-calc: Unknown option --colour.\n" + kHint},
+                "korvane-calc: Unknown option --color.\n" + kHint},
         CliCase{"UnexpectedArgument",
                 {"3.5"},
                 "",
@@ -845,6 +890,16 @@ INSTANTIATE_TEST_SUITE_P(
                        {"--free-so2", "12"},
                        2,
                        "cuves_libreoffice_fr_free_so2_given"},
+        // Exported by LibreOffice in French with the wine's own columns:
+        // total SO2, colour, sugar, style and a binding factor, decimal commas.
+        CellarFileCase{"cuves_limites_libreoffice_fr.csv",
+                       {"--regime", "eu"},
+                       1,
+                       "cuves_limites_libreoffice_fr"},
+        CellarFileCase{"cuves_limites_libreoffice_fr.csv",
+                       {"--yes"},
+                       0,
+                       "cuves_limites_libreoffice_fr_no_regime"},
         // The French file of old, now read without naming its columns.
         CellarFileCase{"cuves_fr.csv", {}, 1, "cuves_fr"}),
     [](const auto& info) {

@@ -3,6 +3,7 @@
 // calls reaching the page; these rows show each way a request can be wrong.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -117,12 +118,13 @@ TEST(PageJsonValue, MembersOfTheRightKindOnly) {
     EXPECT_EQ(ReadJson(R"(["s"])")->Member("s"), nullptr);  // an array has no members
 }
 
-// A dose as the page sends it, under the names of the core's columns.
+// A dose as the page sends it, under the names of the core's columns: the
+// form has fields for those of every dose only.
 std::string Dose(std::string_view ph = "3.5", std::string_view skip = "") {
-    const char* texts[] = {"",       "10", "23",   "litres", "potassium",
-                           "powder", "10", "0.44", "free",   "40"};
+    const std::array<const char*, kDoseColumnsOfEveryDose> texts = {
+        "", "10", "23", "litres", "potassium", "powder", "10", "0.44", "free", "40"};
     std::string json = "{";
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
         if (kDoseColumnNames[c] == skip) {
             continue;
         }
@@ -245,8 +247,8 @@ TEST(PageTables, AreTheCoreTables) {
     const std::optional<JsonValue> tables = ReadJson(PageTablesJson());
     ASSERT_TRUE(tables.has_value());
     const JsonValue& columns = *tables->Member("dose_columns");
-    ASSERT_EQ(columns.items.size(), kDoseColumnCount);
-    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+    ASSERT_EQ(columns.items.size(), kDoseColumnsOfEveryDose);
+    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
         EXPECT_EQ(columns.items[c].text, kDoseColumnNames[c]);
     }
     const JsonValue& choices = *tables->Member("choices");

@@ -39,6 +39,8 @@ DecimalMark MarkOfSeparator(char separator) {
     return separator == ',' ? DecimalMark::Point : DecimalMark::Comma;
 }
 
+// Built up piece by piece: GCC 12 at -O3 warns of an overlap that cannot
+// happen in `"\"" + text + "\""` once it is inlined here.
 std::string Quoted(std::string_view text) {
     std::string quoted(1, '"');
     quoted += EscapedText(text);
@@ -189,6 +191,14 @@ std::optional<HeaderProblem> CellarBatch::FindColumns() {
     if (auto problem = TakeFallbacks(columns)) {
         return problem;
     }
+    bool wineColumn = false;
+    for (std::size_t c = kDoseColumnsOfEveryDose; c < kDoseColumnCount; ++c) {
+        wineColumn = wineColumn || columns.cellOf[c] || settings_.given[c];
+    }
+    const std::size_t total = Index(DoseColumn::TotalSO2);
+    totalGiven_ = columns.cellOf[total] || settings_.given[total];
+    wine_ = {wineColumn || settings_.regime || settings_.limit, settings_.regime, settings_.limit};
+    dose_.SetWine(wine_);
     WriteHeader();
     return std::nullopt;
 }
@@ -208,7 +218,8 @@ std::optional<HeaderProblem> CellarBatch::CheckBrackets(const HeaderColumns& col
         if (word.empty()) {
             continue;
         }
-        const bool so2 = column == DoseColumn::FreeSO2 || column == DoseColumn::Target;
+        const bool so2 = column == DoseColumn::FreeSO2 || column == DoseColumn::Target ||
+                         column == DoseColumn::TotalSO2;
         return HeaderProblem{.kind = so2 && IsOtherConcentration(word)
                                          ? HeaderProblem::Kind::NotMgPerLitre
                                          : HeaderProblem::Kind::BracketWord,
@@ -319,8 +330,10 @@ std::optional<HeaderProblem> CellarBatch::TakeFallbacks(const HeaderColumns& col
         } else if (const char* word = BuiltInWord(column)) {
             fallback_[c] = word;
             builtInsUsed_.push_back(column);
-        } else if (column != DoseColumn::SolutionPct && column != DoseColumn::TabletG) {
-            // The method's own figure is asked for by the rows that need it.
+        } else if (column != DoseColumn::SolutionPct && column != DoseColumn::TabletG &&
+                   !IsWineColumn(c)) {
+            // The method's own figure is asked for by the rows that need it;
+            // the wine's figures are never needed for a dose.
             return HeaderProblem{.kind = HeaderProblem::Kind::MissingColumn, .column = column};
         }
         texts_[c] = fallback_[c];
@@ -337,7 +350,7 @@ void CellarBatch::WriteHeader() {
     }
     out_.Append(keptWidth_ == headerWidth_ ? record_.Raw() : record_.RawFields(keptWidth_));
     std::string resultNames;
-    AppendResultColumnNames(resultNames, reader_.Separator());
+    AppendResultColumnNames(resultNames, reader_.Separator(), wine_.shown);
     out_.Append(resultNames);
     out_.Append(lineEnd_);
 }
@@ -470,6 +483,10 @@ bool CellarBatch::ReadMarkedOnes(std::size_t column, std::string_view& text,
     return true;
 }
 
+std::optional<std::string> CellarBatch::WineNote() const {
+    return WineNoteText(wine_, totalGiven_);
+}
+
 DecimalMark CellarBatch::SeparatorsMark() const {
     return MarkOfSeparator(reader_.Separator());
 }
@@ -556,7 +573,8 @@ void CellarBatch::Count(const DoseResult& result) {
 void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const DoseResult& result) {
     Count(result);
     const char separator = reader_.Separator();
-    char* out = out_.Room(fields.size() + missing + MaxResultFieldsBytes(result) + lineEnd_.size());
+    char* out = out_.Room(fields.size() + missing + MaxResultFieldsBytes(result, wine_.shown) +
+                          lineEnd_.size());
     out = std::copy(fields.begin(), fields.end(), out);
     out = std::fill_n(out, missing, separator);
     // The first figures written fix the mark for the rest of the file, so
@@ -565,7 +583,7 @@ void CellarBatch::WriteRow(std::string_view fields, std::size_t missing, const D
         (result.status == DoseStatus::Ok || result.status == DoseStatus::NoAddition)) {
         outputMark_ = Mark();
     }
-    out = WriteResultFields(out, result, separator, Mark());
+    out = WriteResultFields(out, result, separator, Mark(), wine_.shown);
     out_.Commit(std::copy(lineEnd_.begin(), lineEnd_.end(), out));
     if (rowDone_ != nullptr) {
         std::string scratch;

@@ -46,6 +46,10 @@ struct BatchSettings {
     std::optional<DecimalMark> decimalMark;  // none: found from the separator
     double pka = SO2Pka;
     bool answerYes = false;
+    // What a wine's projected total SO2 is checked against: a regime's
+    // table, or a limit of the user's own, which wins over it.
+    std::optional<LimitRegime> regime;
+    std::optional<float> limit;
 };
 
 struct HeaderProblem {
@@ -131,6 +135,11 @@ class CellarBatch {
     TextEncoding Encoding() const { return decoded_.Encoding(); }
     // The columns that every row took the built-in word for.
     const std::vector<DoseColumn>& BuiltInsUsed() const { return builtInsUsed_; }
+    // Whether the rows come out with the wine's three columns.
+    bool WineShown() const { return wine_.shown; }
+    // Said once for the whole batch: a total SO2 with nothing to check it
+    // against, or a limit with no total SO2 to check.
+    std::optional<std::string> WineNote() const;
 
     // Writes the header and every row with its results appended, in order.
     // A bad row becomes an error row; only the streams themselves can stop
@@ -203,6 +212,8 @@ class CellarBatch {
     DoseTexts scratch_;
     DoseTexts marked_;
     DoseCalculation dose_;
+    WineSettings wine_;
+    bool totalGiven_ = false;
     std::string problem_;
     DoseResult problemResult_;
     DoseResult blankResult_;

@@ -91,20 +91,24 @@ std::optional<BracketMeaning> MeaningOf(std::string_view word) {
 // Whether a word of `meaning` may stand in `column`'s brackets, and what it
 // tells of the column.
 bool Fits(DoseColumn column, BracketMeaning meaning, BracketReading& reading) {
-    const bool so2 = column == DoseColumn::FreeSO2 || column == DoseColumn::Target;
+    const bool so2 = column == DoseColumn::FreeSO2 || column == DoseColumn::Target ||
+                     column == DoseColumn::TotalSO2;
     switch (meaning) {
         case BracketMeaning::MgPerLitre:
             return so2;
+        case BracketMeaning::GPerLitre:
+            return column == DoseColumn::Sugar;
         case BracketMeaning::Percent:
             return column == DoseColumn::SolutionPct;
         case BracketMeaning::Gram:
             return column == DoseColumn::TabletG;
         case BracketMeaning::Measured:
             return column == DoseColumn::Ph || column == DoseColumn::FreeSO2 ||
-                   column == DoseColumn::BatchSize;
+                   column == DoseColumn::BatchSize || column == DoseColumn::TotalSO2 ||
+                   column == DoseColumn::Sugar;
         case BracketMeaning::Target:
             reading.target = column == DoseColumn::FreeSO2 || reading.target;
-            return so2;
+            return column == DoseColumn::FreeSO2 || column == DoseColumn::Target;
         case BracketMeaning::Free:
         case BracketMeaning::Molecular:
             break;
@@ -215,12 +219,17 @@ constexpr std::array kInputWords{
     InputWord{DoseColumn::BatchSize, "liter"},    InputWord{DoseColumn::BatchSize, "hl"},
 };
 
-// Words of SO2 that is no input: total and bound SO2, and molecular SO2 as
-// it is measured (a molecular target says it is a target).
+// Words of total SO2, which is an input of the wine's limit: "SO2 total
+// labo" is read by no name, and plainly holds it.
+constexpr std::array kTotalSO2Words{
+    "total", "totale", "totaal", "gesamt", "gesamte",
+};
+
+// Words of SO2 that is no input: bound SO2, and molecular SO2 as it is
+// measured (a molecular target says it is a target).
 constexpr std::array kOtherSO2Words{
-    "total",     "totale",      "totaal",     "gesamt",    "gesamte",    "bound",     "combined",
-    "combine",   "combinato",   "combinata",  "combinado", "gebunden",   "gebundene", "ligado",
-    "molecular", "moleculaire", "molecolare", "molekular", "molekulare",
+    "bound",     "combined", "combine",   "combinato",   "combinata",  "combinado", "gebunden",
+    "gebundene", "ligado",   "molecular", "moleculaire", "molecolare", "molekular", "molekulare",
 };
 
 // The column a cell no name reads seems to hold, if it plainly holds one: a
@@ -230,6 +239,7 @@ std::optional<DoseColumn> SeemingInput(std::string_view cell) {
     AppendFolded(cell.substr(0, std::min(cell.find('('), cell.find('['))), words, true);
     std::array<bool, kDoseColumnCount> named{};
     bool other = false;
+    bool total = false;
     std::size_t start = 0;
     while (start < words.size()) {
         const std::size_t end = std::min(words.find(' ', start), words.size());
@@ -242,6 +252,8 @@ std::optional<DoseColumn> SeemingInput(std::string_view cell) {
         }
         other = other || std::find(kOtherSO2Words.begin(), kOtherSO2Words.end(), word) !=
                              kOtherSO2Words.end();
+        total = total || std::find(kTotalSO2Words.begin(), kTotalSO2Words.end(), word) !=
+                             kTotalSO2Words.end();
         start = end + 1;
     }
     if (named[Index(DoseColumn::Target)]) {
@@ -249,6 +261,10 @@ std::optional<DoseColumn> SeemingInput(std::string_view cell) {
     }
     if (other) {
         return std::nullopt;
+    }
+    if (total) {
+        return named[Index(DoseColumn::FreeSO2)] ? std::optional(DoseColumn::TotalSO2)
+                                                 : std::nullopt;
     }
     for (const DoseColumn column : {DoseColumn::Ph, DoseColumn::FreeSO2, DoseColumn::BatchSize}) {
         if (named[Index(column)]) {
@@ -262,26 +278,34 @@ std::optional<DoseColumn> SeemingInput(std::string_view cell) {
 // result columns that speak of SO2.
 bool IsSO2ResultName(std::string_view cell) {
     cell = TrimBlanks(cell);
-    return std::any_of(kResultColumnNames.begin(), kResultColumnNames.end(),
-                       [cell](const char* name) {
-                           return cell == name && cell.find("so2") != std::string_view::npos;
-                       });
+    const auto is = [cell](const char* name) {
+        return cell == name && cell.find("so2") != std::string_view::npos;
+    };
+    return std::any_of(kResultColumnNames.begin(), kResultColumnNames.end(), is) ||
+           std::any_of(kWineResultColumnNames.begin(), kWineResultColumnNames.end(), is);
 }
 
 // Where the program's result columns, all of them and in order, end the
-// header.
+// header, with or without the wine's three after them.
 std::optional<std::size_t> ResultsFrom(const std::vector<std::string>& cells) {
-    const std::size_t count = kResultColumnNames.size();
-    if (cells.size() < count) {
-        return std::nullopt;
-    }
-    const std::size_t from = cells.size() - count;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (TrimBlanks(cells[from + i]) != kResultColumnNames[i]) {
+    std::vector<std::string_view> names(kResultColumnNames.begin(), kResultColumnNames.end());
+    for (const bool wine : {false, true}) {
+        if (wine) {
+            names.insert(names.end(), kWineResultColumnNames.begin(), kWineResultColumnNames.end());
+        }
+        if (cells.size() < names.size()) {
             return std::nullopt;
         }
+        const std::size_t from = cells.size() - names.size();
+        bool all = true;
+        for (std::size_t i = 0; i < names.size() && all; ++i) {
+            all = TrimBlanks(cells[from + i]) == names[i];
+        }
+        if (all) {
+            return from;
+        }
     }
-    return from;
+    return std::nullopt;
 }
 
 }  // namespace

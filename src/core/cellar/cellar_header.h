@@ -84,6 +84,19 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::English, "free so2 target", kFree},
     ColumnName{DoseColumn::Target, HeaderLanguage::English, "target molecular so2", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::English, "molecular so2 target", kMolecular},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::English, "total_so2"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::English, "total so2"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::English, "tso2"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::English, "total sulfur dioxide"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::English, "total sulphur dioxide"},
+    ColumnName{DoseColumn::Colour, HeaderLanguage::English, "colour"},
+    ColumnName{DoseColumn::Colour, HeaderLanguage::English, "color"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::English, "sugar"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::English, "residual sugar"},
+    ColumnName{DoseColumn::Style, HeaderLanguage::English, "style"},
+    ColumnName{DoseColumn::Style, HeaderLanguage::English, "wine style"},
+    ColumnName{DoseColumn::BindingFactor, HeaderLanguage::English, "binding_factor"},
+    ColumnName{DoseColumn::BindingFactor, HeaderLanguage::English, "binding factor"},
     // French
     ColumnName{DoseColumn::Ph, HeaderLanguage::French, "pH"},
     ColumnName{DoseColumn::BatchSize, HeaderLanguage::French, "volume"},
@@ -113,6 +126,15 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::French, "SO2 visé moléculaire", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::French, "SO2 moléculaire cible", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::French, "cible SO2 moléculaire", kMolecular},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::French, "SO2 total"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::French, "SO2T"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::French, "anhydride sulfureux total"},
+    ColumnName{DoseColumn::Colour, HeaderLanguage::French, "couleur"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::French, "sucre"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::French, "sucres"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::French, "sucres résiduels"},
+    ColumnName{DoseColumn::Style, HeaderLanguage::French, "style"},
+    ColumnName{DoseColumn::BindingFactor, HeaderLanguage::French, "facteur de combinaison"},
     // Italian
     ColumnName{DoseColumn::Ph, HeaderLanguage::Italian, "pH"},
     ColumnName{DoseColumn::BatchSize, HeaderLanguage::Italian, "volume"},
@@ -135,6 +157,13 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::Italian, "obiettivo SO2 libera", kFree},
     ColumnName{DoseColumn::Target, HeaderLanguage::Italian, "SO2 molecolare obiettivo", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::Italian, "obiettivo SO2 molecolare", kMolecular},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::Italian, "SO2 totale"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::Italian, "anidride solforosa totale"},
+    ColumnName{DoseColumn::Colour, HeaderLanguage::Italian, "colore"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::Italian, "zucchero"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::Italian, "zuccheri residui"},
+    ColumnName{DoseColumn::Style, HeaderLanguage::Italian, "stile"},
+    ColumnName{DoseColumn::BindingFactor, HeaderLanguage::Italian, "fattore di combinazione"},
     // Spanish
     ColumnName{DoseColumn::Ph, HeaderLanguage::Spanish, "pH"},
     ColumnName{DoseColumn::Form, HeaderLanguage::Spanish, "forma"},
@@ -159,6 +188,13 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::Spanish, "objetivo SO2 libre", kFree},
     ColumnName{DoseColumn::Target, HeaderLanguage::Spanish, "SO2 molecular objetivo", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::Spanish, "objetivo SO2 molecular", kMolecular},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::Spanish, "SO2 total"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::Spanish, "sulfuroso total"},
+    ColumnName{DoseColumn::Colour, HeaderLanguage::Spanish, "color"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::Spanish, "azúcar"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::Spanish, "azúcar residual"},
+    ColumnName{DoseColumn::Style, HeaderLanguage::Spanish, "estilo"},
+    ColumnName{DoseColumn::BindingFactor, HeaderLanguage::Spanish, "factor de combinación"},
     // German
     ColumnName{DoseColumn::Ph, HeaderLanguage::German, "pH"},
     ColumnName{DoseColumn::Form, HeaderLanguage::German, "Form"},
@@ -189,6 +225,14 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::German, "Ziel molekulare SO2", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::German, "Zielwert molekulare SO2", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::German, "molekulare SO2 Ziel", kMolecular},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::German, "Gesamt-SO2"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::German, "gesamte SO2"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::German, "SO2 gesamt"},
+    ColumnName{DoseColumn::Colour, HeaderLanguage::German, "Farbe"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::German, "Zucker"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::German, "Restzucker"},
+    ColumnName{DoseColumn::Style, HeaderLanguage::German, "Stil"},
+    ColumnName{DoseColumn::BindingFactor, HeaderLanguage::German, "Bindungsfaktor"},
     // Portuguese
     ColumnName{DoseColumn::Ph, HeaderLanguage::Portuguese, "pH"},
     ColumnName{DoseColumn::BatchSize, HeaderLanguage::Portuguese, "volume"},
@@ -213,6 +257,13 @@ inline constexpr std::array kColumnNames{
     ColumnName{DoseColumn::Target, HeaderLanguage::Portuguese, "alvo SO2 livre", kFree},
     ColumnName{DoseColumn::Target, HeaderLanguage::Portuguese, "SO2 molecular alvo", kMolecular},
     ColumnName{DoseColumn::Target, HeaderLanguage::Portuguese, "alvo SO2 molecular", kMolecular},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::Portuguese, "SO2 total"},
+    ColumnName{DoseColumn::TotalSO2, HeaderLanguage::Portuguese, "dióxido de enxofre total"},
+    ColumnName{DoseColumn::Colour, HeaderLanguage::Portuguese, "cor"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::Portuguese, "açúcar"},
+    ColumnName{DoseColumn::Sugar, HeaderLanguage::Portuguese, "açúcar residual"},
+    ColumnName{DoseColumn::Style, HeaderLanguage::Portuguese, "estilo"},
+    ColumnName{DoseColumn::BindingFactor, HeaderLanguage::Portuguese, "fator de combinação"},
 };
 
 // The names of the column that names the tanks, which pass through; where
@@ -226,6 +277,7 @@ inline constexpr std::array kTankNames{
 // the unit words' (core/choice_words.h: L, hL, the two gallons).
 enum class BracketMeaning {
     MgPerLitre,  // the unit SO2 is read in
+    GPerLitre,   // the unit sugar is read in
     Percent,     // a solution's strength
     Gram,        // a tablet's weight
     Free,        // a free SO2 target
@@ -246,6 +298,8 @@ inline constexpr std::array kBracketWords{
     BracketWord{BracketMeaning::MgPerLitre, "mg SO2/L"},
     BracketWord{BracketMeaning::MgPerLitre, "mg/L SO2"},
     BracketWord{BracketMeaning::MgPerLitre, "ppm"},
+    BracketWord{BracketMeaning::GPerLitre, "g/L"},
+    BracketWord{BracketMeaning::GPerLitre, "g L-1"},
     BracketWord{BracketMeaning::Percent, "%"},
     BracketWord{BracketMeaning::Percent, "% w/v"},
     BracketWord{BracketMeaning::Gram, "g"},

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/rules/blanks.h"
+
 namespace korvane {
 namespace {
 
@@ -33,6 +35,12 @@ auto WithWordTable(DoseColumn column, Use&& use) {
         case DoseColumn::SolutionPct:
         case DoseColumn::TabletG:
         case DoseColumn::Target:
+        // The wine's words have tables of their own, asked apart.
+        case DoseColumn::TotalSO2:
+        case DoseColumn::Colour:
+        case DoseColumn::Sugar:
+        case DoseColumn::Style:
+        case DoseColumn::BindingFactor:
             break;
     }
     return use(kTargetKinds, "target kind");
@@ -127,6 +135,13 @@ const char* BuiltInWord(DoseColumn column) {
         case DoseColumn::TabletG:
         case DoseColumn::TargetKind:
         case DoseColumn::Target:
+        // The wine's figures left out are taken as the limit's rules say,
+        // and said so with the limit.
+        case DoseColumn::TotalSO2:
+        case DoseColumn::Colour:
+        case DoseColumn::Sugar:
+        case DoseColumn::Style:
+        case DoseColumn::BindingFactor:
             return nullptr;
     }
     return nullptr;
@@ -146,6 +161,19 @@ const char* StatusWord(DoseStatus status) {
             break;
     }
     return "blank";
+}
+
+std::optional<std::string> WineNoteText(const WineSettings& wine, bool totalGiven) {
+    const bool limit = wine.regime || wine.limit;
+    if (totalGiven && !limit) {
+        return "Total SO2 given with no --regime or --limit: the projected total is shown and "
+               "checked against no limit.";
+    }
+    if (!totalGiven && limit) {
+        return std::string(wine.limit ? "--limit" : "--regime") +
+               " given with no total SO2: no limit is checked.";
+    }
+    return std::nullopt;
 }
 
 std::string ShortAmountText(float amount) {
@@ -192,6 +220,13 @@ std::string UnknownWordMessage(DoseColumn column, std::string_view word) {
     if (column == DoseColumn::Unit) {
         return UnknownUnitText(word);
     }
+    if (column == DoseColumn::Colour) {
+        return "Unknown colour \"" + EscapedText(word) + "\": use red, white or rosé.";
+    }
+    if (column == DoseColumn::Style) {
+        return "Unknown style \"" + EscapedText(word) +
+               "\": use still, quality-sparkling, sparkling or liqueur.";
+    }
     return WithWordTable(column, [word](const auto& table, const char* what) {
         return UnknownWordText(what, word, table);
     });
@@ -201,6 +236,19 @@ std::optional<std::string> CanonicalWord(DoseColumn column, std::string_view tex
     if (column == DoseColumn::Unit) {
         const std::optional<VolumeUnit> unit = UnitOfWord(text);
         return unit ? std::optional<std::string>(RowOf(kUnitWords, *unit).word) : std::nullopt;
+    }
+    // An empty colour or style is one not given.
+    if (column == DoseColumn::Colour) {
+        const std::optional<WineColour> colour = ColourOfWord(text);
+        return colour                     ? std::optional<std::string>(WordOf(*colour))
+               : TrimBlanks(text).empty() ? std::optional<std::string>("")
+                                          : std::nullopt;
+    }
+    if (column == DoseColumn::Style) {
+        const std::optional<WineStyle> style = StyleOfWord(text);
+        return style                      ? std::optional<std::string>(WordOf(*style))
+               : TrimBlanks(text).empty() ? std::optional<std::string>("")
+                                          : std::nullopt;
     }
     return WithWordTable(column, [text](const auto& table, const char*) {
         const auto* row = RowOfWord(table, text);
@@ -262,10 +310,11 @@ std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, dou
     input_.target = target;
     input_.pka = pka;
     input_.rules = SheetRules::Strict;
-    return std::nullopt;
+    input_.bindingFactor = 1.0;
+    return wine_.shown ? FillWine(texts) : std::nullopt;
 }
 
-const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
+const DoseResult& DoseCalculation::EvaluateDose(bool answerYes) {
     result_.message = {};
     result_.messageText = {};
     result_.messageValue = {};
@@ -344,6 +393,163 @@ void DoseCalculation::ShowFailedText() {
     result_.messageValue = value_;
 }
 
+const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
+    if (!wine_.shown) {
+        return EvaluateDose(answerYes);
+    }
+    EvaluateWine(answerYes);
+    return result_;
+}
+
+std::optional<std::string> DoseCalculation::FillWine(const DoseTextViews& texts) {
+    WineTexts& wine = wineTexts_;
+    wine.total = TrimBlanks(texts[Index(DoseColumn::TotalSO2)]);
+    wine.sugar = TrimBlanks(texts[Index(DoseColumn::Sugar)]);
+    wine.factor = TrimBlanks(texts[Index(DoseColumn::BindingFactor)]);
+    const std::string_view colour = texts[Index(DoseColumn::Colour)];
+    const std::string_view style = texts[Index(DoseColumn::Style)];
+    wine.colour = ColourOfWord(colour);
+    wine.style = StyleOfWord(style);
+    if (!wine.colour && !TrimBlanks(colour).empty()) {
+        return UnknownWordMessage(DoseColumn::Colour, colour);
+    }
+    if (!wine.style && !TrimBlanks(style).empty()) {
+        return UnknownWordMessage(DoseColumn::Style, style);
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+constexpr char kFactorNotNumeric[] = KORVANE_TEXT("Binding factor must be numeric.");
+constexpr char kFactorBelowOne[] = KORVANE_TEXT("Binding factor cannot be less than 1.");
+constexpr char kTotalNotNumeric[] = KORVANE_TEXT("Total SO2 must be numeric.");
+constexpr char kTotalBelowFree[] = KORVANE_TEXT("Total SO2 cannot be less than free SO2.");
+constexpr char kSugarNotNumeric[] = KORVANE_TEXT("Sugar must be numeric.");
+constexpr char kSugarBelowZero[] = KORVANE_TEXT("Sugar cannot be less than 0.");
+constexpr char kFactorHigh[] =
+    KORVANE_TEXT("Binding factor appears high. Are you sure it is correct?");
+// Total SO2 typed in g/L: 0.15 for 150 mg/L.
+constexpr char kTotalLow[] = KORVANE_TEXT("Total SO2 appears low. Are you sure it is correct?");
+
+// A figure the user may leave out: none when empty, and whether it reads.
+struct WineNumber {
+    std::optional<float> value;
+    bool readable = true;
+};
+
+WineNumber ReadWineNumber(std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    float value = 0.0F;
+    if (!TextToSingle(text, value) || !std::isfinite(value)) {
+        return {std::nullopt, false};
+    }
+    return {value, true};
+}
+
+std::string Identity(const char* text) {
+    return text;
+}
+
+}  // namespace
+
+const DoseResult& DoseCalculation::WineError(const char* message) {
+    result_.status = DoseStatus::Error;
+    result_.message = message;
+    result_.messageText = {};
+    result_.messageValue = {};
+    result_.figures.fill({});
+    result_.wineFigures.fill({});
+    result_.limitBasis = {};
+    return result_;
+}
+
+// The wine's own checks come after the sheet's and before any question:
+// the same order as the sheet keeps, a failed check before every question.
+void DoseCalculation::EvaluateWine(bool answerYes) {
+    result_.wineFigures.fill({});
+    result_.limitBasis = {};
+    const WineNumber factor = ReadWineNumber(wineTexts_.factor);
+    const WineNumber total = ReadWineNumber(wineTexts_.total);
+    const WineNumber sugar = ReadWineNumber(wineTexts_.sugar);
+    const bool factorFits = factor.readable && factor.value.value_or(1.0F) >= 1.0F;
+    input_.bindingFactor = factorFits ? factor.value.value_or(1.0F) : 1.0;
+    EvaluateDose(answerYes);
+    if (result_.status == DoseStatus::Error) {
+        return;
+    }
+    float free = 0.0F;
+    TextToSingle(input_.existingSO2, free);
+    const char* failed = !factor.readable                     ? kFactorNotNumeric
+                         : !factorFits                        ? kFactorBelowOne
+                         : !total.readable                    ? kTotalNotNumeric
+                         : total.value && *total.value < free ? kTotalBelowFree
+                         : !sugar.readable                    ? kSugarNotNumeric
+                         : sugar.value.value_or(0.0F) < 0.0F  ? kSugarBelowZero
+                                                              : nullptr;
+    if (failed != nullptr) {
+        WineError(failed);
+        return;
+    }
+    if (result_.status == DoseStatus::Question) {
+        return;
+    }
+    const bool factorHigh = factor.value.value_or(1.0F) > 2.0F;
+    const bool totalLow = total.value && *total.value > 0.0F && *total.value < 5.0F;
+    // What the sheet showed as the requirement, as the user sees it; a wine
+    // that needs nothing is given nothing.
+    float requirement = 0.0F;
+    TextToSingle(result_.figures[Index(Figure::FreeRequirement)], requirement);
+    const float added =
+        result_.status == DoseStatus::NoAddition
+            ? 0.0F
+            : static_cast<float>(static_cast<double>(requirement) * input_.bindingFactor);
+    std::optional<LimitCheck> check;
+    if (total.value && wine_.limit) {
+        check = LimitCheck{*wine_.limit, std::nullopt};
+    } else if (total.value && wine_.regime) {
+        const FoundLimit found =
+            FindLimit(*wine_.regime, {wineTexts_.colour, wineTexts_.style, sugar.value});
+        check = LimitCheck{found.row->limit, found};
+    }
+    const float projected =
+        total.value ? static_cast<float>(static_cast<double>(*total.value) + added) : 0.0F;
+    if (!answerYes) {
+        const char* question = factorHigh ? kFactorHigh : totalLow ? kTotalLow : nullptr;
+        if (question == nullptr && check && projected > check->limit) {
+            wineMessage_ = OverLimitQuestion(projected, *check, Identity);
+            question = wineMessage_.c_str();
+        }
+        if (question != nullptr) {
+            result_.status = DoseStatus::Question;
+            result_.message = question;
+            result_.figures.fill({});
+            return;
+        }
+    }
+    wineFigures_[0].Fill([added](char* out) { return WriteFixed2OfSingle(added, out); });
+    result_.wineFigures[0] = wineFigures_[0].View();
+    if (total.value) {
+        wineFigures_[1].Fill(
+            [projected](char* out) { return WriteFixed2OfSingle(projected, out); });
+        result_.wineFigures[1] = wineFigures_[1].View();
+    }
+    if (check) {
+        limitText_ = ShortFigure(check->limit);
+        result_.wineFigures[2] = limitText_;
+        limitBasis_ = LimitBasis(*check, Identity);
+        result_.limitBasis = limitBasis_;
+        // A batch row says what was taken for what it did not give.
+        const bool taken = limitBasis_.find(';') != std::string::npos;
+        if (taken && result_.message.empty()) {
+            wineMessage_ = "Limit " + limitText_ + " mg/L: " + limitBasis_;
+            result_.message = wineMessage_;
+        }
+    }
+}
+
 // What the window shows once the writes are done: the target typed in as
 // typed, every other figure as last written.
 void DoseCalculation::ShowFigures() {
@@ -361,16 +567,22 @@ void DoseCalculation::ShowFigures() {
     }
 }
 
-std::size_t MaxResultFieldsBytes(const DoseResult& result) {
+std::size_t MaxResultFieldsBytes(const DoseResult& result, bool wine) {
     std::size_t room =
         2 + std::string_view(StatusWord(result.status)).size() + MaxCsvFieldBytes(result.message);
     for (const std::string_view figure : result.figures) {
         room += 1 + MaxCsvFieldBytes(figure);
     }
+    if (wine) {
+        for (const std::string_view figure : result.wineFigures) {
+            room += 1 + MaxCsvFieldBytes(figure);
+        }
+    }
     return room;
 }
 
-char* WriteResultFields(char* out, const DoseResult& result, char separator, DecimalMark mark) {
+char* WriteResultFields(char* out, const DoseResult& result, char separator, DecimalMark mark,
+                        bool wine) {
     for (std::size_t i = 0; i < kFigureCount; ++i) {
         *out++ = separator;
         out = WriteFigure(out, result.figures[i], separator, mark);
@@ -379,13 +591,26 @@ char* WriteResultFields(char* out, const DoseResult& result, char separator, Dec
     const std::string_view status = StatusWord(result.status);
     out = std::copy(status.begin(), status.end(), out);
     *out++ = separator;
-    return WriteCsvField(out, result.message, separator);
+    out = WriteCsvField(out, result.message, separator);
+    if (wine) {
+        for (const std::string_view figure : result.wineFigures) {
+            *out++ = separator;
+            out = WriteFigure(out, figure, separator, mark);
+        }
+    }
+    return out;
 }
 
-void AppendResultColumnNames(std::string& out, char separator) {
+void AppendResultColumnNames(std::string& out, char separator, bool wine) {
     for (const char* name : kResultColumnNames) {
         out += separator;
         out += name;
+    }
+    if (wine) {
+        for (const char* name : kWineResultColumnNames) {
+            out += separator;
+            out += name;
+        }
     }
 }
 

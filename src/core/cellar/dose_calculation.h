@@ -15,6 +15,7 @@
 #include "core/cellar/choice_words.h"
 #include "core/cellar/decimal_marks.h"
 #include "core/rules/dose_sheet.h"
+#include "core/rules/total_so2_limits.h"
 
 namespace korvane {
 
@@ -30,14 +31,30 @@ enum class DoseColumn {
     SolutionPct,
     TabletG,
     TargetKind,
-    Target,  // the last
+    Target,
+    // The wine's own figures, for its legal limit on total SO2 and what
+    // binding takes of an addition: none of them is needed for a dose.
+    TotalSO2,
+    Colour,
+    Sugar,
+    Style,
+    BindingFactor,  // the last
 };
-inline constexpr std::size_t kDoseColumnCount = static_cast<std::size_t>(DoseColumn::Target) + 1;
+inline constexpr std::size_t kDoseColumnCount =
+    static_cast<std::size_t>(DoseColumn::BindingFactor) + 1;
+// The columns every dose has; the ones after them are the wine's.
+inline constexpr std::size_t kDoseColumnsOfEveryDose =
+    static_cast<std::size_t>(DoseColumn::Target) + 1;
 
 inline constexpr std::array<const char*, kDoseColumnCount> kDoseColumnNames{
-    "ph",     "free_so2",     "batch_size", "unit",        "form",
-    "method", "solution_pct", "tablet_g",   "target_kind", "target",
+    "ph",        "free_so2",     "batch_size", "unit",        "form",
+    "method",    "solution_pct", "tablet_g",   "target_kind", "target",
+    "total_so2", "colour",       "sugar",      "style",       "binding_factor",
 };
+
+constexpr bool IsWineColumn(std::size_t column) {
+    return column >= kDoseColumnsOfEveryDose;
+}
 
 constexpr std::size_t Index(DoseColumn column) {
     return static_cast<std::size_t>(column);
@@ -50,7 +67,12 @@ constexpr bool IsNumberColumn(DoseColumn column) {
         case DoseColumn::Form:
         case DoseColumn::Method:
         case DoseColumn::TargetKind:
+        case DoseColumn::Colour:
+        case DoseColumn::Style:
             return false;
+        case DoseColumn::TotalSO2:
+        case DoseColumn::Sugar:
+        case DoseColumn::BindingFactor:
         case DoseColumn::Ph:
         case DoseColumn::FreeSO2:
         case DoseColumn::BatchSize:
@@ -79,6 +101,16 @@ enum class Figure {
     Teaspoons,  // the last
 };
 inline constexpr std::size_t kFigureCount = static_cast<std::size_t>(Figure::Teaspoons) + 1;
+
+// The columns a batch appends after those when the wine's own figures are
+// given: the SO2 the addition puts in (the free SO2 requirement times the
+// binding factor), the total it brings the wine to, and the limit that was
+// checked (empty when none was).
+inline constexpr std::array<const char*, 3> kWineResultColumnNames{
+    "so2_added",
+    "projected_total_so2",
+    "total_so2_limit",
+};
 
 // The columns a batch appends to every row: the figures, then the status.
 inline constexpr std::array<const char*, kFigureCount + 2> kResultColumnNames{
@@ -117,7 +149,26 @@ struct DoseResult {
     std::string_view messageText;
     std::string_view messageValue;
     std::array<std::string_view, kFigureCount> figures;  // empty unless ok or no addition
+    // Only where the wine's figures are asked for: what
+    // kWineResultColumnNames name, and what the limit is and what was taken
+    // to find it ("EU limit for a dry red; sugar not given: took the
+    // stricter limit"), empty when no limit was checked.
+    std::array<std::string_view, kWineResultColumnNames.size()> wineFigures;
+    std::string_view limitBasis;
 };
+
+// What the wine's figures are checked against, for every dose alike: a
+// regime's table, or the user's own limit, which wins over it.
+struct WineSettings {
+    bool shown = false;  // the wine's columns are written
+    std::optional<LimitRegime> regime;
+    std::optional<float> limit;
+};
+
+// What the wine's settings leave unchecked, said once: a total SO2 with no
+// regime or limit to check it against, or a limit with no total SO2 (given
+// for no row when `totalGiven` is false). None when there is nothing to say.
+std::optional<std::string> WineNoteText(const WineSettings& wine, bool totalGiven);
 
 // An amount as a message shows it: three significant digits, and an
 // exponent once it is a billion or more ("6.44e+29"); the plain figure
@@ -160,9 +211,32 @@ class DoseCalculation {
 
     const SheetView& Input() const { return input_; }
 
+    // From now on the wine's figures are read, checked and shown as
+    // `settings` says. Without it, a dose is exactly the window's.
+    void SetWine(const WineSettings& settings) { wine_ = settings; }
+
   private:
+    const DoseResult& EvaluateDose(bool answerYes);
     void ShowFigures();
     void ShowFailedText();
+    std::optional<std::string> FillWine(const DoseTextViews& texts);
+    // The wine's figures once the sheet has answered: a failed check, a
+    // question or the three figures into the result.
+    void EvaluateWine(bool answerYes);
+    const DoseResult& WineError(const char* message);
+
+    WineSettings wine_;
+    struct WineTexts {
+        std::string_view total;
+        std::string_view sugar;
+        std::string_view factor;
+        std::optional<WineColour> colour;
+        std::optional<WineStyle> style;
+    } wineTexts_;
+    std::array<ResultText, kWineResultColumnNames.size()> wineFigures_;
+    std::string limitText_;
+    std::string limitBasis_;
+    std::string wineMessage_;
 
     DoseTextViews given_;  // as given, for messages
     SheetView input_;
@@ -174,14 +248,16 @@ class DoseCalculation {
 };
 
 // The most bytes WriteResultFields writes for `result`.
-std::size_t MaxResultFieldsBytes(const DoseResult& result);
+std::size_t MaxResultFieldsBytes(const DoseResult& result, bool wine = false);
 
 // Writes the result columns of `result` at `out`, each after `separator`,
-// the figures with `mark`; where they end.
+// the figures with `mark`, and with `wine` the wine's three after them;
+// where they end.
 char* WriteResultFields(char* out, const DoseResult& result, char separator = ',',
-                        DecimalMark mark = DecimalMark::Point);
+                        DecimalMark mark = DecimalMark::Point, bool wine = false);
 
-// Appends the names of the result columns to `out`, each after `separator`.
-void AppendResultColumnNames(std::string& out, char separator = ',');
+// Appends the names of the result columns to `out`, each after `separator`,
+// with `wine` the wine's three too.
+void AppendResultColumnNames(std::string& out, char separator = ',', bool wine = false);
 
 }  // namespace korvane

@@ -72,8 +72,10 @@ DoseResults ComputeDose(const DoseInputs& inputs) {
 
     const double fraction = SO2Fraction(inputs.sulphiteForm);
     const double litres = results.batchLitres;
-    const double delta =
+    const double requirement =
         static_cast<double>(results.targetFree) - static_cast<double>(inputs.freeSO2);
+    // Multiplying by 1 changes no bit of the window's figure.
+    const double delta = requirement * inputs.bindingFactor;
 
     switch (inputs.method) {
         case AdditionMethod::Solution: {
@@ -98,7 +100,7 @@ DoseResults ComputeDose(const DoseInputs& inputs) {
         }
     }
 
-    results.freeRequirement = static_cast<float>(delta);
+    results.freeRequirement = static_cast<float>(requirement);
     results.molecularRequirement =
         static_cast<float>(static_cast<double>(results.targetMolecular) -
                            static_cast<double>(results.existingMolecular));

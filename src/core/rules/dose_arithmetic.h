@@ -36,6 +36,10 @@ struct DoseInputs {
     std::optional<TargetKind> targetKind;  // none: both targets are 0
     float targetValue = 0;
     double pka = SO2Pka;
+    // Of the SO2 added, what the wine binds at once is lost to the free
+    // SO2: the amount is for the free requirement times this factor. At 1,
+    // the window's arithmetic to the last bit.
+    double bindingFactor = 1.0;
 };
 
 struct DoseResults {

@@ -534,6 +534,7 @@ DoseInputs ReadInputs(const SheetView& input, const Readings& readings) {
         inputs.tabletGrams = readings.Value(SheetField::TabletWeight);
     }
     inputs.pka = input.pka;
+    inputs.bindingFactor = input.bindingFactor;
     return inputs;
 }
 

@@ -81,6 +81,9 @@ struct SheetView {
     // below the figure the user sees.
     std::string_view shownExistingMolecular;
     double pka = SO2Pka;
+    // What the amount is multiplied by for the SO2 the wine binds at once;
+    // the window's is always 1.
+    double bindingFactor = 1.0;
     SheetRules rules = SheetRules::Window;
 };
 

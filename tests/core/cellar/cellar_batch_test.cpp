@@ -407,6 +407,34 @@ TEST(Batch, ReadsItsOwnOutputBackAsItsInput) {
     EXPECT_EQ(row, "T1;3,4;10;40;0,25;40;0,98;30,00;0,74;1,19;g;0,19;ok;");
 }
 
+// The wine's columns: three more results after the usual ones, a header unit
+// of g/L for sugar, read back like the rest; a file without them is as ever.
+TEST(Batch, TheWinesColumnsAddThreeResults) {
+    const std::string input =
+        "tank;ph;free_so2;Total SO2 (mg/L);Couleur;Sucre (g/L);target\n"
+        "T1;3,5;10;110;rouge;1,5;40\nT2;3,5;10;121;blanc;;40\nT3;3,5;10;;;;40\n";
+    BatchSettings settings = InLitres();
+    settings.regime = LimitRegime::Eu;
+    const BatchRun run = RunBatch(input, settings);
+    ASSERT_FALSE(run.problem);
+    EXPECT_NE(run.output.find(";status;message;so2_added;projected_total_so2;total_so2_limit\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("T1;3,5;10;110;rouge;1,5;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;"
+                              "ok;\"Limit 150 mg/L: EU limit for a dry red; style not given: took "
+                              "still wine's limit\";30,00;140,00;150\n"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("T3;3,5;10;;;;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;ok;;30,00;;\n"),
+              std::string::npos)
+        << run.output;
+    const BatchRun again = RunBatch(run.output, settings);
+    EXPECT_EQ(again.output, run.output);
+    // A sugar in mg/L is no sugar the program reads.
+    EXPECT_TRUE(
+        RunBatch("tank;ph;free_so2;Sucre (mg/L);target\nT1;3,5;10;2;40\n", settings).problem);
+}
+
 // A batch keeps one calculation for all its rows: nothing of one dose may
 // show in the next.
 TEST(DoseCalculation, KeepsNothingOfTheDoseBefore) {

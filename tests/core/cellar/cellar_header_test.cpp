@@ -94,7 +94,18 @@ INSTANTIATE_TEST_SUITE_P(
         // Portuguese
         CellCase{"SO2 livre", kFreeSO2}, CellCase{"SO2 livre alvo", kTarget, kFree},
         CellCase{"Volume do depósito", kSize}, CellCase{"Unidade", DoseColumn::Unit},
-        CellCase{"Lote", std::nullopt}));
+        CellCase{"Lote", std::nullopt},
+        // The wine's own, in each language.
+        CellCase{"Total SO2 (mg/L)", DoseColumn::TotalSO2},
+        CellCase{"SO2 total (mg/L)", DoseColumn::TotalSO2},
+        CellCase{"SO2 totale", DoseColumn::TotalSO2}, CellCase{"Gesamt-SO2", DoseColumn::TotalSO2},
+        CellCase{"Couleur", DoseColumn::Colour}, CellCase{"Farbe", DoseColumn::Colour},
+        CellCase{"Cor", DoseColumn::Colour}, CellCase{"Sucre (g/L)", DoseColumn::Sugar},
+        CellCase{"Azúcar", DoseColumn::Sugar}, CellCase{"Restzucker (g/L)", DoseColumn::Sugar},
+        CellCase{"Açúcar", DoseColumn::Sugar}, CellCase{"Stile", DoseColumn::Style},
+        CellCase{"Estilo", DoseColumn::Style},
+        CellCase{"Bindungsfaktor", DoseColumn::BindingFactor},
+        CellCase{"binding_factor", DoseColumn::BindingFactor}));
 
 TEST(HeaderTableTest, NoKeyNamesTwoColumns) {
     std::set<std::pair<std::string, DoseColumn>> seen;
@@ -190,6 +201,10 @@ INSTANTIATE_TEST_SUITE_P(
                     UnreadCase{{"pH", "FSO2 lab"}, {}, kFreeSO2},
                     UnreadCase{{"Free SO2", "SO2 lab 2"}, {}, std::nullopt},
                     UnreadCase{{"pH", "Total SO2"}, {}, std::nullopt},
+                    // Total SO2 is an input now: one no name reads is unread.
+                    UnreadCase{{"pH", "SO2 total labo"}, {}, DoseColumn::TotalSO2},
+                    UnreadCase{{"pH", "TSO2", "Gesamt SO2 neu"}, {}, std::nullopt},
+                    UnreadCase{{"pH", "SO2 combiné"}, {}, std::nullopt},
                     UnreadCase{{"pH", "SO2 moléculaire"}, {}, std::nullopt},
                     UnreadCase{{"pH", "SO2 visé demain"}, {}, kTarget},
                     UnreadCase{{"Ziel neu"}, {}, kTarget}, UnreadCase{{"pH lab"}, {}, kPh},
@@ -211,6 +226,12 @@ TEST(HeaderColumnsTest, ReplacesTheProgramsOwnResultsReadBack) {
     ASSERT_TRUE(clash);
     EXPECT_EQ(clash->kind, HeaderClash::Kind::ResultColumn);
     EXPECT_EQ(clash->cell, 1U);
+    // With the wine's three after them, as well.
+    cells.insert(cells.end(), kWineResultColumnNames.begin(), kWineResultColumnNames.end());
+    ASSERT_FALSE(FindHeaderColumns(cells, {}, found));
+    EXPECT_EQ(found.resultsFrom, 3U);
+    EXPECT_EQ(FindHeaderColumns({"pH", "projected_total_so2"}, {}, found)->kind,
+              HeaderClash::Kind::ResultColumn);
     // As a person heads it, it is the target.
     ASSERT_FALSE(FindHeaderColumns({"pH", "Target free SO2"}, {}, found));
     EXPECT_EQ(found.cellOf[Index(kTarget)], 1U);

@@ -60,3 +60,210 @@ TEST(DoseMessageTest, AMessageAboutAValueLastsOneDose) {
 
 }  // namespace
 }  // namespace korvane
+
+namespace korvane {
+namespace {
+
+// A dose of 40 mg/L free SO2 (10 to 50) on 1000 litres of wine, with the
+// wine's own figures: total SO2, colour, sugar, style and binding factor.
+DoseTextViews WineDose(std::string_view total, std::string_view colour, std::string_view sugar,
+                       std::string_view factor, std::string_view style = "") {
+    return {"3.5",  "10", "1000", "litres", "potassium", "powder", "",    "",
+            "free", "50", total,  colour,   sugar,       style,    factor};
+}
+
+struct WineCase {
+    const char* name;
+    DoseTextViews texts;
+    WineSettings settings;
+    bool answerYes;
+    DoseStatus status;
+    std::string_view message;
+    // so2_added, projected_total_so2, total_so2_limit; the amount in g.
+    std::array<const char*, 3> wine;
+    const char* amount;
+};
+
+class WineDoseTest : public testing::TestWithParam<WineCase> {};
+
+TEST_P(WineDoseTest, ChecksTheProjectedTotal) {
+    const WineCase& c = GetParam();
+    DoseCalculation dose;
+    dose.SetWine(c.settings);
+    ASSERT_EQ(dose.Fill(c.texts, SO2Pka), std::nullopt);
+    const DoseResult& result = dose.Evaluate(c.answerYes);
+    EXPECT_EQ(result.status, c.status);
+    EXPECT_EQ(result.message, c.message);
+    for (std::size_t i = 0; i < c.wine.size(); ++i) {
+        EXPECT_EQ(result.wineFigures[i], c.wine[i]) << kWineResultColumnNames[i];
+    }
+    EXPECT_EQ(result.figures[static_cast<std::size_t>(Figure::Amount)], c.amount);
+    if (c.status == DoseStatus::Ok) {
+        // so2_requirement keeps the plain figure whatever the factor.
+        EXPECT_EQ(result.figures[static_cast<std::size_t>(Figure::FreeRequirement)], "40.00");
+    }
+}
+
+const WineSettings kEu{true, LimitRegime::Eu, std::nullopt};
+const WineSettings kShown{true, std::nullopt, std::nullopt};
+constexpr const char* kNone = "";
+constexpr std::array<const char*, 3> kNoFigures{"", "", ""};
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WineDoseTest,
+    testing::Values(
+        // 110 + 40 = 150, the EU limit for a dry red: allowed; 111 is one over.
+        WineCase{"AtTheLimit",
+                 WineDose("110", "red", "2", "", "still"),
+                 kEu,
+                 false,
+                 DoseStatus::Ok,
+                 kNone,
+                 {"40.00", "150.00", "150"},
+                 "69.27"},
+        WineCase{"OneOver", WineDose("111", "red", "2", ""), kEu, false, DoseStatus::Question,
+                 "Total SO2 would reach 151 mg/L, above the 150 mg/L EU limit for a dry red. Are "
+                 "you sure it is correct?",
+                 kNoFigures, ""},
+        WineCase{"OneOverAnswered",
+                 WineDose("111", "red", "2", ""),
+                 kEu,
+                 true,
+                 DoseStatus::Ok,
+                 "Limit 150 mg/L: EU limit for a dry red; style not given: took still wine's "
+                 "limit",
+                 {"40.00", "151.00", "150"},
+                 "69.27"},
+        // Sugar not given: the stricter limit, and the row says so.
+        WineCase{"SugarNotGiven",
+                 WineDose("160", "blanc", "", ""),
+                 kEu,
+                 false,
+                 DoseStatus::Ok,
+                 "Limit 200 mg/L: EU limit for a dry white; style not given: took still wine's "
+                 "limit; sugar not given: took the stricter limit",
+                 {"40.00", "200.00", "200"},
+                 "69.27"},
+        // --limit wins over the regime.
+        WineCase{"LimitOverRegime",
+                 WineDose("125", "red", "2", "", "still"),
+                 {true, LimitRegime::Eu, 160.0F},
+                 false,
+                 DoseStatus::Question,
+                 "Total SO2 would reach 165 mg/L, above the 160 mg/L limit given. Are you sure it "
+                 "is correct?",
+                 kNoFigures,
+                 ""},
+        WineCase{"LimitOverRegimeAllows",
+                 WineDose("110", "red", "2", "", "still"),
+                 {true, LimitRegime::Oiv, 300.0F},
+                 false,
+                 DoseStatus::Ok,
+                 kNone,
+                 {"40.00", "150.00", "300"},
+                 "69.27"},
+        // Binding factors: the SO2 added and the amount grow with it.
+        WineCase{"FactorOne",
+                 WineDose("", "", "", "1"),
+                 kShown,
+                 false,
+                 DoseStatus::Ok,
+                 kNone,
+                 {"40.00", "", ""},
+                 "69.27"},
+        WineCase{"FactorOneAndAHalf",
+                 WineDose("80", "", "", "1.5"),
+                 kShown,
+                 false,
+                 DoseStatus::Ok,
+                 kNone,
+                 {"60.00", "140.00", ""},
+                 "103.90"},
+        WineCase{"FactorTwo",
+                 WineDose("80", "", "", "2"),
+                 kShown,
+                 false,
+                 DoseStatus::Ok,
+                 kNone,
+                 {"80.00", "160.00", ""},
+                 "138.54"},
+        WineCase{"FactorBelowOne", WineDose("80", "", "", "0.9"), kShown, true, DoseStatus::Error,
+                 "Binding factor cannot be less than 1.", kNoFigures, ""},
+        WineCase{"FactorThree", WineDose("80", "", "", "3"), kShown, false, DoseStatus::Question,
+                 "Binding factor appears high. Are you sure it is correct?", kNoFigures, ""},
+        WineCase{"FactorThreeAnswered",
+                 WineDose("80", "", "", "3"),
+                 kShown,
+                 true,
+                 DoseStatus::Ok,
+                 kNone,
+                 {"120.00", "200.00", ""},
+                 "207.80"},
+        WineCase{"FactorNotANumber", WineDose("80", "", "", "x"), kShown, true, DoseStatus::Error,
+                 "Binding factor must be numeric.", kNoFigures, ""},
+        // The total's own checks.
+        WineCase{"TotalBelowFree", WineDose("9", "", "", ""), kEu, true, DoseStatus::Error,
+                 "Total SO2 cannot be less than free SO2.", kNoFigures, ""},
+        WineCase{"TotalInGramsPerLitre", WineDose("0.15", "", "", ""), kEu, false,
+                 DoseStatus::Error, "Total SO2 cannot be less than free SO2.", kNoFigures, ""},
+        WineCase{"SugarNotANumber", WineDose("80", "", "dry", ""), kEu, true, DoseStatus::Error,
+                 "Sugar must be numeric.", kNoFigures, ""},
+        // A wine at its target is given nothing: its total stays.
+        WineCase{"NoAddition",
+                 {"3.5", "50", "1000", "litres", "potassium", "powder", "", "", "free", "40", "151",
+                  "red", "2", "", ""},
+                 kEu,
+                 false,
+                 DoseStatus::Question,
+                 "Total SO2 would reach 151 mg/L, above the 150 mg/L EU limit for a dry red. Are "
+                 "you sure it is correct?",
+                 kNoFigures,
+                 ""}),
+    [](const testing::TestParamInfo<WineCase>& info) { return info.param.name; });
+
+// Total SO2 above 0 and under 5 mg/L looks like g/L, for a wine with no free
+// SO2 to be below.
+TEST(WineDoseTest, ATotalInGramsPerLitreIsQuestioned) {
+    const DoseTextViews texts{"3.5",  "0",  "1000", "litres", "potassium", "powder", "", "",
+                              "free", "40", "0.2",  "",       "",          "",       ""};
+    DoseCalculation dose;
+    dose.SetWine(kEu);
+    ASSERT_EQ(dose.Fill(texts, SO2Pka), std::nullopt);
+    EXPECT_EQ(dose.Evaluate(false).message, "Total SO2 appears low. Are you sure it is correct?");
+}
+
+TEST(WineDoseTest, AnUnknownColourOrStyleIsNamed) {
+    DoseCalculation dose;
+    dose.SetWine(kEu);
+    EXPECT_EQ(dose.Fill(WineDose("80", "orange", "", ""), SO2Pka),
+              "Unknown colour \"orange\": use red, white or rosé.");
+    EXPECT_EQ(dose.Fill(WineDose("80", "", "", "", "fizzy"), SO2Pka),
+              "Unknown style \"fizzy\": use still, quality-sparkling, sparkling or liqueur.");
+}
+
+// Without the wine's settings, its figures are neither read nor written.
+TEST(WineDoseTest, WithoutTheWineNothingChanges) {
+    DoseCalculation dose;
+    ASSERT_EQ(dose.Fill(WineDose("9", "orange", "x", "x"), SO2Pka), std::nullopt);
+    const DoseResult& result = dose.Evaluate(false);
+    EXPECT_EQ(result.status, DoseStatus::Ok);
+    std::string plain(MaxResultFieldsBytes(result), '\0');
+    plain.resize(static_cast<std::size_t>(WriteResultFields(plain.data(), result) - plain.data()));
+    EXPECT_EQ(plain, ",0.20,50,0.98,40.00,0.78,69.27,g,11.17,ok,");
+    std::string names;
+    AppendResultColumnNames(names);
+    EXPECT_EQ(names.find("so2_added"), std::string::npos);
+}
+
+TEST(WineDoseTest, TheNoteSaysWhatIsLeftUnchecked) {
+    EXPECT_EQ(WineNoteText(kShown, true),
+              "Total SO2 given with no --regime or --limit: the projected total is shown and "
+              "checked against no limit.");
+    EXPECT_EQ(WineNoteText(kEu, false), "--regime given with no total SO2: no limit is checked.");
+    EXPECT_EQ(WineNoteText({true, std::nullopt, 200.0F}, false),
+              "--limit given with no total SO2: no limit is checked.");
+    EXPECT_EQ(WineNoteText(kEu, true), std::nullopt);
+}
+
+}  // namespace
+}  // namespace korvane

@@ -13,6 +13,7 @@ export_sheet() { # sheet locale separator(ASCII code) output
     rmdir "$out"
 }
 export_sheet cuves_fr fr-FR 59 cuves_libreoffice_fr.csv
+export_sheet cuves_limites_fr fr-FR 59 cuves_limites_libreoffice_fr.csv
 export_sheet vasche_it it-IT 59 vasche_libreoffice_it.csv
 export_sheet depositos_es es-ES 59 depositos_libreoffice_es.csv
 export_sheet tanks_de de-DE 59 tanks_libreoffice_de.csv
