@@ -440,6 +440,9 @@ bool CellarBatch::StopAtBadText() {
 // shows the other mark later means the file mixes the two, and which of its
 // figures are right only its author can say.
 bool CellarBatch::ReadNumber(std::size_t column, std::string_view& text) {
+    if (fileMark_ == DecimalMark::Point && IsPlainPointNumber(text)) [[likely]] {
+        return true;
+    }
     const MarkedNumber number = ReadMarkedNumberQuickly(
         text, fileMark_, settings_.decimalMark.has_value(), marked_[column]);
     if (number.kind == MarkedNumber::Kind::AsIs && !number.shows) [[likely]] {

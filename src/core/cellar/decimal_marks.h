@@ -5,7 +5,6 @@
 #pragma once
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,28 +48,26 @@ MarkedNumber ReadMarkedNumber(std::string_view text, std::optional<DecimalMark> 
 
 // The same, quick for the commonest text of all, plain digits and a point in
 // a point file.
-// The bytes of a number that needs no reading in a point file: digits, the
-// point, a minus and an exponent's letter.
-inline constexpr std::array<bool, 256> kPlainNumberBytes = [] {
-    std::array<bool, 256> plain{};
-    for (const char c : std::string_view("0123456789.-eE")) {
-        plain[static_cast<unsigned char>(c)] = true;
+// Digits, a minus, an exponent's letter and one point at most: a number
+// that needs no reading in a point file, which is most of what a batch reads.
+constexpr bool IsPlainPointNumber(std::string_view text) {
+    bool point = false;
+    for (const char c : text) {
+        if ((c >= '0' && c <= '9') || c == '-' || c == 'e' || c == 'E') {
+            continue;
+        }
+        if (c != '.' || point) {
+            return false;
+        }
+        point = true;
     }
-    return plain;
-}();
+    return true;
+}
 
 inline MarkedNumber ReadMarkedNumberQuickly(std::string_view text, std::optional<DecimalMark> mark,
                                             bool markGiven, std::string& scratch) {
-    if (mark == DecimalMark::Point) {
-        int points = 0;
-        bool plain = true;
-        for (const char c : text) {
-            plain &= kPlainNumberBytes[static_cast<unsigned char>(c)];
-            points += c == '.' ? 1 : 0;
-        }
-        if (plain && points <= 1) {
-            return {MarkedNumber::Kind::AsIs, text, std::nullopt};
-        }
+    if (mark == DecimalMark::Point && IsPlainPointNumber(text)) {
+        return {MarkedNumber::Kind::AsIs, text, std::nullopt};
     }
     return ReadMarkedNumber(text, mark, markGiven, scratch);
 }
