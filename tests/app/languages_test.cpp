@@ -48,6 +48,7 @@ std::vector<std::string> TranslatedLanguages() {
 const std::vector<std::string> kLanguageCodes = TranslatedLanguages();
 const std::vector<const char*> kLanguages = [] {
     std::vector<const char*> codes;
+    codes.reserve(kLanguageCodes.size());
     for (const std::string& code : kLanguageCodes) {
         codes.push_back(code.c_str());
     }

@@ -177,7 +177,7 @@ std::optional<std::string> WineNoteText(const WineSettings& wine, bool totalGive
 }
 
 std::string ShortAmountText(float amount) {
-    const std::string text = SingleToText(amount);
+    std::string text = SingleToText(amount);
     const std::size_t sign = text.starts_with('-') ? 1 : 0;
     const std::size_t whole = std::min(text.find('.'), text.size()) - sign;
     if (!std::isfinite(amount) || whole < 10) {
