@@ -105,11 +105,24 @@ void CheckMoreForMore(SheetView input, const SheetResults& results) {
         !(target < 1e30F)) {
         return;
     }
-    // Where ten more mg/L would take the amount past what a single holds, the
-    // window rightly shows 0.00 for a figure it cannot show.
-    const std::optional<float> requirement = Shown(results, SheetOutput::FreeRequirement);
-    if (requirement && *requirement > 0.0F &&
-        static_cast<double>(*amount) / *requirement * (*requirement + 10.0) > 1e38) {
+    // Where ten more mg/L could take the amount past what a single holds (a
+    // tiny solution strength or tablet, a vast batch), the window rightly
+    // shows 0.00 for a figure it cannot show. A generous bound of the larger
+    // amount: any gallon is under five litres, any form gives over half its
+    // weight of SO2.
+    float batch = 0.0F;
+    float per = 1.0F;
+    TextToSingle(input.batchSize, batch);
+    if (input.method == AdditionMethod::Solution) {
+        TextToSingle(input.solutionStrength, per);
+        per /= 100.0F;
+    } else if (input.method == AdditionMethod::Tablet) {
+        TextToSingle(input.tabletWeight, per);
+    }
+    const double bound = (static_cast<double>(target) + 10.0) / 1000.0 / 0.5 *
+                         std::abs(static_cast<double>(batch)) * 5.0 /
+                         std::abs(static_cast<double>(per));
+    if (!(bound < 1e37)) {
         return;
     }
     const std::string higher = FormatFixed2(static_cast<double>(target) + 10.0);
