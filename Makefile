@@ -18,7 +18,7 @@ BROWSER_PACKAGES := chromium nodejs
 TEST_PACKAGES := $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(BROWSER_PACKAGES) \
                  libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl \
                  dbus-daemon at-spi2-core python3-pyatspi python3-gi man-db lintian
-BENCH_PACKAGES := libbenchmark-dev time xvfb xauth x11-utils dbus-daemon
+BENCH_PACKAGES := libbenchmark-dev time mawk xvfb xauth x11-utils dbus-daemon
 FUZZ_PACKAGES := cmake ninja-build clang libclang-rt-14-dev libfast-float-dev
 TIDY_PACKAGES := clang-tidy
 FORMAT_PACKAGES := clang-format
