@@ -560,6 +560,17 @@ function watchDrops() {
   }
 }
 
+// --- The register -------------------------------------------------------------
+
+// The register comes in a file of its own once the form is usable, so a
+// first visit waits for none of it.
+function loadRegister() {
+  import(new URL('register.js', document.baseURI).href)
+    .then((register) => register.startRegister({ t, language: () => language, core, doseTexts, translated,
+      withValue, ask }))
+    .catch((error) => console.error(error));
+}
+
 // --- Start -----------------------------------------------------------------------
 
 async function start() {
@@ -618,6 +629,7 @@ async function start() {
     language = value('language');
     localStorage.setItem(LANGUAGE_KEY, language);
     translatePage();
+    document.dispatchEvent(new Event('korvane-language'));
   });
   watchDrops();
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
@@ -625,6 +637,7 @@ async function start() {
   }
   document.body.dataset.ready = 'true';
   performance.mark('korvane-ready');
+  loadRegister();
 }
 
 start();
