@@ -228,6 +228,29 @@ TEST(PageBatch, AFileTargetTakesNoKindFromTheForm) {
     EXPECT_NE(named.find(R"("status":"ok")"), std::string::npos) << named;
 }
 
+// The unit a size's header names is told by its word, for the register that
+// keeps it with each tank; a unit column or no unit tells none.
+TEST(PageBatch, TheSizeHeadersUnit) {
+    const std::string sheet = R"({"sheet":)" + Dose("") + "}";
+    const struct {
+        const char* header;
+        const char* told;
+    } rows[] = {
+        {.header = "Volume (hL)", .told = R"("size_unit":"hl")"},
+        {.header = "Volume (US gal)", .told = R"("size_unit":"us-gal")"},
+        {.header = "Volume", .told = nullptr},
+    };
+    for (const auto& row : rows) {
+        const std::string answer =
+            Batch(std::string("tank,ph,free_so2,") + row.header + "\nT1,3.5,10,10\n", sheet);
+        if (row.told != nullptr) {
+            EXPECT_NE(answer.find(row.told), std::string::npos) << answer;
+        } else {
+            EXPECT_EQ(answer.find("size_unit"), std::string::npos) << answer;
+        }
+    }
+}
+
 TEST(PageBatch, NoSheetNoBatch) {
     for (const char* sent : {"", R"({"decimal_mark":"comma"})", R"({"sheet":{"ph":"3.5"}})"}) {
         EXPECT_EQ(Batch("ph\n3.5\n", sent), "{\"problem\":\"The page sent no batch options.\"}\n")

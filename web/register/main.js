@@ -622,7 +622,8 @@ async function takeCellarFile(file) {
     const word = (column, fallback) => cellOf(row, column).trim() || fallback;
     const tank = { ...(found ?? { _id: tankId(), type: 'tank', colour: '', style: '', regime: '', limit: '',
       binding_factor: '', notes: '' }), name,
-      volume: number('batch_size') || found?.volume || '', unit: word('unit', found?.unit ?? form.unit),
+      volume: number('batch_size') || found?.volume || '',
+      unit: answer.size_unit ?? word('unit', found?.unit ?? form.unit),
       form: word('form', found?.form ?? form.form), method: word('method', found?.method ?? form.method),
       solution_pct: number('solution_pct') || found?.solution_pct || form.solution_pct,
       tablet_g: number('tablet_g') || found?.tablet_g || form.tablet_g,

@@ -128,7 +128,14 @@ export function cellarRow(tank, analysis, total = analysis?.total_so2) {
   return CELLAR_COLUMNS.map((c) => (of[c] === null || of[c] === undefined ? '' : String(of[c])));
 }
 
-export const cellarCsv = (rows) => csvLine(CELLAR_COLUMNS) + rows.map(csvLine).join('');
+// The wine's own columns that no tank fills are left out: korvane-calc
+// takes a total SO2 column, even an empty one, as asking for a limit.
+const WINE_COLUMNS = new Set(['total_so2', 'colour', 'sugar', 'style', 'binding_factor']);
+export function cellarCsv(rows) {
+  const kept = CELLAR_COLUMNS.map((name, i) => !WINE_COLUMNS.has(name) || rows.some((row) => row[i] !== ''));
+  const only = (fields) => fields.filter((_, i) => kept[i]);
+  return csvLine(only(CELLAR_COLUMNS)) + rows.map((row) => csvLine(only(row))).join('');
+}
 
 export const ADDITION_COLUMNS = ['tank', 'planned', 'day', 'form', 'method', 'amount', 'amount_unit',
   'so2_added', 'who', 'done', 'done_by', 'id'];
