@@ -329,9 +329,13 @@ function showDose(tank, state) {
   $('reg-plan').addEventListener('click', () => planAddition(tank, state));
 }
 
+// A plan's amount as measured out, from the SO2 the core worked out (its
+// so2_added already counts the tablets rounded up).
+const planAmount = (plan) => practicalAmount({ ...plan, so2_added: plan.so2_calculated });
+
 function amountText(amount) {
   const main = `${fixed(amount.value, amount.digits)} ${unitText(amount.unit)}`;
-  return amount.teaspoons ? `${main} (${fixed(amount.teaspoons, 1)} ${t('korvane', 'tsp')})` : main;
+  return amount.teaspoons ? `${main} (${fixed(amount.teaspoons, 2)} ${t('korvane', 'tsp')})` : main;
 }
 
 function showHistory(tank, state) {
@@ -347,7 +351,7 @@ function showHistory(tank, state) {
   }
   for (const plan of state.plans) {
     const done = state.doneOf.get(plan._id);
-    const amount = practicalAmount(plan);
+    const amount = planAmount(plan);
     const cell = el('td');
     if (!done.length) {
       cell.append(el('button', { type: 'button', className: 'small reg-done', onclick: () => markDone(plan) }, t('Web', 'Done')));
@@ -387,7 +391,7 @@ function showPlot(tank, state) {
     p[1] = Number(ctx.core.existingMolecular(String(a.ph), String(a.free_so2))) || null;
     p[2] = a.total_so2 === '' || a.total_so2 === undefined ? null : Number(a.total_so2);
   }
-  for (const plan of state.plans) at(plan.at)[3] = practicalAmount(plan).so2;
+  for (const plan of state.plans) at(plan.at)[3] = planAmount(plan).so2;
   const xs = [...points.keys()].sort((a, b) => a - b);
   const limit = Number(dose?.total_so2_limit || tank.limit) || null;
   const data = [xs, ...[0, 1, 2].map((i) => xs.map((x) => points.get(x)[i])), xs.map(() => limit),
@@ -415,14 +419,14 @@ function showWorkOrder() {
   for (const tank of tanks) {
     const state = states.get(tank._id);
     for (const plan of state.plans.filter((p) => p.day === day)) {
-      const amount = practicalAmount(plan);
+      const amount = planAmount(plan);
       const done = state.doneOf.get(plan._id).length > 0;
       lines.push(el('tr', { className: 'work-line' },
         el('td', {}, tank.name), el('td', {}, `${figure(tank.volume)} ${optionText('unit', tank.unit)}`),
         el('td', {}, `${optionText('form', plan.form)} (${methodText(plan.method)})`),
         el('td', { className: 'figure' }, amountText(amount)),
         el('td', { className: 'figure' }, fixed(amount.so2, 1)),
-        el('td', { className: 'figure' }, state.total === null ? '—' : figure(state.total)),
+        el('td', { className: 'figure' }, state.total === null ? '—' : fixed(state.total, 1)),
         el('td', { className: 'box' }, el('span', { className: 'tick', role: 'img', ariaLabel: done ? t('Web', 'Done') : t('Web', 'Not done') }, done ? '☒' : '☐')),
         el('td', { className: 'initials' }, el('span', { className: 'line' }, ' '))));
     }
