@@ -370,6 +370,7 @@ function showHistory(tank, state) {
   }
   rows.sort((a, b) => (a[0] < b[0] ? 1 : -1));
   $('reg-history').tBodies[0].replaceChildren(...rows.map((r) => r[1]));
+  labelCells($('reg-history'));
 }
 
 // The tank's figures over time: free and molecular SO2, total SO2 against
@@ -409,7 +410,17 @@ function showPlot(tank, state) {
       { label: t('Web', 'Additions'), stroke: '#c77700', scale: 'mg', paths: () => null,
         points: { show: true, size: 10, fill: '#c77700' } }],
     axes: [{}, { scale: 'mg', label: 'mg/L' }, { scale: 'mol', side: 1, grid: { show: false } }],
+    legend: { live: false },
   }, data, box);
+}
+
+// Each cell names its column, which a phone shows beside it when a row's
+// cells stand one under another.
+function labelCells(table) {
+  const heads = [...table.tHead.rows[0].cells].map((th) => th.textContent);
+  for (const row of table.tBodies[0].rows) {
+    for (const [i, cell] of [...row.cells].entries()) cell.dataset.label = heads[i];
+  }
 }
 
 function showWorkOrder() {
@@ -432,6 +443,7 @@ function showWorkOrder() {
     }
   }
   $('work-order-table').tBodies[0].replaceChildren(...lines);
+  labelCells($('work-order-table'));
   $('work-order-empty').textContent = lines.length ? '' : t('Web', 'No addition planned for this day.');
 }
 
