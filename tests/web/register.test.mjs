@@ -83,3 +83,21 @@ it('flags a plan done twice and counts both until one is withdrawn', async () =>
   assert.equal(kept, 3);
   assert.deepEqual(page.errors, []);
 });
+
+it('says so when the device\'s storage is full, and keeps what was typed', async () => {
+  const page = await openRegister(browser, site.url, { language: 'de' });
+  await page.select('#reg-tank', await page.$eval('#reg-tank', (el) => el.options[1].value));
+  const before = await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).total_rows);
+  // IndexedDB's answer when the origin's quota is spent.
+  await page.evaluate(() => {
+    window.korvaneRegister.db.put = () => Promise.reject(new DOMException('full', 'QuotaExceededError'));
+  });
+  await page.type('#reg-ph', '3.5');
+  await page.type('#reg-free_so2', '20');
+  await page.click('#reg-save-analysis');
+  await page.waitForFunction(() => document.getElementById('reg-status').classList.contains('failed'));
+  assert.match(await page.$eval('#reg-status', (el) => el.textContent), /^Der Speicher des Geräts ist voll/);
+  assert.deepEqual(await page.$$eval('#reg-ph, #reg-free_so2', (els) => els.map((el) => el.value)), ['3.5', '20']);
+  assert.equal(await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).total_rows), before);
+  assert.deepEqual(page.errors, []);
+});
