@@ -101,3 +101,15 @@ it('says so when the device\'s storage is full, and keeps what was typed', async
   assert.equal(await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).total_rows), before);
   assert.deepEqual(page.errors, []);
 });
+
+it('speaks the language chosen, keeping what was typed', async () => {
+  const page = await openRegister(browser, site.url, { language: 'en' });
+  await page.select('#reg-tank', await page.$eval('#reg-tank', (el) => el.options[1].value));
+  await page.type('#reg-note', 'racked');
+  await page.select('#language', 'pt');
+  await page.waitForFunction(() => document.getElementById('reg-new-tank').textContent === 'Nova cuba');
+  assert.equal(await page.$eval('#reg-note', (el) => el.value), 'racked');
+  assert.equal(await page.$eval('label[for=reg-note]', (el) => el.textContent), 'Nota');
+  assert.match(await page.$eval('#reg-history', (el) => el.textContent), /Análise/);
+  assert.deepEqual(page.errors, []);
+});
