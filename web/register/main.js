@@ -628,11 +628,13 @@ async function takeCellarFile(file) {
     return i >= 0 ? row[i] ?? '' : '';
   };
   const at = new Date().toISOString();
-  let count = 0;
+  const analyses = [];
+  const named = new Map(tanks.map((tank) => [tank.name, tank]));
+  const written = new Map(); // tank id -> the tank as its last row leaves it
   for (const [i, row] of rows.entries()) {
     const name = (answer.rows[i]?.tank ?? '').trim();
     if (!name) continue;
-    const found = tanks.find((tank) => tank.name === name);
+    const found = named.get(name);
     const form = ctx.doseTexts();
     const number = (column) => pointNumber(cellOf(row, column), comma);
     const word = (column, fallback) => cellOf(row, column).trim() || fallback;
@@ -649,14 +651,26 @@ async function takeCellarFile(file) {
       binding_factor: number('binding_factor') || found?.binding_factor || '',
       edited: at, retired: false };
     delete tank._conflicts;
-    if (!await keep(tank)) return;
-    const analysis = { _id: recordId('analysis', tank._id), type: 'analysis', tank: tank._id, at, entered: at,
+    named.set(name, tank);
+    written.set(tank._id, tank);
+    // A tank on two rows: the later row is its latest analysis.
+    const rowAt = new Date(Date.parse(at) + i).toISOString();
+    analyses.push({ _id: recordId('analysis', tank._id), type: 'analysis', tank: tank._id, at: rowAt, entered: at,
       ph: number('ph'), free_so2: number('free_so2'), total_so2: number('total_so2'), sugar: number('sugar'),
-      who: $('reg-who').value.trim(), note: file.name };
-    if (!await keep(analysis)) return;
-    await load();
-    count++;
+      who: $('reg-who').value.trim(), note: file.name });
   }
+  // One write for the whole file: a file of many tanks is kept at once.
+  try {
+    const failures = (await store.db.bulkDocs([...written.values(), ...analyses])).filter((r) => r.error);
+    if (failures.length) throw failures[0];
+  } catch (error) {
+    failed(error);
+    await load();
+    showAll();
+    return;
+  }
+  const count = analyses.length;
+  await load();
   if (!tankOf(chosen) && tanks.length) chosen = tanks[0]._id;
   showAll();
   status(t('Web', 'Tanks taken from the file: %1.').replace('%1', count));
