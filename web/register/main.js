@@ -102,7 +102,9 @@ const nowForInput = () => {
 function workOutDose(tank, analysis, total, answerYes = false) {
   if (!analysis) return null;
   const bytes = new TextEncoder().encode(cellarCsv([cellarRow(tank, analysis, total)]));
-  const options = { sheet: ctx.doseTexts(), decimal_mark: 'point', answer_yes: answerYes, headers: {},
+  // The tank's own wine figures only, never the form's.
+  const sheet = { ...ctx.doseTexts(), total_so2: '', colour: '', sugar: '', style: '', binding_factor: '' };
+  const options = { sheet, decimal_mark: 'point', answer_yes: answerYes, headers: {},
     regime: tank.regime || '', limit: tank.limit || '' };
   const answer = ctx.core.batch(bytes, 'register.csv', options, 1);
   if (answer.problem) return { status: 'error', message: ctx.translated(answer.problem) };
