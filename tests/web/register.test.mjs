@@ -55,7 +55,7 @@ it('flags a plan done twice and counts both until one is withdrawn', async () =>
   const page = await openRegister(browser, site.url, { language: 'en' });
   await createTank(page, { name: 'T2 Blanc', volume: '1000', unit: 'litres', target_kind: 'free', target: '30',
     form: 'potassium', method: 'powder' });
-  await enterAnalysis(page, { ph: '3.3', free_so2: '15', total_so2: '100' });
+  await enterAnalysis(page, { ph: '3,3', free_so2: '15', total_so2: '100' }); // a decimal comma too
   await planAndDo(page, { done: false });
   // A second device's done record for the same plan, as replication brings it.
   await page.evaluate(async () => {

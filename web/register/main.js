@@ -176,8 +176,8 @@ function skeleton() {
 }
 
 function tankForm() {
-  const regimes = [['', t('Web', 'None')], ['eu', 'EU'], ['eu-organic', t('Web', 'EU organic')], ['us', 'US'],
-    ['au', 'AU'], ['oiv', 'OIV']];
+  const regimes = [['', t('Web', 'None')], ['eu', t('Web', 'European Union')], ['eu-organic', t('Web', 'EU organic')],
+    ['us', t('Web', 'United States')], ['au', t('Web', 'Australia')], ['oiv', t('Web', 'OIV')]];
   const colours = [['', t('Web', 'Not given')], ['red', t('Web', 'Red')], ['white', t('Web', 'White')],
     ['rosé', t('Web', 'Ros\u00e9')]];
   const styles = [['', t('Web', 'Not given')], ['still', t('Web', 'Still')],
@@ -457,8 +457,16 @@ function showAll() {
 
 // --- Acting ---------------------------------------------------------------
 
+const NUMBER_NAMES = new Set(['volume', 'limit', 'binding_factor', 'target', 'solution_pct', 'tablet_g', 'ph',
+  'free_so2', 'total_so2', 'sugar']);
+
+// The fields' texts; a number typed with a decimal comma ("3,5") is kept
+// with a point, as the core and a cellar file read it.
 function readFields(names) {
-  return Object.fromEntries(names.map((name) => [name, $(`reg-${name}`).value.trim()]));
+  return Object.fromEntries(names.map((name) => {
+    const text = $(`reg-${name}`).value.trim();
+    return [name, NUMBER_NAMES.has(name) && /^-?\d*,\d+$/.test(text) ? text.replace(',', '.') : text];
+  }));
 }
 
 async function saveTank(event) {
