@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
 import { withSiteAndBrowser } from './harness.mjs';
-import { createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
+import { chooseTank, createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
 
 let site;
 let browser;
@@ -86,7 +86,7 @@ it('flags a plan done twice and counts both until one is withdrawn', async () =>
 
 it('says so when the device\'s storage is full, and keeps what was typed', async () => {
   const page = await openRegister(browser, site.url, { language: 'de' });
-  await page.select('#reg-tank', await page.$eval('#reg-tank', (el) => el.options[1].value));
+  await chooseTank(page, 1);
   const before = await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).total_rows);
   // IndexedDB's answer when the origin's quota is spent.
   await page.evaluate(() => {
@@ -104,7 +104,7 @@ it('says so when the device\'s storage is full, and keeps what was typed', async
 
 it('speaks the language chosen, keeping what was typed', async () => {
   const page = await openRegister(browser, site.url, { language: 'en' });
-  await page.select('#reg-tank', await page.$eval('#reg-tank', (el) => el.options[1].value));
+  await chooseTank(page, 1);
   await page.type('#reg-note', 'racked');
   await page.select('#language', 'pt');
   await page.waitForFunction(() => document.getElementById('reg-new-tank').textContent === 'Nova cuba');

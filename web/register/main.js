@@ -7,7 +7,7 @@ import uPlotStyle from 'uplot/dist/uPlot.min.css';
 import registerStyle from './register.css';
 import {
   additionsCsv, CELLAR_COLUMNS, cellarCsv, cellarRow, parseCsv, pointNumber, practicalAmount, recordId,
-  tankId, tankState,
+  tankId, tankKey, tankState,
 } from './records.js';
 import { failureKind, openStore } from './store.js';
 
@@ -20,8 +20,9 @@ const ANALYSIS_FIELDS = ['at', 'ph', 'free_so2', 'total_so2', 'sugar', 'who', 'n
 let ctx; // what the page lends: t, core, its form's texts, its dialog
 let store = null;
 let tanks = []; // every tank document, by name
-let records = new Map(); // tank id -> its analyses, plans and done records
-let states = new Map(); // tank id -> tankState()
+let records = new Map(); // tank id -> its plans and done records
+let analysesOf = new Map(); // tank id -> its analyses, for the tanks read so far
+let states = new Map(); // tank id -> tankState() of what is read of it
 let chosen = localStorage.getItem(TANK_KEY) ?? '';
 let dose = null; // the dose last worked out for the chosen tank
 let plot = null;
@@ -65,13 +66,36 @@ async function keep(doc) {
 
 // --- Reading the register ------------------------------------------------------
 
-async function load() {
-  const docs = await store.all();
-  tanks = docs.filter((d) => d.type === 'tank').sort((a, b) => a.name.localeCompare(b.name));
+// The tanks, and every plan and done record: what the tank list and the
+// work order need. A tank's analyses, by far the most records, are read
+// when the tank is shown, so that a large register opens at once.
+async function load(tanksRead = () => {}) {
+  const reads = ['tank:', 'plan:', 'done:'].map((prefix) => store.range(prefix));
+  tanks = (await reads[0]).filter((d) => d.type === 'tank').sort((a, b) => a.name.localeCompare(b.name));
   records = new Map(tanks.map((tank) => [tank._id, []]));
-  for (const doc of docs) if (doc.tank && records.has(doc.tank)) records.get(doc.tank).push(doc);
-  states = new Map(tanks.map((tank) => [tank._id, tankState(records.get(tank._id))]));
+  analysesOf = new Map();
+  computeStates();
+  tanksRead();
+  const [plans, done] = await Promise.all(reads.slice(1));
+  for (const doc of [...plans, ...done]) records.get(doc.tank)?.push(doc);
+  computeStates();
 }
+
+function computeStates() {
+  states = new Map(tanks.map((tank) => [tank._id,
+    tankState([...records.get(tank._id), ...(analysesOf.get(tank._id) ?? [])])]));
+}
+
+async function ensureAnalyses(ids) {
+  const missing = [...new Set(ids)].filter((id) => records.has(id) && !analysesOf.has(id));
+  const found = await Promise.all(missing.map((id) => store.range(`analysis:${tankKey(id)}:`)));
+  missing.forEach((id, i) => analysesOf.set(id, found[i]));
+  if (missing.length) computeStates();
+}
+
+// The tanks with an addition planned for `day`: the work order's.
+const plannedOn = (day) => tanks.filter((tank) => records.get(tank._id)
+  .some((r) => r.type === 'plan' && r.day === day)).map((tank) => tank._id);
 
 const tankOf = (id) => tanks.find((tank) => tank._id === id) ?? null;
 const optionText = (id, word) => [...($(id)?.options ?? [])].find((o) => o.value === word)?.textContent ?? word ?? '';
@@ -275,6 +299,7 @@ function showTank() {
   $('reg-tank-view').hidden = !tank && !$('reg-tank-view').dataset.creating;
   if (!tank) return;
   delete $('reg-tank-view').dataset.creating;
+  $('reg-tank-view').dataset.tank = tank._id;
   for (const name of TANK_FIELDS) $(`reg-${name}`).value = tank[name] ?? '';
   $('reg-retired').checked = Boolean(tank.retired);
   const state = states.get(tank._id);
@@ -449,10 +474,16 @@ function showWorkOrder() {
   $('work-order-empty').textContent = lines.length ? '' : t('Web', 'No addition planned for this day.');
 }
 
-function showAll() {
+async function showAll() {
+  await ensureAnalyses([chosen, ...plannedOn($('reg-day').value || today())]);
   showTankList();
   showTank();
   showWorkOrder();
+}
+
+async function refresh() {
+  await load();
+  await showAll();
 }
 
 // --- Acting ---------------------------------------------------------------
@@ -491,8 +522,7 @@ async function saveTank(event) {
   if (await keep(tank)) {
     chosen = tank._id;
     localStorage.setItem(TANK_KEY, chosen);
-    await load();
-    showAll();
+    await refresh();
     status(t('Web', 'Tank saved.'));
   }
 }
@@ -548,8 +578,7 @@ async function saveAnalysis(event) {
   localStorage.setItem(WHO_KEY, fields.who);
   for (const name of ['ph', 'free_so2', 'total_so2', 'sugar', 'note', 'replaces']) $(`reg-${name}`).value = '';
   $('reg-at').value = nowForInput();
-  await load();
-  showAll();
+  await refresh();
   status(t('Web', 'Analysis saved.'));
 }
 
@@ -575,8 +604,7 @@ async function planAddition(tank, state) {
     analysis: state.latest._id, regime: tank.regime ?? '', who: $('reg-who').value.trim(),
     inputs: Object.fromEntries(CELLAR_COLUMNS.map((name, i) => [name, row[i]])) };
   if (await keep(plan)) {
-    await load();
-    showAll();
+    await refresh();
     status(t('Web', 'Addition planned: it is on the work order.'));
   }
 }
@@ -585,8 +613,7 @@ async function markDone(plan) {
   const done = { _id: recordId('done', plan.tank), type: 'done', tank: plan.tank, plan: plan._id,
     at: new Date().toISOString(), who: $('reg-who').value.trim() };
   if (await keep(done)) {
-    await load();
-    showAll();
+    await refresh();
     status(t('Web', 'Addition recorded as done.'));
   }
 }
@@ -596,8 +623,7 @@ async function withdraw(record) {
   const withdrawal = { _id: recordId('done', record.tank), type: 'done', tank: record.tank, plan: record.plan,
     at: new Date().toISOString(), replaces: record._id, withdrawn: true, who: $('reg-who').value.trim() };
   if (await keep(withdrawal)) {
-    await load();
-    showAll();
+    await refresh();
   }
 }
 
@@ -611,7 +637,8 @@ function download(name, text, type) {
 
 // The tanks in use, each with its latest analysis, as a cellar file
 // korvane-calc --batch reads as it stands.
-export function exportedCellar() {
+export async function exportedCellar() {
+  await ensureAnalyses(tanks.map((tank) => tank._id));
   return cellarCsv(tanks.filter((tank) => !tank.retired && states.get(tank._id).latest)
     .map((tank) => cellarRow(tank, states.get(tank._id).latest)));
 }
@@ -675,14 +702,13 @@ async function takeCellarFile(file) {
     if (failures.length) throw failures[0];
   } catch (error) {
     failed(error);
-    await load();
-    showAll();
+    await refresh();
     return;
   }
   const count = analyses.length;
   await load();
   if (!tankOf(chosen) && tanks.length) chosen = tanks[0]._id;
-  showAll();
+  await showAll();
   status(t('Web', 'Tanks taken from the file: %1.').replace('%1', count));
 }
 
@@ -698,8 +724,7 @@ async function restore(file) {
   if (!file) return;
   try {
     const count = await store.restore(JSON.parse(await file.text()));
-    await load();
-    showAll();
+    await refresh();
     status(t('Web', 'Backup restored: %1 records.').replace('%1', count));
   } catch (error) {
     if (error instanceof SyntaxError || error?.message === 'not a backup') {
@@ -709,19 +734,24 @@ async function restore(file) {
 }
 
 function wire() {
-  $('reg-tank').addEventListener('change', () => {
+  $('reg-tank').addEventListener('change', async () => {
     chosen = $('reg-tank').value;
     localStorage.setItem(TANK_KEY, chosen);
     status('');
+    await ensureAnalyses([chosen]);
     showTank();
   });
   $('reg-show-retired').addEventListener('change', showTankList);
   $('reg-new-tank').addEventListener('click', newTank);
   $('reg-tank-form').addEventListener('submit', saveTank);
   $('reg-analysis-form').addEventListener('submit', saveAnalysis);
-  $('reg-day').addEventListener('change', showWorkOrder);
+  $('reg-day').addEventListener('change', async () => {
+    await ensureAnalyses(plannedOn($('reg-day').value || today()));
+    showWorkOrder();
+  });
   $('reg-print').addEventListener('click', () => window.print());
-  $('reg-export').addEventListener('click', () => download(`korvane-tanks-${today()}.csv`, exportedCellar(), 'text/csv'));
+  $('reg-export').addEventListener('click', async () => download(`korvane-tanks-${today()}.csv`,
+    await exportedCellar(), 'text/csv'));
   $('reg-export-additions').addEventListener('click', () => download(`korvane-additions-${today()}.csv`,
     additionsCsv(tanks, states), 'text/csv'));
   $('reg-backup').addEventListener('click', backup);
@@ -742,18 +772,24 @@ function wire() {
 
 // `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask()}.
 export async function startRegister(page) {
+  performance.mark('korvane-register-loaded');
   ctx = page;
   document.head.append(el('style', {}, uPlotStyle + registerStyle));
   $('register').hidden = false;
   skeleton();
   try {
     store = await openStore();
-    await load();
+    performance.mark('korvane-register-opened');
+    // The tank list is drawn as soon as the tanks are read.
+    await load(() => {
+      showTankList();
+      performance.mark('korvane-register-list');
+    });
   } catch (error) {
     failed(error);
     return;
   }
-  showAll();
+  await showAll();
   document.addEventListener('korvane-language', () => {
     skeleton();
     showAll();
