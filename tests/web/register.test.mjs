@@ -113,3 +113,33 @@ it('speaks the language chosen, keeping what was typed', async () => {
   assert.match(await page.$eval('#reg-history', (el) => el.textContent), /Análise/);
   assert.deepEqual(page.errors, []);
 });
+
+it('corrects an analysis with a new record, and shows a tank edited on two devices', async () => {
+  const page = await openRegister(browser, site.url, { language: 'en' });
+  await chooseTank(page, 1);
+  const analyses = async () => (await historyRows(page)).filter((row) => row[1] === 'Analysis');
+  const before = await analyses();
+  await page.click('#reg-history tr:last-child button');
+  assert.equal(await page.$eval('#reg-ph', (el) => el.value), '3.62');
+  await page.evaluate(() => {
+    document.getElementById('reg-total_so2').value = '105';
+  });
+  await page.click('#reg-save-analysis');
+  await page.waitForFunction(() => /105/.test(document.getElementById('reg-history').textContent));
+  assert.equal((await analyses()).length, before.length);
+  const kept = await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).rows
+    .filter((r) => r.id.startsWith('analysis:')).length);
+  assert.ok(kept > before.length);
+  // Another device's edit of the tank, as replication brings it.
+  await page.evaluate(async () => {
+    const { db } = window.korvaneRegister;
+    const tank = (await db.allDocs({ include_docs: true, startkey: 'tank:', endkey: 'tank:\ufff0' })).rows[0].doc;
+    await db.bulkDocs([{ ...tank, _rev: '9-ffff', notes: 'other device' }], { new_edits: false });
+    await db.bulkDocs([{ ...tank, _rev: '9-0000', notes: 'this device' }], { new_edits: false });
+  });
+  await page.reload();
+  await page.waitForSelector('body[data-register=ready]');
+  await chooseTank(page, 1);
+  assert.match(await page.$eval('#reg-flags', (el) => el.textContent), /changed on two devices/);
+  assert.deepEqual(page.errors, []);
+});

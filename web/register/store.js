@@ -20,11 +20,6 @@ export async function openStore(name = DATABASE) {
   navigator.storage?.persist?.().catch(() => {});
   return {
     db,
-    // Every document, tanks' conflicting revisions named in _conflicts.
-    async all() {
-      const answer = await db.allDocs({ include_docs: true, conflicts: true });
-      return answer.rows.map((row) => row.doc).filter((doc) => !doc._id.startsWith('_design/'));
-    },
     // The documents whose ids begin with `prefix`, in the order of their ids.
     async range(prefix) {
       const answer = await db.allDocs({ include_docs: true, conflicts: true, startkey: prefix,
