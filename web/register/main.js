@@ -436,7 +436,13 @@ function showPlot(tank, state) {
       { label: t('Web', 'Limit'), stroke: '#b00020', width: 1, dash: [2, 4], scale: 'mg', points: { show: false } },
       { label: t('Web', 'Additions'), stroke: '#c77700', scale: 'mg', paths: () => null,
         points: { show: true, size: 10, fill: '#c77700' } }],
-    axes: [{}, { scale: 'mg', label: 'mg/L' }, { scale: 'mol', side: 1, grid: { show: false } }],
+    // Times in the page's language: hours within two days, else dates.
+    axes: [{ values: (u, splits) => {
+      const span = (u.scales.x.max ?? 0) - (u.scales.x.min ?? 0);
+      const style = span < 2 * 86400 ? { timeStyle: 'short' } : { dateStyle: 'short' };
+      const texts = splits.map((x) => new Date(x * 1000).toLocaleString(ctx.language(), style));
+      return texts.map((text, i) => (text === texts[i - 1] ? '' : text)); // each time once
+    } }, { scale: 'mg', label: 'mg/L' }, { scale: 'mol', side: 1, grid: { show: false } }],
     legend: { live: false },
   }, data, box);
 }
