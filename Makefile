@@ -12,9 +12,10 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
 DATA_PACKAGES := librsvg2-bin help2man gzip python3
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
 # The web page: the core compiled by emscripten, icons drawn from the SVG;
-# its tests drive Debian's Chromium with puppeteer-core from npm.
+# its tests drive Debian's Chromium with puppeteer-core from npm, and read
+# the printed work order with pdftotext.
 WEB_PACKAGES := cmake ninja-build emscripten librsvg2-bin python3
-BROWSER_PACKAGES := chromium nodejs
+BROWSER_PACKAGES := chromium nodejs poppler-utils
 TEST_PACKAGES := $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(BROWSER_PACKAGES) \
                  libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl \
                  dbus-daemon at-spi2-core python3-pyatspi python3-gi man-db lintian

@@ -33,7 +33,8 @@ add_custom_command(OUTPUT ${korvane_web_npm}
 
 file(GLOB korvane_web_assets CONFIGURE_DEPENDS
     ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.js ${PROJECT_SOURCE_DIR}/web/*.css
-    ${PROJECT_SOURCE_DIR}/web/*.webmanifest)
+    ${PROJECT_SOURCE_DIR}/web/*.webmanifest ${PROJECT_SOURCE_DIR}/web/register/*.js
+    ${PROJECT_SOURCE_DIR}/web/register/*.css)
 file(GLOB korvane_web_translations CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/*.ts)
 set(korvane_site ${CMAKE_BINARY_DIR}/site)
 add_custom_command(OUTPUT ${korvane_site}/index.html

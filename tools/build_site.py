@@ -40,6 +40,8 @@ CORE_CONTEXT = "korvane"
 ICONS = {"icon-192.png": (192, 0), "icon-512.png": (512, 0), "icon-maskable-512.png": (512, 96)}
 # The module the page's script imports what the build makes from.
 SITE_MODULE = "korvane-site"
+# The register's module, beside the page.
+REGISTER_SCRIPT = "register.js"
 
 
 def translated_languages(ts_dir):
@@ -144,6 +146,14 @@ def bundle(web, site_data):
     return script.replace("</script", "<\\/script")
 
 
+def register(web, out):
+    """The register's script, its libraries and styles in a module of its
+    own, which the page loads once its form is usable."""
+    script = esbuild(web, str(web / "register" / "main.js"), "--bundle", "--format=esm", "--minify",
+                     "--loader:.css=text")
+    (out / REGISTER_SCRIPT).write_text(script, "utf-8")
+
+
 def page(web, wasm_file, source, site_data):
     style = esbuild(web, str(web / "style.css"), "--minify")
     html_text = fill(source, '<link rel="stylesheet" href="style.css">',
@@ -205,9 +215,10 @@ def main():
         shutil.rmtree(out)
     out.mkdir(parents=True)
     (out / "index.html").write_text(page(web, wasm_file, source, site_data), "utf-8")
+    register(web, out)
     shutil.copy(web / "manifest.webmanifest", out)
     draw_icons(args.icon, out)
-    service_worker(web, out, ["index.html", "manifest.webmanifest"] + list(ICONS))
+    service_worker(web, out, ["index.html", REGISTER_SCRIPT, "manifest.webmanifest"] + list(ICONS))
     return 0
 
 

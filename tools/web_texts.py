@@ -37,7 +37,8 @@ def page_keys(web_dir, bindings_dir=None):
     those of web_dir, then those of its bindings."""
     bindings = Path(bindings_dir) if bindings_dir else bindings_of(web_dir)
     keys = []
-    sources = sorted(Path(web_dir).iterdir())
+    # The page's own files and the register's, beside them.
+    sources = sorted(Path(web_dir).iterdir()) + sorted((Path(web_dir) / "register").glob("*.js"))
     sources += sorted(bindings.glob("*.cpp")) if bindings.is_dir() else []
     for path in sources:
         if path.suffix == ".html":

@@ -275,6 +275,398 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>„%1“ kann Tausender oder ein Dezimalwert sein: ohne den Punkt schreiben oder mit dem Dezimalkomma.</translation>
     </message>
+    <message>
+        <source>The register</source>
+        <translation>Das Kellerbuch</translation>
+    </message>
+    <message>
+        <source>The device&apos;s storage is full: this record was not kept. Everything kept before is still there; free some space and save again.</source>
+        <translation>Der Speicher des Geräts ist voll: dieser Eintrag wurde nicht gespeichert. Alles bisher Gespeicherte ist noch da; schaffen Sie Platz und speichern Sie erneut.</translation>
+    </message>
+    <message>
+        <source>The browser refuses to keep the register (private browsing, or storage turned off): nothing can be kept on this device.</source>
+        <translation>Der Browser verweigert das Speichern des Kellerbuchs (privates Surfen oder Speicher abgeschaltet): auf diesem Gerät kann nichts gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>This record was not kept.</source>
+        <translation>Dieser Eintrag wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>New tank</source>
+        <translation>Neuer Tank</translation>
+    </message>
+    <message>
+        <source>Show retired tanks</source>
+        <translation>Stillgelegte Tanks zeigen</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Werte</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Wer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>EU-Bio</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Nicht angegeben</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosé</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Still</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Qualitätsschaumwein</translation>
+    </message>
+    <message>
+        <source>Sparkling</source>
+        <translation>Schaumwein</translation>
+    </message>
+    <message>
+        <source>Liqueur</source>
+        <translation>Likörwein</translation>
+    </message>
+    <message>
+        <source>Tank details</source>
+        <translation>Angaben zum Tank</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Weinart</translation>
+    </message>
+    <message>
+        <source>Regime</source>
+        <translation>Regelwerk</translation>
+    </message>
+    <message>
+        <source>Own limit (mg/L)</source>
+        <translation>Eigener Grenzwert (mg/L)</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Bindungsfaktor</translation>
+    </message>
+    <message>
+        <source>Target (mg/L)</source>
+        <translation>Ziel (mg/L)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Retired</source>
+        <translation>Stillgelegt</translation>
+    </message>
+    <message>
+        <source>Save the tank</source>
+        <translation>Tank speichern</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Free SO2 (mg/L)</source>
+        <translation>Freie SO2 (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 (mg/L, optional)</source>
+        <translation>Gesamt-SO2 (mg/L, freiwillig)</translation>
+    </message>
+    <message>
+        <source>Sugar (g/L, optional)</source>
+        <translation>Zucker (g/L, freiwillig)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>Save the analysis and work out the dose</source>
+        <translation>Analyse speichern und Menge berechnen</translation>
+    </message>
+    <message>
+        <source>Work order</source>
+        <translation>Arbeitsauftrag</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Print the work order</source>
+        <translation>Arbeitsauftrag drucken</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>SO2 added (mg/L)</source>
+        <translation>Zugesetzte SO2 (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 after (mg/L)</source>
+        <translation>Gesamt-SO2 danach (mg/L)</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Kürzel</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here to add its tanks to the register, each with its row as an analysis.</source>
+        <translation>Legen Sie hier eine Kellerdatei ab, um ihre Tanks ins Kellerbuch aufzunehmen, jeden mit seiner Zeile als Analyse.</translation>
+    </message>
+    <message>
+        <source>Take tanks from a cellar file</source>
+        <translation>Tanks aus einer Kellerdatei übernehmen</translation>
+    </message>
+    <message>
+        <source>Export the tanks (cellar CSV)</source>
+        <translation>Tanks exportieren (Keller-CSV)</translation>
+    </message>
+    <message>
+        <source>Export the additions (CSV)</source>
+        <translation>Zugaben exportieren (CSV)</translation>
+    </message>
+    <message>
+        <source>Back up the register</source>
+        <translation>Kellerbuch sichern</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Sicherung wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Choose a tank</source>
+        <translation>Tank wählen</translation>
+    </message>
+    <message>
+        <source>No tank yet</source>
+        <translation>Noch kein Tank</translation>
+    </message>
+    <message>
+        <source>retired</source>
+        <translation>stillgelegt</translation>
+    </message>
+    <message>
+        <source>An addition of this tank was recorded as done twice (two devices, or one offline): both count in its total until one is withdrawn in the history below.</source>
+        <translation>Eine Zugabe dieses Tanks wurde zweimal als erledigt eingetragen (zwei Geräte, oder eines offline): beide zählen in seiner Summe, bis eine im Verlauf unten zurückgezogen wird.</translation>
+    </message>
+    <message>
+        <source>This tank&apos;s details were changed on two devices: the ones shown won; check them and save.</source>
+        <translation>Die Angaben dieses Tanks wurden auf zwei Geräten geändert: die gezeigten haben gewonnen; prüfen und speichern Sie sie.</translation>
+    </message>
+    <message>
+        <source>No analysis yet: enter the first one below.</source>
+        <translation>Noch keine Analyse: geben Sie die erste unten ein.</translation>
+    </message>
+    <message>
+        <source>Latest analysis</source>
+        <translation>Letzte Analyse</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>nicht gemessen</translation>
+    </message>
+    <message>
+        <source>Total SO2 since the latest analysis, additions included</source>
+        <translation>Gesamt-SO2 seit der letzten Analyse, Zugaben eingerechnet</translation>
+    </message>
+    <message>
+        <source>limit</source>
+        <translation>Grenzwert</translation>
+    </message>
+    <message>
+        <source>over the limit</source>
+        <translation>über dem Grenzwert</translation>
+    </message>
+    <message>
+        <source>An addition is planned since the latest analysis: enter a new analysis to work out another.</source>
+        <translation>Seit der letzten Analyse ist eine Zugabe geplant: geben Sie eine neue Analyse ein, um eine weitere zu berechnen.</translation>
+    </message>
+    <message>
+        <source>No addition needed.</source>
+        <translation>Keine Zugabe nötig.</translation>
+    </message>
+    <message>
+        <source>Dose</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Plan this addition</source>
+        <translation>Diese Zugabe einplanen</translation>
+    </message>
+    <message>
+        <source>Total SO2</source>
+        <translation>Gesamt-SO2</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Zucker</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Berichtigen</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Zurückziehen</translation>
+    </message>
+    <message>
+        <source>Addition done</source>
+        <translation>Zugabe erledigt</translation>
+    </message>
+    <message>
+        <source>Addition planned</source>
+        <translation>Zugabe geplant</translation>
+    </message>
+    <message>
+        <source>SO2 of the tank over time: free, molecular, total and its limit, with the additions.</source>
+        <translation>Die SO2 des Tanks im Lauf der Zeit: frei, molekular, gesamt und ihr Grenzwert, mit den Zugaben.</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>Molekulare SO2</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Grenzwert</translation>
+    </message>
+    <message>
+        <source>Additions</source>
+        <translation>Zugaben</translation>
+    </message>
+    <message>
+        <source>Not done</source>
+        <translation>Nicht erledigt</translation>
+    </message>
+    <message>
+        <source>No addition planned for this day.</source>
+        <translation>Für diesen Tag ist keine Zugabe geplant.</translation>
+    </message>
+    <message>
+        <source>A tank needs a name.</source>
+        <translation>Ein Tank braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Another tank has this name.</source>
+        <translation>Ein anderer Tank hat diesen Namen.</translation>
+    </message>
+    <message>
+        <source>Tank saved.</source>
+        <translation>Tank gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save the tank first.</source>
+        <translation>Speichern Sie zuerst den Tank.</translation>
+    </message>
+    <message>
+        <source>Give the date and time of the analysis.</source>
+        <translation>Geben Sie Datum und Uhrzeit der Analyse an.</translation>
+    </message>
+    <message>
+        <source>Analysis saved.</source>
+        <translation>Analyse gespeichert.</translation>
+    </message>
+    <message>
+        <source>Correct the analysis and save it: the new one replaces it, and the old one is kept.</source>
+        <translation>Berichtigen Sie die Analyse und speichern Sie sie: die neue ersetzt sie, die alte bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Addition planned: it is on the work order.</source>
+        <translation>Zugabe geplant: sie steht im Arbeitsauftrag.</translation>
+    </message>
+    <message>
+        <source>Addition recorded as done.</source>
+        <translation>Zugabe als erledigt eingetragen.</translation>
+    </message>
+    <message>
+        <source>Tanks taken from the file: %1.</source>
+        <translation>Aus der Datei übernommene Tanks: %1.</translation>
+    </message>
+    <message>
+        <source>Backup restored: %1 records.</source>
+        <translation>Sicherung wiederhergestellt: %1 Einträge.</translation>
+    </message>
+    <message>
+        <source>This file is not a backup of the register.</source>
+        <translation>Diese Datei ist keine Sicherung des Kellerbuchs.</translation>
+    </message>
+    <message>
+        <source>European Union</source>
+        <translation>Europäische Union</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

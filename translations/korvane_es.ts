@@ -275,6 +275,398 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>«%1» puede ser miles o un decimal: escríbalo sin el punto, o con la coma decimal.</translation>
     </message>
+    <message>
+        <source>The register</source>
+        <translation>El registro</translation>
+    </message>
+    <message>
+        <source>The device&apos;s storage is full: this record was not kept. Everything kept before is still there; free some space and save again.</source>
+        <translation>El almacenamiento del dispositivo está lleno: este registro no se ha guardado. Todo lo guardado antes sigue ahí; libere espacio y guarde de nuevo.</translation>
+    </message>
+    <message>
+        <source>The browser refuses to keep the register (private browsing, or storage turned off): nothing can be kept on this device.</source>
+        <translation>El navegador se niega a guardar el registro (navegación privada o almacenamiento desactivado): no se puede guardar nada en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>This record was not kept.</source>
+        <translation>Este registro no se ha guardado.</translation>
+    </message>
+    <message>
+        <source>New tank</source>
+        <translation>Nuevo depósito</translation>
+    </message>
+    <message>
+        <source>Show retired tanks</source>
+        <translation>Mostrar los depósitos retirados</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Quién</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE ecológico</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Sin indicar</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Tinto</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosado</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Tranquilo</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Espumoso de calidad</translation>
+    </message>
+    <message>
+        <source>Sparkling</source>
+        <translation>Espumoso</translation>
+    </message>
+    <message>
+        <source>Liqueur</source>
+        <translation>De licor</translation>
+    </message>
+    <message>
+        <source>Tank details</source>
+        <translation>Datos del depósito</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Tipo de vino</translation>
+    </message>
+    <message>
+        <source>Regime</source>
+        <translation>Normativa</translation>
+    </message>
+    <message>
+        <source>Own limit (mg/L)</source>
+        <translation>Límite propio (mg/L)</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Factor de combinación</translation>
+    </message>
+    <message>
+        <source>Target (mg/L)</source>
+        <translation>Objetivo (mg/L)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Retired</source>
+        <translation>Retirado</translation>
+    </message>
+    <message>
+        <source>Save the tank</source>
+        <translation>Guardar el depósito</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Análisis</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Free SO2 (mg/L)</source>
+        <translation>SO2 libre (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 (mg/L, optional)</source>
+        <translation>SO2 total (mg/L, opcional)</translation>
+    </message>
+    <message>
+        <source>Sugar (g/L, optional)</source>
+        <translation>Azúcar (g/L, opcional)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Save the analysis and work out the dose</source>
+        <translation>Guardar el análisis y calcular la dosis</translation>
+    </message>
+    <message>
+        <source>Work order</source>
+        <translation>Orden de trabajo</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Print the work order</source>
+        <translation>Imprimir la orden de trabajo</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Producto</translation>
+    </message>
+    <message>
+        <source>SO2 added (mg/L)</source>
+        <translation>SO2 añadido (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 after (mg/L)</source>
+        <translation>SO2 total después (mg/L)</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Iniciales</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here to add its tanks to the register, each with its row as an analysis.</source>
+        <translation>Suelte aquí un archivo de bodega para añadir sus depósitos al registro, cada uno con su fila como análisis.</translation>
+    </message>
+    <message>
+        <source>Take tanks from a cellar file</source>
+        <translation>Tomar los depósitos de un archivo de bodega</translation>
+    </message>
+    <message>
+        <source>Export the tanks (cellar CSV)</source>
+        <translation>Exportar los depósitos (CSV de bodega)</translation>
+    </message>
+    <message>
+        <source>Export the additions (CSV)</source>
+        <translation>Exportar las adiciones (CSV)</translation>
+    </message>
+    <message>
+        <source>Back up the register</source>
+        <translation>Hacer una copia del registro</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurar una copia</translation>
+    </message>
+    <message>
+        <source>Choose a tank</source>
+        <translation>Elegir un depósito</translation>
+    </message>
+    <message>
+        <source>No tank yet</source>
+        <translation>Aún ningún depósito</translation>
+    </message>
+    <message>
+        <source>retired</source>
+        <translation>retirado</translation>
+    </message>
+    <message>
+        <source>An addition of this tank was recorded as done twice (two devices, or one offline): both count in its total until one is withdrawn in the history below.</source>
+        <translation>Una adición de este depósito se registró como hecha dos veces (dos dispositivos, o uno sin conexión): ambas cuentan en su total hasta que se retire una en el historial de abajo.</translation>
+    </message>
+    <message>
+        <source>This tank&apos;s details were changed on two devices: the ones shown won; check them and save.</source>
+        <translation>Los datos de este depósito se cambiaron en dos dispositivos: prevalecen los mostrados; revíselos y guarde.</translation>
+    </message>
+    <message>
+        <source>No analysis yet: enter the first one below.</source>
+        <translation>Aún no hay análisis: introduzca el primero abajo.</translation>
+    </message>
+    <message>
+        <source>Latest analysis</source>
+        <translation>Último análisis</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>no medido</translation>
+    </message>
+    <message>
+        <source>Total SO2 since the latest analysis, additions included</source>
+        <translation>SO2 total desde el último análisis, adiciones incluidas</translation>
+    </message>
+    <message>
+        <source>limit</source>
+        <translation>límite</translation>
+    </message>
+    <message>
+        <source>over the limit</source>
+        <translation>por encima del límite</translation>
+    </message>
+    <message>
+        <source>An addition is planned since the latest analysis: enter a new analysis to work out another.</source>
+        <translation>Hay una adición prevista desde el último análisis: introduzca un análisis nuevo para calcular otra.</translation>
+    </message>
+    <message>
+        <source>No addition needed.</source>
+        <translation>No hace falta ninguna adición.</translation>
+    </message>
+    <message>
+        <source>Dose</source>
+        <translation>Dosis</translation>
+    </message>
+    <message>
+        <source>Plan this addition</source>
+        <translation>Prever esta adición</translation>
+    </message>
+    <message>
+        <source>Total SO2</source>
+        <translation>SO2 total</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Azúcar</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Corregir</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Retirar</translation>
+    </message>
+    <message>
+        <source>Addition done</source>
+        <translation>Adición hecha</translation>
+    </message>
+    <message>
+        <source>Addition planned</source>
+        <translation>Adición prevista</translation>
+    </message>
+    <message>
+        <source>SO2 of the tank over time: free, molecular, total and its limit, with the additions.</source>
+        <translation>El SO2 del depósito a lo largo del tiempo: libre, molecular, total y su límite, con las adiciones.</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>SO2 molecular</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Additions</source>
+        <translation>Adiciones</translation>
+    </message>
+    <message>
+        <source>Not done</source>
+        <translation>No hecho</translation>
+    </message>
+    <message>
+        <source>No addition planned for this day.</source>
+        <translation>Ninguna adición prevista para este día.</translation>
+    </message>
+    <message>
+        <source>A tank needs a name.</source>
+        <translation>Un depósito necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>Another tank has this name.</source>
+        <translation>Otro depósito tiene este nombre.</translation>
+    </message>
+    <message>
+        <source>Tank saved.</source>
+        <translation>Depósito guardado.</translation>
+    </message>
+    <message>
+        <source>Save the tank first.</source>
+        <translation>Guarde primero el depósito.</translation>
+    </message>
+    <message>
+        <source>Give the date and time of the analysis.</source>
+        <translation>Indique la fecha y la hora del análisis.</translation>
+    </message>
+    <message>
+        <source>Analysis saved.</source>
+        <translation>Análisis guardado.</translation>
+    </message>
+    <message>
+        <source>Correct the analysis and save it: the new one replaces it, and the old one is kept.</source>
+        <translation>Corrija el análisis y guárdelo: el nuevo lo sustituye, y el antiguo se conserva.</translation>
+    </message>
+    <message>
+        <source>Addition planned: it is on the work order.</source>
+        <translation>Adición prevista: está en la orden de trabajo.</translation>
+    </message>
+    <message>
+        <source>Addition recorded as done.</source>
+        <translation>Adición registrada como hecha.</translation>
+    </message>
+    <message>
+        <source>Tanks taken from the file: %1.</source>
+        <translation>Depósitos tomados del archivo: %1.</translation>
+    </message>
+    <message>
+        <source>Backup restored: %1 records.</source>
+        <translation>Copia restaurada: %1 registros.</translation>
+    </message>
+    <message>
+        <source>This file is not a backup of the register.</source>
+        <translation>Este archivo no es una copia del registro.</translation>
+    </message>
+    <message>
+        <source>European Union</source>
+        <translation>Unión Europea</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

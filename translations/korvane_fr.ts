@@ -275,6 +275,398 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>«&#xa0;%1&#xa0;» peut se lire en milliers ou en décimales&#xa0;: écrivez-le sans le point, ou avec une virgule décimale.</translation>
     </message>
+    <message>
+        <source>The register</source>
+        <translation>Le registre</translation>
+    </message>
+    <message>
+        <source>The device&apos;s storage is full: this record was not kept. Everything kept before is still there; free some space and save again.</source>
+        <translation>La mémoire de l’appareil est pleine : cet enregistrement n’a pas été gardé. Tout ce qui était gardé avant est toujours là ; libérez de la place et enregistrez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The browser refuses to keep the register (private browsing, or storage turned off): nothing can be kept on this device.</source>
+        <translation>Le navigateur refuse de garder le registre (navigation privée, ou stockage désactivé) : rien ne peut être gardé sur cet appareil.</translation>
+    </message>
+    <message>
+        <source>This record was not kept.</source>
+        <translation>Cet enregistrement n’a pas été gardé.</translation>
+    </message>
+    <message>
+        <source>New tank</source>
+        <translation>Nouvelle cuve</translation>
+    </message>
+    <message>
+        <source>Show retired tanks</source>
+        <translation>Montrer les cuves retirées</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Enregistrement</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Valeurs</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Qui</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fait</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE bio</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Non indiqué</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosé</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Tranquille</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Mousseux de qualité</translation>
+    </message>
+    <message>
+        <source>Sparkling</source>
+        <translation>Mousseux</translation>
+    </message>
+    <message>
+        <source>Liqueur</source>
+        <translation>De liqueur</translation>
+    </message>
+    <message>
+        <source>Tank details</source>
+        <translation>La cuve</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Type de vin</translation>
+    </message>
+    <message>
+        <source>Regime</source>
+        <translation>Réglementation</translation>
+    </message>
+    <message>
+        <source>Own limit (mg/L)</source>
+        <translation>Limite propre (mg/L)</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Facteur de combinaison</translation>
+    </message>
+    <message>
+        <source>Target (mg/L)</source>
+        <translation>Objectif (mg/L)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Retired</source>
+        <translation>Retirée</translation>
+    </message>
+    <message>
+        <source>Save the tank</source>
+        <translation>Enregistrer la cuve</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Free SO2 (mg/L)</source>
+        <translation>SO2 libre (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 (mg/L, optional)</source>
+        <translation>SO2 total (mg/L, facultatif)</translation>
+    </message>
+    <message>
+        <source>Sugar (g/L, optional)</source>
+        <translation>Sucre (g/L, facultatif)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Save the analysis and work out the dose</source>
+        <translation>Enregistrer l’analyse et calculer la dose</translation>
+    </message>
+    <message>
+        <source>Work order</source>
+        <translation>Bon de travail</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Print the work order</source>
+        <translation>Imprimer le bon de travail</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>SO2 added (mg/L)</source>
+        <translation>SO2 ajouté (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 after (mg/L)</source>
+        <translation>SO2 total après (mg/L)</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Initiales</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here to add its tanks to the register, each with its row as an analysis.</source>
+        <translation>Déposez ici un fichier de cave pour ajouter ses cuves au registre, chacune avec sa ligne comme analyse.</translation>
+    </message>
+    <message>
+        <source>Take tanks from a cellar file</source>
+        <translation>Prendre les cuves d’un fichier de cave</translation>
+    </message>
+    <message>
+        <source>Export the tanks (cellar CSV)</source>
+        <translation>Exporter les cuves (CSV de cave)</translation>
+    </message>
+    <message>
+        <source>Export the additions (CSV)</source>
+        <translation>Exporter les ajouts (CSV)</translation>
+    </message>
+    <message>
+        <source>Back up the register</source>
+        <translation>Sauvegarder le registre</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurer une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Choose a tank</source>
+        <translation>Choisir une cuve</translation>
+    </message>
+    <message>
+        <source>No tank yet</source>
+        <translation>Aucune cuve encore</translation>
+    </message>
+    <message>
+        <source>retired</source>
+        <translation>retirée</translation>
+    </message>
+    <message>
+        <source>An addition of this tank was recorded as done twice (two devices, or one offline): both count in its total until one is withdrawn in the history below.</source>
+        <translation>Un ajout de cette cuve a été noté fait deux fois (deux appareils, ou un hors ligne) : les deux comptent dans son total jusqu’à ce que l’un soit retiré dans l’historique ci-dessous.</translation>
+    </message>
+    <message>
+        <source>This tank&apos;s details were changed on two devices: the ones shown won; check them and save.</source>
+        <translation>Les données de cette cuve ont été changées sur deux appareils : celles affichées l’ont emporté ; vérifiez-les et enregistrez.</translation>
+    </message>
+    <message>
+        <source>No analysis yet: enter the first one below.</source>
+        <translation>Aucune analyse encore : saisissez la première ci-dessous.</translation>
+    </message>
+    <message>
+        <source>Latest analysis</source>
+        <translation>Dernière analyse</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non mesuré</translation>
+    </message>
+    <message>
+        <source>Total SO2 since the latest analysis, additions included</source>
+        <translation>SO2 total depuis la dernière analyse, ajouts compris</translation>
+    </message>
+    <message>
+        <source>limit</source>
+        <translation>limite</translation>
+    </message>
+    <message>
+        <source>over the limit</source>
+        <translation>au-dessus de la limite</translation>
+    </message>
+    <message>
+        <source>An addition is planned since the latest analysis: enter a new analysis to work out another.</source>
+        <translation>Un ajout est prévu depuis la dernière analyse : saisissez une nouvelle analyse pour en calculer un autre.</translation>
+    </message>
+    <message>
+        <source>No addition needed.</source>
+        <translation>Aucun ajout nécessaire.</translation>
+    </message>
+    <message>
+        <source>Dose</source>
+        <translation>Dose</translation>
+    </message>
+    <message>
+        <source>Plan this addition</source>
+        <translation>Prévoir cet ajout</translation>
+    </message>
+    <message>
+        <source>Total SO2</source>
+        <translation>SO2 total</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Sucre</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Corriger</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Addition done</source>
+        <translation>Ajout fait</translation>
+    </message>
+    <message>
+        <source>Addition planned</source>
+        <translation>Ajout prévu</translation>
+    </message>
+    <message>
+        <source>SO2 of the tank over time: free, molecular, total and its limit, with the additions.</source>
+        <translation>Le SO2 de la cuve au fil du temps : libre, moléculaire, total et sa limite, avec les ajouts.</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>SO2 moléculaire</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Additions</source>
+        <translation>Ajouts</translation>
+    </message>
+    <message>
+        <source>Not done</source>
+        <translation>Pas fait</translation>
+    </message>
+    <message>
+        <source>No addition planned for this day.</source>
+        <translation>Aucun ajout prévu ce jour-là.</translation>
+    </message>
+    <message>
+        <source>A tank needs a name.</source>
+        <translation>Une cuve doit avoir un nom.</translation>
+    </message>
+    <message>
+        <source>Another tank has this name.</source>
+        <translation>Une autre cuve porte ce nom.</translation>
+    </message>
+    <message>
+        <source>Tank saved.</source>
+        <translation>Cuve enregistrée.</translation>
+    </message>
+    <message>
+        <source>Save the tank first.</source>
+        <translation>Enregistrez d’abord la cuve.</translation>
+    </message>
+    <message>
+        <source>Give the date and time of the analysis.</source>
+        <translation>Indiquez la date et l’heure de l’analyse.</translation>
+    </message>
+    <message>
+        <source>Analysis saved.</source>
+        <translation>Analyse enregistrée.</translation>
+    </message>
+    <message>
+        <source>Correct the analysis and save it: the new one replaces it, and the old one is kept.</source>
+        <translation>Corrigez l’analyse et enregistrez-la : la nouvelle la remplace, et l’ancienne est gardée.</translation>
+    </message>
+    <message>
+        <source>Addition planned: it is on the work order.</source>
+        <translation>Ajout prévu : il est sur le bon de travail.</translation>
+    </message>
+    <message>
+        <source>Addition recorded as done.</source>
+        <translation>Ajout noté comme fait.</translation>
+    </message>
+    <message>
+        <source>Tanks taken from the file: %1.</source>
+        <translation>Cuves prises du fichier : %1.</translation>
+    </message>
+    <message>
+        <source>Backup restored: %1 records.</source>
+        <translation>Sauvegarde restaurée : %1 enregistrements.</translation>
+    </message>
+    <message>
+        <source>This file is not a backup of the register.</source>
+        <translation>Ce fichier n’est pas une sauvegarde du registre.</translation>
+    </message>
+    <message>
+        <source>European Union</source>
+        <translation>Union européenne</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

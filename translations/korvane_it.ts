@@ -275,6 +275,398 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>«%1» può essere in migliaia o un decimale: scriverlo senza il punto, o con la virgola decimale.</translation>
     </message>
+    <message>
+        <source>The register</source>
+        <translation>Il registro</translation>
+    </message>
+    <message>
+        <source>The device&apos;s storage is full: this record was not kept. Everything kept before is still there; free some space and save again.</source>
+        <translation>La memoria del dispositivo è piena: questa registrazione non è stata conservata. Tutto ciò che era conservato prima è ancora lì; liberate spazio e salvate di nuovo.</translation>
+    </message>
+    <message>
+        <source>The browser refuses to keep the register (private browsing, or storage turned off): nothing can be kept on this device.</source>
+        <translation>Il browser rifiuta di conservare il registro (navigazione privata o memoria disattivata): nulla può essere conservato su questo dispositivo.</translation>
+    </message>
+    <message>
+        <source>This record was not kept.</source>
+        <translation>Questa registrazione non è stata conservata.</translation>
+    </message>
+    <message>
+        <source>New tank</source>
+        <translation>Nuova vasca</translation>
+    </message>
+    <message>
+        <source>Show retired tanks</source>
+        <translation>Mostra le vasche dismesse</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registrazione</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Valori</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Chi</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fatto</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE biologico</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Non indicato</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosato</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Fermo</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Spumante di qualità</translation>
+    </message>
+    <message>
+        <source>Sparkling</source>
+        <translation>Spumante</translation>
+    </message>
+    <message>
+        <source>Liqueur</source>
+        <translation>Liquoroso</translation>
+    </message>
+    <message>
+        <source>Tank details</source>
+        <translation>Dati della vasca</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Tipo di vino</translation>
+    </message>
+    <message>
+        <source>Regime</source>
+        <translation>Normativa</translation>
+    </message>
+    <message>
+        <source>Own limit (mg/L)</source>
+        <translation>Limite proprio (mg/L)</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Fattore di combinazione</translation>
+    </message>
+    <message>
+        <source>Target (mg/L)</source>
+        <translation>Obiettivo (mg/L)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Retired</source>
+        <translation>Dismessa</translation>
+    </message>
+    <message>
+        <source>Save the tank</source>
+        <translation>Salva la vasca</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Analisi</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>Free SO2 (mg/L)</source>
+        <translation>SO2 libera (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 (mg/L, optional)</source>
+        <translation>SO2 totale (mg/L, facoltativa)</translation>
+    </message>
+    <message>
+        <source>Sugar (g/L, optional)</source>
+        <translation>Zucchero (g/L, facoltativo)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Save the analysis and work out the dose</source>
+        <translation>Salva l’analisi e calcola la dose</translation>
+    </message>
+    <message>
+        <source>Work order</source>
+        <translation>Ordine di lavoro</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>Print the work order</source>
+        <translation>Stampa l’ordine di lavoro</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Prodotto</translation>
+    </message>
+    <message>
+        <source>SO2 added (mg/L)</source>
+        <translation>SO2 aggiunta (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 after (mg/L)</source>
+        <translation>SO2 totale dopo (mg/L)</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Sigla</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here to add its tanks to the register, each with its row as an analysis.</source>
+        <translation>Trascinate qui un file di cantina per aggiungere le sue vasche al registro, ognuna con la sua riga come analisi.</translation>
+    </message>
+    <message>
+        <source>Take tanks from a cellar file</source>
+        <translation>Prendi le vasche da un file di cantina</translation>
+    </message>
+    <message>
+        <source>Export the tanks (cellar CSV)</source>
+        <translation>Esporta le vasche (CSV di cantina)</translation>
+    </message>
+    <message>
+        <source>Export the additions (CSV)</source>
+        <translation>Esporta le aggiunte (CSV)</translation>
+    </message>
+    <message>
+        <source>Back up the register</source>
+        <translation>Salva una copia del registro</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Ripristina una copia</translation>
+    </message>
+    <message>
+        <source>Choose a tank</source>
+        <translation>Scegli una vasca</translation>
+    </message>
+    <message>
+        <source>No tank yet</source>
+        <translation>Ancora nessuna vasca</translation>
+    </message>
+    <message>
+        <source>retired</source>
+        <translation>dismessa</translation>
+    </message>
+    <message>
+        <source>An addition of this tank was recorded as done twice (two devices, or one offline): both count in its total until one is withdrawn in the history below.</source>
+        <translation>Un’aggiunta di questa vasca è stata registrata come fatta due volte (due dispositivi, o uno fuori linea): entrambe contano nel suo totale finché una non viene ritirata nella cronologia qui sotto.</translation>
+    </message>
+    <message>
+        <source>This tank&apos;s details were changed on two devices: the ones shown won; check them and save.</source>
+        <translation>I dati di questa vasca sono stati cambiati su due dispositivi: prevalgono quelli mostrati; controllateli e salvate.</translation>
+    </message>
+    <message>
+        <source>No analysis yet: enter the first one below.</source>
+        <translation>Ancora nessuna analisi: inserite la prima qui sotto.</translation>
+    </message>
+    <message>
+        <source>Latest analysis</source>
+        <translation>Ultima analisi</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non misurata</translation>
+    </message>
+    <message>
+        <source>Total SO2 since the latest analysis, additions included</source>
+        <translation>SO2 totale dall’ultima analisi, aggiunte comprese</translation>
+    </message>
+    <message>
+        <source>limit</source>
+        <translation>limite</translation>
+    </message>
+    <message>
+        <source>over the limit</source>
+        <translation>oltre il limite</translation>
+    </message>
+    <message>
+        <source>An addition is planned since the latest analysis: enter a new analysis to work out another.</source>
+        <translation>Un’aggiunta è prevista dall’ultima analisi: inserite una nuova analisi per calcolarne un’altra.</translation>
+    </message>
+    <message>
+        <source>No addition needed.</source>
+        <translation>Nessuna aggiunta necessaria.</translation>
+    </message>
+    <message>
+        <source>Dose</source>
+        <translation>Dose</translation>
+    </message>
+    <message>
+        <source>Plan this addition</source>
+        <translation>Prevedi questa aggiunta</translation>
+    </message>
+    <message>
+        <source>Total SO2</source>
+        <translation>SO2 totale</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Zucchero</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correggi</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Ritira</translation>
+    </message>
+    <message>
+        <source>Addition done</source>
+        <translation>Aggiunta fatta</translation>
+    </message>
+    <message>
+        <source>Addition planned</source>
+        <translation>Aggiunta prevista</translation>
+    </message>
+    <message>
+        <source>SO2 of the tank over time: free, molecular, total and its limit, with the additions.</source>
+        <translation>La SO2 della vasca nel tempo: libera, molecolare, totale e il suo limite, con le aggiunte.</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>SO2 molecolare</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Additions</source>
+        <translation>Aggiunte</translation>
+    </message>
+    <message>
+        <source>Not done</source>
+        <translation>Non fatto</translation>
+    </message>
+    <message>
+        <source>No addition planned for this day.</source>
+        <translation>Nessuna aggiunta prevista per questo giorno.</translation>
+    </message>
+    <message>
+        <source>A tank needs a name.</source>
+        <translation>Una vasca deve avere un nome.</translation>
+    </message>
+    <message>
+        <source>Another tank has this name.</source>
+        <translation>Un’altra vasca ha questo nome.</translation>
+    </message>
+    <message>
+        <source>Tank saved.</source>
+        <translation>Vasca salvata.</translation>
+    </message>
+    <message>
+        <source>Save the tank first.</source>
+        <translation>Salvate prima la vasca.</translation>
+    </message>
+    <message>
+        <source>Give the date and time of the analysis.</source>
+        <translation>Indicate data e ora dell’analisi.</translation>
+    </message>
+    <message>
+        <source>Analysis saved.</source>
+        <translation>Analisi salvata.</translation>
+    </message>
+    <message>
+        <source>Correct the analysis and save it: the new one replaces it, and the old one is kept.</source>
+        <translation>Correggete l’analisi e salvatela: la nuova la sostituisce, e la vecchia è conservata.</translation>
+    </message>
+    <message>
+        <source>Addition planned: it is on the work order.</source>
+        <translation>Aggiunta prevista: è nell’ordine di lavoro.</translation>
+    </message>
+    <message>
+        <source>Addition recorded as done.</source>
+        <translation>Aggiunta registrata come fatta.</translation>
+    </message>
+    <message>
+        <source>Tanks taken from the file: %1.</source>
+        <translation>Vasche prese dal file: %1.</translation>
+    </message>
+    <message>
+        <source>Backup restored: %1 records.</source>
+        <translation>Copia ripristinata: %1 registrazioni.</translation>
+    </message>
+    <message>
+        <source>This file is not a backup of the register.</source>
+        <translation>Questo file non è una copia del registro.</translation>
+    </message>
+    <message>
+        <source>European Union</source>
+        <translation>Unione europea</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Stati Uniti</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

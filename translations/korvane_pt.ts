@@ -275,6 +275,398 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>«%1» pode ser milhares ou um decimal: escreva-o sem o ponto, ou com a vírgula decimal.</translation>
     </message>
+    <message>
+        <source>The register</source>
+        <translation>O registo</translation>
+    </message>
+    <message>
+        <source>The device&apos;s storage is full: this record was not kept. Everything kept before is still there; free some space and save again.</source>
+        <translation>O armazenamento do dispositivo está cheio: este registo não foi guardado. Tudo o que foi guardado antes continua lá; liberte espaço e guarde de novo.</translation>
+    </message>
+    <message>
+        <source>The browser refuses to keep the register (private browsing, or storage turned off): nothing can be kept on this device.</source>
+        <translation>O navegador recusa-se a guardar o registo (navegação privada ou armazenamento desligado): nada pode ser guardado neste dispositivo.</translation>
+    </message>
+    <message>
+        <source>This record was not kept.</source>
+        <translation>Este registo não foi guardado.</translation>
+    </message>
+    <message>
+        <source>New tank</source>
+        <translation>Nova cuba</translation>
+    </message>
+    <message>
+        <source>Show retired tanks</source>
+        <translation>Mostrar as cubas retiradas</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Registo</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Valores</translation>
+    </message>
+    <message>
+        <source>Who</source>
+        <translation>Quem</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Feito</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE biológico</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Não indicado</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Tinto</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosé</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Tranquilo</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Espumante de qualidade</translation>
+    </message>
+    <message>
+        <source>Sparkling</source>
+        <translation>Espumante</translation>
+    </message>
+    <message>
+        <source>Liqueur</source>
+        <translation>Licoroso</translation>
+    </message>
+    <message>
+        <source>Tank details</source>
+        <translation>Dados da cuba</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Tipo de vinho</translation>
+    </message>
+    <message>
+        <source>Regime</source>
+        <translation>Regulamentação</translation>
+    </message>
+    <message>
+        <source>Own limit (mg/L)</source>
+        <translation>Limite próprio (mg/L)</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Fator de combinação</translation>
+    </message>
+    <message>
+        <source>Target (mg/L)</source>
+        <translation>Alvo (mg/L)</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Retired</source>
+        <translation>Retirada</translation>
+    </message>
+    <message>
+        <source>Save the tank</source>
+        <translation>Guardar a cuba</translation>
+    </message>
+    <message>
+        <source>Analysis</source>
+        <translation>Análise</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Data e hora</translation>
+    </message>
+    <message>
+        <source>Free SO2 (mg/L)</source>
+        <translation>SO2 livre (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 (mg/L, optional)</source>
+        <translation>SO2 total (mg/L, opcional)</translation>
+    </message>
+    <message>
+        <source>Sugar (g/L, optional)</source>
+        <translation>Açúcar (g/L, opcional)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Save the analysis and work out the dose</source>
+        <translation>Guardar a análise e calcular a dose</translation>
+    </message>
+    <message>
+        <source>Work order</source>
+        <translation>Ordem de trabalho</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>Print the work order</source>
+        <translation>Imprimir a ordem de trabalho</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produto</translation>
+    </message>
+    <message>
+        <source>SO2 added (mg/L)</source>
+        <translation>SO2 adicionado (mg/L)</translation>
+    </message>
+    <message>
+        <source>Total SO2 after (mg/L)</source>
+        <translation>SO2 total depois (mg/L)</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Iniciais</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Ficheiros</translation>
+    </message>
+    <message>
+        <source>Drop a cellar file here to add its tanks to the register, each with its row as an analysis.</source>
+        <translation>Largue aqui um ficheiro de adega para juntar as suas cubas ao registo, cada uma com a sua linha como análise.</translation>
+    </message>
+    <message>
+        <source>Take tanks from a cellar file</source>
+        <translation>Tirar as cubas de um ficheiro de adega</translation>
+    </message>
+    <message>
+        <source>Export the tanks (cellar CSV)</source>
+        <translation>Exportar as cubas (CSV de adega)</translation>
+    </message>
+    <message>
+        <source>Export the additions (CSV)</source>
+        <translation>Exportar as adições (CSV)</translation>
+    </message>
+    <message>
+        <source>Back up the register</source>
+        <translation>Fazer cópia do registo</translation>
+    </message>
+    <message>
+        <source>Restore a backup</source>
+        <translation>Restaurar uma cópia</translation>
+    </message>
+    <message>
+        <source>Choose a tank</source>
+        <translation>Escolher uma cuba</translation>
+    </message>
+    <message>
+        <source>No tank yet</source>
+        <translation>Ainda nenhuma cuba</translation>
+    </message>
+    <message>
+        <source>retired</source>
+        <translation>retirada</translation>
+    </message>
+    <message>
+        <source>An addition of this tank was recorded as done twice (two devices, or one offline): both count in its total until one is withdrawn in the history below.</source>
+        <translation>Uma adição desta cuba foi registada como feita duas vezes (dois dispositivos, ou um sem ligação): ambas contam no seu total até uma ser retirada no histórico abaixo.</translation>
+    </message>
+    <message>
+        <source>This tank&apos;s details were changed on two devices: the ones shown won; check them and save.</source>
+        <translation>Os dados desta cuba foram alterados em dois dispositivos: prevaleceram os mostrados; verifique-os e guarde.</translation>
+    </message>
+    <message>
+        <source>No analysis yet: enter the first one below.</source>
+        <translation>Ainda sem análise: introduza a primeira abaixo.</translation>
+    </message>
+    <message>
+        <source>Latest analysis</source>
+        <translation>Última análise</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>não medido</translation>
+    </message>
+    <message>
+        <source>Total SO2 since the latest analysis, additions included</source>
+        <translation>SO2 total desde a última análise, adições incluídas</translation>
+    </message>
+    <message>
+        <source>limit</source>
+        <translation>limite</translation>
+    </message>
+    <message>
+        <source>over the limit</source>
+        <translation>acima do limite</translation>
+    </message>
+    <message>
+        <source>An addition is planned since the latest analysis: enter a new analysis to work out another.</source>
+        <translation>Há uma adição prevista desde a última análise: introduza uma nova análise para calcular outra.</translation>
+    </message>
+    <message>
+        <source>No addition needed.</source>
+        <translation>Nenhuma adição necessária.</translation>
+    </message>
+    <message>
+        <source>Dose</source>
+        <translation>Dose</translation>
+    </message>
+    <message>
+        <source>Plan this addition</source>
+        <translation>Prever esta adição</translation>
+    </message>
+    <message>
+        <source>Total SO2</source>
+        <translation>SO2 total</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Açúcar</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Corrigir</translation>
+    </message>
+    <message>
+        <source>Withdraw</source>
+        <translation>Retirar</translation>
+    </message>
+    <message>
+        <source>Addition done</source>
+        <translation>Adição feita</translation>
+    </message>
+    <message>
+        <source>Addition planned</source>
+        <translation>Adição prevista</translation>
+    </message>
+    <message>
+        <source>SO2 of the tank over time: free, molecular, total and its limit, with the additions.</source>
+        <translation>O SO2 da cuba ao longo do tempo: livre, molecular, total e o seu limite, com as adições.</translation>
+    </message>
+    <message>
+        <source>Molecular SO2</source>
+        <translation>SO2 molecular</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Additions</source>
+        <translation>Adições</translation>
+    </message>
+    <message>
+        <source>Not done</source>
+        <translation>Não feito</translation>
+    </message>
+    <message>
+        <source>No addition planned for this day.</source>
+        <translation>Nenhuma adição prevista para este dia.</translation>
+    </message>
+    <message>
+        <source>A tank needs a name.</source>
+        <translation>Uma cuba precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>Another tank has this name.</source>
+        <translation>Outra cuba tem este nome.</translation>
+    </message>
+    <message>
+        <source>Tank saved.</source>
+        <translation>Cuba guardada.</translation>
+    </message>
+    <message>
+        <source>Save the tank first.</source>
+        <translation>Guarde primeiro a cuba.</translation>
+    </message>
+    <message>
+        <source>Give the date and time of the analysis.</source>
+        <translation>Indique a data e a hora da análise.</translation>
+    </message>
+    <message>
+        <source>Analysis saved.</source>
+        <translation>Análise guardada.</translation>
+    </message>
+    <message>
+        <source>Correct the analysis and save it: the new one replaces it, and the old one is kept.</source>
+        <translation>Corrija a análise e guarde-a: a nova substitui-a, e a antiga é conservada.</translation>
+    </message>
+    <message>
+        <source>Addition planned: it is on the work order.</source>
+        <translation>Adição prevista: está na ordem de trabalho.</translation>
+    </message>
+    <message>
+        <source>Addition recorded as done.</source>
+        <translation>Adição registada como feita.</translation>
+    </message>
+    <message>
+        <source>Tanks taken from the file: %1.</source>
+        <translation>Cubas tiradas do ficheiro: %1.</translation>
+    </message>
+    <message>
+        <source>Backup restored: %1 records.</source>
+        <translation>Cópia restaurada: %1 registos.</translation>
+    </message>
+    <message>
+        <source>This file is not a backup of the register.</source>
+        <translation>Este ficheiro não é uma cópia do registo.</translation>
+    </message>
+    <message>
+        <source>European Union</source>
+        <translation>União Europeia</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Austrália</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -59,6 +59,8 @@ function translatePage() {
   commaToo = null; // found when a key is first typed
   showChoiceState();
   if (batchFile) runBatch();
+  // The register, once loaded, says itself again.
+  document.dispatchEvent(new Event('korvane-language'));
 }
 
 function chooseLanguage() {
@@ -560,6 +562,17 @@ function watchDrops() {
   }
 }
 
+// --- The register -------------------------------------------------------------
+
+// The register comes in a file of its own once the form is usable, so a
+// first visit waits for none of it.
+function loadRegister() {
+  import(new URL('register.js', document.baseURI).href)
+    .then((register) => register.startRegister({ t, language: () => language, core, doseTexts, translated,
+      withValue, ask }))
+    .catch((error) => console.error(error));
+}
+
 // --- Start -----------------------------------------------------------------------
 
 async function start() {
@@ -625,6 +638,7 @@ async function start() {
   }
   document.body.dataset.ready = 'true';
   performance.mark('korvane-ready');
+  loadRegister();
 }
 
 start();

@@ -168,10 +168,16 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
     // A unit in the size's header ("Volume (hL)") stands for a unit column.
     const auto& sizeCell = found.cellOf[Index(DoseColumn::BatchSize)];
     auto& unitCell = found.cellOf[Index(DoseColumn::Unit)];
-    if (!unitCell && sizeCell &&
-        ReadBrackets(DoseColumn::BatchSize, ReadHeaderName(batch.HeaderCells()[*sizeCell]).bracket)
-            .unit.has_value()) {
-        unitCell = sizeCell;
+    if (!unitCell && sizeCell) {
+        const std::optional<VolumeUnit> unit =
+            ReadBrackets(DoseColumn::BatchSize,
+                         ReadHeaderName(batch.HeaderCells()[*sizeCell]).bracket)
+                .unit;
+        if (unit) {
+            unitCell = sizeCell;
+            // The unit's word, for the register that keeps each tank's own.
+            json.String("size_unit", RowOf(kUnitWords, *unit).word);
+        }
     }
     // The columns the page offers a choice for: those of every dose, until
     // its form has the wine's own.

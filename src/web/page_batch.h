@@ -25,7 +25,8 @@ namespace korvane::web {
 // The answer, as JSON: {"problem":"..."} when the header stopped the batch,
 // else {"summary":"...", "counts":{...}, "rows":[the first `rowsShown`]}, and
 // always how the file was read: its "headers", the header each "column" was
-// read from (null when none) and the columns taken "fromForm".
+// read from (null when none), the columns taken "fromForm", and the unit's
+// word ("hl") as "size_unit" when the size's header names it ("Volume (hL)").
 // `output` receives the CSV the batch writes.
 std::string BatchJson(std::string_view bytes, std::string_view fileName, std::string_view sent,
                       std::size_t rowsShown, std::string& output);

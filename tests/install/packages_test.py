@@ -40,6 +40,7 @@ NEEDS = [
     ("node",                                        "web test bench"),
     ("npm",                                         "test bench"),
     ("chromium",                                    "test bench"),
+    ("pdftotext",                                   "test"),
     ("desktop-file-validate",                       "test"),
     ("appstreamcli",                                "test"),
     ("lintian",                                     "test"),

@@ -235,6 +235,29 @@ TEST(PageBatch, NoSheetNoBatch) {
     }
 }
 
+// The unit a size's header names is told by its word, for the register that
+// keeps it with each tank; a unit column or no unit tells none.
+TEST(PageBatch, TheSizeHeadersUnit) {
+    const std::string sheet = R"({"sheet":)" + Dose("") + "}";
+    const struct {
+        const char* header;
+        const char* told;
+    } rows[] = {
+        {.header = "Volume (hL)", .told = R"("size_unit":"hl")"},
+        {.header = "Volume (US gal)", .told = R"("size_unit":"us-gal")"},
+        {.header = "Volume", .told = nullptr},
+    };
+    for (const auto& row : rows) {
+        const std::string answer =
+            Batch(std::string("tank,ph,free_so2,") + row.header + "\nT1,3.5,10,10\n", sheet);
+        if (row.told != nullptr) {
+            EXPECT_NE(answer.find(row.told), std::string::npos) << answer;
+        } else {
+            EXPECT_EQ(answer.find("size_unit"), std::string::npos) << answer;
+        }
+    }
+}
+
 template <typename Row, std::size_t N>
 void ExpectWords(const JsonValue& list, const std::array<Row, N>& table) {
     ASSERT_EQ(list.items.size(), N);
