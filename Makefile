@@ -112,9 +112,16 @@ web:
 	@NODE_PATH=/usr/share/nodejs cmake --build --preset web
 	@echo "The site is in build-web/site/."
 
+# Where `make serve-web` listens: this machine only, unless told otherwise
+# (HOST=0.0.0.0 lets a phone on the same network open it).
+HOST ?= 127.0.0.1
+PORT ?= 8080
+
 serve-web: web
-	@echo "Korvane is served on http://localhost:8080/ (Ctrl+C stops it)."
-	cd build-web/site && python3 -m http.server 8080 --bind 127.0.0.1
+	@echo "Korvane is served on http://$(HOST):$(PORT)/ (Ctrl+C stops it)."
+	@if [ "$(HOST)" = 0.0.0.0 ]; then \
+	    echo "From another device on this network: http://$$(hostname -I | cut -d' ' -f1):$(PORT)/"; fi
+	cd build-web/site && python3 -m http.server $(PORT) --bind $(HOST)
 
 # Each fuzz target for FUZZ_SECONDS on a working corpus in build-fuzz/corpus/;
 # fails when one finds anything, leaving the input in build-fuzz/findings/.
