@@ -275,6 +275,38 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>„%1“ kann Tausender oder ein Dezimalwert sein: ohne den Punkt schreiben oder mit dem Dezimalkomma.</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tablette</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molekular</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>Tabletten</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>Teelöffel</translation>
+    </message>
+    <message>
+        <source>The texts of this language could not be loaded: check the connection.</source>
+        <translation>Die Texte dieser Sprache konnten nicht geladen werden: Prüfen Sie die Verbindung.</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>US-Gallonen</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>britische Gallonen</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

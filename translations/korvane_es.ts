@@ -275,6 +275,38 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>«%1» puede ser miles o un decimal: escríbalo sin el punto, o con la coma decimal.</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tableta</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecular</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>tabletas</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>cucharaditas</translation>
+    </message>
+    <message>
+        <source>The texts of this language could not be loaded: check the connection.</source>
+        <translation>No se pudieron cargar los textos de este idioma: compruebe la conexión.</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>galones estadounidenses</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>galones imperiales</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -275,6 +275,38 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>«&#xa0;%1&#xa0;» peut se lire en milliers ou en décimales&#xa0;: écrivez-le sans le point, ou avec une virgule décimale.</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Comprimé</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>SO2 moléculaire</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>comprimés</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>cuillères à café</translation>
+    </message>
+    <message>
+        <source>The texts of this language could not be loaded: check the connection.</source>
+        <translation>Les textes de cette langue n’ont pas pu être chargés&#xa0;: vérifiez la connexion.</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>gallons US</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>gallons impériaux</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

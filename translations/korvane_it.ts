@@ -275,6 +275,38 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>«%1» può essere in migliaia o un decimale: scriverlo senza il punto, o con la virgola decimale.</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Soluzione</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Compressa</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecolare</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>compresse</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>cucchiaini</translation>
+    </message>
+    <message>
+        <source>The texts of this language could not be loaded: check the connection.</source>
+        <translation>Non è stato possibile caricare i testi di questa lingua: controllate la connessione.</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>galloni USA</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>galloni imperiali</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

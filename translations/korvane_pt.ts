@@ -275,6 +275,38 @@
         <source>&quot;%1&quot; could be thousands or a decimal: write it without the point, or with a decimal comma.</source>
         <translation>«%1» pode ser milhares ou um decimal: escreva-o sem o ponto, ou com a vírgula decimal.</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solução</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Comprimido</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecular</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>comprimidos</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>colheres de chá</translation>
+    </message>
+    <message>
+        <source>The texts of this language could not be loaded: check the connection.</source>
+        <translation>Não foi possível carregar os textos desta língua: verifique a ligação.</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>galões americanos</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>galões imperiais</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -1,12 +1,11 @@
 // The page: it shows what the core decides and holds no rule of its own.
 import { loadCore } from './core.js';
-// Made by tools/build_site.py when the site is built: the translations, the
-// page's languages (English and each of translations/*.ts), the names of a
-// dose's columns from the core, and the version.
-import { DOSE_COLUMNS, LANGUAGES, TEXTS, VERSION } from 'korvane-site';
+import { chooseLanguage, fetchTexts, LANGUAGE_KEY } from './languages.js';
+// Made by tools/build_site.py when the site is built: the keys of the
+// page's texts, the names of a dose's columns from the core, and the version.
+import { DOSE_COLUMNS, TEXT_KEYS, VERSION } from 'korvane-site';
 
 const $ = (id) => document.getElementById(id);
-const LANGUAGE_KEY = 'korvane.language';
 const DEFAULTS_KEY = 'korvane.settings.cfg';
 const ROWS_SHOWN = 300;
 // A figure not calculated since the last change: never "0.00", which reads
@@ -22,6 +21,7 @@ const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requ
 
 let core;
 let language = 'en';
+let texts = null; // the translations of `language`, in the order of TEXT_KEYS
 let commaToo = null;
 let batchFile = null; // {name, bytes} of the last cellar file
 let namedHeaders = {}; // column -> header the user chose
@@ -29,12 +29,12 @@ const typedTargets = {}; // a computed target's field -> what it held before
 
 // --- Texts ----------------------------------------------------------------
 
-// TEXTS: {keys: ['context|English', ...], fr: [...], ...}, made at build
-// time from the translators' files.
-const TEXT_INDEX = new Map(TEXTS.keys.map((k, i) => [k, i]));
+// TEXT_KEYS: ['context|English', ...], made at build time from the
+// translators' files; a language's texts are its translations in that order.
+const TEXT_INDEX = new Map(TEXT_KEYS.map((k, i) => [k, i]));
 
 function t(context, english) {
-  const translated = language !== 'en' && TEXTS[language]?.[TEXT_INDEX.get(`${context}|${english}`)];
+  const translated = texts?.[TEXT_INDEX.get(`${context}|${english}`)];
   return (translated || english).trim().replace(/\r/g, '\n');
 }
 
@@ -61,14 +61,25 @@ function translatePage() {
   if (batchFile) runBatch();
 }
 
-function chooseLanguage() {
-  const stored = localStorage.getItem(LANGUAGE_KEY);
-  if (LANGUAGES.includes(stored)) return stored;
-  for (const tag of navigator.languages || [navigator.language]) {
-    const primary = String(tag).toLowerCase().split('-')[0];
-    if (LANGUAGES.includes(primary)) return primary;
+// Speaks `wanted` once its texts are here. Where they cannot be had (the
+// network down before the service worker kept them), the page stays in the
+// language it speaks and says so.
+async function switchLanguage(wanted) {
+  let loaded;
+  try {
+    loaded = await fetchTexts(wanted);
+  } catch {
+    if (value('language') === wanted) $('language').value = language;
+    say($('language-status'), 'Web', 'The texts of this language could not be loaded: check the connection.');
+    return;
   }
-  return 'en';
+  // A later choice made while these arrived wins.
+  if (value('language') !== wanted) return;
+  language = wanted;
+  texts = loaded;
+  say($('language-status'));
+  localStorage.setItem(LANGUAGE_KEY, language);
+  translatePage();
 }
 
 // --- Numeric fields ---------------------------------------------------------
@@ -110,8 +121,11 @@ function buildNumberField(span) {
     button.addEventListener('click', () => step(input, bar));
     stepper.append(button);
   }
-  span.append(input, stepper);
-  if (span.dataset.unit) span.append(element('span', { className: 'unit' }, span.dataset.unit));
+  // The box, its arrows and its unit stay together on one line; only the
+  // caption may take a line of its own above them.
+  const field = element('span', { className: 'field' }, input, stepper);
+  if (span.dataset.unit) field.append(element('span', { className: 'unit' }, span.dataset.unit));
+  span.append(field);
   // The table of targets keeps its messages below it, where they have room.
   const messages = span.closest('.grid') ? $('grid-messages') : span;
   messages.append(element('span', { id: `${name}-message`, className: 'message', role: 'alert' }));
@@ -248,7 +262,13 @@ function showChoiceState() {
     arrows(name, state[name]);
   }
   $('teaspoons-box').hidden = !state.teaspoons;
-  $('amount_unit').textContent = t('korvane', state.amount_unit);
+  $('amount_unit').textContent = unitText(state.amount_unit);
+}
+
+// A unit as the page shows it: a whole word where the window, short of
+// room, abbreviates; the core's own text for the others.
+function unitText(unit) {
+  return unit === 'tablets' ? t('Web', 'tablets') : t('korvane', unit);
 }
 
 function showMessage(field, message, value) {
@@ -278,7 +298,7 @@ function showFigures(answer) {
   $('so2_requirement').value = f.so2_requirement;
   $('molecular_so2_requirement').value = f.molecular_so2_requirement;
   $('amount').value = f.amount;
-  $('amount_unit').textContent = t('korvane', f.amount_unit);
+  $('amount_unit').textContent = unitText(f.amount_unit);
   $('teaspoons').value = f.teaspoons || NOT_CALCULATED;
   say($('status'), 'korvane', answer.message);
 }
@@ -440,7 +460,7 @@ function runBatch() {
     ? t('Web', 'The first %1 rows; the CSV holds them all.').replace('%1', rows.length) : '';
   $('batch-table').tBodies[0].replaceChildren(...rows.map((row) => element('tr', {},
     element('td', {}, String(row.line)), element('td', {}, row.tank),
-    element('td', { className: 'figure' }, row.amount ? `${row.amount} ${t('korvane', row.unit)}` : ''),
+    element('td', { className: 'figure' }, row.amount ? `${row.amount} ${unitText(row.unit)}` : ''),
     element('td', {}, statusText(row.status)), element('td', {}, row.message_text
       ? withValue(t('korvane', row.message_text), row.message_value) : translated(row.message)))));
 }
@@ -566,11 +586,18 @@ async function start() {
   for (const span of document.querySelectorAll('span.number')) buildNumberField(span);
   // The kinds a file's targets may be named in: the form's own list.
   for (const option of $('target_kind').options) $('file-target-kind').append(option.cloneNode(true));
-  core = await loadCore(self.korvaneCompiled);
+  // The language's texts were asked for at the top of the page.
+  const early = self.korvaneTexts ?? { language: chooseLanguage() };
+  let textsFailed = false;
+  [core, texts] = await Promise.all([loadCore(self.korvaneCompiled),
+    (early.texts ?? fetchTexts(early.language)).catch(() => {
+      textsFailed = true;
+      return null;
+    })]);
   // The page's calculation for a script or a test: the very calls it makes.
   window.korvane = core;
   $('version').textContent = `Korvane ${VERSION}`;
-  language = chooseLanguage();
+  language = textsFailed ? 'en' : early.language;
   $('language').value = language;
   const opening = core.defaults(null).opening;
   for (const name of NUMBER_FIELDS) $(name).value = opening[name];
@@ -578,6 +605,9 @@ async function start() {
   const defaults = core.defaults(stored);
   applyDefaults(defaults);
   translatePage();
+  if (textsFailed) {
+    say($('language-status'), 'Web', 'The texts of this language could not be loaded: check the connection.');
+  }
   if (defaults.broken) say($('defaults-status'), 'korvane', defaults.message);
 
   $('sheet').addEventListener('submit', (event) => {
@@ -614,11 +644,7 @@ async function start() {
     clearMessages();
     applyDefaults(core.defaults(null));
   });
-  $('language').addEventListener('change', () => {
-    language = value('language');
-    localStorage.setItem(LANGUAGE_KEY, language);
-    translatePage();
-  });
+  $('language').addEventListener('change', () => switchLanguage(value('language')));
   watchDrops();
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
     navigator.serviceWorker.register('sw.js');

@@ -4,6 +4,7 @@ only when each has a finished translation in every language of the
 translators' files, with the core's lists where the page leaves room for
 them and nowhere else."""
 
+import json
 import os
 import subprocess
 import sys
@@ -109,6 +110,19 @@ class WebTexts(unittest.TestCase):
         with self.assertRaises(SystemExit) as stop:
             build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")], b"")
         self.assertIn("it: Web|Yes", str(stop.exception))
+
+    def test_each_language_is_a_file_named_after_its_keys_and_texts(self):
+        texts = {"keys": ["Web|Yes", "Web|No"], "de": ["Ja", "Nein"], "fr": ["Oui", "Non"]}
+        files = build_site.text_files(texts)
+        self.assertEqual(sorted(files), ["de", "fr"])
+        name, data = files["de"]
+        self.assertRegex(name, r"^texts-de-[0-9a-f]{12}\.json$")
+        self.assertEqual(json.loads(data), ["Ja", "Nein"])
+        # Another build's keys or texts get another name, so that no cache
+        # pairs them with this page; another language's leave it.
+        for changed in ({**texts, "keys": ["Web|No", "Web|Yes"]}, {**texts, "de": ["Ja", "Nö"]}):
+            self.assertNotEqual(build_site.text_files(changed)["de"][0], name)
+        self.assertEqual(build_site.text_files({**texts, "fr": ["Oui !", "Non"]})["de"][0], name)
 
     def test_the_languages_are_those_of_the_translators_files(self):
         self.write_ts(unfinished_in=None, languages=("pt", "de", "nl"))

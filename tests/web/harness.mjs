@@ -44,7 +44,7 @@ export const DATA = process.env.KORVANE_DATA;
 export const SCREENSHOTS = process.env.KORVANE_SCREENSHOTS;
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
-  '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.json': 'application/json' };
 
 // A static host: the site's files, nothing else; gzipped when asked, as
 // static hosts send them.
@@ -119,6 +119,13 @@ export const focused = (page) => page.evaluate(() => document.activeElement?.id)
 
 export async function choose(page, id, value) {
   await page.select(`#${id}`, value);
+}
+
+// Chooses the page's language and waits until it speaks it: its texts
+// may have to be fetched first.
+export async function speak(page, language) {
+  await page.select('#language', language);
+  await page.waitForFunction((l) => document.documentElement.lang === l, {}, language);
 }
 
 // Fills the sheet; `method` is the id of its option.

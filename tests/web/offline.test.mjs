@@ -2,7 +2,7 @@
 // worker keeps every file of the site.
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
-import { fillSheet, openPage, valueOf, withSiteAndBrowser } from './harness.mjs';
+import { fillSheet, openPage, speak, textOf, valueOf, withSiteAndBrowser } from './harness.mjs';
 
 let site;
 let browser;
@@ -21,8 +21,12 @@ it('calculates after a reload with the network cut', async () => {
   });
   assert.equal(cached.names.length, 1);
   assert.match(cached.names[0], /^korvane-[0-9a-f]{16}$/);
-  assert.deepEqual(cached.files, ['/', '/icon-192.png', '/icon-512.png', '/icon-maskable-512.png',
-    '/index.html', '/manifest.webmanifest']);
+  const texts = cached.files.filter((file) => file.startsWith('/texts-'));
+  assert.deepEqual(cached.files.filter((file) => !texts.includes(file)), ['/', '/icon-192.png',
+    '/icon-512.png', '/icon-maskable-512.png', '/index.html', '/manifest.webmanifest']);
+  // Every other language's texts, for a switch made offline.
+  assert.deepEqual(texts.map((file) => /^\/texts-([a-z]+)-[0-9a-f]{12}\.json$/.exec(file)?.[1]),
+    ['de', 'es', 'fr', 'it', 'pt']);
 
   await page.setOfflineMode(true);
   site.close();
@@ -32,5 +36,7 @@ it('calculates after a reload with the network cut', async () => {
     target_kind: 'free', target_free: '40', method: 'powder' });
   await page.click('#calculate');
   assert.equal(await valueOf(page, 'amount'), '1.19');
+  await speak(page, 'fr');
+  assert.notEqual(await textOf(page, 'calculate'), 'Calculate');
   assert.deepEqual(page.errors, []);
 });
