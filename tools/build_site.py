@@ -2,16 +2,15 @@
 """Builds the web page's site from web/, the core compiled by emscripten and
 the translators' .ts files.
 
-The page is one file: its stylesheet, its scripts and the core's
-WebAssembly all go into index.html, so a first visit over a slow network in
-English takes a single round trip before the form can be used. Each other
-language's texts are a file of their own (texts-LANGUAGE-HASH.json, named
-after its content, so that no cache ever pairs it with another build's
-page): a small script at the top of the page fetches the one it will speak
-while the rest of the page arrives, and the others come only when chosen.
-Beside them: the web app manifest, the icons drawn from
-resources/korvane.svg, and the service worker that keeps them all, named
-after their content hash.
+The page is one file: its stylesheet, its scripts, the core's WebAssembly
+and the texts of its languages all go into index.html, so a first visit
+over a slow network takes a single round trip before the form can be used.
+The English texts are the page's own; the other languages' come last, after
+the page's script, which runs as soon as it has arrived: in English the
+form is used before they have come, and any other language waits only for
+their bytes, never for a request of its own.
+Beside it: the web app manifest, the icons drawn from resources/korvane.svg,
+and the service worker that keeps them all, named after their content hash.
 
 The page's languages are English and one for each translations/*.ts. Its
 lists and the names of a dose's columns are the core's, asked of the
@@ -73,18 +72,14 @@ def translations(ts_dir, languages, keys, wasm):
     return texts
 
 
-def text_files(texts):
-    """Each translated language's texts as a file of its own:
-    {language: (file name, JSON bytes)}, the translations in the order of
-    texts["keys"]. A name changes with the keys as with the translations."""
-    files = {}
-    for language, translated in texts.items():
-        if language == "keys":
-            continue
-        data = json.dumps(translated, ensure_ascii=False, separators=(",", ":")).encode("utf-8")
-        digest = hashlib.sha256(json.dumps(texts["keys"]).encode("utf-8") + b"\0" + data)
-        files[language] = (f"texts-{language}-{digest.hexdigest()[:12]}.json", data)
-    return files
+def texts_script(texts):
+    """The other languages' texts as the page's last element: a JSON object
+    {language: [translation, ...]} in the order of texts["keys"], written so
+    that nothing in a text can end the script ("</script") or open a
+    comment in it ("<!--")."""
+    others = {language: translated for language, translated in texts.items() if language != "keys"}
+    data = json.dumps(others, ensure_ascii=False, separators=(",", ":")).replace("<", "\\u003c")
+    return f'<script type="application/json" id="korvane-texts">{data}</script>\n'
 
 
 def fill(text, place, content, where):
@@ -150,37 +145,36 @@ def esbuild(web, *args):
                       *args])
 
 
-def bundle(web, site_data, script, form="esm"):
-    """`script` of web/ and the modules it imports, minified in one script
-    of `form` (esm or iife); `site_data` is what it imports from
-    SITE_MODULE."""
+def bundle(web, site_data):
+    """The page's script and the modules it imports, in one minified
+    classic script, which runs where it stands rather than once the whole
+    page has arrived; `site_data` is what it imports from SITE_MODULE."""
     with tempfile.TemporaryDirectory() as folder:
         module = Path(folder) / "site.js"
         module.write_text("".join(
             f"export const {name} = {json.dumps(value, ensure_ascii=False, separators=(',', ':'))};\n"
             for name, value in site_data.items()), "utf-8")
-        bundled = esbuild(web, str(web / script), "--bundle", f"--format={form}", "--minify",
-                          f"--alias:{SITE_MODULE}={module}")
-    return bundled.replace("</script", "<\\/script")
+        script = esbuild(web, str(web / "app.js"), "--bundle", "--format=iife", "--minify",
+                         f"--alias:{SITE_MODULE}={module}")
+    return script.replace("</script", "<\\/script")
 
 
-def page(web, wasm_file, source, site_data):
+def page(web, wasm_file, source, site_data, texts):
     style = esbuild(web, str(web / "style.css"), "--minify")
     html_text = fill(source, '<link rel="stylesheet" href="style.css">',
                      f"<style>\n{style}</style>", "index.html")
     html_text = fill(html_text, '<script type="module" src="app.js"></script>\n', "", "index.html")
-    # The language's texts are asked for as soon as the head has arrived.
-    html_text = fill(html_text, "</head>", f"<script>\n{bundle(web, site_data, 'texts_start.js', 'iife')}"
-                     "</script>\n</head>", "index.html")
     # Packed before it is written in base64: fewer bytes to send, whether
     # the host compresses or not, and a third as many for the page to read.
     packed = gzip.compress(wasm_file.read_bytes(), compresslevel=9, mtime=0)
     wasm = base64.b64encode(packed).decode("ascii")
     start = esbuild(web, str(web / "wasm_start.js"), "--minify")
-    # The form comes first, to be drawn while the rest arrives.
+    # The form comes first, to be drawn while the rest arrives; the other
+    # languages' texts last, to be read once the page's script wants them.
     scripts = (f'<script type="application/octet-stream" id="korvane-wasm">{wasm}</script>\n'
                f'<script>\n{start}</script>\n'
-               f'<script type="module">\n{bundle(web, site_data, "app.js")}</script>\n')
+               f'<script>\n{bundle(web, site_data)}</script>\n'
+               f'{texts_script(texts)}')
     return fill(html_text, "</body>", scripts + "</body>", "index.html")
 
 
@@ -222,21 +216,15 @@ def main():
     tables = site_tables(wasm_file, [SOURCE_LANGUAGE] + languages)
     source = fill_lists((web / "index.html").read_text("utf-8"), tables, tables["language_names"])
     texts = translations(args.translations, languages, page_keys(web), wasm_file.read_bytes())
-    files = text_files(texts)
     site_data = {"TEXT_KEYS": texts["keys"], "VERSION": args.version,
-                 "LANGUAGES": [SOURCE_LANGUAGE] + languages,
-                 "TEXT_FILES": {language: name for language, (name, _) in files.items()},
-                 "DOSE_COLUMNS": tables["dose_columns"]}
+                 "LANGUAGES": [SOURCE_LANGUAGE] + languages, "DOSE_COLUMNS": tables["dose_columns"]}
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    for name, data in files.values():
-        (out / name).write_bytes(data)
-    (out / "index.html").write_text(page(web, wasm_file, source, site_data), "utf-8")
+    (out / "index.html").write_text(page(web, wasm_file, source, site_data, texts), "utf-8")
     shutil.copy(web / "manifest.webmanifest", out)
     draw_icons(args.icon, out)
-    service_worker(web, out, ["index.html", "manifest.webmanifest"] + list(ICONS)
-                   + [name for name, _ in files.values()])
+    service_worker(web, out, ["index.html", "manifest.webmanifest"] + list(ICONS))
     return 0
 
 

@@ -296,10 +296,6 @@
         <translation>Teelöffel</translation>
     </message>
     <message>
-        <source>The texts of this language could not be loaded: check the connection.</source>
-        <translation>Die Texte dieser Sprache konnten nicht geladen werden: Prüfen Sie die Verbindung.</translation>
-    </message>
-    <message>
         <source>US gallons</source>
         <translation>US-Gallonen</translation>
     </message>

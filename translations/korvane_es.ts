@@ -296,10 +296,6 @@
         <translation>cucharaditas</translation>
     </message>
     <message>
-        <source>The texts of this language could not be loaded: check the connection.</source>
-        <translation>No se pudieron cargar los textos de este idioma: compruebe la conexión.</translation>
-    </message>
-    <message>
         <source>US gallons</source>
         <translation>galones estadounidenses</translation>
     </message>

@@ -296,10 +296,6 @@
         <translation>cuillères à café</translation>
     </message>
     <message>
-        <source>The texts of this language could not be loaded: check the connection.</source>
-        <translation>Les textes de cette langue n’ont pas pu être chargés&#xa0;: vérifiez la connexion.</translation>
-    </message>
-    <message>
         <source>US gallons</source>
         <translation>gallons US</translation>
     </message>

@@ -296,10 +296,6 @@
         <translation>cucchiaini</translation>
     </message>
     <message>
-        <source>The texts of this language could not be loaded: check the connection.</source>
-        <translation>Non è stato possibile caricare i testi di questa lingua: controllate la connessione.</translation>
-    </message>
-    <message>
         <source>US gallons</source>
         <translation>galloni USA</translation>
     </message>

@@ -296,10 +296,6 @@
         <translation>colheres de chá</translation>
     </message>
     <message>
-        <source>The texts of this language could not be loaded: check the connection.</source>
-        <translation>Não foi possível carregar os textos desta língua: verifique a ligação.</translation>
-    </message>
-    <message>
         <source>US gallons</source>
         <translation>galões americanos</translation>
     </message>

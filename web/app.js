@@ -1,11 +1,13 @@
 // The page: it shows what the core decides and holds no rule of its own.
 import { loadCore } from './core.js';
-import { chooseLanguage, fetchTexts, LANGUAGE_KEY } from './languages.js';
 // Made by tools/build_site.py when the site is built: the keys of the
-// page's texts, the names of a dose's columns from the core, and the version.
-import { DOSE_COLUMNS, TEXT_KEYS, VERSION } from 'korvane-site';
+// page's texts, the page's languages (English and each of
+// translations/*.ts), the names of a dose's columns from the core, and the
+// version.
+import { DOSE_COLUMNS, LANGUAGES, TEXT_KEYS, VERSION } from 'korvane-site';
 
 const $ = (id) => document.getElementById(id);
+const LANGUAGE_KEY = 'korvane.language';
 const DEFAULTS_KEY = 'korvane.settings.cfg';
 const ROWS_SHOWN = 300;
 // A figure not calculated since the last change: never "0.00", which reads
@@ -32,6 +34,19 @@ const typedTargets = {}; // a computed target's field -> what it held before
 // TEXT_KEYS: ['context|English', ...], made at build time from the
 // translators' files; a language's texts are its translations in that order.
 const TEXT_INDEX = new Map(TEXT_KEYS.map((k, i) => [k, i]));
+let otherTexts = null;
+
+// The translations of `language`; none for English, whose texts are the
+// keys' own. The other languages' come last in the page, after this script,
+// so that an English page is used before they have arrived.
+async function textsOf(wanted) {
+  if (wanted === 'en') return null;
+  if (document.readyState === 'loading') {
+    await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve, { once: true }));
+  }
+  otherTexts ??= JSON.parse($('korvane-texts').textContent);
+  return otherTexts[wanted] ?? null;
+}
 
 function t(context, english) {
   const translated = texts?.[TEXT_INDEX.get(`${context}|${english}`)];
@@ -61,23 +76,22 @@ function translatePage() {
   if (batchFile) runBatch();
 }
 
-// Speaks `wanted` once its texts are here. Where they cannot be had (the
-// network down before the service worker kept them), the page stays in the
-// language it speaks and says so.
-async function switchLanguage(wanted) {
-  let loaded;
-  try {
-    loaded = await fetchTexts(wanted);
-  } catch {
-    if (value('language') === wanted) $('language').value = language;
-    say($('language-status'), 'Web', 'The texts of this language could not be loaded: check the connection.');
-    return;
+function chooseLanguage() {
+  const stored = localStorage.getItem(LANGUAGE_KEY);
+  if (LANGUAGES.includes(stored)) return stored;
+  for (const tag of navigator.languages || [navigator.language]) {
+    const primary = String(tag).toLowerCase().split('-')[0];
+    if (LANGUAGES.includes(primary)) return primary;
   }
-  // A later choice made while these arrived wins.
+  return 'en';
+}
+
+// Speaks `wanted` once its texts are here; a later choice made meanwhile wins.
+async function switchLanguage(wanted) {
+  const loaded = await textsOf(wanted);
   if (value('language') !== wanted) return;
   language = wanted;
   texts = loaded;
-  say($('language-status'));
   localStorage.setItem(LANGUAGE_KEY, language);
   translatePage();
 }
@@ -586,18 +600,11 @@ async function start() {
   for (const span of document.querySelectorAll('span.number')) buildNumberField(span);
   // The kinds a file's targets may be named in: the form's own list.
   for (const option of $('target_kind').options) $('file-target-kind').append(option.cloneNode(true));
-  // The language's texts were asked for at the top of the page.
-  const early = self.korvaneTexts ?? { language: chooseLanguage() };
-  let textsFailed = false;
-  [core, texts] = await Promise.all([loadCore(self.korvaneCompiled),
-    (early.texts ?? fetchTexts(early.language)).catch(() => {
-      textsFailed = true;
-      return null;
-    })]);
+  language = chooseLanguage();
+  [core, texts] = await Promise.all([loadCore(self.korvaneCompiled), textsOf(language)]);
   // The page's calculation for a script or a test: the very calls it makes.
   window.korvane = core;
   $('version').textContent = `Korvane ${VERSION}`;
-  language = textsFailed ? 'en' : early.language;
   $('language').value = language;
   const opening = core.defaults(null).opening;
   for (const name of NUMBER_FIELDS) $(name).value = opening[name];
@@ -605,9 +612,6 @@ async function start() {
   const defaults = core.defaults(stored);
   applyDefaults(defaults);
   translatePage();
-  if (textsFailed) {
-    say($('language-status'), 'Web', 'The texts of this language could not be loaded: check the connection.');
-  }
   if (defaults.broken) say($('defaults-status'), 'korvane', defaults.message);
 
   $('sheet').addEventListener('submit', (event) => {

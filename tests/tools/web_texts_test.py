@@ -111,18 +111,14 @@ class WebTexts(unittest.TestCase):
             build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")], b"")
         self.assertIn("it: Web|Yes", str(stop.exception))
 
-    def test_each_language_is_a_file_named_after_its_keys_and_texts(self):
-        texts = {"keys": ["Web|Yes", "Web|No"], "de": ["Ja", "Nein"], "fr": ["Oui", "Non"]}
-        files = build_site.text_files(texts)
-        self.assertEqual(sorted(files), ["de", "fr"])
-        name, data = files["de"]
-        self.assertRegex(name, r"^texts-de-[0-9a-f]{12}\.json$")
-        self.assertEqual(json.loads(data), ["Ja", "Nein"])
-        # Another build's keys or texts get another name, so that no cache
-        # pairs them with this page; another language's leave it.
-        for changed in ({**texts, "keys": ["Web|No", "Web|Yes"]}, {**texts, "de": ["Ja", "Nö"]}):
-            self.assertNotEqual(build_site.text_files(changed)["de"][0], name)
-        self.assertEqual(build_site.text_files({**texts, "fr": ["Oui !", "Non"]})["de"][0], name)
+    def test_the_other_languages_texts_are_a_script_nothing_in_them_can_end(self):
+        texts = {"keys": ["Web|Yes", "Web|No"], "de": ["Ja", "</script><!--"], "fr": ["Oui", "Non"]}
+        script = build_site.texts_script(texts)
+        opening = '<script type="application/json" id="korvane-texts">'
+        self.assertTrue(script.startswith(opening) and script.endswith("</script>\n"))
+        data = script[len(opening):-len("</script>\n")]
+        self.assertNotIn("<", data)
+        self.assertEqual(json.loads(data), {"de": ["Ja", "</script><!--"], "fr": ["Oui", "Non"]})
 
     def test_the_languages_are_those_of_the_translators_files(self):
         self.write_ts(unfinished_in=None, languages=("pt", "de", "nl"))

@@ -44,7 +44,7 @@ export const DATA = process.env.KORVANE_DATA;
 export const SCREENSHOTS = process.env.KORVANE_SCREENSHOTS;
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
-  '.webmanifest': 'application/manifest+json', '.png': 'image/png', '.json': 'application/json' };
+  '.webmanifest': 'application/manifest+json', '.png': 'image/png' };
 
 // A static host: the site's files, nothing else; gzipped when asked, as
 // static hosts send them.

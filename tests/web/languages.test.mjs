@@ -88,26 +88,6 @@ describe('choosing the language', () => {
     }
   });
 
-  it('stays in its language, and says so, where another\'s texts cannot be had', async () => {
-    // A browser of its own, whose service worker keeps nothing for it.
-    const context = await browser.createBrowserContext();
-    const page = await context.newPage();
-    await page.setBypassServiceWorker(true);
-    await page.setRequestInterception(true);
-    page.on('request', (request) => (request.url().includes('/texts-') ? request.abort() : request.continue()));
-    await page.evaluateOnNewDocument(() => localStorage.setItem('korvane.language', 'de'));
-    await page.goto(site.url);
-    await page.waitForSelector('body[data-ready]');
-    const failed = 'The texts of this language could not be loaded: check the connection.';
-    assert.deepEqual([await page.$eval('html', (h) => h.lang), await valueOf(page, 'language'),
-      await textOf(page, 'language-status')], ['en', 'en', failed]);
-    await page.evaluate(() => { document.getElementById('language-status').textContent = ''; });
-    await page.select('#language', 'fr');
-    await page.waitForFunction(() => document.getElementById('language-status').textContent !== '');
-    assert.deepEqual([await page.$eval('html', (h) => h.lang), await valueOf(page, 'language'),
-      await textOf(page, 'language-status'), await textOf(page, 'calculate')], ['en', 'en', failed, 'Calculate']);
-    await context.close();
-  });
 });
 
 describe('a message about a value', () => {
