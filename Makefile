@@ -11,9 +11,10 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
                 libfast-float-dev
 DATA_PACKAGES := librsvg2-bin help2man gzip python3
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
-# The web page: the core compiled by emscripten, icons drawn from the SVG;
-# its tests drive Debian's Chromium with puppeteer-core from npm.
-WEB_PACKAGES := cmake ninja-build emscripten librsvg2-bin python3
+# The web page: the core compiled by emscripten and packed by zopfli, icons
+# drawn from the SVG; its tests drive Debian's Chromium with puppeteer-core
+# from npm.
+WEB_PACKAGES := cmake ninja-build emscripten librsvg2-bin zopfli python3
 BROWSER_PACKAGES := chromium nodejs
 TEST_PACKAGES := $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(BROWSER_PACKAGES) \
                  libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl \
