@@ -72,13 +72,15 @@ def translations(ts_dir, languages, keys, wasm):
 
 
 def texts_script(texts):
-    """The other languages' texts as the page's last element: a JSON object
-    {language: [translation, ...]} in the order of texts["keys"], written so
-    that nothing in a text can end the script ("</script") or open a
-    comment in it ("<!--")."""
-    others = {language: translated for language, translated in texts.items() if language != "keys"}
-    data = json.dumps(others, ensure_ascii=False, separators=(",", ":")).replace("<", "\\u003c")
-    return f'<script type="application/json" id="korvane-texts">{data}</script>\n'
+    """The other languages' texts as the page's last elements, one for each
+    language with its translations in the order of texts["keys"] as JSON,
+    written so that nothing in a text can end the script ("</script") or
+    open a comment in it ("<!--")."""
+    def script(language, translated):
+        data = json.dumps(translated, ensure_ascii=False, separators=(",", ":")).replace("<", "\\u003c")
+        return f'<script type="application/json" data-texts="{language}">{data}</script>\n'
+    return "".join(script(language, translated) for language, translated in texts.items()
+                   if language != "keys")
 
 
 def fill(text, place, content, where):

@@ -34,18 +34,31 @@ const typedTargets = {}; // a computed target's field -> what it held before
 // TEXT_KEYS: ['context|English', ...], made at build time from the
 // translators' files; a language's texts are its translations in that order.
 const TEXT_INDEX = new Map(TEXT_KEYS.map((k, i) => [k, i]));
-let otherTexts = null;
 
 // The translations of `language`; none for English, whose texts are the
-// keys' own. The other languages' come last in the page, after this script,
-// so that an English page is used before they have arrived.
+// keys' own. Each other language's come last in the page, after this
+// script, each in an element of its own: an English page is used before
+// they have arrived, and another waits only until its own has (the parser
+// has gone past it, or past the whole page).
 async function textsOf(wanted) {
   if (wanted === 'en') return null;
-  if (document.readyState === 'loading') {
-    await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve, { once: true }));
+  const holder = () => document.querySelector(`script[data-texts="${wanted}"]`);
+  const arrived = () => document.readyState !== 'loading' || Boolean(holder()?.nextElementSibling);
+  if (!arrived()) {
+    await new Promise((resolve) => {
+      const watch = new MutationObserver(() => {
+        if (!arrived()) return;
+        watch.disconnect();
+        resolve();
+      });
+      watch.observe(document.body, { childList: true });
+      document.addEventListener('DOMContentLoaded', () => {
+        watch.disconnect();
+        resolve();
+      }, { once: true });
+    });
   }
-  otherTexts ??= JSON.parse($('korvane-texts').textContent);
-  return otherTexts[wanted] ?? null;
+  return holder() ? JSON.parse(holder().textContent) : null;
 }
 
 function t(context, english) {

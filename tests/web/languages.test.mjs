@@ -7,6 +7,7 @@ import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, describe, it } from 'node:test';
+import { PredefinedNetworkConditions } from 'puppeteer-core';
 import { layoutFaults } from './layout.mjs';
 import { fillSheet, focused, openPage, screenshotPath, shown, speak, textOf, typeInto, valueOf,
   withSiteAndBrowser } from './harness.mjs';
@@ -88,6 +89,21 @@ describe('choosing the language', () => {
     }
   });
 
+  it('speaks its language over a slow network, where its texts arrive after the page\'s script', async () => {
+    for (const language of ['en', 'pt']) {
+      const page = await browser.newPage();
+      const errors = [];
+      page.on('pageerror', (error) => errors.push(error.message));
+      await page.setBypassServiceWorker(true);
+      await page.emulateNetworkConditions(PredefinedNetworkConditions['Fast 3G']);
+      await page.evaluateOnNewDocument((l) => localStorage.setItem('korvane.language', l), language);
+      await page.goto(site.url);
+      await page.waitForSelector('body[data-ready]');
+      assert.equal(await textOf(page, 'calculate'), text(language, 'frmSulfite', 'Calculate'));
+      assert.deepEqual(errors, []);
+      await page.close();
+    }
+  });
 });
 
 describe('a message about a value', () => {
