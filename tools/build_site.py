@@ -6,9 +6,9 @@ The page is one file: its stylesheet, its scripts, the core's WebAssembly
 and the texts of its languages all go into index.html, so a first visit
 over a slow network takes a single round trip before the form can be used.
 The English texts are the page's own; the other languages' come last, after
-the page's script, which runs as soon as it has arrived: in English the
-form is used before they have come, and any other language waits only for
-their bytes, never for a request of its own.
+the page's script, which runs as soon as it has arrived (an async module):
+in English the form is used before they have come, and any other language
+waits only for their bytes, never for a request of its own.
 Beside it: the web app manifest, the icons drawn from resources/korvane.svg,
 and the service worker that keeps them all, named after their content hash.
 
@@ -147,15 +147,14 @@ def esbuild(web, *args):
 
 
 def bundle(web, site_data):
-    """The page's script and the modules it imports, in one minified
-    classic script, which runs where it stands rather than once the whole
-    page has arrived; `site_data` is what it imports from SITE_MODULE."""
+    """The page's script and the modules it imports, in one minified module;
+    `site_data` is what it imports from SITE_MODULE."""
     with tempfile.TemporaryDirectory() as folder:
         module = Path(folder) / "site.js"
         module.write_text("".join(
             f"export const {name} = {json.dumps(value, ensure_ascii=False, separators=(',', ':'))};\n"
             for name, value in site_data.items()), "utf-8")
-        script = esbuild(web, str(web / "app.js"), "--bundle", "--format=iife", "--minify",
+        script = esbuild(web, str(web / "app.js"), "--bundle", "--format=esm", "--minify",
                          f"--alias:{SITE_MODULE}={module}")
     return script.replace("</script", "<\\/script")
 
@@ -177,7 +176,9 @@ def page(web, wasm_file, source, site_data, texts):
     # languages' texts last, to be read once the page's script wants them.
     scripts = (f'<script type="application/octet-stream" id="korvane-wasm">{wasm}</script>\n'
                f'<script>\n{start}</script>\n'
-               f'<script>\n{bundle(web, site_data)}</script>\n'
+               # async: a module of the page's own runs as soon as it has
+               # arrived, not once the whole page has.
+               f'<script type="module" async>\n{bundle(web, site_data)}</script>\n'
                f'{texts_script(texts)}')
     return fill(html_text, "</body>", scripts + "</body>", "index.html")
 
