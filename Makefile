@@ -11,10 +11,10 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
                 libfast-float-dev
 DATA_PACKAGES := librsvg2-bin help2man gzip python3
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
-# The web page: the core compiled by emscripten, icons drawn from the SVG;
-# its tests drive Debian's Chromium with puppeteer-core from npm, and read
-# the printed work order with pdftotext.
-WEB_PACKAGES := cmake ninja-build emscripten librsvg2-bin python3
+# The web page: the core compiled by emscripten and packed by zopfli, icons
+# drawn from the SVG; its tests drive Debian's Chromium with puppeteer-core
+# from npm, and read the printed work order with pdftotext.
+WEB_PACKAGES := cmake ninja-build emscripten librsvg2-bin zopfli python3
 BROWSER_PACKAGES := chromium nodejs poppler-utils
 TEST_PACKAGES := $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(BROWSER_PACKAGES) \
                  libgtest-dev xvfb xauth xdotool imagemagick x11-utils openbox wmctrl \
@@ -113,9 +113,16 @@ web:
 	@NODE_PATH=/usr/share/nodejs cmake --build --preset web
 	@echo "The site is in build-web/site/."
 
+# Where `make serve-web` listens: this machine only, unless told otherwise
+# (HOST=0.0.0.0 lets a phone on the same network open it).
+HOST ?= 127.0.0.1
+PORT ?= 8080
+
 serve-web: web
-	@echo "Korvane is served on http://localhost:8080/ (Ctrl+C stops it)."
-	cd build-web/site && python3 -m http.server 8080 --bind 127.0.0.1
+	@echo "Korvane is served on http://$(HOST):$(PORT)/ (Ctrl+C stops it)."
+	@if [ "$(HOST)" = 0.0.0.0 ]; then \
+	    echo "From another device on this network: http://$$(hostname -I | cut -d' ' -f1):$(PORT)/"; fi
+	cd build-web/site && python3 -m http.server $(PORT) --bind $(HOST)
 
 # Each fuzz target for FUZZ_SECONDS on a working corpus in build-fuzz/corpus/;
 # fails when one finds anything, leaving the input in build-fuzz/findings/.

@@ -667,6 +667,34 @@
         <source>OIV</source>
         <translation>OIV</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tablette</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molekular</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>Tabletten</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>Teelöffel</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>US-Gallonen</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>britische Gallonen</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

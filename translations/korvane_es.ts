@@ -667,6 +667,34 @@
         <source>OIV</source>
         <translation>OIV</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Líquido</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Tableta</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecular</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>tabletas</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>cucharaditas</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>galones estadounidenses</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>galones imperiales</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

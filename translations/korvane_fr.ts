@@ -667,6 +667,34 @@
         <source>OIV</source>
         <translation>OIV</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Comprimé</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>SO2 moléculaire</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>comprimés</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>cuillères à café</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>gallons US</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>gallons impériaux</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

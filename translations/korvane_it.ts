@@ -667,6 +667,34 @@
         <source>OIV</source>
         <translation>OIV</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Soluzione</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Compressa</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecolare</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>compresse</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>cucchiaini</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>galloni USA</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>galloni imperiali</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

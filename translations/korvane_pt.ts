@@ -667,6 +667,34 @@
         <source>OIV</source>
         <translation>OIV</translation>
     </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solução</translation>
+    </message>
+    <message>
+        <source>Tablet</source>
+        <translation>Comprimido</translation>
+    </message>
+    <message>
+        <source>Molecular</source>
+        <translation>Molecular</translation>
+    </message>
+    <message>
+        <source>tablets</source>
+        <translation>comprimidos</translation>
+    </message>
+    <message>
+        <source>teaspoons</source>
+        <translation>colheres de chá</translation>
+    </message>
+    <message>
+        <source>US gallons</source>
+        <translation>galões americanos</translation>
+    </message>
+    <message>
+        <source>Imperial gallons</source>
+        <translation>galões imperiais</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -1,9 +1,10 @@
 // The page: it shows what the core decides and holds no rule of its own.
 import { loadCore } from './core.js';
-// Made by tools/build_site.py when the site is built: the translations, the
-// page's languages (English and each of translations/*.ts), the names of a
-// dose's columns from the core, and the version.
-import { DOSE_COLUMNS, LANGUAGES, TEXTS, VERSION } from 'korvane-site';
+// Made by tools/build_site.py when the site is built: the keys of the
+// page's texts, the page's languages (English and each of
+// translations/*.ts), the names of a dose's columns from the core, and the
+// version.
+import { DOSE_COLUMNS, LANGUAGES, TEXT_KEYS, VERSION } from 'korvane-site';
 
 const $ = (id) => document.getElementById(id);
 const LANGUAGE_KEY = 'korvane.language';
@@ -22,6 +23,7 @@ const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requ
 
 let core;
 let language = 'en';
+let texts = null; // the translations of `language`, in the order of TEXT_KEYS
 let commaToo = null;
 let batchFile = null; // {name, bytes} of the last cellar file
 let namedHeaders = {}; // column -> header the user chose
@@ -29,12 +31,38 @@ const typedTargets = {}; // a computed target's field -> what it held before
 
 // --- Texts ----------------------------------------------------------------
 
-// TEXTS: {keys: ['context|English', ...], fr: [...], ...}, made at build
-// time from the translators' files.
-const TEXT_INDEX = new Map(TEXTS.keys.map((k, i) => [k, i]));
+// TEXT_KEYS: ['context|English', ...], made at build time from the
+// translators' files; a language's texts are its translations in that order.
+const TEXT_INDEX = new Map(TEXT_KEYS.map((k, i) => [k, i]));
+
+// The translations of `language`; none for English, whose texts are the
+// keys' own. Each other language's come last in the page, after this
+// script, each in an element of its own: an English page is used before
+// they have arrived, and another waits only until its own has (the parser
+// has gone past it, or past the whole page).
+async function textsOf(wanted) {
+  if (wanted === 'en') return null;
+  const holder = () => document.querySelector(`script[data-texts="${wanted}"]`);
+  const arrived = () => document.readyState !== 'loading' || Boolean(holder()?.nextElementSibling);
+  if (!arrived()) {
+    await new Promise((resolve) => {
+      const watch = new MutationObserver(() => {
+        if (!arrived()) return;
+        watch.disconnect();
+        resolve();
+      });
+      watch.observe(document.body, { childList: true });
+      document.addEventListener('DOMContentLoaded', () => {
+        watch.disconnect();
+        resolve();
+      }, { once: true });
+    });
+  }
+  return holder() ? JSON.parse(holder().textContent) : null;
+}
 
 function t(context, english) {
-  const translated = language !== 'en' && TEXTS[language]?.[TEXT_INDEX.get(`${context}|${english}`)];
+  const translated = texts?.[TEXT_INDEX.get(`${context}|${english}`)];
   return (translated || english).trim().replace(/\r/g, '\n');
 }
 
@@ -71,6 +99,16 @@ function chooseLanguage() {
     if (LANGUAGES.includes(primary)) return primary;
   }
   return 'en';
+}
+
+// Speaks `wanted` once its texts are here; a later choice made meanwhile wins.
+async function switchLanguage(wanted) {
+  const loaded = await textsOf(wanted);
+  if (value('language') !== wanted) return;
+  language = wanted;
+  texts = loaded;
+  localStorage.setItem(LANGUAGE_KEY, language);
+  translatePage();
 }
 
 // --- Numeric fields ---------------------------------------------------------
@@ -112,8 +150,11 @@ function buildNumberField(span) {
     button.addEventListener('click', () => step(input, bar));
     stepper.append(button);
   }
-  span.append(input, stepper);
-  if (span.dataset.unit) span.append(element('span', { className: 'unit' }, span.dataset.unit));
+  // The box, its arrows and its unit stay together on one line; only the
+  // caption may take a line of its own above them.
+  const field = element('span', { className: 'field' }, input, stepper);
+  if (span.dataset.unit) field.append(element('span', { className: 'unit' }, span.dataset.unit));
+  span.append(field);
   // The table of targets keeps its messages below it, where they have room.
   const messages = span.closest('.grid') ? $('grid-messages') : span;
   messages.append(element('span', { id: `${name}-message`, className: 'message', role: 'alert' }));
@@ -250,7 +291,13 @@ function showChoiceState() {
     arrows(name, state[name]);
   }
   $('teaspoons-box').hidden = !state.teaspoons;
-  $('amount_unit').textContent = t('korvane', state.amount_unit);
+  $('amount_unit').textContent = unitText(state.amount_unit);
+}
+
+// A unit as the page shows it: a whole word where the window, short of
+// room, abbreviates; the core's own text for the others.
+function unitText(unit) {
+  return unit === 'tablets' ? t('Web', 'tablets') : t('korvane', unit);
 }
 
 function showMessage(field, message, value) {
@@ -280,7 +327,7 @@ function showFigures(answer) {
   $('so2_requirement').value = f.so2_requirement;
   $('molecular_so2_requirement').value = f.molecular_so2_requirement;
   $('amount').value = f.amount;
-  $('amount_unit').textContent = t('korvane', f.amount_unit);
+  $('amount_unit').textContent = unitText(f.amount_unit);
   $('teaspoons').value = f.teaspoons || NOT_CALCULATED;
   say($('status'), 'korvane', answer.message);
 }
@@ -442,7 +489,7 @@ function runBatch() {
     ? t('Web', 'The first %1 rows; the CSV holds them all.').replace('%1', rows.length) : '';
   $('batch-table').tBodies[0].replaceChildren(...rows.map((row) => element('tr', {},
     element('td', {}, String(row.line)), element('td', {}, row.tank),
-    element('td', { className: 'figure' }, row.amount ? `${row.amount} ${t('korvane', row.unit)}` : ''),
+    element('td', { className: 'figure' }, row.amount ? `${row.amount} ${unitText(row.unit)}` : ''),
     element('td', {}, statusText(row.status)), element('td', {}, row.message_text
       ? withValue(t('korvane', row.message_text), row.message_value) : translated(row.message)))));
 }
@@ -579,11 +626,11 @@ async function start() {
   for (const span of document.querySelectorAll('span.number')) buildNumberField(span);
   // The kinds a file's targets may be named in: the form's own list.
   for (const option of $('target_kind').options) $('file-target-kind').append(option.cloneNode(true));
-  core = await loadCore(self.korvaneCompiled);
+  language = chooseLanguage();
+  [core, texts] = await Promise.all([loadCore(self.korvaneCompiled), textsOf(language)]);
   // The page's calculation for a script or a test: the very calls it makes.
   window.korvane = core;
   $('version').textContent = `Korvane ${VERSION}`;
-  language = chooseLanguage();
   $('language').value = language;
   const opening = core.defaults(null).opening;
   for (const name of NUMBER_FIELDS) $(name).value = opening[name];
@@ -627,11 +674,7 @@ async function start() {
     clearMessages();
     applyDefaults(core.defaults(null));
   });
-  $('language').addEventListener('change', () => {
-    language = value('language');
-    localStorage.setItem(LANGUAGE_KEY, language);
-    translatePage();
-  });
+  $('language').addEventListener('change', () => switchLanguage(value('language')));
   watchDrops();
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
     navigator.serviceWorker.register('sw.js');

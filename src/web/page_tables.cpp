@@ -11,8 +11,22 @@ namespace {
 // Where the translators find the core's texts (KORVANE_TEXT).
 constexpr char kCoreContext[] = "korvane";
 
-// The window's lists have no hectolitres, so the core has no text for them.
-constexpr char kHectolitreText[] = KORVANE_WEB_TEXT("Hectolitres");
+// The page's own words for a unit where the window's list has none (the
+// hectolitre) or abbreviates for want of room (the gallons); nullptr for
+// the window's own text.
+const char* PageUnitText(VolumeUnit unit) {
+    switch (unit) {
+        case VolumeUnit::UsGallon:
+            return KORVANE_WEB_TEXT("US gallons");
+        case VolumeUnit::ImperialGallon:
+            return KORVANE_WEB_TEXT("Imperial gallons");
+        case VolumeUnit::Hectolitre:
+            return KORVANE_WEB_TEXT("Hectolitres");
+        case VolumeUnit::Litre:
+            break;
+    }
+    return nullptr;
+}
 
 void AddChoice(JsonText& json, const char* word, const char* text, const char* context) {
     json.Open().String("word", word);
@@ -31,16 +45,14 @@ void Choices(JsonText& json, const char* name, const ChoiceRows<Choice, N>& tabl
     json.CloseArray();
 }
 
-// The page offers every unit a cellar file may name: the window's three
-// with their texts, and the hectolitre with the page's own.
+// The page offers every unit a cellar file may name.
 void Units(JsonText& json) {
     json.OpenArray("unit");
     for (const auto& [unit, word] : kUnitWords) {
-        const SheetUnit sheet = SheetUnitOf(unit);
-        if (sheet.hundredfold) {
-            AddChoice(json, word, kHectolitreText, "Web");
+        if (const char* own = PageUnitText(unit)) {
+            AddChoice(json, word, own, "Web");
         } else {
-            AddChoice(json, word, RowOf(kBatchUnits, sheet.unit).text, kCoreContext);
+            AddChoice(json, word, RowOf(kBatchUnits, SheetUnitOf(unit).unit).text, kCoreContext);
         }
     }
     json.CloseArray();

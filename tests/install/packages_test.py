@@ -31,6 +31,7 @@ NEEDS = [
     ("/usr/include/gtest/gtest.h",                  "test tidy"),
     ("/usr/bin/python3",                            "web install package test"),
     ("rsvg-convert",                                "web install package test"),
+    ("zopfli",                                      "web test bench"),
     ("help2man",                                    "install package test"),
     ("cpack",                                       "package test"),
     ("dpkg-shlibdeps",                              "package test"),

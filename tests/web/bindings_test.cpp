@@ -284,9 +284,14 @@ TEST(PageTables, AreTheCoreTables) {
     EXPECT_EQ(potassium.StringMember("context"), "korvane");
     // The option buttons have captions of their own.
     EXPECT_EQ(choices.Member("method")->items[0].Member("text"), nullptr);
-    const JsonValue& hectolitres = choices.Member("unit")->items.back();
-    EXPECT_EQ(hectolitres.StringMember("text"), "Hectolitres");
-    EXPECT_EQ(hectolitres.StringMember("context"), "Web");
+    // The page words in full what the window's list abbreviates or lacks.
+    const std::vector<JsonValue>& units = choices.Member("unit")->items;
+    for (const auto& [index, text] : {std::pair{0, "US gallons"}, std::pair{1, "Imperial gallons"},
+                                      std::pair{3, "Hectolitres"}}) {
+        EXPECT_EQ(units[index].StringMember("text"), text) << index;
+        EXPECT_EQ(units[index].StringMember("context"), "Web") << index;
+    }
+    EXPECT_EQ(units[2].StringMember("text"), RowOf(kBatchUnits, BatchUnit::Litre).text);
 }
 
 }  // namespace

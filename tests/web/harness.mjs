@@ -121,6 +121,13 @@ export async function choose(page, id, value) {
   await page.select(`#${id}`, value);
 }
 
+// Chooses the page's language and waits until it speaks it: its texts
+// may have to be fetched first.
+export async function speak(page, language) {
+  await page.select('#language', language);
+  await page.waitForFunction((l) => document.documentElement.lang === l, {}, language);
+}
+
 // Fills the sheet; `method` is the id of its option.
 export async function fillSheet(page, sheet) {
   for (const id of ['form', 'unit', 'target_kind']) if (sheet[id]) await choose(page, id, sheet[id]);

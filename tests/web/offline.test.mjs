@@ -2,7 +2,7 @@
 // worker keeps every file of the site.
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
-import { fillSheet, openPage, valueOf, withSiteAndBrowser } from './harness.mjs';
+import { fillSheet, openPage, speak, textOf, valueOf, withSiteAndBrowser } from './harness.mjs';
 
 let site;
 let browser;
@@ -32,5 +32,8 @@ it('calculates after a reload with the network cut', async () => {
     target_kind: 'free', target_free: '40', method: 'powder' });
   await page.click('#calculate');
   assert.equal(await valueOf(page, 'amount'), '1.19');
+  // Every language is there too.
+  await speak(page, 'fr');
+  assert.notEqual(await textOf(page, 'calculate'), 'Calculate');
   assert.deepEqual(page.errors, []);
 });
