@@ -46,8 +46,10 @@ class StringSink : public ByteSink {
 // The target kind is not among them: it goes with the form's target only, as
 // a file's target column read with the form's kind would silently turn free
 // SO2 figures into molecular ones (or back); such a file must name its kind.
+// The binding factor is the winery's, as on the command line; a tank's
+// total SO2, colour, sugar and style are its own and never the form's.
 constexpr std::array kFormColumns{DoseColumn::Form, DoseColumn::Method, DoseColumn::SolutionPct,
-                                  DoseColumn::TabletG};
+                                  DoseColumn::TabletG, DoseColumn::BindingFactor};
 
 // The form's texts are views into the options the page sent.
 struct PageRequest {
@@ -173,10 +175,9 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
             .unit.has_value()) {
         unitCell = sizeCell;
     }
-    // The columns the page offers a choice for: those of every dose, until
-    // its form has the wine's own.
+    // The columns the page offers a choice for: every one a file may have.
     json.Open("columns");
-    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         if (!clash && found.cellOf[c]) {
             json.String(kDoseColumnNames[c], batch.HeaderCells()[*found.cellOf[c]]);
         } else {
@@ -184,7 +185,7 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
         }
     }
     json.Close().OpenArray("fromForm");
-    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         if (request.settings.given[c] && (clash || !found.cellOf[c])) {
             json.Item(kDoseColumnNames[c]);
         }
@@ -253,6 +254,12 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
                     .String("status", shown.status)
                     .String("message", shown.message);
                 AddMessageValue(json, row.result.messageText, row.result.messageValue);
+                if (batch.WineShown()) {
+                    for (std::size_t i = 0; i < kWineResultColumnNames.size(); ++i) {
+                        json.String(kWineResultColumnNames[i], shown.wine[i]);
+                    }
+                    json.Bool("over_limit", row.result.overLimit);
+                }
                 json.Close();
             }
         });
@@ -264,7 +271,7 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
             return json.Close().Text();
         }
         AddCounts(json, batch.Counts(), batch.Encoding());
-        return json.Close().Text();
+        return json.Bool("wine", batch.WineShown()).Close().Text();
     }
 }
 
