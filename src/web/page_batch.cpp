@@ -243,7 +243,10 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
         }
         StringSink sink(output);
         json.OpenArray("rows");
-        const BatchEnd end = batch.Run(sink, {}, [&json, &batch, rowsShown](const BatchRow& row) {
+        // The limit's messages in the page's language, for the rows shown;
+        // the CSV keeps them in English, as korvane-calc writes them.
+        const Translate translate = PageTranslate(*options);
+        const BatchEnd end = batch.Run(sink, {}, [&](const BatchRow& row) {
             if (batch.Counts().rows <= rowsShown) {
                 const ShownRow shown = ShowRow(row, batch.Mark());
                 json.Open()
@@ -259,6 +262,10 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
                         json.String(kWineResultColumnNames[i], shown.wine[i]);
                     }
                     json.Bool("over_limit", row.result.overLimit);
+                    if (const std::optional<std::string> shownText =
+                            LimitMessageText(row.result, translate)) {
+                        json.String("message_shown", *shownText);
+                    }
                 }
                 json.Close();
             }

@@ -28,7 +28,9 @@ namespace korvane::web {
 // The answer, as JSON: {"problem":"..."} when the header stopped the batch,
 // else {"summary":"...", "counts":{...}, "rows":[the first `rowsShown`],
 // "wine":true|false}, each row with the three wine figures ("so2_added",
-// "projected_total_so2", "total_so2_limit") and "over_limit" when "wine"; and
+// "projected_total_so2", "total_so2_limit") and "over_limit" when "wine",
+// and "message_shown", its message in the page's language (the options'
+// "texts", as CalculationJson takes them) where the wine's limit made it; and
 // always how the file was read: its "headers", the header each "column" was
 // read from (null when none) and the columns taken "fromForm".
 // `output` receives the CSV the batch writes.

@@ -83,17 +83,6 @@ WineSettings WineOf(const JsonValue& request, const DoseTextViews& texts) {
     return wine;
 }
 
-// The page's language for the core's texts: "texts", an object with each
-// English text's translation; a text it lacks stays English.
-Translate TranslateOf(const JsonValue& request) {
-    const JsonValue* texts = request.Member("texts");
-    return [texts](const char* english) {
-        const std::optional<std::string_view> translated =
-            texts != nullptr ? texts->StringMember(english) : std::nullopt;
-        return std::string(translated.value_or(english));
-    };
-}
-
 void AddFigures(JsonText& json, const DoseResult& result) {
     json.Open("figures");
     for (std::size_t i = 0; i < kFigureCount; ++i) {
@@ -103,6 +92,15 @@ void AddFigures(JsonText& json, const DoseResult& result) {
 }
 
 }  // namespace
+
+Translate PageTranslate(const JsonValue& request) {
+    const JsonValue* texts = request.Member("texts");
+    return [texts](const char* english) {
+        const std::optional<std::string_view> translated =
+            texts != nullptr ? texts->StringMember(english) : std::nullopt;
+        return std::string(translated.value_or(english));
+    };
+}
 
 std::string CalculationJson(std::string_view sent, bool answered) {
     JsonText json;
@@ -116,7 +114,7 @@ std::string CalculationJson(std::string_view sent, bool answered) {
         problem = "The page sent " + std::string(sent) + ", not the texts of a dose.";
     } else {
         dose.SetWine(WineOf(*request, *texts));
-        dose.SetTranslate(TranslateOf(*request));
+        dose.SetTranslate(PageTranslate(*request));
         problem = dose.Fill(*texts, SO2Pka);
     }
     if (problem) {

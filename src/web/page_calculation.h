@@ -5,9 +5,17 @@
 #include <string>
 #include <string_view>
 
+#include "core/rules/total_so2_limits.h"
+
 namespace korvane::web {
 
 class JsonText;
+struct JsonValue;
+
+// The page's language for the core's texts, from the request's "texts":
+// {"English": "translation", ...}; a text it lacks stays English. The
+// request must outlive it.
+Translate PageTranslate(const JsonValue& request);
 
 // `sent`: a JSON object with the texts of a dose under the names of its
 // columns (kDoseColumnNames in core/cellar/dose_calculation.h), numbers with

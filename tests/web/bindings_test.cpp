@@ -265,15 +265,25 @@ TEST(PageBatch, AFileTargetTakesNoKindFromTheForm) {
 // A file's wine columns, the regime and the form's binding factor give the
 // rows the wine's three figures; without any of them the rows have none.
 TEST(PageBatch, TheWineColumnsComeWithTheWineInputs) {
-    const std::string csv = "tank,ph,free_so2,batch_size,total_so2\nT1,3.5,10,100,200\n";
+    const std::string csv =
+        "tank,ph,free_so2,batch_size,total_so2\nT1,3.5,10,100,200\nT2,3.5,10,100,400\n";
     std::string form = Dose("");
     form.replace(form.find(R"("free_so2")"), 10, R"("binding_factor":"1.5","free_so2")");
-    const std::string wine = Batch(csv, R"({"sheet":)" + form + R"(,"regime":"us"})");
+    const std::string wine =
+        Batch(csv, R"({"sheet":)" + form + R"(,"regime":"us","texts":{"US":"EEUU"}})");
     EXPECT_NE(wine.find(R"("so2_added":"45.00","projected_total_so2":"245.00",)"
                         R"("total_so2_limit":"350","over_limit":false})"),
               std::string::npos)
         << wine;
     EXPECT_NE(wine.find(R"("wine":true)"), std::string::npos) << wine;
+    // The over-limit question in the page's language on the page, English in the CSV.
+    EXPECT_NE(wine.find(R"("message_shown":"Total SO2 would reach 445 mg/L, above the 350 mg/L )"
+                        R"(EEUU limit)"),
+              std::string::npos)
+        << wine;
+    EXPECT_NE(wine.find(",\"Total SO2 would reach 445 mg/L, above the 350 mg/L US limit"),
+              std::string::npos)
+        << wine;
     EXPECT_NE(wine.find(",so2_added,projected_total_so2,total_so2_limit\n"), std::string::npos);
     const std::string plain =
         Batch("tank,ph,free_so2,batch_size\nT1,3.5,10,100\n", R"({"sheet":)" + Dose("") + "}");

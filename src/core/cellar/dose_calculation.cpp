@@ -444,6 +444,21 @@ struct WineNumber {
     bool readable = true;
 };
 
+// What a row says of its limit when it took something it was not given:
+// "Limit 150 mg/L: EU limit for a dry red; sugar not given: ...", from the
+// limit's figure and its basis (LimitBasis). None when it took nothing.
+std::optional<std::string> LimitTakenNote(std::string_view limit, std::string_view basis,
+                                          const Translate& translate) {
+    if (basis.find(';') == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return WithValues(translate(kLimitTaken), {limit, basis});
+}
+
+std::string English(const char* text) {
+    return text;
+}
+
 WineNumber ReadWineNumber(std::string_view text) {
     if (text.empty()) {
         return {};
@@ -466,6 +481,7 @@ const DoseResult& DoseCalculation::WineError(const char* message) {
     result_.wineFigures.fill({});
     result_.limitBasis = {};
     result_.overLimit = false;
+    result_.limitCheck.reset();
     return result_;
 }
 
@@ -475,6 +491,7 @@ void DoseCalculation::EvaluateWine(bool answerSheet, bool answerWine) {
     result_.wineFigures.fill({});
     result_.limitBasis = {};
     result_.overLimit = false;
+    result_.limitCheck.reset();
     wineQuestionCount_ = 0;
     wineErrorColumn_.reset();
     const WineNumber factor = ReadWineNumber(wineTexts_.factor);
@@ -528,6 +545,8 @@ void DoseCalculation::EvaluateWine(bool answerSheet, bool answerWine) {
     const float projected =
         total.value ? static_cast<float>(static_cast<double>(*total.value) + added) : 0.0F;
     result_.overLimit = check && projected > check->limit;
+    result_.limitCheck = check;
+    result_.projectedTotal = projected;
     if (!answerWine) {
         const auto ask = [this](DoseColumn column, std::string_view text, bool overLimit) {
             wineQuestions_[wineQuestionCount_++] = {column, text, overLimit};
@@ -562,12 +581,35 @@ void DoseCalculation::EvaluateWine(bool answerSheet, bool answerWine) {
         limitBasis_ = LimitBasis(*check, translate_);
         result_.limitBasis = limitBasis_;
         // A batch row says what was taken for what it did not give.
-        const bool taken = limitBasis_.find(';') != std::string::npos;
-        if (taken && result_.message.empty()) {
-            wineMessage_ = WithValues(translate_(kLimitTaken), {limitText_, limitBasis_});
-            result_.message = wineMessage_;
+        if (result_.message.empty()) {
+            if (std::optional<std::string> note =
+                    LimitTakenNote(limitText_, limitBasis_, translate_)) {
+                wineMessage_ = std::move(*note);
+                result_.message = wineMessage_;
+            }
         }
     }
+}
+
+std::optional<std::string> LimitMessageText(const DoseResult& result, const Translate& translate) {
+    if (!result.limitCheck || result.message.empty()) {
+        return std::nullopt;
+    }
+    const LimitCheck& check = *result.limitCheck;
+    if (result.status == DoseStatus::Question) {
+        if (result.overLimit &&
+            result.message == OverLimitQuestion(result.projectedTotal, check, English)) {
+            return OverLimitQuestion(result.projectedTotal, check, translate);
+        }
+        return std::nullopt;
+    }
+    const std::string limit = ShortFigure(check.limit);
+    if (const std::optional<std::string> note =
+            LimitTakenNote(limit, LimitBasis(check, English), English);
+        note && result.message == *note) {
+        return LimitTakenNote(limit, LimitBasis(check, translate), translate);
+    }
+    return std::nullopt;
 }
 
 // What the window shows once the writes are done: the target typed in as

@@ -160,7 +160,16 @@ struct DoseResult {
     // The projected total SO2 is above the limit checked: a question until
     // answered, then figures a person must see marked.
     bool overLimit = false;
+    // The limit checked and the total checked against it, for its messages
+    // to be told again in another language (LimitMessageText).
+    std::optional<LimitCheck> limitCheck;
+    float projectedTotal = 0.0F;
 };
+
+// The result's message where the wine's limit made it (the over-limit
+// question, or what a row took to find its limit), told with `translate`;
+// none for any other message, which is a text of its own to look up.
+std::optional<std::string> LimitMessageText(const DoseResult& result, const Translate& translate);
 
 // A question about the wine's own figures: the column it is about, its text
 // (the over-limit one composed with its figures) and whether it is that one.

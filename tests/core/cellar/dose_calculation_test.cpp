@@ -297,6 +297,28 @@ TEST(WineDoseTest, EveryWineQuestionIsListedAndTheLimitTranslated) {
     EXPECT_EQ(dose.WineErrorColumn(), DoseColumn::Sugar);
 }
 
+// A batch writes its rows in English; the page shows the limit's messages
+// in its language, made again from the result.
+TEST(WineDoseTest, ALimitMessageIsToldAgainInAnotherLanguage) {
+    const Translate french = [](const char* text) {
+        const std::string_view english = text;
+        return english == kOverLimitQuestion    ? std::string("%1>%2 %3")
+               : english == "Limit %1 mg/L: %2" ? std::string("Limite %1 : %2")
+               : english == "EU"                ? std::string("UE")
+                                                : std::string(text);
+    };
+    DoseCalculation dose;
+    dose.SetWine(kEu);
+    ASSERT_EQ(dose.Fill(WineDose("111", "red", "2", ""), SO2Pka), std::nullopt);
+    EXPECT_EQ(LimitMessageText(dose.Evaluate(false), french), "151>150 UE");
+    EXPECT_EQ(LimitMessageText(dose.Evaluate(true), french),
+              "Limite 150 : UE limit for a dry red; style not given: took still wine's limit");
+    // Any other message is a text of its own.
+    ASSERT_EQ(dose.Fill(WineDose("80", "red", "2", "3", "still"), SO2Pka), std::nullopt);
+    EXPECT_EQ(LimitMessageText(dose.Evaluate(false), french), std::nullopt);
+    EXPECT_EQ(LimitMessageText(dose.Evaluate(true), french), std::nullopt);
+}
+
 TEST(WineDoseTest, TheNoteSaysWhatIsLeftUnchecked) {
     EXPECT_EQ(WineNoteText(kShown, true),
               "Total SO2 given with no --regime or --limit: the projected total is shown and "
