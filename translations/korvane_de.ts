@@ -164,6 +164,10 @@
         <translation>OIV</translation>
     </message>
     <message>
+        <source>Own limit</source>
+        <translation>Eigener Grenzwert</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Punkt</translation>
     </message>
@@ -254,6 +258,10 @@
     <message>
         <source>Yes</source>
         <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>Ihr eigener Grenzwert, der vor dem gesetzlichen gilt.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -710,6 +718,10 @@
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Natriumpyrosulfit</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>Der Grenzwert muss eine Zahl von mg/L über 0 sein.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

@@ -164,6 +164,10 @@
         <translation>OIV</translation>
     </message>
     <message>
+        <source>Own limit</source>
+        <translation>Límite propio</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Punto</translation>
     </message>
@@ -254,6 +258,10 @@
     <message>
         <source>Yes</source>
         <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>Su propio límite, que prevalece sobre el legal.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -710,6 +718,10 @@
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Metabisulfito sódico</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>El límite debe ser un número de mg/L mayor que 0.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

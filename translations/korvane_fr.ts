@@ -164,6 +164,10 @@
         <translation>OIV</translation>
     </message>
     <message>
+        <source>Own limit</source>
+        <translation>Limite propre</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Point</translation>
     </message>
@@ -254,6 +258,10 @@
     <message>
         <source>Yes</source>
         <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>Votre propre limite, qui l’emporte sur la limite légale.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -710,6 +718,10 @@
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Métabisulfite de sodium</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>La limite doit être un nombre de mg/L supérieur à 0.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

@@ -164,6 +164,10 @@
         <translation>OIV</translation>
     </message>
     <message>
+        <source>Own limit</source>
+        <translation>Limite proprio</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Punto</translation>
     </message>
@@ -254,6 +258,10 @@
     <message>
         <source>Yes</source>
         <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>Il tuo limite, che prevale su quello di legge.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -710,6 +718,10 @@
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Metabisolfito di sodio</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>Il limite deve essere un numero di mg/L maggiore di 0.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

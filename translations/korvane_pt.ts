@@ -164,6 +164,10 @@
         <translation>OIV</translation>
     </message>
     <message>
+        <source>Own limit</source>
+        <translation>Limite próprio</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Ponto</translation>
     </message>
@@ -254,6 +258,10 @@
     <message>
         <source>Yes</source>
         <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>O seu próprio limite, que prevalece sobre o legal.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -710,6 +718,10 @@
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Metabissulfito de sódio</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>O limite deve ser um número de mg/L acima de 0.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

@@ -94,11 +94,11 @@ function chooseLanguage() {
 
 // The fields a cellar file's rows may take from the form.
 const BATCH_FORM_FIELDS = new Set(['form', 'solution_pct', 'tablet_g', 'target_kind', 'unit', 'target_free',
-  'target_molecular', 'regime', 'binding_factor']);
+  'target_molecular', 'regime', 'limit', 'binding_factor']);
 const NUMBER_FIELDS = ['ph', 'free_so2', 'batch_size', 'solution_pct', 'tablet_g', 'target_free',
   'target_molecular'];
 // The wine's own figures: empty when not given, and without arrows.
-const WINE_NUMBER_FIELDS = ['total_so2', 'sugar', 'binding_factor'];
+const WINE_NUMBER_FIELDS = ['total_so2', 'sugar', 'limit', 'binding_factor'];
 
 function element(tag, props = {}, ...children) {
   const el = Object.assign(document.createElement(tag), props);
@@ -211,9 +211,10 @@ function doseTexts() {
   return Object.fromEntries(DOSE_COLUMNS.map((name) => [name, own[name] ?? value(name)]));
 }
 
-// A dose as Calculate sends it: its texts, the limit's regime, and the
-// page's language for the core to tell the limit in.
-const doseRequest = () => ({ ...doseTexts(), regime: value('regime'), texts: coreTextsOf() });
+// A dose as Calculate sends it: its texts, the limit's regime or the user's
+// own limit, and the page's language for the core to tell the limit in.
+const doseRequest = () => ({ ...doseTexts(), regime: value('regime'), limit: value('limit'),
+  texts: coreTextsOf() });
 
 // Every figure of the last calculation, and the target it computed, reads
 // "not calculated" until Calculate runs again.
@@ -331,6 +332,8 @@ function showWine(wine) {
   // check it against is shown, and said so.
   if (!wine.total_so2_limit && wine.projected_total_so2) {
     say($('limit-basis'), 'Web', 'No legal limit chosen: the total is checked against none.');
+  } else if (wine.limit_given) {
+    say($('limit-basis'), 'Web', 'Your own limit, which wins over the legal one.');
   } else {
     say($('limit-basis'));
     $('limit-basis').textContent = wine.limit_basis;
@@ -493,7 +496,7 @@ async function takeFile(file) {
 }
 
 function runBatch() {
-  const options = { sheet: doseTexts(), regime: value('regime'), texts: coreTextsOf(),
+  const options = { sheet: doseTexts(), regime: value('regime'), limit: value('limit'), texts: coreTextsOf(),
     decimal_mark: value('decimal-mark'),
     answer_yes: $('answer-yes').checked, headers: namedHeaders,
     file_target_kind: value('file-target-kind') };

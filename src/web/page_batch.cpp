@@ -7,7 +7,8 @@
 #include "core/cellar/batch_report.h"
 #include "core/cellar/cellar_batch.h"
 #include "core/cellar/choice_words.h"
-#include "core/rules/number_text.h"
+#include "core/rules/blanks.h"
+#include "core/rules/total_so2_limits.h"
 #include "web/json_reader.h"
 #include "web/json_text.h"
 #include "web/page_calculation.h"
@@ -86,12 +87,7 @@ std::optional<PageRequest> ReadRequest(const JsonValue& options) {
     // A cellar file's own wine columns are checked as on the command line
     // once the page sends a regime or a limit.
     settings.regime = RegimeOfWord(options.StringMember("regime").value_or(""));
-    if (const std::optional<std::string_view> limit = options.StringMember("limit")) {
-        float value = 0.0F;
-        if (TextToSingle(*limit, value) && value > 0.0F) {
-            settings.limit = value;
-        }
-    }
+    settings.limit = OwnLimitOf(TrimBlanks(options.StringMember("limit").value_or("")));
     const JsonValue* headers = options.Member("headers");
     for (std::size_t i = 0; headers != nullptr && i < headers->keys.size(); ++i) {
         const auto* name =
@@ -228,6 +224,11 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
     std::optional<PageRequest> request = options ? ReadRequest(*options) : std::nullopt;
     if (!request) {
         return json.String("problem", "The page sent no batch options.").Close().Text();
+    }
+    // A limit typed that is none checks nothing: said, as the form says it.
+    if (!request->settings.limit &&
+        !TrimBlanks(options->StringMember("limit").value_or("")).empty()) {
+        return json.String("problem", kOwnLimitRefused).Close().Text();
     }
     for (;;) {
         MemorySource source(bytes);

@@ -67,16 +67,30 @@ void AddWineFigures(JsonText& json, const DoseResult& result) {
     for (std::size_t i = 0; i < kWineResultColumnNames.size(); ++i) {
         json.String(kWineResultColumnNames[i], result.wineFigures[i]);
     }
-    json.String("limit_basis", result.limitBasis).Bool("over_limit", result.overLimit).Close();
+    // A limit of the user's own has no basis but that; the core's words for
+    // it name the command line's option.
+    const bool given = result.limitCheck && !result.limitCheck->found;
+    json.String("limit_basis", given ? std::string_view() : result.limitBasis)
+        .Bool("limit_given", given)
+        .Bool("over_limit", result.overLimit)
+        .Close();
 }
 
 // The page's wine settings: the regime's word (none for "" or a word that
-// names none) and whether any of the wine's figures is given; the form
-// always sends them, empty when not given.
-WineSettings WineOf(const JsonValue& request, const DoseTextViews& texts) {
+// names none), the user's own limit, and whether any of the wine's figures
+// is given; the form always sends them, empty when not given. None when the
+// limit typed is no limit.
+std::optional<WineSettings> WineOf(const JsonValue& request, const DoseTextViews& texts) {
     WineSettings wine;
     wine.regime = RegimeOfWord(request.StringMember("regime").value_or(""));
-    wine.shown = wine.regime.has_value();
+    if (const std::string_view limit = TrimBlanks(request.StringMember("limit").value_or(""));
+        !limit.empty()) {
+        wine.limit = OwnLimitOf(limit);
+        if (!wine.limit) {
+            return std::nullopt;
+        }
+    }
+    wine.shown = wine.regime || wine.limit;
     for (std::size_t c = kDoseColumnsOfEveryDose; c < kDoseColumnCount; ++c) {
         wine.shown = wine.shown || !TrimBlanks(texts[c]).empty();
     }
@@ -113,7 +127,15 @@ std::string CalculationJson(std::string_view sent, bool answered) {
     if (!texts) {
         problem = "The page sent " + std::string(sent) + ", not the texts of a dose.";
     } else {
-        dose.SetWine(WineOf(*request, *texts));
+        const std::optional<WineSettings> wine = WineOf(*request, *texts);
+        if (!wine) {
+            return json.String("status", StatusWord(DoseStatus::Error))
+                .String("message", kOwnLimitRefused)
+                .String("field", "limit")
+                .Close()
+                .Text();
+        }
+        dose.SetWine(*wine);
         dose.SetTranslate(PageTranslate(*request));
         problem = dose.Fill(*texts, SO2Pka);
     }

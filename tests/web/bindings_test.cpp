@@ -181,7 +181,8 @@ TEST(PageCalculation, TheWineIsCheckedAgainstTheRegimeInThePageLanguage) {
     const std::string answered = CalculationJson(sent, true);
     EXPECT_NE(answered.find(R"("wine":{"so2_added":")"), std::string::npos) << answered;
     EXPECT_NE(answered.find(R"("total_so2_limit":"150","limit_basis":"UE limit for a dry red; )"
-                            R"(style not given: took still wine's limit","over_limit":true})"),
+                            R"(style not given: took still wine's limit","limit_given":false,)"
+                            R"("over_limit":true})"),
               std::string::npos)
         << answered;
     // What a file's row says of its limit stands beside the limit instead.
@@ -189,6 +190,19 @@ TEST(PageCalculation, TheWineIsCheckedAgainstTheRegimeInThePageLanguage) {
     // A figure of the wine that fails its check is where the focus goes.
     sent.replace(sent.find(R"("121")"), 5, R"("1x1")");
     EXPECT_NE(CalculationJson(sent, true).find(R"("field":"total_so2")"), std::string::npos);
+    // A limit of one's own wins over the regime; one that is no number of
+    // mg/L is refused at its field.
+    sent.replace(sent.find(R"("1x1")"), 5, R"("121","limit":"160")");
+    const std::string own = CalculationJson(sent, true);
+    EXPECT_NE(own.find(R"("total_so2_limit":"160","limit_basis":"","limit_given":true,)"
+                       R"("over_limit":true})"),
+              std::string::npos)
+        << own;
+    sent.replace(sent.find(R"("160")"), 5, R"("0")");
+    EXPECT_NE(CalculationJson(sent, true)
+                  .find(R"("message":"The limit must be a number of mg/L )"
+                        R"(above 0.","field":"limit")"),
+              std::string::npos);
     // Without any of them the answer is the window's alone.
     EXPECT_EQ(CalculationJson(Dose(), true).find("wine"), std::string::npos);
 }
@@ -289,6 +303,9 @@ TEST(PageBatch, TheWineColumnsComeWithTheWineInputs) {
         Batch("tank,ph,free_so2,batch_size\nT1,3.5,10,100\n", R"({"sheet":)" + Dose("") + "}");
     EXPECT_EQ(plain.find("so2_added"), std::string::npos) << plain;
     EXPECT_NE(plain.find(R"("wine":false)"), std::string::npos) << plain;
+    // A limit typed that is no limit is said, and nothing is run.
+    EXPECT_EQ(Batch(csv, R"({"sheet":)" + form + R"(,"limit":"-3"})"),
+              "{\"problem\":\"The limit must be a number of mg/L above 0.\"}\n");
 }
 
 TEST(PageBatch, NoSheetNoBatch) {

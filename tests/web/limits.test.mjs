@@ -62,6 +62,13 @@ describe('the wine\'s total SO2', () => {
     assert.equal(await textOf(page, 'over-limit'), 'Above the legal limit.');
     assert.equal(await textOf(page, 'limit-basis'), 'EU limit for a dry red; style not given: took '
       + 'still wine\'s limit; sugar not given: took the stricter limit');
+    // A limit of one's own wins over the regime's.
+    await typeInto(page, 'limit', '155');
+    await calculate();
+    assert.equal(await valueOf(page, 'total_so2_limit'), '155');
+    assert.equal(await textOf(page, 'limit-basis'), 'Your own limit, which wins over the legal one.');
+    assert.equal(await shown(page, 'over-limit'), false);
+    await typeInto(page, 'limit', '');
     // A total the wine cannot have is refused at its field.
     await typeInto(page, 'total_so2', '5');
     await page.click('#calculate');
