@@ -231,7 +231,7 @@ function clearResults() {
   }
   $('projected_total_so2').classList.remove('over');
   say($('over-limit'));
-  $('limit-basis').textContent = '';
+  say($('limit-basis'));
 }
 
 // Shows a message by its key (and the value its %1 stands for, if any), so
@@ -496,10 +496,9 @@ async function takeFile(file) {
 }
 
 function runBatch() {
-  const options = { sheet: doseTexts(), regime: value('regime'), limit: value('limit'), texts: coreTextsOf(),
-    decimal_mark: value('decimal-mark'),
-    answer_yes: $('answer-yes').checked, headers: namedHeaders,
-    file_target_kind: value('file-target-kind') };
+  const options = { sheet: doseTexts(), regime: value('regime'), limit: value('limit'),
+    texts: coreTextsOf(), decimal_mark: value('decimal-mark'), answer_yes: $('answer-yes').checked,
+    headers: namedHeaders, file_target_kind: value('file-target-kind') };
   const answer = core.batch(batchFile.bytes, batchFile.name, options, ROWS_SHOWN);
   $('batch-result').hidden = false;
   $('batch-summary').textContent = answer.problem ? translated(answer.problem) : summaryOf(answer);
