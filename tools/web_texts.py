@@ -27,6 +27,12 @@ _JS = re.compile(r"\b(?:t\(|say\(\$\([^()]*\), )'([A-Za-z]+)', '((?:[^'\\]|\\.)*
 _CPP = re.compile(r'\bKORVANE_WEB_TEXT\("((?:[^"\\]|\\.)*)"\)')
 
 
+def unescaped(literal):
+    """A string literal's text: its backslash escapes read, its other
+    characters (é in "Rosé") kept as they are."""
+    return literal.encode("latin-1", "backslashreplace").decode("unicode_escape")
+
+
 def bindings_of(web_dir):
     """Where the page's bindings stand: src/web/ beside web/."""
     return Path(web_dir).resolve().parent / "src" / "web"
@@ -44,10 +50,10 @@ def page_keys(web_dir, bindings_dir=None):
         if path.suffix == ".html":
             found = [(c, html.unescape(s)) for c, s in _HTML.findall(path.read_text("utf-8"))]
         elif path.suffix == ".js":
-            found = [(c, s.encode().decode("unicode_escape")) for c, s in
+            found = [(c, unescaped(s)) for c, s in
                      _JS.findall(path.read_text("utf-8"))]
         elif path.suffix == ".cpp":
-            found = [(CONTEXT, s.encode().decode("unicode_escape")) for s in
+            found = [(CONTEXT, unescaped(s)) for s in
                      _CPP.findall(path.read_text("utf-8"))]
         else:
             continue

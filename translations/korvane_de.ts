@@ -56,6 +56,10 @@
         <translation>Eine Kellerdatei</translation>
     </message>
     <message>
+        <source>Above the legal limit.</source>
+        <translation>Über dem gesetzlichen Grenzwert.</translation>
+    </message>
+    <message>
         <source>Addition method</source>
         <translation>Art der Zugabe</translation>
     </message>
@@ -64,12 +68,24 @@
         <translation>Menge</translation>
     </message>
     <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Bindungsfaktor</translation>
+    </message>
+    <message>
         <source>Calculate the questioned tanks too</source>
         <translation>Auch die fraglichen Tanks berechnen</translation>
     </message>
     <message>
         <source>Choose a file</source>
         <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Columns</source>
@@ -92,6 +108,14 @@
         <translation>Eine Kellerdatei hierher ziehen (CSV oder Text, ein Tank je Zeile) oder eine auswählen.</translation>
     </message>
     <message>
+        <source>EU</source>
+        <translation>EU</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>EU, Bio</translation>
+    </message>
+    <message>
         <source>Found from the file</source>
         <translation>Aus der Datei ermittelt</translation>
     </message>
@@ -104,8 +128,16 @@
         <translation>Sprache</translation>
     </message>
     <message>
+        <source>Legal limit</source>
+        <translation>Grenzwert</translation>
+    </message>
+    <message>
         <source>Line</source>
         <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Liqueur wine</source>
+        <translation>Likörwein</translation>
     </message>
     <message>
         <source>Message</source>
@@ -116,12 +148,52 @@
         <translation>Nein</translation>
     </message>
     <message>
+        <source>No legal limit chosen: the total is checked against none.</source>
+        <translation>Kein gesetzlicher Grenzwert gewählt: die Gesamtmenge wird mit keinem verglichen.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keiner</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Nicht angegeben</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>Own limit</source>
+        <translation>Eigener Grenzwert</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Punkt</translation>
     </message>
     <message>
+        <source>Projected total SO2</source>
+        <translation>Erwartete Gesamt-SO2</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Qualitätsschaumwein</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
         <source>Restore system defaults</source>
         <translation>Systemvorgaben wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosé</translation>
+    </message>
+    <message>
+        <source>SO2 added</source>
+        <translation>Zugesetzte SO2</translation>
     </message>
     <message>
         <source>Save as my defaults</source>
@@ -132,8 +204,24 @@
         <translation>Voreinstellungen gespeichert.</translation>
     </message>
     <message>
+        <source>Sparkling</source>
+        <translation>Schaumwein</translation>
+    </message>
+    <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Still</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Zucker</translation>
     </message>
     <message>
         <source>Tank</source>
@@ -148,8 +236,32 @@
         <translation>Was der Datei fehlt, nimmt das Formular: Sulfitform, Art der Zugabe, Prozentsatz der Lösung, Tablettengewicht, die Einheit, wenn die Datei keine nennt, und den Zielwert samt seiner Art, wenn die Datei keine Zielwert-Spalte hat. Eine Zielwert-Spalte braucht ihre Art, aus der Datei oder unten gewählt. pH-Wert, freies SO2 und Volumen jedes Tanks müssen in der Datei stehen. Die Datei verlässt dieses Gerät nie.</translation>
     </message>
     <message>
+        <source>Total SO2</source>
+        <translation>Gesamt-SO2</translation>
+    </message>
+    <message>
+        <source>Total SO2 and its legal limit</source>
+        <translation>Gesamt-SO2 und ihr gesetzlicher Grenzwert</translation>
+    </message>
+    <message>
+        <source>Total SO2 limit</source>
+        <translation>Grenzwert Gesamt-SO2</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>USA</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
         <source>Yes</source>
         <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>Ihr eigener Grenzwert, der vor dem gesetzlichen gilt.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -1016,12 +1128,20 @@
 <context>
     <name>korvane</name>
     <message>
+        <source>Limit %1 mg/L: %2</source>
+        <translation>Grenzwert %1 mg/L: %2</translation>
+    </message>
+    <message>
         <source>Potassium Metabisulphite</source>
         <translation>Kaliumpyrosulfit</translation>
     </message>
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Natriumpyrosulfit</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>Der Grenzwert muss eine Zahl von mg/L über 0 sein.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

@@ -56,6 +56,10 @@
         <translation>Un archivo de bodega</translation>
     </message>
     <message>
+        <source>Above the legal limit.</source>
+        <translation>Por encima del límite legal.</translation>
+    </message>
+    <message>
         <source>Addition method</source>
         <translation>Forma de adición</translation>
     </message>
@@ -64,12 +68,24 @@
         <translation>Dosis</translation>
     </message>
     <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Factor de combinación</translation>
+    </message>
+    <message>
         <source>Calculate the questioned tanks too</source>
         <translation>Calcular también los depósitos cuestionados</translation>
     </message>
     <message>
         <source>Choose a file</source>
         <translation>Elegir un archivo</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Columns</source>
@@ -92,6 +108,14 @@
         <translation>Suelte aquí un archivo de bodega (CSV o texto, un depósito por fila), o elija uno.</translation>
     </message>
     <message>
+        <source>EU</source>
+        <translation>UE</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE, ecológico</translation>
+    </message>
+    <message>
         <source>Found from the file</source>
         <translation>Deducido del archivo</translation>
     </message>
@@ -104,8 +128,16 @@
         <translation>Idioma</translation>
     </message>
     <message>
+        <source>Legal limit</source>
+        <translation>Límite legal</translation>
+    </message>
+    <message>
         <source>Line</source>
         <translation>Fila</translation>
+    </message>
+    <message>
+        <source>Liqueur wine</source>
+        <translation>Vino de licor</translation>
     </message>
     <message>
         <source>Message</source>
@@ -116,12 +148,52 @@
         <translation>No</translation>
     </message>
     <message>
+        <source>No legal limit chosen: the total is checked against none.</source>
+        <translation>No se ha elegido ningún límite legal: el total no se compara con ninguno.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>No indicado</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>Own limit</source>
+        <translation>Límite propio</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Punto</translation>
     </message>
     <message>
+        <source>Projected total SO2</source>
+        <translation>SO2 total previsto</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Espumoso de calidad</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Tinto</translation>
+    </message>
+    <message>
         <source>Restore system defaults</source>
         <translation>Restaurar valores del sistema</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosado</translation>
+    </message>
+    <message>
+        <source>SO2 added</source>
+        <translation>SO2 añadido</translation>
     </message>
     <message>
         <source>Save as my defaults</source>
@@ -132,8 +204,24 @@
         <translation>Valores predeterminados guardados.</translation>
     </message>
     <message>
+        <source>Sparkling</source>
+        <translation>Espumoso</translation>
+    </message>
+    <message>
         <source>Status</source>
         <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Tranquilo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Azúcar</translation>
     </message>
     <message>
         <source>Tank</source>
@@ -148,8 +236,32 @@
         <translation>El formulario aporta lo que falta en el archivo: la forma de sulfito, la forma de adición, el porcentaje de la solución, el peso de la tableta, la unidad cuando el archivo no indica ninguna, y el objetivo con su tipo cuando el archivo no tiene columna de objetivo. Una columna de objetivo necesita su tipo, del archivo o elegido abajo. El pH, el SO2 libre y el volumen de cada depósito deben figurar en el archivo. El archivo nunca sale de este dispositivo.</translation>
     </message>
     <message>
+        <source>Total SO2</source>
+        <translation>SO2 total</translation>
+    </message>
+    <message>
+        <source>Total SO2 and its legal limit</source>
+        <translation>SO2 total y su límite legal</translation>
+    </message>
+    <message>
+        <source>Total SO2 limit</source>
+        <translation>Límite de SO2 total</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanco</translation>
+    </message>
+    <message>
         <source>Yes</source>
         <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>Su propio límite, que prevalece sobre el legal.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -1016,12 +1128,20 @@
 <context>
     <name>korvane</name>
     <message>
+        <source>Limit %1 mg/L: %2</source>
+        <translation>Límite %1 mg/L: %2</translation>
+    </message>
+    <message>
         <source>Potassium Metabisulphite</source>
         <translation>Metabisulfito potásico</translation>
     </message>
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Metabisulfito sódico</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>El límite debe ser un número de mg/L mayor que 0.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

@@ -56,6 +56,10 @@
         <translation>Un fichier de cave</translation>
     </message>
     <message>
+        <source>Above the legal limit.</source>
+        <translation>Au-dessus de la limite légale.</translation>
+    </message>
+    <message>
         <source>Addition method</source>
         <translation>Mode d’ajout</translation>
     </message>
@@ -64,12 +68,24 @@
         <translation>Dose</translation>
     </message>
     <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Facteur de combinaison</translation>
+    </message>
+    <message>
         <source>Calculate the questioned tanks too</source>
         <translation>Calculer aussi les cuves mises en question</translation>
     </message>
     <message>
         <source>Choose a file</source>
         <translation>Choisir un fichier</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Columns</source>
@@ -92,6 +108,14 @@
         <translation>Déposez ici un fichier de cave (CSV ou texte, une cuve par ligne), ou choisissez-en un.</translation>
     </message>
     <message>
+        <source>EU</source>
+        <translation>UE</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE, bio</translation>
+    </message>
+    <message>
         <source>Found from the file</source>
         <translation>Déduit du fichier</translation>
     </message>
@@ -104,8 +128,16 @@
         <translation>Langue</translation>
     </message>
     <message>
+        <source>Legal limit</source>
+        <translation>Limite légale</translation>
+    </message>
+    <message>
         <source>Line</source>
         <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Liqueur wine</source>
+        <translation>Vin de liqueur</translation>
     </message>
     <message>
         <source>Message</source>
@@ -116,12 +148,52 @@
         <translation>Non</translation>
     </message>
     <message>
+        <source>No legal limit chosen: the total is checked against none.</source>
+        <translation>Aucune limite légale choisie&#xa0;: le total n’est comparé à aucune.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Non indiqué</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>Own limit</source>
+        <translation>Limite propre</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Point</translation>
     </message>
     <message>
+        <source>Projected total SO2</source>
+        <translation>SO2 total prévu</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Mousseux de qualité</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
         <source>Restore system defaults</source>
         <translation>Rétablir les valeurs d’origine</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosé</translation>
+    </message>
+    <message>
+        <source>SO2 added</source>
+        <translation>SO2 ajouté</translation>
     </message>
     <message>
         <source>Save as my defaults</source>
@@ -132,8 +204,24 @@
         <translation>Valeurs par défaut enregistrées.</translation>
     </message>
     <message>
+        <source>Sparkling</source>
+        <translation>Mousseux</translation>
+    </message>
+    <message>
         <source>Status</source>
         <translation>État</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Tranquille</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Sucre</translation>
     </message>
     <message>
         <source>Tank</source>
@@ -148,8 +236,32 @@
         <translation>Le formulaire fournit ce qui manque au fichier&#xa0;: la forme de sulfite, le mode d’ajout, le pourcentage de la solution mère et le poids d’un comprimé, l’unité quand le fichier n’en indique pas, et l’objectif avec son type quand le fichier n’a pas de colonne d’objectif. Une colonne d’objectif demande son type, donné par le fichier ou choisi ci-dessous. Le pH, le SO2 libre et le volume de chaque cuve doivent figurer dans le fichier. Le fichier ne quitte jamais cet appareil.</translation>
     </message>
     <message>
+        <source>Total SO2</source>
+        <translation>SO2 total</translation>
+    </message>
+    <message>
+        <source>Total SO2 and its legal limit</source>
+        <translation>SO2 total et sa limite légale</translation>
+    </message>
+    <message>
+        <source>Total SO2 limit</source>
+        <translation>Limite de SO2 total</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+    <message>
         <source>Yes</source>
         <translation>Oui</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>Votre propre limite, qui l’emporte sur la limite légale.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -1016,12 +1128,20 @@
 <context>
     <name>korvane</name>
     <message>
+        <source>Limit %1 mg/L: %2</source>
+        <translation>Limite %1 mg/L&#xa0;: %2</translation>
+    </message>
+    <message>
         <source>Potassium Metabisulphite</source>
         <translation>Métabisulfite de potassium</translation>
     </message>
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Métabisulfite de sodium</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>La limite doit être un nombre de mg/L supérieur à 0.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

@@ -56,6 +56,10 @@
         <translation>Un file di cantina</translation>
     </message>
     <message>
+        <source>Above the legal limit.</source>
+        <translation>Oltre il limite di legge.</translation>
+    </message>
+    <message>
         <source>Addition method</source>
         <translation>Metodo di aggiunta</translation>
     </message>
@@ -64,12 +68,24 @@
         <translation>Dose</translation>
     </message>
     <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Fattore di combinazione</translation>
+    </message>
+    <message>
         <source>Calculate the questioned tanks too</source>
         <translation>Calcola anche le vasche messe in dubbio</translation>
     </message>
     <message>
         <source>Choose a file</source>
         <translation>Scegli un file</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Columns</source>
@@ -92,6 +108,14 @@
         <translation>Trascinare qui un file di cantina (CSV o testo, una vasca per riga), oppure sceglierne uno.</translation>
     </message>
     <message>
+        <source>EU</source>
+        <translation>UE</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE, biologico</translation>
+    </message>
+    <message>
         <source>Found from the file</source>
         <translation>Dedotto dal file</translation>
     </message>
@@ -104,8 +128,16 @@
         <translation>Lingua</translation>
     </message>
     <message>
+        <source>Legal limit</source>
+        <translation>Limite di legge</translation>
+    </message>
+    <message>
         <source>Line</source>
         <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Liqueur wine</source>
+        <translation>Vino liquoroso</translation>
     </message>
     <message>
         <source>Message</source>
@@ -116,12 +148,52 @@
         <translation>No</translation>
     </message>
     <message>
+        <source>No legal limit chosen: the total is checked against none.</source>
+        <translation>Nessun limite di legge scelto: il totale non è confrontato con alcun limite.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Non indicato</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>Own limit</source>
+        <translation>Limite proprio</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Punto</translation>
     </message>
     <message>
+        <source>Projected total SO2</source>
+        <translation>SO2 totale prevista</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Spumante di qualità</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
         <source>Restore system defaults</source>
         <translation>Ripristina impostazioni di sistema</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosato</translation>
+    </message>
+    <message>
+        <source>SO2 added</source>
+        <translation>SO2 aggiunta</translation>
     </message>
     <message>
         <source>Save as my defaults</source>
@@ -132,8 +204,24 @@
         <translation>Valori predefiniti salvati.</translation>
     </message>
     <message>
+        <source>Sparkling</source>
+        <translation>Spumante</translation>
+    </message>
+    <message>
         <source>Status</source>
         <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Fermo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Zucchero</translation>
     </message>
     <message>
         <source>Tank</source>
@@ -148,8 +236,32 @@
         <translation>Il modulo fornisce ciò che manca al file: la forma di solfito, il metodo, la percentuale della soluzione, il peso della compressa, l’unità quando il file non ne indica, e l’obiettivo con il suo tipo quando il file non ha una colonna dell’obiettivo. Una colonna dell’obiettivo richiede il suo tipo, dal file o scelto qui sotto. Il pH, la SO2 libera e il volume di ogni vasca devono essere nel file. Il file non lascia mai questo dispositivo.</translation>
     </message>
     <message>
+        <source>Total SO2</source>
+        <translation>SO2 totale</translation>
+    </message>
+    <message>
+        <source>Total SO2 and its legal limit</source>
+        <translation>SO2 totale e il suo limite di legge</translation>
+    </message>
+    <message>
+        <source>Total SO2 limit</source>
+        <translation>Limite di SO2 totale</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>Stati Uniti</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Bianco</translation>
+    </message>
+    <message>
         <source>Yes</source>
         <translation>Sì</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>Il tuo limite, che prevale su quello di legge.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -1016,12 +1128,20 @@
 <context>
     <name>korvane</name>
     <message>
+        <source>Limit %1 mg/L: %2</source>
+        <translation>Limite %1 mg/L: %2</translation>
+    </message>
+    <message>
         <source>Potassium Metabisulphite</source>
         <translation>Metabisolfito di potassio</translation>
     </message>
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Metabisolfito di sodio</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>Il limite deve essere un numero di mg/L maggiore di 0.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

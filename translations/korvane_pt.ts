@@ -56,6 +56,10 @@
         <translation>Um ficheiro de adega</translation>
     </message>
     <message>
+        <source>Above the legal limit.</source>
+        <translation>Acima do limite legal.</translation>
+    </message>
+    <message>
         <source>Addition method</source>
         <translation>Forma de adição</translation>
     </message>
@@ -64,12 +68,24 @@
         <translation>Dose</translation>
     </message>
     <message>
+        <source>Australia</source>
+        <translation>Austrália</translation>
+    </message>
+    <message>
+        <source>Binding factor</source>
+        <translation>Fator de combinação</translation>
+    </message>
+    <message>
         <source>Calculate the questioned tanks too</source>
         <translation>Calcular também as cubas postas em causa</translation>
     </message>
     <message>
         <source>Choose a file</source>
         <translation>Escolher um ficheiro</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Cor</translation>
     </message>
     <message>
         <source>Columns</source>
@@ -92,6 +108,14 @@
         <translation>Largue aqui um ficheiro de adega (CSV ou texto, uma cuba por linha), ou escolha um.</translation>
     </message>
     <message>
+        <source>EU</source>
+        <translation>UE</translation>
+    </message>
+    <message>
+        <source>EU organic</source>
+        <translation>UE, biológico</translation>
+    </message>
+    <message>
         <source>Found from the file</source>
         <translation>Deduzido do ficheiro</translation>
     </message>
@@ -104,8 +128,16 @@
         <translation>Idioma</translation>
     </message>
     <message>
+        <source>Legal limit</source>
+        <translation>Limite legal</translation>
+    </message>
+    <message>
         <source>Line</source>
         <translation>Linha</translation>
+    </message>
+    <message>
+        <source>Liqueur wine</source>
+        <translation>Vinho licoroso</translation>
     </message>
     <message>
         <source>Message</source>
@@ -116,12 +148,52 @@
         <translation>Não</translation>
     </message>
     <message>
+        <source>No legal limit chosen: the total is checked against none.</source>
+        <translation>Nenhum limite legal escolhido: o total não é comparado com nenhum.</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Not given</source>
+        <translation>Não indicado</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
+    <message>
+        <source>Own limit</source>
+        <translation>Limite próprio</translation>
+    </message>
+    <message>
         <source>Point</source>
         <translation>Ponto</translation>
     </message>
     <message>
+        <source>Projected total SO2</source>
+        <translation>SO2 total previsto</translation>
+    </message>
+    <message>
+        <source>Quality sparkling</source>
+        <translation>Espumante de qualidade</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Tinto</translation>
+    </message>
+    <message>
         <source>Restore system defaults</source>
         <translation>Repor predefinições do sistema</translation>
+    </message>
+    <message>
+        <source>Rosé</source>
+        <translation>Rosé</translation>
+    </message>
+    <message>
+        <source>SO2 added</source>
+        <translation>SO2 adicionado</translation>
     </message>
     <message>
         <source>Save as my defaults</source>
@@ -132,8 +204,24 @@
         <translation>Predefinições guardadas.</translation>
     </message>
     <message>
+        <source>Sparkling</source>
+        <translation>Espumante</translation>
+    </message>
+    <message>
         <source>Status</source>
         <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Still</source>
+        <translation>Tranquilo</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Açúcar</translation>
     </message>
     <message>
         <source>Tank</source>
@@ -148,8 +236,32 @@
         <translation>O formulário fornece o que falta ao ficheiro: a forma de sulfito, a forma de adição, a percentagem da solução, o peso do comprimido, a unidade quando o ficheiro não indica nenhuma, e o objetivo com o seu tipo quando o ficheiro não tem coluna de objetivo. Uma coluna de objetivo precisa do seu tipo, do ficheiro ou escolhido abaixo. O pH, o SO2 livre e o volume de cada cuba têm de estar no ficheiro. O ficheiro nunca sai deste dispositivo.</translation>
     </message>
     <message>
+        <source>Total SO2</source>
+        <translation>SO2 total</translation>
+    </message>
+    <message>
+        <source>Total SO2 and its legal limit</source>
+        <translation>SO2 total e o seu limite legal</translation>
+    </message>
+    <message>
+        <source>Total SO2 limit</source>
+        <translation>Limite de SO2 total</translation>
+    </message>
+    <message>
+        <source>US</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Branco</translation>
+    </message>
+    <message>
         <source>Yes</source>
         <translation>Sim</translation>
+    </message>
+    <message>
+        <source>Your own limit, which wins over the legal one.</source>
+        <translation>O seu próprio limite, que prevalece sobre o legal.</translation>
     </message>
     <message>
         <source>the form</source>
@@ -1016,12 +1128,20 @@
 <context>
     <name>korvane</name>
     <message>
+        <source>Limit %1 mg/L: %2</source>
+        <translation>Limite %1 mg/L: %2</translation>
+    </message>
+    <message>
         <source>Potassium Metabisulphite</source>
         <translation>Metabissulfito de potássio</translation>
     </message>
     <message>
         <source>Sodium Metabisulphite</source>
         <translation>Metabissulfito de sódio</translation>
+    </message>
+    <message>
+        <source>The limit must be a number of mg/L above 0.</source>
+        <translation>O limite deve ser um número de mg/L acima de 0.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

@@ -9,6 +9,10 @@ import { DOSE_COLUMNS, LANGUAGES, TEXT_KEYS, VERSION } from 'korvane-site';
 const $ = (id) => document.getElementById(id);
 const LANGUAGE_KEY = 'korvane.language';
 const DEFAULTS_KEY = 'korvane.settings.cfg';
+// The wine's settings kept with the defaults: apart, so that the defaults'
+// settings.cfg keeps the very records the window reads.
+const WINE_DEFAULTS_KEY = 'korvane.wine';
+const WINE_DEFAULTS = ['regime', 'colour', 'binding_factor'];
 const ROWS_SHOWN = 300;
 // A figure not calculated since the last change: never "0.00", which reads
 // as "add nothing".
@@ -19,7 +23,7 @@ const NOT_CALCULATED = '—';
 // million rows) exhausted the core's memory; a phone has less, so half.
 const LARGEST_FILE = 100_000_000;
 const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requirement', 'amount',
-  'teaspoons'];
+  'teaspoons', 'so2_added', 'projected_total_so2', 'total_so2_limit'];
 
 let core;
 let language = 'en';
@@ -66,6 +70,16 @@ function t(context, english) {
   return (translated || english).trim().replace(/\r/g, '\n');
 }
 
+// The core's texts in the page's language, for the core to tell a limit
+// in: {English: translation}.
+let coreTexts = null;
+function coreTextsOf() {
+  coreTexts ??= Object.fromEntries(language === 'en' ? [] : TEXTS.keys
+    .map((k, i) => [k, TEXTS[language][i]]).filter(([k]) => k.startsWith('korvane|'))
+    .map(([k, translated]) => [k.slice('korvane|'.length), translated]));
+  return coreTexts;
+}
+
 const key = (tagged) => tagged.split('|');
 
 // A message about a value is translated by its text with %1, then shows it.
@@ -78,6 +92,7 @@ const withValue = (text, value) => {
 
 function translatePage() {
   document.documentElement.lang = language;
+  coreTexts = null;
   for (const el of document.querySelectorAll('[data-t]')) {
     el.textContent = withValue(t(...key(el.dataset.t)), el.dataset.tValue);
   }
@@ -86,6 +101,10 @@ function translatePage() {
   }
   commaToo = null; // found when a key is first typed
   showChoiceState();
+  // The limit shown is told again in the new language, by the core.
+  if (!$('wine-results').hidden && !$('so2_added').classList.contains('not-calculated')) {
+    showWine(core.calculate(doseRequest(), true).wine);
+  }
   if (batchFile) runBatch();
   // The register, once loaded, says itself again.
   document.dispatchEvent(new Event('korvane-language'));
@@ -115,9 +134,11 @@ async function switchLanguage(wanted) {
 
 // The fields a cellar file's rows may take from the form.
 const BATCH_FORM_FIELDS = new Set(['form', 'solution_pct', 'tablet_g', 'target_kind', 'unit', 'target_free',
-  'target_molecular']);
+  'target_molecular', 'regime', 'limit', 'binding_factor']);
 const NUMBER_FIELDS = ['ph', 'free_so2', 'batch_size', 'solution_pct', 'tablet_g', 'target_free',
   'target_molecular'];
+// The wine's own figures: empty when not given, and without arrows.
+const WINE_NUMBER_FIELDS = ['total_so2', 'sugar', 'limit', 'binding_factor'];
 
 function element(tag, props = {}, ...children) {
   const el = Object.assign(document.createElement(tag), props);
@@ -141,18 +162,22 @@ function buildNumberField(span) {
   });
   input.setAttribute('aria-describedby', `${name}-message`);
   if (span.dataset.labelledby) input.setAttribute('aria-labelledby', span.dataset.labelledby);
-  const stepper = element('span', { className: 'stepper' });
-  stepper.setAttribute('role', 'group');
-  stepper.dataset.tLabel = span.dataset.spin;
-  // The lower arrow of the window's bar is +1, the upper -1.
-  for (const [sign, bar] of [['−', 1], ['+', -1]]) {
-    const button = element('button', { type: 'button', className: 'step', tabIndex: -1 }, sign);
-    button.addEventListener('click', () => step(input, bar));
-    stepper.append(button);
-  }
   // The box, its arrows and its unit stay together on one line; only the
   // caption may take a line of its own above them.
-  const field = element('span', { className: 'field' }, input, stepper);
+  const field = element('span', { className: 'field' }, input);
+  // The wine's figures have no arrows: the window has no steps for them.
+  if (span.dataset.spin) {
+    const stepper = element('span', { className: 'stepper' });
+    stepper.setAttribute('role', 'group');
+    stepper.dataset.tLabel = span.dataset.spin;
+    // The lower arrow of the window's bar is +1, the upper -1.
+    for (const [sign, bar] of [['−', 1], ['+', -1]]) {
+      const button = element('button', { type: 'button', className: 'step', tabIndex: -1 }, sign);
+      button.addEventListener('click', () => step(input, bar));
+      stepper.append(button);
+    }
+    field.append(stepper);
+  }
   if (span.dataset.unit) field.append(element('span', { className: 'unit' }, span.dataset.unit));
   span.append(field);
   // The table of targets keeps its messages below it, where they have room.
@@ -229,6 +254,11 @@ function doseTexts() {
   return Object.fromEntries(DOSE_COLUMNS.map((name) => [name, own[name] ?? value(name)]));
 }
 
+// A dose as Calculate sends it: its texts, the limit's regime or the user's
+// own limit, and the page's language for the core to tell the limit in.
+const doseRequest = () => ({ ...doseTexts(), regime: value('regime'), limit: value('limit'),
+  texts: coreTextsOf() });
+
 // Every figure of the last calculation, and the target it computed, reads
 // "not calculated" until Calculate runs again.
 function clearResults() {
@@ -242,6 +272,9 @@ function clearResults() {
     box.title = t('Web', 'Not calculated');
     box.classList.add('not-calculated');
   }
+  $('projected_total_so2').classList.remove('over');
+  say($('over-limit'));
+  say($('limit-basis'));
 }
 
 // Shows a message by its key (and the value its %1 stands for, if any), so
@@ -330,12 +363,40 @@ function showFigures(answer) {
   $('amount_unit').textContent = unitText(f.amount_unit);
   $('teaspoons').value = f.teaspoons || NOT_CALCULATED;
   say($('status'), 'korvane', answer.message);
+  showWine(answer.wine);
+}
+
+// The SO2 the addition puts in, the total it brings the wine to beside its
+// limit, and the total plainly marked when it is over: all the core's.
+function showWine(wine) {
+  $('wine-results').hidden = !wine;
+  if (!wine) return;
+  for (const name of ['so2_added', 'projected_total_so2', 'total_so2_limit']) {
+    $(name).value = wine[name] || NOT_CALCULATED;
+  }
+  $('projected_total_so2').classList.toggle('over', wine.over_limit);
+  if (wine.over_limit) say($('over-limit'), 'Web', 'Above the legal limit.');
+  else say($('over-limit'));
+  // What the limit is, in the page's language; a total with no limit to
+  // check it against is shown, and said so.
+  if (!wine.total_so2_limit && wine.projected_total_so2) {
+    say($('limit-basis'), 'Web', 'No legal limit chosen: the total is checked against none.');
+  } else if (wine.limit_given) {
+    say($('limit-basis'), 'Web', 'Your own limit, which wins over the legal one.');
+  } else {
+    say($('limit-basis'));
+    $('limit-basis').textContent = wine.limit_basis;
+  }
 }
 
 // The figure a question is about: its name, value and unit. The targets'
 // questions are about the level the calculation reaches, which may be the
 // computed one; the others about the field's own text.
-function questionedFigure(question, figures) {
+function questionedFigure(question, answered) {
+  const figures = answered?.figures;
+  if (question.over_limit) {
+    return `${t('Web', 'Projected total SO2')} ${answered?.wine?.projected_total_so2 ?? ''} mg/L`;
+  }
   const named = {
     'Free SO2 target appears high. Are you sure it is correct?':
       [t('Web', 'Free SO2 target'), figures?.target_free_so2, 'mg/L'],
@@ -346,6 +407,8 @@ function questionedFigure(question, figures) {
     ph: [t('frmSulfite', 'pH'), value('ph'), ''],
     tablet_g: [t('frmSulfite', 'Tablet weight'), value('tablet_g'), 'g'],
     solution_pct: [t('frmSulfite', 'Solution percentage'), value('solution_pct'), '%'],
+    total_so2: [t('Web', 'Total SO2'), value('total_so2'), 'mg/L'],
+    binding_factor: [t('Web', 'Binding factor'), value('binding_factor'), ''],
   }[question.field] ?? [];
   return name ? [name, figure ?? value(question.field), unit].filter(Boolean).join(' ') : '';
 }
@@ -374,7 +437,7 @@ function ask(figure, text) {
 // place ("2.250", "1.000"): a number of thousands or a decimal, and only the
 // user can say which. The field it stands in, if any.
 function typedThousands() {
-  return NUMBER_FIELDS.find((name) => $(name).dataset.typedPoint
+  return [...NUMBER_FIELDS, ...WINE_NUMBER_FIELDS].find((name) => $(name).dataset.typedPoint
     && /^\s*[1-9]\d{0,2}(\.\d{3})+\s*$/.test(value(name)));
 }
 
@@ -387,18 +450,20 @@ async function calculate() {
     $(thousands).focus();
     return;
   }
-  let answer = core.calculate(doseTexts(), false);
+  let answer = core.calculate(doseRequest(), false);
   if (answer.status === 'question') {
     // The figures as they would come out, to name the targets questioned.
-    const figures = core.calculate(doseTexts(), true).figures;
+    const answered = core.calculate(doseRequest(), true);
     for (const question of answer.questions) {
-      if (!(await ask(questionedFigure(question, figures), t('korvane', question.text)))) {
+      // The over-limit question comes composed in the page's language.
+      const text = question.over_limit ? question.text : t('korvane', question.text);
+      if (!(await ask(questionedFigure(question, answered), text))) {
         clearResults();
         $(question.field).focus();
         return;
       }
     }
-    answer = core.calculate(doseTexts(), true);
+    answer = core.calculate(doseRequest(), true);
   }
   if (answer.status === 'error') {
     showMessage(answer.field, answer.message_text ?? answer.message, answer.message_value);
@@ -409,7 +474,24 @@ async function calculate() {
 
 // --- Defaults ------------------------------------------------------------------
 
-function applyDefaults(defaults) {
+// The wine's defaults kept apart; what does not read is left out.
+function storedWine() {
+  try {
+    const stored = JSON.parse(localStorage.getItem(WINE_DEFAULTS_KEY));
+    return typeof stored === 'object' && stored ? stored : {};
+  } catch {
+    return {};
+  }
+}
+
+function applyDefaults(defaults, wine = {}) {
+  for (const name of WINE_DEFAULTS) {
+    const kept = typeof wine[name] === 'string' ? wine[name] : '';
+    // A list keeps its choice where the kept word is none of its own.
+    if ($(name).tagName !== 'SELECT' || [...$(name).options].some((o) => o.value === kept)) {
+      $(name).value = kept;
+    }
+  }
   if (defaults.form) $('form').value = defaults.form;
   if (defaults.method) $(defaults.method).checked = true;
   if (defaults.unit) $('unit').value = defaults.unit;
@@ -429,6 +511,8 @@ function saveDefaults() {
     return;
   }
   localStorage.setItem(DEFAULTS_KEY, answer.record);
+  localStorage.setItem(WINE_DEFAULTS_KEY, JSON.stringify(Object.fromEntries(WINE_DEFAULTS
+    .map((name) => [name, value(name)]))));
   say($('defaults-status'), 'Web', 'Saved as your defaults.');
 }
 
@@ -461,9 +545,9 @@ async function takeFile(file) {
 }
 
 function runBatch() {
-  const options = { sheet: doseTexts(), decimal_mark: value('decimal-mark'),
-    answer_yes: $('answer-yes').checked, headers: namedHeaders,
-    file_target_kind: value('file-target-kind') };
+  const options = { sheet: doseTexts(), regime: value('regime'), limit: value('limit'),
+    texts: coreTextsOf(), decimal_mark: value('decimal-mark'), answer_yes: $('answer-yes').checked,
+    headers: namedHeaders, file_target_kind: value('file-target-kind') };
   const answer = core.batch(batchFile.bytes, batchFile.name, options, ROWS_SHOWN);
   $('batch-result').hidden = false;
   $('batch-summary').textContent = answer.problem ? translated(answer.problem) : summaryOf(answer);
@@ -487,11 +571,24 @@ function runBatch() {
   const rows = answer.rows ?? [];
   $('rows-shown').textContent = answer.counts?.rows > rows.length
     ? t('Web', 'The first %1 rows; the CSV holds them all.').replace('%1', rows.length) : '';
+  // The wine's three columns where the file or the form gives any of the
+  // wine's inputs, as the CSV has them.
+  for (const th of document.querySelectorAll('#batch-table .wine-column')) th.hidden = !answer.wine;
+  const wineHeads = [...document.querySelectorAll('#batch-table th.wine-column')];
+  const wineCells = (row) => (answer.wine ? ['so2_added', 'projected_total_so2', 'total_so2_limit']
+    .map((name, i) => {
+      const over = name === 'projected_total_so2' && row.over_limit;
+      const td = element('td', { className: `figure wine-column${over ? ' over' : ''}` }, row[name]);
+      // On a phone, where the table's heads are not above it.
+      td.dataset.label = wineHeads[i].textContent;
+      return td;
+    }) : []);
   $('batch-table').tBodies[0].replaceChildren(...rows.map((row) => element('tr', {},
     element('td', {}, String(row.line)), element('td', {}, row.tank),
     element('td', { className: 'figure' }, row.amount ? `${row.amount} ${unitText(row.unit)}` : ''),
-    element('td', {}, statusText(row.status)), element('td', {}, row.message_text
-      ? withValue(t('korvane', row.message_text), row.message_value) : translated(row.message)))));
+    element('td', {}, statusText(row.status)), ...wineCells(row), element('td', {}, row.message_shown
+      ?? (row.message_text ? withValue(t('korvane', row.message_text), row.message_value)
+        : translated(row.message))))));
 }
 
 // --- The file's results in the page's language ----------------------------------------
@@ -511,6 +608,8 @@ function columnText(column) {
     unit: t('Web', 'Unit'), form: t('frmSulfite', 'Sulphite source'), method: t('Web', 'Addition method'),
     solution_pct: t('frmSulfite', 'Solution percentage'), tablet_g: t('frmSulfite', 'Tablet weight'),
     target_kind: t('Web', 'Target kind'), target: t('frmSulfite', 'Target'),
+    total_so2: t('Web', 'Total SO2'), colour: t('Web', 'Colour'), sugar: t('Web', 'Sugar'),
+    style: t('Web', 'Style'), binding_factor: t('Web', 'Binding factor'),
   }[column] ?? column;
 }
 
@@ -636,7 +735,7 @@ async function start() {
   for (const name of NUMBER_FIELDS) $(name).value = opening[name];
   const stored = localStorage.getItem(DEFAULTS_KEY);
   const defaults = core.defaults(stored);
-  applyDefaults(defaults);
+  applyDefaults(defaults, storedWine());
   translatePage();
   if (defaults.broken) say($('defaults-status'), 'korvane', defaults.message);
 

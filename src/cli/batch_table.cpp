@@ -13,6 +13,10 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
+// The wine's columns, as a person reads them.
+constexpr std::array<const char*, kWineResultColumnNames.size()> kWineHeaders{
+    "SO2 added", "Projected total SO2", "Total SO2 limit"};
+
 }  // namespace
 
 std::size_t ShownWidth(std::string_view text) {
@@ -30,6 +34,7 @@ bool BatchTable::Add(const BatchRow& row) {
     line.unit = shown.unit;
     line.status = shown.status;
     line.message = shown.message;
+    line.wine = std::move(shown.wine);
     if (measured_) {
         return Write(line);
     }
@@ -46,11 +51,20 @@ bool BatchTable::Finish() {
             figureWidth_ = std::max(figureWidth_, line.amount.size());
             unitWidth = std::max(unitWidth, line.unit.size());
             statusWidth_ = std::max(statusWidth_, line.status.size());
+            for (std::size_t i = 0; i < wineWidths_.size(); ++i) {
+                wineWidths_[i] = std::max(wineWidths_[i], line.wine[i].size());
+            }
         }
         amountWidth_ = std::max(amountWidth_, figureWidth_ + 1 + unitWidth);
-        const std::string header = Padded("Tank", tankWidth_) + "  " +
-                                   Padded("Amount", amountWidth_) + "  " +
-                                   Padded("Status", statusWidth_) + "  Message\n";
+        std::string header = Padded("Tank", tankWidth_) + "  " + Padded("Amount", amountWidth_) +
+                             "  " + Padded("Status", statusWidth_) + "  ";
+        if (wine_) {
+            for (std::size_t i = 0; i < wineWidths_.size(); ++i) {
+                wineWidths_[i] = std::max(wineWidths_[i], ShownWidth(kWineHeaders[i]));
+                header += Padded(kWineHeaders[i], wineWidths_[i]) + "  ";
+            }
+        }
+        header += "Message\n";
         if (!sink_.Write(header)) {
             return false;
         }
@@ -73,8 +87,18 @@ bool BatchTable::Write(const Line& line) {
         amount += ' ' + line.unit;
     }
     std::string text = Padded(line.tank, tankWidth_) + "  " + Padded(amount, amountWidth_) + "  ";
-    text += line.message.empty() ? line.status
-                                 : Padded(line.status, statusWidth_) + "  " + line.message;
+    if (!wine_) {
+        text += line.message.empty() ? line.status
+                                     : Padded(line.status, statusWidth_) + "  " + line.message;
+    } else {
+        // Figures line up on their right under their headers.
+        text += Padded(line.status, statusWidth_);
+        for (std::size_t i = 0; i < wineWidths_.size(); ++i) {
+            text += "  " + std::string(wineWidths_[i] - line.wine[i].size(), ' ') + line.wine[i];
+        }
+        text += "  " + line.message;
+        text.erase(text.find_last_not_of(' ') + 1);
+    }
     text += '\n';
     return sink_.Write(text);
 }

@@ -221,16 +221,13 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
                                   "\": use eu, eu-organic, us, au or oiv."};
             }
             break;
-        case Takes::Limit: {
-            // A limit is a whole number of mg/L in every law; a decimal one
-            // is written with a point.
-            const std::optional<double> limit = TextToDouble(value);
-            if (!limit || !(*limit > 0.0) || *limit > 1.0e6) {
+        case Takes::Limit:
+            // A decimal limit is written with a point.
+            settings.limit = OwnLimitOf(value);
+            if (!settings.limit) {
                 return UsageError{"--limit must be a number of mg/L above 0."};
             }
-            settings.limit = static_cast<float>(*limit);
             break;
-        }
     }
     if (row.batchOnly) {
         batchOnly_.push_back(&row);

@@ -273,7 +273,7 @@ int RunBatch(const CommandLine& line, bool outputClosed) {
     }
     Discard discarded;
     StandardOutput screen;
-    BatchTable table(screen, batch.Mark());
+    BatchTable table(screen, batch.Mark(), batch.WineShown());
     bool tableFailed = false;
     CellarBatch::RowDone rowDone;
     if (output.Table()) {

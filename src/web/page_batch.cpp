@@ -7,7 +7,8 @@
 #include "core/cellar/batch_report.h"
 #include "core/cellar/cellar_batch.h"
 #include "core/cellar/choice_words.h"
-#include "core/rules/number_text.h"
+#include "core/rules/blanks.h"
+#include "core/rules/total_so2_limits.h"
 #include "web/json_reader.h"
 #include "web/json_text.h"
 #include "web/page_calculation.h"
@@ -46,8 +47,10 @@ class StringSink : public ByteSink {
 // The target kind is not among them: it goes with the form's target only, as
 // a file's target column read with the form's kind would silently turn free
 // SO2 figures into molecular ones (or back); such a file must name its kind.
+// The binding factor is the winery's, as on the command line; a tank's
+// total SO2, colour, sugar and style are its own and never the form's.
 constexpr std::array kFormColumns{DoseColumn::Form, DoseColumn::Method, DoseColumn::SolutionPct,
-                                  DoseColumn::TabletG};
+                                  DoseColumn::TabletG, DoseColumn::BindingFactor};
 
 // The form's texts are views into the options the page sent.
 struct PageRequest {
@@ -84,12 +87,7 @@ std::optional<PageRequest> ReadRequest(const JsonValue& options) {
     // A cellar file's own wine columns are checked as on the command line
     // once the page sends a regime or a limit.
     settings.regime = RegimeOfWord(options.StringMember("regime").value_or(""));
-    if (const std::optional<std::string_view> limit = options.StringMember("limit")) {
-        float value = 0.0F;
-        if (TextToSingle(*limit, value) && value > 0.0F) {
-            settings.limit = value;
-        }
-    }
+    settings.limit = OwnLimitOf(TrimBlanks(options.StringMember("limit").value_or("")));
     const JsonValue* headers = options.Member("headers");
     for (std::size_t i = 0; headers != nullptr && i < headers->keys.size(); ++i) {
         const auto* name =
@@ -179,10 +177,9 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
             json.String("size_unit", RowOf(kUnitWords, *unit).word);
         }
     }
-    // The columns the page offers a choice for: those of every dose, until
-    // its form has the wine's own.
+    // The columns the page offers a choice for: every one a file may have.
     json.Open("columns");
-    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         if (!clash && found.cellOf[c]) {
             json.String(kDoseColumnNames[c], batch.HeaderCells()[*found.cellOf[c]]);
         } else {
@@ -190,7 +187,7 @@ void AddReading(JsonText& json, const CellarBatch& batch, const PageRequest& req
         }
     }
     json.Close().OpenArray("fromForm");
-    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         if (request.settings.given[c] && (clash || !found.cellOf[c])) {
             json.Item(kDoseColumnNames[c]);
         }
@@ -234,6 +231,11 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
     if (!request) {
         return json.String("problem", "The page sent no batch options.").Close().Text();
     }
+    // A limit typed that is none checks nothing: said, as the form says it.
+    if (!request->settings.limit &&
+        !TrimBlanks(options->StringMember("limit").value_or("")).empty()) {
+        return json.String("problem", kOwnLimitRefused).Close().Text();
+    }
     for (;;) {
         MemorySource source(bytes);
         CellarBatch batch(source, request->settings);
@@ -248,7 +250,10 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
         }
         StringSink sink(output);
         json.OpenArray("rows");
-        const BatchEnd end = batch.Run(sink, {}, [&json, &batch, rowsShown](const BatchRow& row) {
+        // The limit's messages in the page's language, for the rows shown;
+        // the CSV keeps them in English, as korvane-calc writes them.
+        const Translate translate = PageTranslate(*options);
+        const BatchEnd end = batch.Run(sink, {}, [&](const BatchRow& row) {
             if (batch.Counts().rows <= rowsShown) {
                 const ShownRow shown = ShowRow(row, batch.Mark());
                 json.Open()
@@ -259,6 +264,16 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
                     .String("status", shown.status)
                     .String("message", shown.message);
                 AddMessageValue(json, row.result.messageText, row.result.messageValue);
+                if (batch.WineShown()) {
+                    for (std::size_t i = 0; i < kWineResultColumnNames.size(); ++i) {
+                        json.String(kWineResultColumnNames[i], shown.wine[i]);
+                    }
+                    json.Bool("over_limit", row.result.overLimit);
+                    if (const std::optional<std::string> shownText =
+                            LimitMessageText(row.result, translate)) {
+                        json.String("message_shown", *shownText);
+                    }
+                }
                 json.Close();
             }
         });
@@ -270,7 +285,7 @@ std::string BatchJson(std::string_view bytes, std::string_view fileName, std::st
             return json.Close().Text();
         }
         AddCounts(json, batch.Counts(), batch.Encoding());
-        return json.Close().Text();
+        return json.Bool("wine", batch.WineShown()).Close().Text();
     }
 }
 

@@ -48,7 +48,8 @@ std::optional<DoseTextViews> DoseTextsOf(const JsonValue& sent) {
         if (!text && !IsWineColumn(c)) {
             return std::nullopt;
         }
-        // The form has no field yet for the wine's own figures.
+        // The wine's own figures may be left out: a dose without them is
+        // the window's.
         texts[c] = text.value_or("");
     }
     return texts;

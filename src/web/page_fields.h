@@ -22,7 +22,8 @@ const SpinRule* SpinRuleOf(std::string_view name);
 
 // The texts of a dose from the page's object that names each of its columns
 // (kDoseColumnNames) with a string; nullopt when one is missing or not a
-// string. The views are into `sent`.
+// string, but for the wine's own (total_so2 and after), which are empty when
+// left out. The views are into `sent`.
 std::optional<DoseTextViews> DoseTextsOf(const JsonValue& sent);
 
 }  // namespace korvane::web

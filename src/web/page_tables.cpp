@@ -1,8 +1,11 @@
 #include "web/page_tables.h"
 
+#include <array>
+
 #include "core/cellar/choice_words.h"
 #include "core/cellar/dose_calculation.h"
 #include "core/rules/choices.h"
+#include "core/rules/total_so2_limits.h"
 #include "web/json_text.h"
 
 namespace korvane::web {
@@ -58,14 +61,53 @@ void Units(JsonText& json) {
     json.CloseArray();
 }
 
+// The wine's lists, in the order shown, with the page's texts: the core's
+// own words for them are lower-case nouns made for its sentences.
+template <typename Choice>
+struct WineChoiceText {
+    Choice choice;
+    const char* text;
+};
+
+constexpr std::array kRegimeTexts{
+    WineChoiceText<LimitRegime>{LimitRegime::Eu, KORVANE_WEB_TEXT("EU")},
+    WineChoiceText<LimitRegime>{LimitRegime::EuOrganic, KORVANE_WEB_TEXT("EU organic")},
+    WineChoiceText<LimitRegime>{LimitRegime::Us, KORVANE_WEB_TEXT("US")},
+    WineChoiceText<LimitRegime>{LimitRegime::Au, KORVANE_WEB_TEXT("Australia")},
+    WineChoiceText<LimitRegime>{LimitRegime::Oiv, KORVANE_WEB_TEXT("OIV")},
+};
+
+constexpr std::array kColourTexts{
+    WineChoiceText<WineColour>{WineColour::Red, KORVANE_WEB_TEXT("Red")},
+    WineChoiceText<WineColour>{WineColour::White, KORVANE_WEB_TEXT("White")},
+    WineChoiceText<WineColour>{WineColour::Rose, KORVANE_WEB_TEXT("Rosé")},
+};
+
+constexpr std::array kStyleTexts{
+    WineChoiceText<WineStyle>{WineStyle::Still, KORVANE_WEB_TEXT("Still")},
+    WineChoiceText<WineStyle>{WineStyle::QualitySparkling, KORVANE_WEB_TEXT("Quality sparkling")},
+    WineChoiceText<WineStyle>{WineStyle::Sparkling, KORVANE_WEB_TEXT("Sparkling")},
+    WineChoiceText<WineStyle>{WineStyle::Liqueur, KORVANE_WEB_TEXT("Liqueur wine")},
+};
+
+template <typename Choice, std::size_t N>
+void WineChoices(JsonText& json, const char* name,
+                 const std::array<WineChoiceText<Choice>, N>& table) {
+    json.OpenArray(name);
+    for (const auto& [choice, text] : table) {
+        AddChoice(json, WordOf(choice), text, "Web");
+    }
+    json.CloseArray();
+}
+
 }  // namespace
 
 std::string PageTablesJson() {
     JsonText json;
     json.Open().OpenArray("dose_columns");
-    // The form has a field for each column of every dose; the wine's own
-    // have none yet, and a dose without them is read as before.
-    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
+    // The form has a field for each column; the wine's own left empty, a
+    // dose is read as it always was.
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         json.Item(kDoseColumnNames[c]);
     }
     json.CloseArray().Open("choices");
@@ -73,6 +115,9 @@ std::string PageTablesJson() {
     Choices(json, "method", kAdditionMethods);
     Units(json);
     Choices(json, "target_kind", kTargetKinds);
+    WineChoices(json, "regime", kRegimeTexts);
+    WineChoices(json, "colour", kColourTexts);
+    WineChoices(json, "style", kStyleTexts);
     return json.Close().Close().Text();
 }
 

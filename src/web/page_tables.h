@@ -14,7 +14,9 @@ namespace korvane::web {
 // {"dose_columns":["ph", ...],
 //  "choices":{"form":[{"word":"potassium","text":"Potassium Metabisulphite",
 //                      "context":"korvane"}, ...],
-//             "method":[{"word":"powder"}, ...], "unit":[...], "target_kind":[...]}}
+//             "method":[{"word":"powder"}, ...], "unit":[...], "target_kind":[...],
+//             "regime":[{"word":"eu","text":"EU","context":"Web"}, ...], "colour":[...],
+//             "style":[...]}}
 // Each list in the order it is shown. A text comes with the translators'
 // context it is found under; the methods are option buttons with captions
 // of their own, so they come without one.

@@ -668,6 +668,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "line 6                   question     pH appears low. Are you sure it is "
                 "correct?\n",
                 ""},
+        // The wine's three columns before the message, as the CSV appends
+        // them, with the file's decimal mark; a row without a total has none.
+        CliCase{"AsATableWithTheWine", Batch("-", {"--format", "table", "--regime", "eu", "--yes"}),
+                "tank;ph;free_so2;target;total_so2;colour\nT1;3,5;10;40;121;red\n"
+                "T2;3,5;10;40;;\n",
+                0,
+                "Tank  Amount  Status  SO2 added  Projected total SO2  Total SO2 limit  Message\n"
+                "T1    1,19 g  ok          30,00               151,00              150  Limit 150 "
+                "mg/L: EU limit for a dry red; style not given: took still wine's limit; sugar not "
+                "given: took the stricter limit\n"
+                "T2    1,19 g  ok          30,00\n",
+                ""},
         CliCase{"JsonIsForOneDose", Batch("-", {"--format", "json"}), "", 2, "",
                 "korvane-calc: --format for a batch is csv or table.\n" + kHint},
         CliCase{"OutputNeedsAName", Batch("-", {"-o", ""}), "", 2, "",

@@ -78,7 +78,8 @@ class WebTexts(unittest.TestCase):
         with open(os.path.join(bindings, "page_tables.cpp"), "w", encoding="utf-8") as file:
             file.write('#define KORVANE_WEB_TEXT(text) text\n'
                        'constexpr char kText[] = KORVANE_WEB_TEXT("Hectolitres");\n'
-                       'const char* core = KORVANE_TEXT("Litres");\n')
+                       'const char* core = KORVANE_TEXT("Litres");\n'
+                       'const char* rose = KORVANE_WEB_TEXT("Ros\u00e9 \\"dry\\"");\n')
         output = os.path.join(self.dir.name, "web_texts.cpp")
         subprocess.run([sys.executable, os.path.join(TOOLS, "web_texts.py"), "extract", self.web,
                         output], check=True)
@@ -89,6 +90,7 @@ class WebTexts(unittest.TestCase):
             'QT_TRANSLATE_NOOP("Web", "The first %1 rows; the CSV holds them all.");',
             'QT_TRANSLATE_NOOP("Web", "Drop a file & go");',
             'QT_TRANSLATE_NOOP("Web", "Hectolitres");',
+            'QT_TRANSLATE_NOOP("Web", "Ros\u00e9 \\"dry\\"");',
         ])
 
     def write_ts(self, unfinished_in, languages=("de", "it", "pt")):

@@ -118,8 +118,8 @@ TEST(PageJsonValue, MembersOfTheRightKindOnly) {
     EXPECT_EQ(ReadJson(R"(["s"])")->Member("s"), nullptr);  // an array has no members
 }
 
-// A dose as the page sends it, under the names of the core's columns: the
-// form has fields for those of every dose only.
+// A dose as the page sends it, under the names of the core's columns; the
+// wine's own may be left out, as they are here.
 std::string Dose(std::string_view ph = "3.5", std::string_view skip = "") {
     const std::array<const char*, kDoseColumnsOfEveryDose> texts = {
         "", "10", "23", "litres", "potassium", "powder", "10", "0.44", "free", "40"};
@@ -157,6 +157,39 @@ TEST(PageCalculation, AnythingButADoseIsThePageFault) {
         EXPECT_NE(answer.find("not the texts of a dose."), std::string::npos) << sent;
         EXPECT_NE(answer.find(R"("field":"form")"), std::string::npos) << sent;
     }
+}
+
+// The wine's figures and the regime reach the core: every question in the
+// order the page asks them, the over-limit one in the page's language. The
+// browser tests show the figures the page then shows.
+TEST(PageCalculation, TheWineIsCheckedAgainstTheRegimeInThePageLanguage) {
+    const std::string wine = R"(,"total_so2":"121","colour":"red","sugar":"2","style":"",)"
+                             R"("binding_factor":"3","regime":"eu","texts":{"EU":"UE"}})";
+    std::string sent = Dose("1.5");
+    sent.pop_back();
+    sent += wine;
+    const std::string asked = CalculationJson(sent, false);
+    // The sheet's questions first, then the wine's.
+    const std::size_t sheets = asked.find(R"("questions":[{"field":"ph",)");
+    const std::size_t wines = asked.find(
+        R"({"field":"binding_factor","text":"Binding factor appears high. Are you sure it is )"
+        R"(correct?"},{"field":"total_so2","text":"Total SO2 would reach 211 mg/L, above the )"
+        R"(150 mg/L UE limit for a dry red. Are you sure it is correct?","over_limit":true}]})");
+    EXPECT_LT(sheets, wines) << asked;
+    EXPECT_NE(wines, std::string::npos) << asked;
+    // Answered: the wine's figures, and what a file's row says of its limit
+    // left to the basis beside the limit.
+    const std::string answered = CalculationJson(sent, true);
+    EXPECT_NE(answered.find(R"("status":"ok","message":"")"), std::string::npos) << answered;
+    EXPECT_NE(answered.find(R"("over_limit":true})"), std::string::npos) << answered;
+    // A limit of one's own that is no number of mg/L is refused at its field.
+    sent.replace(sent.find(R"("121")"), 5, R"("121","limit":"0")");
+    EXPECT_NE(CalculationJson(sent, true)
+                  .find(R"("message":"The limit must be a number of mg/L )"
+                        R"(above 0.","field":"limit")"),
+              std::string::npos);
+    // Without any of them the answer is the window's alone.
+    EXPECT_EQ(CalculationJson(Dose(), true).find("wine"), std::string::npos);
 }
 
 TEST(PageDefaults, SavedUnderTheNamesTheyAreShownWith) {
@@ -228,6 +261,38 @@ TEST(PageBatch, AFileTargetTakesNoKindFromTheForm) {
     EXPECT_NE(named.find(R"("status":"ok")"), std::string::npos) << named;
 }
 
+// A file's wine columns, the regime and the form's binding factor give the
+// rows the wine's three figures; without any of them the rows have none.
+TEST(PageBatch, TheWineColumnsComeWithTheWineInputs) {
+    const std::string csv =
+        "tank,ph,free_so2,batch_size,total_so2\nT1,3.5,10,100,200\nT2,3.5,10,100,400\n";
+    std::string form = Dose("");
+    form.replace(form.find(R"("free_so2")"), 10, R"("binding_factor":"1.5","free_so2")");
+    const std::string wine =
+        Batch(csv, R"({"sheet":)" + form + R"(,"regime":"us","texts":{"US":"EEUU"}})");
+    EXPECT_NE(wine.find(R"("so2_added":"45.00","projected_total_so2":"245.00",)"
+                        R"("total_so2_limit":"350","over_limit":false})"),
+              std::string::npos)
+        << wine;
+    EXPECT_NE(wine.find(R"("wine":true)"), std::string::npos) << wine;
+    // The over-limit question in the page's language on the page, English in the CSV.
+    EXPECT_NE(wine.find(R"("message_shown":"Total SO2 would reach 445 mg/L, above the 350 mg/L )"
+                        R"(EEUU limit)"),
+              std::string::npos)
+        << wine;
+    EXPECT_NE(wine.find(",\"Total SO2 would reach 445 mg/L, above the 350 mg/L US limit"),
+              std::string::npos)
+        << wine;
+    EXPECT_NE(wine.find(",so2_added,projected_total_so2,total_so2_limit\n"), std::string::npos);
+    const std::string plain =
+        Batch("tank,ph,free_so2,batch_size\nT1,3.5,10,100\n", R"({"sheet":)" + Dose("") + "}");
+    EXPECT_EQ(plain.find("so2_added"), std::string::npos) << plain;
+    EXPECT_NE(plain.find(R"("wine":false)"), std::string::npos) << plain;
+    // A limit typed that is no limit is said, and nothing is run.
+    EXPECT_EQ(Batch(csv, R"({"sheet":)" + form + R"(,"limit":"-3"})"),
+              "{\"problem\":\"The limit must be a number of mg/L above 0.\"}\n");
+}
+
 TEST(PageBatch, NoSheetNoBatch) {
     for (const char* sent : {"", R"({"decimal_mark":"comma"})", R"({"sheet":{"ph":"3.5"}})"}) {
         EXPECT_EQ(Batch("ph\n3.5\n", sent), "{\"problem\":\"The page sent no batch options.\"}\n")
@@ -270,8 +335,8 @@ TEST(PageTables, AreTheCoreTables) {
     const std::optional<JsonValue> tables = ReadJson(PageTablesJson());
     ASSERT_TRUE(tables.has_value());
     const JsonValue& columns = *tables->Member("dose_columns");
-    ASSERT_EQ(columns.items.size(), kDoseColumnsOfEveryDose);
-    for (std::size_t c = 0; c < kDoseColumnsOfEveryDose; ++c) {
+    ASSERT_EQ(columns.items.size(), kDoseColumnCount);
+    for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
         EXPECT_EQ(columns.items[c].text, kDoseColumnNames[c]);
     }
     const JsonValue& choices = *tables->Member("choices");
@@ -279,6 +344,7 @@ TEST(PageTables, AreTheCoreTables) {
     ExpectWords(*choices.Member("method"), kAdditionMethods);
     ExpectWords(*choices.Member("unit"), kUnitWords);
     ExpectWords(*choices.Member("target_kind"), kTargetKinds);
+    ExpectWords(*choices.Member("regime"), kRegimeWords);
     const JsonValue& potassium = choices.Member("form")->items[0];
     EXPECT_EQ(potassium.StringMember("text"), RowOf(kSulphiteForms, SulphiteForm::Potassium).text);
     EXPECT_EQ(potassium.StringMember("context"), "korvane");

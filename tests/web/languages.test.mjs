@@ -28,6 +28,9 @@ const filled = (language, english, ...values) =>
 
 // A file whose first row reads two ways and has a target column with no kind.
 const CELLAR = 'tank,ph,free_so2,batch_size,unit,target\nT1,3,10,1.100,litres,40\nT2,3.5,10,100,litres,40\n';
+// The same with the wine's total SO2, one tank over its limit.
+const WINE_CELLAR = 'tank,ph,free_so2,batch_size,unit,target,total_so2\nT1,3,10,1.100,litres,40,\n'
+  + 'T2,3.5,10,100,litres,40,121\nT3 Grenache noir vieilles vignes,3.5,10,100,litres,40,90\n';
 
 async function drop(page, name, content) {
   await page.evaluate((fileName, text) => {
@@ -211,6 +214,38 @@ for (const language of LANGUAGES) {
       await page.close();
     });
 
+    it('asks about a total over its legal limit in its language, the core\'s own text', async () => {
+      const page = await openPage(browser, site.url, { language });
+      await fillSheet(page, { ph: '3.5', free_so2: '10', batch_size: '23', unit: 'litres',
+        target_kind: 'free', target_free: '40', method: 'powder' });
+      await typeInto(page, 'total_so2', '121');
+      await typeInto(page, 'sugar', language === 'en' ? '2.5' : '2,5');
+      for (const [id, word] of [['colour', 'red'], ['style', 'still'], ['regime', 'eu']]) {
+        await page.select(`#${id}`, word);
+      }
+      await page.click('#calculate');
+      await page.waitForSelector('#question[open]');
+      const core = (english) => text(language, 'korvane', english);
+      const wine = core('a dry %1').replace('%1', core('red'));
+      assert.equal(await textOf(page, 'question-text'), core('Total SO2 would reach %1 mg/L, above '
+        + 'the %2 mg/L %3 limit for %4. Are you sure it is correct?').replace('%1', '151')
+        .replace('%2', '150').replace('%3', core('EU')).replace('%4', wine));
+      assert.equal(await textOf(page, 'question-figure'),
+        `${text(language, 'Web', 'Projected total SO2')} 151.00 mg/L`);
+      assert.equal(await focused(page), 'question-no');
+      for (const [width, height] of [[360, 740], [1280, 800]]) {
+        await page.setViewport({ width, height });
+        await page.screenshot({ path: screenshotPath(`${language}-over-limit-question-${width}x${height}.png`) });
+      }
+      await page.click('#question-yes');
+      await page.waitForFunction(() => document.getElementById('projected_total_so2').value === '151.00');
+      assert.equal(await textOf(page, 'over-limit'), text(language, 'Web', 'Above the legal limit.'));
+      assert.equal(await textOf(page, 'limit-basis'),
+        core('%1 limit for %2').replace('%1', core('EU')).replace('%2', wine));
+      assert.deepEqual(page.errors, []);
+      await page.close();
+    });
+
     it('takes a typed comma as the decimal point where the language writes one', async () => {
       const page = await openPage(browser, site.url, { language });
       await typeInto(page, 'ph', '3,6');
@@ -234,9 +269,17 @@ for (const language of LANGUAGES) {
         const page = await openPage(browser, site.url, { language, width, height });
         await fillSheet(page, { ph: '3.5', free_so2: '10', batch_size: '23', unit: 'litres',
           target_kind: 'free', target_free: '40', method: 'powder' });
+        // The wine's total over its limit, answered: the figures marked.
+        await typeInto(page, 'total_so2', '121');
+        await page.select('#colour', 'red');
+        await page.select('#regime', 'eu');
         await page.click('#calculate');
-        // A file's results too, with its kind named.
-        await drop(page, 'kinds.csv', CELLAR);
+        await page.waitForSelector('#question[open]');
+        await page.click('#question-yes');
+        await page.waitForFunction(() => document.getElementById('projected_total_so2').value === '151.00');
+        // A file's results too, with its kind named and the wine's columns.
+        await page.click('#answer-yes');
+        await drop(page, 'kinds.csv', WINE_CELLAR);
         await page.select('#file-target-kind', 'free');
         await page.waitForSelector('#download:not([hidden])');
         await page.evaluate(() => { document.getElementById('batch-columns').open = true; });

@@ -177,6 +177,10 @@ ShownRow ShowRow(const BatchRow& row, DecimalMark mark) {
         PutMark(shown.amount, mark);
         shown.unit = result.figures[static_cast<std::size_t>(Figure::AmountUnit)];
     }
+    for (std::size_t i = 0; i < shown.wine.size(); ++i) {
+        shown.wine[i] = std::string(result.wineFigures[i]);
+        PutMark(shown.wine[i], mark);
+    }
     shown.status = StatusWord(result.status);
     shown.message = result.message;
     return shown;

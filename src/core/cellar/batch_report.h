@@ -3,6 +3,7 @@
 // and the summary of the rows. English, as scripts read it.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -49,11 +50,14 @@ std::string BatchSummaryText(const BatchCounts& counts, TextEncoding encoding = 
 
 // One row as a table shows it: the tank's name, safe to show (empty when
 // the file names none), the amount with the file's decimal mark and its unit
-// (both empty when nothing was calculated), the status and the message.
+// (both empty when nothing was calculated), the status and the message; the
+// wine's three figures with the file's mark (empty where not given or not
+// calculated).
 struct ShownRow {
     std::uint64_t line = 0;
     std::string tank;
     std::string amount;
+    std::array<std::string, kWineResultColumnNames.size()> wine;
     std::string_view unit;
     std::string_view status;
     std::string_view message;

@@ -394,10 +394,14 @@ void DoseCalculation::ShowFailedText() {
 }
 
 const DoseResult& DoseCalculation::Evaluate(bool answerYes) {
+    return Evaluate(answerYes, answerYes);
+}
+
+const DoseResult& DoseCalculation::Evaluate(bool answerSheet, bool answerWine) {
     if (!wine_.shown) {
-        return EvaluateDose(answerYes);
+        return EvaluateDose(answerSheet);
     }
-    EvaluateWine(answerYes);
+    EvaluateWine(answerSheet, answerWine);
     return result_;
 }
 
@@ -429,6 +433,8 @@ constexpr char kSugarNotNumeric[] = KORVANE_TEXT("Sugar must be numeric.");
 constexpr char kSugarBelowZero[] = KORVANE_TEXT("Sugar cannot be less than 0.");
 constexpr char kFactorHigh[] =
     KORVANE_TEXT("Binding factor appears high. Are you sure it is correct?");
+// What a row says of the limit when it took something it was not given.
+constexpr char kLimitTaken[] = KORVANE_TEXT("Limit %1 mg/L: %2");
 // Total SO2 typed in g/L: 0.15 for 150 mg/L.
 constexpr char kTotalLow[] = KORVANE_TEXT("Total SO2 appears low. Are you sure it is correct?");
 
@@ -437,6 +443,21 @@ struct WineNumber {
     std::optional<float> value;
     bool readable = true;
 };
+
+// What a row says of its limit when it took something it was not given:
+// "Limit 150 mg/L: EU limit for a dry red; sugar not given: ...", from the
+// limit's figure and its basis (LimitBasis). None when it took nothing.
+std::optional<std::string> LimitTakenNote(std::string_view limit, std::string_view basis,
+                                          const Translate& translate) {
+    if (basis.find(';') == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return WithValues(translate(kLimitTaken), {limit, basis});
+}
+
+std::string English(const char* text) {
+    return text;
+}
 
 WineNumber ReadWineNumber(std::string_view text) {
     if (text.empty()) {
@@ -449,10 +470,6 @@ WineNumber ReadWineNumber(std::string_view text) {
     return {value, true};
 }
 
-std::string Identity(const char* text) {
-    return text;
-}
-
 }  // namespace
 
 const DoseResult& DoseCalculation::WineError(const char* message) {
@@ -463,20 +480,26 @@ const DoseResult& DoseCalculation::WineError(const char* message) {
     result_.figures.fill({});
     result_.wineFigures.fill({});
     result_.limitBasis = {};
+    result_.overLimit = false;
+    result_.limitCheck.reset();
     return result_;
 }
 
 // The wine's own checks come after the sheet's and before any question:
 // the same order as the sheet keeps, a failed check before every question.
-void DoseCalculation::EvaluateWine(bool answerYes) {
+void DoseCalculation::EvaluateWine(bool answerSheet, bool answerWine) {
     result_.wineFigures.fill({});
     result_.limitBasis = {};
+    result_.overLimit = false;
+    result_.limitCheck.reset();
+    wineQuestionCount_ = 0;
+    wineErrorColumn_.reset();
     const WineNumber factor = ReadWineNumber(wineTexts_.factor);
     const WineNumber total = ReadWineNumber(wineTexts_.total);
     const WineNumber sugar = ReadWineNumber(wineTexts_.sugar);
     const bool factorFits = factor.readable && factor.value.value_or(1.0F) >= 1.0F;
     input_.bindingFactor = factorFits ? factor.value.value_or(1.0F) : 1.0;
-    EvaluateDose(answerYes);
+    EvaluateDose(answerSheet);
     if (result_.status == DoseStatus::Error) {
         return;
     }
@@ -490,6 +513,11 @@ void DoseCalculation::EvaluateWine(bool answerYes) {
                          : sugar.value.value_or(0.0F) < 0.0F  ? kSugarBelowZero
                                                               : nullptr;
     if (failed != nullptr) {
+        const bool factorFailed = failed == kFactorNotNumeric || failed == kFactorBelowOne;
+        const bool sugarFailed = failed == kSugarNotNumeric || failed == kSugarBelowZero;
+        wineErrorColumn_ = factorFailed  ? DoseColumn::BindingFactor
+                           : sugarFailed ? DoseColumn::Sugar
+                                         : DoseColumn::TotalSO2;
         WineError(failed);
         return;
     }
@@ -516,15 +544,26 @@ void DoseCalculation::EvaluateWine(bool answerYes) {
     }
     const float projected =
         total.value ? static_cast<float>(static_cast<double>(*total.value) + added) : 0.0F;
-    if (!answerYes) {
-        const char* question = factorHigh ? kFactorHigh : totalLow ? kTotalLow : nullptr;
-        if (question == nullptr && check && projected > check->limit) {
-            wineMessage_ = OverLimitQuestion(projected, *check, Identity);
-            question = wineMessage_.c_str();
+    result_.overLimit = check && projected > check->limit;
+    result_.limitCheck = check;
+    result_.projectedTotal = projected;
+    if (!answerWine) {
+        const auto ask = [this](DoseColumn column, std::string_view text, bool overLimit) {
+            wineQuestions_[wineQuestionCount_++] = {column, text, overLimit};
+        };
+        if (factorHigh) {
+            ask(DoseColumn::BindingFactor, kFactorHigh, false);
         }
-        if (question != nullptr) {
+        if (totalLow) {
+            ask(DoseColumn::TotalSO2, kTotalLow, false);
+        }
+        if (result_.overLimit) {
+            wineMessage_ = OverLimitQuestion(projected, *check, translate_);
+            ask(DoseColumn::TotalSO2, wineMessage_, true);
+        }
+        if (wineQuestionCount_ != 0) {
             result_.status = DoseStatus::Question;
-            result_.message = question;
+            result_.message = wineQuestions_[0].text;
             result_.figures.fill({});
             return;
         }
@@ -539,15 +578,38 @@ void DoseCalculation::EvaluateWine(bool answerYes) {
     if (check) {
         limitText_ = ShortFigure(check->limit);
         result_.wineFigures[2] = limitText_;
-        limitBasis_ = LimitBasis(*check, Identity);
+        limitBasis_ = LimitBasis(*check, translate_);
         result_.limitBasis = limitBasis_;
         // A batch row says what was taken for what it did not give.
-        const bool taken = limitBasis_.find(';') != std::string::npos;
-        if (taken && result_.message.empty()) {
-            wineMessage_ = "Limit " + limitText_ + " mg/L: " + limitBasis_;
-            result_.message = wineMessage_;
+        if (result_.message.empty()) {
+            if (std::optional<std::string> note =
+                    LimitTakenNote(limitText_, limitBasis_, translate_)) {
+                wineMessage_ = std::move(*note);
+                result_.message = wineMessage_;
+            }
         }
     }
+}
+
+std::optional<std::string> LimitMessageText(const DoseResult& result, const Translate& translate) {
+    if (!result.limitCheck || result.message.empty()) {
+        return std::nullopt;
+    }
+    const LimitCheck& check = *result.limitCheck;
+    if (result.status == DoseStatus::Question) {
+        if (result.overLimit &&
+            result.message == OverLimitQuestion(result.projectedTotal, check, English)) {
+            return OverLimitQuestion(result.projectedTotal, check, translate);
+        }
+        return std::nullopt;
+    }
+    const std::string limit = ShortFigure(check.limit);
+    if (const std::optional<std::string> note =
+            LimitTakenNote(limit, LimitBasis(check, English), English);
+        note && result.message == *note) {
+        return LimitTakenNote(limit, LimitBasis(check, translate), translate);
+    }
+    return std::nullopt;
 }
 
 // What the window shows once the writes are done: the target typed in as

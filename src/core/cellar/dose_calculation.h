@@ -9,8 +9,10 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/cellar/choice_words.h"
 #include "core/cellar/decimal_marks.h"
@@ -155,6 +157,26 @@ struct DoseResult {
     // stricter limit"), empty when no limit was checked.
     std::array<std::string_view, kWineResultColumnNames.size()> wineFigures;
     std::string_view limitBasis;
+    // The projected total SO2 is above the limit checked: a question until
+    // answered, then figures a person must see marked.
+    bool overLimit = false;
+    // The limit checked and the total checked against it, for its messages
+    // to be told again in another language (LimitMessageText).
+    std::optional<LimitCheck> limitCheck;
+    float projectedTotal = 0.0F;
+};
+
+// The result's message where the wine's limit made it (the over-limit
+// question, or what a row took to find its limit), told with `translate`;
+// none for any other message, which is a text of its own to look up.
+std::optional<std::string> LimitMessageText(const DoseResult& result, const Translate& translate);
+
+// A question about the wine's own figures: the column it is about, its text
+// (the over-limit one composed with its figures) and whether it is that one.
+struct WineQuestion {
+    DoseColumn column = DoseColumn::TotalSO2;
+    std::string_view text;
+    bool overLimit = false;
 };
 
 // What the wine's figures are checked against, for every dose alike: a
@@ -208,12 +230,31 @@ class DoseCalculation {
     // plausibility question is answered Yes; otherwise the first one stops
     // the dose.
     const DoseResult& Evaluate(bool answerYes);
+    // The same with the sheet's questions and the wine's answered apart: a
+    // page that asks every question in turn learns the wine's once the
+    // sheet's are answered.
+    const DoseResult& Evaluate(bool answerSheet, bool answerWine);
+
+    // Every question the last Evaluate asked about the wine's figures, in
+    // the order they are asked; the first is the result's message.
+    std::span<const WineQuestion> WineQuestions() const {
+        return {wineQuestions_.data(), wineQuestionCount_};
+    }
 
     const SheetView& Input() const { return input_; }
 
     // From now on the wine's figures are read, checked and shown as
     // `settings` says. Without it, a dose is exactly the window's.
     void SetWine(const WineSettings& settings) { wine_ = settings; }
+    const WineSettings& Wine() const { return wine_; }
+
+    // The column of the wine's figure that failed its check in the last
+    // Evaluate; none when the sheet failed one, or none failed.
+    std::optional<DoseColumn> WineErrorColumn() const { return wineErrorColumn_; }
+
+    // The language the limit is told in (the over-limit question and the
+    // limit's basis): English unless a page in another language asks.
+    void SetTranslate(Translate translate) { translate_ = std::move(translate); }
 
   private:
     const DoseResult& EvaluateDose(bool answerYes);
@@ -222,10 +263,14 @@ class DoseCalculation {
     std::optional<std::string> FillWine(const DoseTextViews& texts);
     // The wine's figures once the sheet has answered: a failed check, a
     // question or the three figures into the result.
-    void EvaluateWine(bool answerYes);
+    void EvaluateWine(bool answerSheet, bool answerWine);
     const DoseResult& WineError(const char* message);
 
     WineSettings wine_;
+    Translate translate_ = [](const char* text) { return std::string(text); };
+    std::array<WineQuestion, 3> wineQuestions_;
+    std::size_t wineQuestionCount_ = 0;
+    std::optional<DoseColumn> wineErrorColumn_;
     struct WineTexts {
         std::string_view total;
         std::string_view sugar;

@@ -197,6 +197,14 @@ FoundLimit FindLimit(LimitRegime regime, const WineDescription& wine) {
     return found;
 }
 
+std::optional<float> OwnLimitOf(std::string_view text) {
+    const std::optional<double> limit = TextToDouble(text);
+    if (!limit || !(*limit > 0.0) || *limit > 1.0e6) {
+        return std::nullopt;
+    }
+    return static_cast<float>(*limit);
+}
+
 std::string WithValues(std::string_view text, std::initializer_list<std::string_view> values) {
     std::string filled;
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -171,6 +171,11 @@ std::string OverLimitQuestion(float projected, const LimitCheck& check, const Tr
 // sugar not given: took the stricter limit", or "limit given with --limit".
 std::string LimitBasis(const LimitCheck& check, const Translate& translate);
 
+// A limit of the user's own as typed: a number of mg/L above 0, and no more
+// than a million (a limit is a whole number of mg/L in every law); none when
+// the text is not one.
+std::optional<float> OwnLimitOf(std::string_view text);
+
 // The texts a person reads, for the translation tools and tests.
 inline constexpr char kOverLimitQuestion[] = KORVANE_TEXT(
     "Total SO2 would reach %1 mg/L, above the %2 mg/L %3 limit for %4. Are you sure "
@@ -182,5 +187,7 @@ inline constexpr char kLimitGiven[] = KORVANE_TEXT("limit given with --limit");
 inline constexpr char kColourTaken[] = KORVANE_TEXT("colour not given: took red's limit");
 inline constexpr char kStyleTaken[] = KORVANE_TEXT("style not given: took still wine's limit");
 inline constexpr char kSugarTaken[] = KORVANE_TEXT("sugar not given: took the stricter limit");
+inline constexpr char kOwnLimitRefused[] =
+    KORVANE_TEXT("The limit must be a number of mg/L above 0.");
 
 }  // namespace korvane

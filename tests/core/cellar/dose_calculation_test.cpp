@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <span>
+#include <string>
+#include <string_view>
 
 namespace korvane {
 namespace {
@@ -253,6 +256,67 @@ TEST(WineDoseTest, WithoutTheWineNothingChanges) {
     std::string names;
     AppendResultColumnNames(names);
     EXPECT_EQ(names.find("so2_added"), std::string::npos);
+}
+
+// A page asks every question in turn: the wine's are all listed, in order,
+// once the sheet's are answered, and the over-limit one is told in the
+// page's language. Answered, the total stays marked as over.
+TEST(WineDoseTest, EveryWineQuestionIsListedAndTheLimitTranslated) {
+    DoseCalculation dose;
+    dose.SetWine(kEu);
+    dose.SetTranslate([](const char* text) {
+        const std::string_view english = text;
+        return english == kOverLimitQuestion ? std::string("%1>%2 (%3, %4)")
+               : english == "EU"             ? std::string("UE")
+               : english == "a dry %1"       ? std::string("un %1 sec")
+               : english == "red"            ? std::string("rouge")
+                                             : std::string(text);
+    });
+    // pH 1.5 is the sheet's question; a factor of 3 and the total over the
+    // limit are the wine's.
+    DoseTextViews texts = WineDose("80", "red", "2", "3");
+    texts[Index(DoseColumn::Ph)] = "1.5";
+    ASSERT_EQ(dose.Fill(texts, SO2Pka), std::nullopt);
+    EXPECT_EQ(dose.Evaluate(false).message, "pH appears low. Are you sure it is correct?");
+    EXPECT_TRUE(dose.WineQuestions().empty());
+    EXPECT_EQ(dose.Evaluate(true, false).status, DoseStatus::Question);
+    const std::span<const WineQuestion> asked = dose.WineQuestions();
+    ASSERT_EQ(asked.size(), 2U);
+    EXPECT_EQ(asked[0].column, DoseColumn::BindingFactor);
+    EXPECT_EQ(asked[1].column, DoseColumn::TotalSO2);
+    EXPECT_EQ(asked[1].text, "200>150 (UE, un rouge sec)");
+    EXPECT_TRUE(asked[1].overLimit);
+    const DoseResult& answered = dose.Evaluate(true);
+    EXPECT_EQ(answered.status, DoseStatus::Ok);
+    EXPECT_TRUE(answered.overLimit);
+    EXPECT_EQ(answered.limitBasis.substr(0, 10), "UE limit f");
+    // A figure of the wine that fails its check names its column.
+    texts[Index(DoseColumn::Sugar)] = "-1";
+    ASSERT_EQ(dose.Fill(texts, SO2Pka), std::nullopt);
+    EXPECT_EQ(dose.Evaluate(true).status, DoseStatus::Error);
+    EXPECT_EQ(dose.WineErrorColumn(), DoseColumn::Sugar);
+}
+
+// A batch writes its rows in English; the page shows the limit's messages
+// in its language, made again from the result.
+TEST(WineDoseTest, ALimitMessageIsToldAgainInAnotherLanguage) {
+    const Translate french = [](const char* text) {
+        const std::string_view english = text;
+        return english == kOverLimitQuestion    ? std::string("%1>%2 %3")
+               : english == "Limit %1 mg/L: %2" ? std::string("Limite %1 : %2")
+               : english == "EU"                ? std::string("UE")
+                                                : std::string(text);
+    };
+    DoseCalculation dose;
+    dose.SetWine(kEu);
+    ASSERT_EQ(dose.Fill(WineDose("111", "red", "2", ""), SO2Pka), std::nullopt);
+    EXPECT_EQ(LimitMessageText(dose.Evaluate(false), french), "151>150 UE");
+    EXPECT_EQ(LimitMessageText(dose.Evaluate(true), french),
+              "Limite 150 : UE limit for a dry red; style not given: took still wine's limit");
+    // Any other message is a text of its own.
+    ASSERT_EQ(dose.Fill(WineDose("80", "red", "2", "3", "still"), SO2Pka), std::nullopt);
+    EXPECT_EQ(LimitMessageText(dose.Evaluate(false), french), std::nullopt);
+    EXPECT_EQ(LimitMessageText(dose.Evaluate(true), french), std::nullopt);
 }
 
 TEST(WineDoseTest, TheNoteSaysWhatIsLeftUnchecked) {

@@ -180,5 +180,19 @@ TEST(ShortFigureTest, TwoDecimalsAtMostAndNoTrailingZeros) {
     EXPECT_EQ(ShortFigure(100.004F), "100");
 }
 
+// A limit of one's own, as the command line and the page take it.
+TEST(OwnLimitTest, ANumberOfMgPerLitreAboveZero) {
+    const struct {
+        const char* text;
+        std::optional<float> limit;
+    } rows[] = {
+        {"150", 150.0F},      {"172.5", 172.5F},         {"1e6", 1.0e6F},       {"0", std::nullopt},
+        {"-5", std::nullopt}, {"1000001", std::nullopt}, {"15O", std::nullopt}, {"", std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(OwnLimitOf(row.text), row.limit) << row.text;
+    }
+}
+
 }  // namespace
 }  // namespace korvane
