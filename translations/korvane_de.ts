@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>EU, Bio</translation>
+        <translation>EU-Bio</translation>
     </message>
     <message>
         <source>Found from the file</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Style</source>
-        <translation>Art</translation>
+        <translation>Weinart</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -436,42 +436,6 @@
         <translation>Erledigt</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Keines</translation>
-    </message>
-    <message>
-        <source>EU organic</source>
-        <translation>EU-Bio</translation>
-    </message>
-    <message>
-        <source>Not given</source>
-        <translation>Nicht angegeben</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rot</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Weiß</translation>
-    </message>
-    <message>
-        <source>Rosé</source>
-        <translation>Rosé</translation>
-    </message>
-    <message>
-        <source>Still</source>
-        <translation>Still</translation>
-    </message>
-    <message>
-        <source>Quality sparkling</source>
-        <translation>Qualitätsschaumwein</translation>
-    </message>
-    <message>
-        <source>Sparkling</source>
-        <translation>Schaumwein</translation>
-    </message>
-    <message>
         <source>Liqueur</source>
         <translation>Likörwein</translation>
     </message>
@@ -488,24 +452,12 @@
         <translation>Volumen</translation>
     </message>
     <message>
-        <source>Colour</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Weinart</translation>
-    </message>
-    <message>
         <source>Regime</source>
         <translation>Regelwerk</translation>
     </message>
     <message>
         <source>Own limit (mg/L)</source>
         <translation>Eigener Grenzwert (mg/L)</translation>
-    </message>
-    <message>
-        <source>Binding factor</source>
-        <translation>Bindungsfaktor</translation>
     </message>
     <message>
         <source>Target (mg/L)</source>
@@ -668,14 +620,6 @@
         <translation>Diese Zugabe einplanen</translation>
     </message>
     <message>
-        <source>Total SO2</source>
-        <translation>Gesamt-SO2</translation>
-    </message>
-    <message>
-        <source>Sugar</source>
-        <translation>Zucker</translation>
-    </message>
-    <message>
         <source>Correct</source>
         <translation>Berichtigen</translation>
     </message>
@@ -770,14 +714,6 @@
     <message>
         <source>United States</source>
         <translation>Vereinigte Staaten</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australien</translation>
-    </message>
-    <message>
-        <source>OIV</source>
-        <translation>OIV</translation>
     </message>
     <message>
         <source>Solution</source>
@@ -1477,7 +1413,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>EU, Bio</translation>
+        <translation>EU-Bio</translation>
     </message>
     <message>
         <source>US</source>

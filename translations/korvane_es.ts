@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>UE, ecológico</translation>
+        <translation>UE ecológico</translation>
     </message>
     <message>
         <source>Found from the file</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Style</source>
-        <translation>Tipo</translation>
+        <translation>Tipo de vino</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -436,42 +436,6 @@
         <translation>Hecho</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Ninguno</translation>
-    </message>
-    <message>
-        <source>EU organic</source>
-        <translation>UE ecológico</translation>
-    </message>
-    <message>
-        <source>Not given</source>
-        <translation>Sin indicar</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Tinto</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Blanco</translation>
-    </message>
-    <message>
-        <source>Rosé</source>
-        <translation>Rosado</translation>
-    </message>
-    <message>
-        <source>Still</source>
-        <translation>Tranquilo</translation>
-    </message>
-    <message>
-        <source>Quality sparkling</source>
-        <translation>Espumoso de calidad</translation>
-    </message>
-    <message>
-        <source>Sparkling</source>
-        <translation>Espumoso</translation>
-    </message>
-    <message>
         <source>Liqueur</source>
         <translation>De licor</translation>
     </message>
@@ -488,24 +452,12 @@
         <translation>Volumen</translation>
     </message>
     <message>
-        <source>Colour</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Tipo de vino</translation>
-    </message>
-    <message>
         <source>Regime</source>
         <translation>Normativa</translation>
     </message>
     <message>
         <source>Own limit (mg/L)</source>
         <translation>Límite propio (mg/L)</translation>
-    </message>
-    <message>
-        <source>Binding factor</source>
-        <translation>Factor de combinación</translation>
     </message>
     <message>
         <source>Target (mg/L)</source>
@@ -668,14 +620,6 @@
         <translation>Prever esta adición</translation>
     </message>
     <message>
-        <source>Total SO2</source>
-        <translation>SO2 total</translation>
-    </message>
-    <message>
-        <source>Sugar</source>
-        <translation>Azúcar</translation>
-    </message>
-    <message>
         <source>Correct</source>
         <translation>Corregir</translation>
     </message>
@@ -770,14 +714,6 @@
     <message>
         <source>United States</source>
         <translation>Estados Unidos</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australia</translation>
-    </message>
-    <message>
-        <source>OIV</source>
-        <translation>OIV</translation>
     </message>
     <message>
         <source>Solution</source>
@@ -1477,7 +1413,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>UE, ecológico</translation>
+        <translation>UE ecológico</translation>
     </message>
     <message>
         <source>US</source>

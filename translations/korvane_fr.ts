@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>UE, bio</translation>
+        <translation>UE bio</translation>
     </message>
     <message>
         <source>Found from the file</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Style</source>
-        <translation>Type</translation>
+        <translation>Type de vin</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -436,42 +436,6 @@
         <translation>Fait</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Aucun</translation>
-    </message>
-    <message>
-        <source>EU organic</source>
-        <translation>UE bio</translation>
-    </message>
-    <message>
-        <source>Not given</source>
-        <translation>Non indiqué</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rouge</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Blanc</translation>
-    </message>
-    <message>
-        <source>Rosé</source>
-        <translation>Rosé</translation>
-    </message>
-    <message>
-        <source>Still</source>
-        <translation>Tranquille</translation>
-    </message>
-    <message>
-        <source>Quality sparkling</source>
-        <translation>Mousseux de qualité</translation>
-    </message>
-    <message>
-        <source>Sparkling</source>
-        <translation>Mousseux</translation>
-    </message>
-    <message>
         <source>Liqueur</source>
         <translation>De liqueur</translation>
     </message>
@@ -488,24 +452,12 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <source>Colour</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Type de vin</translation>
-    </message>
-    <message>
         <source>Regime</source>
         <translation>Réglementation</translation>
     </message>
     <message>
         <source>Own limit (mg/L)</source>
         <translation>Limite propre (mg/L)</translation>
-    </message>
-    <message>
-        <source>Binding factor</source>
-        <translation>Facteur de combinaison</translation>
     </message>
     <message>
         <source>Target (mg/L)</source>
@@ -668,14 +620,6 @@
         <translation>Prévoir cet ajout</translation>
     </message>
     <message>
-        <source>Total SO2</source>
-        <translation>SO2 total</translation>
-    </message>
-    <message>
-        <source>Sugar</source>
-        <translation>Sucre</translation>
-    </message>
-    <message>
         <source>Correct</source>
         <translation>Corriger</translation>
     </message>
@@ -770,14 +714,6 @@
     <message>
         <source>United States</source>
         <translation>États-Unis</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australie</translation>
-    </message>
-    <message>
-        <source>OIV</source>
-        <translation>OIV</translation>
     </message>
     <message>
         <source>Solution</source>
@@ -1477,7 +1413,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>UE, bio</translation>
+        <translation>UE bio</translation>
     </message>
     <message>
         <source>US</source>

@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>UE, biologico</translation>
+        <translation>UE biologico</translation>
     </message>
     <message>
         <source>Found from the file</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Style</source>
-        <translation>Tipo</translation>
+        <translation>Tipo di vino</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -436,42 +436,6 @@
         <translation>Fatto</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Nessuno</translation>
-    </message>
-    <message>
-        <source>EU organic</source>
-        <translation>UE biologico</translation>
-    </message>
-    <message>
-        <source>Not given</source>
-        <translation>Non indicato</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Rosso</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Bianco</translation>
-    </message>
-    <message>
-        <source>Rosé</source>
-        <translation>Rosato</translation>
-    </message>
-    <message>
-        <source>Still</source>
-        <translation>Fermo</translation>
-    </message>
-    <message>
-        <source>Quality sparkling</source>
-        <translation>Spumante di qualità</translation>
-    </message>
-    <message>
-        <source>Sparkling</source>
-        <translation>Spumante</translation>
-    </message>
-    <message>
         <source>Liqueur</source>
         <translation>Liquoroso</translation>
     </message>
@@ -488,24 +452,12 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <source>Colour</source>
-        <translation>Colore</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Tipo di vino</translation>
-    </message>
-    <message>
         <source>Regime</source>
         <translation>Normativa</translation>
     </message>
     <message>
         <source>Own limit (mg/L)</source>
         <translation>Limite proprio (mg/L)</translation>
-    </message>
-    <message>
-        <source>Binding factor</source>
-        <translation>Fattore di combinazione</translation>
     </message>
     <message>
         <source>Target (mg/L)</source>
@@ -668,14 +620,6 @@
         <translation>Prevedi questa aggiunta</translation>
     </message>
     <message>
-        <source>Total SO2</source>
-        <translation>SO2 totale</translation>
-    </message>
-    <message>
-        <source>Sugar</source>
-        <translation>Zucchero</translation>
-    </message>
-    <message>
         <source>Correct</source>
         <translation>Correggi</translation>
     </message>
@@ -770,14 +714,6 @@
     <message>
         <source>United States</source>
         <translation>Stati Uniti</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Australia</translation>
-    </message>
-    <message>
-        <source>OIV</source>
-        <translation>OIV</translation>
     </message>
     <message>
         <source>Solution</source>
@@ -1477,7 +1413,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>UE, biologico</translation>
+        <translation>UE biologico</translation>
     </message>
     <message>
         <source>US</source>

@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>UE, biológico</translation>
+        <translation>UE biológico</translation>
     </message>
     <message>
         <source>Found from the file</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Style</source>
-        <translation>Tipo</translation>
+        <translation>Tipo de vinho</translation>
     </message>
     <message>
         <source>Sugar</source>
@@ -436,42 +436,6 @@
         <translation>Feito</translation>
     </message>
     <message>
-        <source>None</source>
-        <translation>Nenhum</translation>
-    </message>
-    <message>
-        <source>EU organic</source>
-        <translation>UE biológico</translation>
-    </message>
-    <message>
-        <source>Not given</source>
-        <translation>Não indicado</translation>
-    </message>
-    <message>
-        <source>Red</source>
-        <translation>Tinto</translation>
-    </message>
-    <message>
-        <source>White</source>
-        <translation>Branco</translation>
-    </message>
-    <message>
-        <source>Rosé</source>
-        <translation>Rosé</translation>
-    </message>
-    <message>
-        <source>Still</source>
-        <translation>Tranquilo</translation>
-    </message>
-    <message>
-        <source>Quality sparkling</source>
-        <translation>Espumante de qualidade</translation>
-    </message>
-    <message>
-        <source>Sparkling</source>
-        <translation>Espumante</translation>
-    </message>
-    <message>
         <source>Liqueur</source>
         <translation>Licoroso</translation>
     </message>
@@ -488,24 +452,12 @@
         <translation>Volume</translation>
     </message>
     <message>
-        <source>Colour</source>
-        <translation>Cor</translation>
-    </message>
-    <message>
-        <source>Style</source>
-        <translation>Tipo de vinho</translation>
-    </message>
-    <message>
         <source>Regime</source>
         <translation>Regulamentação</translation>
     </message>
     <message>
         <source>Own limit (mg/L)</source>
         <translation>Limite próprio (mg/L)</translation>
-    </message>
-    <message>
-        <source>Binding factor</source>
-        <translation>Fator de combinação</translation>
     </message>
     <message>
         <source>Target (mg/L)</source>
@@ -668,14 +620,6 @@
         <translation>Prever esta adição</translation>
     </message>
     <message>
-        <source>Total SO2</source>
-        <translation>SO2 total</translation>
-    </message>
-    <message>
-        <source>Sugar</source>
-        <translation>Açúcar</translation>
-    </message>
-    <message>
         <source>Correct</source>
         <translation>Corrigir</translation>
     </message>
@@ -770,14 +714,6 @@
     <message>
         <source>United States</source>
         <translation>Estados Unidos</translation>
-    </message>
-    <message>
-        <source>Australia</source>
-        <translation>Austrália</translation>
-    </message>
-    <message>
-        <source>OIV</source>
-        <translation>OIV</translation>
     </message>
     <message>
         <source>Solution</source>
@@ -1477,7 +1413,7 @@
     </message>
     <message>
         <source>EU organic</source>
-        <translation>UE, biológico</translation>
+        <translation>UE biológico</translation>
     </message>
     <message>
         <source>US</source>
