@@ -40,8 +40,10 @@ CORE_CONTEXT = "korvane"
 ICONS = {"icon-192.png": (192, 0), "icon-512.png": (512, 0), "icon-maskable-512.png": (512, 96)}
 # The module the page's script imports what the build makes from.
 SITE_MODULE = "korvane-site"
-# The register's module, beside the page.
+# The register's module, beside the page, and its sync's, which it loads
+# only when sync is set.
 REGISTER_SCRIPT = "register.js"
+SYNC_SCRIPT = "sync.js"
 
 
 def translated_languages(ts_dir):
@@ -152,6 +154,9 @@ def register(web, out):
     script = esbuild(web, str(web / "register" / "main.js"), "--bundle", "--format=esm", "--minify",
                      "--loader:.css=text")
     (out / REGISTER_SCRIPT).write_text(script, "utf-8")
+    script = esbuild(web, str(web / "register" / "sync.js"), "--bundle", "--format=esm", "--minify",
+                     "--loader:.css=text")
+    (out / SYNC_SCRIPT).write_text(script, "utf-8")
 
 
 def page(web, wasm_file, source, site_data):
@@ -218,7 +223,7 @@ def main():
     register(web, out)
     shutil.copy(web / "manifest.webmanifest", out)
     draw_icons(args.icon, out)
-    service_worker(web, out, ["index.html", REGISTER_SCRIPT, "manifest.webmanifest"] + list(ICONS))
+    service_worker(web, out, ["index.html", REGISTER_SCRIPT, SYNC_SCRIPT, "manifest.webmanifest"] + list(ICONS))
     return 0
 
 
