@@ -799,6 +799,22 @@
         <source>This file is not a backup of the register.</source>
         <translation>Diese Datei ist keine Sicherung des Kellerbuchs.</translation>
     </message>
+    <message>
+        <source>European Union</source>
+        <translation>Europäische Union</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -799,6 +799,22 @@
         <source>This file is not a backup of the register.</source>
         <translation>Ce fichier n’est pas une sauvegarde du registre.</translation>
     </message>
+    <message>
+        <source>European Union</source>
+        <translation>Union européenne</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

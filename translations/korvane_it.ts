@@ -799,6 +799,22 @@
         <source>This file is not a backup of the register.</source>
         <translation>Questo file non è una copia del registro.</translation>
     </message>
+    <message>
+        <source>European Union</source>
+        <translation>Unione europea</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Stati Uniti</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -799,6 +799,22 @@
         <source>This file is not a backup of the register.</source>
         <translation>Este ficheiro não é uma cópia do registo.</translation>
     </message>
+    <message>
+        <source>European Union</source>
+        <translation>União Europeia</translation>
+    </message>
+    <message>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Austrália</translation>
+    </message>
+    <message>
+        <source>OIV</source>
+        <translation>OIV</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

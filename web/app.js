@@ -59,6 +59,8 @@ function translatePage() {
   commaToo = null; // found when a key is first typed
   showChoiceState();
   if (batchFile) runBatch();
+  // The register, once loaded, says itself again.
+  document.dispatchEvent(new Event('korvane-language'));
 }
 
 function chooseLanguage() {
@@ -629,7 +631,6 @@ async function start() {
     language = value('language');
     localStorage.setItem(LANGUAGE_KEY, language);
     translatePage();
-    document.dispatchEvent(new Event('korvane-language'));
   });
   watchDrops();
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {

@@ -228,6 +228,13 @@ TEST(PageBatch, AFileTargetTakesNoKindFromTheForm) {
     EXPECT_NE(named.find(R"("status":"ok")"), std::string::npos) << named;
 }
 
+TEST(PageBatch, NoSheetNoBatch) {
+    for (const char* sent : {"", R"({"decimal_mark":"comma"})", R"({"sheet":{"ph":"3.5"}})"}) {
+        EXPECT_EQ(Batch("ph\n3.5\n", sent), "{\"problem\":\"The page sent no batch options.\"}\n")
+            << sent;
+    }
+}
+
 // The unit a size's header names is told by its word, for the register that
 // keeps it with each tank; a unit column or no unit tells none.
 TEST(PageBatch, TheSizeHeadersUnit) {
@@ -248,13 +255,6 @@ TEST(PageBatch, TheSizeHeadersUnit) {
         } else {
             EXPECT_EQ(answer.find("size_unit"), std::string::npos) << answer;
         }
-    }
-}
-
-TEST(PageBatch, NoSheetNoBatch) {
-    for (const char* sent : {"", R"({"decimal_mark":"comma"})", R"({"sheet":{"ph":"3.5"}})"}) {
-        EXPECT_EQ(Batch("ph\n3.5\n", sent), "{\"problem\":\"The page sent no batch options.\"}\n")
-            << sent;
     }
 }
 

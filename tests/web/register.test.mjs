@@ -55,7 +55,7 @@ it('flags a plan done twice and counts both until one is withdrawn', async () =>
   const page = await openRegister(browser, site.url, { language: 'en' });
   await createTank(page, { name: 'T2 Blanc', volume: '1000', unit: 'litres', target_kind: 'free', target: '30',
     form: 'potassium', method: 'powder' });
-  await enterAnalysis(page, { ph: '3.3', free_so2: '15', total_so2: '100' });
+  await enterAnalysis(page, { ph: '3,3', free_so2: '15', total_so2: '100' }); // a decimal comma too
   await planAndDo(page, { done: false });
   // A second device's done record for the same plan, as replication brings it.
   await page.evaluate(async () => {
@@ -81,5 +81,35 @@ it('flags a plan done twice and counts both until one is withdrawn', async () =>
     return docs.filter((d) => d.type === 'done' && d.tank === tank).length;
   });
   assert.equal(kept, 3);
+  assert.deepEqual(page.errors, []);
+});
+
+it('says so when the device\'s storage is full, and keeps what was typed', async () => {
+  const page = await openRegister(browser, site.url, { language: 'de' });
+  await page.select('#reg-tank', await page.$eval('#reg-tank', (el) => el.options[1].value));
+  const before = await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).total_rows);
+  // IndexedDB's answer when the origin's quota is spent.
+  await page.evaluate(() => {
+    window.korvaneRegister.db.put = () => Promise.reject(new DOMException('full', 'QuotaExceededError'));
+  });
+  await page.type('#reg-ph', '3.5');
+  await page.type('#reg-free_so2', '20');
+  await page.click('#reg-save-analysis');
+  await page.waitForFunction(() => document.getElementById('reg-status').classList.contains('failed'));
+  assert.match(await page.$eval('#reg-status', (el) => el.textContent), /^Der Speicher des Geräts ist voll/);
+  assert.deepEqual(await page.$$eval('#reg-ph, #reg-free_so2', (els) => els.map((el) => el.value)), ['3.5', '20']);
+  assert.equal(await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).total_rows), before);
+  assert.deepEqual(page.errors, []);
+});
+
+it('speaks the language chosen, keeping what was typed', async () => {
+  const page = await openRegister(browser, site.url, { language: 'en' });
+  await page.select('#reg-tank', await page.$eval('#reg-tank', (el) => el.options[1].value));
+  await page.type('#reg-note', 'racked');
+  await page.select('#language', 'pt');
+  await page.waitForFunction(() => document.getElementById('reg-new-tank').textContent === 'Nova cuba');
+  assert.equal(await page.$eval('#reg-note', (el) => el.value), 'racked');
+  assert.equal(await page.$eval('label[for=reg-note]', (el) => el.textContent), 'Nota');
+  assert.match(await page.$eval('#reg-history', (el) => el.textContent), /Análise/);
   assert.deepEqual(page.errors, []);
 });

@@ -114,7 +114,9 @@ const nowForInput = () => {
 function workOutDose(tank, analysis, total, answerYes = false) {
   if (!analysis) return null;
   const bytes = new TextEncoder().encode(cellarCsv([cellarRow(tank, analysis, total)]));
-  const options = { sheet: ctx.doseTexts(), decimal_mark: 'point', answer_yes: answerYes, headers: {},
+  // The tank's own wine figures only, never the form's.
+  const sheet = { ...ctx.doseTexts(), total_so2: '', colour: '', sugar: '', style: '', binding_factor: '' };
+  const options = { sheet, decimal_mark: 'point', answer_yes: answerYes, headers: {},
     regime: tank.regime || '', limit: tank.limit || '' };
   const answer = ctx.core.batch(bytes, 'register.csv', options, 1);
   if (answer.problem) return { status: 'error', message: ctx.translated(answer.problem) };
@@ -187,8 +189,8 @@ function skeleton() {
 }
 
 function tankForm() {
-  const regimes = [['', t('Web', 'None')], ['eu', 'EU'], ['eu-organic', t('Web', 'EU organic')], ['us', 'US'],
-    ['au', 'AU'], ['oiv', 'OIV']];
+  const regimes = [['', t('Web', 'None')], ['eu', t('Web', 'European Union')], ['eu-organic', t('Web', 'EU organic')],
+    ['us', t('Web', 'United States')], ['au', t('Web', 'Australia')], ['oiv', t('Web', 'OIV')]];
   const colours = [['', t('Web', 'Not given')], ['red', t('Web', 'Red')], ['white', t('Web', 'White')],
     ['rosé', t('Web', 'Ros\u00e9')]];
   const styles = [['', t('Web', 'Not given')], ['still', t('Web', 'Still')],
@@ -378,9 +380,13 @@ function showDose(tank, state) {
   $('reg-plan').addEventListener('click', () => planAddition(tank, state));
 }
 
+// A plan's amount as measured out, from the SO2 the core worked out (its
+// so2_added already counts the tablets rounded up).
+const planAmount = (plan) => practicalAmount({ ...plan, so2_added: plan.so2_calculated });
+
 function amountText(amount) {
   const main = `${fixed(amount.value, amount.digits)} ${unitText(amount.unit)}`;
-  return amount.teaspoons ? `${main} (${fixed(amount.teaspoons, 1)} ${t('korvane', 'tsp')})` : main;
+  return amount.teaspoons ? `${main} (${fixed(amount.teaspoons, 2)} ${t('korvane', 'tsp')})` : main;
 }
 
 function showHistory(tank, state) {
@@ -396,7 +402,7 @@ function showHistory(tank, state) {
   }
   for (const plan of state.plans) {
     const done = state.doneOf.get(plan._id);
-    const amount = practicalAmount(plan);
+    const amount = planAmount(plan);
     const cell = el('td');
     if (!done.length) {
       cell.append(el('button', { type: 'button', className: 'small reg-done', onclick: () => markDone(plan) }, t('Web', 'Done')));
@@ -415,6 +421,7 @@ function showHistory(tank, state) {
   }
   rows.sort((a, b) => (a[0] < b[0] ? 1 : -1));
   $('reg-history').tBodies[0].replaceChildren(...rows.map((r) => r[1]));
+  labelCells($('reg-history'));
 }
 
 // The tank's figures over time: free and molecular SO2, total SO2 against
@@ -436,7 +443,7 @@ function showPlot(tank, state) {
     p[1] = Number(ctx.core.existingMolecular(String(a.ph), String(a.free_so2))) || null;
     p[2] = a.total_so2 === '' || a.total_so2 === undefined ? null : Number(a.total_so2);
   }
-  for (const plan of state.plans) at(plan.at)[3] = practicalAmount(plan).so2;
+  for (const plan of state.plans) at(plan.at)[3] = planAmount(plan).so2;
   const xs = [...points.keys()].sort((a, b) => a - b);
   const limit = Number(dose?.total_so2_limit || tank.limit) || null;
   const data = [xs, ...[0, 1, 2].map((i) => xs.map((x) => points.get(x)[i])), xs.map(() => limit),
@@ -454,7 +461,17 @@ function showPlot(tank, state) {
       { label: t('Web', 'Additions'), stroke: '#c77700', scale: 'mg', paths: () => null,
         points: { show: true, size: 10, fill: '#c77700' } }],
     axes: [{}, { scale: 'mg', label: 'mg/L' }, { scale: 'mol', side: 1, grid: { show: false } }],
+    legend: { live: false },
   }, data, box);
+}
+
+// Each cell names its column, which a phone shows beside it when a row's
+// cells stand one under another.
+function labelCells(table) {
+  const heads = [...table.tHead.rows[0].cells].map((th) => th.textContent);
+  for (const row of table.tBodies[0].rows) {
+    for (const [i, cell] of [...row.cells].entries()) cell.dataset.label = heads[i];
+  }
 }
 
 function showWorkOrder() {
@@ -464,19 +481,20 @@ function showWorkOrder() {
   for (const tank of tanks) {
     const state = states.get(tank._id);
     for (const plan of state.plans.filter((p) => p.day === day)) {
-      const amount = practicalAmount(plan);
+      const amount = planAmount(plan);
       const done = state.doneOf.get(plan._id).length > 0;
       lines.push(el('tr', { className: 'work-line' },
         el('td', {}, tank.name), el('td', {}, `${figure(tank.volume)} ${optionText('unit', tank.unit)}`),
         el('td', {}, `${optionText('form', plan.form)} (${methodText(plan.method)})`),
         el('td', { className: 'figure' }, amountText(amount)),
         el('td', { className: 'figure' }, fixed(amount.so2, 1)),
-        el('td', { className: 'figure' }, state.total === null ? '—' : figure(state.total)),
+        el('td', { className: 'figure' }, state.total === null ? '—' : fixed(state.total, 1)),
         el('td', { className: 'box' }, el('span', { className: 'tick', role: 'img', ariaLabel: done ? t('Web', 'Done') : t('Web', 'Not done') }, done ? '☒' : '☐')),
         el('td', { className: 'initials' }, el('span', { className: 'line' }, ' '))));
     }
   }
   $('work-order-table').tBodies[0].replaceChildren(...lines);
+  labelCells($('work-order-table'));
   $('work-order-empty').textContent = lines.length ? '' : t('Web', 'No addition planned for this day.');
 }
 
@@ -488,8 +506,16 @@ function showAll() {
 
 // --- Acting ---------------------------------------------------------------
 
+const NUMBER_NAMES = new Set(['volume', 'limit', 'binding_factor', 'target', 'solution_pct', 'tablet_g', 'ph',
+  'free_so2', 'total_so2', 'sugar']);
+
+// The fields' texts; a number typed with a decimal comma ("3,5") is kept
+// with a point, as the core and a cellar file read it.
 function readFields(names) {
-  return Object.fromEntries(names.map((name) => [name, $(`reg-${name}`).value.trim()]));
+  return Object.fromEntries(names.map((name) => {
+    const text = $(`reg-${name}`).value.trim();
+    return [name, NUMBER_NAMES.has(name) && /^-?\d*,\d+$/.test(text) ? text.replace(',', '.') : text];
+  }));
 }
 
 async function saveTank(event) {
@@ -662,11 +688,13 @@ async function takeCellarFile(file) {
     return i >= 0 ? row[i] ?? '' : '';
   };
   const at = new Date().toISOString();
-  let count = 0;
+  const analyses = [];
+  const named = new Map(tanks.map((tank) => [tank.name, tank]));
+  const written = new Map(); // tank id -> the tank as its last row leaves it
   for (const [i, row] of rows.entries()) {
     const name = (answer.rows[i]?.tank ?? '').trim();
     if (!name) continue;
-    const found = tanks.find((tank) => tank.name === name);
+    const found = named.get(name);
     const form = ctx.doseTexts();
     const number = (column) => pointNumber(cellOf(row, column), comma);
     const word = (column, fallback) => cellOf(row, column).trim() || fallback;
@@ -683,14 +711,26 @@ async function takeCellarFile(file) {
       binding_factor: number('binding_factor') || found?.binding_factor || '',
       edited: at, retired: false };
     delete tank._conflicts;
-    if (!await keep(tank)) return;
-    const analysis = { _id: recordId('analysis', tank._id), type: 'analysis', tank: tank._id, at, entered: at,
+    named.set(name, tank);
+    written.set(tank._id, tank);
+    // A tank on two rows: the later row is its latest analysis.
+    const rowAt = new Date(Date.parse(at) + i).toISOString();
+    analyses.push({ _id: recordId('analysis', tank._id), type: 'analysis', tank: tank._id, at: rowAt, entered: at,
       ph: number('ph'), free_so2: number('free_so2'), total_so2: number('total_so2'), sugar: number('sugar'),
-      who: $('reg-who').value.trim(), note: file.name };
-    if (!await keep(analysis)) return;
-    await load();
-    count++;
+      who: $('reg-who').value.trim(), note: file.name });
   }
+  // One write for the whole file: a file of many tanks is kept at once.
+  try {
+    const failures = (await store.db.bulkDocs([...written.values(), ...analyses])).filter((r) => r.error);
+    if (failures.length) throw failures[0];
+  } catch (error) {
+    failed(error);
+    await load();
+    showAll();
+    return;
+  }
+  const count = analyses.length;
+  await load();
   if (!tankOf(chosen) && tanks.length) chosen = tanks[0]._id;
   showAll();
   status(t('Web', 'Tanks taken from the file: %1.').replace('%1', count));
