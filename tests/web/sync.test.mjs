@@ -3,8 +3,9 @@
 // while; a tank edited on both; the server's refusals told apart; and the
 // password never where it should not be.
 import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
 import { after, before, it } from 'node:test';
-import { typeInto, withSiteAndBrowser } from './harness.mjs';
+import { screenshotPath, typeInto, withSiteAndBrowser } from './harness.mjs';
 import { CLOSED, DATABASE, startCouch, USER } from './couch_harness.mjs';
 import { createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
 
@@ -77,6 +78,22 @@ it('talks to no server before sync is set, and refuses plain HTTP to another mac
   assert.match(await page.$eval('#sync-message', (el) => el.textContent), /not in the address/);
   assert.deepEqual(page.requests.filter((r) => !r.url.startsWith(site.url)), []);
   assert.ok(page.requests.some((r) => r.url.endsWith('/sync.js')));
+
+  // The settings with their refusal, in every language, on a phone and a
+  // desktop, for a person to look at; and no accessibility fault in them.
+  for (const language of ['en', 'fr', 'it', 'es', 'de', 'pt']) {
+    for (const [width, height] of [[360, 740], [1280, 800]]) {
+      await page.setViewport({ width, height });
+      await page.select('#language', language);
+      await page.click('#sync-start');
+      const box = await page.$('#reg-sync');
+      await box.screenshot({ path: screenshotPath(`${language}-sync-${width}x${height}.png`) });
+    }
+  }
+  await page.addScriptTag({ path: createRequire(import.meta.url).resolve('axe-core/axe.min.js') });
+  assert.deepEqual(await page.evaluate(async () => (await window.axe.run('#reg-sync', {
+    runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'],
+  })).violations.map((v) => v.id)), []);
   assert.deepEqual(page.errors, []);
 });
 
@@ -145,6 +162,23 @@ it('shares records between two devices, one of them offline a while, and settles
     assert.match(versions[0], /\(shown\): Volume 30 Keep/);
     assert.match(versions[1], /: Volume 25 Keep/);
   }
+  // A dose on either version may be wrong: it is questioned, and No plans nothing.
+  // (Its time a minute on, after the addition planned in this minute.)
+  await lab.$eval('#reg-at', (el) => {
+    const later = new Date(Date.now() + 60000 - new Date().getTimezoneOffset() * 60000);
+    el.value = later.toISOString().slice(0, 16);
+  });
+  await enterAnalysis(lab, { ph: '3.55', free_so2: '20', total_so2: '120' });
+  await lab.waitForSelector('#reg-dose-doubt');
+  await lab.click('#reg-plan');
+  await lab.waitForSelector('#question[open]');
+  assert.match(await lab.$eval('#question-text', (el) => el.textContent), /differs between two devices/);
+  await lab.click('#question-no');
+  assert.equal(await lab.$$eval('#reg-history tr.planned', (rows) => rows.length), 0);
+  await lab.setViewport({ width: 360, height: 740 });
+  for (const [page, name] of [[cellar, 'en-sync-conflict-1280x800.png'], [lab, 'en-sync-conflict-360x740.png']]) {
+    await (await page.$('#reg-tank-view')).screenshot({ path: screenshotPath(name) });
+  }
   // The cellar's hand knows the tank holds 25 hL: that version is kept.
   await cellar.click('.reg-version:nth-child(2) button');
   for (const page of [cellar, lab]) {
@@ -157,8 +191,8 @@ it('shares records between two devices, one of them offline a while, and settles
   const ids = await registerIds(cellar);
   assert.deepEqual(await registerIds(lab), ids);
   assert.deepEqual(ids.map((id) => id.split(':')[0]).sort(),
-    ['analysis', 'analysis', 'done', 'plan', 'tank', 'tank']);
-  assert.equal((await couch.docs()).length, 6);
+    ['analysis', 'analysis', 'analysis', 'done', 'plan', 'tank', 'tank']);
+  assert.equal((await couch.docs()).length, 7);
   // Nothing dropped: the losing edit is still in the tank's history.
   const history = await cellar.evaluate(async () => {
     const { db } = window.korvaneRegister;

@@ -17,9 +17,8 @@ let host; // what the register lends: t, language(), db, refresh(), box
 let settings = {}; // url, database, name, remember, and password when remembered
 let password = ''; // this visit's, in memory only
 let sync = null; // the live replication
-let watcher = null; // the device's own changes, to count what waits to go
 let retry = null;
-let situation = { text: '', failed: false };
+let situation = { words: () => '', failed: false };
 let sides = { push: 'active', pull: 'active' };
 
 const $ = (id) => document.getElementById(id);
@@ -48,11 +47,13 @@ function keepSettings() {
 
 // --- What the user sees ----------------------------------------------------------
 
-function say(text, failed = false) {
-  situation = { text, failed };
+// `words`: a function giving the text, so that it is said again in the
+// language the user switches to.
+function say(words, failed = false) {
+  situation = { words, failed };
   const place = $('sync-status');
   if (!place) return;
-  place.textContent = text;
+  place.textContent = words();
   place.classList.toggle('failed', failed);
 }
 
@@ -123,7 +124,7 @@ function draw() {
   $('sync-password').value = values['sync-password'] ?? '';
   $('sync-remember').checked = Boolean(settings.remember);
   $('sync-stop').addEventListener('click', signOut);
-  say(situation.text, situation.failed);
+  say(situation.words, situation.failed);
   showProgress();
 }
 
@@ -173,16 +174,15 @@ function signOut() {
   }
   $('sync-password').value = '';
   $('sync-remember').checked = false;
-  say(t('Web', 'Sync stopped; the password is no longer kept on this device.'));
+  say(() => t('Web', 'Sync stopped; the password is no longer kept on this device.'));
 }
 
 function stop() {
+  attempts++;
   clearTimeout(retry);
   retry = null;
   sync?.cancel();
   sync = null;
-  watcher?.cancel();
-  watcher = null;
 }
 
 // --- Talking to the server -------------------------------------------------------------
@@ -209,22 +209,28 @@ async function check() {
   }
 }
 
+let attempts = 0;
 async function connect() {
   stop();
-  say(t('Web', 'Connecting to the server\u2026'));
+  const attempt = ++attempts;
+  say(() => t('Web', 'Connecting to the server\u2026'));
   const outcome = await check();
+  // A later attempt (the user pressed Sync again, the network came back)
+  // or a sign-out overtook this one.
+  if (attempt !== attempts) return;
   if (outcome === 'ok') {
     live();
     return;
   }
   const texts = {
-    password: t('Web', 'The server refused this account or password. Nothing kept on this device is lost.'),
-    missing: t('Web', 'The database %1 does not exist on the server. Nothing kept on this device is lost.'),
-    refused: t('Web', 'The account %2 may not read the database %1. Nothing kept on this device is lost.'),
-    down: t('Web', 'The server does not answer: it may be stopped, or the address is wrong. Nothing kept on this device is lost; the page tries again every half minute.'),
-    server: t('Web', 'The server could not be used just now. Nothing kept on this device is lost; the page tries again every half minute.'),
+    password: () => t('Web', 'The server refused this account or password. Nothing kept on this device is lost.'),
+    missing: () => t('Web', 'The database %1 does not exist on the server. Nothing kept on this device is lost.'),
+    refused: () => t('Web', 'The account %2 may not read the database %1. Nothing kept on this device is lost.'),
+    down: () => t('Web', 'The server does not answer: it may be stopped, or the address is wrong. Nothing kept on this device is lost; the page tries again every half minute.'),
+    server: () => t('Web', 'The server could not be used just now. Nothing kept on this device is lost; the page tries again every half minute.'),
   };
-  say(texts[outcome].replace('%1', settings.database).replace('%2', settings.name), true);
+  const { database, name } = settings;
+  say(() => texts[outcome]().replace('%1', database).replace('%2', name), true);
   if (outcome === 'down' || outcome === 'server') retry = setTimeout(connect, CHECK_AGAIN);
   if (outcome === 'password') {
     password = '';
@@ -243,7 +249,7 @@ function live() {
     if (sync !== current) return;
     sides[name] = error ? 'failed' : 'idle';
     if (error) {
-      say(DROPPED(), true);
+      say(DROPPED, true);
     } else if (sides.push === 'idle' && sides.pull === 'idle') {
       caughtUp();
     }
@@ -260,20 +266,21 @@ function live() {
   sync.on('error', (error) => {
     if (sync !== current) return;
     const refused = /unauthori[sz]ed|forbidden/i.test(`${error?.name} ${error?.error}`);
-    say(refused ? t('Web', 'The server refused this account or password. Nothing kept on this device is lost.')
-      : DROPPED(), true);
+    say(refused ? () => t('Web', 'The server refused this account or password. Nothing kept on this device is lost.')
+      : DROPPED, true);
   });
-  watcher = host.db.changes({ since: 'now', live: true }).on('change', showProgress);
-  say(t('Web', 'Syncing\u2026'));
+  say(() => t('Web', 'Syncing\u2026'));
 }
 
 const DROPPED = () => t('Web', 'The connection to the server dropped. The register keeps working on this device, and its changes go when the server answers again.');
 
 async function caughtUp() {
+  const current = sync;
   const info = await host.db.info();
+  if (sync !== current || !navigator.onLine) return;
   localStorage.setItem(SYNCED_KEY, JSON.stringify({ target: target(), at: new Date().toISOString(),
     seq: info.update_seq }));
-  say(t('Web', 'In step with the server.'));
+  say(() => t('Web', 'In step with the server.'));
   showProgress();
 }
 
@@ -285,19 +292,23 @@ export function startSync(register) {
   password = settings.password ?? '';
   draw();
   document.addEventListener('korvane-language', draw);
+  // The device's own changes, counted as they wait to go.
+  host.db.changes({ since: 'now', live: true }).on('change', showProgress);
   // Out of signal: said at once, not at the next request. Back in signal:
   // tried now rather than at the next attempt.
   window.addEventListener('offline', () => {
-    if (sync) say(DROPPED(), true);
+    if (!sync) return;
+    stop();
+    say(DROPPED, true);
   });
   window.addEventListener('online', () => {
     if (password && settings.url) connect();
   });
   if (!settings.url) {
-    say(t('Web', 'Not shared: the register is kept on this device only.'));
+    say(() => t('Web', 'Not shared: the register is kept on this device only.'));
   } else if (!password) {
     host.box.closest('details').open = true;
-    say(t('Web', 'Give the account\'s password to sync during this visit.'));
+    say(() => t('Web', 'Give the account\'s password to sync during this visit.'));
   } else {
     connect();
   }
