@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
 import { withSiteAndBrowser } from './harness.mjs';
-import { createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
+import { chooseTank, createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
 
 let site;
 let browser;
@@ -86,7 +86,7 @@ it('flags a plan done twice and counts both until one is withdrawn', async () =>
 
 it('says so when the device\'s storage is full, and keeps what was typed', async () => {
   const page = await openRegister(browser, site.url, { language: 'de' });
-  await page.select('#reg-tank', await page.$eval('#reg-tank', (el) => el.options[1].value));
+  await chooseTank(page, 1);
   const before = await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).total_rows);
   // IndexedDB's answer when the origin's quota is spent.
   await page.evaluate(() => {
@@ -104,12 +104,42 @@ it('says so when the device\'s storage is full, and keeps what was typed', async
 
 it('speaks the language chosen, keeping what was typed', async () => {
   const page = await openRegister(browser, site.url, { language: 'en' });
-  await page.select('#reg-tank', await page.$eval('#reg-tank', (el) => el.options[1].value));
+  await chooseTank(page, 1);
   await page.type('#reg-note', 'racked');
   await page.select('#language', 'pt');
   await page.waitForFunction(() => document.getElementById('reg-new-tank').textContent === 'Nova cuba');
   assert.equal(await page.$eval('#reg-note', (el) => el.value), 'racked');
   assert.equal(await page.$eval('label[for=reg-note]', (el) => el.textContent), 'Nota');
   assert.match(await page.$eval('#reg-history', (el) => el.textContent), /Análise/);
+  assert.deepEqual(page.errors, []);
+});
+
+it('corrects an analysis with a new record, and shows a tank edited on two devices', async () => {
+  const page = await openRegister(browser, site.url, { language: 'en' });
+  await chooseTank(page, 1);
+  const analyses = async () => (await historyRows(page)).filter((row) => row[1] === 'Analysis');
+  const before = await analyses();
+  await page.click('#reg-history tr:last-child button');
+  assert.equal(await page.$eval('#reg-ph', (el) => el.value), '3.62');
+  await page.evaluate(() => {
+    document.getElementById('reg-total_so2').value = '105';
+  });
+  await page.click('#reg-save-analysis');
+  await page.waitForFunction(() => /105/.test(document.getElementById('reg-history').textContent));
+  assert.equal((await analyses()).length, before.length);
+  const kept = await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).rows
+    .filter((r) => r.id.startsWith('analysis:')).length);
+  assert.ok(kept > before.length);
+  // Another device's edit of the tank, as replication brings it.
+  await page.evaluate(async () => {
+    const { db } = window.korvaneRegister;
+    const tank = (await db.allDocs({ include_docs: true, startkey: 'tank:', endkey: 'tank:\ufff0' })).rows[0].doc;
+    await db.bulkDocs([{ ...tank, _rev: '9-ffff', notes: 'other device' }], { new_edits: false });
+    await db.bulkDocs([{ ...tank, _rev: '9-0000', notes: 'this device' }], { new_edits: false });
+  });
+  await page.reload();
+  await page.waitForSelector('body[data-register=ready]');
+  await chooseTank(page, 1);
+  assert.match(await page.$eval('#reg-flags', (el) => el.textContent), /changed on two devices/);
   assert.deepEqual(page.errors, []);
 });

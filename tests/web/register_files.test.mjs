@@ -8,7 +8,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, it } from 'node:test';
 import { calcBatch, DATA, launch, withSiteAndBrowser } from './harness.mjs';
-import { openRegister, planAndDo, statusText } from './register_harness.mjs';
+import { chooseTank, openRegister, planAndDo, statusText } from './register_harness.mjs';
 
 let site;
 let browser;
@@ -38,9 +38,9 @@ it('fills the register from a dropped cellar file, and its export doses as korva
   const names = await page.$$eval('#reg-tank option', (o) => o.slice(1).map((x) => x.textContent));
   assert.deepEqual(names, ['T1 Syrah', 'T2 Riesling', 'T3 Merlot', 'T4 Rosé']);
   // Each tank's dose planned on the page.
-  for (const name of names) {
-    await page.select('#reg-tank', await page.$eval('#reg-tank', (el, n) => [...el.options]
-      .find((o) => o.textContent === n).value, name));
+  for (const [i, name] of names.entries()) {
+    await chooseTank(page, i + 1);
+    assert.equal(await page.$eval('#reg-name', (el) => el.value), name);
     if (await page.$('#reg-plan')) await planAndDo(page, { done: false });
   }
   const exported = await page.evaluate(() => window.korvaneRegister.exportedCellar());

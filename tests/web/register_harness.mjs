@@ -40,5 +40,13 @@ export async function planAndDo(page, { done = true } = {}) {
   }
 }
 
+// Chooses the tank at `index` of the list (0 being "Choose a tank"), and
+// waits until it is shown.
+export async function chooseTank(page, index) {
+  const id = await page.$eval('#reg-tank', (el, i) => el.options[i].value, index);
+  await page.select('#reg-tank', id);
+  await page.waitForFunction((t) => document.getElementById('reg-tank-view').dataset.tank === t, {}, id);
+}
+
 export const historyRows = (page) => page.$$eval('#reg-history tbody tr',
   (rows) => rows.map((row) => [...row.cells].map((cell) => cell.textContent.trim())));

@@ -7,7 +7,7 @@ import uPlotStyle from 'uplot/dist/uPlot.min.css';
 import registerStyle from './register.css';
 import {
   additionsCsv, CELLAR_COLUMNS, cellarCsv, cellarRow, parseCsv, pointNumber, practicalAmount, recordId,
-  tankId, tankState,
+  tankId, tankKey, tankState,
 } from './records.js';
 import { failureKind, openStore } from './store.js';
 import { differingFields, DOSE_FIELDS, latestVersion, resolution, SYNC_KEY } from './sharing.js';
@@ -21,8 +21,9 @@ const ANALYSIS_FIELDS = ['at', 'ph', 'free_so2', 'total_so2', 'sugar', 'who', 'n
 let ctx; // what the page lends: t, core, its form's texts, its dialog
 let store = null;
 let tanks = []; // every tank document, by name
-let records = new Map(); // tank id -> its analyses, plans and done records
-let states = new Map(); // tank id -> tankState()
+let records = new Map(); // tank id -> its plans and done records
+let analysesOf = new Map(); // tank id -> its analyses, for the tanks read so far
+let states = new Map(); // tank id -> tankState() of what is read of it
 let versions = new Map(); // tank id -> its versions edited apart on two devices
 let chosen = localStorage.getItem(TANK_KEY) ?? '';
 let dose = null; // the dose last worked out for the chosen tank
@@ -67,23 +68,48 @@ async function keep(doc) {
 
 // --- Reading the register ------------------------------------------------------
 
-async function load() {
-  const docs = await store.all();
-  versions = new Map();
-  // A tank edited on two devices while apart: the version edited last is
-  // shown, and the others are kept beside it until the user keeps one.
-  tanks = await Promise.all(docs.filter((d) => d.type === 'tank').map(async (tank) => {
-    if (!tank._conflicts?.length) return tank;
-    const others = await Promise.all(tank._conflicts.map((rev) => store.db.get(tank._id, { rev }).catch(() => null)));
-    const all = [tank, ...others.filter(Boolean)];
-    versions.set(tank._id, all);
-    return { ...latestVersion(all), _conflicts: tank._conflicts };
-  }));
-  tanks.sort((a, b) => a.name.localeCompare(b.name));
-  records = new Map(tanks.map((tank) => [tank._id, []]));
-  for (const doc of docs) if (doc.tank && records.has(doc.tank)) records.get(doc.tank).push(doc);
-  states = new Map(tanks.map((tank) => [tank._id, tankState(records.get(tank._id))]));
+// A tank edited on two devices while apart: the version edited last is
+// shown, and the others are kept beside it until the user keeps one.
+async function shownVersion(tank) {
+  if (!tank._conflicts?.length) return tank;
+  const others = await Promise.all(tank._conflicts.map((rev) => store.db.get(tank._id, { rev }).catch(() => null)));
+  const all = [tank, ...others.filter(Boolean)];
+  versions.set(tank._id, all);
+  return { ...latestVersion(all), _conflicts: tank._conflicts };
 }
+
+// The tanks, and every plan and done record: what the tank list and the
+// work order need. A tank's analyses, by far the most records, are read
+// when the tank is shown, so that a large register opens at once.
+async function load(tanksRead = () => {}) {
+  const reads = ['tank:', 'plan:', 'done:'].map((prefix) => store.range(prefix));
+  versions = new Map();
+  tanks = (await Promise.all((await reads[0]).filter((d) => d.type === 'tank').map(shownVersion)))
+    .sort((a, b) => a.name.localeCompare(b.name));
+  records = new Map(tanks.map((tank) => [tank._id, []]));
+  analysesOf = new Map();
+  computeStates();
+  tanksRead();
+  const [plans, done] = await Promise.all(reads.slice(1));
+  for (const doc of [...plans, ...done]) records.get(doc.tank)?.push(doc);
+  computeStates();
+}
+
+function computeStates() {
+  states = new Map(tanks.map((tank) => [tank._id,
+    tankState([...records.get(tank._id), ...(analysesOf.get(tank._id) ?? [])])]));
+}
+
+async function ensureAnalyses(ids) {
+  const missing = [...new Set(ids)].filter((id) => records.has(id) && !analysesOf.has(id));
+  const found = await Promise.all(missing.map((id) => store.range(`analysis:${tankKey(id)}:`)));
+  missing.forEach((id, i) => analysesOf.set(id, found[i]));
+  if (missing.length) computeStates();
+}
+
+// The tanks with an addition planned for `day`: the work order's.
+const plannedOn = (day) => tanks.filter((tank) => records.get(tank._id)
+  .some((r) => r.type === 'plan' && r.day === day)).map((tank) => tank._id);
 
 const tankOf = (id) => tanks.find((tank) => tank._id === id) ?? null;
 const optionText = (id, word) => [...($(id)?.options ?? [])].find((o) => o.value === word)?.textContent ?? word ?? '';
@@ -288,6 +314,7 @@ function showTank() {
   $('reg-tank-view').hidden = !tank && !$('reg-tank-view').dataset.creating;
   if (!tank) return;
   delete $('reg-tank-view').dataset.creating;
+  $('reg-tank-view').dataset.tank = tank._id;
   for (const name of TANK_FIELDS) $(`reg-${name}`).value = tank[name] ?? '';
   $('reg-retired').checked = Boolean(tank.retired);
   const state = states.get(tank._id);
@@ -326,8 +353,7 @@ async function keepVersion(tank, version) {
     failed(error);
     return;
   }
-  await load();
-  showAll();
+  await refresh();
   status(t('Web', 'The version kept is now this tank\'s details on every device; the others stay in its history.'));
 }
 
@@ -460,7 +486,13 @@ function showPlot(tank, state) {
       { label: t('Web', 'Limit'), stroke: '#b00020', width: 1, dash: [2, 4], scale: 'mg', points: { show: false } },
       { label: t('Web', 'Additions'), stroke: '#c77700', scale: 'mg', paths: () => null,
         points: { show: true, size: 10, fill: '#c77700' } }],
-    axes: [{}, { scale: 'mg', label: 'mg/L' }, { scale: 'mol', side: 1, grid: { show: false } }],
+    // Times in the page's language: hours within two days, else dates.
+    axes: [{ values: (u, splits) => {
+      const span = (u.scales.x.max ?? 0) - (u.scales.x.min ?? 0);
+      const style = span < 2 * 86400 ? { timeStyle: 'short' } : { dateStyle: 'short' };
+      const texts = splits.map((x) => new Date(x * 1000).toLocaleString(ctx.language(), style));
+      return texts.map((text, i) => (text === texts[i - 1] ? '' : text)); // each time once
+    } }, { scale: 'mg', label: 'mg/L' }, { scale: 'mol', side: 1, grid: { show: false } }],
     legend: { live: false },
   }, data, box);
 }
@@ -498,10 +530,16 @@ function showWorkOrder() {
   $('work-order-empty').textContent = lines.length ? '' : t('Web', 'No addition planned for this day.');
 }
 
-function showAll() {
+async function showAll() {
+  await ensureAnalyses([chosen, ...plannedOn($('reg-day').value || today())]);
   showTankList();
   showTank();
   showWorkOrder();
+}
+
+async function refresh() {
+  await load();
+  await showAll();
 }
 
 // --- Acting ---------------------------------------------------------------
@@ -540,8 +578,7 @@ async function saveTank(event) {
   if (await keep(tank)) {
     chosen = tank._id;
     localStorage.setItem(TANK_KEY, chosen);
-    await load();
-    showAll();
+    await refresh();
     status(t('Web', 'Tank saved.'));
   }
 }
@@ -597,8 +634,7 @@ async function saveAnalysis(event) {
   localStorage.setItem(WHO_KEY, fields.who);
   for (const name of ['ph', 'free_so2', 'total_so2', 'sugar', 'note', 'replaces']) $(`reg-${name}`).value = '';
   $('reg-at').value = nowForInput();
-  await load();
-  showAll();
+  await refresh();
   status(t('Web', 'Analysis saved.'));
 }
 
@@ -625,8 +661,7 @@ async function planAddition(tank, state) {
     analysis: state.latest._id, regime: tank.regime ?? '', who: $('reg-who').value.trim(),
     inputs: Object.fromEntries(CELLAR_COLUMNS.map((name, i) => [name, row[i]])) };
   if (await keep(plan)) {
-    await load();
-    showAll();
+    await refresh();
     status(t('Web', 'Addition planned: it is on the work order.'));
   }
 }
@@ -635,8 +670,7 @@ async function markDone(plan) {
   const done = { _id: recordId('done', plan.tank), type: 'done', tank: plan.tank, plan: plan._id,
     at: new Date().toISOString(), who: $('reg-who').value.trim() };
   if (await keep(done)) {
-    await load();
-    showAll();
+    await refresh();
     status(t('Web', 'Addition recorded as done.'));
   }
 }
@@ -646,8 +680,7 @@ async function withdraw(record) {
   const withdrawal = { _id: recordId('done', record.tank), type: 'done', tank: record.tank, plan: record.plan,
     at: new Date().toISOString(), replaces: record._id, withdrawn: true, who: $('reg-who').value.trim() };
   if (await keep(withdrawal)) {
-    await load();
-    showAll();
+    await refresh();
   }
 }
 
@@ -661,7 +694,8 @@ function download(name, text, type) {
 
 // The tanks in use, each with its latest analysis, as a cellar file
 // korvane-calc --batch reads as it stands.
-export function exportedCellar() {
+export async function exportedCellar() {
+  await ensureAnalyses(tanks.map((tank) => tank._id));
   return cellarCsv(tanks.filter((tank) => !tank.retired && states.get(tank._id).latest)
     .map((tank) => cellarRow(tank, states.get(tank._id).latest)));
 }
@@ -725,14 +759,13 @@ async function takeCellarFile(file) {
     if (failures.length) throw failures[0];
   } catch (error) {
     failed(error);
-    await load();
-    showAll();
+    await refresh();
     return;
   }
   const count = analyses.length;
   await load();
   if (!tankOf(chosen) && tanks.length) chosen = tanks[0]._id;
-  showAll();
+  await showAll();
   status(t('Web', 'Tanks taken from the file: %1.').replace('%1', count));
 }
 
@@ -748,8 +781,7 @@ async function restore(file) {
   if (!file) return;
   try {
     const count = await store.restore(JSON.parse(await file.text()));
-    await load();
-    showAll();
+    await refresh();
     status(t('Web', 'Backup restored: %1 records.').replace('%1', count));
   } catch (error) {
     if (error instanceof SyntaxError || error?.message === 'not a backup') {
@@ -759,19 +791,24 @@ async function restore(file) {
 }
 
 function wire() {
-  $('reg-tank').addEventListener('change', () => {
+  $('reg-tank').addEventListener('change', async () => {
     chosen = $('reg-tank').value;
     localStorage.setItem(TANK_KEY, chosen);
     status('');
+    await ensureAnalyses([chosen]);
     showTank();
   });
   $('reg-show-retired').addEventListener('change', showTankList);
   $('reg-new-tank').addEventListener('click', newTank);
   $('reg-tank-form').addEventListener('submit', saveTank);
   $('reg-analysis-form').addEventListener('submit', saveAnalysis);
-  $('reg-day').addEventListener('change', showWorkOrder);
+  $('reg-day').addEventListener('change', async () => {
+    await ensureAnalyses(plannedOn($('reg-day').value || today()));
+    showWorkOrder();
+  });
   $('reg-print').addEventListener('click', () => window.print());
-  $('reg-export').addEventListener('click', () => download(`korvane-tanks-${today()}.csv`, exportedCellar(), 'text/csv'));
+  $('reg-export').addEventListener('click', async () => download(`korvane-tanks-${today()}.csv`,
+    await exportedCellar(), 'text/csv'));
   $('reg-export-additions').addEventListener('click', () => download(`korvane-additions-${today()}.csv`,
     additionsCsv(tanks, states), 'text/csv'));
   $('reg-backup').addEventListener('click', backup);
@@ -793,9 +830,10 @@ function wire() {
 // Records another device sent: the register read again and shown, leaving
 // alone tank details the user is typing.
 let refreshing = null;
-function refresh() {
-  refreshing ??= new Promise((resolve) => setTimeout(resolve, 200)).then(load).then(() => {
+function syncedIn() {
+  refreshing ??= new Promise((resolve) => setTimeout(resolve, 200)).then(() => load()).then(async () => {
     refreshing = null;
+    await ensureAnalyses([chosen, ...plannedOn($('reg-day').value || today())]);
     showTankList();
     if (!$('reg-tank-form').contains(document.activeElement)) showTank();
     showWorkOrder();
@@ -814,7 +852,8 @@ function sharing() {
   let loading = null;
   const start = () => {
     loading ??= import(new URL('sync.js', document.baseURI).href)
-      .then((sync) => sync.startSync({ t, language: ctx.language, db: store.db, refresh, box: $('reg-sync-body') }))
+      .then((sync) => sync.startSync({ t, language: ctx.language, db: store.db, refresh: syncedIn,
+        box: $('reg-sync-body') }))
       .catch((error) => console.error(error));
   };
   box.addEventListener('toggle', () => box.open && start());
@@ -826,18 +865,24 @@ function sharing() {
 
 // `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask()}.
 export async function startRegister(page) {
+  performance.mark('korvane-register-loaded');
   ctx = page;
   document.head.append(el('style', {}, uPlotStyle + registerStyle));
   $('register').hidden = false;
   skeleton();
   try {
     store = await openStore();
-    await load();
+    performance.mark('korvane-register-opened');
+    // The tank list is drawn as soon as the tanks are read.
+    await load(() => {
+      showTankList();
+      performance.mark('korvane-register-list');
+    });
   } catch (error) {
     failed(error);
     return;
   }
-  showAll();
+  await showAll();
   sharing();
   document.addEventListener('korvane-language', () => {
     skeleton();

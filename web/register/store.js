@@ -18,13 +18,13 @@ export async function openStore(name = DATABASE) {
   const db = new PouchDB(name);
   // A register the browser may evict when space runs short is not a register.
   navigator.storage?.persist?.().catch(() => {});
-  await db.info(); // throws here, not at the first record, when storage is refused
   return {
     db,
-    // Every document, tanks' conflicting revisions named in _conflicts.
-    async all() {
-      const answer = await db.allDocs({ include_docs: true, conflicts: true });
-      return answer.rows.map((row) => row.doc).filter((doc) => !doc._id.startsWith('_design/'));
+    // The documents whose ids begin with `prefix`, in the order of their ids.
+    async range(prefix) {
+      const answer = await db.allDocs({ include_docs: true, conflicts: true, startkey: prefix,
+        endkey: `${prefix}\ufff0` });
+      return answer.rows.map((row) => row.doc);
     },
     put: (doc) => db.put(doc),
     // Every document with its revision history and its conflicting leaves,
