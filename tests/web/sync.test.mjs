@@ -206,7 +206,7 @@ it('shares records between two devices, one of them offline a while, and settles
   // address, file, backup or console line.
   for (const page of [cellar, lab]) {
     const files = await page.evaluate(async () => [JSON.stringify(await window.korvaneRegister.backup()),
-      window.korvaneRegister.exportedCellar(), window.korvaneRegister.additionsCsv()]);
+      await window.korvaneRegister.exportedCellar(), window.korvaneRegister.additionsCsv()]);
     const seen = [page.url(), ...files, ...page.consoleLines, ...page.requests.map((r) => r.url)];
     assert.deepEqual(seen.filter((text) => text.includes(USER.password)), []);
     assert.ok(page.requests.filter((r) => r.url.startsWith(couch.url) && !r.headers.authorization
