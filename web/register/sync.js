@@ -3,6 +3,7 @@
 // replication both ways that resumes by itself after the cellar's network
 // comes back. A module of its own, loaded only when the user opens these
 // settings or has set them: a page that does not sync carries none of it.
+import TEXTS from 'korvane-sync-texts';
 import syncStyle from './sync.css';
 import {
   basicAuthorization, databaseName, databaseOutcome, serverAddress, sessionOutcome, SYNC_KEY, SYNCED_KEY,
@@ -22,7 +23,14 @@ let situation = { words: () => '', failed: false };
 let sides = { push: 'active', pull: 'active' };
 
 const $ = (id) => document.getElementById(id);
-const t = (context, english) => host.t(context, english);
+// Sync's own texts come with it ({keys: ['context|English', ...], fr: [...],
+// ...}); the page's for the rest.
+const TEXT_INDEX = new Map(TEXTS.keys.map((k, i) => [k, i]));
+function t(context, english) {
+  const i = TEXT_INDEX.get(`${context}|${english}`);
+  if (i === undefined) return host.t(context, english);
+  return TEXTS[host.language()]?.[i] || english;
+}
 
 function el(tag, props = {}, ...children) {
   const node = Object.assign(document.createElement(tag), props);
