@@ -50,7 +50,16 @@ function keepSettings() {
   const kept = { url: settings.url, database: settings.database, name: settings.name,
     remember: Boolean(settings.remember) };
   if (settings.remember) kept.password = password;
-  localStorage.setItem(SYNC_KEY, JSON.stringify(kept));
+  remember(SYNC_KEY, kept);
+}
+
+// A browser refusing storage keeps the settings for this visit only.
+function remember(key, value) {
+  try {
+    localStorage.setItem(key, JSON.stringify(value));
+  } catch {
+    // nothing to do: the register says so where it keeps records
+  }
 }
 
 // --- What the user sees ----------------------------------------------------------
@@ -286,8 +295,7 @@ async function caughtUp() {
   const current = sync;
   const info = await host.db.info();
   if (sync !== current || !navigator.onLine) return;
-  localStorage.setItem(SYNCED_KEY, JSON.stringify({ target: target(), at: new Date().toISOString(),
-    seq: info.update_seq }));
+  remember(SYNCED_KEY, { target: target(), at: new Date().toISOString(), seq: info.update_seq });
   say(() => t('Web', 'In step with the server.'));
   showProgress();
 }
