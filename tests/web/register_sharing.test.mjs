@@ -36,7 +36,8 @@ it('tells a refused account from a refused database', () => {
   for (const { session, database, want } of rows) {
     assert.deepEqual([sessionOutcome(...session), databaseOutcome(database)], want, JSON.stringify(session));
   }
-  assert.equal(basicAuthorization('cellier', 'mot dé passe'), `Basic ${Buffer.from('cellier:mot dé passe').toString('base64')}`);
+  assert.equal(basicAuthorization('cellier', 'mot dé passe'),
+    `Basic ${Buffer.from('cellier:mot dé passe').toString('base64')}`);
 });
 
 it('shows the version edited last, whatever revision won, and keeps the chosen one', () => {
@@ -60,7 +61,9 @@ it('shows the version edited last, whatever revision won, and keeps the chosen o
     assert.deepEqual(differingFields(versions, DOSE_FIELDS), differing);
   }
   const [kept, ...dropped] = resolution({ ...version('3-a', '2026-12-07T10:00:00Z', '25'), _conflicts: ['3-f'] },
-    [version('3-f', 'x', '30'), version('3-a', 'y', '25'), version('3-c', 'z', '28')], new Date('2026-12-08T08:00:00Z'));
+    [version('3-f', 'x', '30'), version('3-a', 'y', '25'), version('3-c', 'z', '28')],
+    new Date('2026-12-08T08:00:00Z'));
   assert.deepEqual(kept, { ...version('3-a', '2026-12-08T08:00:00.000Z', '25') });
-  assert.deepEqual(dropped, [{ _id: 'tank:t', _rev: '3-f', _deleted: true }, { _id: 'tank:t', _rev: '3-c', _deleted: true }]);
+  assert.deepEqual(dropped, [{ _id: 'tank:t', _rev: '3-f', _deleted: true },
+    { _id: 'tank:t', _rev: '3-c', _deleted: true }]);
 });

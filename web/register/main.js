@@ -338,7 +338,8 @@ function showVersions(tank) {
   $('reg-versions').replaceChildren(...all.map((version) => el('p', { className: 'reg-version' },
     `${t('Web', 'Edited %1').replace('%1', version.edited ? localTime(version.edited) : '—')}`
     + `${version._rev === tank._rev ? ` (${t('Web', 'shown')})` : ''}: `
-    + fields.map((name) => `${$(`reg-${name}`)?.labels?.[0]?.textContent ?? name} ${value(version, name)}`).join(' · '),
+    + fields.map((name) => `${$(`reg-${name}`)?.labels?.[0]?.textContent ?? name} ${value(version, name)}`)
+      .join(' · '),
     ' ', el('button', { type: 'button', className: 'small', onclick: () => keepVersion(tank, version) },
       t('Web', 'Keep this version')))));
 }

@@ -257,7 +257,8 @@ async function connect() {
 }
 
 function live() {
-  const remote = new host.db.constructor(target(), { skip_setup: true, fetch: (url, options) => request(url, options) });
+  const remote = new host.db.constructor(target(), { skip_setup: true,
+    fetch: (url, options) => request(url, options) });
   sides = { push: 'active', pull: 'active' };
   sync = host.db.sync(remote, { live: true, retry: true,
     back_off_function: (wait) => (wait ? Math.min(LONGEST_WAIT, wait * 2) : 1000) });
