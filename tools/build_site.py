@@ -34,17 +34,21 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from ts_texts import read_ts  # noqa: E402
-from web_texts import page_keys  # noqa: E402
+from web_texts import file_keys, page_keys  # noqa: E402
 
 TOOLS = Path(__file__).resolve().parent
 SOURCE_LANGUAGE = "en"
 # Every message of the core may reach the page.
 CORE_CONTEXT = "korvane"
 ICONS = {"icon-192.png": (192, 0), "icon-512.png": (512, 0), "icon-maskable-512.png": (512, 96)}
-# The module the page's script imports what the build makes from.
+# The module the page's script imports what the build makes from, and the
+# one sync's imports its own texts from.
 SITE_MODULE = "korvane-site"
-# The register's module, beside the page.
+SYNC_TEXTS_MODULE = "korvane-sync-texts"
+# The register's module, beside the page, and its sync's, which it loads
+# only when sync is set.
 REGISTER_SCRIPT = "register.js"
+SYNC_SCRIPT = "sync.js"
 
 
 def translated_languages(ts_dir):
@@ -161,12 +165,28 @@ def bundle(web, site_data):
     return script.replace("</script", "<\\/script")
 
 
-def register(web, out):
+def sync_only_keys(web):
+    """The texts only sync's module shows: they travel in it, not in the
+    page, which a first visit waits for."""
+    sync = web / "register" / "sync.js"
+    elsewhere = {key for path in sorted(web.iterdir()) + sorted((web / "register").glob("*.js"))
+                 if path != sync for key in file_keys(path)}
+    return [key for key in file_keys(sync) if key not in elsewhere]
+
+
+def register(web, out, sync_texts):
     """The register's script, its libraries and styles in a module of its
-    own, which the page loads once its form is usable."""
+    own, which the page loads once its form is usable; and sync's, with its
+    texts, which the register loads only when sync is set."""
     script = esbuild(web, str(web / "register" / "main.js"), "--bundle", "--format=esm", "--minify",
                      "--loader:.css=text")
     (out / REGISTER_SCRIPT).write_text(script, "utf-8")
+    with tempfile.TemporaryDirectory() as folder:
+        module = Path(folder) / "texts.js"
+        module.write_text(f"export default {json.dumps(sync_texts, ensure_ascii=False)};\n", "utf-8")
+        script = esbuild(web, str(web / "register" / "sync.js"), "--bundle", "--format=esm", "--minify",
+                         "--loader:.css=text", f"--alias:{SYNC_TEXTS_MODULE}={module}")
+    (out / SYNC_SCRIPT).write_text(script, "utf-8")
 
 
 def page(web, wasm_file, source, site_data, texts):
@@ -230,17 +250,19 @@ def main():
     languages = translated_languages(args.translations)
     tables = site_tables(wasm_file, [SOURCE_LANGUAGE] + languages)
     source = fill_lists((web / "index.html").read_text("utf-8"), tables, tables["language_names"])
-    texts = translations(args.translations, languages, page_keys(web), wasm_file.read_bytes())
+    sync_keys = sync_only_keys(web)
+    page_texts = [key for key in page_keys(web) if key not in sync_keys]
+    texts = translations(args.translations, languages, page_texts, wasm_file.read_bytes())
     site_data = {"TEXT_KEYS": texts["keys"], "VERSION": args.version,
                  "LANGUAGES": [SOURCE_LANGUAGE] + languages, "DOSE_COLUMNS": tables["dose_columns"]}
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
     (out / "index.html").write_text(page(web, wasm_file, source, site_data, texts), "utf-8")
-    register(web, out)
+    register(web, out, translations(args.translations, languages, sync_keys, b""))
     shutil.copy(web / "manifest.webmanifest", out)
     draw_icons(args.icon, out)
-    service_worker(web, out, ["index.html", REGISTER_SCRIPT, "manifest.webmanifest"] + list(ICONS))
+    service_worker(web, out, ["index.html", REGISTER_SCRIPT, SYNC_SCRIPT, "manifest.webmanifest"] + list(ICONS))
     return 0
 
 

@@ -47,20 +47,22 @@ def page_keys(web_dir, bindings_dir=None):
     sources = sorted(Path(web_dir).iterdir()) + sorted((Path(web_dir) / "register").glob("*.js"))
     sources += sorted(bindings.glob("*.cpp")) if bindings.is_dir() else []
     for path in sources:
-        if path.suffix == ".html":
-            found = [(c, html.unescape(s)) for c, s in _HTML.findall(path.read_text("utf-8"))]
-        elif path.suffix == ".js":
-            found = [(c, unescaped(s)) for c, s in
-                     _JS.findall(path.read_text("utf-8"))]
-        elif path.suffix == ".cpp":
-            found = [(CONTEXT, unescaped(s)) for s in
-                     _CPP.findall(path.read_text("utf-8"))]
-        else:
-            continue
-        for key in found:
+        for key in file_keys(path):
             if key not in keys:
                 keys.append(key)
     return keys
+
+
+def file_keys(path):
+    """The (context, English text) pairs one source file names, in order."""
+    path = Path(path)
+    if path.suffix == ".html":
+        return [(c, html.unescape(s)) for c, s in _HTML.findall(path.read_text("utf-8"))]
+    if path.suffix == ".js":
+        return [(c, unescaped(s)) for c, s in _JS.findall(path.read_text("utf-8"))]
+    if path.suffix == ".cpp":
+        return [(CONTEXT, unescaped(s)) for s in _CPP.findall(path.read_text("utf-8"))]
+    return []
 
 
 def extract(web_dir, output, bindings_dir=None):

@@ -52,6 +52,154 @@
 <context>
     <name>Web</name>
     <message>
+        <source>This tank&apos;s details were changed on two devices while apart: the version edited last is shown. Look at the others below and keep the right one.</source>
+        <translation>Die Angaben dieses Tanks wurden getrennt auf zwei Geräten geändert: angezeigt wird die zuletzt bearbeitete Fassung. Sehen Sie sich unten die anderen an und behalten Sie die richtige.</translation>
+    </message>
+    <message>
+        <source>Edited %1</source>
+        <translation>Bearbeitet am %1</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>angezeigt</translation>
+    </message>
+    <message>
+        <source>Keep this version</source>
+        <translation>Diese Fassung behalten</translation>
+    </message>
+    <message>
+        <source>The version kept is now this tank&apos;s details on every device; the others stay in its history.</source>
+        <translation>Die behaltene Fassung gilt nun auf allen Geräten für diesen Tank; die anderen bleiben in seinem Verlauf.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between its versions: this dose is worked out on the one edited last.</source>
+        <translation>Volumen oder Ziel dieses Tanks unterscheiden sich zwischen seinen Fassungen: diese Dosis ist mit der zuletzt bearbeiteten berechnet.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between two devices, so this dose may be wrong. Plan it anyway? Keeping the right version of the tank ends this question.</source>
+        <translation>Volumen oder Ziel dieses Tanks unterscheiden sich zwischen zwei Geräten: diese Dosis kann falsch sein. Trotzdem planen? Wenn Sie die richtige Fassung des Tanks behalten, endet diese Frage.</translation>
+    </message>
+    <message>
+        <source>Sharing between devices</source>
+        <translation>Zwischen Geräten teilen</translation>
+    </message>
+    <message>
+        <source>Last synced: %1.</source>
+        <translation>Zuletzt abgeglichen: %1.</translation>
+    </message>
+    <message>
+        <source>Not synced yet.</source>
+        <translation>Noch nicht abgeglichen.</translation>
+    </message>
+    <message>
+        <source>Changes waiting to go: %1.</source>
+        <translation>Noch zu sendende Änderungen: %1.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Serveradresse</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Remember the password on this device</source>
+        <translation>Passwort auf diesem Gerät merken</translation>
+    </message>
+    <message>
+        <source>Without it, the page asks for the password once per visit.</source>
+        <translation>Sonst fragt die Seite einmal pro Besuch nach dem Passwort.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Abgleichen</translation>
+    </message>
+    <message>
+        <source>Stop syncing and forget the password</source>
+        <translation>Abgleich beenden und Passwort vergessen</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses: a password must not cross a network in clear, and a page served over HTTPS may not call plain HTTP. Plain http:// is for this machine only (localhost).</source>
+        <translation>Nur https://-Adressen: ein Passwort darf nicht im Klartext durch ein Netz gehen, und eine über HTTPS geladene Seite darf kein einfaches HTTP aufrufen. Einfaches http:// nur für diesen Rechner (localhost).</translation>
+    </message>
+    <message>
+        <source>Give the account and its password in their own fields, not in the address.</source>
+        <translation>Geben Sie Konto und Passwort in ihren eigenen Feldern an, nicht in der Adresse.</translation>
+    </message>
+    <message>
+        <source>This is not a server address (https://…).</source>
+        <translation>Das ist keine Serveradresse (https://…).</translation>
+    </message>
+    <message>
+        <source>A database name: small letters, digits and _$()+-/, starting with a letter.</source>
+        <translation>Ein Datenbankname: Kleinbuchstaben, Ziffern und _$()+-/, mit einem Buchstaben am Anfang.</translation>
+    </message>
+    <message>
+        <source>Give the account.</source>
+        <translation>Geben Sie das Konto an.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password.</source>
+        <translation>Geben Sie das Passwort des Kontos an.</translation>
+    </message>
+    <message>
+        <source>Sync stopped; the password is no longer kept on this device.</source>
+        <translation>Abgleich beendet; das Passwort ist auf diesem Gerät nicht mehr gespeichert.</translation>
+    </message>
+    <message>
+        <source>Connecting to the server…</source>
+        <translation>Verbindung zum Server…</translation>
+    </message>
+    <message>
+        <source>The server refused this account or password. Nothing kept on this device is lost.</source>
+        <translation>Der Server hat dieses Konto oder Passwort abgelehnt. Nichts, was auf diesem Gerät gespeichert ist, geht verloren.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist on the server. Nothing kept on this device is lost.</source>
+        <translation>Die Datenbank %1 gibt es auf dem Server nicht. Nichts, was auf diesem Gerät gespeichert ist, geht verloren.</translation>
+    </message>
+    <message>
+        <source>The account %2 may not read the database %1. Nothing kept on this device is lost.</source>
+        <translation>Das Konto %2 darf die Datenbank %1 nicht lesen. Nichts, was auf diesem Gerät gespeichert ist, geht verloren.</translation>
+    </message>
+    <message>
+        <source>The server does not answer: it may be stopped, or the address is wrong. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>Der Server antwortet nicht: er ist vielleicht angehalten, oder die Adresse ist falsch. Nichts, was auf diesem Gerät gespeichert ist, geht verloren; die Seite versucht es alle dreißig Sekunden erneut.</translation>
+    </message>
+    <message>
+        <source>The server could not be used just now. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>Der Server ließ sich gerade nicht nutzen. Nichts, was auf diesem Gerät gespeichert ist, geht verloren; die Seite versucht es alle dreißig Sekunden erneut.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped. The register keeps working on this device, and its changes go when the server answers again.</source>
+        <translation>Die Verbindung zum Server ist abgebrochen. Das Kellerbuch arbeitet auf diesem Gerät weiter, und seine Änderungen gehen hinaus, sobald der Server wieder antwortet.</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <translation>Abgleich läuft…</translation>
+    </message>
+    <message>
+        <source>In step with the server.</source>
+        <translation>Auf dem Stand des Servers.</translation>
+    </message>
+    <message>
+        <source>Not shared: the register is kept on this device only.</source>
+        <translation>Nicht geteilt: das Kellerbuch ist nur auf diesem Gerät gespeichert.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password to sync during this visit.</source>
+        <translation>Geben Sie das Passwort des Kontos an, um während dieses Besuchs abzugleichen.</translation>
+    </message>
+    <message>
         <source>A cellar file</source>
         <translation>Eine Kellerdatei</translation>
     </message>

@@ -52,6 +52,154 @@
 <context>
     <name>Web</name>
     <message>
+        <source>This tank&apos;s details were changed on two devices while apart: the version edited last is shown. Look at the others below and keep the right one.</source>
+        <translation>Los datos de este depósito se cambiaron en dos dispositivos por separado: se muestra la versión editada en último lugar. Mire las demás abajo y conserve la correcta.</translation>
+    </message>
+    <message>
+        <source>Edited %1</source>
+        <translation>Editada el %1</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>mostrada</translation>
+    </message>
+    <message>
+        <source>Keep this version</source>
+        <translation>Conservar esta versión</translation>
+    </message>
+    <message>
+        <source>The version kept is now this tank&apos;s details on every device; the others stay in its history.</source>
+        <translation>La versión conservada es ahora la de este depósito en todos los dispositivos; las demás quedan en su historial.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between its versions: this dose is worked out on the one edited last.</source>
+        <translation>El volumen o el objetivo de este depósito difiere entre sus versiones: esta dosis se calcula sobre la editada en último lugar.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between two devices, so this dose may be wrong. Plan it anyway? Keeping the right version of the tank ends this question.</source>
+        <translation>El volumen o el objetivo de este depósito difiere entre dos dispositivos: esta dosis puede ser errónea. ¿Planificarla de todos modos? Conservar la versión correcta del depósito pone fin a esta pregunta.</translation>
+    </message>
+    <message>
+        <source>Sharing between devices</source>
+        <translation>Compartir entre dispositivos</translation>
+    </message>
+    <message>
+        <source>Last synced: %1.</source>
+        <translation>Última sincronización: %1.</translation>
+    </message>
+    <message>
+        <source>Not synced yet.</source>
+        <translation>Aún no sincronizado.</translation>
+    </message>
+    <message>
+        <source>Changes waiting to go: %1.</source>
+        <translation>Cambios pendientes de enviar: %1.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Dirección del servidor</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de datos</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Cuenta</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Remember the password on this device</source>
+        <translation>Recordar la contraseña en este dispositivo</translation>
+    </message>
+    <message>
+        <source>Without it, the page asks for the password once per visit.</source>
+        <translation>Si no, la página pide la contraseña una vez por visita.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronizar</translation>
+    </message>
+    <message>
+        <source>Stop syncing and forget the password</source>
+        <translation>Detener la sincronización y olvidar la contraseña</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses: a password must not cross a network in clear, and a page served over HTTPS may not call plain HTTP. Plain http:// is for this machine only (localhost).</source>
+        <translation>Solo direcciones https://: una contraseña no debe cruzar una red en claro, y una página servida por HTTPS no puede llamar a HTTP simple. El http:// simple es solo para esta máquina (localhost).</translation>
+    </message>
+    <message>
+        <source>Give the account and its password in their own fields, not in the address.</source>
+        <translation>Indique la cuenta y su contraseña en sus propios campos, no en la dirección.</translation>
+    </message>
+    <message>
+        <source>This is not a server address (https://…).</source>
+        <translation>Esto no es una dirección de servidor (https://…).</translation>
+    </message>
+    <message>
+        <source>A database name: small letters, digits and _$()+-/, starting with a letter.</source>
+        <translation>Un nombre de base de datos: letras minúsculas, cifras y _$()+-/, empezando por una letra.</translation>
+    </message>
+    <message>
+        <source>Give the account.</source>
+        <translation>Indique la cuenta.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password.</source>
+        <translation>Indique la contraseña de la cuenta.</translation>
+    </message>
+    <message>
+        <source>Sync stopped; the password is no longer kept on this device.</source>
+        <translation>Sincronización detenida; la contraseña ya no se guarda en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>Connecting to the server…</source>
+        <translation>Conectando con el servidor…</translation>
+    </message>
+    <message>
+        <source>The server refused this account or password. Nothing kept on this device is lost.</source>
+        <translation>El servidor rechazó esta cuenta o contraseña. No se pierde nada de lo guardado en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist on the server. Nothing kept on this device is lost.</source>
+        <translation>La base de datos %1 no existe en el servidor. No se pierde nada de lo guardado en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>The account %2 may not read the database %1. Nothing kept on this device is lost.</source>
+        <translation>La cuenta %2 no puede leer la base de datos %1. No se pierde nada de lo guardado en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>The server does not answer: it may be stopped, or the address is wrong. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>El servidor no responde: puede estar detenido, o la dirección es errónea. No se pierde nada de lo guardado en este dispositivo; la página lo intenta de nuevo cada medio minuto.</translation>
+    </message>
+    <message>
+        <source>The server could not be used just now. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>No se pudo usar el servidor ahora. No se pierde nada de lo guardado en este dispositivo; la página lo intenta de nuevo cada medio minuto.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped. The register keeps working on this device, and its changes go when the server answers again.</source>
+        <translation>Se cortó la conexión con el servidor. El registro sigue funcionando en este dispositivo, y sus cambios se enviarán cuando el servidor vuelva a responder.</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <translation>Sincronizando…</translation>
+    </message>
+    <message>
+        <source>In step with the server.</source>
+        <translation>Al día con el servidor.</translation>
+    </message>
+    <message>
+        <source>Not shared: the register is kept on this device only.</source>
+        <translation>Sin compartir: el registro solo se guarda en este dispositivo.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password to sync during this visit.</source>
+        <translation>Indique la contraseña de la cuenta para sincronizar durante esta visita.</translation>
+    </message>
+    <message>
         <source>A cellar file</source>
         <translation>Un archivo de bodega</translation>
     </message>

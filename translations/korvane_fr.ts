@@ -52,6 +52,154 @@
 <context>
     <name>Web</name>
     <message>
+        <source>This tank&apos;s details were changed on two devices while apart: the version edited last is shown. Look at the others below and keep the right one.</source>
+        <translation>Les données de cette cuve ont été modifiées sur deux appareils séparés : la version modifiée en dernier est affichée. Regardez les autres ci-dessous et gardez la bonne.</translation>
+    </message>
+    <message>
+        <source>Edited %1</source>
+        <translation>Modifiée le %1</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>affichée</translation>
+    </message>
+    <message>
+        <source>Keep this version</source>
+        <translation>Garder cette version</translation>
+    </message>
+    <message>
+        <source>The version kept is now this tank&apos;s details on every device; the others stay in its history.</source>
+        <translation>La version gardée est désormais celle de cette cuve sur tous les appareils ; les autres restent dans son historique.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between its versions: this dose is worked out on the one edited last.</source>
+        <translation>Le volume ou l’objectif de cette cuve diffère entre ses versions : cette dose est calculée sur celle modifiée en dernier.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between two devices, so this dose may be wrong. Plan it anyway? Keeping the right version of the tank ends this question.</source>
+        <translation>Le volume ou l’objectif de cette cuve diffère entre deux appareils : cette dose peut être fausse. La prévoir quand même ? Garder la bonne version de la cuve met fin à cette question.</translation>
+    </message>
+    <message>
+        <source>Sharing between devices</source>
+        <translation>Partage entre appareils</translation>
+    </message>
+    <message>
+        <source>Last synced: %1.</source>
+        <translation>Dernière synchronisation : %1.</translation>
+    </message>
+    <message>
+        <source>Not synced yet.</source>
+        <translation>Pas encore synchronisé.</translation>
+    </message>
+    <message>
+        <source>Changes waiting to go: %1.</source>
+        <translation>Modifications en attente d’envoi : %1.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Adresse du serveur</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Remember the password on this device</source>
+        <translation>Retenir le mot de passe sur cet appareil</translation>
+    </message>
+    <message>
+        <source>Without it, the page asks for the password once per visit.</source>
+        <translation>Sinon, la page demande le mot de passe une fois par visite.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Synchroniser</translation>
+    </message>
+    <message>
+        <source>Stop syncing and forget the password</source>
+        <translation>Arrêter la synchronisation et oublier le mot de passe</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses: a password must not cross a network in clear, and a page served over HTTPS may not call plain HTTP. Plain http:// is for this machine only (localhost).</source>
+        <translation>Uniquement des adresses https:// : un mot de passe ne doit pas traverser un réseau en clair, et une page servie en HTTPS ne peut pas appeler du HTTP simple. Le http:// simple n’est permis que pour cette machine (localhost).</translation>
+    </message>
+    <message>
+        <source>Give the account and its password in their own fields, not in the address.</source>
+        <translation>Indiquez le compte et son mot de passe dans leurs propres champs, pas dans l’adresse.</translation>
+    </message>
+    <message>
+        <source>This is not a server address (https://…).</source>
+        <translation>Ce n’est pas une adresse de serveur (https://…).</translation>
+    </message>
+    <message>
+        <source>A database name: small letters, digits and _$()+-/, starting with a letter.</source>
+        <translation>Un nom de base de données : lettres minuscules, chiffres et _$()+-/, commençant par une lettre.</translation>
+    </message>
+    <message>
+        <source>Give the account.</source>
+        <translation>Indiquez le compte.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password.</source>
+        <translation>Indiquez le mot de passe du compte.</translation>
+    </message>
+    <message>
+        <source>Sync stopped; the password is no longer kept on this device.</source>
+        <translation>Synchronisation arrêtée ; le mot de passe n’est plus gardé sur cet appareil.</translation>
+    </message>
+    <message>
+        <source>Connecting to the server…</source>
+        <translation>Connexion au serveur…</translation>
+    </message>
+    <message>
+        <source>The server refused this account or password. Nothing kept on this device is lost.</source>
+        <translation>Le serveur a refusé ce compte ou ce mot de passe. Rien de ce qui est gardé sur cet appareil n’est perdu.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist on the server. Nothing kept on this device is lost.</source>
+        <translation>La base de données %1 n’existe pas sur le serveur. Rien de ce qui est gardé sur cet appareil n’est perdu.</translation>
+    </message>
+    <message>
+        <source>The account %2 may not read the database %1. Nothing kept on this device is lost.</source>
+        <translation>Le compte %2 n’a pas le droit de lire la base de données %1. Rien de ce qui est gardé sur cet appareil n’est perdu.</translation>
+    </message>
+    <message>
+        <source>The server does not answer: it may be stopped, or the address is wrong. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>Le serveur ne répond pas : il est peut-être arrêté, ou l’adresse est fausse. Rien de ce qui est gardé sur cet appareil n’est perdu ; la page réessaie toutes les trente secondes.</translation>
+    </message>
+    <message>
+        <source>The server could not be used just now. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>Le serveur n’a pas pu être utilisé pour l’instant. Rien de ce qui est gardé sur cet appareil n’est perdu ; la page réessaie toutes les trente secondes.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped. The register keeps working on this device, and its changes go when the server answers again.</source>
+        <translation>La connexion au serveur est coupée. Le registre continue de fonctionner sur cet appareil, et ses modifications partiront quand le serveur répondra de nouveau.</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <translation>Synchronisation…</translation>
+    </message>
+    <message>
+        <source>In step with the server.</source>
+        <translation>À jour avec le serveur.</translation>
+    </message>
+    <message>
+        <source>Not shared: the register is kept on this device only.</source>
+        <translation>Pas de partage : le registre n’est gardé que sur cet appareil.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password to sync during this visit.</source>
+        <translation>Indiquez le mot de passe du compte pour synchroniser pendant cette visite.</translation>
+    </message>
+    <message>
         <source>A cellar file</source>
         <translation>Un fichier de cave</translation>
     </message>

@@ -52,6 +52,154 @@
 <context>
     <name>Web</name>
     <message>
+        <source>This tank&apos;s details were changed on two devices while apart: the version edited last is shown. Look at the others below and keep the right one.</source>
+        <translation>I dati di questa vasca sono stati modificati su due dispositivi separati: è mostrata la versione modificata per ultima. Guardate le altre qui sotto e tenete quella giusta.</translation>
+    </message>
+    <message>
+        <source>Edited %1</source>
+        <translation>Modificata il %1</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>mostrata</translation>
+    </message>
+    <message>
+        <source>Keep this version</source>
+        <translation>Tenere questa versione</translation>
+    </message>
+    <message>
+        <source>The version kept is now this tank&apos;s details on every device; the others stay in its history.</source>
+        <translation>La versione tenuta è ora quella di questa vasca su ogni dispositivo; le altre restano nella sua cronologia.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between its versions: this dose is worked out on the one edited last.</source>
+        <translation>Il volume o l’obiettivo di questa vasca differisce tra le sue versioni: questa dose è calcolata su quella modificata per ultima.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between two devices, so this dose may be wrong. Plan it anyway? Keeping the right version of the tank ends this question.</source>
+        <translation>Il volume o l’obiettivo di questa vasca differisce tra due dispositivi: questa dose può essere sbagliata. Pianificarla comunque? Tenere la versione giusta della vasca mette fine a questa domanda.</translation>
+    </message>
+    <message>
+        <source>Sharing between devices</source>
+        <translation>Condivisione tra dispositivi</translation>
+    </message>
+    <message>
+        <source>Last synced: %1.</source>
+        <translation>Ultima sincronizzazione: %1.</translation>
+    </message>
+    <message>
+        <source>Not synced yet.</source>
+        <translation>Non ancora sincronizzato.</translation>
+    </message>
+    <message>
+        <source>Changes waiting to go: %1.</source>
+        <translation>Modifiche in attesa di invio: %1.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Indirizzo del server</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Remember the password on this device</source>
+        <translation>Ricordare la password su questo dispositivo</translation>
+    </message>
+    <message>
+        <source>Without it, the page asks for the password once per visit.</source>
+        <translation>Altrimenti la pagina chiede la password una volta per visita.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronizzare</translation>
+    </message>
+    <message>
+        <source>Stop syncing and forget the password</source>
+        <translation>Interrompere la sincronizzazione e dimenticare la password</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses: a password must not cross a network in clear, and a page served over HTTPS may not call plain HTTP. Plain http:// is for this machine only (localhost).</source>
+        <translation>Solo indirizzi https://: una password non deve attraversare una rete in chiaro, e una pagina servita in HTTPS non può chiamare HTTP semplice. L’http:// semplice è solo per questa macchina (localhost).</translation>
+    </message>
+    <message>
+        <source>Give the account and its password in their own fields, not in the address.</source>
+        <translation>Indicate l’account e la sua password nei loro campi, non nell’indirizzo.</translation>
+    </message>
+    <message>
+        <source>This is not a server address (https://…).</source>
+        <translation>Questo non è un indirizzo di server (https://…).</translation>
+    </message>
+    <message>
+        <source>A database name: small letters, digits and _$()+-/, starting with a letter.</source>
+        <translation>Un nome di database: lettere minuscole, cifre e _$()+-/, che inizi con una lettera.</translation>
+    </message>
+    <message>
+        <source>Give the account.</source>
+        <translation>Indicate l’account.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password.</source>
+        <translation>Indicate la password dell’account.</translation>
+    </message>
+    <message>
+        <source>Sync stopped; the password is no longer kept on this device.</source>
+        <translation>Sincronizzazione interrotta; la password non è più conservata su questo dispositivo.</translation>
+    </message>
+    <message>
+        <source>Connecting to the server…</source>
+        <translation>Connessione al server…</translation>
+    </message>
+    <message>
+        <source>The server refused this account or password. Nothing kept on this device is lost.</source>
+        <translation>Il server ha rifiutato questo account o questa password. Nulla di quanto conservato su questo dispositivo è perso.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist on the server. Nothing kept on this device is lost.</source>
+        <translation>Il database %1 non esiste sul server. Nulla di quanto conservato su questo dispositivo è perso.</translation>
+    </message>
+    <message>
+        <source>The account %2 may not read the database %1. Nothing kept on this device is lost.</source>
+        <translation>L’account %2 non può leggere il database %1. Nulla di quanto conservato su questo dispositivo è perso.</translation>
+    </message>
+    <message>
+        <source>The server does not answer: it may be stopped, or the address is wrong. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>Il server non risponde: forse è fermo, o l’indirizzo è sbagliato. Nulla di quanto conservato su questo dispositivo è perso; la pagina riprova ogni trenta secondi.</translation>
+    </message>
+    <message>
+        <source>The server could not be used just now. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>Il server non si è potuto usare in questo momento. Nulla di quanto conservato su questo dispositivo è perso; la pagina riprova ogni trenta secondi.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped. The register keeps working on this device, and its changes go when the server answers again.</source>
+        <translation>La connessione al server si è interrotta. Il registro continua a funzionare su questo dispositivo, e le sue modifiche partiranno quando il server risponderà di nuovo.</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <translation>Sincronizzazione…</translation>
+    </message>
+    <message>
+        <source>In step with the server.</source>
+        <translation>Allineato con il server.</translation>
+    </message>
+    <message>
+        <source>Not shared: the register is kept on this device only.</source>
+        <translation>Nessuna condivisione: il registro è conservato solo su questo dispositivo.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password to sync during this visit.</source>
+        <translation>Indicate la password dell’account per sincronizzare durante questa visita.</translation>
+    </message>
+    <message>
         <source>A cellar file</source>
         <translation>Un file di cantina</translation>
     </message>

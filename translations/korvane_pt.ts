@@ -52,6 +52,154 @@
 <context>
     <name>Web</name>
     <message>
+        <source>This tank&apos;s details were changed on two devices while apart: the version edited last is shown. Look at the others below and keep the right one.</source>
+        <translation>Os dados desta cuba foram alterados em dois dispositivos separados: é mostrada a versão editada por último. Veja as outras abaixo e mantenha a correta.</translation>
+    </message>
+    <message>
+        <source>Edited %1</source>
+        <translation>Editada em %1</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>mostrada</translation>
+    </message>
+    <message>
+        <source>Keep this version</source>
+        <translation>Manter esta versão</translation>
+    </message>
+    <message>
+        <source>The version kept is now this tank&apos;s details on every device; the others stay in its history.</source>
+        <translation>A versão mantida passa a ser a desta cuba em todos os dispositivos; as outras ficam no seu histórico.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between its versions: this dose is worked out on the one edited last.</source>
+        <translation>O volume ou o objetivo desta cuba difere entre as suas versões: esta dose é calculada sobre a editada por último.</translation>
+    </message>
+    <message>
+        <source>The volume or target of this tank differs between two devices, so this dose may be wrong. Plan it anyway? Keeping the right version of the tank ends this question.</source>
+        <translation>O volume ou o objetivo desta cuba difere entre dois dispositivos: esta dose pode estar errada. Planeá-la mesmo assim? Manter a versão correta da cuba põe fim a esta pergunta.</translation>
+    </message>
+    <message>
+        <source>Sharing between devices</source>
+        <translation>Partilha entre dispositivos</translation>
+    </message>
+    <message>
+        <source>Last synced: %1.</source>
+        <translation>Última sincronização: %1.</translation>
+    </message>
+    <message>
+        <source>Not synced yet.</source>
+        <translation>Ainda não sincronizado.</translation>
+    </message>
+    <message>
+        <source>Changes waiting to go: %1.</source>
+        <translation>Alterações à espera de envio: %1.</translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation>Endereço do servidor</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de dados</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Palavra-passe</translation>
+    </message>
+    <message>
+        <source>Remember the password on this device</source>
+        <translation>Lembrar a palavra-passe neste dispositivo</translation>
+    </message>
+    <message>
+        <source>Without it, the page asks for the password once per visit.</source>
+        <translation>Caso contrário, a página pede a palavra-passe uma vez por visita.</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>Sincronizar</translation>
+    </message>
+    <message>
+        <source>Stop syncing and forget the password</source>
+        <translation>Parar a sincronização e esquecer a palavra-passe</translation>
+    </message>
+    <message>
+        <source>Only https:// addresses: a password must not cross a network in clear, and a page served over HTTPS may not call plain HTTP. Plain http:// is for this machine only (localhost).</source>
+        <translation>Só endereços https://: uma palavra-passe não deve atravessar uma rede às claras, e uma página servida por HTTPS não pode chamar HTTP simples. O http:// simples é só para esta máquina (localhost).</translation>
+    </message>
+    <message>
+        <source>Give the account and its password in their own fields, not in the address.</source>
+        <translation>Indique a conta e a palavra-passe nos seus próprios campos, não no endereço.</translation>
+    </message>
+    <message>
+        <source>This is not a server address (https://…).</source>
+        <translation>Isto não é um endereço de servidor (https://…).</translation>
+    </message>
+    <message>
+        <source>A database name: small letters, digits and _$()+-/, starting with a letter.</source>
+        <translation>Um nome de base de dados: letras minúsculas, algarismos e _$()+-/, começando por uma letra.</translation>
+    </message>
+    <message>
+        <source>Give the account.</source>
+        <translation>Indique a conta.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password.</source>
+        <translation>Indique a palavra-passe da conta.</translation>
+    </message>
+    <message>
+        <source>Sync stopped; the password is no longer kept on this device.</source>
+        <translation>Sincronização parada; a palavra-passe já não fica guardada neste dispositivo.</translation>
+    </message>
+    <message>
+        <source>Connecting to the server…</source>
+        <translation>A ligar ao servidor…</translation>
+    </message>
+    <message>
+        <source>The server refused this account or password. Nothing kept on this device is lost.</source>
+        <translation>O servidor recusou esta conta ou palavra-passe. Nada do que está guardado neste dispositivo se perde.</translation>
+    </message>
+    <message>
+        <source>The database %1 does not exist on the server. Nothing kept on this device is lost.</source>
+        <translation>A base de dados %1 não existe no servidor. Nada do que está guardado neste dispositivo se perde.</translation>
+    </message>
+    <message>
+        <source>The account %2 may not read the database %1. Nothing kept on this device is lost.</source>
+        <translation>A conta %2 não pode ler a base de dados %1. Nada do que está guardado neste dispositivo se perde.</translation>
+    </message>
+    <message>
+        <source>The server does not answer: it may be stopped, or the address is wrong. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>O servidor não responde: pode estar parado, ou o endereço está errado. Nada do que está guardado neste dispositivo se perde; a página tenta de novo a cada meio minuto.</translation>
+    </message>
+    <message>
+        <source>The server could not be used just now. Nothing kept on this device is lost; the page tries again every half minute.</source>
+        <translation>Não foi possível usar o servidor agora. Nada do que está guardado neste dispositivo se perde; a página tenta de novo a cada meio minuto.</translation>
+    </message>
+    <message>
+        <source>The connection to the server dropped. The register keeps working on this device, and its changes go when the server answers again.</source>
+        <translation>A ligação ao servidor caiu. O registo continua a funcionar neste dispositivo, e as suas alterações seguem quando o servidor voltar a responder.</translation>
+    </message>
+    <message>
+        <source>Syncing…</source>
+        <translation>A sincronizar…</translation>
+    </message>
+    <message>
+        <source>In step with the server.</source>
+        <translation>Em dia com o servidor.</translation>
+    </message>
+    <message>
+        <source>Not shared: the register is kept on this device only.</source>
+        <translation>Sem partilha: o registo só fica guardado neste dispositivo.</translation>
+    </message>
+    <message>
+        <source>Give the account&apos;s password to sync during this visit.</source>
+        <translation>Indique a palavra-passe da conta para sincronizar durante esta visita.</translation>
+    </message>
+    <message>
         <source>A cellar file</source>
         <translation>Um ficheiro de adega</translation>
     </message>

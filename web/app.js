@@ -74,8 +74,8 @@ function t(context, english) {
 // in: {English: translation}.
 let coreTexts = null;
 function coreTextsOf() {
-  coreTexts ??= Object.fromEntries(language === 'en' ? [] : TEXTS.keys
-    .map((k, i) => [k, TEXTS[language][i]]).filter(([k]) => k.startsWith('korvane|'))
+  coreTexts ??= Object.fromEntries(texts === null ? [] : TEXT_KEYS
+    .map((k, i) => [k, texts[i]]).filter(([k]) => k.startsWith('korvane|'))
     .map(([k, translated]) => [k.slice('korvane|'.length), translated]));
   return coreTexts;
 }

@@ -15,8 +15,10 @@ self.addEventListener('activate', (event) => {
     .then(() => self.clients.claim()));
 });
 
+// Only the site's own files: the register's sync server is the browser's
+// to talk to, never answered from here.
 self.addEventListener('fetch', (event) => {
-  if (event.request.method !== 'GET') return;
+  if (event.request.method !== 'GET' || new URL(event.request.url).origin !== self.location.origin) return;
   event.respondWith(caches.open(CACHE)
     .then((cache) => cache.match(event.request, { ignoreSearch: true }))
     .then((hit) => hit || fetch(event.request)));

@@ -22,7 +22,7 @@ it('calculates after a reload with the network cut', async () => {
   assert.equal(cached.names.length, 1);
   assert.match(cached.names[0], /^korvane-[0-9a-f]{16}$/);
   assert.deepEqual(cached.files, ['/', '/icon-192.png', '/icon-512.png', '/icon-maskable-512.png',
-    '/index.html', '/manifest.webmanifest', '/register.js']);
+    '/index.html', '/manifest.webmanifest', '/register.js', '/sync.js']);
 
   await page.setOfflineMode(true);
   site.close();

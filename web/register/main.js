@@ -10,6 +10,7 @@ import {
   tankId, tankKey, tankState,
 } from './records.js';
 import { failureKind, openStore } from './store.js';
+import { differingFields, DOSE_FIELDS, latestVersion, resolution, SYNC_KEY } from './sharing.js';
 
 const WHO_KEY = 'korvane.register.who';
 const TANK_KEY = 'korvane.register.tank';
@@ -23,6 +24,7 @@ let tanks = []; // every tank document, by name
 let records = new Map(); // tank id -> its plans and done records
 let analysesOf = new Map(); // tank id -> its analyses, for the tanks read so far
 let states = new Map(); // tank id -> tankState() of what is read of it
+let versions = new Map(); // tank id -> its versions edited apart on two devices
 let chosen = localStorage.getItem(TANK_KEY) ?? '';
 let dose = null; // the dose last worked out for the chosen tank
 let plot = null;
@@ -66,12 +68,24 @@ async function keep(doc) {
 
 // --- Reading the register ------------------------------------------------------
 
+// A tank edited on two devices while apart: the version edited last is
+// shown, and the others are kept beside it until the user keeps one.
+async function shownVersion(tank) {
+  if (!tank._conflicts?.length) return tank;
+  const others = await Promise.all(tank._conflicts.map((rev) => store.db.get(tank._id, { rev }).catch(() => null)));
+  const all = [tank, ...others.filter(Boolean)];
+  versions.set(tank._id, all);
+  return { ...latestVersion(all), _conflicts: tank._conflicts };
+}
+
 // The tanks, and every plan and done record: what the tank list and the
 // work order need. A tank's analyses, by far the most records, are read
 // when the tank is shown, so that a large register opens at once.
 async function load(tanksRead = () => {}) {
   const reads = ['tank:', 'plan:', 'done:'].map((prefix) => store.range(prefix));
-  tanks = (await reads[0]).filter((d) => d.type === 'tank').sort((a, b) => a.name.localeCompare(b.name));
+  versions = new Map();
+  tanks = (await Promise.all((await reads[0]).filter((d) => d.type === 'tank').map(shownVersion)))
+    .sort((a, b) => a.name.localeCompare(b.name));
   records = new Map(tanks.map((tank) => [tank._id, []]));
   analysesOf = new Map();
   computeStates();
@@ -172,6 +186,7 @@ function skeleton() {
     el('div', { id: 'reg-tank-view', hidden: true },
       tankForm(),
       el('p', { id: 'reg-flags', className: 'reg-flags', role: 'alert' }),
+      el('div', { id: 'reg-versions' }),
       el('div', { id: 'reg-summary', className: 'reg-summary' }),
       analysisForm(),
       el('div', { id: 'reg-dose', className: 'reg-dose', hidden: true }),
@@ -305,12 +320,47 @@ function showTank() {
   const state = states.get(tank._id);
   const flags = [];
   if (state.doubled.length) flags.push(t('Web', 'An addition of this tank was recorded as done twice (two devices, or one offline): both count in its total until one is withdrawn in the history below.'));
-  if (tank._conflicts?.length) flags.push(t('Web', 'This tank\'s details were changed on two devices: the ones shown won; check them and save.'));
+  if (tank._conflicts?.length) flags.push(t('Web', 'This tank\'s details were changed on two devices while apart: the version edited last is shown. Look at the others below and keep the right one.'));
   $('reg-flags').textContent = flags.join(' ');
+  showVersions(tank);
   showSummary(tank, state);
   showHistory(tank, state);
   showPlot(tank, state);
 }
+
+// A tank's versions edited apart, each with its time, what differs and a
+// button to keep it.
+function showVersions(tank) {
+  const all = [...(versions.get(tank._id) ?? [])].sort((a, b) => (a === latestVersion([a, b]) ? -1 : 1));
+  const fields = differingFields(all, [...TANK_FIELDS, 'retired']);
+  const value = (version, name) => (name === 'retired' ? (version.retired ? '✓' : '—')
+    : optionText(`reg-${name}`, version[name]) || '—');
+  $('reg-versions').replaceChildren(...all.map((version) => el('p', { className: 'reg-version' },
+    `${t('Web', 'Edited %1').replace('%1', version.edited ? localTime(version.edited) : '—')}`
+    + `${version._rev === tank._rev ? ` (${t('Web', 'shown')})` : ''}: `
+    + fields.map((name) => `${$(`reg-${name}`)?.labels?.[0]?.textContent ?? name} ${value(version, name)}`)
+      .join(' · '),
+    ' ', el('button', { type: 'button', className: 'small', onclick: () => keepVersion(tank, version) },
+      t('Web', 'Keep this version')))));
+}
+
+// Settles a tank's conflict: the chosen version written again, the others
+// deleted (their revisions stay in the tank's history).
+async function keepVersion(tank, version) {
+  try {
+    const refused = (await store.db.bulkDocs(resolution(version, versions.get(tank._id)))).find((r) => r.error);
+    if (refused) throw refused;
+  } catch (error) {
+    failed(error);
+    return;
+  }
+  await refresh();
+  status(t('Web', 'The version kept is now this tank\'s details on every device; the others stay in its history.'));
+}
+
+// The tank's volume or target differs between its versions: a dose worked
+// out on either may be wrong.
+const doseAtStake = (tank) => differingFields(versions.get(tank._id) ?? [], DOSE_FIELDS).length > 0;
 
 function showSummary(tank, state) {
   const latest = state.latest;
@@ -352,6 +402,7 @@ function showDose(tank, state) {
     el('p', { id: 'reg-dose-text' }, `${t('Web', 'Dose')}: ${amountText(amount)} · ${t('Web', 'SO2 added (mg/L)')}: ${fixed(amount.so2, 1)}`
       + (dose.projected_total_so2 ? ` · ${t('Web', 'Total SO2 after (mg/L)')}: ${figure(Number(state.total ?? 0) + amount.so2)}` : '')),
     dose.message_shown ? el('p', { className: 'note' }, dose.message_shown) : null,
+    doseAtStake(tank) ? el('p', { id: 'reg-dose-doubt', className: 'reg-flags' }, t('Web', 'The volume or target of this tank differs between its versions: this dose is worked out on the one edited last.')) : null,
     el('button', { type: 'button', id: 'reg-plan', className: 'primary' }, t('Web', 'Plan this addition')));
   $('reg-plan').addEventListener('click', () => planAddition(tank, state));
 }
@@ -599,6 +650,7 @@ function correct(analysis) {
 
 async function planAddition(tank, state) {
   if (!dose || dose.status !== 'ok') return;
+  if (doseAtStake(tank) && !await ctx.ask(tank.name, t('Web', 'The volume or target of this tank differs between two devices, so this dose may be wrong. Plan it anyway? Keeping the right version of the tank ends this question.'))) return;
   const calculated = dose.so2_added || dose.so2_requirement;
   const real = practicalAmount({ ...dose, so2_added: calculated });
   const row = cellarRow(tank, state.latest, state.total ?? '');
@@ -776,6 +828,42 @@ function wire() {
   });
 }
 
+// Records another device sent: the register read again and shown, leaving
+// alone tank details the user is typing.
+let refreshing = null;
+function syncedIn() {
+  refreshing ??= new Promise((resolve) => setTimeout(resolve, 200)).then(() => load()).then(async () => {
+    refreshing = null;
+    await ensureAnalyses([chosen, ...plannedOn($('reg-day').value || today())]);
+    showTankList();
+    if (!$('reg-tank-form').contains(document.activeElement)) showTank();
+    showWorkOrder();
+  });
+  return refreshing;
+}
+
+// Sharing between devices. Its module loads only when the user opens these
+// settings or has set them: a page that does not sync carries none of it
+// and talks to no server.
+function sharing() {
+  const box = el('details', { id: 'reg-sync', className: 'no-print' },
+    el('summary', { id: 'reg-sync-title' }, t('Web', 'Sharing between devices')),
+    el('div', { id: 'reg-sync-body' }));
+  $('register').append(box);
+  let loading = null;
+  const start = () => {
+    loading ??= import(new URL('sync.js', document.baseURI).href)
+      .then((sync) => sync.startSync({ t, language: ctx.language, db: store.db, refresh: syncedIn,
+        box: $('reg-sync-body') }))
+      .catch((error) => console.error(error));
+  };
+  box.addEventListener('toggle', () => box.open && start());
+  document.addEventListener('korvane-language', () => {
+    $('reg-sync-title').textContent = t('Web', 'Sharing between devices');
+  });
+  if (localStorage.getItem(SYNC_KEY)) start();
+}
+
 // `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask()}.
 export async function startRegister(page) {
   performance.mark('korvane-register-loaded');
@@ -796,6 +884,7 @@ export async function startRegister(page) {
     return;
   }
   await showAll();
+  sharing();
   document.addEventListener('korvane-language', () => {
     skeleton();
     showAll();
