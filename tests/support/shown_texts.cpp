@@ -1,11 +1,8 @@
 #include "support/shown_texts.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
 #include <QFontInfo>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
+#include <QVariant>
 #include <algorithm>
 
 namespace korvane::testing {
@@ -23,26 +20,17 @@ QString Line(const char* control, const QString& text, const QString& tip, const
     return ink.isValid() ? line + " ink " + ink.name() : line;
 }
 
+// A frame's title, a list's entries, else the control's text, if it has one.
 QString Caption(const QWidget& control) {
-    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
-        return label->text();
-    }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
-        return button->text();
-    }
-    if (const auto* frame = qobject_cast<const QGroupBox*>(&control)) {
-        return frame->title();
-    }
-    if (const auto* field = qobject_cast<const QLineEdit*>(&control)) {
-        return field->text();
-    }
     QStringList entries;
     if (const auto* list = qobject_cast<const QComboBox*>(&control)) {
         for (int i = 0; i < list->count(); ++i) {
             entries << list->itemText(i);
         }
+        return entries.join(" | ");
     }
-    return entries.join(" | ");
+    const QVariant title = control.property("title");
+    return (title.isValid() ? title : control.property("text")).toString();
 }
 
 // The family asked for, its size, and the face that is drawn.
