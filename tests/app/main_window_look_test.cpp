@@ -311,13 +311,16 @@ TEST_F(MainWindowTest, AltKeysPressAboutSettingsAndExitAndTypeNothing) {
 
 // --- Pictures -----------------------------------------------------------------
 
-// Each calculated state, pictured, with every caption whole.
+// Each method for each target kind, calculated and pictured, with every
+// caption whole.
 TEST_F(MainWindowTest, SavesPicturesOfTheCalculatedWindow) {
     const std::tuple<const char*, const char*, const char*> states[] = {
         {"main_window.png", "optPowder", kFreeTarget},
         {"main_window_tablet.png", "optTablet", kFreeTarget},
         {"main_window_solution.png", "optSolution", kFreeTarget},
-        {"main_window_molecular.png", "optPowder", kMolecularTarget}};
+        {"main_window_molecular.png", "optPowder", kMolecularTarget},
+        {"main_window_tablet_molecular.png", "optTablet", kMolecularTarget},
+        {"main_window_solution_molecular.png", "optSolution", kMolecularTarget}};
     const QDir folder(QCoreApplication::applicationDirPath() + "/screenshots");
     ASSERT_TRUE(folder.mkpath("."));
     ShowActive();
@@ -329,6 +332,14 @@ TEST_F(MainWindowTest, SavesPicturesOfTheCalculatedWindow) {
         EXPECT_EQ(testing::CaptionsThatDoNotFit(window_), QStringList{});
         EXPECT_TRUE(window_.grab().save(folder.absoluteFilePath(file), "PNG"));
     }
+}
+
+// Results of three whole digits, below zero, fit their labels.
+TEST_F(MainWindowTest, ResultsOfThreeWholeDigitsFit) {
+    for (const char* result : kResults) {
+        Label(result)->setText("-999.99");
+    }
+    EXPECT_EQ(testing::CaptionsThatDoNotFit(window_), QStringList{});
 }
 
 }  // namespace
