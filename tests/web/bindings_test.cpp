@@ -198,8 +198,16 @@ TEST(PageBindings, AnswerEachCallOfThePage) {
     }
     const std::string csv = "tank,ph,free_so2,batch_size\nT1,3.5,10,100\nT2,x,10,100\n";
     const std::string options = R"({"sheet":)" + Dose("") + "}";
-    const char* const stored = "\"2\"\r\n\"3\"\r\n\"1\"\r\n\"12\"\r\n\"0.5\"\r\n\"40\"\r\n"
-                               "\"Molecular SO2\"\r\n";
+    const char* const stored =
+        "\"2\"\r\n\"3\"\r\n\"1\"\r\n\"12\"\r\n\"0.5\"\r\n\"40\"\r\n"
+        "\"Molecular SO2\"\r\n";
+    const std::string builtIn =
+        R"({"form":"potassium","method":"powder","unit":"us-gal","solution_pct":"10",)"
+        R"("tablet_g":"0.44","batch_size":"5","target_kind":"free",)";
+    // What the fields hold before the defaults apply.
+    const std::string opening =
+        R"("opening":{"ph":"3.5","free_so2":"0.00","batch_size":"23","tablet_g":"0.44",)"
+        R"("solution_pct":"10","target_free":"0.00","target_molecular":"0.00"})";
     // clang-format off
     const PageCall calls[] = {
         {.call = "calculate", .answer = korvane_calculate(dose.c_str(), 0),
@@ -252,27 +260,14 @@ TEST(PageBindings, AnswerEachCallOfThePage) {
         {.call = "filter a comma, period only",
          .answer = std::to_string(korvane_filter_key(',', 0)), .expected = R"(0)"},
         {.call = "defaults built in", .answer = korvane_defaults(nullptr),
-         .expected = R"({"form":"potassium","method":"powder","unit":"us-gal",)"
-                     R"("solution_pct":"10",)"
-                     R"("tablet_g":"0.44","batch_size":"5","target_kind":"free","broken":false,)"
-                     R"("opening":{"ph":"3.5","free_so2":"0.00","batch_size":"23",)"
-                     R"("tablet_g":"0.44","solution_pct":"10","target_free":"0.00",)"
-                     R"("target_molecular":"0.00"}})"},
+         .expected = builtIn + R"("broken":false,)" + opening + "}"},
         {.call = "defaults stored", .answer = korvane_defaults(stored),
          .expected = R"({"form":"sodium","method":"tablet","unit":"litres","solution_pct":"12",)"
                      R"("tablet_g":"0.5","batch_size":"40","target_kind":"molecular",)"
-                     R"("broken":false,)"
-                     R"("opening":{"ph":"3.5","free_so2":"0.00","batch_size":"23",)"
-                     R"("tablet_g":"0.44","solution_pct":"10","target_free":"0.00",)"
-                     R"("target_molecular":"0.00"}})"},
+                     R"("broken":false,)" + opening + "}"},
         {.call = "defaults broken", .answer = korvane_defaults("\"2\"\r\n"),
-         .expected = R"({"form":"potassium","method":"powder","unit":"us-gal",)"
-                     R"("solution_pct":"10",)"
-                     R"("tablet_g":"0.44","batch_size":"5","target_kind":"free","broken":true,)"
-                     R"("opening":{"ph":"3.5","free_so2":"0.00","batch_size":"23",)"
-                     R"("tablet_g":"0.44","solution_pct":"10","target_free":"0.00",)"
-                     R"("target_molecular":"0.00"},)"
-                     R"("message":"User default settings not found.\u000dLoading system )"
+         .expected = builtIn + R"("broken":true,)" + opening +
+                     R"(,"message":"User default settings not found.\u000dLoading system )"
                      R"(defaults."})"},
         {.call = "save defaults", .answer = korvane_save_defaults(
              R"({"form":"sodium","method":"tablet","unit":"litres","solution_pct":"12",)"
