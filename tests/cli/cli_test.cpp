@@ -102,8 +102,8 @@ TEST_P(KorvaneCalc, Answers) {
 INSTANTIATE_TEST_SUITE_P(
     OneDose, KorvaneCalc,
     testing::Values(
-        CliCase{.name = "AsText",
-                .args = kWorkedExample,
+        // clang-format off
+        CliCase{.name = "AsText", .args = kWorkedExample,
                 .out = kWorkedInputs + "Target                     free SO2 40 mg/L\n\n" +
                        kWorkedResults +
                        "Required addition           1.19 g\n"
@@ -117,14 +117,12 @@ INSTANTIATE_TEST_SUITE_P(
                    "  \"amount_unit\": \"g\",\n  \"teaspoons\": \"0.19\",\n  \"status\": \"ok\",\n"
                    "  \"message\": \"\"\n}\n"},
         // A refused value is still shown, but never as a raw escape.
-        CliCase{.name = "AValueIsShownEscaped",
-                .args = WorkedExampleWith({"--ph=3.5\x1b[2J"}),
+        CliCase{.name = "AValueIsShownEscaped", .args = WorkedExampleWith({"--ph=3.5\x1b[2J"}),
                 .status = 1,
                 .out = "pH                         3.5\\x1B[2J\n" + kWorkedInputs.substr(31) +
                        "Target                     free SO2 40 mg/L\n",
                 .err = "pH must be numeric: \"3.5\\x1B[2J\".\n"},
-        CliCase{.name = "AsCsv",
-                .args = WorkedExampleWith({"--format=csv"}),
+        CliCase{.name = "AsCsv", .args = WorkedExampleWith({"--format=csv"}),
                 .out = kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," +
                        kWorkedFigures + "\n"},
         // The free target for 0.8 molecular: 0.8 x 51.12 = 40.89. Form and
@@ -156,8 +154,7 @@ INSTANTIATE_TEST_SUITE_P(
                 .out = kDoseCsvHeader + "3.5,10,23,litres,sodium,solution,10,,free,40,"
                                         "0.20,40,0.78,30.00,0.59,10.23,ml,2.08,ok,\n"},
         // pKa 2: divisor 10^1.5 + 1 = 32.62.
-        CliCase{.name = "OwnPka",
-                .args = WorkedExampleWith({"--pka", "2", "--format", "csv"}),
+        CliCase{.name = "OwnPka", .args = WorkedExampleWith({"--pka", "2", "--format", "csv"}),
                 .out = kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," +
                        "0.31,40,1.23,30.00,0.92,1.19,g,0.19,ok,\n"},
         // 0.23 hL are 23 litres, and a decimal comma that can be nothing
@@ -177,8 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "\"10.5\" the point: write every number with the same mark.\n" +
                    kHint},
         CliCase{.name = "APointIsNoDecimalPointBesideADecimalComma",
-                .args = WorkedExampleWith({"--ph=3,62", "--batch-size=1.100"}),
-                .status = 2,
+                .args = WorkedExampleWith({"--ph=3,62", "--batch-size=1.100"}), .status = 2,
                 .err = "korvane-calc: --batch-size \"1.100\" could be 1100 or 1.100: give "
                        "--decimal-comma or --decimal-point.\n" +
                        kHint},
@@ -195,8 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                                            "csv"}),
                 .out = kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,1.000,free,40," +
                        kWorkedFigures + "\n"},
-        CliCase{.name = "NoAddition",
-                .args = WorkedExampleWith({"--free-so2=50"}),
+        CliCase{.name = "NoAddition", .args = WorkedExampleWith({"--free-so2=50"}),
                 .out = "pH                         3.5\n"
                        "Free SO2                   50 mg/L\n"
                        "Batch size                 23 litres\n"
@@ -223,8 +218,7 @@ INSTANTIATE_TEST_SUITE_P(
             .err = "Batch size must be greater than 0.\n"},
         // Strict whatever the target kind: the figures read the pH.
         CliCase{.name = "PhOutOfRangeForAFreeTarget",
-                .args = WorkedExampleWith({"--ph=99", "--format", "csv"}),
-                .status = 1,
+                .args = WorkedExampleWith({"--ph=99", "--format", "csv"}), .status = 1,
                 .out = kDoseCsvHeader +
                        "99,10,23,litres,potassium,powder,,,free,40,,,,,,,,,error,pH "
                        "must be between 1 and 14.\n",
@@ -294,9 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "Projected total SO2        90.00 mg/L\n"
                        "Total SO2 given with no --regime or --limit: the projected total is shown "
                        "and checked against no limit.\n"},
-        CliCase{.name = "UnknownRegime",
-                .args = WorkedExampleWith({"--regime", "uk"}),
-                .status = 2,
+        CliCase{.name = "UnknownRegime", .args = WorkedExampleWith({"--regime", "uk"}), .status = 2,
                 .err = "korvane-calc: Unknown regime \"uk\": use eu, eu-organic, us, au or oiv.\n" +
                        kHint},
         CliCase{.name = "TargetOutOfReach",
@@ -315,31 +307,20 @@ INSTANTIATE_TEST_SUITE_P(
             .err =
                 "korvane-calc: Nothing to calculate: give the wine's figures, or --batch FILE.\n" +
                 kHint},
-        CliCase{.name = "NoQuantityByDefault",
-                .args = {"--ph", "3.5", "--free-so2", "10"},
+        CliCase{.name = "NoQuantityByDefault", .args = {"--ph", "3.5", "--free-so2", "10"},
                 .status = 2,
                 .err = "korvane-calc: Not given: --batch-size, --unit and --target-free or "
                        "--target-molecular.\n" +
                        kHint},
-        CliCase{.name = "UnknownOption",
-                .args = {"--color", "red"},
-                .status = 2,
+        CliCase{.name = "UnknownOption", .args = {"--color", "red"}, .status = 2,
                 .err = "korvane-calc: Unknown option --color.\n" + kHint},
-        CliCase{.name = "UnexpectedArgument",
-                .args = {"3.5"},
-                .status = 2,
+        CliCase{.name = "UnexpectedArgument", .args = {"3.5"}, .status = 2,
                 .err = "korvane-calc: Unexpected argument \"3.5\".\n" + kHint},
-        CliCase{.name = "MissingValue",
-                .args = {"--ph"},
-                .status = 2,
+        CliCase{.name = "MissingValue", .args = {"--ph"}, .status = 2,
                 .err = "korvane-calc: --ph needs a value.\n" + kHint},
-        CliCase{.name = "BareGallon",
-                .args = {"--unit", "gal"},
-                .status = 2,
+        CliCase{.name = "BareGallon", .args = {"--unit", "gal"}, .status = 2,
                 .err = "korvane-calc: Unit \"gal\" is ambiguous: use us-gal or imp-gal.\n" + kHint},
-        CliCase{.name = "BadChoiceWord",
-                .args = {"--method", "spoon\x1b[2J"},
-                .status = 2,
+        CliCase{.name = "BadChoiceWord", .args = {"--method", "spoon\x1b[2J"}, .status = 2,
                 .err = "korvane-calc: Unknown method \"spoon\\x1B[2J\": use powder, solution or "
                        "tablet.\n" +
                        kHint},
@@ -348,34 +329,27 @@ INSTANTIATE_TEST_SUITE_P(
             .args = {"--format", "xml"},
             .status = 2,
             .err = "korvane-calc: Unknown format \"xml\": use text, json, csv or table.\n" + kHint},
-        CliCase{.name = "PkaOutOfRange",
-                .args = {"--pka", "14.5"},
-                .status = 2,
+        CliCase{.name = "PkaOutOfRange", .args = {"--pka", "14.5"}, .status = 2,
                 .err = "korvane-calc: --pka must be a number from 0 to 14.\n" + kHint},
-        CliCase{.name = "PkaNotANumber",
-                .args = {"--pka", "warm"},
-                .status = 2,
+        CliCase{.name = "PkaNotANumber", .args = {"--pka", "warm"}, .status = 2,
                 .err = "korvane-calc: --pka must be a number from 0 to 14.\n" + kHint},
-        CliCase{.name = "TwoTargets",
-                .args = {"--target-free", "40", "--target-molecular", "0.8"},
+        CliCase{.name = "TwoTargets", .args = {"--target-free", "40", "--target-molecular", "0.8"},
                 .status = 2,
                 .err = "korvane-calc: Give only one of --target-free and --target-molecular.\n" +
                        kHint},
-        CliCase{.name = "GivenTwice",
-                .args = {"--ph", "3.4", "--ph=3.5"},
-                .status = 2,
+        CliCase{.name = "GivenTwice", .args = {"--ph", "3.4", "--ph=3.5"}, .status = 2,
                 .err = "korvane-calc: --ph is given twice.\n" + kHint},
         CliCase{.name = "TargetKindIsForABatch",
-                .args = WorkedExampleWith({"--target-kind", "free"}),
-                .status = 2,
+                .args = WorkedExampleWith({"--target-kind", "free"}), .status = 2,
                 .err = "korvane-calc: --target-kind is for a batch: give --batch FILE as well.\n" +
                        kHint},
-        CliCase{.name = "TableIsForABatch",
-                .args = WorkedExampleWith({"--format", "table"}),
+        CliCase{.name = "TableIsForABatch", .args = WorkedExampleWith({"--format", "table"}),
                 .status = 2,
                 .err = "korvane-calc: --format table is for a batch: give --batch FILE as well.\n" +
                        kHint},
-        CliCase{.name = "Version", .args = {"--version"}, .out = "korvane-calc 2.02\n"}),
+        CliCase{.name = "Version", .args = {"--version"}, .out = "korvane-calc 2.02\n"}
+        // clang-format on
+        ),
     [](const auto& info) { return std::string(info.param.name); });
 
 const std::string kBatchHeader = "tank,ph,free_so2,target";
@@ -411,6 +385,7 @@ const std::string kNoFigures = ",,,,,,,,";  // eight empty figures, each after i
 INSTANTIATE_TEST_SUITE_P(
     Slips, KorvaneCalc,
     testing::Values(
+        // clang-format off
         CliCase{
             .name = "FreeSO2InGrams",
             .args = WorkedExampleWith({"--free-so2=0.025", "--target-free=35", "--format", "csv"}),
@@ -419,14 +394,12 @@ INSTANTIATE_TEST_SUITE_P(
                    ",question,Existing SO2 appears low. Are you sure it is correct?\n",
             .err = "Existing SO2 appears low. Are you sure it is correct?\n"},
         CliCase{.name = "TargetInGrams",
-                .args = WorkedExampleWith({"--target-free=0.035", "--format", "csv"}),
-                .status = 3,
+                .args = WorkedExampleWith({"--target-free=0.035", "--format", "csv"}), .status = 3,
                 .out = kDoseCsvHeader + kSlipInputs + "free,0.035" + kNoFigures +
                        ",question,Free SO2 target appears low. Are you sure it is correct?\n",
                 .err = "Free SO2 target appears low. Are you sure it is correct?\n"},
         CliCase{.name = "FreeSO2SlippedPoint",
-                .args = WorkedExampleWith({"--free-so2=250", "--format", "csv"}),
-                .status = 3,
+                .args = WorkedExampleWith({"--free-so2=250", "--format", "csv"}), .status = 3,
                 .out = kDoseCsvHeader + "3.5,250,23,litres,potassium,powder,,,free,40" +
                        kNoFigures +
                        ",question,Existing SO2 appears high. Are you sure it is correct?\n",
@@ -449,8 +422,7 @@ INSTANTIATE_TEST_SUITE_P(
                        kNoFigures + ",question,pKa appears high. Are you sure it is correct?\n",
                 .err = "pKa appears high. Are you sure it is correct?\n"},
         CliCase{.name = "HugeBatch",
-                .args = WorkedExampleWith({"--batch-size=1e30", "--format", "csv"}),
-                .status = 3,
+                .args = WorkedExampleWith({"--batch-size=1e30", "--format", "csv"}), .status = 3,
                 .out = kDoseCsvHeader + "3.5,10,1e30,litres,potassium,powder,,,free,40" +
                        kNoFigures +
                        ",question,Batch size appears large. Are you sure it is correct?\n",
@@ -484,14 +456,15 @@ INSTANTIATE_TEST_SUITE_P(
                 .status = 1,
                 .out = kDoseCsvHeader + "3.5,10,3.5e38,litres,potassium,powder,,,free,40" +
                        kNoFigures + ",error,Batch size is too large to calculate.\n",
-                .err = "Batch size is too large to calculate.\n"}),
+                .err = "Batch size is too large to calculate.\n"}  // clang-format on
+        ),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Batch, KorvaneCalc,
     testing::Values(
-        CliCase{.name = "FromStandardInput",
-                .args = Batch("-"),
+        // clang-format off
+        CliCase{.name = "FromStandardInput", .args = Batch("-"),
                 .input = kBatchHeader + "\nT1,3.5,10,40\n",
                 .out = kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures + "\n"},
         CliCase{.name = "ColumnsInAnyOrder",
@@ -499,14 +472,11 @@ INSTANTIATE_TEST_SUITE_P(
                 .input = "Target,unit,batch_size,free_so2,PH\n40,litres,23,10,3.5\n",
                 .out = "Target,unit,batch_size,free_so2,PH," + kResultColumns +
                        "\n40,litres,23,10,3.5," + kWorkedFigures + "\n"},
-        CliCase{.name = "QuotedFieldPassesThrough",
-                .args = Batch("-"),
+        CliCase{.name = "QuotedFieldPassesThrough", .args = Batch("-"),
                 .input = kBatchHeader + "\n\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40\n",
                 .out = kBatchOutHeader + "\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40," +
                        kWorkedFigures + "\n"},
-        CliCase{.name = "ShortRow",
-                .args = Batch("-"),
-                .input = kBatchHeader + "\nT1,3.5\n",
+        CliCase{.name = "ShortRow", .args = Batch("-"), .input = kBatchHeader + "\nT1,3.5\n",
                 .status = 1,
                 .out = kBatchOutHeader +
                        "T1,3.5,,,,,,,,,,,error,Row has 2 fields; the header has 4.\n"},
@@ -517,8 +487,7 @@ INSTANTIATE_TEST_SUITE_P(
             .status = 1,
             .out = kBatchOutHeader + ",,,,,,,,,,,,error,Row is longer than 64 KiB.\nT2,3.5,10,40," +
                    kWorkedFigures + "\n"},
-        CliCase{.name = "RowsOfEveryStatus",
-                .args = Without(Batch("-"), {"--target-kind"}),
+        CliCase{.name = "RowsOfEveryStatus", .args = Without(Batch("-"), {"--target-kind"}),
                 .input = "ph,free_so2,target,target_kind\n3.5,10,40,free\n3.5,50,40,free\n"
                          "1.5,0,1,molecular\n3.5,10,40,mole\n,,,\n",
                 .status = 1,
@@ -529,21 +498,16 @@ INSTANTIATE_TEST_SUITE_P(
                        "1.5,0,1,molecular,,,,,,,,,question,pH appears low. Are you sure it is "
                        "correct?\n3.5,10,40,mole,,,,,,,,,error,\"Unknown target kind \"\"mole\"\": "
                        "use free or molecular.\"\n,,,,,,,,,,,,blank,\n"},
-        CliCase{.name = "CrLf",
-                .args = Batch("-"),
-                .input = kBatchHeader + "\r\nT1,3.5,10,40\r\n",
+        CliCase{.name = "CrLf", .args = Batch("-"), .input = kBatchHeader + "\r\nT1,3.5,10,40\r\n",
                 .out = kBatchHeader + "," + kResultColumns + "\r\nT1,3.5,10,40," + kWorkedFigures +
                        "\r\n"},
-        CliCase{.name = "ByteOrderMark",
-                .args = Batch("-"),
-                .input = "\xEF\xBB\xBF"
-                         "ph,free_so2,target\n3.5,10,40\n",
+        CliCase{.name = "ByteOrderMark", .args = Batch("-"),
+                .input = "\xEF\xBB\xBF" "ph,free_so2,target\n3.5,10,40\n",
                 .out = "\xEF\xBB\xBF"
                        "ph,free_so2,target," +
                        kResultColumns + "\n3.5,10,40," + kWorkedFigures + "\n"},
         // Excel's CSV on Windows: read as Windows-1252, written as UTF-8.
-        CliCase{.name = "Windows1252IsReadAndWrittenAsUtf8",
-                .args = Batch("-"),
+        CliCase{.name = "Windows1252IsReadAndWrittenAsUtf8", .args = Batch("-"),
                 .input = kBatchHeader + "\nF\xFBt \xE9t\xE9,3.5,10,40\n",
                 .out = kBatchOutHeader + "F\xC3\xBBt \xC3\xA9t\xC3\xA9,3.5,10,40," +
                        kWorkedFigures + "\n"},
@@ -578,10 +542,8 @@ INSTANTIATE_TEST_SUITE_P(
                 .input = "tank,ph,SO2 libre (mg/L),target\nT1,3.5,10,40\n",
                 .out = "tank,ph,SO2 libre (mg/L),target," + kResultColumns + "\nT1,3.5,10,40," +
                        kWorkedFigures + "\n"},
-        CliCase{.name = "MissingColumn",
-                .args = {"--batch", "-", "--target-free", "40", "--quiet"},
-                .input = "tank,ph,volume (L)\nT1,3.5,23\n",
-                .status = 2,
+        CliCase{.name = "MissingColumn", .args = {"--batch", "-", "--target-free", "40", "--quiet"},
+                .input = "tank,ph,volume (L)\nT1,3.5,23\n", .status = 2,
                 .err = "korvane-calc: standard input has no column free_so2, and --free-so2 is not "
                        "given. Its header, read as comma-separated UTF-8, has \"tank\", \"ph\", "
                        "\"volume (L)\".\n"},
@@ -593,10 +555,8 @@ INSTANTIATE_TEST_SUITE_P(
             .err =
                 "korvane-calc: standard input has a target column but no target_kind column: add "
                 "one, or give --target-kind free|molecular.\n"},
-        CliCase{.name = "TargetGivenTwice",
-                .args = {"--batch", "-", "--target-molecular", "0.8"},
-                .input = "ph,free_so2,target,batch_size,unit\n3.5,10,40,23,l\n",
-                .status = 2,
+        CliCase{.name = "TargetGivenTwice", .args = {"--batch", "-", "--target-molecular", "0.8"},
+                .input = "ph,free_so2,target,batch_size,unit\n3.5,10,40,23,l\n", .status = 2,
                 .err = "korvane-calc: standard input has a target column, and --target-free or "
                        "--target-molecular gives the target too: use one or the other.\n"},
         CliCase{
@@ -665,8 +625,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "without all the others after it, as they are written: it is no input, so rename "
                 "it or take it out.\n"},
         // Not even the empty header of a spreadsheet's last column.
-        CliCase{.name = "NoColumnForAnOption",
-                .args = Batch("-", {"--column", "batch_size="}),
+        CliCase{.name = "NoColumnForAnOption", .args = Batch("-", {"--column", "batch_size="}),
                 .input = "tank,Batch,ph,free_so2,target,\nT1,2023,3.5,10,40,\n",
                 .out = "tank,Batch,ph,free_so2,target,," + kResultColumns +
                        "\nT1,2023,3.5,10,40,," + kWorkedFigures + "\n"},
@@ -707,13 +666,9 @@ INSTANTIATE_TEST_SUITE_P(
             .input = kBatchHeader + std::string(1000, ',') + "\n",
             .status = 2,
             .err = "korvane-calc: The header row of standard input has more than 1000 columns.\n"},
-        CliCase{.name = "EmptyInput",
-                .args = Batch("-"),
-                .status = 2,
+        CliCase{.name = "EmptyInput", .args = Batch("-"), .status = 2,
                 .err = "korvane-calc: standard input has no header row.\n"},
-        CliCase{.name = "UnreadableFile",
-                .args = Batch("{dir}/absent.csv"),
-                .status = 2,
+        CliCase{.name = "UnreadableFile", .args = Batch("{dir}/absent.csv"), .status = 2,
                 .err = "korvane-calc: Cannot read {dir}/absent.csv: No such file or directory\n"},
         CliCase{
             .name = "AFileNameIsShownEscaped",
@@ -723,8 +678,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "korvane-calc: Cannot read {dir}/absent\\x1B[2J.csv: No such file or directory\n"},
         CliCase{.name = "OutputWouldOverwriteInput",
                 .args = Batch("{dir}/in.csv", {"-o", "{dir}/in.csv"}),
-                .input = kBatchHeader + "\nT1,3.5,10,40\n",
-                .status = 2,
+                .input = kBatchHeader + "\nT1,3.5,10,40\n", .status = 2,
                 .err = "korvane-calc: The output {dir}/in.csv would overwrite the input.\n"},
         // For a person: the tank (or its line), the amount, the status and
         // the message, aligned however wide the names.
@@ -743,17 +697,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "its target.\n"
                 "line 6                   question     pH appears low. Are you sure it is "
                 "correct?\n"},
-        CliCase{.name = "JsonIsForOneDose",
-                .args = Batch("-", {"--format", "json"}),
-                .status = 2,
+        CliCase{.name = "JsonIsForOneDose", .args = Batch("-", {"--format", "json"}), .status = 2,
                 .err = "korvane-calc: --format for a batch is csv or table.\n" + kHint},
-        CliCase{.name = "OutputNeedsAName",
-                .args = Batch("-", {"-o", ""}),
-                .status = 2,
+        CliCase{.name = "OutputNeedsAName", .args = Batch("-", {"-o", ""}), .status = 2,
                 .err = "korvane-calc: -o needs a file name.\n" + kHint},
-        CliCase{.name = "OutputNeedsABatch",
-                .args = {"-o", "{dir}/out.csv"},
-                .status = 2,
+        CliCase{.name = "OutputNeedsABatch", .args = {"-o", "{dir}/out.csv"}, .status = 2,
                 .err = "korvane-calc: -o is for a batch: give --batch FILE as well.\n" + kHint},
         // Without --quiet: the built-in words every row took, and how the
         // rows came out, with the lines of those not calculated.
@@ -778,7 +726,9 @@ INSTANTIATE_TEST_SUITE_P(
             .out = kBatchOutHeader +
                    "T1,3.5,70,40,1.37,40,0.78,-30.00,-0.59,0.00,g,0.00,no_addition,"
                    "No addition needed: the wine is at or above its target.\n",
-            .err = "korvane-calc: 1 row: 0 ok, 1 no addition, 0 questions, 0 errors, 0 blank.\n"}),
+            .err = "korvane-calc: 1 row: 0 ok, 1 no addition, 0 questions, 0 errors, 0 blank.\n"}
+        // clang-format on
+        ),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KorvaneCalcBatch, WritesToTheFileGivenWithO) {
