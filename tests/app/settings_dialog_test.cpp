@@ -22,14 +22,15 @@
 #include <algorithm>
 #include <functional>
 #include <stdexcept>
+#include <vector>
 
 #include "app/main_window/frm_sulfite.h"
 #include "app/settings_dialog/frm_settings.h"
-#include "platform/app_setup.h"
 #include "platform/settings_store.h"
 #include "support/caption_fit.h"
 #include "support/controls.h"
 #include "support/fake_desktop.h"
+#include "support/shown_texts.h"
 #include "widgets/spin_bar.h"
 #include "widgets/text_box.h"
 
@@ -582,30 +583,42 @@ TEST_F(SettingsDialogTest, TabVisitsTheControlsInTheDesignedOrder) {
     EXPECT_EQ(order, designed);
 }
 
-// Captions in the caption font, what the user types and picks and the
-// dialog's buttons in the window's default font; a tip on each entry and
-// button.
-TEST_F(SettingsDialogTest, ControlsHaveTheirDesignedFontsAndTips) {
-    FrmSettings& dialog = Open();
-    for (const char* caption : {"fraSO2", "fraBatch", "optPowder", "lblPercent", "capSize"}) {
-        EXPECT_EQ(Get(dialog, caption)->font(), platform::CaptionFont()) << caption;
-    }
-    for (const char* entry : {"cboForm", "txtBatchSize", "cboTarget", "cmdOK", "cmdRestore"}) {
-        EXPECT_EQ(Get(dialog, entry)->font(), platform::DefaultWindowFont()) << entry;
-    }
-    const std::pair<const char*, QString> tips[] = {
-        {"cboForm", "Default sulphite form."},
-        {"txtSolution", "Default solution %."},
-        {"txtTabWeight", "Default tablet weight."},
-        {"txtBatchSize", "Default batch size."},
-        {"cboBatch", "Default batch units."},
-        {"cmdOK", "Close and save settings."},
-        {"cmdCancel", "Close without saving settings."},
-        {"cmdRestore", "Restore System Settings"},
+// What every control shows, the fields the record's values. Frames, labels
+// and options are in the caption font; what the user types and picks and the
+// dialog's buttons in the window's default font.
+TEST_F(SettingsDialogTest, EveryControlShowsItsDesignedTextTipAndFont) {
+    constexpr double kCaption = 9.75;
+    constexpr double kEntry = 8.25;
+    // clang-format off
+    const std::vector<testing::ShownText> designed = {
+        {.control = "fraSO2", .text = "Sulphite Data", .points = kCaption},
+        {.control = "cboForm", .text = "Potassium Metabisulphite | Sodium Metabisulphite",
+         .tip = "Default sulphite form.", .points = kEntry},
+        {.control = "optPowder", .text = "Powder", .points = kCaption},
+        {.control = "optSolution", .text = "Solution", .points = kCaption},
+        {.control = "txtSolution", .text = "10", .tip = "Default solution %.", .points = kEntry},
+        {.control = "lblPercent", .text = "%", .points = kCaption},
+        {.control = "optTablet", .text = "Tablet", .points = kCaption},
+        {.control = "txtTabWeight", .text = "0.44", .tip = "Default tablet weight.",
+         .points = kEntry},
+        {.control = "lblTabWeight", .text = "g", .points = kCaption},
+        {.control = "fraBatch", .text = "Batch Data", .points = kCaption},
+        {.control = "capSize", .text = "Size", .points = kCaption},
+        {.control = "txtBatchSize", .text = "5", .tip = "Default batch size.", .points = kEntry},
+        // The imperial gallon with a small g, unlike the main window's list.
+        {.control = "cboBatch", .text = "U.S. Gal. | Imp. gal. | Litres",
+         .tip = "Default batch units.", .points = kEntry},
+        {.control = "fraTarget", .text = "Target", .points = kCaption},
+        {.control = "cboTarget", .text = "Total Free SO2 | Molecular SO2", .points = kEntry},
+        {.control = "cmdRestore", .text = "&Restore System Defaults",
+         .tip = "Restore System Settings", .points = kEntry},
+        {.control = "cmdOK", .text = "&OK", .tip = "Close and save settings.", .points = kEntry},
+        {.control = "cmdCancel", .text = "&Cancel", .tip = "Close without saving settings.",
+         .points = kEntry},
     };
-    for (const auto& [control, tip] : tips) {
-        EXPECT_EQ(Get(dialog, control)->toolTip(), tip) << control;
-    }
+    // clang-format on
+    const FrmSettings& dialog = Open();
+    EXPECT_EQ(testing::ShownBy(dialog, designed), testing::Expected(designed));
 }
 
 // Every control lies inside its container and none covers another. The one

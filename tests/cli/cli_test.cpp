@@ -76,10 +76,10 @@ std::vector<std::string> WorkedExampleWith(const std::vector<std::string>& more)
 struct CliCase {
     const char* name;
     std::vector<std::string> args;
-    std::string input;  // standard input, also in {dir}/in.csv
-    int status;
-    std::string out;
-    std::string err;
+    std::string input = {};  // standard input, also in {dir}/in.csv
+    int status = 0;
+    std::string out = {};
+    std::string err = {};
 };
 
 // Names the case in test listings instead of dumping its bytes.
@@ -102,284 +102,254 @@ TEST_P(KorvaneCalc, Answers) {
 INSTANTIATE_TEST_SUITE_P(
     OneDose, KorvaneCalc,
     testing::Values(
-        CliCase{"AsText", kWorkedExample, "", 0,
-                kWorkedInputs + "Target                     free SO2 40 mg/L\n\n" + kWorkedResults +
-                    "Required addition           1.19 g\n"
-                    "Teaspoons                   0.19 tsp\n",
-                ""},
-        CliCase{"AsJson", WorkedExampleWith({"--format", "json"}), "", 0,
-                "{\n  \"molecular_so2\": \"0.20\",\n  \"target_free_so2\": \"40\",\n"
-                "  \"target_molecular_so2\": \"0.78\",\n  \"so2_requirement\": \"30.00\",\n"
-                "  \"molecular_so2_requirement\": \"0.59\",\n  \"amount\": \"1.19\",\n"
-                "  \"amount_unit\": \"g\",\n  \"teaspoons\": \"0.19\",\n  \"status\": \"ok\",\n"
-                "  \"message\": \"\"\n}\n",
-                ""},
-        // A refused value is still shown, but never as a raw escape.
-        CliCase{"AValueIsShownEscaped", WorkedExampleWith({"--ph=3.5\x1b[2J"}), "", 1,
-                "pH                         3.5\\x1B[2J\n" + kWorkedInputs.substr(31) +
-                    "Target                     free SO2 40 mg/L\n",
-                "pH must be numeric: \"3.5\\x1B[2J\".\n"},
+        // clang-format off
+        CliCase{.name = "AsText", .args = kWorkedExample,
+                .out = kWorkedInputs + "Target                     free SO2 40 mg/L\n\n" +
+                       kWorkedResults +
+                       "Required addition           1.19 g\n"
+                       "Teaspoons                   0.19 tsp\n"},
         CliCase{
-            "AsCsv", WorkedExampleWith({"--format=csv"}), "", 0,
-            kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," + kWorkedFigures + "\n",
-            ""},
+            .name = "AsJson",
+            .args = WorkedExampleWith({"--format", "json"}),
+            .out = "{\n  \"molecular_so2\": \"0.20\",\n  \"target_free_so2\": \"40\",\n"
+                   "  \"target_molecular_so2\": \"0.78\",\n  \"so2_requirement\": \"30.00\",\n"
+                   "  \"molecular_so2_requirement\": \"0.59\",\n  \"amount\": \"1.19\",\n"
+                   "  \"amount_unit\": \"g\",\n  \"teaspoons\": \"0.19\",\n  \"status\": \"ok\",\n"
+                   "  \"message\": \"\"\n}\n"},
+        // A refused value is still shown, but never as a raw escape.
+        CliCase{.name = "AValueIsShownEscaped", .args = WorkedExampleWith({"--ph=3.5\x1b[2J"}),
+                .status = 1,
+                .out = "pH                         3.5\\x1B[2J\n" + kWorkedInputs.substr(31) +
+                       "Target                     free SO2 40 mg/L\n",
+                .err = "pH must be numeric: \"3.5\\x1B[2J\".\n"},
+        CliCase{.name = "AsCsv", .args = WorkedExampleWith({"--format=csv"}),
+                .out = kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," +
+                       kWorkedFigures + "\n"},
         // The free target for 0.8 molecular: 0.8 x 51.12 = 40.89. Form and
         // method are left to their built-in words, and said to be.
-        CliCase{"MolecularTargetAndBuiltIns",
-                {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres",
-                 "--target-molecular", "0.8", "--format", "csv"},
-                "",
-                0,
-                kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,molecular,0.8,"
-                                 "0.20,40.89,0.8,30.89,0.60,1.23,g,0.20,ok,\n",
-                "korvane-calc: Built-in defaults used: form potassium and method powder.\n"},
+        CliCase{.name = "MolecularTargetAndBuiltIns",
+                .args = {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit",
+                         "litres", "--target-molecular", "0.8", "--format", "csv"},
+                .out = kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,molecular,0.8,"
+                                        "0.20,40.89,0.8,30.89,0.60,1.23,g,0.20,ok,\n",
+                .err = "korvane-calc: Built-in defaults used: form potassium and method powder.\n"},
         // 1.19 g in tablets of 0.44 g; tablets have no teaspoons.
-        CliCase{
-            "Tablets",
-            {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres", "--form",
-             "potassium", "--method", "tablet", "--tablet-g", "0.44", "--target-free", "40"},
-            "",
-            0,
-            "pH                         3.5\n"
-            "Free SO2                   10 mg/L\n"
-            "Batch size                 23 litres\n"
-            "Form                       potassium\n"
-            "Method                     tablet\n"
-            "Tablet weight              0.44 g\n"
-            "Target                     free SO2 40 mg/L\n\n" +
-                kWorkedResults + "Required addition           2.72 tablets\n",
-            ""},
+        CliCase{.name = "Tablets",
+                .args = {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit",
+                         "litres", "--form", "potassium", "--method", "tablet", "--tablet-g",
+                         "0.44", "--target-free", "40"},
+                .out = "pH                         3.5\n"
+                       "Free SO2                   10 mg/L\n"
+                       "Batch size                 23 litres\n"
+                       "Form                       potassium\n"
+                       "Method                     tablet\n"
+                       "Tablet weight              0.44 g\n"
+                       "Target                     free SO2 40 mg/L\n\n" +
+                       kWorkedResults + "Required addition           2.72 tablets\n"},
         // A 10% solution of sodium metabisulphite: 30 / 0.67438 x 23 / 100 = 10.23 ml.
-        CliCase{"SodiumSolution",
-                {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres",
-                 "--form", "sodium", "--method", "solution", "--solution-pct", "10",
-                 "--target-free", "40", "--format", "csv"},
-                "",
-                0,
-                kDoseCsvHeader + "3.5,10,23,litres,sodium,solution,10,,free,40,"
-                                 "0.20,40,0.78,30.00,0.59,10.23,ml,2.08,ok,\n",
-                ""},
+        CliCase{.name = "SodiumSolution",
+                .args = {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit",
+                         "litres", "--form", "sodium", "--method", "solution", "--solution-pct",
+                         "10", "--target-free", "40", "--format", "csv"},
+                .out = kDoseCsvHeader + "3.5,10,23,litres,sodium,solution,10,,free,40,"
+                                        "0.20,40,0.78,30.00,0.59,10.23,ml,2.08,ok,\n"},
         // pKa 2: divisor 10^1.5 + 1 = 32.62.
-        CliCase{"OwnPka", WorkedExampleWith({"--pka", "2", "--format", "csv"}), "", 0,
-                kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," +
-                    "0.31,40,1.23,30.00,0.92,1.19,g,0.19,ok,\n",
-                ""},
+        CliCase{.name = "OwnPka", .args = WorkedExampleWith({"--pka", "2", "--format", "csv"}),
+                .out = kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,free,40," +
+                       "0.31,40,1.23,30.00,0.92,1.19,g,0.19,ok,\n"},
         // 0.23 hL are 23 litres, and a decimal comma that can be nothing
         // else is read as one.
-        CliCase{
-            "HectolitresAndADecimalComma",
-            {"--ph", "3,5", "--free-so2", "10", "--batch-size", "0,23", "--unit", "hL", "--form",
-             "potassium", "--method", "powder", "--target-free", "40", "--format", "csv"},
-            "",
-            0,
-            kDoseCsvHeader + "3.5,10,0.23,hl,potassium,powder,,,free,40," + kWorkedFigures + "\n",
-            ""},
+        CliCase{.name = "HectolitresAndADecimalComma",
+                .args = {"--ph", "3,5", "--free-so2", "10", "--batch-size", "0,23", "--unit", "hL",
+                         "--form", "potassium", "--method", "powder", "--target-free", "40",
+                         "--format", "csv"},
+                .out = kDoseCsvHeader + "3.5,10,0.23,hl,potassium,powder,,,free,40," +
+                       kWorkedFigures + "\n"},
         // The first number to show its mark fixes it for the whole command.
-        CliCase{"MarksMixedAcrossOptions", WorkedExampleWith({"--ph=3,5", "--free-so2=10.5"}), "",
-                2, "",
-                "korvane-calc: --ph \"3,5\" has the comma as its decimal mark and --free-so2 "
-                "\"10.5\" the point: write every number with the same mark.\n" +
-                    kHint},
-        CliCase{"APointIsNoDecimalPointBesideADecimalComma",
-                WorkedExampleWith({"--ph=3,62", "--batch-size=1.100"}), "", 2, "",
-                "korvane-calc: --batch-size \"1.100\" could be 1100 or 1.100: give "
-                "--decimal-comma or --decimal-point.\n" +
-                    kHint},
-        CliCase{"AmbiguousNumber", WorkedExampleWith({"--tablet-g", "1,000"}), "", 2, "",
+        CliCase{
+            .name = "MarksMixedAcrossOptions",
+            .args = WorkedExampleWith({"--ph=3,5", "--free-so2=10.5"}),
+            .status = 2,
+            .err = "korvane-calc: --ph \"3,5\" has the comma as its decimal mark and --free-so2 "
+                   "\"10.5\" the point: write every number with the same mark.\n" +
+                   kHint},
+        CliCase{.name = "APointIsNoDecimalPointBesideADecimalComma",
+                .args = WorkedExampleWith({"--ph=3,62", "--batch-size=1.100"}), .status = 2,
+                .err = "korvane-calc: --batch-size \"1.100\" could be 1100 or 1.100: give "
+                       "--decimal-comma or --decimal-point.\n" +
+                       kHint},
+        CliCase{
+            .name = "AmbiguousNumber",
+            .args = WorkedExampleWith({"--tablet-g", "1,000"}),
+            .status = 2,
+            .err =
                 "korvane-calc: --tablet-g \"1,000\" could be 1000 or 1.000: give --decimal-comma "
                 "or --decimal-point.\n" +
-                    kHint},
-        CliCase{"AmbiguousNumberSaid",
-                WorkedExampleWith({"--tablet-g", "1,000", "--decimal-comma", "--format", "csv"}),
-                "", 0,
-                kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,1.000,free,40," +
-                    kWorkedFigures + "\n",
-                ""},
-        CliCase{"NoAddition", WorkedExampleWith({"--free-so2=50"}), "", 0,
-                "pH                         3.5\n"
-                "Free SO2                   50 mg/L\n"
-                "Batch size                 23 litres\n"
-                "Form                       potassium\n"
-                "Method                     powder\n"
-                "Target                     free SO2 40 mg/L\n\n"
-                "Existing molecular SO2       0.98 mg/L\n"
-                "Target free SO2                40 mg/L\n"
-                "Target molecular SO2         0.78 mg/L\n"
-                "Free SO2 requirement       -10.00 mg/L\n"
-                "Molecular SO2 requirement   -0.20 mg/L\n"
-                "Required addition            0.00 g\n"
-                "Teaspoons                    0.00 tsp\n"
-                "No addition needed: the wine is at or above its target.\n",
-                ""},
-        CliCase{"CheckFails", WorkedExampleWith({"--batch-size=0", "--format", "json"}), "", 1,
-                "{\n  \"molecular_so2\": \"\",\n  \"target_free_so2\": \"\",\n"
-                "  \"target_molecular_so2\": \"\",\n  \"so2_requirement\": \"\",\n"
-                "  \"molecular_so2_requirement\": \"\",\n  \"amount\": \"\",\n"
-                "  \"amount_unit\": \"\",\n  \"teaspoons\": \"\",\n  \"status\": \"error\",\n"
-                "  \"message\": \"Batch size must be greater than 0.\"\n}\n",
-                "Batch size must be greater than 0.\n"},
-        // Strict whatever the target kind: the figures read the pH.
-        CliCase{"PhOutOfRangeForAFreeTarget", WorkedExampleWith({"--ph=99", "--format", "csv"}), "",
-                1,
-                kDoseCsvHeader + "99,10,23,litres,potassium,powder,,,free,40,,,,,,,,,error,pH "
-                                 "must be between 1 and 14.\n",
-                "pH must be between 1 and 14.\n"},
-        CliCase{"StrengthOfNothing",
-                WorkedExampleWith({"--method=solution", "--solution-pct", "0", "--format", "csv"}),
-                "", 1,
-                kDoseCsvHeader + "3.5,10,23,litres,potassium,solution,0,,free,40,,,,,,,,,error,"
-                                 "Solution percentage must be greater than 0.\n",
-                "Solution percentage must be greater than 0.\n"},
+                kHint},
+        CliCase{.name = "AmbiguousNumberSaid",
+                .args = WorkedExampleWith({"--tablet-g", "1,000", "--decimal-comma", "--format",
+                                           "csv"}),
+                .out = kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,1.000,free,40," +
+                       kWorkedFigures + "\n"},
+        CliCase{.name = "NoAddition", .args = WorkedExampleWith({"--free-so2=50"}),
+                .out = "pH                         3.5\n"
+                       "Free SO2                   50 mg/L\n"
+                       "Batch size                 23 litres\n"
+                       "Form                       potassium\n"
+                       "Method                     powder\n"
+                       "Target                     free SO2 40 mg/L\n\n"
+                       "Existing molecular SO2       0.98 mg/L\n"
+                       "Target free SO2                40 mg/L\n"
+                       "Target molecular SO2         0.78 mg/L\n"
+                       "Free SO2 requirement       -10.00 mg/L\n"
+                       "Molecular SO2 requirement   -0.20 mg/L\n"
+                       "Required addition            0.00 g\n"
+                       "Teaspoons                    0.00 tsp\n"
+                       "No addition needed: the wine is at or above its target.\n"},
         CliCase{
-            "QuestionUnanswered",
-            {"--ph", "1.5", "--free-so2", "0", "--batch-size", "5", "--unit", "us-gal", "--form",
-             "potassium", "--method", "powder", "--target-molecular", "1", "--format", "csv"},
-            "",
-            3,
-            kDoseCsvHeader + "1.5,0,5,us-gal,potassium,powder,,,molecular,1,,,,,,,,,question,"
-                             "pH appears low. Are you sure it is correct?\n",
-            "pH appears low. Are you sure it is correct?\n"},
-        CliCase{"QuestionAnswered",
-                {"--ph", "1.5", "--free-so2", "0", "--batch-size", "5", "--unit", "us-gal",
-                 "--form", "potassium", "--method", "powder", "--target-molecular", "1", "--yes",
-                 "--format", "csv"},
-                "",
-                0,
-                kDoseCsvHeader + "1.5,0,5,us-gal,potassium,powder,,,molecular,1,"
-                                 "0.00,1.50,1,1.50,1.00,0.05,g,0.01,ok,\n",
-                ""},
+            .name = "CheckFails",
+            .args = WorkedExampleWith({"--batch-size=0", "--format", "json"}),
+            .status = 1,
+            .out = "{\n  \"molecular_so2\": \"\",\n  \"target_free_so2\": \"\",\n"
+                   "  \"target_molecular_so2\": \"\",\n  \"so2_requirement\": \"\",\n"
+                   "  \"molecular_so2_requirement\": \"\",\n  \"amount\": \"\",\n"
+                   "  \"amount_unit\": \"\",\n  \"teaspoons\": \"\",\n  \"status\": \"error\",\n"
+                   "  \"message\": \"Batch size must be greater than 0.\"\n}\n",
+            .err = "Batch size must be greater than 0.\n"},
+        // Strict whatever the target kind: the figures read the pH.
+        CliCase{.name = "PhOutOfRangeForAFreeTarget",
+                .args = WorkedExampleWith({"--ph=99", "--format", "csv"}), .status = 1,
+                .out = kDoseCsvHeader +
+                       "99,10,23,litres,potassium,powder,,,free,40,,,,,,,,,error,pH "
+                       "must be between 1 and 14.\n",
+                .err = "pH must be between 1 and 14.\n"},
+        CliCase{.name = "StrengthOfNothing",
+                .args = WorkedExampleWith({"--method=solution", "--solution-pct", "0", "--format",
+                                           "csv"}),
+                .status = 1,
+                .out = kDoseCsvHeader +
+                       "3.5,10,23,litres,potassium,solution,0,,free,40,,,,,,,,,error,"
+                       "Solution percentage must be greater than 0.\n",
+                .err = "Solution percentage must be greater than 0.\n"},
+        CliCase{.name = "QuestionUnanswered",
+                .args = {"--ph", "1.5", "--free-so2", "0", "--batch-size", "5", "--unit", "us-gal",
+                         "--form", "potassium", "--method", "powder", "--target-molecular", "1",
+                         "--format", "csv"},
+                .status = 3,
+                .out = kDoseCsvHeader +
+                       "1.5,0,5,us-gal,potassium,powder,,,molecular,1,,,,,,,,,question,"
+                       "pH appears low. Are you sure it is correct?\n",
+                .err = "pH appears low. Are you sure it is correct?\n"},
+        CliCase{.name = "QuestionAnswered",
+                .args = {"--ph", "1.5", "--free-so2", "0", "--batch-size", "5", "--unit", "us-gal",
+                         "--form", "potassium", "--method", "powder", "--target-molecular", "1",
+                         "--yes", "--format", "csv"},
+                .out = kDoseCsvHeader + "1.5,0,5,us-gal,potassium,powder,,,molecular,1,"
+                                        "0.00,1.50,1,1.50,1.00,0.05,g,0.01,ok,\n"},
         // The wine's total SO2 against its legal limit: the three columns
         // after today's, the question naming both figures, --limit over the
         // regime, and the binding factor on the SO2 added and the amount.
-        CliCase{"OverTheEuLimit",
-                WorkedExampleWith({"--total-so2", "121", "--regime", "eu", "--colour", "rouge",
-                                   "--format", "csv"}),
-                "", 3,
+        CliCase{
+            .name = "OverTheEuLimit",
+            .args = WorkedExampleWith({"--total-so2", "121", "--regime", "eu", "--colour", "rouge",
+                                       "--format", "csv"}),
+            .status = 3,
+            .out =
                 "ph,free_so2,batch_size,unit,form,method,solution_pct,tablet_g,target_kind,target,"
                 "total_so2,colour,sugar,style,binding_factor," +
-                    kResultColumns +
-                    ",so2_added,projected_total_so2,total_so2_limit\n"
-                    "3.5,10,23,litres,potassium,powder,,,free,40,121,red,,,,,,,,,,,,question,"
-                    "\"Total SO2 would reach 151 mg/L, above the 150 mg/L EU limit for a dry red. "
-                    "Are you sure it is correct?\",,,\n",
-                "Total SO2 would reach 151 mg/L, above the 150 mg/L EU limit for a dry red. Are "
-                "you sure it is correct?\n"},
-        CliCase{"OwnLimitAndBindingFactor",
-                WorkedExampleWith({"--total-so2", "120", "--regime", "eu", "--sugar", "1",
-                                   "--style", "still", "--binding-factor", "1.5", "--limit", "165",
-                                   "--format", "json"}),
-                "", 0,
-                "{\n  \"molecular_so2\": \"0.20\",\n  \"target_free_so2\": \"40\",\n"
-                "  \"target_molecular_so2\": \"0.78\",\n  \"so2_requirement\": \"30.00\",\n"
-                "  \"molecular_so2_requirement\": \"0.59\",\n  \"amount\": \"1.79\",\n"
-                "  \"amount_unit\": \"g\",\n  \"teaspoons\": \"0.29\",\n  \"status\": \"ok\",\n"
-                "  \"message\": \"\",\n  \"so2_added\": \"45.00\",\n"
-                "  \"projected_total_so2\": \"165.00\",\n  \"total_so2_limit\": \"165\",\n"
-                "  \"total_so2_limit_basis\": \"limit given with --limit\"\n}\n",
-                ""},
-        CliCase{"TotalWithNoLimitIsSaidOnce", WorkedExampleWith({"--total-so2", "60", "--yes"}), "",
-                0,
-                kWorkedInputs +
-                    "Target                     free SO2 40 mg/L\n"
-                    "Total SO2                  60 mg/L\n\n" +
-                    kWorkedResults +
-                    "Required addition           1.19 g\n"
-                    "Teaspoons                   0.19 tsp\n"
-                    "SO2 added                  30.00 mg/L\n"
-                    "Projected total SO2        90.00 mg/L\n"
-                    "Total SO2 given with no --regime or --limit: the projected total is shown "
-                    "and checked against no limit.\n",
-                ""},
+                kResultColumns +
+                ",so2_added,projected_total_so2,total_so2_limit\n"
+                "3.5,10,23,litres,potassium,powder,,,free,40,121,red,,,,,,,,,,,,question,"
+                "\"Total SO2 would reach 151 mg/L, above the 150 mg/L EU limit for a dry red. "
+                "Are you sure it is correct?\",,,\n",
+            .err = "Total SO2 would reach 151 mg/L, above the 150 mg/L EU limit for a dry red. Are "
+                   "you sure it is correct?\n"},
         CliCase{
-            "UnknownRegime", WorkedExampleWith({"--regime", "uk"}), "", 2, "",
-            "korvane-calc: Unknown regime \"uk\": use eu, eu-organic, us, au or oiv.\n" + kHint},
-        CliCase{"TargetOutOfReach",
-                {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit", "litres",
-                 "--form", "potassium", "--method", "powder", "--target-molecular", "3e38", "--yes",
-                 "--format", "csv"},
-                "",
-                1,
-                kDoseCsvHeader + "3.5,10,23,litres,potassium,powder,,,molecular,3e38,,,,,,,,,"
-                                 "error,Target SO2 is too large to calculate.\n",
-                "Target SO2 is too large to calculate.\n"},
-        CliCase{"NoArguments",
-                {},
-                "",
-                2,
-                "",
+            .name = "OwnLimitAndBindingFactor",
+            .args = WorkedExampleWith({"--total-so2", "120", "--regime", "eu", "--sugar", "1",
+                                       "--style", "still", "--binding-factor", "1.5", "--limit",
+                                       "165", "--format", "json"}),
+            .out = "{\n  \"molecular_so2\": \"0.20\",\n  \"target_free_so2\": \"40\",\n"
+                   "  \"target_molecular_so2\": \"0.78\",\n  \"so2_requirement\": \"30.00\",\n"
+                   "  \"molecular_so2_requirement\": \"0.59\",\n  \"amount\": \"1.79\",\n"
+                   "  \"amount_unit\": \"g\",\n  \"teaspoons\": \"0.29\",\n  \"status\": \"ok\",\n"
+                   "  \"message\": \"\",\n  \"so2_added\": \"45.00\",\n"
+                   "  \"projected_total_so2\": \"165.00\",\n  \"total_so2_limit\": \"165\",\n"
+                   "  \"total_so2_limit_basis\": \"limit given with --limit\"\n}\n"},
+        CliCase{.name = "TotalWithNoLimitIsSaidOnce",
+                .args = WorkedExampleWith({"--total-so2", "60", "--yes"}),
+                .out = kWorkedInputs +
+                       "Target                     free SO2 40 mg/L\n"
+                       "Total SO2                  60 mg/L\n\n" +
+                       kWorkedResults +
+                       "Required addition           1.19 g\n"
+                       "Teaspoons                   0.19 tsp\n"
+                       "SO2 added                  30.00 mg/L\n"
+                       "Projected total SO2        90.00 mg/L\n"
+                       "Total SO2 given with no --regime or --limit: the projected total is shown "
+                       "and checked against no limit.\n"},
+        CliCase{.name = "UnknownRegime", .args = WorkedExampleWith({"--regime", "uk"}), .status = 2,
+                .err = "korvane-calc: Unknown regime \"uk\": use eu, eu-organic, us, au or oiv.\n" +
+                       kHint},
+        CliCase{.name = "TargetOutOfReach",
+                .args = {"--ph", "3.5", "--free-so2", "10", "--batch-size", "23", "--unit",
+                         "litres", "--form", "potassium", "--method", "powder",
+                         "--target-molecular", "3e38", "--yes", "--format", "csv"},
+                .status = 1,
+                .out = kDoseCsvHeader +
+                       "3.5,10,23,litres,potassium,powder,,,molecular,3e38,,,,,,,,,"
+                       "error,Target SO2 is too large to calculate.\n",
+                .err = "Target SO2 is too large to calculate.\n"},
+        CliCase{
+            .name = "NoArguments",
+            .args = {},
+            .status = 2,
+            .err =
                 "korvane-calc: Nothing to calculate: give the wine's figures, or --batch FILE.\n" +
-                    kHint},
-        CliCase{"NoQuantityByDefault",
-                {"--ph", "3.5", "--free-so2", "10"},
-                "",
-                2,
-                "",
-                "korvane-calc: Not given: --batch-size, --unit and --target-free or "
-                "--target-molecular.\n" +
-                    kHint},
-        CliCase{"UnknownOption",
-                {"--color", "red"},
-                "",
-                2,
-                "",
-                "korvane-calc: Unknown option --color.\n" + kHint},
-        CliCase{"UnexpectedArgument",
-                {"3.5"},
-                "",
-                2,
-                "",
-                "korvane-calc: Unexpected argument \"3.5\".\n" + kHint},
-        CliCase{"MissingValue", {"--ph"}, "", 2, "", "korvane-calc: --ph needs a value.\n" + kHint},
-        CliCase{"BareGallon",
-                {"--unit", "gal"},
-                "",
-                2,
-                "",
-                "korvane-calc: Unit \"gal\" is ambiguous: use us-gal or imp-gal.\n" + kHint},
-        CliCase{
-            "BadChoiceWord",
-            {"--method", "spoon\x1b[2J"},
-            "",
-            2,
-            "",
-            "korvane-calc: Unknown method \"spoon\\x1B[2J\": use powder, solution or tablet.\n" +
                 kHint},
-        CliCase{"BadFormat",
-                {"--format", "xml"},
-                "",
-                2,
-                "",
-                "korvane-calc: Unknown format \"xml\": use text, json, csv or table.\n" + kHint},
-        CliCase{"PkaOutOfRange",
-                {"--pka", "14.5"},
-                "",
-                2,
-                "",
-                "korvane-calc: --pka must be a number from 0 to 14.\n" + kHint},
-        CliCase{"PkaNotANumber",
-                {"--pka", "warm"},
-                "",
-                2,
-                "",
-                "korvane-calc: --pka must be a number from 0 to 14.\n" + kHint},
-        CliCase{"TwoTargets",
-                {"--target-free", "40", "--target-molecular", "0.8"},
-                "",
-                2,
-                "",
-                "korvane-calc: Give only one of --target-free and --target-molecular.\n" + kHint},
-        CliCase{"GivenTwice",
-                {"--ph", "3.4", "--ph=3.5"},
-                "",
-                2,
-                "",
-                "korvane-calc: --ph is given twice.\n" + kHint},
-        CliCase{"TargetKindIsForABatch", WorkedExampleWith({"--target-kind", "free"}), "", 2, "",
-                "korvane-calc: --target-kind is for a batch: give --batch FILE as well.\n" + kHint},
+        CliCase{.name = "NoQuantityByDefault", .args = {"--ph", "3.5", "--free-so2", "10"},
+                .status = 2,
+                .err = "korvane-calc: Not given: --batch-size, --unit and --target-free or "
+                       "--target-molecular.\n" +
+                       kHint},
+        CliCase{.name = "UnknownOption", .args = {"--color", "red"}, .status = 2,
+                .err = "korvane-calc: Unknown option --color.\n" + kHint},
+        CliCase{.name = "UnexpectedArgument", .args = {"3.5"}, .status = 2,
+                .err = "korvane-calc: Unexpected argument \"3.5\".\n" + kHint},
+        CliCase{.name = "MissingValue", .args = {"--ph"}, .status = 2,
+                .err = "korvane-calc: --ph needs a value.\n" + kHint},
+        CliCase{.name = "BareGallon", .args = {"--unit", "gal"}, .status = 2,
+                .err = "korvane-calc: Unit \"gal\" is ambiguous: use us-gal or imp-gal.\n" + kHint},
+        CliCase{.name = "BadChoiceWord", .args = {"--method", "spoon\x1b[2J"}, .status = 2,
+                .err = "korvane-calc: Unknown method \"spoon\\x1B[2J\": use powder, solution or "
+                       "tablet.\n" +
+                       kHint},
         CliCase{
-            "TableIsForABatch", WorkedExampleWith({"--format", "table"}), "", 2, "",
-            "korvane-calc: --format table is for a batch: give --batch FILE as well.\n" + kHint},
-        CliCase{"Version", {"--version"}, "", 0, "korvane-calc 2.02\n", ""}),
+            .name = "BadFormat",
+            .args = {"--format", "xml"},
+            .status = 2,
+            .err = "korvane-calc: Unknown format \"xml\": use text, json, csv or table.\n" + kHint},
+        CliCase{.name = "PkaOutOfRange", .args = {"--pka", "14.5"}, .status = 2,
+                .err = "korvane-calc: --pka must be a number from 0 to 14.\n" + kHint},
+        CliCase{.name = "PkaNotANumber", .args = {"--pka", "warm"}, .status = 2,
+                .err = "korvane-calc: --pka must be a number from 0 to 14.\n" + kHint},
+        CliCase{.name = "TwoTargets", .args = {"--target-free", "40", "--target-molecular", "0.8"},
+                .status = 2,
+                .err = "korvane-calc: Give only one of --target-free and --target-molecular.\n" +
+                       kHint},
+        CliCase{.name = "GivenTwice", .args = {"--ph", "3.4", "--ph=3.5"}, .status = 2,
+                .err = "korvane-calc: --ph is given twice.\n" + kHint},
+        CliCase{.name = "TargetKindIsForABatch",
+                .args = WorkedExampleWith({"--target-kind", "free"}), .status = 2,
+                .err = "korvane-calc: --target-kind is for a batch: give --batch FILE as well.\n" +
+                       kHint},
+        CliCase{.name = "TableIsForABatch", .args = WorkedExampleWith({"--format", "table"}),
+                .status = 2,
+                .err = "korvane-calc: --format table is for a batch: give --batch FILE as well.\n" +
+                       kHint},
+        CliCase{.name = "Version", .args = {"--version"}, .out = "korvane-calc 2.02\n"}
+        // clang-format on
+        ),
     [](const auto& info) { return std::string(info.param.name); });
 
 const std::string kBatchHeader = "tank,ph,free_so2,target";
@@ -415,303 +385,361 @@ const std::string kNoFigures = ",,,,,,,,";  // eight empty figures, each after i
 INSTANTIATE_TEST_SUITE_P(
     Slips, KorvaneCalc,
     testing::Values(
-        CliCase{"FreeSO2InGrams",
-                WorkedExampleWith({"--free-so2=0.025", "--target-free=35", "--format", "csv"}), "",
-                3,
-                kDoseCsvHeader + "3.5,0.025,23,litres,potassium,powder,,,free,35" + kNoFigures +
-                    ",question,Existing SO2 appears low. Are you sure it is correct?\n",
-                "Existing SO2 appears low. Are you sure it is correct?\n"},
-        CliCase{"TargetInGrams", WorkedExampleWith({"--target-free=0.035", "--format", "csv"}), "",
-                3,
-                kDoseCsvHeader + kSlipInputs + "free,0.035" + kNoFigures +
-                    ",question,Free SO2 target appears low. Are you sure it is correct?\n",
-                "Free SO2 target appears low. Are you sure it is correct?\n"},
-        CliCase{"FreeSO2SlippedPoint", WorkedExampleWith({"--free-so2=250", "--format", "csv"}), "",
-                3,
-                kDoseCsvHeader + "3.5,250,23,litres,potassium,powder,,,free,40" + kNoFigures +
-                    ",question,Existing SO2 appears high. Are you sure it is correct?\n",
-                "Existing SO2 appears high. Are you sure it is correct?\n"},
-        CliCase{"MolecularTargetInGrams",
-                Without(WorkedExampleWith({"--target-molecular", "0.0008", "--format", "csv"}),
-                        {"--target-free"}),
-                "", 3,
-                kDoseCsvHeader + kSlipInputs + "molecular,0.0008" + kNoFigures +
-                    ",question,Molecular SO2 target appears low. Are you sure it is correct?\n",
-                "Molecular SO2 target appears low. Are you sure it is correct?\n"},
+        // clang-format off
+        CliCase{
+            .name = "FreeSO2InGrams",
+            .args = WorkedExampleWith({"--free-so2=0.025", "--target-free=35", "--format", "csv"}),
+            .status = 3,
+            .out = kDoseCsvHeader + "3.5,0.025,23,litres,potassium,powder,,,free,35" + kNoFigures +
+                   ",question,Existing SO2 appears low. Are you sure it is correct?\n",
+            .err = "Existing SO2 appears low. Are you sure it is correct?\n"},
+        CliCase{.name = "TargetInGrams",
+                .args = WorkedExampleWith({"--target-free=0.035", "--format", "csv"}), .status = 3,
+                .out = kDoseCsvHeader + kSlipInputs + "free,0.035" + kNoFigures +
+                       ",question,Free SO2 target appears low. Are you sure it is correct?\n",
+                .err = "Free SO2 target appears low. Are you sure it is correct?\n"},
+        CliCase{.name = "FreeSO2SlippedPoint",
+                .args = WorkedExampleWith({"--free-so2=250", "--format", "csv"}), .status = 3,
+                .out = kDoseCsvHeader + "3.5,250,23,litres,potassium,powder,,,free,40" +
+                       kNoFigures +
+                       ",question,Existing SO2 appears high. Are you sure it is correct?\n",
+                .err = "Existing SO2 appears high. Are you sure it is correct?\n"},
+        CliCase{
+            .name = "MolecularTargetInGrams",
+            .args = Without(WorkedExampleWith({"--target-molecular", "0.0008", "--format", "csv"}),
+                            {"--target-free"}),
+            .status = 3,
+            .out = kDoseCsvHeader + kSlipInputs + "molecular,0.0008" + kNoFigures +
+                   ",question,Molecular SO2 target appears low. Are you sure it is correct?\n",
+            .err = "Molecular SO2 target appears low. Are you sure it is correct?\n"},
         // 1.8 typed the wrong way round would make 1.39 g of 70.82.
-        CliCase{"PkaTheWrongWayRound",
-                Without(WorkedExampleWith({"--free-so2=0", "--target-molecular", "0.8", "--pka",
-                                           "8.1", "--format", "csv"}),
-                        {"--target-free"}),
-                "", 3,
-                kDoseCsvHeader + "3.5,0,23,litres,potassium,powder,,,molecular,0.8" + kNoFigures +
-                    ",question,pKa appears high. Are you sure it is correct?\n",
-                "pKa appears high. Are you sure it is correct?\n"},
-        CliCase{"HugeBatch", WorkedExampleWith({"--batch-size=1e30", "--format", "csv"}), "", 3,
-                kDoseCsvHeader + "3.5,10,1e30,litres,potassium,powder,,,free,40" + kNoFigures +
-                    ",question,Batch size appears large. Are you sure it is correct?\n",
-                "Batch size appears large. Are you sure it is correct?\n"},
+        CliCase{.name = "PkaTheWrongWayRound",
+                .args = Without(WorkedExampleWith({"--free-so2=0", "--target-molecular", "0.8",
+                                                   "--pka", "8.1", "--format", "csv"}),
+                                {"--target-free"}),
+                .status = 3,
+                .out = kDoseCsvHeader + "3.5,0,23,litres,potassium,powder,,,molecular,0.8" +
+                       kNoFigures + ",question,pKa appears high. Are you sure it is correct?\n",
+                .err = "pKa appears high. Are you sure it is correct?\n"},
+        CliCase{.name = "HugeBatch",
+                .args = WorkedExampleWith({"--batch-size=1e30", "--format", "csv"}), .status = 3,
+                .out = kDoseCsvHeader + "3.5,10,1e30,litres,potassium,powder,,,free,40" +
+                       kNoFigures +
+                       ",question,Batch size appears large. Are you sure it is correct?\n",
+                .err = "Batch size appears large. Are you sure it is correct?\n"},
         // 1e30 litres raised by 30 mg/L take 5.2e28 g: answered Yes, no less.
-        CliCase{"AmountBeyondAnyCellar",
-                WorkedExampleWith({"--batch-size=1e30", "--yes", "--format", "csv"}), "", 1,
-                kDoseCsvHeader + "3.5,10,1e30,litres,potassium,powder,,,free,40" + kNoFigures +
-                    ",error,\"The amount, 5.2e+28 g, is more than any cellar could add: check "
-                    "the batch size and the target.\"\n",
-                "The amount, 5.2e+28 g, is more than any cellar could add: check the batch size "
-                "and the target.\n"},
-        CliCase{"SolutionBeyondAnyCellar",
-                WorkedExampleWith({"--method=solution", "--solution-pct", "1e-30", "--yes"}), "", 1,
-                "pH                         3.5\n"
-                "Free SO2                   10 mg/L\n"
-                "Batch size                 23 litres\n"
-                "Form                       potassium\n"
-                "Method                     solution\n"
-                "Solution strength          1e-30 %\n"
-                "Target                     free SO2 40 mg/L\n",
-                "The amount, 1.19e+32 ml, is more than any cellar could add: check the batch "
-                "size, the target and the solution percentage.\n"},
+        CliCase{
+            .name = "AmountBeyondAnyCellar",
+            .args = WorkedExampleWith({"--batch-size=1e30", "--yes", "--format", "csv"}),
+            .status = 1,
+            .out = kDoseCsvHeader + "3.5,10,1e30,litres,potassium,powder,,,free,40" + kNoFigures +
+                   ",error,\"The amount, 5.2e+28 g, is more than any cellar could add: check "
+                   "the batch size and the target.\"\n",
+            .err = "The amount, 5.2e+28 g, is more than any cellar could add: check the batch size "
+                   "and the target.\n"},
+        CliCase{
+            .name = "SolutionBeyondAnyCellar",
+            .args = WorkedExampleWith({"--method=solution", "--solution-pct", "1e-30", "--yes"}),
+            .status = 1,
+            .out = "pH                         3.5\n"
+                   "Free SO2                   10 mg/L\n"
+                   "Batch size                 23 litres\n"
+                   "Form                       potassium\n"
+                   "Method                     solution\n"
+                   "Solution strength          1e-30 %\n"
+                   "Target                     free SO2 40 mg/L\n",
+            .err = "The amount, 1.19e+32 ml, is more than any cellar could add: check the batch "
+                   "size, the target and the solution percentage.\n"},
         // Beyond what a single holds, as the README says.
-        CliCase{"BatchTooLargeToCalculate",
-                WorkedExampleWith({"--batch-size=3.5e38", "--yes", "--format", "csv"}), "", 1,
-                kDoseCsvHeader + "3.5,10,3.5e38,litres,potassium,powder,,,free,40" + kNoFigures +
-                    ",error,Batch size is too large to calculate.\n",
-                "Batch size is too large to calculate.\n"}),
+        CliCase{.name = "BatchTooLargeToCalculate",
+                .args = WorkedExampleWith({"--batch-size=3.5e38", "--yes", "--format", "csv"}),
+                .status = 1,
+                .out = kDoseCsvHeader + "3.5,10,3.5e38,litres,potassium,powder,,,free,40" +
+                       kNoFigures + ",error,Batch size is too large to calculate.\n",
+                .err = "Batch size is too large to calculate.\n"}  // clang-format on
+        ),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Batch, KorvaneCalc,
     testing::Values(
-        CliCase{"FromStandardInput", Batch("-"), kBatchHeader + "\nT1,3.5,10,40\n", 0,
-                kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures + "\n", ""},
-        CliCase{"ColumnsInAnyOrder", Without(Batch("{dir}/in.csv"), {"--unit", "--batch-size"}),
-                "Target,unit,batch_size,free_so2,PH\n40,litres,23,10,3.5\n", 0,
-                "Target,unit,batch_size,free_so2,PH," + kResultColumns + "\n40,litres,23,10,3.5," +
-                    kWorkedFigures + "\n",
-                ""},
+        // clang-format off
+        CliCase{.name = "FromStandardInput", .args = Batch("-"),
+                .input = kBatchHeader + "\nT1,3.5,10,40\n",
+                .out = kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures + "\n"},
+        CliCase{.name = "ColumnsInAnyOrder",
+                .args = Without(Batch("{dir}/in.csv"), {"--unit", "--batch-size"}),
+                .input = "Target,unit,batch_size,free_so2,PH\n40,litres,23,10,3.5\n",
+                .out = "Target,unit,batch_size,free_so2,PH," + kResultColumns +
+                       "\n40,litres,23,10,3.5," + kWorkedFigures + "\n"},
+        CliCase{.name = "QuotedFieldPassesThrough", .args = Batch("-"),
+                .input = kBatchHeader + "\n\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40\n",
+                .out = kBatchOutHeader + "\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40," +
+                       kWorkedFigures + "\n"},
+        CliCase{.name = "ShortRow", .args = Batch("-"), .input = kBatchHeader + "\nT1,3.5\n",
+                .status = 1,
+                .out = kBatchOutHeader +
+                       "T1,3.5,,,,,,,,,,,error,Row has 2 fields; the header has 4.\n"},
         CliCase{
-            "QuotedFieldPassesThrough", Batch("-"),
-            kBatchHeader + "\n\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40\n", 0,
-            kBatchOutHeader + "\"Cuve 3, \"\"east\"\"\nwall\",3.5,10,40," + kWorkedFigures + "\n",
-            ""},
-        CliCase{"ShortRow", Batch("-"), kBatchHeader + "\nT1,3.5\n", 1,
-                kBatchOutHeader + "T1,3.5,,,,,,,,,,,error,Row has 2 fields; the header has 4.\n",
-                ""},
-        CliCase{"LongRow", Batch("-"),
-                kBatchHeader + "\nT1,3.5,10,40" + std::string(70000, ' ') + "\nT2,3.5,10,40\n", 1,
-                kBatchOutHeader + ",,,,,,,,,,,,error,Row is longer than 64 KiB.\nT2,3.5,10,40," +
-                    kWorkedFigures + "\n",
-                ""},
-        CliCase{"RowsOfEveryStatus", Without(Batch("-"), {"--target-kind"}),
-                "ph,free_so2,target,target_kind\n3.5,10,40,free\n3.5,50,40,free\n"
-                "1.5,0,1,molecular\n3.5,10,40,mole\n,,,\n",
-                1,
-                "ph,free_so2,target,target_kind," + kResultColumns + "\n3.5,10,40,free," +
-                    kWorkedFigures +
-                    "\n3.5,50,40,free,0.98,40,0.78,-10.00,-0.20,0.00,g,0.00,no_addition,No "
-                    "addition needed: the wine is at or above its target.\n"
-                    "1.5,0,1,molecular,,,,,,,,,question,pH appears low. Are you sure it is "
-                    "correct?\n3.5,10,40,mole,,,,,,,,,error,\"Unknown target kind \"\"mole\"\": "
-                    "use free or molecular.\"\n,,,,,,,,,,,,blank,\n",
-                ""},
-        CliCase{"CrLf", Batch("-"), kBatchHeader + "\r\nT1,3.5,10,40\r\n", 0,
-                kBatchHeader + "," + kResultColumns + "\r\nT1,3.5,10,40," + kWorkedFigures + "\r\n",
-                ""},
-        CliCase{"ByteOrderMark", Batch("-"),
-                "\xEF\xBB\xBF"
-                "ph,free_so2,target\n3.5,10,40\n",
-                0,
-                "\xEF\xBB\xBF"
-                "ph,free_so2,target," +
-                    kResultColumns + "\n3.5,10,40," + kWorkedFigures + "\n",
-                ""},
+            .name = "LongRow",
+            .args = Batch("-"),
+            .input = kBatchHeader + "\nT1,3.5,10,40" + std::string(70000, ' ') + "\nT2,3.5,10,40\n",
+            .status = 1,
+            .out = kBatchOutHeader + ",,,,,,,,,,,,error,Row is longer than 64 KiB.\nT2,3.5,10,40," +
+                   kWorkedFigures + "\n"},
+        CliCase{.name = "RowsOfEveryStatus", .args = Without(Batch("-"), {"--target-kind"}),
+                .input = "ph,free_so2,target,target_kind\n3.5,10,40,free\n3.5,50,40,free\n"
+                         "1.5,0,1,molecular\n3.5,10,40,mole\n,,,\n",
+                .status = 1,
+                .out = "ph,free_so2,target,target_kind," + kResultColumns + "\n3.5,10,40,free," +
+                       kWorkedFigures +
+                       "\n3.5,50,40,free,0.98,40,0.78,-10.00,-0.20,0.00,g,0.00,no_addition,No "
+                       "addition needed: the wine is at or above its target.\n"
+                       "1.5,0,1,molecular,,,,,,,,,question,pH appears low. Are you sure it is "
+                       "correct?\n3.5,10,40,mole,,,,,,,,,error,\"Unknown target kind \"\"mole\"\": "
+                       "use free or molecular.\"\n,,,,,,,,,,,,blank,\n"},
+        CliCase{.name = "CrLf", .args = Batch("-"), .input = kBatchHeader + "\r\nT1,3.5,10,40\r\n",
+                .out = kBatchHeader + "," + kResultColumns + "\r\nT1,3.5,10,40," + kWorkedFigures +
+                       "\r\n"},
+        CliCase{.name = "ByteOrderMark", .args = Batch("-"),
+                .input = "\xEF\xBB\xBF" "ph,free_so2,target\n3.5,10,40\n",
+                .out = "\xEF\xBB\xBF"
+                       "ph,free_so2,target," +
+                       kResultColumns + "\n3.5,10,40," + kWorkedFigures + "\n"},
         // Excel's CSV on Windows: read as Windows-1252, written as UTF-8.
-        CliCase{"Windows1252IsReadAndWrittenAsUtf8", Batch("-"),
-                kBatchHeader + "\nF\xFBt \xE9t\xE9,3.5,10,40\n", 0,
-                kBatchOutHeader + "F\xC3\xBBt \xC3\xA9t\xC3\xA9,3.5,10,40," + kWorkedFigures + "\n",
-                ""},
-        CliCase{"SemicolonsAndDecimalCommas", Batch("-"),
-                "tank;ph;free_so2;target\nT1;3,5;10;40\nT2;3,5;10;40,5\n", 0,
-                "tank;ph;free_so2;target;molecular_so2;target_free_so2;target_molecular_so2;"
-                "so2_requirement;molecular_so2_requirement;amount;amount_unit;teaspoons;status;"
-                "message\nT1;3,5;10;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;ok;\n"
-                "T2;3,5;10;40,5;0,20;40,5;0,79;30,50;0,60;1,21;g;0,20;ok;\n",
-                ""},
+        CliCase{.name = "Windows1252IsReadAndWrittenAsUtf8", .args = Batch("-"),
+                .input = kBatchHeader + "\nF\xFBt \xE9t\xE9,3.5,10,40\n",
+                .out = kBatchOutHeader + "F\xC3\xBBt \xC3\xA9t\xC3\xA9,3.5,10,40," +
+                       kWorkedFigures + "\n"},
+        CliCase{
+            .name = "SemicolonsAndDecimalCommas",
+            .args = Batch("-"),
+            .input = "tank;ph;free_so2;target\nT1;3,5;10;40\nT2;3,5;10;40,5\n",
+            .out = "tank;ph;free_so2;target;molecular_so2;target_free_so2;target_molecular_so2;"
+                   "so2_requirement;molecular_so2_requirement;amount;amount_unit;teaspoons;status;"
+                   "message\nT1;3,5;10;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;ok;\n"
+                   "T2;3,5;10;40,5;0,20;40,5;0,79;30,50;0,60;1,21;g;0,20;ok;\n"},
         // Figures written before a number shows the file's mark keep theirs.
-        CliCase{"TheFirstFiguresFixTheMark", Batch("-"),
-                "tank;ph;free_so2;target\nT1;4;10;40\nT2;3.5;10;40\n", 0,
-                "tank;ph;free_so2;target;molecular_so2;target_free_so2;target_molecular_so2;"
-                "so2_requirement;molecular_so2_requirement;amount;amount_unit;teaspoons;status;"
-                "message\nT1;4;10;40;0,06;40;0,25;30,00;0,19;1,19;g;0,19;ok;\n"
-                "T2;3.5;10;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;ok;\n",
-                ""},
-        CliCase{"DelimiterGiven", Batch("-", {"--delimiter", "semicolon"}),
-                "tank;ph;free_so2;note,with,commas\nT1;3.5;10;40\n", 2, "",
+        CliCase{
+            .name = "TheFirstFiguresFixTheMark",
+            .args = Batch("-"),
+            .input = "tank;ph;free_so2;target\nT1;4;10;40\nT2;3.5;10;40\n",
+            .out = "tank;ph;free_so2;target;molecular_so2;target_free_so2;target_molecular_so2;"
+                   "so2_requirement;molecular_so2_requirement;amount;amount_unit;teaspoons;status;"
+                   "message\nT1;4;10;40;0,06;40;0,25;30,00;0,19;1,19;g;0,19;ok;\n"
+                   "T2;3.5;10;40;0,20;40;0,78;30,00;0,59;1,19;g;0,19;ok;\n"},
+        CliCase{
+            .name = "DelimiterGiven",
+            .args = Batch("-", {"--delimiter", "semicolon"}),
+            .input = "tank;ph;free_so2;note,with,commas\nT1;3.5;10;40\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input has no column target, and neither --target-free nor "
                 "--target-molecular is given. Its header, read as semicolon-separated UTF-8, has "
                 "\"tank\", \"ph\", \"free_so2\", \"note,with,commas\".\n"},
-        CliCase{"ColumnNamedByTheUser", Batch("-", {"--column", "free_so2=SO2 libre"}),
-                "tank,ph,SO2 libre (mg/L),target\nT1,3.5,10,40\n", 0,
-                "tank,ph,SO2 libre (mg/L),target," + kResultColumns + "\nT1,3.5,10,40," +
-                    kWorkedFigures + "\n",
-                ""},
-        CliCase{"MissingColumn",
-                {"--batch", "-", "--target-free", "40", "--quiet"},
-                "tank,ph,volume (L)\nT1,3.5,23\n",
-                2,
-                "",
-                "korvane-calc: standard input has no column free_so2, and --free-so2 is not "
-                "given. Its header, read as comma-separated UTF-8, has \"tank\", \"ph\", "
-                "\"volume (L)\".\n"},
-        CliCase{"TargetWithoutKind",
-                {"--batch", "-", "--quiet"},
-                "ph,free_so2,target,batch_size,unit\n3.5,10,40,23,l\n",
-                2,
-                "",
+        CliCase{.name = "ColumnNamedByTheUser",
+                .args = Batch("-", {"--column", "free_so2=SO2 libre"}),
+                .input = "tank,ph,SO2 libre (mg/L),target\nT1,3.5,10,40\n",
+                .out = "tank,ph,SO2 libre (mg/L),target," + kResultColumns + "\nT1,3.5,10,40," +
+                       kWorkedFigures + "\n"},
+        CliCase{.name = "MissingColumn", .args = {"--batch", "-", "--target-free", "40", "--quiet"},
+                .input = "tank,ph,volume (L)\nT1,3.5,23\n", .status = 2,
+                .err = "korvane-calc: standard input has no column free_so2, and --free-so2 is not "
+                       "given. Its header, read as comma-separated UTF-8, has \"tank\", \"ph\", "
+                       "\"volume (L)\".\n"},
+        CliCase{
+            .name = "TargetWithoutKind",
+            .args = {"--batch", "-", "--quiet"},
+            .input = "ph,free_so2,target,batch_size,unit\n3.5,10,40,23,l\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input has a target column but no target_kind column: add "
                 "one, or give --target-kind free|molecular.\n"},
-        CliCase{"TargetGivenTwice",
-                {"--batch", "-", "--target-molecular", "0.8"},
-                "ph,free_so2,target,batch_size,unit\n3.5,10,40,23,l\n",
-                2,
-                "",
-                "korvane-calc: standard input has a target column, and --target-free or "
-                "--target-molecular gives the target too: use one or the other.\n"},
-        CliCase{"ColumnTwice", Batch("-"), "ph,Free SO2,target,fso2\n", 2, "",
-                "korvane-calc: standard input has the column free_so2 twice: \"Free SO2\" and "
-                "\"fso2\".\n"},
-        CliCase{"UnitsDisagree",
-                {"--batch", "-", "--unit", "litres", "--target-free", "40"},
-                "ph,free_so2,Volume (hL)\n",
-                2,
-                "",
-                "korvane-calc: standard input's header \"Volume (hL)\" names another unit than "
-                "--unit.\n"},
+        CliCase{.name = "TargetGivenTwice", .args = {"--batch", "-", "--target-molecular", "0.8"},
+                .input = "ph,free_so2,target,batch_size,unit\n3.5,10,40,23,l\n", .status = 2,
+                .err = "korvane-calc: standard input has a target column, and --target-free or "
+                       "--target-molecular gives the target too: use one or the other.\n"},
+        CliCase{
+            .name = "ColumnTwice",
+            .args = Batch("-"),
+            .input = "ph,Free SO2,target,fso2\n",
+            .status = 2,
+            .err = "korvane-calc: standard input has the column free_so2 twice: \"Free SO2\" and "
+                   "\"fso2\".\n"},
+        CliCase{
+            .name = "UnitsDisagree",
+            .args = {"--batch", "-", "--unit", "litres", "--target-free", "40"},
+            .input = "ph,free_so2,Volume (hL)\n",
+            .status = 2,
+            .err = "korvane-calc: standard input's header \"Volume (hL)\" names another unit than "
+                   "--unit.\n"},
         // A size under "Volume" and the size given: one is a mistake.
-        CliCase{"AnOptionAndAColumnForOneValue", Batch("-"),
-                "tank,Volume,ph,free_so2,target\nT1,2023,3.5,12,35\n", 2, "",
+        CliCase{
+            .name = "AnOptionAndAColumnForOneValue",
+            .args = Batch("-"),
+            .input = "tank,Volume,ph,free_so2,target\nT1,2023,3.5,12,35\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input has a batch_size column \"Volume\", and --batch-size "
                 "gives it too: use one or the other (--column batch_size= reads no column for "
                 "it).\n"},
-        CliCase{"TheTargetsKindInItsHeaderAndAnotherGiven",
-                {"--batch", "-", "--target-kind", "free"},
-                "Tank,pH,Free SO2,Volume (L),Target (molecular)\nT1,3.5,10,23,0.8\n",
-                2,
-                "",
+        CliCase{
+            .name = "TheTargetsKindInItsHeaderAndAnotherGiven",
+            .args = {"--batch", "-", "--target-kind", "free"},
+            .input = "Tank,pH,Free SO2,Volume (L),Target (molecular)\nT1,3.5,10,23,0.8\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input's header \"Target (molecular)\" says its targets are "
                 "molecular, and --target-kind says free: use one or the other.\n"},
         CliCase{
-            "TheTargetsKindInItsHeaderAndAColumn",
-            {"--batch", "-"},
-            "pH,Free SO2,Volume (L),Objetivo (molecular),Tipo objetivo\n",
-            2,
-            "",
-            "korvane-calc: standard input's header \"Objetivo (molecular)\" says its targets are "
-            "molecular, and so does its column \"Tipo objetivo\": use one or the other.\n"},
-        CliCase{"AColumnThatPlainlyHoldsAnInput",
-                {"--batch", "-", "--free-so2", "12", "--target-free", "40"},
-                "Cuve,pH,SO2 au labo (mg/L),Volume (hL)\n",
-                2,
-                "",
-                "korvane-calc: standard input has a column \"SO2 au labo (mg/L)\" that seems to "
-                "hold free_so2 but is not read: read it with --column free_so2=\"SO2 au labo "
-                "(mg/L)\", or pass it over with --column free_so2=.\n"},
-        CliCase{"AWordInBracketsThatFitsNot", Batch("-"), "tank,pH (free),free_so2,target\n", 2, "",
+            .name = "TheTargetsKindInItsHeaderAndAColumn",
+            .args = {"--batch", "-"},
+            .input = "pH,Free SO2,Volume (L),Objetivo (molecular),Tipo objetivo\n",
+            .status = 2,
+            .err = "korvane-calc: standard input's header \"Objetivo (molecular)\" says its "
+                   "targets are "
+                   "molecular, and so does its column \"Tipo objetivo\": use one or the other.\n"},
+        CliCase{
+            .name = "AColumnThatPlainlyHoldsAnInput",
+            .args = {"--batch", "-", "--free-so2", "12", "--target-free", "40"},
+            .input = "Cuve,pH,SO2 au labo (mg/L),Volume (hL)\n",
+            .status = 2,
+            .err = "korvane-calc: standard input has a column \"SO2 au labo (mg/L)\" that seems to "
+                   "hold free_so2 but is not read: read it with --column free_so2=\"SO2 au labo "
+                   "(mg/L)\", or pass it over with --column free_so2=.\n"},
+        CliCase{
+            .name = "AWordInBracketsThatFitsNot",
+            .args = Batch("-"),
+            .input = "tank,pH (free),free_so2,target\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input's header \"pH (free)\": \"free\" is no unit or word "
                 "read for ph.\n"},
-        CliCase{"AResultColumnWithoutTheOthers", Batch("-"),
-                "tank,ph,free_so2,target,target_molecular_so2\n", 2, "",
+        CliCase{
+            .name = "AResultColumnWithoutTheOthers",
+            .args = Batch("-"),
+            .input = "tank,ph,free_so2,target,target_molecular_so2\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input has the result column \"target_molecular_so2\" "
                 "without all the others after it, as they are written: it is no input, so rename "
                 "it or take it out.\n"},
         // Not even the empty header of a spreadsheet's last column.
-        CliCase{"NoColumnForAnOption", Batch("-", {"--column", "batch_size="}),
-                "tank,Batch,ph,free_so2,target,\nT1,2023,3.5,10,40,\n", 0,
-                "tank,Batch,ph,free_so2,target,," + kResultColumns + "\nT1,2023,3.5,10,40,," +
-                    kWorkedFigures + "\n",
-                ""},
-        CliCase{"UnitUnknownInTheHeader", Without(Batch("-"), {"--unit", "--batch-size"}),
-                "ph,free_so2,Volume (kL),target\n", 2, "",
+        CliCase{.name = "NoColumnForAnOption", .args = Batch("-", {"--column", "batch_size="}),
+                .input = "tank,Batch,ph,free_so2,target,\nT1,2023,3.5,10,40,\n",
+                .out = "tank,Batch,ph,free_so2,target,," + kResultColumns +
+                       "\nT1,2023,3.5,10,40,," + kWorkedFigures + "\n"},
+        CliCase{
+            .name = "UnitUnknownInTheHeader",
+            .args = Without(Batch("-"), {"--unit", "--batch-size"}),
+            .input = "ph,free_so2,Volume (kL),target\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input's header \"Volume (kL)\": Unknown unit \"kL\": use "
                 "us-gal, imp-gal, litres or hl.\n"},
-        CliCase{"UnitInTheHeaderAndAColumn", Without(Batch("-"), {"--unit", "--batch-size"}),
-                "ph,free_so2,Volume (L),Unit,target\n", 2, "",
-                "korvane-calc: standard input's header \"Volume (L)\" names a unit, and so does "
-                "its column \"Unit\": use one or the other.\n"},
-        CliCase{"SO2InAnotherUnit", Batch("-"), "ph,Free SO2 (g/L),target\n", 2, "",
+        CliCase{
+            .name = "UnitInTheHeaderAndAColumn",
+            .args = Without(Batch("-"), {"--unit", "--batch-size"}),
+            .input = "ph,free_so2,Volume (L),Unit,target\n",
+            .status = 2,
+            .err = "korvane-calc: standard input's header \"Volume (L)\" names a unit, and so does "
+                   "its column \"Unit\": use one or the other.\n"},
+        CliCase{
+            .name = "SO2InAnotherUnit",
+            .args = Batch("-"),
+            .input = "ph,Free SO2 (g/L),target\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input's header \"Free SO2 (g/L)\" gives free_so2 in g/L: "
                 "SO2 is read in mg/L.\n"},
-        CliCase{"SO2InAUnitItDoesNotKnow", Batch("-"), "ph,SO2 libre [ppb],target\n", 2, "",
+        CliCase{
+            .name = "SO2InAUnitItDoesNotKnow",
+            .args = Batch("-"),
+            .input = "ph,SO2 libre [ppb],target\n",
+            .status = 2,
+            .err =
                 "korvane-calc: standard input's header \"SO2 libre [ppb]\": \"ppb\" is no unit or "
                 "word read for free_so2; SO2 is read in mg/L.\n"},
-        CliCase{"TooManyColumns", Batch("-"), kBatchHeader + std::string(1000, ',') + "\n", 2, "",
-                "korvane-calc: The header row of standard input has more than 1000 columns.\n"},
-        CliCase{"EmptyInput", Batch("-"), "", 2, "",
-                "korvane-calc: standard input has no header row.\n"},
-        CliCase{"UnreadableFile", Batch("{dir}/absent.csv"), "", 2, "",
-                "korvane-calc: Cannot read {dir}/absent.csv: No such file or directory\n"},
-        CliCase{"AFileNameIsShownEscaped", Batch("{dir}/absent\x1b[2J.csv"), "", 2, "",
+        CliCase{
+            .name = "TooManyColumns",
+            .args = Batch("-"),
+            .input = kBatchHeader + std::string(1000, ',') + "\n",
+            .status = 2,
+            .err = "korvane-calc: The header row of standard input has more than 1000 columns.\n"},
+        CliCase{.name = "EmptyInput", .args = Batch("-"), .status = 2,
+                .err = "korvane-calc: standard input has no header row.\n"},
+        CliCase{.name = "UnreadableFile", .args = Batch("{dir}/absent.csv"), .status = 2,
+                .err = "korvane-calc: Cannot read {dir}/absent.csv: No such file or directory\n"},
+        CliCase{
+            .name = "AFileNameIsShownEscaped",
+            .args = Batch("{dir}/absent\x1b[2J.csv"),
+            .status = 2,
+            .err =
                 "korvane-calc: Cannot read {dir}/absent\\x1B[2J.csv: No such file or directory\n"},
-        CliCase{"OutputWouldOverwriteInput", Batch("{dir}/in.csv", {"-o", "{dir}/in.csv"}),
-                kBatchHeader + "\nT1,3.5,10,40\n", 2, "",
-                "korvane-calc: The output {dir}/in.csv would overwrite the input.\n"},
+        CliCase{.name = "OutputWouldOverwriteInput",
+                .args = Batch("{dir}/in.csv", {"-o", "{dir}/in.csv"}),
+                .input = kBatchHeader + "\nT1,3.5,10,40\n", .status = 2,
+                .err = "korvane-calc: The output {dir}/in.csv would overwrite the input.\n"},
         // For a person: the tank (or its line), the amount, the status and
         // the message, aligned however wide the names.
-        CliCase{"AsATable", Without(Batch("-", {"--format", "table"}), {"--method"}),
+        CliCase{
+            .name = "AsATable",
+            .args = Without(Batch("-", {"--format", "table"}), {"--method"}),
+            .input =
                 "tank,ph,free_so2,target,method,tablet_g\nT1 Shiraz,3.5,10,40,powder,\n"
                 "T2 Ros\xC3\xA9,3.5,10,40,tablet,0.44\n\nT3,3.5,50,40,powder,\n,1.5,0,40,powder,\n",
-                1,
+            .status = 1,
+            .out =
                 "Tank       Amount        Status       Message\n"
                 "T1 Shiraz  1.19 g        ok\n"
                 "T2 Ros\xC3\xA9    2.72 tablets  ok\n"
                 "T3         0.00 g        no_addition  No addition needed: the wine is at or above "
                 "its target.\n"
                 "line 6                   question     pH appears low. Are you sure it is "
-                "correct?\n",
-                ""},
+                "correct?\n"},
         // The wine's three columns before the message, as the CSV appends
         // them, with the file's decimal mark; a row without a total has none.
-        CliCase{"AsATableWithTheWine", Batch("-", {"--format", "table", "--regime", "eu", "--yes"}),
-                "tank;ph;free_so2;target;total_so2;colour\nT1;3,5;10;40;121;red\n"
-                "T2;3,5;10;40;;\n",
-                0,
-                "Tank  Amount  Status  SO2 added  Projected total SO2  Total SO2 limit  Message\n"
-                "T1    1,19 g  ok          30,00               151,00              150  Limit 150 "
-                "mg/L: EU limit for a dry red; style not given: took still wine's limit; sugar not "
-                "given: took the stricter limit\n"
-                "T2    1,19 g  ok          30,00\n",
-                ""},
-        CliCase{"JsonIsForOneDose", Batch("-", {"--format", "json"}), "", 2, "",
-                "korvane-calc: --format for a batch is csv or table.\n" + kHint},
-        CliCase{"OutputNeedsAName", Batch("-", {"-o", ""}), "", 2, "",
-                "korvane-calc: -o needs a file name.\n" + kHint},
-        CliCase{"OutputNeedsABatch",
-                {"-o", "{dir}/out.csv"},
-                "",
-                2,
-                "",
-                "korvane-calc: -o is for a batch: give --batch FILE as well.\n" + kHint},
+        CliCase{.name = "AsATableWithTheWine",
+                .args = Batch("-", {"--format", "table", "--regime", "eu", "--yes"}),
+                .input = "tank;ph;free_so2;target;total_so2;colour\nT1;3,5;10;40;121;red\n"
+                         "T2;3,5;10;40;;\n",
+                .out = "Tank  Amount  Status  SO2 added  Projected total SO2  Total SO2 limit  Message\n"
+                       "T1    1,19 g  ok          30,00               151,00              150  Limit 150 "
+                       "mg/L: EU limit for a dry red; style not given: took still wine's limit; sugar not "
+                       "given: took the stricter limit\n"
+                       "T2    1,19 g  ok          30,00\n"},
+        CliCase{.name = "JsonIsForOneDose", .args = Batch("-", {"--format", "json"}), .status = 2,
+                .err = "korvane-calc: --format for a batch is csv or table.\n" + kHint},
+        CliCase{.name = "OutputNeedsAName", .args = Batch("-", {"-o", ""}), .status = 2,
+                .err = "korvane-calc: -o needs a file name.\n" + kHint},
+        CliCase{.name = "OutputNeedsABatch", .args = {"-o", "{dir}/out.csv"}, .status = 2,
+                .err = "korvane-calc: -o is for a batch: give --batch FILE as well.\n" + kHint},
         // Without --quiet: the built-in words every row took, and how the
         // rows came out, with the lines of those not calculated.
-        CliCase{"SaysWhatItTookAndHowItWent",
-                {"--batch", "-", "--unit", "l", "--batch-size", "23", "--target-kind", "free"},
-                kBatchHeader + "\nT1,3.5,10,40\n\nT2,x,10,40\nT3,3.5,50,40\n",
-                1,
-                kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures +
-                    "\nT2,x,10,40,,,,,,,,,error,\"pH must be numeric: "
-                    "\"\"x\"\".\"\nT3,3.5,50,40,0.98,40,0.78,"
-                    "-10.00,-0.20,0.00,g,0.00,no_addition,No addition needed: the wine is at or "
-                    "above its target.\n",
-                "korvane-calc: Every row takes the built-in form potassium and method powder.\n"
-                "korvane-calc: 3 rows: 1 ok, 1 no addition, 0 questions, 1 error, 0 blank. Not "
-                "calculated: line 4.\n"},
-        CliCase{"OneRow",
-                {"--batch", "-", "--unit", "l", "--batch-size", "23", "--target-kind", "free",
-                 "--form", "sodium", "--method", "powder"},
-                kBatchHeader + "\nT1,3.5,70,40\n",
-                0,
-                kBatchOutHeader + "T1,3.5,70,40,1.37,40,0.78,-30.00,-0.59,0.00,g,0.00,no_addition,"
-                                  "No addition needed: the wine is at or above its target.\n",
-                "korvane-calc: 1 row: 0 ok, 1 no addition, 0 questions, 0 errors, 0 blank.\n"}),
+        CliCase{
+            .name = "SaysWhatItTookAndHowItWent",
+            .args = {"--batch", "-", "--unit", "l", "--batch-size", "23", "--target-kind", "free"},
+            .input = kBatchHeader + "\nT1,3.5,10,40\n\nT2,x,10,40\nT3,3.5,50,40\n",
+            .status = 1,
+            .out = kBatchOutHeader + "T1,3.5,10,40," + kWorkedFigures +
+                   "\nT2,x,10,40,,,,,,,,,error,\"pH must be numeric: "
+                   "\"\"x\"\".\"\nT3,3.5,50,40,0.98,40,0.78,"
+                   "-10.00,-0.20,0.00,g,0.00,no_addition,No addition needed: the wine is at or "
+                   "above its target.\n",
+            .err = "korvane-calc: Every row takes the built-in form potassium and method powder.\n"
+                   "korvane-calc: 3 rows: 1 ok, 1 no addition, 0 questions, 1 error, 0 blank. Not "
+                   "calculated: line 4.\n"},
+        CliCase{
+            .name = "OneRow",
+            .args = {"--batch", "-", "--unit", "l", "--batch-size", "23", "--target-kind", "free",
+                     "--form", "sodium", "--method", "powder"},
+            .input = kBatchHeader + "\nT1,3.5,70,40\n",
+            .out = kBatchOutHeader +
+                   "T1,3.5,70,40,1.37,40,0.78,-30.00,-0.59,0.00,g,0.00,no_addition,"
+                   "No addition needed: the wine is at or above its target.\n",
+            .err = "korvane-calc: 1 row: 0 ok, 1 no addition, 0 questions, 0 errors, 0 blank.\n"}
+        // clang-format on
+        ),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KorvaneCalcBatch, WritesToTheFileGivenWithO) {
@@ -840,8 +868,8 @@ TEST(KorvaneCalcHelp, ListsEveryOptionWordColumnAndExitStatus) {
 // standard output and error are kept beside it, as KEPT.out and KEPT.err.
 struct CellarFileCase {
     const char* file;
-    std::vector<std::string> args;
-    int status;
+    std::vector<std::string> args = {};
+    int status = 0;
     const char* kept;
 };
 
@@ -874,46 +902,50 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // LibreOffice in French: semicolons, decimal commas, hectolitres in
         // the header, an empty row, and a volume typed with a point.
-        CellarFileCase{"cuves_fr.csv",
-                       {"--column", "free_so2=SO2 libre", "--column", "target=SO2 libre visé",
-                        "--target-kind", "free"},
-                       1,
-                       "cuves_fr"},
+        CellarFileCase{.file = "cuves_fr.csv",
+                       .args = {"--column", "free_so2=SO2 libre", "--column",
+                                "target=SO2 libre visé", "--target-kind", "free"},
+                       .status = 1,
+                       .kept = "cuves_fr"},
         // LibreOffice in English, "Text CSV" with tabs.
-        CellarFileCase{"tanks_tab.txt", {"--form", "potassium"}, 0, "tanks_tab"},
+        CellarFileCase{
+            .file = "tanks_tab.txt", .args = {"--form", "potassium"}, .kept = "tanks_tab"},
         // The same saved as "Unicode text": UTF-16 with its byte order mark.
-        CellarFileCase{"tanks_unicode.txt", {"--form", "potassium"}, 0, "tanks_unicode"},
+        CellarFileCase{
+            .file = "tanks_unicode.txt", .args = {"--form", "potassium"}, .kept = "tanks_unicode"},
         // "CSV UTF-8" as Excel writes it: a byte order mark, CRLF, and
         // volumes with thousands separators, read two ways until told.
-        CellarFileCase{"tanks_excel.csv", {}, 1, "tanks_excel"},
-        CellarFileCase{
-            "tanks_excel.csv", {"--decimal-point", "--yes", "--quiet"}, 0, "tanks_excel_point"},
+        CellarFileCase{.file = "tanks_excel.csv", .status = 1, .kept = "tanks_excel"},
+        CellarFileCase{.file = "tanks_excel.csv",
+                       .args = {"--decimal-point", "--yes", "--quiet"},
+                       .kept = "tanks_excel_point"},
         // Exported by LibreOffice Calc in each of the six languages' countries
         // (tests/data/cellar/sheets/export.sh), read with no option: each
         // header says its column in its own language.
-        CellarFileCase{"cuves_libreoffice_fr.csv", {}, 0, "cuves_libreoffice_fr"},
-        CellarFileCase{"vasche_libreoffice_it.csv", {}, 0, "vasche_libreoffice_it"},
-        CellarFileCase{"depositos_libreoffice_es.csv", {}, 1, "depositos_libreoffice_es"},
-        CellarFileCase{"tanks_libreoffice_de.csv", {}, 0, "tanks_libreoffice_de"},
-        CellarFileCase{"depositos_libreoffice_pt.csv", {}, 0, "depositos_libreoffice_pt"},
-        CellarFileCase{"tanks_libreoffice_en.csv", {}, 0, "tanks_libreoffice_en"},
+        CellarFileCase{.file = "cuves_libreoffice_fr.csv", .kept = "cuves_libreoffice_fr"},
+        CellarFileCase{.file = "vasche_libreoffice_it.csv", .kept = "vasche_libreoffice_it"},
+        CellarFileCase{.file = "depositos_libreoffice_es.csv",
+                       .status = 1,
+                       .kept = "depositos_libreoffice_es"},
+        CellarFileCase{.file = "tanks_libreoffice_de.csv", .kept = "tanks_libreoffice_de"},
+        CellarFileCase{.file = "depositos_libreoffice_pt.csv", .kept = "depositos_libreoffice_pt"},
+        CellarFileCase{.file = "tanks_libreoffice_en.csv", .kept = "tanks_libreoffice_en"},
         // The option the old hint led to never wins over the file's column.
-        CellarFileCase{"cuves_libreoffice_fr.csv",
-                       {"--free-so2", "12"},
-                       2,
-                       "cuves_libreoffice_fr_free_so2_given"},
+        CellarFileCase{.file = "cuves_libreoffice_fr.csv",
+                       .args = {"--free-so2", "12"},
+                       .status = 2,
+                       .kept = "cuves_libreoffice_fr_free_so2_given"},
         // Exported by LibreOffice in French with the wine's own columns:
         // total SO2, colour, sugar, style and a binding factor, decimal commas.
-        CellarFileCase{"cuves_limites_libreoffice_fr.csv",
-                       {"--regime", "eu"},
-                       1,
-                       "cuves_limites_libreoffice_fr"},
-        CellarFileCase{"cuves_limites_libreoffice_fr.csv",
-                       {"--yes"},
-                       0,
-                       "cuves_limites_libreoffice_fr_no_regime"},
+        CellarFileCase{.file = "cuves_limites_libreoffice_fr.csv",
+                       .args = {"--regime", "eu"},
+                       .status = 1,
+                       .kept = "cuves_limites_libreoffice_fr"},
+        CellarFileCase{.file = "cuves_limites_libreoffice_fr.csv",
+                       .args = {"--yes"},
+                       .kept = "cuves_limites_libreoffice_fr_no_regime"},
         // The French file of old, now read without naming its columns.
-        CellarFileCase{"cuves_fr.csv", {}, 1, "cuves_fr"}),
+        CellarFileCase{.file = "cuves_fr.csv", .status = 1, .kept = "cuves_fr"}),
     [](const auto& info) {
         return std::string(info.param.kept) + (info.param.args.empty() ? "" : "_with_options");
     });

@@ -18,6 +18,21 @@
 #include "web/page_defaults.h"
 #include "web/page_tables.h"
 
+// The page's entry points, plain C functions.
+extern "C" {
+const char* korvane_calculate(const char* dose, int answered);
+const char* korvane_existing_molecular(const char* ph, const char* existing);
+const char* korvane_choice_state(const char* method, const char* targetKind);
+const char* korvane_spin(const char* field, const char* text, int barValue);
+int korvane_filter_key(int code, int commaToo);
+const char* korvane_defaults(const char* stored);
+const char* korvane_save_defaults(const char* defaults);
+const char* korvane_batch(const char* bytes, std::size_t size, const char* fileName,
+                          const char* options, std::size_t rowsShown);
+const char* korvane_batch_output();
+std::size_t korvane_batch_output_size();
+}
+
 namespace korvane::web {
 namespace {
 
@@ -135,30 +150,6 @@ std::string Dose(std::string_view ph = "3.5", std::string_view skip = "") {
     return json + "}";
 }
 
-TEST(PageCalculation, ReadsTheDoseByTheNamesOfItsColumns) {
-    const std::string answer = CalculationJson(Dose(), false);
-    EXPECT_NE(answer.find(R"("status":"ok")"), std::string::npos) << answer;
-    EXPECT_NE(answer.find(R"("amount":")"), std::string::npos) << answer;
-    // Under the name, not in the place: the same texts in another order.
-    const std::string reversed =
-        R"({"target":"40","target_kind":"free","tablet_g":"0.44","solution_pct":"10",)"
-        R"("method":"powder","form":"potassium","unit":"litres","batch_size":"23",)"
-        R"("free_so2":"10","ph":"3.5"})";
-    EXPECT_EQ(CalculationJson(reversed, false), answer);
-    EXPECT_NE(CalculationJson(Dose("3.6"), false), answer);
-}
-
-TEST(PageCalculation, AnythingButADoseIsThePageFault) {
-    for (const std::string& sent :
-         {Dose("3.5", "target"), Dose("3.5", "ph"), std::string(R"({"ph":3.5})"),
-          std::string("3.5,10"), std::string()}) {
-        const std::string answer = CalculationJson(sent, false);
-        EXPECT_NE(answer.find(R"("status":"error")"), std::string::npos) << sent;
-        EXPECT_NE(answer.find("not the texts of a dose."), std::string::npos) << sent;
-        EXPECT_NE(answer.find(R"("field":"form")"), std::string::npos) << sent;
-    }
-}
-
 // The wine's figures and the regime reach the core: every question in the
 // order the page asks them, the over-limit one in the page's language. The
 // browser tests show the figures the page then shows.
@@ -212,12 +203,149 @@ TEST(PageDefaults, SavedUnderTheNamesTheyAreShownWith) {
     }
 }
 
-TEST(PageDefaults, AMissingOrWrongMemberSavesNothing) {
-    for (const char* sent : {R"({"form":"sodium"})", "", R"(["sodium"])",
-                             R"({"form":"potassium","method":"powder","unit":"litres",)"
-                             R"("solution_pct":10,"tablet_g":"0.44","batch_size":"5",)"
-                             R"("target_kind":"free"})"}) {
-        EXPECT_EQ(SavedDefaultsJson(sent), R"({"message":"The page sent no defaults."})") << sent;
+// What the page calls, as it calls it: a JSON object or the texts of its
+// fields in, the answer it shows out. Each answer is copied as the call
+// returns, since the next call to the same function reuses its room.
+struct PageCall {
+    const char* call;
+    std::string answer;
+    std::string expected;
+};
+
+TEST(PageBindings, AnswerEachCallOfThePage) {
+    const std::string dose = Dose();
+    // 30 mg/L in 23 litres: 1.19 g of potassium metabisulphite.
+    const std::string workedAnswer =
+        R"({"status":"ok","message":"","figures":{"molecular_so2":"0.20","target_free_so2":"40",)"
+        R"("target_molecular_so2":"0.78","so2_requirement":"30.00",)"
+        R"("molecular_so2_requirement":"0.59","amount":"1.19","amount_unit":"g",)"
+        R"("teaspoons":"0.19"}})";
+    const std::string reversed =
+        R"({"target":"40","target_kind":"free","tablet_g":"0.44","solution_pct":"10",)"
+        R"("method":"powder","form":"potassium","unit":"litres","batch_size":"23",)"
+        R"("free_so2":"10","ph":"3.5"})";
+    const std::string noTarget = Dose("3.5", "target");
+    std::string quoted = noTarget;  // as the message quotes it
+    for (std::size_t at = 0; (at = quoted.find('"', at)) != std::string::npos; at += 2) {
+        quoted.insert(at, 1, '\\');
+    }
+    const std::string csv = "tank,ph,free_so2,batch_size\nT1,3.5,10,100\nT2,x,10,100\n";
+    const std::string options = R"({"sheet":)" + Dose("") + "}";
+    const char* const stored =
+        "\"2\"\r\n\"3\"\r\n\"1\"\r\n\"12\"\r\n\"0.5\"\r\n\"40\"\r\n"
+        "\"Molecular SO2\"\r\n";
+    const std::string builtIn =
+        R"({"form":"potassium","method":"powder","unit":"us-gal","solution_pct":"10",)"
+        R"("tablet_g":"0.44","batch_size":"5","target_kind":"free",)";
+    // What the fields hold before the defaults apply.
+    const std::string opening =
+        R"("opening":{"ph":"3.5","free_so2":"0.00","batch_size":"23","tablet_g":"0.44",)"
+        R"("solution_pct":"10","target_free":"0.00","target_molecular":"0.00"})";
+    // clang-format off
+    const PageCall calls[] = {
+        {.call = "calculate", .answer = korvane_calculate(dose.c_str(), 0),
+         .expected = workedAnswer},
+        // Read by the names of its columns, not by their places.
+        {.call = "calculate in another order", .answer = korvane_calculate(reversed.c_str(), 0),
+         .expected = workedAnswer},
+        {.call = "calculate a check that fails",
+         .answer = korvane_calculate(Dose("15").c_str(), 0),
+         .expected = R"({"status":"error","message":"pH must be between 1 and 14.","field":"ph"})"},
+        {.call = "calculate a question", .answer = korvane_calculate(Dose("1.5").c_str(), 0),
+         .expected = R"({"status":"question","message":"pH appears low. Are you sure it is )"
+                     R"(correct?","questions":[{"field":"ph","text":"pH appears low. Are you )"
+                     R"(sure it is correct?"},{"field":"target_free","text":"Molecular SO2 )"
+                     R"(target appears high. Are you sure it is correct?"}]})"},
+        {.call = "calculate the question answered",
+         .answer = korvane_calculate(Dose("1.5").c_str(), 1),
+         .expected = R"({"status":"ok","message":"","figures":{"molecular_so2":"6.66",)"
+                     R"("target_free_so2":"40","target_molecular_so2":"26.65",)"
+                     R"("so2_requirement":"30.00","molecular_so2_requirement":"19.98",)"
+                     R"("amount":"1.19","amount_unit":"g",)"
+                     R"("teaspoons":"0.19"}})"},
+        // Anything but the texts of a dose is the page's own fault.
+        {.call = "calculate no target", .answer = korvane_calculate(noTarget.c_str(), 0),
+         .expected = R"({"status":"error","message":"The page sent )" + quoted +
+                     R"(, not the texts of a dose.","field":"form"})"},
+        {.call = "calculate a number", .answer = korvane_calculate(R"({"ph":3.5})", 0),
+         .expected = R"({"status":"error","message":"The page sent {\"ph\":3.5}, not the texts )"
+                     R"(of a dose.","field":"form"})"},
+        {.call = "calculate nothing", .answer = korvane_calculate(nullptr, 0),
+         .expected = R"({"status":"error","message":"The page sent , not the texts of a dose.",)"
+                     R"("field":"form"})"},
+        {.call = "existing molecular", .answer = korvane_existing_molecular("3.5", "10"),
+         .expected = R"(0.20)"},
+        {.call = "existing molecular of no pH", .answer = korvane_existing_molecular("", "10"),
+         .expected = R"(9.84)"},
+        {.call = "choice state", .answer = korvane_choice_state("tablet", "molecular"),
+         .expected = R"({"solution":false,"tablet":true,"teaspoons":false,)"
+                     R"("amount_unit":"tablets","teaspoon_unit":"","target_free":false,)"
+                     R"("target_molecular":true})"},
+        {.call = "choice state", .answer = korvane_choice_state("solution", "free"),
+         .expected = R"({"solution":true,"tablet":false,"teaspoons":true,"amount_unit":"ml",)"
+                     R"("teaspoon_unit":"tsp","target_free":true,"target_molecular":false})"},
+        {.call = "spin up", .answer = korvane_spin("ph", "3.5", -1), .expected = R"(3.6)"},
+        {.call = "spin down", .answer = korvane_spin("batch_size", "0", 1), .expected = R"(0)"},
+        {.call = "spin a field without arrows", .answer = korvane_spin("tank", "3.5", -1),
+         .expected = R"(3.5)"},
+        {.call = "filter a comma", .answer = std::to_string(korvane_filter_key(',', 1)),
+         .expected = R"(46)"},
+        {.call = "filter a comma, period only",
+         .answer = std::to_string(korvane_filter_key(',', 0)), .expected = R"(0)"},
+        {.call = "defaults built in", .answer = korvane_defaults(nullptr),
+         .expected = builtIn + R"("broken":false,)" + opening + "}"},
+        {.call = "defaults stored", .answer = korvane_defaults(stored),
+         .expected = R"({"form":"sodium","method":"tablet","unit":"litres","solution_pct":"12",)"
+                     R"("tablet_g":"0.5","batch_size":"40","target_kind":"molecular",)"
+                     R"("broken":false,)" + opening + "}"},
+        {.call = "defaults broken", .answer = korvane_defaults("\"2\"\r\n"),
+         .expected = builtIn + R"("broken":true,)" + opening +
+                     R"(,"message":"User default settings not found.\u000dLoading system )"
+                     R"(defaults."})"},
+        {.call = "save defaults", .answer = korvane_save_defaults(
+             R"({"form":"sodium","method":"tablet","unit":"litres","solution_pct":"12",)"
+             R"("tablet_g":"0.5","batch_size":"40","target_kind":"molecular"})"),
+         .expected = R"({"record":"\"2\"\u000d\u000a\"3\"\u000d\u000a\"1\"\u000d\u000a)"
+                     R"(\"12\"\u000d\u000a\"0.5\"\u000d\u000a\"40\"\u000d\u000a)"
+                     R"(\"Molecular SO2\"\u000d\u000a"})"},
+        {.call = "save defaults that fail a check", .answer = korvane_save_defaults(
+             R"({"form":"sodium","method":"tablet","unit":"litres","solution_pct":"12",)"
+             R"("tablet_g":"","batch_size":"40","target_kind":"molecular"})"),
+         .expected = R"({"field":"tablet_g","message":"Please enter tablet weight."})"},
+        // A member missing or not a text saves nothing.
+        {.call = "save a part", .answer = korvane_save_defaults(R"({"form":"sodium"})"),
+         .expected = R"({"message":"The page sent no defaults."})"},
+        {.call = "save a list", .answer = korvane_save_defaults(R"(["sodium"])"),
+         .expected = R"({"message":"The page sent no defaults."})"},
+        {.call = "batch", .answer = korvane_batch(csv.data(), csv.size(), "tanks.csv",
+                                                 options.c_str(), 10),
+         .expected = R"({"headers":["tank","ph","free_so2","batch_size"],"columns":{"ph":"ph",)"
+                     R"("free_so2":"free_so2","batch_size":"batch_size","unit":null,"form":null,)"
+                     R"("method":null,"solution_pct":null,"tablet_g":null,"target_kind":null,)"
+                     R"("target":null},"fromForm":["unit","form","method","solution_pct",)"
+                     R"("tablet_g","target_kind","target"],"rows":[{"line":2,"tank":"T1",)"
+                     R"("amount":"5.20",)"
+                     R"("unit":"g","status":"ok","message":""},{"line":3,"tank":"T2","amount":"",)"
+                     R"("unit":"","status":"error","message":"pH must be numeric: \"x\".",)"
+                     R"("message_text":"pH must be numeric.","message_value":"x"}],)"
+                     R"("summary":"2 rows: 1 ok, 0 no addition, 0 questions, 1 error, 0 blank. )"
+                     R"(Not calculated: line 3.","counts":{"rows":2,"ok":1,"no_addition":0,)"
+                     R"("question":0,"error":1,"blank":0},)"
+                     R"("uncalculated":[3],"windows1252":false})"},
+        {.call = "batch output",
+         .answer = std::string(korvane_batch_output(), korvane_batch_output_size()),
+         .expected = "tank,ph,free_so2,batch_size,molecular_so2,target_free_so2,"
+                     "target_molecular_so2,so2_requirement,molecular_so2_requirement,amount,"
+                     "amount_unit,teaspoons,status,message\n"
+                     "T1,3.5,10,100,0.20,40,0.78,30.00,0.59,5.20,g,0.84,ok,\n"
+                     "T2,x,10,100,,,,,,,,,error,\"pH must be numeric: \"\"x\"\".\"\n"},
+        {.call = "batch without a sheet", .answer = korvane_batch(csv.data(), csv.size(),
+             "tanks.csv", R"({"decimal_mark":"comma"})", 10),
+         .expected = R"({"problem":"The page sent no batch options."})"},
+    };
+    // clang-format on
+    for (const PageCall& row : calls) {
+        EXPECT_EQ(row.answer, row.expected) << row.call;
     }
 }
 
@@ -291,13 +419,6 @@ TEST(PageBatch, TheWineColumnsComeWithTheWineInputs) {
     // A limit typed that is no limit is said, and nothing is run.
     EXPECT_EQ(Batch(csv, R"({"sheet":)" + form + R"(,"limit":"-3"})"),
               "{\"problem\":\"The limit must be a number of mg/L above 0.\"}\n");
-}
-
-TEST(PageBatch, NoSheetNoBatch) {
-    for (const char* sent : {"", R"({"decimal_mark":"comma"})", R"({"sheet":{"ph":"3.5"}})"}) {
-        EXPECT_EQ(Batch("ph\n3.5\n", sent), "{\"problem\":\"The page sent no batch options.\"}\n")
-            << sent;
-    }
 }
 
 // The unit a size's header names is told by its word, for the register that

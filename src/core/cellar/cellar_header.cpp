@@ -1,6 +1,10 @@
 #include "core/cellar/cellar_header.h"
 
 #include <algorithm>
+#include <array>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "core/cellar/choice_words.h"
 #include "core/rules/blanks.h"
@@ -153,6 +157,21 @@ bool ItemFits(DoseColumn column, std::string_view item, BracketReading& reading)
     return any;
 }
 
+// The rows of kColumnNames by their folded keys, in table order, folded
+// once: every cell of a header is looked up.
+const std::vector<std::size_t>& RowsOfKey(const std::string& key) {
+    static const std::unordered_map<std::string, std::vector<std::size_t>> rows = [] {
+        std::unordered_map<std::string, std::vector<std::size_t>> byKey;
+        for (std::size_t row = 0; row < kColumnNames.size(); ++row) {
+            byKey[HeaderKey(kColumnNames[row].name)].push_back(row);
+        }
+        return byKey;
+    }();
+    static const std::vector<std::size_t> none;
+    const auto found = rows.find(key);
+    return found == rows.end() ? none : found->second;
+}
+
 // The columns a cell names: by the user's header for a column, else by the
 // column's own names. A free SO2 header that says it is a target is one.
 std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<NamedHeader>& named,
@@ -173,17 +192,19 @@ std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<N
     // found by it: "SO2 libre visé" is free SO2 either way.
     const bool namedTarget =
         std::find(columns.begin(), columns.end(), DoseColumn::Target) != columns.end();
-    for (const ColumnName& row : kColumnNames) {
-        if (namedTarget && row.column == DoseColumn::Target && row.kind &&
-            name.key == HeaderKey(row.name)) {
+    const std::vector<std::size_t>& rows = RowsOfKey(name.key);
+    for (const std::size_t i : rows) {
+        const ColumnName& row = kColumnNames[i];
+        if (namedTarget && row.column == DoseColumn::Target && row.kind) {
             kind = row.kind;
         }
     }
     // "SO2 libre (visé)" is a target by its brackets; a header the user
     // named is what the user said.
     const bool target = ReadBrackets(DoseColumn::FreeSO2, name.bracket).target;
-    for (const ColumnName& row : kColumnNames) {
-        if (!namedByUser(row.column) && name.key == HeaderKey(row.name)) {
+    for (const std::size_t i : rows) {
+        const ColumnName& row = kColumnNames[i];
+        if (!namedByUser(row.column)) {
             const bool freeTarget = row.column == DoseColumn::FreeSO2 && target;
             columns.push_back(freeTarget ? DoseColumn::Target : row.column);
             kind = freeTarget ? kFree : row.kind ? row.kind : kind;
@@ -387,10 +408,14 @@ std::optional<HeaderClash> FindHeaderColumns(const std::vector<std::string>& cel
                std::any_of(named.begin(), named.end(),
                            [column](const NamedHeader& header) { return header.column == column; });
     };
+    static const std::array<std::string, kTankNames.size()> tankKeys = [] {
+        std::array<std::string, kTankNames.size()> keys;
+        std::transform(kTankNames.begin(), kTankNames.end(), keys.begin(), HeaderKey);
+        return keys;
+    }();
     const auto tank = std::find_if(others.begin(), others.end(), [&cells](std::size_t cell) {
         const std::string key = ReadHeaderName(cells[cell]).key;
-        return std::any_of(kTankNames.begin(), kTankNames.end(),
-                           [&key](const char* name) { return key == HeaderKey(name); });
+        return std::find(tankKeys.begin(), tankKeys.end(), key) != tankKeys.end();
     });
     if (tank != others.end() || !others.empty()) {
         found.tankCell = tank != others.end() ? *tank : others.front();

@@ -127,12 +127,15 @@ std::string_view CsvRecord::RawFields(std::size_t count) const {
 }
 
 // The room after the bytes read is set, so that a block loaded across their
-// end holds known bytes, even where they are not looked at.
+// end holds known bytes, even where they are not looked at. Only that much
+// is set: a short file never touches the rest of the room.
 CsvReader::CsvReader(ByteSource& source, std::size_t maxRecordBytes)
     : source_(source),
       maxRecordBytes_(maxRecordBytes),
-      buffer_(new char[maxRecordBytes + kReadSize + kBlockBytes]()),
-      capacity_(maxRecordBytes + kReadSize) {}
+      buffer_(new char[maxRecordBytes + kReadSize + kBlockBytes]),
+      capacity_(maxRecordBytes + kReadSize) {
+    std::fill_n(buffer_.get(), kBlockBytes, '\0');
+}
 
 CsvReader::Result CsvReader::Next(CsvRecord& record, Overlong overlong) {
     const Result result = ReadRecord(record, overlong);
@@ -354,6 +357,7 @@ bool CsvReader::Fill() {
     }
     end_ += static_cast<std::size_t>(count);
     bytesRead_ += static_cast<std::uint64_t>(count);
+    std::fill_n(buffer_.get() + end_, kBlockBytes, '\0');
     return true;
 }
 

@@ -4,11 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace korvane {
 namespace {
 
-// UTF-16 is decoded in pieces of this many bytes.
+// What is not handed on as it was read (UTF-16, Windows-1252, a sequence a
+// read cut) is read in pieces of this many bytes.
 constexpr std::size_t kDecodeBytes = std::size_t{32} << 10;
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -190,16 +192,17 @@ bool Utf8Source::Start() {
 // Windows-1252 by it: a spreadsheet's Windows-1252 shows itself in its
 // header's first accent, and its UTF-8 could hardly pass for anything else.
 bool Utf8Source::Sniff() {
+    // Each read lands in room of its own and only what it brought is kept:
+    // a source that hands out a few bytes a read (a pipe) must not have the
+    // whole start cleared for each.
     while (raw_.size() < kEncodingSniffBytes && !ended_) {
-        const std::size_t kept = raw_.size();
-        raw_.resize(kEncodingSniffBytes);
-        const std::ptrdiff_t count = source_.Read(raw_.data() + kept, kEncodingSniffBytes - kept);
-        if (count < 0 && kept == 0) {
+        const std::ptrdiff_t count = ReadPiece(kEncodingSniffBytes - raw_.size());
+        if (count < 0 && raw_.empty()) {
             return false;
         }
         // A failure after the first bytes is told once they are handed on.
         failed_ = count < 0;
-        raw_.resize(kept + static_cast<std::size_t>(std::max<std::ptrdiff_t>(count, 0)));
+        raw_.append(piece_.get(), static_cast<std::size_t>(std::max<std::ptrdiff_t>(count, 0)));
         ended_ = count <= 0;
     }
     const Utf8Check check = CheckUtf8(raw_);
@@ -253,13 +256,11 @@ std::ptrdiff_t Utf8Source::ReadUtf8Directly(char* buffer, std::size_t size) {
 bool Utf8Source::TakeUtf8() {
     decoded_.swap(carry_);
     carry_.clear();
-    const std::size_t kept = decoded_.size();
-    decoded_.resize(kept + kDecodeBytes);
-    const std::ptrdiff_t count = source_.Read(decoded_.data() + kept, kDecodeBytes);
+    const std::ptrdiff_t count = ReadPiece(kDecodeBytes);
     if (count < 0) {
         return false;
     }
-    decoded_.resize(kept + static_cast<std::size_t>(count));
+    decoded_.append(piece_.get(), static_cast<std::size_t>(count));
     ended_ = count == 0;
     const Utf8Check check = CheckUtf8(decoded_);
     if (check.valid < decoded_.size()) {
@@ -276,13 +277,11 @@ bool Utf8Source::TakeUtf8() {
 // Decodes the next piece of UTF-16 into `decoded_`; false when the source
 // fails.
 bool Utf8Source::Decode() {
-    const std::size_t kept = raw_.size();
-    raw_.resize(kept + kDecodeBytes);
-    const std::ptrdiff_t count = source_.Read(raw_.data() + kept, kDecodeBytes);
+    const std::ptrdiff_t count = ReadPiece(kDecodeBytes);
     if (count < 0) {
         return false;
     }
-    raw_.resize(kept + static_cast<std::size_t>(count));
+    raw_.append(piece_.get(), static_cast<std::size_t>(count));
     ended_ = count == 0;
     if (encoding_ == TextEncoding::Windows1252) {
         for (const char c : raw_) {
@@ -307,6 +306,15 @@ bool Utf8Source::Decode() {
         }
     }
     return true;
+}
+
+// Reads into room made once and never cleared, however few bytes a read
+// brings.
+std::ptrdiff_t Utf8Source::ReadPiece(std::size_t most) {
+    if (!piece_) {
+        piece_.reset(new char[kDecodeBytes]);
+    }
+    return source_.Read(piece_.get(), std::min(most, kDecodeBytes));
 }
 
 void Utf8Source::Put(char32_t code) {

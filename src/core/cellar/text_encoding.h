@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,7 @@ class Utf8Source : public ByteSource {
     bool Decode();
     bool TakeUtf8();
     std::ptrdiff_t ReadUtf8Directly(char* buffer, std::size_t size);
+    std::ptrdiff_t ReadPiece(std::size_t most);
     // The most bytes of one UTF-8 sequence.
     static constexpr std::size_t kLongestSequence = 4;
     void Put(char32_t code);
@@ -55,10 +57,11 @@ class Utf8Source : public ByteSource {
     bool started_ = false;
     bool ended_ = false;
     bool invalid_ = false;
-    bool failed_ = false;  // the source failed after the start was read
-    std::string carry_;    // the start of a UTF-8 sequence a read cut
-    std::string raw_;      // bytes read and not yet decoded
-    std::string decoded_;  // UTF-8 not yet handed on
+    bool failed_ = false;            // the source failed after the start was read
+    std::string carry_;              // the start of a UTF-8 sequence a read cut
+    std::string raw_;                // bytes read and not yet decoded
+    std::unique_ptr<char[]> piece_;  // where each read lands
+    std::string decoded_;            // UTF-8 not yet handed on
     std::size_t handed_ = 0;
     char32_t highSurrogate_ = 0;
 };

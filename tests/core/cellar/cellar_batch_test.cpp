@@ -1,4 +1,5 @@
 #include "core/cellar/cellar_batch.h"
+#include "core/cellar/batch_report.h"
 #include "core/rules/blanks.h"
 
 #include <gtest/gtest.h>
@@ -342,6 +343,17 @@ TEST(Batch, SkipsEmptyLinesAndCountsRowsByWhatCameOfThem) {
     // The lines the rows start on, a line break inside quotes counted.
     EXPECT_EQ(run.counts.firstUncalculated, (std::vector<std::uint64_t>{9, 10, 11}));
     EXPECT_EQ(OutputRows(run.output).size(), 7U);
+}
+
+// The summary names the first five rows not calculated, and counts the rest.
+TEST(Batch, TheSummaryNamesTheFirstRowsNotCalculatedAndCountsTheOthers) {
+    std::string file = "tank,ph,free_so2,target\n";
+    for (int row = 0; row < 7; ++row) {
+        file += "T,x,10,40\n";
+    }
+    EXPECT_EQ(BatchSummaryText(RunBatch(file, InLitres()).counts),
+              "7 rows: 0 ok, 0 no addition, 0 questions, 7 errors, 0 blank. Not calculated: "
+              "lines 2, 3, 4, 5, 6 and 2 more.");
 }
 
 TEST(Batch, WritesRowsWhoseResultsAreLongerThanTheRowsThemselves) {

@@ -110,26 +110,30 @@ std::map<O, std::string> Recalculated(const Sheet& sheet) {
 // a failed check, a first question, no addition, or results.
 struct SheetCase {
     const char* name;
-    AdditionMethod method;
-    TargetKind target;
-    F field;
-    std::string text;
-    Kind kind;
-    const char* said = "";             // the message or the first question
-    const char* freeRequirement = "";  // once calculated (after Yes, for a question)
-    const char* amount = "";
     SheetRules rules = SheetRules::Window;
-    std::optional<F> other = std::nullopt;  // another field, and its text
-    const char* otherText = "";
-    std::optional<F> at = std::nullopt;  // the field asked about, when not `field`
-    bool answered = false;
+    AdditionMethod method = AdditionMethod::Powder;
+    TargetKind target = TargetKind::FreeSO2;
     BatchUnit unit = BatchUnit::Litre;
     double pka = SO2Pka;
+    F field;
+    std::string text;
+    std::optional<F> other = std::nullopt;  // another field, and its text
+    const char* otherText = "";
+    bool answered = false;  // every question answered Yes
+    Kind kind;
+    std::optional<F> at = std::nullopt;  // the field told about, when not `field`
+    const char* said = "";               // the message or the first question
+    const char* freeRequirement = "";    // once calculated (after Yes, for a question)
+    const char* amount = "";
     double value = 0;  // what a failed check's %1 stands for; 0: it has none
 };
 
 void PrintTo(const SheetCase& c, std::ostream* out) {
     *out << c.name;
+}
+
+std::string CaseName(const ::testing::TestParamInfo<SheetCase>& info) {
+    return info.param.name;
 }
 
 class SheetTable : public ::testing::TestWithParam<SheetCase> {};
@@ -165,188 +169,210 @@ TEST_P(SheetTable, Answers) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Checks, SheetTable,
-    ::testing::Values(
-        SheetCase{"NoStrength", Solution, Free, F::SolutionStrength, "", Kind::FailedCheck,
-                  "Please enter solution percentage."},
-        SheetCase{"StrengthNotNumeric", Solution, Free, F::SolutionStrength, "abc",
-                  Kind::FailedCheck, "Solution percentage must be numeric."},
-        SheetCase{"StrengthBelowZero", Solution, Free, F::SolutionStrength, "-1", Kind::FailedCheck,
-                  "Solution % must be between 0 and 100."},
-        SheetCase{"StrengthAbove100", Solution, Free, F::SolutionStrength, "100.5",
-                  Kind::FailedCheck, "Solution % must be between 0 and 100."},
-        // A weight or strength of nothing would make the amount infinite.
-        SheetCase{"StrengthOfNothing", Solution, Free, F::SolutionStrength, "0", Kind::FailedCheck,
-                  "Solution percentage must be greater than 0."},
-        SheetCase{"NoTablet", Tablet, Free, F::TabletWeight, "", Kind::FailedCheck,
-                  "Please enter tablet weight."},
-        SheetCase{"TabletNotNumeric", Tablet, Free, F::TabletWeight, "1.2.3", Kind::FailedCheck,
-                  "Tablet weight must be numeric."},
-        SheetCase{"TabletBelowZero", Tablet, Free, F::TabletWeight, "-0.01", Kind::FailedCheck,
-                  "Tablet weight cannot be less than 0."},
-        SheetCase{"TabletOfNothing", Tablet, Free, F::TabletWeight, "0", Kind::FailedCheck,
-                  "Tablet weight must be greater than 0."},
-        SheetCase{"NoBatch", Powder, Free, F::BatchSize, "", Kind::FailedCheck,
-                  "Please enter batch size."},
-        SheetCase{"BatchNotNumeric", Powder, Free, F::BatchSize, "2 3", Kind::FailedCheck,
-                  "Batch size must be numeric."},
-        SheetCase{"BatchOfNothing", Powder, Free, F::BatchSize, "0", Kind::FailedCheck,
-                  "Batch size must be greater than 0."},
-        SheetCase{"BatchBelowZero", Powder, Free, F::BatchSize, "-5", Kind::FailedCheck,
-                  "Batch size must be greater than 0."},
-        SheetCase{"BatchBeyondASingle", Powder, Free, F::BatchSize, "1e39", Kind::FailedCheck,
-                  "Batch size must be numeric."},
-        SheetCase{"NoPh", Powder, Mol, F::Ph, "", Kind::FailedCheck, "Please enter pH."},
-        SheetCase{"PhNotNumeric", Powder, Mol, F::Ph, ".", Kind::FailedCheck,
-                  "pH must be numeric."},
-        SheetCase{"PhBelowOne", Powder, Mol, F::Ph, "0.99", Kind::FailedCheck, kPhRange},
-        SheetCase{"PhAbove14", Powder, Mol, F::Ph, "14.01", Kind::FailedCheck, kPhRange},
-        SheetCase{"NoExisting", Powder, Free, F::ExistingSO2, "", Kind::FailedCheck,
-                  "Please enter existing SO2."},
-        SheetCase{"ExistingWithAComma", Powder, Free, F::ExistingSO2, "1,5", Kind::FailedCheck,
-                  "Existing SO2 must be numeric."},
-        SheetCase{"ExistingBlank", Powder, Free, F::ExistingSO2, " ", Kind::FailedCheck,
-                  "Existing SO2 must be numeric."},
-        SheetCase{"NoFreeTarget", Powder, Free, F::TargetFree, "", Kind::FailedCheck,
-                  "Please enter target SO2."},
-        SheetCase{"FreeTargetNotNumeric", Powder, Free, F::TargetFree, "forty", Kind::FailedCheck,
-                  "Target SO2 must be numeric."},
-        SheetCase{"NoMolecularTarget", Powder, Mol, F::TargetMolecular, "", Kind::FailedCheck,
-                  "Please enter target SO2."},
-        SheetCase{"MolecularTargetNotNumeric", Powder, Mol, F::TargetMolecular, "abc",
-                  Kind::FailedCheck, "Target SO2 must be numeric."},
-        SheetCase{"FreeTargetBelowExisting", Powder, Free, F::TargetFree, "9.99", Kind::FailedCheck,
-                  kExistingAboveTarget},
-        // 10 mg/L at pH 3.5 shows 0.20 molecular.
-        SheetCase{"MolecularTargetBelowExisting", Powder, Mol, F::TargetMolecular, "0.19",
-                  Kind::FailedCheck, kExistingAboveTarget}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+const SheetCase kCheckRows[] = {
+    {.name = "NoStrength", .method = Solution, .field = F::SolutionStrength, .text = "",
+     .kind = Kind::FailedCheck, .said = "Please enter solution percentage."},
+    {.name = "StrengthNotNumeric", .method = Solution, .field = F::SolutionStrength, .text = "abc",
+     .kind = Kind::FailedCheck, .said = "Solution percentage must be numeric."},
+    {.name = "StrengthBelowZero", .method = Solution, .field = F::SolutionStrength, .text = "-1",
+     .kind = Kind::FailedCheck, .said = "Solution % must be between 0 and 100."},
+    {.name = "StrengthAbove100", .method = Solution, .field = F::SolutionStrength, .text = "100.5",
+     .kind = Kind::FailedCheck, .said = "Solution % must be between 0 and 100."},
+    // A weight or strength of nothing would make the amount infinite.
+    {.name = "StrengthOfNothing", .method = Solution, .field = F::SolutionStrength, .text = "0",
+     .kind = Kind::FailedCheck, .said = "Solution percentage must be greater than 0."},
+    {.name = "NoTablet", .method = Tablet, .field = F::TabletWeight, .text = "",
+     .kind = Kind::FailedCheck, .said = "Please enter tablet weight."},
+    {.name = "TabletNotNumeric", .method = Tablet, .field = F::TabletWeight, .text = "1.2.3",
+     .kind = Kind::FailedCheck, .said = "Tablet weight must be numeric."},
+    {.name = "TabletBelowZero", .method = Tablet, .field = F::TabletWeight, .text = "-0.01",
+     .kind = Kind::FailedCheck, .said = "Tablet weight cannot be less than 0."},
+    {.name = "TabletOfNothing", .method = Tablet, .field = F::TabletWeight, .text = "0",
+     .kind = Kind::FailedCheck, .said = "Tablet weight must be greater than 0."},
+    {.name = "NoBatch", .field = F::BatchSize, .text = "", .kind = Kind::FailedCheck,
+     .said = "Please enter batch size."},
+    {.name = "BatchNotNumeric", .field = F::BatchSize, .text = "2 3", .kind = Kind::FailedCheck,
+     .said = "Batch size must be numeric."},
+    {.name = "BatchOfNothing", .field = F::BatchSize, .text = "0", .kind = Kind::FailedCheck,
+     .said = "Batch size must be greater than 0."},
+    {.name = "BatchBelowZero", .field = F::BatchSize, .text = "-5", .kind = Kind::FailedCheck,
+     .said = "Batch size must be greater than 0."},
+    {.name = "BatchBeyondASingle", .field = F::BatchSize, .text = "1e39", .kind = Kind::FailedCheck,
+     .said = "Batch size must be numeric."},
+    {.name = "NoPh", .target = Mol, .field = F::Ph, .text = "", .kind = Kind::FailedCheck,
+     .said = "Please enter pH."},
+    {.name = "PhNotNumeric", .target = Mol, .field = F::Ph, .text = ".", .kind = Kind::FailedCheck,
+     .said = "pH must be numeric."},
+    {.name = "PhBelowOne", .target = Mol, .field = F::Ph, .text = "0.99", .kind = Kind::FailedCheck,
+     .said = kPhRange},
+    {.name = "PhAbove14", .target = Mol, .field = F::Ph, .text = "14.01", .kind = Kind::FailedCheck,
+     .said = kPhRange},
+    {.name = "NoExisting", .field = F::ExistingSO2, .text = "", .kind = Kind::FailedCheck,
+     .said = "Please enter existing SO2."},
+    {.name = "ExistingWithAComma", .field = F::ExistingSO2, .text = "1,5",
+     .kind = Kind::FailedCheck, .said = "Existing SO2 must be numeric."},
+    {.name = "ExistingBlank", .field = F::ExistingSO2, .text = " ", .kind = Kind::FailedCheck,
+     .said = "Existing SO2 must be numeric."},
+    {.name = "NoFreeTarget", .field = F::TargetFree, .text = "", .kind = Kind::FailedCheck,
+     .said = "Please enter target SO2."},
+    {.name = "FreeTargetNotNumeric", .field = F::TargetFree, .text = "forty",
+     .kind = Kind::FailedCheck, .said = "Target SO2 must be numeric."},
+    {.name = "NoMolecularTarget", .target = Mol, .field = F::TargetMolecular, .text = "",
+     .kind = Kind::FailedCheck, .said = "Please enter target SO2."},
+    {.name = "MolecularTargetNotNumeric", .target = Mol, .field = F::TargetMolecular, .text = "abc",
+     .kind = Kind::FailedCheck, .said = "Target SO2 must be numeric."},
+    {.name = "FreeTargetBelowExisting", .field = F::TargetFree, .text = "9.99",
+     .kind = Kind::FailedCheck, .said = kExistingAboveTarget},
+    // 10 mg/L at pH 3.5 shows 0.20 molecular.
+    {.name = "MolecularTargetBelowExisting", .target = Mol, .field = F::TargetMolecular,
+     .text = "0.19", .kind = Kind::FailedCheck, .said = kExistingAboveTarget},
+};
+// clang-format on
 
-INSTANTIATE_TEST_SUITE_P(
-    Questions, SheetTable,
-    ::testing::Values(
-        SheetCase{"HeavyTablet", Tablet, Free, F::TabletWeight, "1.01", Kind::Questions,
-                  "Tablet weight appears high. Are you sure it is correct?", "30.00"},
-        SheetCase{"StrongSolution", Solution, Free, F::SolutionStrength, "60", Kind::Questions,
-                  "Solution percentage appears high. Are you sure it is correct?", "30.00"},
-        SheetCase{"SolutionOf100", Solution, Free, F::SolutionStrength, "100", Kind::Questions,
-                  "Solution percentage appears high. Are you sure it is correct?", "30.00"},
-        // Without existing SO2 a molecular target stays above it at any pH.
-        SheetCase{"LowPh", Powder, Mol, F::Ph, "1.5", Kind::Questions,
-                  "pH appears low. Are you sure it is correct?", "1.20", "", SheetRules::Window,
-                  F::ExistingSO2, "0"},
-        SheetCase{"PhOfOne", Powder, Mol, F::Ph, "1", Kind::Questions,
-                  "pH appears low. Are you sure it is correct?", "0.93", "", SheetRules::Window,
-                  F::ExistingSO2, "0"},
-        SheetCase{"HighPh", Powder, Mol, F::Ph, "5.01", Kind::Questions,
-                  "pH appears high. Are you sure it is correct?", "1298.25", "", SheetRules::Window,
-                  F::ExistingSO2, "0"},
-        SheetCase{"PhOf14", Powder, Mol, F::Ph, "14", Kind::Questions,
-                  "pH appears high. Are you sure it is correct?", "1267915000000.00", "",
-                  SheetRules::Window, F::ExistingSO2, "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Checks, SheetTable, ::testing::ValuesIn(kCheckRows), CaseName);
+
+// clang-format off
+const SheetCase kQuestionRows[] = {
+    {.name = "HeavyTablet", .method = Tablet, .field = F::TabletWeight, .text = "1.01",
+     .kind = Kind::Questions, .said = "Tablet weight appears high. Are you sure it is correct?",
+     .freeRequirement = "30.00"},
+    {.name = "StrongSolution", .method = Solution, .field = F::SolutionStrength, .text = "60",
+     .kind = Kind::Questions,
+     .said = "Solution percentage appears high. Are you sure it is correct?",
+     .freeRequirement = "30.00"},
+    {.name = "SolutionOf100", .method = Solution, .field = F::SolutionStrength, .text = "100",
+     .kind = Kind::Questions,
+     .said = "Solution percentage appears high. Are you sure it is correct?",
+     .freeRequirement = "30.00"},
+    // Without existing SO2 a molecular target stays above it at any pH.
+    {.name = "LowPh", .target = Mol, .field = F::Ph, .text = "1.5", .other = F::ExistingSO2,
+     .otherText = "0", .kind = Kind::Questions,
+     .said = "pH appears low. Are you sure it is correct?", .freeRequirement = "1.20"},
+    {.name = "PhOfOne", .target = Mol, .field = F::Ph, .text = "1", .other = F::ExistingSO2,
+     .otherText = "0", .kind = Kind::Questions,
+     .said = "pH appears low. Are you sure it is correct?", .freeRequirement = "0.93"},
+    {.name = "HighPh", .target = Mol, .field = F::Ph, .text = "5.01", .other = F::ExistingSO2,
+     .otherText = "0", .kind = Kind::Questions,
+     .said = "pH appears high. Are you sure it is correct?", .freeRequirement = "1298.25"},
+    {.name = "PhOf14", .target = Mol, .field = F::Ph, .text = "14", .other = F::ExistingSO2,
+     .otherText = "0", .kind = Kind::Questions,
+     .said = "pH appears high. Are you sure it is correct?", .freeRequirement = "1267915000000.00"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Questions, SheetTable, ::testing::ValuesIn(kQuestionRows), CaseName);
 
 // 30 mg/L in 23 litres is 0.69 g of SO2.
-INSTANTIATE_TEST_SUITE_P(
-    Quiet, SheetTable,
-    ::testing::Values(SheetCase{"TabletOfOneGram", Tablet, Free, F::TabletWeight, "1",
-                                Kind::Results, "", "30.00", "1.19"},
-                      SheetCase{"SolutionOfFifty", Solution, Free, F::SolutionStrength, "50",
-                                Kind::Results, "", "30.00", "2.39"},
-                      SheetCase{"PhOfTwo", Powder, Mol, F::Ph, "2", Kind::Results, "", "2.07",
-                                "0.08", SheetRules::Window, F::ExistingSO2, "0"},
-                      SheetCase{"PhOfFive", Powder, Mol, F::Ph, "5", Kind::Results, "", "1268.72",
-                                "50.53", SheetRules::Window, F::ExistingSO2, "0"},
-                      SheetCase{"LowPhForAFreeTarget", Powder, Free, F::Ph, "1.5", Kind::Results,
-                                "", "30.00", "1.19"},
-                      SheetCase{"NoPhForAFreeTarget", Powder, Free, F::Ph, "", Kind::Results, "",
-                                "30.00", "1.19"},
-                      SheetCase{"TargetEqualToExisting", Powder, Free, F::TargetFree, "10",
-                                Kind::Results, "", "0.00", "0.00"},
-                      SheetCase{"UnusedSolutionField", Powder, Free, F::SolutionStrength, "",
-                                Kind::Results, "", "30.00", "1.19"},
-                      SheetCase{"UnusedTabletField", Solution, Free, F::TabletWeight, "x",
-                                Kind::Results, "", "30.00", "11.95"},
-                      SheetCase{"UnusedMolecularTarget", Powder, Free, F::TargetMolecular, "",
-                                Kind::Results, "", "30.00", "1.19"},
-                      SheetCase{"BlanksAroundANumber", Powder, Free, F::BatchSize, " 23 ",
-                                Kind::Results, "", "30.00", "1.19"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+const SheetCase kQuietRows[] = {
+    {.name = "TabletOfOneGram", .method = Tablet, .field = F::TabletWeight, .text = "1",
+     .kind = Kind::Results, .freeRequirement = "30.00", .amount = "1.19"},
+    {.name = "SolutionOfFifty", .method = Solution, .field = F::SolutionStrength, .text = "50",
+     .kind = Kind::Results, .freeRequirement = "30.00", .amount = "2.39"},
+    {.name = "PhOfTwo", .target = Mol, .field = F::Ph, .text = "2", .other = F::ExistingSO2,
+     .otherText = "0", .kind = Kind::Results, .freeRequirement = "2.07", .amount = "0.08"},
+    {.name = "PhOfFive", .target = Mol, .field = F::Ph, .text = "5", .other = F::ExistingSO2,
+     .otherText = "0", .kind = Kind::Results, .freeRequirement = "1268.72", .amount = "50.53"},
+    {.name = "LowPhForAFreeTarget", .field = F::Ph, .text = "1.5", .kind = Kind::Results,
+     .freeRequirement = "30.00", .amount = "1.19"},
+    {.name = "NoPhForAFreeTarget", .field = F::Ph, .text = "", .kind = Kind::Results,
+     .freeRequirement = "30.00", .amount = "1.19"},
+    {.name = "TargetEqualToExisting", .field = F::TargetFree, .text = "10", .kind = Kind::Results,
+     .freeRequirement = "0.00", .amount = "0.00"},
+    {.name = "UnusedSolutionField", .field = F::SolutionStrength, .text = "", .kind = Kind::Results,
+     .freeRequirement = "30.00", .amount = "1.19"},
+    {.name = "UnusedTabletField", .method = Solution, .field = F::TabletWeight, .text = "x",
+     .kind = Kind::Results, .freeRequirement = "30.00", .amount = "11.95"},
+    {.name = "UnusedMolecularTarget", .field = F::TargetMolecular, .text = "",
+     .kind = Kind::Results, .freeRequirement = "30.00", .amount = "1.19"},
+    {.name = "BlanksAroundANumber", .field = F::BatchSize, .text = " 23 ", .kind = Kind::Results,
+     .freeRequirement = "30.00", .amount = "1.19"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Quiet, SheetTable, ::testing::ValuesIn(kQuietRows), CaseName);
 
 // Strict rules, for values that come from outside.
-INSTANTIATE_TEST_SUITE_P(
-    Strict, SheetTable,
-    ::testing::Values(
-        // The molecular figures are always shown, so the pH always counts.
-        SheetCase{"NoPh", Powder, Free, F::Ph, "", Kind::FailedCheck, "Please enter pH.", "", "",
-                  kStrict},
-        SheetCase{"PhNotNumeric", Powder, Free, F::Ph, "3,62", Kind::FailedCheck,
-                  "pH must be numeric.", "", "", kStrict},
-        SheetCase{"PhNul", Powder, Free, F::Ph, std::string("3.5\0", 4), Kind::FailedCheck,
-                  "pH must be numeric.", "", "", kStrict},
-        SheetCase{"PhTooHigh", Powder, Free, F::Ph, "99", Kind::FailedCheck, kPhRange, "", "",
-                  kStrict},
-        SheetCase{"PhBelowZero", Powder, Free, F::Ph, "-5", Kind::FailedCheck, kPhRange, "", "",
-                  kStrict},
-        SheetCase{"LowPhAsked", Powder, Free, F::Ph, "1.5", Kind::Questions,
-                  "pH appears low. Are you sure it is correct?", "", "", kStrict},
-        SheetCase{"FreeSO2BelowZero", Powder, Free, F::ExistingSO2, "-50", Kind::FailedCheck,
-                  "Existing SO2 cannot be less than 0.", "", "", kStrict},
-        // The window has always let a negative reading through; it still does.
-        SheetCase{"FreeSO2BelowZeroInTheWindow", Powder, Free, F::ExistingSO2, "-50", Kind::Results,
-                  "", "90.00"},
-        SheetCase{"FreeTargetBelowZero", Powder, Free, F::TargetFree, "-1", Kind::FailedCheck,
-                  "Target SO2 cannot be less than 0.", "", "", kStrict},
-        SheetCase{"MolecularTargetBelowZero", Powder, Mol, F::TargetMolecular, "-0.1",
-                  Kind::FailedCheck, "Target SO2 cannot be less than 0.", "", "", kStrict},
-        // Extreme targets, given or worked out at pH 3.5 (divisor 51.12).
-        SheetCase{"FreeTargetHigh", Powder, Free, F::TargetFree, "101", Kind::Questions,
-                  "Free SO2 target appears high. Are you sure it is correct?", "", "", kStrict},
-        // 40 mg/L free at pH 3.0 (divisor 16.85) is 2.37 molecular.
-        SheetCase{"MolecularOfFreeTargetHigh", Powder, Free, F::Ph, "3.0", Kind::Questions,
-                  "Molecular SO2 target appears high. Are you sure it is correct?", "", "", kStrict,
-                  std::nullopt, "", F::TargetFree},
-        SheetCase{"MolecularTargetHigh", Powder, Mol, F::TargetMolecular, "2.01", Kind::Questions,
-                  "Molecular SO2 target appears high. Are you sure it is correct?", "", "",
-                  kStrict},
-        SheetCase{"FreeOfMolecularTargetHigh", Powder, Mol, F::TargetMolecular, "1.97",
-                  Kind::Questions, "Free SO2 target appears high. Are you sure it is correct?", "",
-                  "", kStrict},
-        SheetCase{"TargetsAtTheirBounds", Powder, Free, F::TargetFree, "100", Kind::Results, "",
-                  "90.00", "", kStrict},
-        // At or above the target: nothing to add, and no error.
-        SheetCase{"AtTarget", Powder, Free, F::TargetFree, "10", Kind::NoAddition, "", "0.00", "",
-                  kStrict},
-        // 11 mg/L at pH 3.5 is 0.215 molecular.
-        SheetCase{"AboveMolecularTarget", Powder, Mol, F::TargetMolecular, "0.2", Kind::NoAddition,
-                  "", "-0.78", "", kStrict, F::ExistingSO2, "11"},
-        // Figures no single can hold name the input that drove them there.
-        SheetCase{"HugeBatch", Powder, Free, F::BatchSize, "3e38", Kind::FailedCheck,
-                  "Batch size is too large to calculate.", "", "", kStrict, std::nullopt, "",
-                  std::nullopt, true, BatchUnit::UsGallon},
-        SheetCase{"HugeBatchForItsTarget", Powder, Free, F::TargetFree, "3e38", Kind::FailedCheck,
-                  "Batch size is too large to calculate.", "", "", kStrict, F::BatchSize, "3e38",
-                  F::BatchSize, true},
-        SheetCase{"HugeTarget", Powder, Mol, F::TargetMolecular, "3e38", Kind::FailedCheck,
-                  "Target SO2 is too large to calculate.", "", "", kStrict, std::nullopt, "",
-                  std::nullopt, true},
-        SheetCase{"TinyStrength", Solution, Free, F::SolutionStrength, "1e-40", Kind::FailedCheck,
-                  "Solution percentage is too small to calculate.", "", "", kStrict, std::nullopt,
-                  "", std::nullopt, true},
-        SheetCase{"TinyTablet", Tablet, Free, F::TabletWeight, "1e-44", Kind::FailedCheck,
-                  "Tablet weight is too small to calculate.", "", "", kStrict, std::nullopt, "",
-                  std::nullopt, true},
-        // A point slipped by two places: amounts a hundred times too large.
-        SheetCase{"WeakSolutionAsked", Solution, Free, F::SolutionStrength, "0.1", Kind::Questions,
-                  "Solution percentage appears low. Are you sure it is correct?", "", "", kStrict},
-        SheetCase{"LightTabletAsked", Tablet, Free, F::TabletWeight, "0.0044", Kind::Questions,
-                  "Tablet weight appears low. Are you sure it is correct?", "", "", kStrict},
-        SheetCase{"LightTabletInTheWindow", Tablet, Free, F::TabletWeight, "0.0044", Kind::Results,
-                  "", "30.00", "271.56"},
-        SheetCase{"TinyTabletAboveTarget", Tablet, Free, F::TargetFree, "10", Kind::NoAddition, "",
-                  "-5.00", "", kStrict, F::ExistingSO2, "15"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+const SheetCase kStrictRows[] = {
+    // The molecular figures are always shown, so the pH always counts.
+    {.name = "NoPh", .rules = kStrict, .field = F::Ph, .text = "", .kind = Kind::FailedCheck,
+     .said = "Please enter pH."},
+    {.name = "PhNotNumeric", .rules = kStrict, .field = F::Ph, .text = "3,62",
+     .kind = Kind::FailedCheck, .said = "pH must be numeric."},
+    {.name = "PhNul", .rules = kStrict, .field = F::Ph, .text = std::string("3.5\0", 4),
+     .kind = Kind::FailedCheck, .said = "pH must be numeric."},
+    {.name = "PhTooHigh", .rules = kStrict, .field = F::Ph, .text = "99", .kind = Kind::FailedCheck,
+     .said = kPhRange},
+    {.name = "PhBelowZero", .rules = kStrict, .field = F::Ph, .text = "-5",
+     .kind = Kind::FailedCheck, .said = kPhRange},
+    {.name = "LowPhAsked", .rules = kStrict, .field = F::Ph, .text = "1.5", .kind = Kind::Questions,
+     .said = "pH appears low. Are you sure it is correct?"},
+    {.name = "FreeSO2BelowZero", .rules = kStrict, .field = F::ExistingSO2, .text = "-50",
+     .kind = Kind::FailedCheck, .said = "Existing SO2 cannot be less than 0."},
+    // The window has always let a negative reading through; it still does.
+    {.name = "FreeSO2BelowZeroInTheWindow", .field = F::ExistingSO2, .text = "-50",
+     .kind = Kind::Results, .freeRequirement = "90.00"},
+    {.name = "FreeTargetBelowZero", .rules = kStrict, .field = F::TargetFree, .text = "-1",
+     .kind = Kind::FailedCheck, .said = "Target SO2 cannot be less than 0."},
+    {.name = "MolecularTargetBelowZero", .rules = kStrict, .target = Mol,
+     .field = F::TargetMolecular, .text = "-0.1", .kind = Kind::FailedCheck,
+     .said = "Target SO2 cannot be less than 0."},
+    // Extreme targets, given or worked out at pH 3.5 (divisor 51.12).
+    {.name = "FreeTargetHigh", .rules = kStrict, .field = F::TargetFree, .text = "101",
+     .kind = Kind::Questions, .said = "Free SO2 target appears high. Are you sure it is correct?"},
+    // 40 mg/L free at pH 3.0 (divisor 16.85) is 2.37 molecular.
+    {.name = "MolecularOfFreeTargetHigh", .rules = kStrict, .field = F::Ph, .text = "3.0",
+     .kind = Kind::Questions, .at = F::TargetFree,
+     .said = "Molecular SO2 target appears high. Are you sure it is correct?"},
+    {.name = "MolecularTargetHigh", .rules = kStrict, .target = Mol, .field = F::TargetMolecular,
+     .text = "2.01", .kind = Kind::Questions,
+     .said = "Molecular SO2 target appears high. Are you sure it is correct?"},
+    {.name = "FreeOfMolecularTargetHigh", .rules = kStrict, .target = Mol,
+     .field = F::TargetMolecular, .text = "1.97", .kind = Kind::Questions,
+     .said = "Free SO2 target appears high. Are you sure it is correct?"},
+    {.name = "TargetsAtTheirBounds", .rules = kStrict, .field = F::TargetFree, .text = "100",
+     .kind = Kind::Results, .freeRequirement = "90.00"},
+    // At or above the target: nothing to add, and no error.
+    {.name = "AtTarget", .rules = kStrict, .field = F::TargetFree, .text = "10",
+     .kind = Kind::NoAddition, .freeRequirement = "0.00"},
+    // 11 mg/L at pH 3.5 is 0.215 molecular.
+    {.name = "AboveMolecularTarget", .rules = kStrict, .target = Mol, .field = F::TargetMolecular,
+     .text = "0.2", .other = F::ExistingSO2, .otherText = "11", .kind = Kind::NoAddition,
+     .freeRequirement = "-0.78"},
+    // Figures no single can hold name the input that drove them there.
+    {.name = "HugeBatch", .rules = kStrict, .unit = BatchUnit::UsGallon, .field = F::BatchSize,
+     .text = "3e38", .answered = true, .kind = Kind::FailedCheck,
+     .said = "Batch size is too large to calculate."},
+    {.name = "HugeBatchForItsTarget", .rules = kStrict, .field = F::TargetFree, .text = "3e38",
+     .other = F::BatchSize, .otherText = "3e38", .answered = true, .kind = Kind::FailedCheck,
+     .at = F::BatchSize, .said = "Batch size is too large to calculate."},
+    {.name = "HugeTarget", .rules = kStrict, .target = Mol, .field = F::TargetMolecular,
+     .text = "3e38", .answered = true, .kind = Kind::FailedCheck,
+     .said = "Target SO2 is too large to calculate."},
+    {.name = "TinyStrength", .rules = kStrict, .method = Solution, .field = F::SolutionStrength,
+     .text = "1e-40", .answered = true, .kind = Kind::FailedCheck,
+     .said = "Solution percentage is too small to calculate."},
+    {.name = "TinyTablet", .rules = kStrict, .method = Tablet, .field = F::TabletWeight,
+     .text = "1e-44", .answered = true, .kind = Kind::FailedCheck,
+     .said = "Tablet weight is too small to calculate."},
+    // A point slipped by two places: amounts a hundred times too large.
+    {.name = "WeakSolutionAsked", .rules = kStrict, .method = Solution,
+     .field = F::SolutionStrength, .text = "0.1", .kind = Kind::Questions,
+     .said = "Solution percentage appears low. Are you sure it is correct?"},
+    {.name = "LightTabletAsked", .rules = kStrict, .method = Tablet, .field = F::TabletWeight,
+     .text = "0.0044", .kind = Kind::Questions,
+     .said = "Tablet weight appears low. Are you sure it is correct?"},
+    {.name = "LightTabletInTheWindow", .method = Tablet, .field = F::TabletWeight, .text = "0.0044",
+     .kind = Kind::Results, .freeRequirement = "30.00", .amount = "271.56"},
+    {.name = "TinyTabletAboveTarget", .rules = kStrict, .method = Tablet, .field = F::TargetFree,
+     .text = "10", .other = F::ExistingSO2, .otherText = "15", .kind = Kind::NoAddition,
+     .freeRequirement = "-5.00"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Strict, SheetTable, ::testing::ValuesIn(kStrictRows), CaseName);
 
 constexpr char kExistingLow[] = "Existing SO2 appears low. Are you sure it is correct?";
 constexpr char kExistingHigh[] = "Existing SO2 appears high. Are you sure it is correct?";
@@ -362,289 +388,97 @@ constexpr char kPowderTooMuch[] =
 // The slips people make typing figures in, which strict rules question, and
 // the amounts no cellar could add, which they refuse even when every
 // question was answered Yes. The window keeps its own checks.
-INSTANTIATE_TEST_SUITE_P(
-    Slips, SheetTable,
-    ::testing::Values(
-        // Free SO2 typed in g/L: 0.025 for 25 mg/L.
-        SheetCase{.name = "FreeSO2InGramsAsked",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::ExistingSO2,
-                  .text = "0.025",
-                  .kind = Kind::Questions,
-                  .said = kExistingLow,
-                  .rules = kStrict},
-        SheetCase{.name = "FreeSO2InGramsInTheWindow",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::ExistingSO2,
-                  .text = "0.025",
-                  .kind = Kind::Results,
-                  .freeRequirement = "39.98"},
-        // A wine with no SO2 at all is no slip, nor is 1 mg/L.
-        SheetCase{.name = "NoFreeSO2",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::ExistingSO2,
-                  .text = "0",
-                  .kind = Kind::Results,
-                  .freeRequirement = "40.00",
-                  .rules = kStrict},
-        SheetCase{.name = "FreeSO2AtItsLowBound",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::ExistingSO2,
-                  .text = "1",
-                  .kind = Kind::Results,
-                  .freeRequirement = "39.00",
-                  .rules = kStrict},
-        // A slipped point: 250 for 25.0.
-        SheetCase{.name = "FreeSO2SlippedAsked",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::ExistingSO2,
-                  .text = "250",
-                  .kind = Kind::Questions,
-                  .said = kExistingHigh,
-                  .rules = kStrict},
-        SheetCase{.name = "FreeSO2AtItsHighBound",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::ExistingSO2,
-                  .text = "100",
-                  .kind = Kind::NoAddition,
-                  .freeRequirement = "-60.00",
-                  .rules = kStrict},
-        // Targets typed in g/L.
-        SheetCase{.name = "FreeTargetInGramsAsked",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::TargetFree,
-                  .text = "0.035",
-                  .kind = Kind::Questions,
-                  .said = kFreeTargetLow,
-                  .rules = kStrict},
-        SheetCase{.name = "FreeTargetAtItsLowBound",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::TargetFree,
-                  .text = "10",
-                  .kind = Kind::NoAddition,
-                  .freeRequirement = "0.00",
-                  .rules = kStrict},
-        SheetCase{.name = "MolecularTargetInGramsAsked",
-                  .method = Powder,
-                  .target = Mol,
-                  .field = F::TargetMolecular,
-                  .text = "0.0008",
-                  .kind = Kind::Questions,
-                  .said = kMolecularTargetLow,
-                  .rules = kStrict},
-        SheetCase{.name = "MolecularTargetAtItsLowBound",
-                  .method = Powder,
-                  .target = Mol,
-                  .field = F::TargetMolecular,
-                  .text = "0.2",
-                  .kind = Kind::Results,
-                  .freeRequirement = "0.22",
-                  .rules = kStrict},
-        SheetCase{.name = "LowTargetInTheWindow",
-                  .method = Powder,
-                  .target = Mol,
-                  .field = F::TargetMolecular,
-                  .text = "0.0008",
-                  .kind = Kind::FailedCheck,
-                  .said = kExistingAboveTarget},
-        // More than any tank holds, in any unit.
-        SheetCase{.name = "HugeBatchAsked",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "1000001",
-                  .kind = Kind::Questions,
-                  .said = kBatchLarge,
-                  .rules = kStrict},
-        SheetCase{.name = "HugeBatchInGallonsAsked",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "300000",
-                  .kind = Kind::Questions,
-                  .said = kBatchLarge,
-                  .rules = kStrict,
-                  .unit = BatchUnit::UsGallon},
-        SheetCase{.name = "BatchAtItsBound",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "1000000",
-                  .kind = Kind::Results,
-                  .freeRequirement = "30.00",
-                  .amount = "51950.75",
-                  .rules = kStrict},
-        // 1.8 typed the wrong way round.
-        SheetCase{.name = "PkaHighAsked",
-                  .method = Powder,
-                  .target = Mol,
-                  .field = F::TargetMolecular,
-                  .text = "0.8",
-                  .kind = Kind::Questions,
-                  .said = kPkaHigh,
-                  .rules = kStrict,
-                  .at = F::Ph,
-                  .pka = 8.1},
-        SheetCase{.name = "PkaLowAsked",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::Ph,
-                  .text = "3.5",
-                  .kind = Kind::Questions,
-                  .said = kPkaLow,
-                  .rules = kStrict,
-                  .pka = 1.49},
-        SheetCase{.name = "PkaAtItsBounds",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::Ph,
-                  .text = "3.5",
-                  .kind = Kind::Results,
-                  .freeRequirement = "30.00",
-                  .rules = kStrict,
-                  .pka = 1.5},
-        // 20 mg/L at pKa 2.5 is 1.82 molecular, under the bound of its own.
-        SheetCase{.name = "PkaAtItsHighBound",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::TargetFree,
-                  .text = "20",
-                  .kind = Kind::Results,
-                  .freeRequirement = "10.00",
-                  .rules = kStrict,
-                  .pka = 2.5},
-        // A figure a single cannot hold is too large, not "no number".
-        SheetCase{.name = "BatchBeyondASingle",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "3.5e38",
-                  .kind = Kind::FailedCheck,
-                  .said = "Batch size is too large to calculate.",
-                  .rules = kStrict},
-        SheetCase{.name = "BatchBeyondASingleInTheWindow",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "3.5e38",
-                  .kind = Kind::FailedCheck,
-                  .said = "Batch size must be numeric."},
-        SheetCase{.name = "BatchBeyondASingleBelowZero",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "-3.5e38",
-                  .kind = Kind::FailedCheck,
-                  .said = "Batch size must be numeric.",
-                  .rules = kStrict},
-        SheetCase{.name = "TargetBeyondASingle",
-                  .method = Powder,
-                  .target = Mol,
-                  .field = F::TargetMolecular,
-                  .text = " +1e39 ",
-                  .kind = Kind::FailedCheck,
-                  .said = "Target SO2 is too large to calculate.",
-                  .rules = kStrict},
-        SheetCase{.name = "NoNumberIsNoNumber",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "1e39x",
-                  .kind = Kind::FailedCheck,
-                  .said = "Batch size must be numeric.",
-                  .rules = kStrict},
-        // Amounts no cellar could add, even answered Yes: 2e10 litres raised
-        // by 30 mg/L take 2e10 x 30 / 1000 / 0.57747 g.
-        SheetCase{.name = "AmountBeyondAnyCellar",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "2e10",
-                  .kind = Kind::FailedCheck,
-                  .said = kPowderTooMuch,
-                  .rules = kStrict,
-                  .at = F::BatchSize,
-                  .answered = true,
-                  .value = 2e10 * 30 / 1000 / 0.57747},
-        SheetCase{.name = "AmountJustWithinReach",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "1.9e10",
-                  .kind = Kind::Results,
-                  .freeRequirement = "30.00",
-                  .amount = "987064300.00",
-                  .rules = kStrict,
-                  .answered = true},
-        SheetCase{.name = "SolutionBeyondAnyCellar",
-                  .method = Solution,
-                  .target = Free,
-                  .field = F::SolutionStrength,
-                  .text = "1e-30",
-                  .kind = Kind::FailedCheck,
-                  .said = "The amount, %1 ml, is more than any cellar could add: check the "
-                          "batch size, the target and the solution percentage.",
-                  .rules = kStrict,
-                  .at = F::BatchSize,
-                  .answered = true,
-                  .value = 23.0 * 30 / 1000 / 0.57747 / 1e-30 * 100},
-        SheetCase{.name = "TabletsBeyondAnyCellar",
-                  .method = Tablet,
-                  .target = Free,
-                  .field = F::TabletWeight,
-                  .text = "1e-9",
-                  .kind = Kind::FailedCheck,
-                  .said = "The amount, %1 tablets, is more than any cellar could add: check "
-                          "the batch size, the target and the tablet weight.",
-                  .rules = kStrict,
-                  .at = F::BatchSize,
-                  .answered = true,
-                  .value = 23 * 30 / 1000.0 / 0.57747 / 1e-9},
-        // An amount that would show as 0.00 though the wine needs SO2 reads
-        // as "add nothing": 0.005 litres raised by 30 mg/L take 0.00026 g.
-        SheetCase{.name = "AmountTooLittleToShow",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "0.005",
-                  .kind = Kind::FailedCheck,
-                  .said = "The amount is less than 0.01 g, too little to weigh: check the batch "
-                          "size, or use a stock solution.",
-                  .rules = kStrict,
-                  .at = F::BatchSize,
-                  .answered = true},
-        SheetCase{.name = "AmountJustShown",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "0.1",
-                  .kind = Kind::Results,
-                  .freeRequirement = "30.00",
-                  .amount = "0.01",
-                  .rules = kStrict},
-        SheetCase{.name = "TinyAmountInTheWindow",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "0.005",
-                  .kind = Kind::Results,
-                  .amount = "0.00"},
-        SheetCase{.name = "HugeAmountInTheWindow",
-                  .method = Powder,
-                  .target = Free,
-                  .field = F::BatchSize,
-                  .text = "2e10",
-                  .kind = Kind::Results,
-                  .amount = "1039015000.00"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// clang-format off
+const SheetCase kSlipRows[] = {
+    // Free SO2 typed in g/L: 0.025 for 25 mg/L.
+    {.name = "FreeSO2InGramsAsked", .rules = kStrict, .field = F::ExistingSO2, .text = "0.025",
+     .kind = Kind::Questions, .said = kExistingLow},
+    {.name = "FreeSO2InGramsInTheWindow", .field = F::ExistingSO2, .text = "0.025",
+     .kind = Kind::Results, .freeRequirement = "39.98"},
+    // A wine with no SO2 at all is no slip, nor is 1 mg/L.
+    {.name = "NoFreeSO2", .rules = kStrict, .field = F::ExistingSO2, .text = "0",
+     .kind = Kind::Results, .freeRequirement = "40.00"},
+    {.name = "FreeSO2AtItsLowBound", .rules = kStrict, .field = F::ExistingSO2, .text = "1",
+     .kind = Kind::Results, .freeRequirement = "39.00"},
+    // A slipped point: 250 for 25.0.
+    {.name = "FreeSO2SlippedAsked", .rules = kStrict, .field = F::ExistingSO2, .text = "250",
+     .kind = Kind::Questions, .said = kExistingHigh},
+    {.name = "FreeSO2AtItsHighBound", .rules = kStrict, .field = F::ExistingSO2, .text = "100",
+     .kind = Kind::NoAddition, .freeRequirement = "-60.00"},
+    // Targets typed in g/L.
+    {.name = "FreeTargetInGramsAsked", .rules = kStrict, .field = F::TargetFree, .text = "0.035",
+     .kind = Kind::Questions, .said = kFreeTargetLow},
+    {.name = "FreeTargetAtItsLowBound", .rules = kStrict, .field = F::TargetFree, .text = "10",
+     .kind = Kind::NoAddition, .freeRequirement = "0.00"},
+    {.name = "MolecularTargetInGramsAsked", .rules = kStrict, .target = Mol,
+     .field = F::TargetMolecular, .text = "0.0008", .kind = Kind::Questions,
+     .said = kMolecularTargetLow},
+    {.name = "MolecularTargetAtItsLowBound", .rules = kStrict, .target = Mol,
+     .field = F::TargetMolecular, .text = "0.2", .kind = Kind::Results, .freeRequirement = "0.22"},
+    {.name = "LowTargetInTheWindow", .target = Mol, .field = F::TargetMolecular, .text = "0.0008",
+     .kind = Kind::FailedCheck, .said = kExistingAboveTarget},
+    // More than any tank holds, in any unit.
+    {.name = "HugeBatchAsked", .rules = kStrict, .field = F::BatchSize, .text = "1000001",
+     .kind = Kind::Questions, .said = kBatchLarge},
+    {.name = "HugeBatchInGallonsAsked", .rules = kStrict, .unit = BatchUnit::UsGallon,
+     .field = F::BatchSize, .text = "300000", .kind = Kind::Questions, .said = kBatchLarge},
+    {.name = "BatchAtItsBound", .rules = kStrict, .field = F::BatchSize, .text = "1000000",
+     .kind = Kind::Results, .freeRequirement = "30.00", .amount = "51950.75"},
+    // 1.8 typed the wrong way round.
+    {.name = "PkaHighAsked", .rules = kStrict, .target = Mol, .pka = 8.1,
+     .field = F::TargetMolecular, .text = "0.8", .kind = Kind::Questions, .at = F::Ph,
+     .said = kPkaHigh},
+    {.name = "PkaLowAsked", .rules = kStrict, .pka = 1.49, .field = F::Ph, .text = "3.5",
+     .kind = Kind::Questions, .said = kPkaLow},
+    {.name = "PkaAtItsBounds", .rules = kStrict, .pka = 1.5, .field = F::Ph, .text = "3.5",
+     .kind = Kind::Results, .freeRequirement = "30.00"},
+    // 20 mg/L at pKa 2.5 is 1.82 molecular, under the bound of its own.
+    {.name = "PkaAtItsHighBound", .rules = kStrict, .pka = 2.5, .field = F::TargetFree,
+     .text = "20", .kind = Kind::Results, .freeRequirement = "10.00"},
+    // A figure a single cannot hold is too large, not "no number".
+    {.name = "BatchBeyondASingle", .rules = kStrict, .field = F::BatchSize, .text = "3.5e38",
+     .kind = Kind::FailedCheck, .said = "Batch size is too large to calculate."},
+    {.name = "BatchBeyondASingleInTheWindow", .field = F::BatchSize, .text = "3.5e38",
+     .kind = Kind::FailedCheck, .said = "Batch size must be numeric."},
+    {.name = "BatchBeyondASingleBelowZero", .rules = kStrict, .field = F::BatchSize,
+     .text = "-3.5e38", .kind = Kind::FailedCheck, .said = "Batch size must be numeric."},
+    {.name = "TargetBeyondASingle", .rules = kStrict, .target = Mol, .field = F::TargetMolecular,
+     .text = " +1e39 ", .kind = Kind::FailedCheck, .said = "Target SO2 is too large to calculate."},
+    {.name = "NoNumberIsNoNumber", .rules = kStrict, .field = F::BatchSize, .text = "1e39x",
+     .kind = Kind::FailedCheck, .said = "Batch size must be numeric."},
+    // Amounts no cellar could add, even answered Yes: 2e10 litres raised
+    // by 30 mg/L take 2e10 x 30 / 1000 / 0.57747 g.
+    {.name = "AmountBeyondAnyCellar", .rules = kStrict, .field = F::BatchSize, .text = "2e10",
+     .answered = true, .kind = Kind::FailedCheck, .at = F::BatchSize, .said = kPowderTooMuch,
+     .value = 2e10 * 30 / 1000 / 0.57747},
+    {.name = "AmountJustWithinReach", .rules = kStrict, .field = F::BatchSize, .text = "1.9e10",
+     .answered = true, .kind = Kind::Results, .freeRequirement = "30.00", .amount = "987064300.00"},
+    {.name = "SolutionBeyondAnyCellar", .rules = kStrict, .method = Solution,
+     .field = F::SolutionStrength, .text = "1e-30", .answered = true, .kind = Kind::FailedCheck,
+     .at = F::BatchSize,
+     .said = "The amount, %1 ml, is more than any cellar could add: check the batch size, the "
+             "target and the solution percentage.",
+     .value = 23.0 * 30 / 1000 / 0.57747 / 1e-30 * 100},
+    {.name = "TabletsBeyondAnyCellar", .rules = kStrict, .method = Tablet, .field = F::TabletWeight,
+     .text = "1e-9", .answered = true, .kind = Kind::FailedCheck, .at = F::BatchSize,
+     .said = "The amount, %1 tablets, is more than any cellar could add: check the batch size, "
+             "the target and the tablet weight.", .value = 23 * 30 / 1000.0 / 0.57747 / 1e-9},
+    // An amount that would show as 0.00 though the wine needs SO2 reads
+    // as "add nothing": 0.005 litres raised by 30 mg/L take 0.00026 g.
+    {.name = "AmountTooLittleToShow", .rules = kStrict, .field = F::BatchSize, .text = "0.005",
+     .answered = true, .kind = Kind::FailedCheck, .at = F::BatchSize,
+     .said = "The amount is less than 0.01 g, too little to weigh: check the batch size, or use a "
+             "stock solution."},
+    {.name = "AmountJustShown", .rules = kStrict, .field = F::BatchSize, .text = "0.1",
+     .kind = Kind::Results, .freeRequirement = "30.00", .amount = "0.01"},
+    {.name = "TinyAmountInTheWindow", .field = F::BatchSize, .text = "0.005", .kind = Kind::Results,
+     .amount = "0.00"},
+    {.name = "HugeAmountInTheWindow", .field = F::BatchSize, .text = "2e10", .kind = Kind::Results,
+     .amount = "1039015000.00"},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Slips, SheetTable, ::testing::ValuesIn(kSlipRows), CaseName);
 
 TEST(SheetTest, TwoProblemsAtOnceReportOnlyTheFirstInTableOrder) {
     Sheet sheet = Prepared(Powder, Free);
@@ -701,8 +535,8 @@ struct ExampleCase {
     const char* ph;
     const char* existing;
     const char* batch;
-    BatchUnit unit;
-    SulphiteForm form;
+    BatchUnit unit = BatchUnit::Litre;
+    SulphiteForm form = SulphiteForm::Potassium;
     AdditionMethod method;
     TargetKind target;
     const char* targetText;
@@ -739,26 +573,33 @@ TEST_P(SheetExampleTest, WritesEveryResultInTheWindowsOrder) {
 // inputs, then every write in the order the window makes them.
 // clang-format off
 const ExampleCase kWorkedExamples[] = {
-    {"A", "3.5", "0", "23", BatchUnit::Litre, SulphiteForm::Potassium, Tablet, Mol, "0.8",
-     {{O::ExistingMolecular, "0.00"}, {O::TargetFree, "40.89"}, {O::Teaspoons, ""},
-      {O::Amount, "3.70"}, {O::FreeRequirement, "40.89"}, {O::MolecularRequirement, "0.80"}}},
-    {"B", "3.5", "10", "23", BatchUnit::Litre, SulphiteForm::Potassium, Powder, Free, "40",
-     {{O::ExistingMolecular, "0.20"}, {O::TargetMolecular, "0.78"}, {O::Teaspoons, "0.19"},
-      {O::Amount, "1.19"}, {O::FreeRequirement, "30.00"}, {O::MolecularRequirement, "0.59"}}},
-    {"C", "3.2", "12", "5", BatchUnit::UsGallon, SulphiteForm::Sodium, Solution, Free, "35",
-     {{O::ExistingMolecular, "0.46"}, {O::TargetMolecular, "1.34"}, {O::Teaspoons, "1.31"},
-      {O::Amount, "6.45"}, {O::FreeRequirement, "23.00"}, {O::MolecularRequirement, "0.88"}}},
-    {"D", "3.4", "15", "5", BatchUnit::ImperialGallon, SulphiteForm::Potassium, Solution, Mol,
-     "0.5",
-     {{O::ExistingMolecular, "0.37"}, {O::TargetFree, "20.41"}, {O::Teaspoons, "0.43"},
-      {O::Amount, "2.13"}, {O::FreeRequirement, "5.41"}, {O::MolecularRequirement, "0.13"}}},
+    {.name = "A", .ph = "3.5", .existing = "0", .batch = "23", .method = Tablet, .target = Mol,
+     .targetText = "0.8",
+     .writes = {{O::ExistingMolecular, "0.00"}, {O::TargetFree, "40.89"}, {O::Teaspoons, ""},
+                {O::Amount, "3.70"}, {O::FreeRequirement, "40.89"},
+                {O::MolecularRequirement, "0.80"}}},
+    {.name = "B", .ph = "3.5", .existing = "10", .batch = "23", .method = Powder, .target = Free,
+     .targetText = "40",
+     .writes = {{O::ExistingMolecular, "0.20"}, {O::TargetMolecular, "0.78"},
+                {O::Teaspoons, "0.19"}, {O::Amount, "1.19"}, {O::FreeRequirement, "30.00"},
+                {O::MolecularRequirement, "0.59"}}},
+    {.name = "C", .ph = "3.2", .existing = "12", .batch = "5", .unit = BatchUnit::UsGallon,
+     .form = SulphiteForm::Sodium, .method = Solution, .target = Free, .targetText = "35",
+     .writes = {{O::ExistingMolecular, "0.46"}, {O::TargetMolecular, "1.34"},
+                {O::Teaspoons, "1.31"}, {O::Amount, "6.45"}, {O::FreeRequirement, "23.00"},
+                {O::MolecularRequirement, "0.88"}}},
+    {.name = "D", .ph = "3.4", .existing = "15", .batch = "5", .unit = BatchUnit::ImperialGallon,
+     .method = Solution, .target = Mol, .targetText = "0.5",
+     .writes = {{O::ExistingMolecular, "0.37"}, {O::TargetFree, "20.41"}, {O::Teaspoons, "0.43"},
+                {O::Amount, "2.13"}, {O::FreeRequirement, "5.41"},
+                {O::MolecularRequirement, "0.13"}}},
     // Target below the measured level: the requirements show it, the amounts
     // end as "0.00", written last.
-    {"NegativeAmount", "3.5", "10.47", "100", BatchUnit::Litre, SulphiteForm::Potassium, Powder,
-     Mol, "0.20",
-     {{O::ExistingMolecular, "0.20"}, {O::TargetFree, "10.22"}, {O::Teaspoons, "-0.01"},
-      {O::Amount, "-0.04"}, {O::FreeRequirement, "-0.25"}, {O::MolecularRequirement, "0.00"},
-      {O::Amount, "0.00"}, {O::Teaspoons, "0.00"}}},
+    {.name = "NegativeAmount", .ph = "3.5", .existing = "10.47", .batch = "100", .method = Powder,
+     .target = Mol, .targetText = "0.20",
+     .writes = {{O::ExistingMolecular, "0.20"}, {O::TargetFree, "10.22"}, {O::Teaspoons, "-0.01"},
+                {O::Amount, "-0.04"}, {O::FreeRequirement, "-0.25"},
+                {O::MolecularRequirement, "0.00"}, {O::Amount, "0.00"}, {O::Teaspoons, "0.00"}}},
 };
 // clang-format on
 
@@ -918,11 +759,11 @@ TEST(SheetTest, TheLargestFiguresAreWrittenWhole) {
 // --- The Default Settings dialog's checks -------------------------------------
 
 struct SettingsCase {
-    AdditionMethod method;
-    const char* solution;
-    const char* tablet;
-    const char* batch;
-    std::optional<FailedCheck> expected;
+    AdditionMethod method = AdditionMethod::Powder;
+    const char* solution = "";
+    const char* tablet = "";
+    const char* batch = "";
+    std::optional<FailedCheck> expected = std::nullopt;
 };
 
 class SettingsCheckTest : public ::testing::TestWithParam<SettingsCase> {};
@@ -937,30 +778,31 @@ TEST_P(SettingsCheckTest, ChecksOnlyTheFieldsOfTheChosenMethodAndTheBatchSize) {
     EXPECT_EQ(FirstFailedSettingsCheck(entries), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Settings, SettingsCheckTest,
-    ::testing::Values(
-        SettingsCase{Powder, "", "", "", FailedCheck{F::BatchSize, "Please enter batch size."}},
-        SettingsCase{Powder, "x", "y", "5", std::nullopt},
-        SettingsCase{Tablet, "", "0", "5",
-                     FailedCheck{F::TabletWeight, "Tablet weight must be greater than 0."}},
-        SettingsCase{Tablet, "", "0.01", "5", std::nullopt},
-        SettingsCase{Tablet, "10", "abc", "5",
-                     FailedCheck{F::TabletWeight, "Tablet weight must be numeric."}},
-        SettingsCase{Tablet, "10", "-1", "5",
-                     FailedCheck{F::TabletWeight, "Tablet weight cannot be less than 0."}},
-        SettingsCase{Solution, "", "0.44", "5",
-                     FailedCheck{F::SolutionStrength, "Please enter solution percentage."}},
-        SettingsCase{
-            Solution, "0", "x", "5",
-            FailedCheck{F::SolutionStrength, "Solution percentage must be greater than 0."}},
-        SettingsCase{Solution, "100", "x", "5", std::nullopt},
-        SettingsCase{Solution, "101", "x", "5",
-                     FailedCheck{F::SolutionStrength, "Solution % must be between 0 and 100."}},
-        SettingsCase{Solution, "50", "", "0",
-                     FailedCheck{F::BatchSize, "Batch size must be greater than 0."}},
-        SettingsCase{Powder, "", "", "1e999",
-                     FailedCheck{F::BatchSize, "Batch size must be numeric."}}));
+// clang-format off
+const SettingsCase kSettingsRows[] = {
+    {.expected = FailedCheck{F::BatchSize, "Please enter batch size."}},
+    {.solution = "x", .tablet = "y", .batch = "5"},
+    {.method = Tablet, .tablet = "0", .batch = "5",
+     .expected = FailedCheck{F::TabletWeight, "Tablet weight must be greater than 0."}},
+    {.method = Tablet, .tablet = "0.01", .batch = "5"},
+    {.method = Tablet, .solution = "10", .tablet = "abc", .batch = "5",
+     .expected = FailedCheck{F::TabletWeight, "Tablet weight must be numeric."}},
+    {.method = Tablet, .solution = "10", .tablet = "-1", .batch = "5",
+     .expected = FailedCheck{F::TabletWeight, "Tablet weight cannot be less than 0."}},
+    {.method = Solution, .tablet = "0.44", .batch = "5",
+     .expected = FailedCheck{F::SolutionStrength, "Please enter solution percentage."}},
+    {.method = Solution, .solution = "0", .tablet = "x", .batch = "5",
+     .expected = FailedCheck{F::SolutionStrength, "Solution percentage must be greater than 0."}},
+    {.method = Solution, .solution = "100", .tablet = "x", .batch = "5"},
+    {.method = Solution, .solution = "101", .tablet = "x", .batch = "5",
+     .expected = FailedCheck{F::SolutionStrength, "Solution % must be between 0 and 100."}},
+    {.method = Solution, .solution = "50", .batch = "0",
+     .expected = FailedCheck{F::BatchSize, "Batch size must be greater than 0."}},
+    {.batch = "1e999", .expected = FailedCheck{F::BatchSize, "Batch size must be numeric."}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Settings, SettingsCheckTest, ::testing::ValuesIn(kSettingsRows));
 
 }  // namespace
 }  // namespace korvane
