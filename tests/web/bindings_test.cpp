@@ -322,7 +322,8 @@ TEST(PageBindings, AnswerEachCallOfThePage) {
          .expected = R"({"headers":["tank","ph","free_so2","batch_size"],"columns":{"ph":"ph",)"
                      R"("free_so2":"free_so2","batch_size":"batch_size","unit":null,"form":null,)"
                      R"("method":null,"solution_pct":null,"tablet_g":null,"target_kind":null,)"
-                     R"("target":null},"fromForm":["unit","form","method","solution_pct",)"
+                     R"("target":null,"total_so2":null,"colour":null,"sugar":null,"style":null,)"
+                     R"("binding_factor":null},"fromForm":["unit","form","method","solution_pct",)"
                      R"("tablet_g","target_kind","target"],"rows":[{"line":2,"tank":"T1",)"
                      R"("amount":"5.20",)"
                      R"("unit":"g","status":"ok","message":""},{"line":3,"tank":"T2","amount":"",)"
@@ -331,7 +332,7 @@ TEST(PageBindings, AnswerEachCallOfThePage) {
                      R"("summary":"2 rows: 1 ok, 0 no addition, 0 questions, 1 error, 0 blank. )"
                      R"(Not calculated: line 3.","counts":{"rows":2,"ok":1,"no_addition":0,)"
                      R"("question":0,"error":1,"blank":0},)"
-                     R"("uncalculated":[3],"windows1252":false})"},
+                     R"("uncalculated":[3],"windows1252":false,"wine":false})"},
         {.call = "batch output",
          .answer = std::string(korvane_batch_output(), korvane_batch_output_size()),
          .expected = "tank,ph,free_so2,batch_size,molecular_so2,target_free_so2,"
