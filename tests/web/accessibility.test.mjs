@@ -4,11 +4,8 @@
 // file's table.
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import { createRequire } from 'node:module';
 import { after, before, it } from 'node:test';
-import { DATA, openPage, typeInto, withSiteAndBrowser } from './harness.mjs';
-
-const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+import { axeViolations as violations, DATA, openPage, typeInto, withSiteAndBrowser } from './harness.mjs';
 
 let site;
 let browser;
@@ -16,14 +13,6 @@ withSiteAndBrowser({ before, after }, (s, b) => {
   site = s;
   browser = b;
 });
-
-async function violations(page, state) {
-  await page.addScriptTag({ path: AXE });
-  const found = await page.evaluate(async () => (await window.axe.run(document, {
-    runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'],
-  })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
-  return found.map((v) => `${state}: ${v}`);
-}
 
 for (const [width, height] of [[1280, 800], [360, 740]]) {
   it(`finds no violation at ${width}×${height}`, async () => {

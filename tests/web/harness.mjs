@@ -7,6 +7,7 @@ import fs from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import { createRequire } from 'node:module';
 import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 
@@ -156,4 +157,16 @@ export function calcBatch(file, args) {
 export function screenshotPath(name) {
   fs.mkdirSync(SCREENSHOTS, { recursive: true });
   return path.join(SCREENSHOTS, name);
+}
+
+// What axe-core finds against WCAG 2.1 A and AA and its best practices in
+// `within` (a selector; the whole page by default), each as
+// "STATE: rule: elements".
+const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+export async function axeViolations(page, state, within = 'html') {
+  await page.addScriptTag({ path: AXE });
+  const found = await page.evaluate(async (context) => (await window.axe.run(context, {
+    runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'],
+  })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`), within);
+  return found.map((v) => `${state}: ${v}`);
 }

@@ -7,12 +7,9 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { createRequire } from 'node:module';
 import { after, before, it } from 'node:test';
-import { screenshotPath, withSiteAndBrowser } from './harness.mjs';
+import { axeViolations, screenshotPath, withSiteAndBrowser } from './harness.mjs';
 import { chooseTank, createTank, enterAnalysis, openRegister, planAndDo } from './register_harness.mjs';
-
-const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 
 let site;
 let browser;
@@ -29,14 +26,6 @@ const TANKS = [
   [{ name: 'Cuve 3', volume: '20', unit: 'litres', target_kind: 'free', target: '30', form: 'potassium',
     method: 'powder' }, { ph: '3.4', free_so2: '10' }],
 ];
-
-async function violations(page, state) {
-  await page.addScriptTag({ path: AXE });
-  const found = await page.evaluate(async () => (await window.axe.run(document.getElementById('register'), {
-    runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'],
-  })).violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`));
-  return found.map((v) => `${state}: ${v}`);
-}
 
 it('prints one line per planned addition and nothing else', async () => {
   const page = await openRegister(browser, site.url, { language: 'en' });
@@ -77,7 +66,7 @@ for (const [width, height] of [[1280, 800], [360, 740]]) {
       const page = await openRegister(browser, site.url, { language, width, height });
       await chooseTank(page, 1);
       await page.click('#reg-details summary');
-      if (language === 'en') found.push(...await violations(page, `${language} ${width}`));
+      if (language === 'en') found.push(...await axeViolations(page, `${language} ${width}`, '#register'));
       const box = await page.$('#register');
       await box.screenshot({ path: screenshotPath(`register-${language}-${width}.png`) });
       // Nothing of the register wider than the page.

@@ -3,9 +3,8 @@
 // while; a tank edited on both; the server's refusals told apart; and the
 // password never where it should not be.
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
 import { after, before, it } from 'node:test';
-import { screenshotPath, typeInto, withSiteAndBrowser } from './harness.mjs';
+import { axeViolations, screenshotPath, typeInto, withSiteAndBrowser } from './harness.mjs';
 import { CLOSED, DATABASE, startCouch, USER } from './couch_harness.mjs';
 import { createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
 
@@ -89,10 +88,7 @@ it('talks to no server before sync is set, and refuses plain HTTP to another mac
       await box.screenshot({ path: screenshotPath(`${language}-sync-${width}x${height}.png`) });
     }
   }
-  await page.addScriptTag({ path: createRequire(import.meta.url).resolve('axe-core/axe.min.js') });
-  assert.deepEqual(await page.evaluate(async () => (await window.axe.run('#reg-sync', {
-    runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'],
-  })).violations.map((v) => v.id)), []);
+  assert.deepEqual(await axeViolations(page, 'sync', '#reg-sync'), []);
   assert.deepEqual(page.errors, []);
 });
 
