@@ -690,8 +690,9 @@ function showColumnChoices(answer) {
   $('batch-columns').open ||= Boolean(answer.problem);
 }
 
-function watchDrops() {
-  const drop = $('cellar');
+// A place a file may be dropped on, marked while one is dragged over it;
+// the register's files take the same.
+function dropZone(drop, take) {
   drop.addEventListener('dragover', (event) => {
     event.preventDefault();
     drop.classList.add('dragging');
@@ -700,8 +701,12 @@ function watchDrops() {
   drop.addEventListener('drop', (event) => {
     event.preventDefault();
     drop.classList.remove('dragging');
-    takeFile(event.dataTransfer.files[0]);
+    take(event.dataTransfer.files[0]);
   });
+}
+
+function watchDrops() {
+  dropZone($('cellar'), takeFile);
   $('file').addEventListener('change', () => takeFile($('file').files[0]));
   for (const id of ['decimal-mark', 'answer-yes', 'file-target-kind']) {
     $(id).addEventListener('change', () => batchFile && runBatch());
@@ -715,7 +720,7 @@ function watchDrops() {
 function loadRegister() {
   import(new URL('register.js', document.baseURI).href)
     .then((register) => register.startRegister({ t, language: () => language, core, doseTexts, translated,
-      withValue, ask }))
+      withValue, ask, dropZone }))
     .catch((error) => console.error(error));
 }
 

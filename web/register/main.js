@@ -815,17 +815,7 @@ function wire() {
   $('reg-backup').addEventListener('click', backup);
   $('reg-cellar-file').addEventListener('change', () => takeCellarFile($('reg-cellar-file').files[0]));
   $('reg-restore').addEventListener('change', () => restore($('reg-restore').files[0]));
-  const drop = $('reg-files');
-  drop.addEventListener('dragover', (event) => {
-    event.preventDefault();
-    drop.classList.add('dragging');
-  });
-  drop.addEventListener('dragleave', () => drop.classList.remove('dragging'));
-  drop.addEventListener('drop', (event) => {
-    event.preventDefault();
-    drop.classList.remove('dragging');
-    takeCellarFile(event.dataTransfer.files[0]);
-  });
+  ctx.dropZone($('reg-files'), takeCellarFile);
 }
 
 // Records another device sent: the register read again and shown, leaving
@@ -864,7 +854,7 @@ function sharing() {
   if (localStorage.getItem(SYNC_KEY)) start();
 }
 
-// `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask()}.
+// `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask(), dropZone()}.
 // What `make bench` times: the tank list drawn, a register filled through
 // the register's own records, and one tank's plot drawn.
 let listDrawn;
