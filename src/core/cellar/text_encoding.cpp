@@ -73,6 +73,21 @@ char32_t FromWindows1252(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte;
 }
 
+// `bytes` read as Windows-1252, in UTF-8 after `out`. Its ASCII, nearly all
+// of a cellar file, is the same in both and goes across a run at a time.
+void AppendWindows1252(std::string& out, std::string_view bytes) {
+    const auto notAscii = [](char c) { return (c & 0x80) != 0; };
+    for (auto at = bytes.begin(); at != bytes.end();) {
+        const auto high = std::find_if(at, bytes.end(), notAscii);
+        out.append(at, high);
+        if (high == bytes.end()) {
+            break;
+        }
+        AppendUtf8(out, FromWindows1252(static_cast<unsigned char>(*high)));
+        at = high + 1;
+    }
+}
+
 // How far `text` is UTF-8 and whether what follows is only a sequence cut
 // short at its end (which the next bytes may complete).
 struct Utf8Check {
@@ -213,9 +228,7 @@ bool Utf8Source::Sniff() {
         return true;
     }
     encoding_ = TextEncoding::Windows1252;
-    for (const char c : raw_) {
-        Put(FromWindows1252(static_cast<unsigned char>(c)));
-    }
+    AppendWindows1252(decoded_, raw_);
     raw_.clear();
     return true;
 }
@@ -274,22 +287,20 @@ bool Utf8Source::TakeUtf8() {
     return true;
 }
 
-// Decodes the next piece of UTF-16 into `decoded_`; false when the source
-// fails.
+// Decodes the next piece of UTF-16 or Windows-1252 into `decoded_`; false
+// when the source fails.
 bool Utf8Source::Decode() {
     const std::ptrdiff_t count = ReadPiece(kDecodeBytes);
     if (count < 0) {
         return false;
     }
-    raw_.append(piece_.get(), static_cast<std::size_t>(count));
     ended_ = count == 0;
     if (encoding_ == TextEncoding::Windows1252) {
-        for (const char c : raw_) {
-            Put(FromWindows1252(static_cast<unsigned char>(c)));
-        }
-        raw_.clear();
+        // Every byte is a character of its own: nothing waits for the next.
+        AppendWindows1252(decoded_, {piece_.get(), static_cast<std::size_t>(count)});
         return true;
     }
+    raw_.append(piece_.get(), static_cast<std::size_t>(count));
     const bool little = encoding_ == TextEncoding::Utf16Le;
     std::size_t at = 0;
     for (; at + 1 < raw_.size(); at += 2) {
