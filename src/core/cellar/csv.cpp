@@ -393,7 +393,11 @@ void CsvReader::SkipByteOrderMark() {
     }
 }
 
-SinkBuffer::SinkBuffer(std::size_t capacity) : bytes_(new char[capacity]), capacity_(capacity) {}
+// Like the reader's, the room starts small and grows as the bytes come: a
+// short file's output never needs the most it is given.
+SinkBuffer::SinkBuffer(std::size_t capacity)
+    : bytes_(new char[std::min(capacity, kFirstCapacity)]),
+      capacity_(std::min(capacity, kFirstCapacity)) {}
 
 char* SinkBuffer::Room(std::size_t size) {
     if (capacity_ - size_ < size) {

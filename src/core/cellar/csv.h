@@ -160,6 +160,8 @@ class CsvReader {
 // byte.
 class SinkBuffer {
   public:
+    // Room for `capacity` bytes at most before they are handed on, taken
+    // as they come.
     explicit SinkBuffer(std::size_t capacity);
 
     // Where `size` more bytes can go; the room grows when they do not fit.
