@@ -69,9 +69,30 @@ constexpr std::array<char16_t, 32> kWindows1252High{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char32_t FromWindows1252(unsigned char byte) {
+constexpr char32_t FromWindows1252(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte;
 }
+
+// The UTF-8 of Windows-1252's bytes from 0x80, each two or three bytes long,
+// worked out once.
+struct Utf8Bytes {
+    std::array<char, 3> bytes;
+    std::size_t size;
+};
+
+constexpr std::array<Utf8Bytes, 128> kWindows1252Utf8 = [] {
+    std::array<Utf8Bytes, 128> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const char32_t code = FromWindows1252(static_cast<unsigned char>(0x80 + i));
+        const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+        table[i] = code < 0x800
+                       ? Utf8Bytes{{byte(0xC0 | (code >> 6)), byte(0x80 | (code & 0x3F))}, 2}
+                       : Utf8Bytes{{byte(0xE0 | (code >> 12)), byte(0x80 | ((code >> 6) & 0x3F)),
+                                    byte(0x80 | (code & 0x3F))},
+                                   3};
+    }
+    return table;
+}();
 
 // `bytes` read as Windows-1252, in UTF-8 after `out`. Its ASCII, nearly all
 // of a cellar file, is the same in both and goes across a run at a time.
@@ -83,7 +104,8 @@ void AppendWindows1252(std::string& out, std::string_view bytes) {
         if (high == bytes.end()) {
             break;
         }
-        AppendUtf8(out, FromWindows1252(static_cast<unsigned char>(*high)));
+        const Utf8Bytes& utf8 = kWindows1252Utf8[static_cast<unsigned char>(*high) - 0x80];
+        out.append(utf8.bytes.data(), utf8.size);
         at = high + 1;
     }
 }
