@@ -220,7 +220,7 @@ std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<N
 // volume or a target, in the six languages (as HeaderKey folds them).
 struct InputWord {
     DoseColumn column;
-    const char* word;
+    std::string_view word;
 };
 
 constexpr std::array kInputWords{
@@ -242,16 +242,14 @@ constexpr std::array kInputWords{
 
 // Words of total SO2, which is an input of the wine's limit: "SO2 total
 // labo" is read by no name, and plainly holds it.
-constexpr std::array kTotalSO2Words{
-    "total", "totale", "totaal", "gesamt", "gesamte",
-};
+constexpr auto kTotalSO2Words =
+    std::to_array<std::string_view>({"total", "totale", "totaal", "gesamt", "gesamte"});
 
 // Words of SO2 that is no input: bound SO2, and molecular SO2 as it is
 // measured (a molecular target says it is a target).
-constexpr std::array kOtherSO2Words{
-    "bound",     "combined", "combine",   "combinato",   "combinata",  "combinado", "gebunden",
-    "gebundene", "ligado",   "molecular", "moleculaire", "molecolare", "molekular", "molekulare",
-};
+constexpr auto kOtherSO2Words = std::to_array<std::string_view>(
+    {"bound", "combined", "combine", "combinato", "combinata", "combinado", "gebunden", "gebundene",
+     "ligado", "molecular", "moleculaire", "molecolare", "molekular", "molekulare"});
 
 // The column a cell no name reads seems to hold, if it plainly holds one: a
 // target before the rest, since a target names SO2 too.
@@ -265,11 +263,12 @@ std::optional<DoseColumn> SeemingInput(std::string_view cell) {
     while (start < words.size()) {
         const std::size_t end = std::min(words.find(' ', start), words.size());
         const std::string_view word = std::string_view(words).substr(start, end - start);
+        // "SO2" within a word too: "FSO2", "SO2L", "TSO2".
+        if (word.find("so2") != std::string_view::npos) {
+            named[Index(DoseColumn::FreeSO2)] = true;
+        }
         for (const InputWord& row : kInputWords) {
-            // "SO2" within a word too: "FSO2", "SO2L", "TSO2".
-            const bool so2 =
-                std::string_view(row.word) == "so2" && word.find("so2") != std::string_view::npos;
-            named[Index(row.column)] = named[Index(row.column)] || word == row.word || so2;
+            named[Index(row.column)] = named[Index(row.column)] || word == row.word;
         }
         other = other || std::find(kOtherSO2Words.begin(), kOtherSO2Words.end(), word) !=
                              kOtherSO2Words.end();
@@ -372,15 +371,17 @@ std::optional<HeaderClash> FindHeaderColumns(const std::vector<std::string>& cel
     found.resultsFrom = ResultsFrom(cells);
     const std::size_t inputs = found.resultsFrom.value_or(cells.size());
     std::vector<std::size_t> others;
+    std::vector<std::string> otherKeys;  // their names, read once
     for (std::size_t cell = 0; cell < inputs; ++cell) {
         if (IsSO2ResultName(cells[cell])) {
             return HeaderClash{.kind = HeaderClash::Kind::ResultColumn, .cell = cell};
         }
-        const HeaderName name = ReadHeaderName(cells[cell]);
+        HeaderName name = ReadHeaderName(cells[cell]);
         std::optional<TargetKind> kind;
         const std::vector<DoseColumn> columns = ColumnsNamed(name, named, kind);
         if (columns.empty()) {
             others.push_back(cell);
+            otherKeys.push_back(std::move(name.key));
             continue;
         }
         if (columns.size() > 1) {
@@ -413,12 +414,12 @@ std::optional<HeaderClash> FindHeaderColumns(const std::vector<std::string>& cel
         std::transform(kTankNames.begin(), kTankNames.end(), keys.begin(), HeaderKey);
         return keys;
     }();
-    const auto tank = std::find_if(others.begin(), others.end(), [&cells](std::size_t cell) {
-        const std::string key = ReadHeaderName(cells[cell]).key;
+    const auto tank = std::find_if(otherKeys.begin(), otherKeys.end(), [](const std::string& key) {
         return std::find(tankKeys.begin(), tankKeys.end(), key) != tankKeys.end();
     });
-    if (tank != others.end() || !others.empty()) {
-        found.tankCell = tank != others.end() ? *tank : others.front();
+    if (!others.empty()) {
+        const auto at = static_cast<std::size_t>(tank - otherKeys.begin());
+        found.tankCell = at < others.size() ? others[at] : others.front();
     }
     for (const std::size_t cell : others) {
         const std::optional<DoseColumn> seems = SeemingInput(cells[cell]);

@@ -17,9 +17,15 @@ std::string RecordLimitText() {
 }
 namespace {
 
-// Room for one record at its longest plus one read of this size, so that a
-// record in progress is moved to the front at most once per read.
+// The most a read asks for: the full room is a record at its longest and one
+// read of this size.
 constexpr std::size_t kReadSize = std::size_t{64} << 10;
+
+// The room a reader starts with. It grows to the full only as a file's
+// records and reads need it: most files are short, and the full room is
+// more than a short file's reading costs (a fuzzer reads thousands a
+// second).
+constexpr std::size_t kFirstCapacity = std::size_t{4} << 10;
 
 // The scan of unquoted bytes, the reader's innermost loop, looks at a block
 // of sixteen bytes at a time; the buffer has this much room after its bytes
@@ -132,8 +138,9 @@ std::string_view CsvRecord::RawFields(std::size_t count) const {
 CsvReader::CsvReader(ByteSource& source, std::size_t maxRecordBytes)
     : source_(source),
       maxRecordBytes_(maxRecordBytes),
-      buffer_(new char[maxRecordBytes + kReadSize + kBlockBytes]),
-      capacity_(maxRecordBytes + kReadSize) {
+      fullCapacity_(maxRecordBytes + kReadSize),
+      capacity_(std::min(kFirstCapacity, fullCapacity_)),
+      buffer_(new char[capacity_ + kBlockBytes]) {
     std::fill_n(buffer_.get(), kBlockBytes, '\0');
 }
 
@@ -332,19 +339,26 @@ CsvReader::Result CsvReader::Finish(CsvRecord& record) {
     return Complete(record);
 }
 
-// Moves the record in progress to the front and reads behind it; false at
-// the end of the input or when it cannot be read.
+// Reads behind the bytes held, into room for a good share of the buffer;
+// false at the end of the input or when it cannot be read. When less is left
+// behind them, the record in progress is moved to the front, and the room
+// grows when that is not enough. A record is moved at most once however few
+// bytes a source (a pipe) brings a read: its start is at the front from then.
 bool CsvReader::Fill() {
     if (atEnd_ || failed_) {
         return false;
     }
-    if (begin_ > 0) {
+    const std::size_t wanted = std::min(kReadSize, capacity_ / 2);
+    if (begin_ > 0 && capacity_ - end_ < wanted) {
         char* bytes = buffer_.get();
         std::memmove(bytes, bytes + begin_, end_ - begin_);
         pos_ -= begin_;
         end_ -= begin_;
         recordEnd_ -= std::min(recordEnd_, begin_);
         begin_ = 0;
+    }
+    if (capacity_ - end_ < wanted && capacity_ < fullCapacity_) {
+        Grow();
     }
     const std::ptrdiff_t count = source_.Read(buffer_.get() + end_, capacity_ - end_);
     if (count < 0) {
@@ -361,6 +375,14 @@ bool CsvReader::Fill() {
     return true;
 }
 
+// Twice the room, up to the full, the bytes held kept where they were.
+void CsvReader::Grow() {
+    capacity_ = std::min(2 * capacity_, fullCapacity_);
+    std::unique_ptr<char[]> bytes(new char[capacity_ + kBlockBytes]);
+    std::copy_n(buffer_.get(), end_ + kBlockBytes, bytes.get());
+    buffer_ = std::move(bytes);
+}
+
 void CsvReader::SkipByteOrderMark() {
     while (end_ < kByteOrderMark.size() && Fill()) {
     }
@@ -371,7 +393,11 @@ void CsvReader::SkipByteOrderMark() {
     }
 }
 
-SinkBuffer::SinkBuffer(std::size_t capacity) : bytes_(new char[capacity]), capacity_(capacity) {}
+// Like the reader's, the room starts small and grows as the bytes come: a
+// short file's output never needs the most it is given.
+SinkBuffer::SinkBuffer(std::size_t capacity)
+    : bytes_(new char[std::min(capacity, kFirstCapacity)]),
+      capacity_(std::min(capacity, kFirstCapacity)) {}
 
 char* SinkBuffer::Room(std::size_t size) {
     if (capacity_ - size_ < size) {

@@ -130,12 +130,14 @@ class CsvReader {
     Result Complete(CsvRecord& record);
     Result Finish(CsvRecord& record);
     bool Fill();
+    void Grow();
     void SkipByteOrderMark();
 
     ByteSource& source_;
     std::size_t maxRecordBytes_;
+    std::size_t fullCapacity_;  // a record at its longest and a whole read
+    std::size_t capacity_;      // the room for now, which grows to the full
     std::unique_ptr<char[]> buffer_;
-    std::size_t capacity_;
     std::size_t begin_ = 0;          // the current record's first byte
     std::size_t pos_ = 0;            // the next byte to scan
     std::size_t end_ = 0;            // one past the last byte read
@@ -158,6 +160,8 @@ class CsvReader {
 // byte.
 class SinkBuffer {
   public:
+    // Room for `capacity` bytes at most before they are handed on, taken
+    // as they come.
     explicit SinkBuffer(std::size_t capacity);
 
     // Where `size` more bytes can go; the room grows when they do not fit.

@@ -69,8 +69,45 @@ constexpr std::array<char16_t, 32> kWindows1252High{
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char32_t FromWindows1252(unsigned char byte) {
+constexpr char32_t FromWindows1252(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kWindows1252High[byte - 0x80] : byte;
+}
+
+// The UTF-8 of Windows-1252's bytes from 0x80, each two or three bytes long,
+// worked out once.
+struct Utf8Bytes {
+    std::array<char, 3> bytes;
+    std::size_t size;
+};
+
+constexpr std::array<Utf8Bytes, 128> kWindows1252Utf8 = [] {
+    std::array<Utf8Bytes, 128> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const char32_t code = FromWindows1252(static_cast<unsigned char>(0x80 + i));
+        const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
+        table[i] = code < 0x800
+                       ? Utf8Bytes{{byte(0xC0 | (code >> 6)), byte(0x80 | (code & 0x3F))}, 2}
+                       : Utf8Bytes{{byte(0xE0 | (code >> 12)), byte(0x80 | ((code >> 6) & 0x3F)),
+                                    byte(0x80 | (code & 0x3F))},
+                                   3};
+    }
+    return table;
+}();
+
+// `bytes` read as Windows-1252, in UTF-8 after `out`. Its ASCII, nearly all
+// of a cellar file, is the same in both and goes across a run at a time.
+void AppendWindows1252(std::string& out, std::string_view bytes) {
+    const auto notAscii = [](char c) { return (c & 0x80) != 0; };
+    for (auto at = bytes.begin(); at != bytes.end();) {
+        const auto high = std::find_if(at, bytes.end(), notAscii);
+        out.append(at, high);
+        if (high == bytes.end()) {
+            break;
+        }
+        const Utf8Bytes& utf8 = kWindows1252Utf8[static_cast<unsigned char>(*high) - 0x80];
+        out.append(utf8.bytes.data(), utf8.size);
+        at = high + 1;
+    }
 }
 
 // How far `text` is UTF-8 and whether what follows is only a sequence cut
@@ -213,9 +250,7 @@ bool Utf8Source::Sniff() {
         return true;
     }
     encoding_ = TextEncoding::Windows1252;
-    for (const char c : raw_) {
-        Put(FromWindows1252(static_cast<unsigned char>(c)));
-    }
+    AppendWindows1252(decoded_, raw_);
     raw_.clear();
     return true;
 }
@@ -274,22 +309,20 @@ bool Utf8Source::TakeUtf8() {
     return true;
 }
 
-// Decodes the next piece of UTF-16 into `decoded_`; false when the source
-// fails.
+// Decodes the next piece of UTF-16 or Windows-1252 into `decoded_`; false
+// when the source fails.
 bool Utf8Source::Decode() {
     const std::ptrdiff_t count = ReadPiece(kDecodeBytes);
     if (count < 0) {
         return false;
     }
-    raw_.append(piece_.get(), static_cast<std::size_t>(count));
     ended_ = count == 0;
     if (encoding_ == TextEncoding::Windows1252) {
-        for (const char c : raw_) {
-            Put(FromWindows1252(static_cast<unsigned char>(c)));
-        }
-        raw_.clear();
+        // Every byte is a character of its own: nothing waits for the next.
+        AppendWindows1252(decoded_, {piece_.get(), static_cast<std::size_t>(count)});
         return true;
     }
+    raw_.append(piece_.get(), static_cast<std::size_t>(count));
     const bool little = encoding_ == TextEncoding::Utf16Le;
     std::size_t at = 0;
     for (; at + 1 < raw_.size(); at += 2) {
