@@ -252,24 +252,6 @@ TEST(OutputSafety, StandardOutputByNameAppendsWhereTheShellSaysSo) {
     EXPECT_EQ(toErr.err, rows);
 }
 
-// Replacing a file changes its bytes only; root may hand it back to its owner.
-TEST(OutputSafety, AReplacedFileKeepsItsModeAndOwner) {
-    Scratch scratch;
-    const fs::path out = scratch.Dir() / "out.csv";
-    WriteFile(scratch.Dir() / "in.csv", Cellar(1, "40"));
-    WriteFile(out, "yesterday's doses\n");
-    ASSERT_EQ(chmod(out.c_str(), 0640), 0);
-    const bool root = geteuid() == 0;
-    const uid_t owner = root ? 65534 : geteuid();  // nobody, where root may give it away
-    ASSERT_EQ(chown(out.c_str(), owner, static_cast<gid_t>(-1)), 0);
-    EXPECT_EQ(RunCalc(scratch, BatchTo("{dir}/in.csv", "{dir}/out.csv"), "").status, 0);
-    struct stat info {};
-    ASSERT_EQ(stat(out.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0640U);
-    EXPECT_EQ(info.st_uid, owner);
-    EXPECT_NE(ReadFile(out), "yesterday's doses\n");
-}
-
 TEST(OutputSafety, AHeaderWithoutALineEndIsRefusedAtOnce) {
     Scratch scratch;
     const auto start = std::chrono::steady_clock::now();
