@@ -7,16 +7,11 @@ import path from 'node:path';
 import { after, before, it } from 'node:test';
 import { axeViolations as violations, DATA, openPage, typeInto, withSiteAndBrowser } from './harness.mjs';
 
-let site;
-let browser;
-withSiteAndBrowser({ before, after }, (s, b) => {
-  site = s;
-  browser = b;
-});
+const env = withSiteAndBrowser({ before, after });
 
 for (const [width, height] of [[1280, 800], [360, 740]]) {
   it(`finds no violation at ${width}×${height}`, async () => {
-    const page = await openPage(browser, site.url, { language: 'fr', width, height });
+    const page = await openPage(env.browser, env.site.url, { language: 'fr', width, height });
     const found = await violations(page, 'opened');
     await typeInto(page, 'ph', '');
     await page.click('#calculate');
