@@ -368,11 +368,6 @@ INSTANTIATE_TEST_SUITE_P(
                 .input = "\xEF\xBB\xBF" "ph,free_so2,target\r\n3.5,10,40\r\n",
                 .out = "\xEF\xBB\xBF" "ph,free_so2,target," + kResultColumns + "\r\n3.5,10,40," +
                        kWorkedFigures + "\r\n"},
-        // Excel's CSV on Windows: read as Windows-1252, written as UTF-8.
-        CliCase{.name = "Windows1252IsReadAndWrittenAsUtf8", .args = Batch("-"),
-                .input = kBatchHeader + "\nF\xFBt \xE9t\xE9,3.5,10,40\n",
-                .out = kBatchOutHeader + "F\xC3\xBBt \xC3\xA9t\xC3\xA9,3.5,10,40," +
-                       kWorkedFigures + "\n"},
         // Figures written before a number shows the file's mark keep theirs.
         CliCase{
             .name = "TheFirstFiguresFixTheMark",
@@ -392,8 +387,6 @@ INSTANTIATE_TEST_SUITE_P(
                 .input = "tank,Batch,ph,free_so2,target,\nT1,2023,3.5,10,40,\n",
                 .out = "tank,Batch,ph,free_so2,target,," + kResultColumns +
                        "\nT1,2023,3.5,10,40,," + kWorkedFigures + "\n"},
-        CliCase{.name = "UnreadableFile", .args = Batch("{dir}/absent.csv"), .status = 2,
-                .err = "korvane-calc: Cannot read {dir}/absent.csv: No such file or directory\n"},
         CliCase{
             .name = "AFileNameIsShownEscaped",
             .args = Batch("{dir}/absent\x1b[2J.csv"),
