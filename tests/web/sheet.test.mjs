@@ -3,7 +3,7 @@
 // Yes, the arrows, and the defaults kept in the browser.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { fillSheet, focused, NOT_CALCULATED, results, shown, textOf, typeInto, valueOf, withEnglishPage }
+import { fillSheet, focused, NOT_CALCULATED, results, textOf, typeInto, valueOf, withEnglishPage }
   from './harness.mjs';
 
 let page;
@@ -188,14 +188,6 @@ describe('numbers', () => {
     await choose('molecular');
     assert.equal(await valueOf(page, 'target_molecular'), '0.6');
     assert.equal(await valueOf(page, 'target_free'), NOT_CALCULATED);
-  });
-
-  it('teaspoons are shown for powder only; for tablets they are not drawn at all', async () => {
-    for (const [method, drawn] of [['powder', true], ['tablet', false]]) {
-      await page.click(`#${method}`);
-      assert.equal(await shown(page, 'teaspoons-box'), drawn, method);
-      assert.equal(await shown(page, 'teaspoons'), drawn, method);
-    }
   });
 
   it('only digits and the point are typed; in English a comma is kept, never joining the digits around it', async () => {
