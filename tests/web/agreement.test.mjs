@@ -7,6 +7,8 @@ import os from 'node:os';
 import path from 'node:path';
 import { after, before, it } from 'node:test';
 import { CALC, openPage, withSiteAndBrowser } from './harness.mjs';
+// The register's reader of the CSV the batch writes.
+import { parseCsv } from '../../web/register/records.js';
 
 const TANKS = 10000;
 const FIGURES = ['molecular_so2', 'target_free_so2', 'target_molecular_so2', 'so2_requirement',
@@ -46,37 +48,7 @@ function tanks(seed) {
   });
 }
 
-// RFC 4180 as the batch writes it.
-function parseCsv(text) {
-  const rows = [];
-  let row = [];
-  let field = '';
-  let quoted = false;
-  for (let i = 0; i < text.length; i++) {
-    const c = text[i];
-    if (quoted) {
-      if (c === '"' && text[i + 1] === '"') field += text[++i];
-      else if (c === '"') quoted = false;
-      else field += c;
-    } else if (c === '"') quoted = true;
-    else if (c === ',') {
-      row.push(field);
-      field = '';
-    } else if (c === '\n') {
-      rows.push([...row, field]);
-      row = [];
-      field = '';
-    } else field += c;
-  }
-  return rows;
-}
-
-let site;
-let browser;
-withSiteAndBrowser({ before, after }, (s, b) => {
-  site = s;
-  browser = b;
-});
+const env = withSiteAndBrowser({ before, after });
 
 it('10,000 random tanks give the same texts in the page as from korvane-calc', async () => {
   const seed = Number(process.env.KORVANE_SEED ?? 20261207);
@@ -93,7 +65,7 @@ it('10,000 random tanks give the same texts in the page as from korvane-calc', a
   const [header, ...rows] = parseCsv(run.stdout.toString('utf8'));
   assert.equal(rows.length, TANKS);
 
-  const page = await openPage(browser, site.url, { language: 'en' });
+  const page = await openPage(env.browser, env.site.url, { language: 'en' });
   const answers = await page.evaluate((list) => list.map((texts) => window.korvane.calculate(texts, false)), all);
   const at = (name) => header.indexOf(name);
   const statuses = {};

@@ -5,12 +5,10 @@ import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { CALC, DATA, screenshotPath, shown, textOf, typeInto, withEnglishPage } from './harness.mjs';
+import { CALC, DATA, dropFile, screenshotPath, shown, textOf, typeInto, withEnglishPage } from './harness.mjs';
 
 let page;
-withEnglishPage({ before, after }, (opened) => {
-  page = opened;
-});
+withEnglishPage({ before, after }, (opened) => { page = opened; });
 
 const cellar = (name) => path.join(DATA, 'cellar', name);
 
@@ -26,16 +24,7 @@ async function downloaded() {
   return Buffer.from(bytes);
 }
 
-async function drop(name, content = fs.readFileSync(cellar(name))) {
-  const bytes = [...content];
-  await page.evaluate((fileName, content) => {
-    const transfer = new DataTransfer();
-    transfer.items.add(new File([new Uint8Array(content)], fileName));
-    const zone = document.getElementById('drop');
-    zone.dispatchEvent(new DragEvent('dragover', { dataTransfer: transfer, bubbles: true }));
-    zone.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
-  }, name, bytes);
-}
+const drop = (name, content = fs.readFileSync(cellar(name))) => dropFile(page, name, content);
 
 async function chooseColumn(column, header) {
   const before = await textOf(page, 'batch-summary');
@@ -157,43 +146,4 @@ describe('a cellar file', () => {
       assert.notEqual(run.status, 0, name);
     });
   }
-
-  it('a file with a target column and no kind is refused until its kind is named', async () => {
-    // The form on a molecular target of 0.8: neither its target nor its kind
-    // may stand in for the file's own target column.
-    await page.select('#target_kind', 'molecular');
-    await page.evaluate(() => { document.getElementById('target_molecular').value = '0.8'; });
-    const content = 'tank,ph,free_so2,batch_size,unit,target\nT1,3.5,10,100,litres,40\nT2,3.4,25,50,litres,35\n';
-    const file = path.join(fs.mkdtempSync('/tmp/korvane-cellar-'), 'kinds.csv');
-    fs.writeFileSync(file, content);
-    await drop('kinds.csv', Buffer.from(content));
-    await page.waitForFunction(() => document.getElementById('batch-summary').textContent.startsWith('kinds.csv'));
-    assert.equal(await textOf(page, 'batch-summary'), 'kinds.csv has a target column but no target_kind column: ' +
-      'add one, or choose the kind of the file\'s targets in the list below.');
-    assert.equal(await shown(page, 'download'), false);
-    assert.equal(await shown(page, 'file-target-kind'), true);
-    // korvane-calc refuses it alike.
-    assert.notEqual(spawnSync(CALC, ['--batch', file, ...FORM]).status, 0);
-    await page.select('#file-target-kind', 'free');
-    const expected = calc(file, [...FORM, '--target-kind', 'free']);
-    fs.rmSync(path.dirname(file), { recursive: true });
-    assert.equal((await downloaded()).toString('hex'), expected.out.toString('hex'));
-    assert.equal(await textOf(page, 'batch-summary'), expected.summary);
-    await page.select('#file-target-kind', '');
-    await page.select('#target_kind', 'free');
-  });
-
-  it('a file the page cannot hold is refused before it is read, with its size', async () => {
-    const said = await page.evaluate(async () => {
-      const megabyte = new Uint8Array(1_000_000).fill(0x31);
-      const file = new File(Array(101).fill(megabyte), 'huge.csv');
-      const transfer = new DataTransfer();
-      transfer.items.add(file);
-      document.getElementById('drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
-      return document.getElementById('batch-summary').textContent;
-    });
-    assert.equal(said, 'huge.csv is 101 MB, and the page takes files up to 100 MB: run korvane-calc --batch on it.');
-    assert.equal(await shown(page, 'download'), false);
-    assert.equal(await page.$$eval('#batch-table tbody tr', (rows) => rows.length), 0);
-  });
 });

@@ -15,19 +15,20 @@ export const SITE = process.env.KORVANE_SITE;
 
 // Serves the site and starts a browser before a test file's tests, with
 // node:test's `before` and `after` (passed in, as a benchmark imports this
-// file too), and closes both after them; `ready` gets them once they are up.
-export function withSiteAndBrowser({ before, after }, ready) {
-  let site;
-  let browser;
+// file too), and closes both after them. The object returned holds them as
+// `site` and `browser` once they are up; `ready` gets them then too.
+export function withSiteAndBrowser({ before, after }, ready = () => {}) {
+  const env = {};
   before(async () => {
-    site = await serveSite();
-    browser = await launch();
-    await ready(site, browser);
+    env.site = await serveSite();
+    env.browser = await launch();
+    await ready(env.site, env.browser);
   });
   after(async () => {
-    await browser.close();
-    site.close();
+    await env.browser.close();
+    env.site.close();
   });
+  return env;
 }
 
 // The same with one page open in English for the file's tests, which must
@@ -137,6 +138,18 @@ export async function fillSheet(page, sheet) {
     'target_molecular']) {
     if (sheet[id] !== undefined) await typeInto(page, id, sheet[id]);
   }
+}
+
+// Drops a file of `bytes` (a Buffer or a string) onto the drop zone with the
+// id `zone`, as a file manager would.
+export async function dropFile(page, name, bytes, zone = 'drop') {
+  await page.evaluate((fileName, content, id) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(content)], fileName));
+    const target = document.getElementById(id);
+    target.dispatchEvent(new DragEvent('dragover', { dataTransfer: transfer, bubbles: true }));
+    target.dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
+  }, name, [...Buffer.from(bytes)], zone);
 }
 
 // The figures of the sheet as it shows them.

@@ -6,13 +6,11 @@ import { execFileSync, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { after, before, describe, it } from 'node:test';
-import { CALC, DATA, NOT_CALCULATED, fillSheet, shown, textOf, typeInto, valueOf,
+import { CALC, DATA, NOT_CALCULATED, dropFile, fillSheet, shown, textOf, typeInto, valueOf,
   withEnglishPage } from './harness.mjs';
 
 let page;
-withEnglishPage({ before, after }, (opened) => {
-  page = opened;
-});
+withEnglishPage({ before, after }, (opened) => { page = opened; });
 
 const WORKED = { ph: '3.5', free_so2: '10', batch_size: '23', unit: 'litres', form: 'potassium',
   method: 'powder', target_kind: 'free', target_free: '40' };
@@ -48,10 +46,8 @@ describe('the wine\'s total SO2', () => {
     await page.select('#colour', 'red');
     await typeInto(page, 'total_so2', '121');
     await typeInto(page, 'binding_factor', '');
+    // (The question's text and figure in each language: languages.test.mjs.)
     await calculate();
-    assert.equal(await textOf(page, 'question-text'), 'Total SO2 would reach 151 mg/L, above the '
-      + '150 mg/L EU limit for a dry red. Are you sure it is correct?');
-    assert.equal(await textOf(page, 'question-figure'), 'Projected total SO2 151.00 mg/L');
     await page.click('#question-no');
     assert.equal(await valueOf(page, 'projected_total_so2'), NOT_CALCULATED);
     await calculate();
@@ -59,7 +55,6 @@ describe('the wine\'s total SO2', () => {
     await page.waitForFunction(() => document.getElementById('projected_total_so2').value === '151.00');
     assert.equal(await valueOf(page, 'total_so2_limit'), '150');
     assert.equal(await page.$eval('#projected_total_so2', (o) => o.classList.contains('over')), true);
-    assert.equal(await textOf(page, 'over-limit'), 'Above the legal limit.');
     assert.equal(await textOf(page, 'limit-basis'), 'EU limit for a dry red; style not given: took '
       + 'still wine\'s limit; sugar not given: took the stricter limit');
     // A limit of one's own wins over the regime's.
@@ -85,11 +80,7 @@ describe('a cellar file with the wine\'s columns', () => {
     const file = path.join(DATA, 'cellar', 'cuves_limites_libreoffice_fr.csv');
     await page.select('#regime', 'eu');
     await page.click('#answer-yes');
-    await page.evaluate((bytes) => {
-      const transfer = new DataTransfer();
-      transfer.items.add(new File([new Uint8Array(bytes)], 'cuves.csv'));
-      document.getElementById('drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
-    }, [...fs.readFileSync(file)]);
+    await dropFile(page, 'cuves.csv', fs.readFileSync(file));
     await page.waitForSelector('#download:not([hidden])');
     const headers = await page.$$eval('#batch-table th', (ths) => ths
       .filter((th) => th.getClientRects().length).map((th) => th.textContent));

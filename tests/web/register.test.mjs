@@ -1,22 +1,18 @@
 // The register's way through: a tank made, its analysis entered, the dose
 // worked out by the core, planned and done; then the page reloaded with the
-// network cut, and everything still there, the plot showing it.
+// network cut, and everything still there, the plot showing it, and the
+// sheet calculating in every language from the files the service worker kept.
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
-import { withSiteAndBrowser } from './harness.mjs';
+import { fillSheet, speak, textOf, valueOf, withSiteAndBrowser } from './harness.mjs';
 import { chooseTank, createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
 
-let site;
-let browser;
-withSiteAndBrowser({ before, after }, (s, b) => {
-  site = s;
-  browser = b;
-});
+const env = withSiteAndBrowser({ before, after });
 
 const shownTotal = (page) => page.$eval('#reg-total', (el) => el.textContent);
 
-it('keeps a tank, its analysis and its addition through a reload offline', async () => {
-  const page = await openRegister(browser, site.url, { language: 'en' });
+it('keeps a tank, its analysis and its addition through a reload offline, where the sheet calculates too', async () => {
+  const page = await openRegister(env.browser, env.site.url, { language: 'en' });
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
   await createTank(page, { name: 'T1 Syrah', volume: '22.5', unit: 'hl', target_kind: 'free', target: '35',
     form: 'potassium', method: 'powder', colour: 'red', regime: 'eu' });
@@ -33,7 +29,7 @@ it('keeps a tank, its analysis and its addition through a reload offline', async
   assert.match(work[0], /T1 Syrah.*22\.5 Hectolitres.*89\.62 g/);
 
   await page.setOfflineMode(true);
-  site.close();
+  env.site.close();
   await page.reload();
   await page.waitForSelector('body[data-register=ready]');
   assert.equal(await page.$eval('#reg-tank', (el) => el.selectedOptions[0].textContent), 'T1 Syrah');
@@ -48,11 +44,27 @@ it('keeps a tank, its analysis and its addition through a reload offline', async
   assert.deepEqual([plot[1][0], plot[3][0], plot[4][0], plot[5][1]], [12, 110, 150, 23]);
   assert.ok(plot[2][0] > 0.1 && plot[2][0] < 0.3);
   assert.ok(await page.$('#reg-plot canvas'));
+  // Every file of the site was kept, once, under the site's own hash.
+  const cached = await page.evaluate(async () => {
+    const names = await caches.keys();
+    const files = await (await caches.open(names[0])).keys();
+    return { names, files: files.map((r) => new URL(r.url).pathname).sort() };
+  });
+  assert.equal(cached.names.length, 1);
+  assert.match(cached.names[0], /^korvane-[0-9a-f]{16}$/);
+  assert.deepEqual(cached.files, ['/', '/icon-192.png', '/icon-512.png', '/icon-maskable-512.png',
+    '/index.html', '/manifest.webmanifest', '/register.js', '/sync.js']);
+  await fillSheet(page, { ph: '3.5', free_so2: '10', batch_size: '23', unit: 'litres', form: 'potassium',
+    target_kind: 'free', target_free: '40', method: 'powder' });
+  await page.click('#calculate');
+  assert.equal(await valueOf(page, 'amount'), '1.19');
+  await speak(page, 'fr');
+  assert.notEqual(await textOf(page, 'calculate'), 'Calculate');
   assert.deepEqual(page.errors, []);
 });
 
 it('flags a plan done twice and counts both until one is withdrawn', async () => {
-  const page = await openRegister(browser, site.url, { language: 'en' });
+  const page = await openRegister(env.browser, env.site.url, { language: 'en' });
   await createTank(page, { name: 'T2 Blanc', volume: '1000', unit: 'litres', target_kind: 'free', target: '30',
     form: 'potassium', method: 'powder' });
   await enterAnalysis(page, { ph: '3,3', free_so2: '15', total_so2: '100' }); // a decimal comma too
@@ -85,7 +97,7 @@ it('flags a plan done twice and counts both until one is withdrawn', async () =>
 });
 
 it('says so when the device\'s storage is full, and keeps what was typed', async () => {
-  const page = await openRegister(browser, site.url, { language: 'de' });
+  const page = await openRegister(env.browser, env.site.url, { language: 'de' });
   await chooseTank(page, 1);
   const before = await page.evaluate(async () => (await window.korvaneRegister.db.allDocs()).total_rows);
   // IndexedDB's answer when the origin's quota is spent.
@@ -103,7 +115,7 @@ it('says so when the device\'s storage is full, and keeps what was typed', async
 });
 
 it('speaks the language chosen, keeping what was typed', async () => {
-  const page = await openRegister(browser, site.url, { language: 'en' });
+  const page = await openRegister(env.browser, env.site.url, { language: 'en' });
   await chooseTank(page, 1);
   await page.type('#reg-note', 'racked');
   await page.select('#language', 'pt');
@@ -115,7 +127,7 @@ it('speaks the language chosen, keeping what was typed', async () => {
 });
 
 it('corrects an analysis with a new record, and shows a tank edited on two devices', async () => {
-  const page = await openRegister(browser, site.url, { language: 'en' });
+  const page = await openRegister(env.browser, env.site.url, { language: 'en' });
   await chooseTank(page, 1);
   const analyses = async () => (await historyRows(page)).filter((row) => row[1] === 'Analysis');
   const before = await analyses();

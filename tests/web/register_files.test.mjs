@@ -7,32 +7,17 @@ import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, it } from 'node:test';
-import { calcBatch, DATA, launch, withSiteAndBrowser } from './harness.mjs';
+import { calcBatch, DATA, dropFile, launch, withSiteAndBrowser } from './harness.mjs';
 import { chooseTank, openRegister, planAndDo, statusText } from './register_harness.mjs';
 
-let site;
-let browser;
-withSiteAndBrowser({ before, after }, (s, b) => {
-  site = s;
-  browser = b;
-});
-
-// Drops a file onto the register's files, as a file manager would.
-async function dropFile(page, file) {
-  const text = fs.readFileSync(file, 'latin1');
-  await page.evaluate((name, bytes) => {
-    const transfer = new DataTransfer();
-    transfer.items.add(new File([Uint8Array.from(bytes, (c) => c.charCodeAt(0))], name));
-    document.getElementById('reg-files').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
-  }, path.basename(file), text);
-}
+const env = withSiteAndBrowser({ before, after });
 
 const rowsOf = (csv) => csv.trim().split(/\r?\n/).map((line) => line.split(','));
 const column = (rows, name) => rows.slice(1).map((row) => row[rows[0].indexOf(name)]);
 
 it('fills the register from a dropped cellar file, and its export doses as korvane-calc does', async () => {
-  const page = await openRegister(browser, site.url, { language: 'fr' });
-  await dropFile(page, path.join(DATA, 'cellar', 'cuves_fr.csv'));
+  const page = await openRegister(env.browser, env.site.url, { language: 'fr' });
+  await dropFile(page, 'cuves_fr.csv', fs.readFileSync(path.join(DATA, 'cellar', 'cuves_fr.csv')), 'reg-files');
   await page.waitForFunction(() => /4/.test(document.getElementById('reg-status').textContent));
   assert.equal(await statusText(page), 'Cuves prises du fichier : 4.');
   const names = await page.$$eval('#reg-tank option', (o) => o.slice(1).map((x) => x.textContent));
@@ -58,14 +43,14 @@ it('fills the register from a dropped cellar file, and its export doses as korva
 });
 
 it('restores a backup on another device with its ids and revisions', async () => {
-  const page = await openRegister(browser, site.url, { language: 'en' });
+  const page = await openRegister(env.browser, env.site.url, { language: 'en' });
   const backup = await page.evaluate(() => window.korvaneRegister.backup());
   assert.ok(backup.docs.length >= 11); // 4 tanks, 4 analyses, 3 plans
   const file = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'korvane-register-')), 'backup.json');
   fs.writeFileSync(file, JSON.stringify(backup));
   const other = await launch(); // another device: a profile of its own
   try {
-    const there = await openRegister(other, site.url, { language: 'en' });
+    const there = await openRegister(other, env.site.url, { language: 'en' });
     const input = await there.$('#reg-restore');
     await input.uploadFile(file);
     await there.waitForFunction(() => /Backup restored/.test(document.getElementById('reg-status').textContent));

@@ -11,12 +11,7 @@ import { after, before, it } from 'node:test';
 import { axeViolations, screenshotPath, withSiteAndBrowser } from './harness.mjs';
 import { chooseTank, createTank, enterAnalysis, openRegister, planAndDo } from './register_harness.mjs';
 
-let site;
-let browser;
-withSiteAndBrowser({ before, after }, (s, b) => {
-  site = s;
-  browser = b;
-});
+const env = withSiteAndBrowser({ before, after });
 
 const TANKS = [
   [{ name: 'Cuve 1', volume: '300', unit: 'hl', target_kind: 'free', target: '35', form: 'potassium',
@@ -28,7 +23,7 @@ const TANKS = [
 ];
 
 it('prints one line per planned addition and nothing else', async () => {
-  const page = await openRegister(browser, site.url, { language: 'en' });
+  const page = await openRegister(env.browser, env.site.url, { language: 'en' });
   for (const [tank, analysis] of TANKS) {
     await createTank(page, tank);
     await enterAnalysis(page, analysis);
@@ -63,7 +58,7 @@ for (const [width, height] of [[1280, 800], [360, 740]]) {
   it(`finds no violation on the register's views at ${width}×${height}, in every language`, async () => {
     const found = [];
     for (const language of ['en', 'fr', 'it', 'es', 'de', 'pt']) {
-      const page = await openRegister(browser, site.url, { language, width, height });
+      const page = await openRegister(env.browser, env.site.url, { language, width, height });
       await chooseTank(page, 1);
       await page.click('#reg-details summary');
       if (language === 'en') found.push(...await axeViolations(page, `${language} ${width}`, '#register'));

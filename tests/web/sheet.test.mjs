@@ -3,13 +3,11 @@
 // Yes, the arrows, and the defaults kept in the browser.
 import assert from 'node:assert/strict';
 import { after, before, describe, it } from 'node:test';
-import { fillSheet, focused, NOT_CALCULATED, results, shown, textOf, typeInto, valueOf, withEnglishPage }
+import { fillSheet, focused, NOT_CALCULATED, results, textOf, typeInto, valueOf, withEnglishPage }
   from './harness.mjs';
 
 let page;
-withEnglishPage({ before, after }, (opened) => {
-  page = opened;
-});
+withEnglishPage({ before, after }, (opened) => { page = opened; });
 
 const calculate = () => page.click('#calculate');
 
@@ -104,19 +102,6 @@ describe('checks and questions', () => {
     assert.equal(shown.amount, '0.04');
   });
 
-  it('an amount no cellar could add is refused even after Yes, and says how much', async () => {
-    // Ten digits of US gallons, as many as the field takes.
-    await fillSheet(page, { ...EXAMPLES[1][1], batch_size: '9999999999', unit: 'us-gal' });
-    await calculate();
-    await question('Batch size appears large. Are you sure it is correct?');
-    await page.click('#question-yes');
-    await page.waitForFunction(() => document.getElementById('batch_size-message').textContent !== '');
-    assert.equal(await textOf(page, 'batch_size-message'),
-      'The amount, 1.97e+9 g, is more than any cellar could add: check the batch size and the target.');
-    assert.equal(await focused(page), 'batch_size');
-    assert.equal(await valueOf(page, 'amount'), NOT_CALCULATED);
-  });
-
   it('a wine at its target needs no addition', async () => {
     await fillSheet(page, { ...EXAMPLES[1][1], free_so2: '45' });
     await calculate();
@@ -203,14 +188,6 @@ describe('numbers', () => {
     await choose('molecular');
     assert.equal(await valueOf(page, 'target_molecular'), '0.6');
     assert.equal(await valueOf(page, 'target_free'), NOT_CALCULATED);
-  });
-
-  it('teaspoons are shown for powder only; for tablets they are not drawn at all', async () => {
-    for (const [method, drawn] of [['powder', true], ['tablet', false]]) {
-      await page.click(`#${method}`);
-      assert.equal(await shown(page, 'teaspoons-box'), drawn, method);
-      assert.equal(await shown(page, 'teaspoons'), drawn, method);
-    }
   });
 
   it('only digits and the point are typed; in English a comma is kept, never joining the digits around it', async () => {
