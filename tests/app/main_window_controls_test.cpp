@@ -6,8 +6,6 @@
 namespace korvane {
 namespace {
 
-const QColor kLightGrey(224, 224, 224);
-
 class MainWindowControlsTest : public MainWindowTest {
   protected:
     void SetUp() override { ShowActive(); }
@@ -197,7 +195,7 @@ TEST_F(LeavingExistingSO2Test, SwitchingToAnotherWindowIsNoLeaving) {
 struct StepRow {
     const char* field;
     const char* bar;
-    const char* makesItAnInput;  // option or target entry, or nullptr
+    const char* makesItAnInput = nullptr;  // the option or target entry that makes it one
     const char* before;
     Arrow arrow;
     const char* after;
@@ -230,17 +228,24 @@ TEST_P(SpinArrowTest, StepsTheNumberFocusesTheFieldAndClearsTheAmounts) {
     EXPECT_EQ(Amounts(), Cleared());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EachField, SpinArrowTest,
-    ::testing::Values(StepRow{"txtExistSO2", "vsbExistSO2", nullptr, "0.00", Arrow::Upper, "1.00"},
-                      StepRow{"txtTargetSO2", "vsbTargetSO2", nullptr, "40", Arrow::Lower, "39.00"},
-                      StepRow{"txtTargetMolSO2", "vsbTargetMolSO2", kMolecularTarget, "0.80",
-                              Arrow::Upper, "0.81"},
-                      StepRow{"txtBatchSize", "vsbBatchSize", nullptr, "23", Arrow::Upper, "24"},
-                      StepRow{"txtPh", "vsbPh", nullptr, "3.5", Arrow::Upper, "3.6"},
-                      StepRow{"txtSolution", "vsbPercent", "optSolution", "10", Arrow::Upper, "11"},
-                      StepRow{"txtTabWeight", "vsbTabWeight", "optTablet", "0.44", Arrow::Lower,
-                              "0.43"}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(EachField, SpinArrowTest, ::testing::Values(
+    StepRow{.field = "txtExistSO2", .bar = "vsbExistSO2", .before = "0.00", .arrow = Arrow::Upper,
+            .after = "1.00"},
+    StepRow{.field = "txtTargetSO2", .bar = "vsbTargetSO2", .before = "40", .arrow = Arrow::Lower,
+            .after = "39.00"},
+    StepRow{.field = "txtTargetMolSO2", .bar = "vsbTargetMolSO2",
+            .makesItAnInput = kMolecularTarget, .before = "0.80", .arrow = Arrow::Upper,
+            .after = "0.81"},
+    StepRow{.field = "txtBatchSize", .bar = "vsbBatchSize", .before = "23", .arrow = Arrow::Upper,
+            .after = "24"},
+    StepRow{.field = "txtPh", .bar = "vsbPh", .before = "3.5", .arrow = Arrow::Upper,
+            .after = "3.6"},
+    StepRow{.field = "txtSolution", .bar = "vsbPercent", .makesItAnInput = "optSolution",
+            .before = "10", .arrow = Arrow::Upper, .after = "11"},
+    StepRow{.field = "txtTabWeight", .bar = "vsbTabWeight", .makesItAnInput = "optTablet",
+            .before = "0.44", .arrow = Arrow::Lower, .after = "0.43"}));
+// clang-format on
 
 }  // namespace
 }  // namespace korvane
