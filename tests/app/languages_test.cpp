@@ -45,15 +45,7 @@ std::vector<std::string> TranslatedLanguages() {
     return found;
 }
 
-const std::vector<std::string> kLanguageCodes = TranslatedLanguages();
-const std::vector<const char*> kLanguages = [] {
-    std::vector<const char*> codes;
-    codes.reserve(kLanguageCodes.size());
-    for (const std::string& code : kLanguageCodes) {
-        codes.push_back(code.c_str());
-    }
-    return codes;
-}();
+const std::vector<std::string> kLanguages = TranslatedLanguages();
 
 void ExpectAllFit(const QWidget& window, const char* state) {
     EXPECT_EQ(testing::CaptionsThatDoNotFit(window), QStringList{}) << state;
@@ -77,13 +69,13 @@ void ExpectDistinctAccessKeys(const QWidget& window) {
     }
 }
 
-class LanguageTest : public ::testing::TestWithParam<const char*> {
+class LanguageTest : public ::testing::TestWithParam<std::string> {
   protected:
-    void SetUp() override { ASSERT_EQ(language_.Language(), GetParam()); }
+    void SetUp() override { ASSERT_EQ(language_.Language(), Language()); }
 
-    QString Language() const { return QString::fromLatin1(GetParam()); }
+    QString Language() const { return QString::fromStdString(GetParam()); }
 
-    platform::UiLanguage language_{QLocale(QString::fromLatin1(GetParam()))};
+    platform::UiLanguage language_{QLocale(Language())};
     testing::FakeDesktop desktop_;
 };
 
@@ -272,13 +264,12 @@ std::vector<Message> ReadTs(const QString& path) {
 TEST(TranslationSourcesTest, EveryTextIsTranslatedAndKeepsItsPlaceholders) {
     EXPECT_FALSE(kLanguages.empty()) << "no translations found in " KORVANE_TRANSLATIONS;
     const QRegularExpression placeholder(QStringLiteral("%\\d"));
-    for (const char* language : kLanguages) {
-        const auto messages =
-            ReadTs(QStringLiteral(KORVANE_TRANSLATIONS) + "/korvane_" + language + ".ts");
+    for (const std::string& language : kLanguages) {
+        const auto messages = ReadTs(QStringLiteral(KORVANE_TRANSLATIONS) + "/korvane_" +
+                                     QString::fromStdString(language) + ".ts");
         EXPECT_GT(messages.size(), 100U) << language;
         for (const Message& m : messages) {
-            SCOPED_TRACE(std::string(language) + " " + m.context.toStdString() + ": " +
-                         m.source.toStdString());
+            SCOPED_TRACE(language + " " + m.context.toStdString() + ": " + m.source.toStdString());
             EXPECT_TRUE(m.finished);
             EXPECT_FALSE(m.translation.isEmpty());
             EXPECT_EQ(m.translation.count(placeholder), m.source.count(placeholder));
