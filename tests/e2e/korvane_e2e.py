@@ -112,16 +112,8 @@ def states(node):
     return node.getState()
 
 
-def is_enabled(node):
-    return states(node).contains(pyatspi.STATE_ENABLED)
-
-
 def is_showing(node):
     return states(node).contains(pyatspi.STATE_SHOWING)
-
-
-def is_checked(node):
-    return states(node).contains(pyatspi.STATE_CHECKED)
 
 
 def is_focused(node):
@@ -171,9 +163,10 @@ class Program:
     def settings_path(self):
         return os.path.join(self.folder, "settings.cfg")
 
-    def start(self, path_first=None):
-        """Starts the program; `path_first` goes before the rest of PATH."""
-        env = dict(os.environ)
+    def start(self, path_first=None, **variables):
+        """Starts the program with these environment `variables` added;
+        `path_first` goes before the rest of PATH."""
+        env = dict(os.environ, **variables)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         # The desktop's handler is found on PATH, not named by the environment.
         env.pop("BROWSER", None)
