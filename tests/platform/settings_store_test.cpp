@@ -2,17 +2,13 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <chrono>
-#include <csignal>
 #include <functional>
 #include <future>
 #include <random>
@@ -136,66 +132,6 @@ TEST_F(SettingsFileTest, AnyBytesReadAsTheirParseSays) {
         EXPECT_EQ(ReadUserDefaults(fromFile, Path()), ParseUserDefaults(bytes, true, fromBytes));
         EXPECT_EQ(fromFile, fromBytes) << round;
     }
-}
-
-// Makes writes in `folder` fail while it lives: the folder and its settings
-// file become read-only, or, for root (whom file modes do not stop), the
-// process may not write past the first few bytes of any file, as on a full
-// disk.
-class WritesBlocked {
-  public:
-    explicit WritesBlocked(const std::string& folder)
-        : folder_(folder), file_(folder + "/settings.cfg") {
-        if (::geteuid() != 0) {
-            ::chmod(file_.c_str(), 0444);
-            ::chmod(folder_.c_str(), 0555);
-            return;
-        }
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved_;
-        small.rlim_cur = 10;
-        ::setrlimit(RLIMIT_FSIZE, &small);
-    }
-    ~WritesBlocked() {
-        if (::geteuid() != 0) {
-            ::chmod(folder_.c_str(), 0755);
-            ::chmod(file_.c_str(), 0644);
-            return;
-        }
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    WritesBlocked(const WritesBlocked&) = delete;
-    WritesBlocked& operator=(const WritesBlocked&) = delete;
-
-  private:
-    std::string folder_;
-    std::string file_;
-    rlimit saved_{};
-    void (*oldHandler_)(int) = SIG_DFL;
-};
-
-TEST_F(SettingsFileTest, FailedSaveLeavesThePreviousFileAsItWas) {
-    const UserDefaults previous{"2", "3", "1", "12", "0.5", "250", "Molecular SO2"};
-    ASSERT_TRUE(WriteUserDefaults(previous, Path()));
-    const std::string before = ReadAll(Path());
-
-    bool saved = true;
-    {
-        // Nothing may be printed while writes are blocked.
-        WritesBlocked blocked(Folder());
-        saved = WriteUserDefaults(SystemDefaults(), Path()).written;
-    }
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(ReadAll(Path()), before);
-    // No half-written copy is left lying beside it.
-    EXPECT_EQ(QDir(folder_.path())
-                  .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
-              QStringList{"settings.cfg"});
-
-    EXPECT_TRUE(WriteUserDefaults(SystemDefaults(), Path()));
-    EXPECT_EQ(ReadAll(Path()), SerializeUserDefaults(SystemDefaults()));
 }
 
 TEST(RecordFieldTextTest, EveryByteIsOneCharacterOnScreenAndBack) {
