@@ -135,14 +135,11 @@ def click(node):
     xdotool("mousemove", x, y, "click", 1)
 
 
-def applications(pid=None):
-    desktop = pyatspi.Registry.getDesktop(0)
+def applications(pid):
     apps = []
-    for app in children(desktop):
-        if app is None:
-            continue
+    for app in children(pyatspi.Registry.getDesktop(0)):
         try:
-            if pid is None or app.get_process_id() == pid:
+            if app is not None and app.get_process_id() == pid:
                 apps.append(app)
         except Exception:
             continue
