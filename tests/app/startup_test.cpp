@@ -1,15 +1,17 @@
 // Start-up as the user meets it: which message appears, what the window
 // then shows, and what is left on disk. How settings.cfg is read and parsed
 // is tested with the settings store and the record, where it is read from
-// and saved to with the settings' places (and an installed copy's by the
-// whole-program test).
+// and saved to with the settings' places.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "app/startup.h"
 #include "main_window_fixture.h"
 #include "platform/instance_guard.h"
+#include "support/unprivileged.h"
 
 namespace korvane {
 namespace {
@@ -138,6 +140,29 @@ TEST_F(StartupTest, AnotherFolderOrAnEndedFirstInstanceIsNoHindrance) {
     EXPECT_TRUE(Load(guard_));
     EXPECT_EQ(desktop_.boxes.Texts(), QStringList{kFallBack});
     EXPECT_EQ(desktop_.programEnd.Ends(), 0);
+}
+
+// A program folder the user may not add files to: the settings.cfg beside
+// it is read without a word, and saves go to the user's own file.
+TEST_F(StartupTest, AReadOnlyFolderReadsItsPresetAndSavesInTheUsersFolder) {
+    if (const std::optional<int> status = testing::RerunUnprivilegedIfRoot()) {
+        EXPECT_EQ(*status, 0) << "as an unprivileged user";
+        return;
+    }
+    QTemporaryDir config;
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    const QString userFile = config.filePath("korvane/settings.cfg");
+    WriteSettings({"2", "3", "1", "12", "0.5", "23", "Molecular SO2"});
+    ::chmod(QFile::encodeName(folder_.path()).constData(), 0555);
+    const bool loaded = Load(guard_);
+    ::chmod(QFile::encodeName(folder_.path()).constData(), 0755);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(desktop_.boxes.Texts(), QStringList{});
+    EXPECT_EQ(Box("txtBatchSize")->text(), "23");
+    EXPECT_EQ(QString::fromStdString(desktop_.context.SettingsSavePath()), userFile);
+    EXPECT_FALSE(QFile::exists(userFile));
+    qputenv("XDG_CONFIG_HOME", savedConfig);
 }
 
 }  // namespace
