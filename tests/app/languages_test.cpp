@@ -47,10 +47,6 @@ std::vector<std::string> TranslatedLanguages() {
 
 const std::vector<std::string> kLanguages = TranslatedLanguages();
 
-void ExpectAllFit(const QWidget& window, const char* state) {
-    EXPECT_EQ(testing::CaptionsThatDoNotFit(window), QStringList{}) << state;
-}
-
 void SavePicture(QWidget& window, const QString& language, const QString& file) {
     const QDir folder(QCoreApplication::applicationDirPath() + "/screenshots/" + language);
     ASSERT_TRUE(folder.mkpath("."));
@@ -87,7 +83,7 @@ TEST_P(LanguageTest, EveryWindowShowsItsCaptionsWholeInEveryState) {
             ->setCurrentIndex(std::string_view(target) == "Free" ? 0 : 1);
         for (const char* option : {"optTablet", "optSolution", "optPowder"}) {
             Get<QRadioButton>(window, option)->click();
-            ExpectAllFit(window, option);
+            EXPECT_EQ(testing::CaptionsThatDoNotFit(window), QStringList{}) << option;
         }
     }
     ExpectDistinctAccessKeys(window);
@@ -97,14 +93,14 @@ TEST_P(LanguageTest, EveryWindowShowsItsCaptionsWholeInEveryState) {
     dialog.show();
     for (const char* option : {"optTablet", "optSolution", "optPowder"}) {
         Get<QRadioButton>(dialog, option)->click();
-        ExpectAllFit(dialog, option);
+        EXPECT_EQ(testing::CaptionsThatDoNotFit(dialog), QStringList{}) << option;
     }
     ExpectDistinctAccessKeys(dialog);
     SavePicture(dialog, Language(), "settings_dialog.png");
 
     FrmAbout about(desktop_.context, &window);
     about.show();
-    ExpectAllFit(about, "About");
+    EXPECT_EQ(testing::CaptionsThatDoNotFit(about), QStringList{});
     SavePicture(about, Language(), "about_box.png");
 }
 

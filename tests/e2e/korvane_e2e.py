@@ -120,19 +120,14 @@ def is_focused(node):
     return states(node).contains(pyatspi.STATE_FOCUSED)
 
 
-def centre(node):
-    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x + box.width // 2, box.y + box.height // 2
-
-
 def extents(node):
     box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return box.x, box.y, box.width, box.height
 
 
 def click(node):
-    x, y = centre(node)
-    xdotool("mousemove", x, y, "click", 1)
+    x, y, width, height = extents(node)
+    xdotool("mousemove", x + width // 2, y + height // 2, "click", 1)
 
 
 def applications(pid):
