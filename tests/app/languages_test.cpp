@@ -45,19 +45,7 @@ std::vector<std::string> TranslatedLanguages() {
     return found;
 }
 
-const std::vector<std::string> kLanguageCodes = TranslatedLanguages();
-const std::vector<const char*> kLanguages = [] {
-    std::vector<const char*> codes;
-    codes.reserve(kLanguageCodes.size());
-    for (const std::string& code : kLanguageCodes) {
-        codes.push_back(code.c_str());
-    }
-    return codes;
-}();
-
-void ExpectAllFit(const QWidget& window, const char* state) {
-    EXPECT_EQ(testing::CaptionsThatDoNotFit(window), QStringList{}) << state;
-}
+const std::vector<std::string> kLanguages = TranslatedLanguages();
 
 void SavePicture(QWidget& window, const QString& language, const QString& file) {
     const QDir folder(QCoreApplication::applicationDirPath() + "/screenshots/" + language);
@@ -77,13 +65,13 @@ void ExpectDistinctAccessKeys(const QWidget& window) {
     }
 }
 
-class LanguageTest : public ::testing::TestWithParam<const char*> {
+class LanguageTest : public ::testing::TestWithParam<std::string> {
   protected:
-    void SetUp() override { ASSERT_EQ(language_.Language(), GetParam()); }
+    void SetUp() override { ASSERT_EQ(language_.Language(), Language()); }
 
-    QString Language() const { return QString::fromLatin1(GetParam()); }
+    QString Language() const { return QString::fromStdString(GetParam()); }
 
-    platform::UiLanguage language_{QLocale(QString::fromLatin1(GetParam()))};
+    platform::UiLanguage language_{QLocale(Language())};
     testing::FakeDesktop desktop_;
 };
 
@@ -95,7 +83,7 @@ TEST_P(LanguageTest, EveryWindowShowsItsCaptionsWholeInEveryState) {
             ->setCurrentIndex(std::string_view(target) == "Free" ? 0 : 1);
         for (const char* option : {"optTablet", "optSolution", "optPowder"}) {
             Get<QRadioButton>(window, option)->click();
-            ExpectAllFit(window, option);
+            EXPECT_EQ(testing::CaptionsThatDoNotFit(window), QStringList{}) << option;
         }
     }
     ExpectDistinctAccessKeys(window);
@@ -105,14 +93,14 @@ TEST_P(LanguageTest, EveryWindowShowsItsCaptionsWholeInEveryState) {
     dialog.show();
     for (const char* option : {"optTablet", "optSolution", "optPowder"}) {
         Get<QRadioButton>(dialog, option)->click();
-        ExpectAllFit(dialog, option);
+        EXPECT_EQ(testing::CaptionsThatDoNotFit(dialog), QStringList{}) << option;
     }
     ExpectDistinctAccessKeys(dialog);
     SavePicture(dialog, Language(), "settings_dialog.png");
 
     FrmAbout about(desktop_.context, &window);
     about.show();
-    ExpectAllFit(about, "About");
+    EXPECT_EQ(testing::CaptionsThatDoNotFit(about), QStringList{});
     SavePicture(about, Language(), "about_box.png");
 }
 
@@ -272,13 +260,12 @@ std::vector<Message> ReadTs(const QString& path) {
 TEST(TranslationSourcesTest, EveryTextIsTranslatedAndKeepsItsPlaceholders) {
     EXPECT_FALSE(kLanguages.empty()) << "no translations found in " KORVANE_TRANSLATIONS;
     const QRegularExpression placeholder(QStringLiteral("%\\d"));
-    for (const char* language : kLanguages) {
-        const auto messages =
-            ReadTs(QStringLiteral(KORVANE_TRANSLATIONS) + "/korvane_" + language + ".ts");
+    for (const std::string& language : kLanguages) {
+        const auto messages = ReadTs(QStringLiteral(KORVANE_TRANSLATIONS) + "/korvane_" +
+                                     QString::fromStdString(language) + ".ts");
         EXPECT_GT(messages.size(), 100U) << language;
         for (const Message& m : messages) {
-            SCOPED_TRACE(std::string(language) + " " + m.context.toStdString() + ": " +
-                         m.source.toStdString());
+            SCOPED_TRACE(language + " " + m.context.toStdString() + ": " + m.source.toStdString());
             EXPECT_TRUE(m.finished);
             EXPECT_FALSE(m.translation.isEmpty());
             EXPECT_EQ(m.translation.count(placeholder), m.source.count(placeholder));

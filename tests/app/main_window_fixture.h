@@ -22,6 +22,13 @@ namespace korvane {
 inline constexpr char kFreeTarget[] = "Total Free SO2";
 inline constexpr char kMolecularTarget[] = "Molecular SO2";
 
+// The grey of a result, and of a field that is no input.
+inline const QColor kLightGrey(224, 224, 224);
+
+// The window's results, in the order a calculation fills them.
+inline constexpr const char* kResults[] = {"lblExistMolSO2", "lblSO2Requirement",
+                                           "lblMolSO2Requirement", "lblAddition", "lblAddition2"};
+
 enum class Arrow { Upper, Lower };
 
 class MainWindowTest : public ::testing::Test {

@@ -1,11 +1,11 @@
 // Shut-down: every way of closing the main window closes the About box and
 // the Default Settings dialog without saving anything and ends the program,
-// also while one of the program's modal loops is running.
+// also while one of the program's modal loops is running (the settings
+// dialog's warning: see its own test).
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -138,26 +138,6 @@ INSTANTIATE_TEST_SUITE_P(Ways, ShutDownInAboutBoxTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) {
                              return std::string(info.param ? "CloseRequest" : "ShutDownProgram");
                          });
-
-TEST_F(ShutDownTest, ClosingWhileTheSettingsDialogsWarningIsOpenClosesTheWarningsLoop) {
-    QPointer<FrmSettings> dialog = OpenSettingsWithAnEntry("0");
-    ASSERT_NE(dialog, nullptr);
-    // The warning about the batch size stands open in its own loop when the
-    // window is closed.
-    desktop_.boxes.SetWhileOpen([&] {
-        QMessageBox box(QMessageBox::Warning, "Korvane", "", QMessageBox::Ok, dialog);
-        QTimer::singleShot(0, &window_, [&] { window_.close(); });
-        box.exec();
-    });
-    QTest::mouseClick(dialog->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    EXPECT_FALSE(watchdog_.Fired());
-    EXPECT_EQ(desktop_.boxes.Texts(), QStringList{"Batch size must be greater than 0."});
-    EXPECT_FALSE(window_.isVisible());
-    ExpectShutDown();
-    // Deleted only once OK's handler has returned.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(dialog, nullptr);
-}
 
 TEST_F(ShutDownTest, ClosingWhileTheWindowsOwnWarningIsOpenEndsTheProgram) {
     Find<widgets::TextBox>("txtBatchSize")->setText("");

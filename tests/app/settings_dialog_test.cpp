@@ -43,27 +43,9 @@ using widgets::SpinBar;
 using widgets::TextBox;
 
 const UserDefaults kStored{"1", "2", "2", "10", "0.44", "5", "Total Free SO2"};
-// kStored as the dialog shows it (see Shown).
+// kStored as the dialog shows it.
 const QStringList kStoredShown{
     "Potassium Metabisulphite", "optSolution", "U.S. Gal.", "10", "0.44", "5", "Total Free SO2"};
-
-// The seven defaults as a window (the dialog or the main window) shows them,
-// in file order; the method as the name of its chosen option.
-QStringList Shown(const QWidget& dialog) {
-    QString method;
-    for (const char* option : {"optPowder", "optSolution", "optTablet"}) {
-        if (Get<QRadioButton>(dialog, option)->isChecked()) {
-            method = option;
-        }
-    }
-    return {Get<QComboBox>(dialog, "cboForm")->currentText(),
-            method,
-            Get<QComboBox>(dialog, "cboBatch")->currentText(),
-            Get<TextBox>(dialog, "txtSolution")->text(),
-            Get<TextBox>(dialog, "txtTabWeight")->text(),
-            Get<TextBox>(dialog, "txtBatchSize")->text(),
-            Get<QComboBox>(dialog, "cboTarget")->currentText()};
-}
 
 void Click(QWidget* control) {
     QTest::mouseClick(control, Qt::LeftButton);
@@ -80,12 +62,6 @@ void Choose(QComboBox* list, const QString& entry) {
     list->setCurrentIndex(index);
 }
 
-bool Activate(QWidget* window) {
-    window->activateWindow();
-    return QTest::qWaitFor(
-        [window] { return QGuiApplication::focusWindow() == window->windowHandle(); }, 3000);
-}
-
 // Closed dialogs are deleted later; this is "later".
 void FlushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -94,12 +70,6 @@ void FlushDeletes() {
 std::string FileAt(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<missing>";
-}
-
-QIcon SolidIcon(Qt::GlobalColor colour) {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(colour);
-    return QIcon(pixmap);
 }
 
 class SettingsDialogTest : public ::testing::Test {
@@ -162,7 +132,7 @@ TEST_F(SettingsDialogTest, OpensModelessShowingTheRecordWithTheFocusInTheFormLis
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     EXPECT_FALSE(dialog.windowFlags() &
                  (Qt::WindowMinMaxButtonsHint | Qt::WindowContextHelpButtonHint));
-    EXPECT_EQ(Shown(dialog), kStoredShown);
+    EXPECT_EQ(ShownDefaults(dialog), kStoredShown);
     EXPECT_EQ(QApplication::focusWidget(), Get(dialog, "cboForm"));
 }
 
@@ -218,17 +188,35 @@ TEST_F(SettingsDialogTest, ASecondClickBringsBackTheSameDialogWhereTheUserLeftIt
         1);
 }
 
-TEST_F(SettingsDialogTest, EachMethodOptionGreysTheOtherMethodsFieldsAndKeepsTheirTexts) {
+// Each method option greys the other methods' fields and keeps their texts;
+// each field has its own quantity's arrows and takes only digits and periods.
+TEST_F(SettingsDialogTest, EachMethodEnablesItsFieldsWhoseArrowsAndKeysReachThem) {
+    enum Arrow { Upper, Lower };
     struct Row {
         const char* option;
         bool solution;
         bool tablet;
+        const char* field;
+        const char* bar;
+        const char* start;
+        Arrow arrow;
+        const char* stepped;
     };
+    // clang-format off
     const Row rows[] = {
-        {"optTablet", false, true}, {"optPowder", false, false}, {"optSolution", true, false}};
+        {.option = "optTablet", .solution = false, .tablet = true, .field = "txtTabWeight",
+         .bar = "vsbTabWeight", .start = "0.44", .arrow = Upper, .stepped = "0.45"},
+        {.option = "optPowder", .solution = false, .tablet = false, .field = "txtBatchSize",
+         .bar = "vsbBatchSize", .start = "23", .arrow = Upper, .stepped = "24"},
+        // Solution strength goes no higher than 100 %.
+        {.option = "optSolution", .solution = true, .tablet = false, .field = "txtSolution",
+         .bar = "vsbPercent", .start = "250", .arrow = Lower, .stepped = "100"},
+    };
+    // clang-format on
     FrmSettings& dialog = Open();
     for (const Row& row : rows) {
         SCOPED_TRACE(row.option);
+        const QStringList texts = ShownDefaults(dialog).mid(3, 2);
         Click(Get(dialog, row.option));
         for (const char* control : {"txtSolution", "vsbPercent", "lblPercent"}) {
             EXPECT_EQ(Get(dialog, control)->isEnabled(), row.solution) << control;
@@ -236,31 +224,8 @@ TEST_F(SettingsDialogTest, EachMethodOptionGreysTheOtherMethodsFieldsAndKeepsThe
         for (const char* control : {"txtTabWeight", "vsbTabWeight", "lblTabWeight"}) {
             EXPECT_EQ(Get(dialog, control)->isEnabled(), row.tablet) << control;
         }
-        EXPECT_EQ(Shown(dialog).mid(3, 2), QStringList({"10", "0.44"}));
-    }
-}
+        EXPECT_EQ(ShownDefaults(dialog).mid(3, 2), texts);
 
-// Each field has its own quantity's arrows and takes only digits and periods.
-TEST_F(SettingsDialogTest, SpinArrowsAndTheKeyFilterReachEachField) {
-    enum Arrow { Upper, Lower };
-    struct Row {
-        const char* option;
-        const char* field;
-        const char* bar;
-        const char* start;
-        Arrow arrow;
-        const char* stepped;
-    };
-    const Row rows[] = {
-        // Solution strength goes no higher than 100 %.
-        {"optSolution", "txtSolution", "vsbPercent", "250", Lower, "100"},
-        {"optTablet", "txtTabWeight", "vsbTabWeight", "0.44", Upper, "0.45"},
-        {"optPowder", "txtBatchSize", "vsbBatchSize", "23", Upper, "24"},
-    };
-    FrmSettings& dialog = Open();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.field);
-        Click(Get(dialog, row.option));
         auto* field = Get<TextBox>(dialog, row.field);
         auto* bar = Get<SpinBar>(dialog, row.bar);
         field->setText(row.start);
@@ -270,7 +235,6 @@ TEST_F(SettingsDialogTest, SpinArrowsAndTheKeyFilterReachEachField) {
         EXPECT_EQ(field->text(), row.stepped);
         EXPECT_EQ(bar->value(), 0);
         EXPECT_EQ(QApplication::focusWidget(), field);
-
         Type(field, "1a-, 2.5");
         EXPECT_EQ(field->text(), "12.5");
     }
@@ -349,7 +313,7 @@ TEST_F(SettingsDialogTest, OkSavesTheEntriesAsTheyStandAndLeavesTheMainWindowAlo
         SCOPED_TRACE(row.what);
         QFile::remove(Path());
         context_.Defaults() = row.before;
-        const QStringList mainWindow = Shown(main_);
+        const QStringList mainWindow = ShownDefaults(main_);
         QPointer<FrmSettings> dialog = &Open();
         row.edit(*dialog);
         Click(Get(*dialog, "cmdOK"));
@@ -357,9 +321,9 @@ TEST_F(SettingsDialogTest, OkSavesTheEntriesAsTheyStandAndLeavesTheMainWindowAlo
         EXPECT_TRUE(desktop_.boxes.Texts().isEmpty());
         EXPECT_EQ(context_.Defaults(), row.after);
         EXPECT_EQ(FileAt(Path()), SerializeUserDefaults(row.after));
-        EXPECT_EQ(Shown(main_), mainWindow);
+        EXPECT_EQ(ShownDefaults(main_), mainWindow);
         ASSERT_TRUE(Activate(&main_));
-        EXPECT_EQ(Shown(Open()), row.shownAgain);
+        EXPECT_EQ(ShownDefaults(Open()), row.shownAgain);
         main_.SettingsDialog()->reject();
     }
 }
@@ -406,10 +370,10 @@ TEST_F(SettingsDialogTest, OnlyOkSavesAndEveryOtherWayOfClosingDiscardsTheEntrie
         EXPECT_EQ(FileAt(Path()), way.saves ? SerializeUserDefaults(entered) : "<missing>");
         ASSERT_TRUE(Activate(&main_));
         FrmSettings& fresh = Open();
-        EXPECT_EQ(Shown(fresh), way.saves
-                                    ? QStringList({"Sodium Metabisulphite", "optTablet", "", "7",
-                                                   "0.5", "77", ""})
-                                    : QStringList({"", "optPowder", "", "7", "0.5", "9", ""}));
+        EXPECT_EQ(ShownDefaults(fresh),
+                  way.saves ? QStringList(
+                                  {"Sodium Metabisulphite", "optTablet", "", "7", "0.5", "77", ""})
+                            : QStringList({"", "optPowder", "", "7", "0.5", "9", ""}));
         EXPECT_EQ(Get(fresh, "txtTabWeight")->isEnabled(), way.saves);
         EXPECT_EQ(QApplication::focusWidget(), Get(fresh, "cboForm"));
         fresh.reject();
@@ -426,7 +390,7 @@ TEST_F(SettingsDialogTest, RestoreFillsOnlyTheControlsAndOkThenWritesTheSystemDe
 
     QPointer<FrmSettings> dialog = &Open();
     Click(Get(*dialog, "cmdRestore"));
-    EXPECT_EQ(Shown(*dialog), systemShown);
+    EXPECT_EQ(ShownDefaults(*dialog), systemShown);
     EXPECT_FALSE(Get(*dialog, "txtTabWeight")->isEnabled());
     EXPECT_EQ(context_.Defaults(), stored);
     Click(Get(*dialog, "cmdCancel"));
@@ -436,12 +400,10 @@ TEST_F(SettingsDialogTest, RestoreFillsOnlyTheControlsAndOkThenWritesTheSystemDe
     ASSERT_TRUE(Activate(&main_));
     dialog = &Open();
     QTest::keyClick(dialog, Qt::Key_R, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Shown(*dialog) == systemShown; }, 1000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShownDefaults(*dialog) == systemShown; }, 1000));
     Click(Get(*dialog, "cmdOK"));
     EXPECT_TRUE(Closed(dialog));
-    EXPECT_EQ(FileAt(Path()),
-              "\"1\"\r\n\"1\"\r\n\"2\"\r\n\"10\"\r\n\"0.44\"\r\n\"5\"\r\n\"Total Free SO2\"\r\n");
-    EXPECT_EQ(FileAt(Path()).size(), 52u);
+    EXPECT_EQ(FileAt(Path()), SerializeUserDefaults(SystemDefaults()));
     EXPECT_EQ(context_.Defaults(), SystemDefaults());
 }
 
@@ -496,14 +458,14 @@ TEST_F(SettingsDialogTest, AFailedSaveSaysWhyAndLeavesTheRecordAsTheFileHoldsIt)
         EXPECT_EQ(desktop_.boxes.Shown()[0].buttons, MessageButtons::Ok);
         ASSERT_EQ(main_.SettingsDialog(), dialog);
         EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(Shown(*dialog).mid(3, 3), QStringList({"12", "0.44", "30"}));
+        EXPECT_EQ(ShownDefaults(*dialog).mid(3, 3), QStringList({"12", "0.44", "30"}));
         EXPECT_EQ(context_.Defaults(), kStored);
 
         Click(Get(*dialog, "cmdCancel"));
         EXPECT_TRUE(Closed(dialog));
         ASSERT_TRUE(Activate(&main_));
         dialog = &Open();
-        EXPECT_EQ(Shown(*dialog), kStoredShown);
+        EXPECT_EQ(ShownDefaults(*dialog), kStoredShown);
 
         // Once the cause is gone, OK saves and the record takes the entries.
         if (cause.path.isEmpty()) {
@@ -536,7 +498,7 @@ TEST_F(SettingsDialogTest, ComingBackFromTheMainWindowAloneShowsTheRecordAndItsI
     main_.setWindowIcon(SolidIcon(Qt::blue));
     ASSERT_TRUE(Activate(&main_));
     ASSERT_TRUE(Activate(&dialog));
-    EXPECT_EQ(Shown(dialog), kStoredShown);
+    EXPECT_EQ(ShownDefaults(dialog), kStoredShown);
     EXPECT_EQ(dialog.windowIcon().cacheKey(), main_.windowIcon().cacheKey());
 
     // By way of another program: meanwhile no window of ours has the focus.
@@ -550,8 +512,8 @@ TEST_F(SettingsDialogTest, ComingBackFromTheMainWindowAloneShowsTheRecordAndItsI
     context_.Defaults() = {"01", " 1", "0", "", "", "", "Molecular"};
     ASSERT_TRUE(Activate(&main_));
     ASSERT_TRUE(Activate(&dialog));
-    EXPECT_EQ(Shown(dialog), QStringList({"Potassium Metabisulphite", "optSolution", "U.S. Gal.",
-                                          "", "", "", "Total Free SO2"}));
+    EXPECT_EQ(ShownDefaults(dialog), QStringList({"Potassium Metabisulphite", "optSolution",
+                                                  "U.S. Gal.", "", "", "", "Total Free SO2"}));
 
     // Straight from another program, or from a window that is none of the
     // program's own, the entries stay.
@@ -621,31 +583,12 @@ TEST_F(SettingsDialogTest, EveryControlShowsItsDesignedTextTipAndFont) {
     EXPECT_EQ(testing::ShownBy(dialog, designed), testing::Expected(designed));
 }
 
-// Every control lies inside its container and none covers another. The one
-// exception: the batch size's caption box runs under the field beside it;
-// its text ends before the field (the caption check below takes the covered
-// part away).
+// Every control lies inside its container and none covers another, but for
+// the batch size's caption box, which runs under the field beside it; its
+// text ends before the field (the caption check below takes the covered part
+// away).
 TEST_F(SettingsDialogTest, ControlsLieInsideTheirContainersWithoutOverlapping) {
-    const FrmSettings& dialog = Open();
-    QStringList faults;
-    for (const QWidget* control : dialog.findChildren<QWidget*>()) {
-        const QWidget* container = control->parentWidget();
-        if (control->objectName().isEmpty() || control->window() != &dialog) {
-            continue;
-        }
-        if (!container->contentsRect().contains(control->geometry())) {
-            faults << control->objectName() + " sticks out of " + container->objectName();
-        }
-        for (const QObject* other : container->children()) {
-            const auto* sibling = qobject_cast<const QWidget*>(other);
-            if (sibling != nullptr && !sibling->objectName().isEmpty() &&
-                control->objectName() < sibling->objectName() &&
-                control->geometry().intersects(sibling->geometry())) {
-                faults << control->objectName() + " overlaps " + sibling->objectName();
-            }
-        }
-    }
-    EXPECT_EQ(faults, QStringList{"capSize overlaps txtBatchSize"});
+    EXPECT_EQ(testing::ControlsOutOfPlace(Open()), QStringList{"capSize overlaps txtBatchSize"});
 }
 
 TEST_F(SettingsDialogTest, EveryCaptionFitsInEveryMethodAndTheDialogIsPictured) {
@@ -721,6 +664,7 @@ TEST_F(SettingsDialogMessageBoxTest, ShuttingDownFromInsideItsWarningClosesBoxAn
         outlivedTheBox = !dialog.isNull();
     });
     EXPECT_TRUE(outlivedTheBox);
+    EXPECT_FALSE(main_.isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(Closed(dialog));
     EXPECT_EQ(desktop_.programEnd.Ends(), 1);

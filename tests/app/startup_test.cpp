@@ -1,6 +1,7 @@
 // Start-up as the user meets it: which message appears, what the window
 // then shows, and what is left on disk. How settings.cfg is read and parsed
-// is tested with the settings store and the record.
+// is tested with the settings store and the record, where it is read from
+// and saved to with the settings' places.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,102 +39,83 @@ class StartupTest : public MainWindowTest {
         return LoadMainWindow(window_, guard, folder_.path());
     }
 
-    // The system defaults, as every control shows them.
-    void ExpectSystemDefaultsShown() {
-        EXPECT_EQ(List("cboForm")->currentText(), "Potassium Metabisulphite");
-        EXPECT_TRUE(Option("optPowder")->isChecked());
-        EXPECT_FALSE(Find("txtTabWeight")->isEnabled());
-        EXPECT_EQ(Label("lblAdd")->text(), "g");
-        EXPECT_EQ(List("cboBatch")->currentText(), "U.S. Gal.");
-        EXPECT_EQ(Box("txtSolution")->text(), "10");
-        EXPECT_EQ(Box("txtTabWeight")->text(), "0.44");
-        EXPECT_EQ(Box("txtBatchSize")->text(), "5");
-        EXPECT_EQ(List("cboTarget")->currentText(), "Total Free SO2");
-        EXPECT_FALSE(Find("txtTargetMolSO2")->isEnabled());
-    }
-
     QTemporaryDir folder_;
     platform::InstanceGuard guard_;
 };
 
-TEST_F(StartupTest, WithoutASettingsFileTheSystemDefaultsAreShownAfterOneMessage) {
+// A start from the file beside the program, or from none, and what follows:
+// the message, the defaults the window shows (as ShownDefaults gives them),
+// the free target and amount calculated at once from an existing 0 mg/L and
+// a molecular target of 0.8, and the record kept of what was read.
+struct StartRow {
+    const char* what;
+    std::vector<const char*> file = {};  // none: no file
+    QStringList said = {};
+    QStringList shown;
+    QStringList calculated;
+    UserDefaults record;
+};
+
+void PrintTo(const StartRow& row, std::ostream* out) {
+    *out << row.what;
+}
+
+const QStringList kSystemShown{
+    "Potassium Metabisulphite", "optPowder", "U.S. Gal.", "10", "0.44", "5", "Total Free SO2"};
+
+class StartupFileTest : public StartupTest, public ::testing::WithParamInterface<StartRow> {};
+
+TEST_P(StartupFileTest, ShowsTheStoredDefaultsOrAfterOneMessageTheSystems) {
+    const StartRow& row = GetParam();
+    if (!row.file.empty()) {
+        WriteSettings(row.file);
+    }
+    Put("txtTargetMolSO2", "0.8");
+    Put("txtExistSO2", "0");
     ASSERT_TRUE(Load(guard_));
-    ASSERT_EQ(desktop_.boxes.Texts(), QStringList{kFallBack});
-    EXPECT_EQ(desktop_.boxes.Shown()[0].icon, platform::MessageIcon::Critical);
-    EXPECT_EQ(desktop_.boxes.Shown()[0].buttons, platform::MessageButtons::Ok);
-    ExpectSystemDefaultsShown();
-    // Calculated at once: nothing to add while the target is the existing
-    // level.
-    EXPECT_EQ(Label("lblSO2Requirement")->text(), "0.00");
-    EXPECT_EQ(Label("lblAddition")->text(), "0.00");
-    EXPECT_EQ(Label("lblAddition2")->text(), "0.00");
-    // Only a save in the Default Settings dialog fills the record or writes
-    // the file.
-    EXPECT_EQ(desktop_.context.Defaults(), UserDefaults{});
-    EXPECT_FALSE(QFile::exists(SettingsPath()));
+    EXPECT_EQ(desktop_.boxes.Texts(), row.said);
+    for (const testing::ShownBox& box : desktop_.boxes.Shown()) {
+        EXPECT_EQ(box.icon, platform::MessageIcon::Critical);
+        EXPECT_EQ(box.buttons, platform::MessageButtons::Ok);
+    }
+    EXPECT_EQ(ShownDefaults(window_), row.shown);
+    EXPECT_EQ(Find("txtTabWeight")->isEnabled(), row.shown[1] == "optTablet");
+    EXPECT_EQ(Find("txtTargetMolSO2")->isEnabled(), row.shown[6] == kMolecularTarget);
+    EXPECT_EQ(QStringList({Box("txtTargetSO2")->text(), Label("lblAddition")->text()}),
+              row.calculated);
+    EXPECT_EQ(desktop_.context.Defaults(), row.record);
+    // Only a save in the Default Settings dialog writes the file.
+    EXPECT_EQ(QFile::exists(SettingsPath()), !row.file.empty());
     EXPECT_EQ(QString::fromStdString(desktop_.context.SettingsSavePath()), SettingsPath());
     EXPECT_EQ(desktop_.programEnd.Ends(), 0);
 }
 
-TEST_F(StartupTest, StoredDefaultsAreShownAndTheFirstResultsCalculated) {
-    WriteSettings({"2", "3", "1", "12", "0.5", "23", "Molecular SO2"});
-    Put("txtTargetMolSO2", "0.8");
-    Put("txtExistSO2", "0");
-    ASSERT_TRUE(Load(guard_));
-    EXPECT_EQ(desktop_.boxes.Texts(), QStringList{});
-    EXPECT_EQ(List("cboForm")->currentText(), "Sodium Metabisulphite");
-    EXPECT_TRUE(Option("optTablet")->isChecked());
-    EXPECT_TRUE(Find("txtTabWeight")->isEnabled());
-    EXPECT_EQ(Label("lblAdd")->text(), "tablets");
-    EXPECT_EQ(List("cboBatch")->currentText(), "Litres");
-    EXPECT_EQ(Box("txtSolution")->text(), "12");
-    EXPECT_EQ(Box("txtTabWeight")->text(), "0.5");
-    EXPECT_EQ(Box("txtBatchSize")->text(), "23");
-    EXPECT_TRUE(Find("txtTargetMolSO2")->isEnabled());
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Files, StartupFileTest, ::testing::Values(
+    StartRow{.what = "no file", .said = {kFallBack}, .shown = kSystemShown,
+             .calculated = {"0.00", "0.00"}, .record = {}},
     // Sodium, 0.8 molecular at pH 3.5 in 23 litres, tablets of 0.5 g.
-    EXPECT_EQ(Box("txtTargetSO2")->text(), "40.89");
-    EXPECT_EQ(Label("lblAddition")->text(), "2.79");
-    EXPECT_EQ(desktop_.context.Defaults(),
-              (UserDefaults{"2", "3", "1", "12", "0.5", "23", "Molecular SO2"}));
-}
-
-TEST_F(StartupTest, UnknownCodesLeaveTheirControlsAndLongTextsAreShownWhole) {
-    WriteSettings({"3", "01", " 1", "10", "0.44", "123456789012345", "Total Free SO2"});
-    ASSERT_TRUE(Load(guard_));
-    EXPECT_EQ(desktop_.boxes.Texts(), QStringList{});
-    EXPECT_EQ(List("cboForm")->currentIndex(), -1);
-    EXPECT_TRUE(Option("optPowder")->isChecked());
-    EXPECT_EQ(List("cboBatch")->currentIndex(), -1);
-    EXPECT_EQ(Box("txtBatchSize")->text(), "123456789012345");
-}
-
-struct BrokenFile {
-    const char* name;
-    std::vector<const char*> fields;
-};
-
-void PrintTo(const BrokenFile& file, std::ostream* out) {
-    *out << file.name;
-}
-
-class BrokenFileTest : public StartupTest, public ::testing::WithParamInterface<BrokenFile> {};
-
-TEST_P(BrokenFileTest, FallsBackToTheSystemDefaultsInEveryControl) {
-    WriteSettings(GetParam().fields);
-    ASSERT_TRUE(Load(guard_));
-    EXPECT_EQ(desktop_.boxes.Texts(), QStringList{kFallBack});
-    // Nothing of the broken file stays on screen...
-    ExpectSystemDefaultsShown();
-    // ...but the record keeps what was read.
-    EXPECT_EQ(desktop_.context.Defaults().formCode, "2");
-    EXPECT_EQ(desktop_.context.Defaults().batchSize, "40");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, BrokenFileTest,
-    ::testing::Values(BrokenFile{"SixRecords", {"2", "3", "1", "12", "0.5", "40"}},
-                      BrokenFile{"NoSuchTarget",
-                                 {"2", "3", "1", "12", "0.5", "40", "molecular so2"}}));
+    StartRow{.what = "stored defaults",
+             .file = {"2", "3", "1", "12", "0.5", "23", "Molecular SO2"},
+             .shown = {"Sodium Metabisulphite", "optTablet", "Litres", "12", "0.5", "23",
+                       "Molecular SO2"},
+             .calculated = {"40.89", "2.79"},
+             .record = {"2", "3", "1", "12", "0.5", "23", "Molecular SO2"}},
+    StartRow{.what = "unknown codes leave their controls; long texts are shown whole",
+             .file = {"3", "01", " 1", "10", "0.44", "123456789012345", "Total Free SO2"},
+             .shown = {"", "optPowder", "", "10", "0.44", "123456789012345", "Total Free SO2"},
+             .calculated = {"0.00", "0.00"},
+             .record = {"3", "01", " 1", "10", "0.44", "123456789012345", "Total Free SO2"}},
+    // Nothing of a broken file stays on screen, but the record keeps what
+    // was read.
+    StartRow{.what = "six records", .file = {"2", "3", "1", "12", "0.5", "40"},
+             .said = {kFallBack}, .shown = kSystemShown, .calculated = {"0.00", "0.00"},
+             .record = {"2", "3", "1", "12", "0.5", "40", ""}},
+    StartRow{.what = "no such target",
+             .file = {"2", "3", "1", "12", "0.5", "40", "molecular so2"},
+             .said = {kFallBack}, .shown = kSystemShown, .calculated = {"0.00", "0.00"},
+             .record = {"2", "3", "1", "12", "0.5", "40", "molecular so2"}}));
+// clang-format on
 
 TEST_F(StartupTest, ASecondStartForTheSameFolderIsRefusedWithoutReadingTheFile) {
     WriteSettings({"2", "3", "1", "12", "0.5", "40", "Total Free SO2"});
@@ -161,9 +143,7 @@ TEST_F(StartupTest, AnotherFolderOrAnEndedFirstInstanceIsNoHindrance) {
 }
 
 // A program folder the user may not add files to: the settings.cfg beside
-// the program is the preset, read without a word while the user has no file
-// of their own, and saves go to the user's file. With no file to read at
-// all, the message comes as ever.
+// it is read without a word, and saves go to the user's own file.
 TEST_F(StartupTest, AReadOnlyFolderReadsItsPresetAndSavesInTheUsersFolder) {
     if (const std::optional<int> status = testing::RerunUnprivilegedIfRoot()) {
         EXPECT_EQ(*status, 0) << "as an unprivileged user";
@@ -173,23 +153,14 @@ TEST_F(StartupTest, AReadOnlyFolderReadsItsPresetAndSavesInTheUsersFolder) {
     const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     const QString userFile = config.filePath("korvane/settings.cfg");
-    for (const bool withPreset : {true, false}) {
-        SCOPED_TRACE(withPreset ? "with a preset" : "without one");
-        if (withPreset) {
-            WriteSettings({"2", "3", "1", "12", "0.5", "23", "Molecular SO2"});
-        } else {
-            QFile::remove(SettingsPath());
-        }
-        ::chmod(QFile::encodeName(folder_.path()).constData(), 0555);
-        desktop_.boxes.Clear();
-        platform::InstanceGuard guard;
-        const bool loaded = Load(guard);
-        ::chmod(QFile::encodeName(folder_.path()).constData(), 0755);
-        ASSERT_TRUE(loaded);
-        EXPECT_EQ(desktop_.boxes.Texts(), withPreset ? QStringList{} : QStringList{kFallBack});
-        EXPECT_EQ(Box("txtBatchSize")->text(), withPreset ? "23" : "5");
-        EXPECT_EQ(QString::fromStdString(desktop_.context.SettingsSavePath()), userFile);
-    }
+    WriteSettings({"2", "3", "1", "12", "0.5", "23", "Molecular SO2"});
+    ::chmod(QFile::encodeName(folder_.path()).constData(), 0555);
+    const bool loaded = Load(guard_);
+    ::chmod(QFile::encodeName(folder_.path()).constData(), 0755);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(desktop_.boxes.Texts(), QStringList{});
+    EXPECT_EQ(Box("txtBatchSize")->text(), "23");
+    EXPECT_EQ(QString::fromStdString(desktop_.context.SettingsSavePath()), userFile);
     EXPECT_FALSE(QFile::exists(userFile));
     qputenv("XDG_CONFIG_HOME", savedConfig);
 }

@@ -3,20 +3,13 @@
 // command, and the same tanks through the batch's dose calculation. The batch
 // is stricter, but what it calculates the window shows to the last digit, and
 // what the window refuses the batch refuses too.
-#include <gtest/gtest.h>
-
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <array>
 #include <random>
 #include <string>
 
-#include "app/main_window/frm_sulfite.h"
 #include "core/cellar/choice_words.h"
 #include "core/cellar/dose_calculation.h"
-#include "support/fake_desktop.h"
+#include "main_window_fixture.h"
 
 namespace korvane {
 namespace {
@@ -64,32 +57,25 @@ class TankMaker {
     std::mt19937 random_{20261207};
 };
 
-class WindowBatchAgreementTest : public ::testing::Test {
+class WindowBatchAgreementTest : public MainWindowTest {
   protected:
-    template <typename Control>
-    Control* Find(const char* name) {
-        return window_.findChild<Control*>(name);
-    }
     QString Text(const char* name) {
-        if (auto* field = Find<QLineEdit>(name)) {
-            return field->text();
-        }
-        return Find<QLabel>(name)->text();
+        auto* field = window_.findChild<QLineEdit*>(name);
+        return field != nullptr ? field->text() : Label(name)->text();
     }
-    void Select(const char* list, int choice) {
-        auto* box = Find<QComboBox>(list);
-        box->setCurrentIndex(box->findData(choice));
+    void SelectData(const char* list, int choice) {
+        List(list)->setCurrentIndex(List(list)->findData(choice));
     }
 
     // The tank typed into the window, as a user would leave it.
     void Enter(const Tank& tank) {
-        Select("cboBatch", static_cast<int>(tank.unit));
-        Select("cboForm", static_cast<int>(tank.form));
-        Select("cboTarget", static_cast<int>(tank.kind));
+        SelectData("cboBatch", static_cast<int>(tank.unit));
+        SelectData("cboForm", static_cast<int>(tank.form));
+        SelectData("cboTarget", static_cast<int>(tank.kind));
         const char* option = tank.method == AdditionMethod::Powder     ? "optPowder"
                              : tank.method == AdditionMethod::Solution ? "optSolution"
                                                                        : "optTablet";
-        Find<QRadioButton>(option)->setChecked(true);
+        Option(option)->setChecked(true);
         const bool free = tank.kind == TargetKind::FreeSO2;
         const std::pair<const char*, std::string> texts[] = {
             {"txtPh", tank.ph},
@@ -101,12 +87,9 @@ class WindowBatchAgreementTest : public ::testing::Test {
             {"txtTargetMolSO2", free ? "0.00" : tank.target},
         };
         for (const auto& [field, text] : texts) {
-            Find<QLineEdit>(field)->setText(QString::fromStdString(text));
+            Box(field)->setText(QString::fromStdString(text));
         }
     }
-
-    testing::FakeDesktop desktop_;
-    FrmSulfite window_{desktop_.context};
 };
 
 TEST_F(WindowBatchAgreementTest, ThousandsOfTanksGetTheSameAnswerFromBoth) {

@@ -63,12 +63,8 @@ def test_links_are_handed_to_the_desktop(session):
     web = by_name(about, "korvane.example", "label")
     click(mail)
     wait_for("the mail address", lambda: handed_over(log) == [MAIL])
-    click(mail)
-    wait_for("the mail address again", lambda: handed_over(log) == [MAIL, MAIL])
     click(web)
-    wait_for("the web address", lambda: handed_over(log) == [MAIL, MAIL, WEB])
-    click(web)
-    wait_for("the web address again", lambda: handed_over(log) == [MAIL, MAIL, WEB, WEB])
+    wait_for("the web address", lambda: handed_over(log) == [MAIL, WEB])
     never("the box closed after a link", lambda: about_closed(program))
     click(button(about, "OK"))
     wait_for("the box to close", lambda: about_closed(program))
@@ -83,13 +79,6 @@ def test_close_box_returns_to_a_usable_main_window(session):
     wmctrl_close("About")
     wait_for("the box to close", lambda: about_closed(program))
     calculate_works(main)
-    # Reopened, it shows the same texts.
-    click(button(main, "About"))
-    about = program.window("About")
-    for text in ("Korvane", "Version 2.02", "Cellar Team", "korvane.example"):
-        by_name(about, text, "label")
-    click(button(about, "OK"))
-    wait_for("the box to close", lambda: about_closed(program))
     click(button(main, "Exit"))
     program.wait_exit()
 

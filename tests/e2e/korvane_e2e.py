@@ -112,25 +112,12 @@ def states(node):
     return node.getState()
 
 
-def is_enabled(node):
-    return states(node).contains(pyatspi.STATE_ENABLED)
-
-
 def is_showing(node):
     return states(node).contains(pyatspi.STATE_SHOWING)
 
 
-def is_checked(node):
-    return states(node).contains(pyatspi.STATE_CHECKED)
-
-
 def is_focused(node):
     return states(node).contains(pyatspi.STATE_FOCUSED)
-
-
-def centre(node):
-    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    return box.x + box.width // 2, box.y + box.height // 2
 
 
 def extents(node):
@@ -139,18 +126,15 @@ def extents(node):
 
 
 def click(node):
-    x, y = centre(node)
-    xdotool("mousemove", x, y, "click", 1)
+    x, y, width, height = extents(node)
+    xdotool("mousemove", x + width // 2, y + height // 2, "click", 1)
 
 
-def applications(pid=None):
-    desktop = pyatspi.Registry.getDesktop(0)
+def applications(pid):
     apps = []
-    for app in children(desktop):
-        if app is None:
-            continue
+    for app in children(pyatspi.Registry.getDesktop(0)):
         try:
-            if pid is None or app.get_process_id() == pid:
+            if app is not None and app.get_process_id() == pid:
                 apps.append(app)
         except Exception:
             continue
@@ -171,9 +155,10 @@ class Program:
     def settings_path(self):
         return os.path.join(self.folder, "settings.cfg")
 
-    def start(self, path_first=None):
-        """Starts the program; `path_first` goes before the rest of PATH."""
-        env = dict(os.environ)
+    def start(self, path_first=None, **variables):
+        """Starts the program with these environment `variables` added;
+        `path_first` goes before the rest of PATH."""
+        env = dict(os.environ, **variables)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         # The desktop's handler is found on PATH, not named by the environment.
         env.pop("BROWSER", None)

@@ -157,4 +157,33 @@ QStringList CaptionsThatDoNotFit(const QWidget& window) {
     return failures;
 }
 
+QStringList ControlsOutOfPlace(const QWidget& window) {
+    QStringList faults;
+    const auto named = [&window](const QObject* object) {
+        const auto* control = qobject_cast<const QWidget*>(object);
+        return control != nullptr && control->window() == &window &&
+                       !control->objectName().isEmpty() && !control->objectName().startsWith("qt_")
+                   ? control
+                   : nullptr;
+    };
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (named(control) == nullptr) {
+            continue;
+        }
+        const QWidget* container = control->parentWidget();
+        if (!container->contentsRect().contains(control->geometry())) {
+            faults << control->objectName() + " sticks out of " + container->objectName();
+        }
+        for (const QObject* other : container->children()) {
+            const QWidget* sibling = named(other);
+            if (sibling != nullptr && control->objectName() < sibling->objectName() &&
+                control->geometry().intersects(sibling->geometry())) {
+                faults << control->objectName() + " overlaps " + sibling->objectName();
+            }
+        }
+    }
+    faults.sort();
+    return faults;
+}
+
 }  // namespace korvane::testing

@@ -47,9 +47,6 @@ class ResultLabelTest : public ::testing::Test {
     QString AccessibleName() const {
         return QAccessible::queryAccessibleInterface(label_)->text(QAccessible::Name);
     }
-    QString AccessibleDescription() const {
-        return QAccessible::queryAccessibleInterface(label_)->text(QAccessible::Description);
-    }
 
     // What the label draws is whole in the font it draws it in.
     void ExpectDrawnWhole() const {
@@ -71,7 +68,8 @@ class ResultLabelTest : public ::testing::Test {
         EXPECT_EQ(label_->Figure(), figure);
         EXPECT_EQ(AccessibleName(), figure);
         EXPECT_EQ(label_->toolTip(), QString(kOwnTip) + '\n' + figure);
-        EXPECT_EQ(AccessibleDescription(), label_->toolTip());
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(label_)->text(QAccessible::Description),
+                  label_->toolTip());
         EXPECT_EQ(label_->font(), platform::CaptionFont());
         ExpectDrawnWhole();
     }
