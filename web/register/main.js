@@ -2,6 +2,7 @@
 // done, a plot per tank and the day's work order. Loaded by the page once its
 // form is usable; every dose comes from the core through the page's batch,
 // exactly as a dropped cellar file's row would.
+import TEXTS from 'korvane-register-texts';
 import uPlot from 'uplot';
 import uPlotStyle from 'uplot/dist/uPlot.min.css';
 import registerStyle from './register.css';
@@ -35,7 +36,15 @@ let dose = null; // the dose last worked out for the chosen tank
 let plot = null;
 
 const $ = (id) => document.getElementById(id);
-const t = (context, english) => ctx.t(context, english);
+// The register's own texts come with it ({keys: ['context|English', ...],
+// fr: [...], ...}), not in the page a first visit waits for; the page's
+// for the rest.
+const TEXT_INDEX = new Map(TEXTS.keys.map((k, i) => [k, i]));
+function t(context, english) {
+  const i = TEXT_INDEX.get(`${context}|${english}`);
+  if (i === undefined) return ctx.t(context, english);
+  return (TEXTS[ctx.language()]?.[i] || english).trim().replace(/\r/g, '\n');
+}
 
 function el(tag, props = {}, ...children) {
   const node = Object.assign(document.createElement(tag), props);
