@@ -894,7 +894,7 @@ function sharing() {
 }
 
 // `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask(), dropZone()}.
-// What `make bench` times: the tank list drawn, a register filled through
+// What `make bench` times: the tank list drawn (to the time it was), a register filled through
 // the register's own records, and one tank's plot drawn.
 let listDrawn;
 const listShown = new Promise((resolve) => { listDrawn = resolve; });
@@ -942,7 +942,7 @@ export async function startRegister(page) {
   const drawn = () => {
     showTankList();
     performance.mark('korvane-register-list');
-    listDrawn();
+    listDrawn(performance.now());
   };
   const last = lastListed();
   listed = last ?? [];
