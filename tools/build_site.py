@@ -80,15 +80,16 @@ def translations(ts_dir, languages, keys, wasm):
 
 
 def texts_script(texts):
-    """The other languages' texts as the page's last elements, one for each
-    language with its translations in the order of texts["keys"] as JSON,
-    written so that nothing in a text can end the script ("</script") or
-    open a comment in it ("<!--")."""
+    """The keys and the other languages' texts as the page's last elements:
+    texts["keys"] first (an English page needs none of them, so its script
+    does not carry them), then one for each language with its translations
+    in that order, each as JSON written so that nothing in a text can end
+    the script ("</script") or open a comment in it ("<!--")."""
     def script(language, translated):
         data = json.dumps(translated, ensure_ascii=False, separators=(",", ":")).replace("<", "\\u003c")
         return f'<script type="application/json" data-texts="{language}">{data}</script>\n'
-    return "".join(script(language, translated) for language, translated in texts.items()
-                   if language != "keys")
+    return script("keys", texts["keys"]) + "".join(
+        script(language, translated) for language, translated in texts.items() if language != "keys")
 
 
 def fill(text, place, content, where):
@@ -272,7 +273,7 @@ def main():
     register_keys, sync_keys = module_keys(web)
     page_texts = [key for key in page_keys(web) if key not in register_keys + sync_keys]
     texts = translations(args.translations, languages, page_texts, wasm_file.read_bytes())
-    site_data = {"TEXT_KEYS": texts["keys"], "VERSION": args.version,
+    site_data = {"VERSION": args.version,
                  "LANGUAGES": [SOURCE_LANGUAGE] + languages, "DOSE_COLUMNS": tables["dose_columns"]}
     if out.exists():
         shutil.rmtree(out)
