@@ -8,7 +8,8 @@ over a slow network takes a single round trip before the form can be used.
 The English texts are the page's own; the other languages' come last, after
 the page's script, which runs as soon as it has arrived (an async module):
 in English the form is used before they have come, and any other language
-waits only for their bytes, never for a request of its own.
+waits only for their bytes, never for a request of its own. The texts only the
+register shows travel in the register's module, loaded once the form is usable.
 Beside it: the web app manifest, the icons drawn from resources/korvane.svg,
 and the service worker that keeps them all, named after their content hash.
 
@@ -34,7 +35,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from ts_texts import read_ts  # noqa: E402
-from web_texts import file_keys, page_keys  # noqa: E402
+from web_texts import bindings_of, file_keys, page_keys  # noqa: E402
 
 TOOLS = Path(__file__).resolve().parent
 SOURCE_LANGUAGE = "en"
@@ -42,8 +43,9 @@ SOURCE_LANGUAGE = "en"
 CORE_CONTEXT = "korvane"
 ICONS = {"icon-192.png": (192, 0), "icon-512.png": (512, 0), "icon-maskable-512.png": (512, 96)}
 # The module the page's script imports what the build makes from, and the
-# one sync's imports its own texts from.
+# ones the register's and sync's import their own texts from.
 SITE_MODULE = "korvane-site"
+REGISTER_TEXTS_MODULE = "korvane-register-texts"
 SYNC_TEXTS_MODULE = "korvane-sync-texts"
 # The register's module, beside the page, and its sync's, which it loads
 # only when sync is set.
@@ -78,15 +80,16 @@ def translations(ts_dir, languages, keys, wasm):
 
 
 def texts_script(texts):
-    """The other languages' texts as the page's last elements, one for each
-    language with its translations in the order of texts["keys"] as JSON,
-    written so that nothing in a text can end the script ("</script") or
-    open a comment in it ("<!--")."""
+    """The keys and the other languages' texts as the page's last elements:
+    texts["keys"] first (an English page needs none of them, so its script
+    does not carry them), then one for each language with its translations
+    in that order, each as JSON written so that nothing in a text can end
+    the script ("</script") or open a comment in it ("<!--")."""
     def script(language, translated):
         data = json.dumps(translated, ensure_ascii=False, separators=(",", ":")).replace("<", "\\u003c")
         return f'<script type="application/json" data-texts="{language}">{data}</script>\n'
-    return "".join(script(language, translated) for language, translated in texts.items()
-                   if language != "keys")
+    return script("keys", texts["keys"]) + "".join(
+        script(language, translated) for language, translated in texts.items() if language != "keys")
 
 
 def fill(text, place, content, where):
@@ -165,28 +168,45 @@ def bundle(web, site_data):
     return script.replace("</script", "<\\/script")
 
 
-def sync_only_keys(web):
-    """The texts only sync's module shows: they travel in it, not in the
-    page, which a first visit waits for."""
-    sync = web / "register" / "sync.js"
-    elsewhere = {key for path in sorted(web.iterdir()) + sorted((web / "register").glob("*.js"))
-                 if path != sync for key in file_keys(path)}
-    return [key for key in file_keys(sync) if key not in elsewhere]
+def module_keys(web):
+    """The page's own texts that only the register's modules show, as
+    (the register's, sync's alone): each travels in its module, not in the
+    page, whose every byte a first visit waits for in every language (they
+    were a third of each language's texts)."""
+    folder = web / "register"
+    sync = folder / "sync.js"
+    bindings = bindings_of(web)
+    page = {key for path in sorted(web.iterdir()) + sorted(bindings.glob("*.cpp")) if path.is_file()
+            for key in file_keys(path)}
+    register_keys = [key for path in sorted(folder.glob("*.js")) if path != sync for key in file_keys(path)
+                     if key[0] == "Web" and key not in page]
+    register_keys = list(dict.fromkeys(register_keys))
+    sync_keys = [key for key in dict.fromkeys(file_keys(sync))
+                 if key[0] == "Web" and key not in page and key not in register_keys]
+    return register_keys, sync_keys
 
 
-def register(web, out, sync_texts):
-    """The register's script, its libraries and styles in a module of its
-    own, which the page loads once its form is usable; and sync's, with its
-    texts, which the register loads only when sync is set."""
-    script = esbuild(web, str(web / "register" / "main.js"), "--bundle", "--format=esm", "--minify",
-                     "--loader:.css=text")
-    (out / REGISTER_SCRIPT).write_text(script, "utf-8")
+def texts_module(folder, name, texts):
+    """A module in `folder` whose default export is `texts`, for esbuild to
+    bundle in place of the one a script imports them from."""
+    module = Path(folder) / f"{name}.js"
+    module.write_text(f"export default {json.dumps(texts, ensure_ascii=False)};\n", "utf-8")
+    return module
+
+
+def register(web, out, register_texts, sync_texts):
+    """The register's script, its libraries, styles and texts in a module of
+    its own, which the page loads once its form is usable; and sync's, with
+    its texts, which the register loads only when sync is set."""
     with tempfile.TemporaryDirectory() as folder:
-        module = Path(folder) / "texts.js"
-        module.write_text(f"export default {json.dumps(sync_texts, ensure_ascii=False)};\n", "utf-8")
+        script = esbuild(web, str(web / "register" / "main.js"), "--bundle", "--format=esm", "--minify",
+                         "--loader:.css=text",
+                         f"--alias:{REGISTER_TEXTS_MODULE}={texts_module(folder, 'register', register_texts)}")
+        (out / REGISTER_SCRIPT).write_text(script, "utf-8")
         script = esbuild(web, str(web / "register" / "sync.js"), "--bundle", "--format=esm", "--minify",
-                         "--loader:.css=text", f"--alias:{SYNC_TEXTS_MODULE}={module}")
-    (out / SYNC_SCRIPT).write_text(script, "utf-8")
+                         "--loader:.css=text",
+                         f"--alias:{SYNC_TEXTS_MODULE}={texts_module(folder, 'sync', sync_texts)}")
+        (out / SYNC_SCRIPT).write_text(script, "utf-8")
 
 
 def page(web, wasm_file, source, site_data, texts):
@@ -250,16 +270,17 @@ def main():
     languages = translated_languages(args.translations)
     tables = site_tables(wasm_file, [SOURCE_LANGUAGE] + languages)
     source = fill_lists((web / "index.html").read_text("utf-8"), tables, tables["language_names"])
-    sync_keys = sync_only_keys(web)
-    page_texts = [key for key in page_keys(web) if key not in sync_keys]
+    register_keys, sync_keys = module_keys(web)
+    page_texts = [key for key in page_keys(web) if key not in register_keys + sync_keys]
     texts = translations(args.translations, languages, page_texts, wasm_file.read_bytes())
-    site_data = {"TEXT_KEYS": texts["keys"], "VERSION": args.version,
+    site_data = {"VERSION": args.version,
                  "LANGUAGES": [SOURCE_LANGUAGE] + languages, "DOSE_COLUMNS": tables["dose_columns"]}
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
     (out / "index.html").write_text(page(web, wasm_file, source, site_data, texts), "utf-8")
-    register(web, out, translations(args.translations, languages, sync_keys, b""))
+    register(web, out, translations(args.translations, languages, register_keys, b""),
+             translations(args.translations, languages, sync_keys, b""))
     shutil.copy(web / "manifest.webmanifest", out)
     draw_icons(args.icon, out)
     service_worker(web, out, ["index.html", REGISTER_SCRIPT, SYNC_SCRIPT, "manifest.webmanifest"] + list(ICONS))

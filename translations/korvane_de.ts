@@ -856,6 +856,10 @@
         <translation>Diese Datei ist keine Sicherung des Kellerbuchs.</translation>
     </message>
     <message>
+        <source>The register could not be opened: the tanks listed are those this device showed last, and nothing can be changed.</source>
+        <translation>Das Register konnte nicht geöffnet werden: Die aufgeführten Tanks sind die, die dieses Gerät zuletzt gezeigt hat, und nichts kann geändert werden.</translation>
+    </message>
+    <message>
         <source>European Union</source>
         <translation>Europäische Union</translation>
     </message>

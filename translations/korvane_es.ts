@@ -856,6 +856,10 @@
         <translation>Este archivo no es una copia del registro.</translation>
     </message>
     <message>
+        <source>The register could not be opened: the tanks listed are those this device showed last, and nothing can be changed.</source>
+        <translation>No se pudo abrir el registro: los depósitos listados son los que este dispositivo mostró por última vez, y no se puede cambiar nada.</translation>
+    </message>
+    <message>
         <source>European Union</source>
         <translation>Unión Europea</translation>
     </message>

@@ -856,6 +856,10 @@
         <translation>Ce fichier n’est pas une sauvegarde du registre.</translation>
     </message>
     <message>
+        <source>The register could not be opened: the tanks listed are those this device showed last, and nothing can be changed.</source>
+        <translation>Le registre n’a pas pu être ouvert : les cuves affichées sont celles que cet appareil a montrées en dernier, et rien ne peut être modifié.</translation>
+    </message>
+    <message>
         <source>European Union</source>
         <translation>Union européenne</translation>
     </message>

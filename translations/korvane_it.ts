@@ -856,6 +856,10 @@
         <translation>Questo file non è una copia del registro.</translation>
     </message>
     <message>
+        <source>The register could not be opened: the tanks listed are those this device showed last, and nothing can be changed.</source>
+        <translation>Non è stato possibile aprire il registro: le vasche elencate sono quelle che questo dispositivo ha mostrato per ultime, e non si può modificare nulla.</translation>
+    </message>
+    <message>
         <source>European Union</source>
         <translation>Unione europea</translation>
     </message>

@@ -856,6 +856,10 @@
         <translation>Este ficheiro não é uma cópia do registo.</translation>
     </message>
     <message>
+        <source>The register could not be opened: the tanks listed are those this device showed last, and nothing can be changed.</source>
+        <translation>Não foi possível abrir o registo: as cubas listadas são as que este dispositivo mostrou por último, e nada pode ser alterado.</translation>
+    </message>
+    <message>
         <source>European Union</source>
         <translation>União Europeia</translation>
     </message>

@@ -1,10 +1,9 @@
 // The page: it shows what the core decides and holds no rule of its own.
 import { loadCore } from './core.js';
-// Made by tools/build_site.py when the site is built: the keys of the
-// page's texts, the page's languages (English and each of
-// translations/*.ts), the names of a dose's columns from the core, and the
-// version.
-import { DOSE_COLUMNS, LANGUAGES, TEXT_KEYS, VERSION } from 'korvane-site';
+// Made by tools/build_site.py when the site is built: the page's languages
+// (English and each of translations/*.ts), the names of a dose's columns
+// from the core, and the version.
+import { DOSE_COLUMNS, LANGUAGES, VERSION } from 'korvane-site';
 
 const $ = (id) => document.getElementById(id);
 const LANGUAGE_KEY = 'korvane.language';
@@ -27,7 +26,7 @@ const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requ
 
 let core;
 let language = 'en';
-let texts = null; // the translations of `language`, in the order of TEXT_KEYS
+let texts = null; // the translations of `language`, in the order of textKeys
 let commaToo = null;
 let batchFile = null; // {name, bytes} of the last cellar file
 let namedHeaders = {}; // column -> header the user chose
@@ -35,15 +34,17 @@ const typedTargets = {}; // a computed target's field -> what it held before
 
 // --- Texts ----------------------------------------------------------------
 
-// TEXT_KEYS: ['context|English', ...], made at build time from the
-// translators' files; a language's texts are its translations in that order.
-const TEXT_INDEX = new Map(TEXT_KEYS.map((k, i) => [k, i]));
+// ['context|English', ...], made at build time from the translators' files;
+// a language's texts are its translations in that order. Read with the
+// first other language: an English page needs none of them.
+let textKeys = [];
+let TEXT_INDEX = new Map();
 
 // The translations of `language`; none for English, whose texts are the
-// keys' own. Each other language's come last in the page, after this
-// script, each in an element of its own: an English page is used before
-// they have arrived, and another waits only until its own has (the parser
-// has gone past it, or past the whole page).
+// keys' own. The keys and each other language's texts come last in the page,
+// after this script, each in an element of its own: an English page is used
+// before they have arrived, and another waits only until its own has (the
+// parser has gone past it, or past the whole page).
 async function textsOf(wanted) {
   if (wanted === 'en') return null;
   const holder = () => document.querySelector(`script[data-texts="${wanted}"]`);
@@ -62,7 +63,12 @@ async function textsOf(wanted) {
       }, { once: true });
     });
   }
-  return holder() ? JSON.parse(holder().textContent) : null;
+  if (!holder()) return null;
+  if (!textKeys.length) {
+    textKeys = JSON.parse(document.querySelector('script[data-texts="keys"]').textContent);
+    TEXT_INDEX = new Map(textKeys.map((k, i) => [k, i]));
+  }
+  return JSON.parse(holder().textContent);
 }
 
 function t(context, english) {
@@ -74,7 +80,7 @@ function t(context, english) {
 // in: {English: translation}.
 let coreTexts = null;
 function coreTextsOf() {
-  coreTexts ??= Object.fromEntries(texts === null ? [] : TEXT_KEYS
+  coreTexts ??= Object.fromEntries(texts === null ? [] : textKeys
     .map((k, i) => [k, texts[i]]).filter(([k]) => k.startsWith('korvane|'))
     .map(([k, translated]) => [k.slice('korvane|'.length), translated]));
   return coreTexts;

@@ -114,13 +114,15 @@ class WebTexts(unittest.TestCase):
             build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")], b"")
         self.assertIn("it: Web|Yes", str(stop.exception))
 
-    def test_each_other_language_is_a_script_nothing_in_its_texts_can_end(self):
+    def test_the_keys_then_each_other_language_are_scripts_nothing_in_their_texts_can_end(self):
         texts = {"keys": ["Web|Yes", "Web|No"], "de": ["Ja", "</script><!--"], "fr": ["Oui", "Non"]}
         scripts = build_site.texts_script(texts).splitlines()
-        found = re.fullmatch(r'<script type="application/json" data-texts="de">(.*)</script>', scripts[0])
+        found = re.fullmatch(r'<script type="application/json" data-texts="de">(.*)</script>', scripts[1])
         self.assertNotIn("<", found[1])
         self.assertEqual(json.loads(found[1]), ["Ja", "</script><!--"])
-        self.assertEqual(scripts[1:], ['<script type="application/json" data-texts="fr">["Oui","Non"]</script>'])
+        self.assertEqual(scripts[::2], [
+            '<script type="application/json" data-texts="keys">["Web|Yes","Web|No"]</script>',
+            '<script type="application/json" data-texts="fr">["Oui","Non"]</script>'])
 
     def test_the_languages_are_those_of_the_translators_files(self):
         self.write_ts(unfinished_in=None, languages=("pt", "de", "nl"))

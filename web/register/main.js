@@ -2,6 +2,7 @@
 // done, a plot per tank and the day's work order. Loaded by the page once its
 // form is usable; every dose comes from the core through the page's batch,
 // exactly as a dropped cellar file's row would.
+import TEXTS from 'korvane-register-texts';
 import uPlot from 'uplot';
 import uPlotStyle from 'uplot/dist/uPlot.min.css';
 import registerStyle from './register.css';
@@ -14,6 +15,10 @@ import { differingFields, DOSE_FIELDS, latestVersion, resolution, SYNC_KEY } fro
 
 const WHO_KEY = 'korvane.register.who';
 const TANK_KEY = 'korvane.register.tank';
+// What the tank list showed last, drawn at once on the next visit while the
+// database opens (IndexedDB takes a good part of the opening's time), and
+// replaced by the database's answer: names and flags only, never a record.
+const LIST_KEY = 'korvane.register.list';
 const TANK_FIELDS = ['name', 'volume', 'unit', 'colour', 'style', 'regime', 'limit', 'binding_factor',
   'target_kind', 'target', 'form', 'method', 'solution_pct', 'tablet_g', 'notes'];
 const ANALYSIS_FIELDS = ['at', 'ph', 'free_so2', 'total_so2', 'sugar', 'who', 'note'];
@@ -25,12 +30,21 @@ let records = new Map(); // tank id -> its plans and done records
 let analysesOf = new Map(); // tank id -> its analyses, for the tanks read so far
 let states = new Map(); // tank id -> tankState() of what is read of it
 let versions = new Map(); // tank id -> its versions edited apart on two devices
+let listed = []; // what the tank list shows: {id, name, retired, flagged}, the database's or the last visit's
 let chosen = localStorage.getItem(TANK_KEY) ?? '';
 let dose = null; // the dose last worked out for the chosen tank
 let plot = null;
 
 const $ = (id) => document.getElementById(id);
-const t = (context, english) => ctx.t(context, english);
+// The register's own texts come with it ({keys: ['context|English', ...],
+// fr: [...], ...}), not in the page a first visit waits for; the page's
+// for the rest.
+const TEXT_INDEX = new Map(TEXTS.keys.map((k, i) => [k, i]));
+function t(context, english) {
+  const i = TEXT_INDEX.get(`${context}|${english}`);
+  if (i === undefined) return ctx.t(context, english);
+  return (TEXTS[ctx.language()]?.[i] || english).trim().replace(/\r/g, '\n');
+}
 
 function el(tag, props = {}, ...children) {
   const node = Object.assign(document.createElement(tag), props);
@@ -80,24 +94,43 @@ async function shownVersion(tank) {
 
 // The tanks, and every plan and done record: what the tank list and the
 // work order need. A tank's analyses, by far the most records, are read
-// when the tank is shown, so that a large register opens at once.
+// when the tank is shown, so that a large register opens at once. The
+// tanks are read alone first: read beside thousands of plans, their few
+// hundred come only when the plans have.
 async function load(tanksRead = () => {}) {
-  const reads = ['tank:', 'plan:', 'done:'].map((prefix) => store.range(prefix));
   versions = new Map();
-  tanks = (await Promise.all((await reads[0]).filter((d) => d.type === 'tank').map(shownVersion)))
+  tanks = (await Promise.all((await store.range('tank:')).filter((d) => d.type === 'tank').map(shownVersion)))
     .sort((a, b) => a.name.localeCompare(b.name));
   records = new Map(tanks.map((tank) => [tank._id, []]));
   analysesOf = new Map();
   computeStates();
   tanksRead();
-  const [plans, done] = await Promise.all(reads.slice(1));
+  const [plans, done] = await Promise.all(['plan:', 'done:'].map((prefix) => store.range(prefix)));
   for (const doc of [...plans, ...done]) records.get(doc.tank)?.push(doc);
   computeStates();
+  try {
+    localStorage.setItem(LIST_KEY, JSON.stringify(listed));
+  } catch {
+    // Storage full: the next visit draws its list from the database alone.
+  }
 }
 
 function computeStates() {
   states = new Map(tanks.map((tank) => [tank._id,
     tankState([...records.get(tank._id), ...(analysesOf.get(tank._id) ?? [])])]));
+  listed = tanks.map((tank) => ({ id: tank._id, name: tank.name, retired: Boolean(tank.retired),
+    flagged: Boolean(states.get(tank._id).doubled.length || tank._conflicts?.length) }));
+}
+
+// The last visit's list, or null when there is none (or it is unreadable).
+function lastListed() {
+  try {
+    const list = JSON.parse(localStorage.getItem(LIST_KEY));
+    return Array.isArray(list) && list.every((entry) => typeof entry?.id === 'string'
+      && typeof entry.name === 'string') ? list : null;
+  } catch {
+    return null;
+  }
 }
 
 async function ensureAnalyses(ids) {
@@ -300,13 +333,13 @@ function files() {
 function showTankList() {
   const retiredToo = $('reg-show-retired').checked;
   const picker = $('reg-tank');
-  picker.replaceChildren(el('option', { value: '' }, tanks.length ? t('Web', 'Choose a tank') : t('Web', 'No tank yet')));
-  for (const tank of tanks) {
-    if (tank.retired && !retiredToo && tank._id !== chosen) continue;
-    const flag = states.get(tank._id).doubled.length || tank._conflicts?.length ? ' ⚠' : '';
-    picker.append(el('option', { value: tank._id }, `${tank.name}${tank.retired ? ` (${t('Web', 'retired')})` : ''}${flag}`));
+  picker.replaceChildren(el('option', { value: '' }, listed.length ? t('Web', 'Choose a tank') : t('Web', 'No tank yet')));
+  for (const tank of listed) {
+    if (tank.retired && !retiredToo && tank.id !== chosen) continue;
+    picker.append(el('option', { value: tank.id },
+      `${tank.name}${tank.retired ? ` (${t('Web', 'retired')})` : ''}${tank.flagged ? ' ⚠' : ''}`));
   }
-  picker.value = tankOf(chosen) ? chosen : '';
+  picker.value = listed.some((tank) => tank.id === chosen) ? chosen : '';
 }
 
 function showTank() {
@@ -791,31 +824,37 @@ async function restore(file) {
   }
 }
 
+// Until the database has answered, the list shown may be the last visit's:
+// whatever reads or writes the register waits for it, and does nothing when
+// it could not be opened (which the status says). The tank's own forms are
+// reached only through these.
+const whenOpen = (act) => async (...args) => (await opened) && act(...args);
+
 function wire() {
-  $('reg-tank').addEventListener('change', async () => {
+  $('reg-tank').addEventListener('change', whenOpen(async () => {
     chosen = $('reg-tank').value;
     localStorage.setItem(TANK_KEY, chosen);
     status('');
     await ensureAnalyses([chosen]);
     showTank();
-  });
+  }));
   $('reg-show-retired').addEventListener('change', showTankList);
-  $('reg-new-tank').addEventListener('click', newTank);
+  $('reg-new-tank').addEventListener('click', whenOpen(newTank));
   $('reg-tank-form').addEventListener('submit', saveTank);
   $('reg-analysis-form').addEventListener('submit', saveAnalysis);
-  $('reg-day').addEventListener('change', async () => {
+  $('reg-day').addEventListener('change', whenOpen(async () => {
     await ensureAnalyses(plannedOn($('reg-day').value || today()));
     showWorkOrder();
-  });
-  $('reg-print').addEventListener('click', () => window.print());
-  $('reg-export').addEventListener('click', async () => download(`korvane-tanks-${today()}.csv`,
-    await exportedCellar(), 'text/csv'));
-  $('reg-export-additions').addEventListener('click', () => download(`korvane-additions-${today()}.csv`,
-    additionsCsv(tanks, states), 'text/csv'));
-  $('reg-backup').addEventListener('click', backup);
-  $('reg-cellar-file').addEventListener('change', () => takeCellarFile($('reg-cellar-file').files[0]));
-  $('reg-restore').addEventListener('change', () => restore($('reg-restore').files[0]));
-  ctx.dropZone($('reg-files'), takeCellarFile);
+  }));
+  $('reg-print').addEventListener('click', whenOpen(() => window.print()));
+  $('reg-export').addEventListener('click', whenOpen(async () => download(`korvane-tanks-${today()}.csv`,
+    await exportedCellar(), 'text/csv')));
+  $('reg-export-additions').addEventListener('click', whenOpen(() => download(`korvane-additions-${today()}.csv`,
+    additionsCsv(tanks, states), 'text/csv')));
+  $('reg-backup').addEventListener('click', whenOpen(backup));
+  $('reg-cellar-file').addEventListener('change', whenOpen(() => takeCellarFile($('reg-cellar-file').files[0])));
+  $('reg-restore').addEventListener('change', whenOpen(() => restore($('reg-restore').files[0])));
+  ctx.dropZone($('reg-files'), whenOpen(takeCellarFile));
 }
 
 // Records another device sent: the register read again and shown, leaving
@@ -855,12 +894,15 @@ function sharing() {
 }
 
 // `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask(), dropZone()}.
-// What `make bench` times: the tank list drawn, a register filled through
+// What `make bench` times: the tank list drawn (to the time it was), a register filled through
 // the register's own records, and one tank's plot drawn.
 let listDrawn;
 const listShown = new Promise((resolve) => { listDrawn = resolve; });
+let markOpened;
+const opened = new Promise((resolve) => { markOpened = resolve; }); // false: the database could not be opened
 
 async function benchFill({ tanks: tankCount, records: recordCount, plotPoints }) {
+  await opened;
   const start = Date.now() - recordCount * 60000;
   const docs = [];
   for (let i = 0; i < tankCount; i++) {
@@ -884,6 +926,7 @@ async function benchFill({ tanks: tankCount, records: recordCount, plotPoints })
 }
 
 async function drawPlot(id) {
+  await opened;
   await ensureAnalyses([id]);
   showPlot(tankOf(id), states.get(id));
 }
@@ -896,25 +939,36 @@ export async function startRegister(page) {
   document.head.append(el('style', {}, uPlotStyle + registerStyle));
   $('register').hidden = false;
   skeleton();
+  const drawn = () => {
+    showTankList();
+    performance.mark('korvane-register-list');
+    listDrawn(performance.now());
+  };
+  const last = lastListed();
+  listed = last ?? [];
+  if (last) drawn();
+  document.addEventListener('korvane-language', async () => {
+    skeleton();
+    showTankList();
+    if (await opened) showAll();
+  });
   try {
     store = await openStore();
+    // Asked now, so that a browser refusing storage is said as the
+    // register not opening, before anything is typed into it.
+    await store.db.info();
     performance.mark('korvane-register-opened');
-    // The tank list is drawn as soon as the tanks are read.
-    await load(() => {
-      showTankList();
-      performance.mark('korvane-register-list');
-      listDrawn();
-    });
+    // The tank list is drawn again as soon as the tanks are read.
+    await load(drawn);
   } catch (error) {
-    failed(error);
+    if (failureKind(error) === 'refused') failed(error);
+    else status(`${t('Web', 'The register could not be opened: the tanks listed are those this device showed last, and nothing can be changed.')} ${error?.message ?? ''}`, true);
+    markOpened(false);
     return;
   }
+  markOpened(true);
   await showAll();
   sharing();
-  document.addEventListener('korvane-language', () => {
-    skeleton();
-    showAll();
-  });
   // What the tests and the benchmark read: the very files the buttons give.
   window.korvaneRegister = { ...window.korvaneRegister, exportedCellar, additionsCsv: () => additionsCsv(tanks, states),
     backup: () => store.backup(), plotData: () => plot?.data ?? null, db: store.db };
