@@ -447,47 +447,6 @@ TEST(Batch, TheWinesColumnsAddThreeResults) {
         RunBatch("tank;ph;free_so2;Sucre (mg/L);target\nT1;3,5;10;2;40\n", settings).problem);
 }
 
-// A batch keeps one calculation for all its rows: nothing of one dose may
-// show in the next.
-TEST(DoseCalculation, KeepsNothingOfTheDoseBefore) {
-    const auto texts = [](const char* ph, const char* unit, const char* method, const char* kind,
-                          const char* target) {
-        DoseTexts t{ph, "10", "23", unit, "potassium", method, "10", "0.44", kind, target};
-        return t;
-    };
-    const DoseTexts doses[] = {
-        texts("3.5", "litres", "powder", "molecular", "0.8"),
-        texts("3.5", "hl", "tablet", "free", "40"),
-        texts("1.5", "litres", "powder", "molecular", "1"),  // a question
-        texts("3.5", "gallons", "powder", "free", "40"),     // no such unit
-        texts("3.5", "us-gal", "solution", "free", "5"),     // below the existing SO2
-        texts("3.2", "imp-gal", "solution", "free", "45"),
-    };
-    // The figures and the message as strings, so that they outlive the
-    // calculation that answered.
-    const auto answer = [](DoseCalculation& dose, const DoseTexts& doseTexts, bool yes) {
-        DoseTextViews views;
-        std::copy(doseTexts.begin(), doseTexts.end(), views.begin());
-        std::vector<std::string> shown;
-        if (const std::optional<std::string> problem = dose.Fill(views, SO2Pka)) {
-            return std::vector<std::string>{*problem};
-        }
-        const DoseResult& result = dose.Evaluate(yes);
-        shown.emplace_back(StatusWord(result.status));
-        shown.emplace_back(result.message);
-        shown.insert(shown.end(), result.figures.begin(), result.figures.end());
-        return shown;
-    };
-    for (const bool yes : {false, true}) {
-        DoseCalculation kept;
-        for (const DoseTexts& dose : doses) {
-            DoseCalculation fresh;
-            EXPECT_EQ(answer(kept, dose, yes), answer(fresh, dose, yes))
-                << dose[static_cast<std::size_t>(DoseColumn::Unit)];
-        }
-    }
-}
-
 TEST(Batch, StopsWhenTheOutputCannotBeWritten) {
     std::string input = "ph,free_so2,target\n";
     for (int i = 0; i < 5000; ++i) {
