@@ -118,6 +118,11 @@ struct WineCase {
     const char* amount = "";
 };
 
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const WineCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class WineDoseTest : public testing::TestWithParam<WineCase> {};
 
 TEST_P(WineDoseTest, ChecksTheProjectedTotal) {
