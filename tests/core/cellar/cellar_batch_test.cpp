@@ -274,21 +274,6 @@ TEST(Batch, AFileColumnWinsOverAValueThatOnlyFillsGaps) {
     EXPECT_EQ(rows[0].at("status"), "ok");
 }
 
-TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRow) {
-    const auto rows = OutputRows(
-        RunBatch("ph,free_so2,target,unit,method\n3.5,10,40,gallons,powder\n"
-                 "3.5,10,40,litres,spoon\n3.5,10,40,firkins,powder\n3.5,10,40,L,powder\n",
-                 InUnitsOfTheFile())
-            .output);
-    ASSERT_EQ(rows.size(), 4U);
-    EXPECT_EQ(rows[0].at("message"), "Unit \"gallons\" is ambiguous: use us-gal or imp-gal.");
-    EXPECT_EQ(rows[1].at("message"), "Unknown method \"spoon\": use powder, solution or tablet.");
-    EXPECT_EQ(rows[1].at("status"), "error");
-    EXPECT_EQ(rows[2].at("message"),
-              "Unknown unit \"firkins\": use us-gal, imp-gal, litres or hl.");
-    EXPECT_EQ(rows[3].at("status"), "ok");
-}
-
 // A file's decimal mark is the one its first number shows, whatever its
 // separator; a point beside decimal commas groups only beyond doubt, and a
 // number showing the other mark later stops the batch.
@@ -356,24 +341,27 @@ TEST(Batch, TheSummaryNamesTheFirstRowsNotCalculatedAndCountsTheOthers) {
               "lines 2, 3, 4, 5, 6 and 2 more.");
 }
 
-TEST(Batch, WritesRowsWhoseResultsAreLongerThanTheRowsThemselves) {
-    // Every quote of the word is doubled in the message, which the output
-    // quotes again: each row comes out more than twice as long as it went
-    // in, and a few of them more than the output gathers before handing on.
+// A word that names no choice makes an error row, however long the word:
+// every quote of it is doubled in the message, which the output quotes
+// again, so each row comes out more than twice as long as it went in, and a
+// few of them more than the output gathers before handing on.
+TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRowHoweverLong) {
     const std::string word(6000, '"');
-    const std::string quoted = CsvField(word);
-    std::string input = "ph,free_so2,target,unit\n";
+    std::string input = "ph,free_so2,target,unit,method\n3.5,10,40,litres,spoon\n";
     for (int i = 0; i < 5; ++i) {
-        input += "3.5,10,40," + quoted + "\n";
+        input += "3.5,10,40," + CsvField(word) + ",powder\n";
     }
-    const auto rows = OutputRows(RunBatch(input + "3.5,10,40,litres\n", InUnitsOfTheFile()).output);
-    ASSERT_EQ(rows.size(), 6U);
-    for (int i = 0; i < 5; ++i) {
+    const auto rows =
+        OutputRows(RunBatch(input + "3.5,10,40,L,powder\n", InUnitsOfTheFile()).output);
+    ASSERT_EQ(rows.size(), 7U);
+    EXPECT_EQ(rows[0].at("message"), "Unknown method \"spoon\": use powder, solution or tablet.");
+    for (int i = 1; i < 6; ++i) {
         EXPECT_EQ(rows[i].at("unit"), word);
+        EXPECT_EQ(rows[i].at("status"), "error");
         EXPECT_EQ(rows[i].at("message"),
                   "Unknown unit \"" + word + "\": use us-gal, imp-gal, litres or hl.");
     }
-    EXPECT_EQ(rows[5].at("status"), "ok");
+    EXPECT_EQ(rows[6].at("status"), "ok");
 }
 
 TEST(Batch, TellsEachRowWithItsLineAndTank) {
@@ -387,16 +375,6 @@ TEST(Batch, TellsEachRowWithItsLineAndTank) {
                        StatusWord(row.result.status));
     });
     EXPECT_EQ(told, (std::vector<std::string>{"2 T1 ok", "3  no_addition"}));
-}
-
-TEST(Batch, NamesEachTankFromTheTankColumnBeforeALot) {
-    MemorySource source("Lot,ph,Cuve,free_so2,target\n117,3.5,T1,10,40\n");
-    CellarBatch batch(source, InLitres());
-    ASSERT_FALSE(batch.ReadHeader());
-    MemorySink sink;
-    std::string tank;
-    batch.Run(sink, {}, [&tank](const BatchRow& row) { tank = row.tank; });
-    EXPECT_EQ(tank, "T1");
 }
 
 // Its own output read back: the results are replaced, not read as inputs
