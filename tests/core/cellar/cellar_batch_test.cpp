@@ -18,12 +18,6 @@
 namespace korvane {
 namespace {
 
-std::string CsvField(std::string_view value) {
-    std::string out(MaxCsvFieldBytes(value), '\0');
-    out.resize(static_cast<std::size_t>(WriteCsvField(out.data(), value) - out.data()));
-    return out;
-}
-
 struct BatchRun {
     std::optional<HeaderProblem> problem;
     BatchEnd end = BatchEnd::Done;
