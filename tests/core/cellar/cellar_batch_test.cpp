@@ -111,6 +111,13 @@ INSTANTIATE_TEST_SUITE_P(
         HeaderCase{"OtherNamesAndAUnitInTheHeader", "pH,fso2 (mg/L),Volume (hL),target (mg/L)\n",
                    std::nullopt, DoseColumn::Ph, Given({{DoseColumn::TargetKind, "free"}})},
         HeaderCase{"AfterEmptyLines", std::string("\n\n") + kComplete + "\n", std::nullopt},
+        HeaderCase{"OneColumnAndTheOthersGiven", "free_so2\n", std::nullopt, std::nullopt,
+                   Given({{DoseColumn::Ph, "3.5"},
+                          {DoseColumn::BatchSize, "23"},
+                          {DoseColumn::Unit, "litres"},
+                          {DoseColumn::TargetKind, "free"},
+                          {DoseColumn::Target, "40"}},
+                         true)},
         HeaderCase{"NoBytes", "", Kind::NoHeader},
         HeaderCase{"OnlyEmptyLines", "\n\r\n\n", Kind::NoHeader},
         HeaderCase{"NoPh", "free_so2,batch_size,unit,target,target_kind\n", Kind::MissingColumn,
@@ -177,8 +184,6 @@ INSTANTIATE_TEST_SUITE_P(
                    Kind::BracketWord, DoseColumn::FreeSO2},
         HeaderCase{"SO2InGramsInSquareBrackets", "ph,SO2 libre [g/L],Volume (L),Target (free)\n",
                    Kind::NotMgPerLitre, DoseColumn::FreeSO2},
-        HeaderCase{"AFreeWordOnPh", "pH (free),free_so2,Volume (L),Target (free)\n",
-                   Kind::BracketWord, DoseColumn::Ph},
         // A column no name reads that plainly holds an input.
         HeaderCase{"UnreadSO2AndTheOptionGiven", "ph,SO2 au labo,Volume (L),Target (free)\n",
                    Kind::UnreadInput, DoseColumn::FreeSO2, Given({{DoseColumn::FreeSO2, "12"}})},
@@ -209,16 +214,6 @@ TEST(BatchHeader, AColumnNamedByTheUserTakesThePlaceOfItsOwnNames) {
     ASSERT_TRUE(run.problem);
     EXPECT_EQ(run.problem->kind, Kind::TwoColumnsInCell);
     EXPECT_EQ(run.problem->other, DoseColumn::Target);
-}
-
-TEST(BatchHeader, MissingColumnsAreFineWhenOptionsGiveThem) {
-    const BatchSettings settings = Given({{DoseColumn::Ph, "3.5"},
-                                          {DoseColumn::BatchSize, "23"},
-                                          {DoseColumn::Unit, "litres"},
-                                          {DoseColumn::TargetKind, "free"},
-                                          {DoseColumn::Target, "40"}},
-                                         true);
-    EXPECT_FALSE(RunBatch("free_so2\n", settings).problem);
 }
 
 TEST(BatchHeader, AnUnreadableSourceIsAProblem) {
