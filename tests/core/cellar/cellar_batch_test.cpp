@@ -223,18 +223,24 @@ BatchSettings InUnitsOfTheFile() {
     return Given({{DoseColumn::BatchSize, "23"}, {DoseColumn::TargetKind, "free"}});
 }
 
+// Each row is told with its line and tank as it is written.
 TEST(Batch, AbsentColumnsTakeTheOptionsThenTheBuiltInFormAndMethod) {
-    MemorySource source("ph,free_so2,target\n3.5,10,40\n");
+    MemorySource source("ph,Cuve,free_so2,target\n3.5,T1,10,40\n3.5,,50,40\n");
     CellarBatch batch(source, InLitres());
     ASSERT_FALSE(batch.ReadHeader());
     EXPECT_EQ(batch.BuiltInsUsed(), (std::vector{DoseColumn::Form, DoseColumn::Method}));
     MemorySink sink;
-    batch.Run(sink);
-    EXPECT_EQ(sink.Bytes(),
-              std::string("ph,free_so2,target,molecular_so2,target_free_so2,"
+    std::vector<std::string> told;
+    batch.Run(sink, {}, [&told](const BatchRow& row) {
+        told.push_back(std::to_string(row.line) + " " + std::string(row.tank) + " " +
+                       StatusWord(row.result.status));
+    });
+    EXPECT_EQ(sink.Bytes().substr(0, sink.Bytes().find("\n3.5,,50")),
+              std::string("ph,Cuve,free_so2,target,molecular_so2,target_free_so2,"
                           "target_molecular_so2,so2_requirement,molecular_so2_requirement,"
-                          "amount,amount_unit,teaspoons,status,message\n3.5,10,40,") +
-                  kWorkedRow + "\n");
+                          "amount,amount_unit,teaspoons,status,message\n3.5,T1,10,40,") +
+                  kWorkedRow);
+    EXPECT_EQ(told, (std::vector<std::string>{"2 T1 ok", "3  no_addition"}));
 }
 
 // Where the given values only fill gaps, as the page's form does, the
@@ -327,19 +333,6 @@ TEST(Batch, AWordThatNamesNoChoiceIsAnErrorRowHoweverLong) {
     EXPECT_EQ(rows[6].at("status"), "ok");
 }
 
-TEST(Batch, TellsEachRowWithItsLineAndTank) {
-    MemorySource source("ph,Cuve,free_so2,target\n3.5,T1,10,40\n3.5,,50,40\n");
-    CellarBatch batch(source, InLitres());
-    ASSERT_FALSE(batch.ReadHeader());
-    MemorySink sink;
-    std::vector<std::string> told;
-    batch.Run(sink, {}, [&told](const BatchRow& row) {
-        told.push_back(std::to_string(row.line) + " " + std::string(row.tank) + " " +
-                       StatusWord(row.result.status));
-    });
-    EXPECT_EQ(told, (std::vector<std::string>{"2 T1 ok", "3  no_addition"}));
-}
-
 // Its own output read back: the results are replaced, not read as inputs
 // nor appended a second time, and a blank row stays blank.
 TEST(Batch, ReadsItsOwnOutputBackAsItsInput) {
@@ -388,19 +381,16 @@ TEST(Batch, TheWinesColumnsAddThreeResults) {
         RunBatch("tank;ph;free_so2;Sucre (mg/L);target\nT1;3,5;10;2;40\n", settings).problem);
 }
 
-TEST(Batch, StopsWhenTheOutputCannotBeWritten) {
+// The input's complete rows are still written when it can be read no more.
+TEST(Batch, StopsWhenTheOutputCannotBeWrittenOrTheInputRead) {
     std::string input = "ph,free_so2,target\n";
     for (int i = 0; i < 5000; ++i) {
         input += "3.5,10,40\n";
     }
     EXPECT_EQ(RunBatch(input, InLitres(), MemorySink(100)).end, BatchEnd::WriteFailed);
-}
-
-TEST(Batch, StopsWhenTheInputCannotBeReadAnyMore) {
-    const BatchRun run =
-        RunBatch("ph,free_so2,target\n3.5,10,40\n3.5,10,40\n", InLitres(), MemorySink(), 30);
+    const BatchRun run = RunBatch(input, InLitres(), MemorySink(), 30);
     EXPECT_EQ(run.end, BatchEnd::ReadFailed);
-    EXPECT_EQ(run.counts.rows, 1U);  // the complete row is still written
+    EXPECT_EQ(run.counts.rows, 1U);
 }
 
 // The differential test: random rows through the batch, compared with what

@@ -32,12 +32,6 @@ TEST(DoseMessageTest, AnAmountIsShownInThreeDigitsOnceItIsABillion) {
     }
 }
 
-TEST(DoseMessageTest, TheValueTakesThePlaceOfItsPlaceholder) {
-    EXPECT_EQ(WithValue("The amount, %1 g, is more.", "5.2e+28"),
-              "The amount, 5.2e+28 g, is more.");
-    EXPECT_EQ(WithValue("No value here.", "1"), "No value here.");
-}
-
 TEST(DoseMessageTest, AMessageAboutAValueKeepsItsTextAndValueApart) {
     const DoseTextViews huge{"3.5",    "10", "1e30", "litres", "potassium",
                              "powder", "",   "",     "free",   "40"};

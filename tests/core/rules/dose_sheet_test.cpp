@@ -516,14 +516,6 @@ TEST(SheetTest, QuestionsComeInTheirOrder) {
               (Question{F::Ph, "pH appears low. Are you sure it is correct?"}));
 }
 
-TEST(SheetTest, StrictQuestionsAnsweredLeadToTheWindowsFigures) {
-    Sheet sheet = Prepared(Powder, Free);
-    sheet.texts[F::TargetFree] = "150";
-    const auto window = Recalculated(sheet);
-    sheet.choices.rules = kStrict;
-    EXPECT_EQ(Shown(Evaluated(sheet, true).results), window);
-}
-
 // --- Results -----------------------------------------------------------------------
 
 struct ExampleCase {
