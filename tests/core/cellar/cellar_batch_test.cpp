@@ -175,7 +175,11 @@ const HeaderCase kHeaderRows[] = {
      DoseColumn::FreeSO2, Given({{DoseColumn::FreeSO2, "12"}})},
     {"UnreadTargetAndTheTargetGiven", "ph,free_so2,Volume (L),Ziel neu\n", Kind::UnreadInput,
      DoseColumn::Target, kTargetGiven},
+    // One of the results the batch writes, alone, is neither read nor passed
+    // over; all of them after the inputs are its own output read back.
     {"AResultColumnApart", "ph,free_so2,Volume (L),Target (free),target_free_so2\n",
+     Kind::ResultColumn},
+    {"AWineResultColumnApart", "ph,free_so2,Volume (L),Target (free),projected_total_so2\n",
      Kind::ResultColumn},
     {"TargetInMilligramsPerHectolitre", "ph,free_so2,Volume (L),target (mg/hL),target_kind\n",
      Kind::NotMgPerLitre, DoseColumn::Target},

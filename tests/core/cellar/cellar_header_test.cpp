@@ -224,28 +224,5 @@ INSTANTIATE_TEST_SUITE_P(
                     // Passed over by the user: the option is meant.
                     UnreadCase{{"SO2 au labo"}, {{kFreeSO2, ""}}, std::nullopt}));
 
-TEST(HeaderColumnsTest, ReplacesTheProgramsOwnResultsReadBack) {
-    std::vector<std::string> cells{"Tank", "pH", "Free SO2"};
-    cells.insert(cells.end(), kResultColumnNames.begin(), kResultColumnNames.end());
-    HeaderColumns found;
-    ASSERT_FALSE(FindHeaderColumns(cells, {}, found));
-    EXPECT_EQ(found.resultsFrom, 3U);
-    EXPECT_FALSE(found.cellOf[Index(kTarget)]);
-    // One of them alone is neither read nor passed over.
-    const auto clash = FindHeaderColumns({"pH", "target_free_so2"}, {}, found);
-    ASSERT_TRUE(clash);
-    EXPECT_EQ(clash->kind, HeaderClash::Kind::ResultColumn);
-    EXPECT_EQ(clash->cell, 1U);
-    // With the wine's three after them, as well.
-    cells.insert(cells.end(), kWineResultColumnNames.begin(), kWineResultColumnNames.end());
-    ASSERT_FALSE(FindHeaderColumns(cells, {}, found));
-    EXPECT_EQ(found.resultsFrom, 3U);
-    EXPECT_EQ(FindHeaderColumns({"pH", "projected_total_so2"}, {}, found)->kind,
-              HeaderClash::Kind::ResultColumn);
-    // As a person heads it, it is the target.
-    ASSERT_FALSE(FindHeaderColumns({"pH", "Target free SO2"}, {}, found));
-    EXPECT_EQ(found.cellOf[Index(kTarget)], 1U);
-}
-
 }  // namespace
 }  // namespace korvane
