@@ -203,9 +203,7 @@ const WineCase kWineRows[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(Table, WineDoseTest, testing::ValuesIn(kWineRows),
-                         [](const testing::TestParamInfo<WineCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WineDoseTest, AnUnknownColourOrStyleIsNamed) {
     DoseCalculation dose;

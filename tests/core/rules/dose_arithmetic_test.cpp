@@ -93,9 +93,7 @@ TEST_P(WorkedExampleTest, StoresEveryResultToTheLastDigit) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Dose, WorkedExampleTest, testing::ValuesIn(WorkedExamples),
-                         [](const testing::TestParamInfo<WorkedExample>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PhDivisorTest, TakesThePhInSinglePrecision) {
     // 1.8 as a single is 1.79999995, so the divisor falls just short of 2.

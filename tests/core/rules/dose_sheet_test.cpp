@@ -134,9 +134,8 @@ void PrintTo(const SheetCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-std::string CaseName(const ::testing::TestParamInfo<SheetCase>& info) {
-    return info.param.name;
-}
+// Names a table's rows in test listings.
+constexpr auto CaseName = [](const auto& info) { return std::string(info.param.name); };
 
 class SheetTable : public ::testing::TestWithParam<SheetCase> {};
 
@@ -483,14 +482,6 @@ const SheetCase kSlipRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Slips, SheetTable, ::testing::ValuesIn(kSlipRows), CaseName);
 
-TEST(SheetTest, NoSulphiteFormIsAskedForBeforeAnythingElse) {
-    Sheet sheet = Prepared(Solution, Free);
-    sheet.texts[F::SolutionStrength] = "";
-    sheet.choices.form.reset();
-    EXPECT_EQ(Evaluated(sheet).failed,
-              (FailedCheck{std::nullopt, "Please select a sulphite form."}));
-}
-
 TEST(SheetTest, AMolecularTargetIsComparedWithTheFigureShownNotTheExactOne) {
     // 10.47 mg/L at pH 3.5 is 0.2048 molecular, shown as 0.20.
     Sheet sheet = Prepared(Powder, Mol);
@@ -592,9 +583,7 @@ const ExampleCase kWorkedExamples[] = {
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(WorkedExamples, SheetExampleTest, ::testing::ValuesIn(kWorkedExamples),
-                         [](const ::testing::TestParamInfo<ExampleCase>& info) {
-                             return std::string(info.param.name);
-                         });
+                         CaseName);
 
 TEST(SheetTest, NothingIsWrittenWhileTheFreeTargetOrTheBatchSizeIsEmpty) {
     Sheet sheet = Prepared(Powder, Mol);
@@ -607,13 +596,18 @@ TEST(SheetTest, NothingIsWrittenWhileTheFreeTargetOrTheBatchSizeIsEmpty) {
     EXPECT_TRUE(Recalculated(sheet).empty());
 }
 
+// Without a sulphite form no amount is worked out as the window
+// recalculates, and Calculate asks for the form before anything else.
 TEST(SheetTest, NoSulphiteFormGivesNoAmount) {
-    Sheet sheet = Prepared(Powder, Free);
+    Sheet sheet = Prepared(Solution, Free);
     sheet.choices.form.reset();
     auto shown = Recalculated(sheet);
     EXPECT_EQ(shown[O::FreeRequirement], "30.00");
     EXPECT_EQ(shown[O::Amount], "0.00");
     EXPECT_EQ(shown[O::Teaspoons], "0.00");
+    sheet.texts[F::SolutionStrength] = "";
+    EXPECT_EQ(Evaluated(sheet).failed,
+              (FailedCheck{std::nullopt, "Please select a sulphite form."}));
 }
 
 TEST(SheetTest, WithNothingChosenNoTargetIsWrittenAndNoAmountComputed) {
