@@ -206,11 +206,6 @@ TEST(BatchHeader, AColumnNamedByTheUserTakesThePlaceOfItsOwnNames) {
     EXPECT_EQ(run.problem->other, DoseColumn::Target);
 }
 
-TEST(BatchHeader, AnUnreadableSourceIsAProblem) {
-    EXPECT_EQ(RunBatch(std::string(kComplete) + "\n", {}, MemorySink(), 0).problem->kind,
-              Kind::Unreadable);
-}
-
 // 10 mg/L free SO2 at pH 3.5 raised to 40 in 23 litres with potassium
 // metabisulphite powder: 30 mg/L x 23 L / 0.57747 = 1.19 g, 0.19 tsp.
 constexpr char kWorkedRow[] = "0.20,40,0.78,30.00,0.59,1.19,g,0.19,ok,";
@@ -385,13 +380,15 @@ TEST(Batch, TheWinesColumnsAddThreeResults) {
         RunBatch("tank;ph;free_so2;Sucre (mg/L);target\nT1;3,5;10;2;40\n", settings).problem);
 }
 
-// The input's complete rows are still written when it can be read no more.
+// An input that cannot be read at all is a header problem; one that can be
+// read no more stops the batch, its complete rows still written.
 TEST(Batch, StopsWhenTheOutputCannotBeWrittenOrTheInputRead) {
     std::string input = "ph,free_so2,target\n";
     for (int i = 0; i < 5000; ++i) {
         input += "3.5,10,40\n";
     }
     EXPECT_EQ(RunBatch(input, InLitres(), MemorySink(100)).end, BatchEnd::WriteFailed);
+    EXPECT_EQ(RunBatch(input, InLitres(), MemorySink(), 0).problem->kind, Kind::Unreadable);
     const BatchRun run = RunBatch(input, InLitres(), MemorySink(), 30);
     EXPECT_EQ(run.end, BatchEnd::ReadFailed);
     EXPECT_EQ(run.counts.rows, 1U);
