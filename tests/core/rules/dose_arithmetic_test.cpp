@@ -98,8 +98,6 @@ INSTANTIATE_TEST_SUITE_P(Dose, WorkedExampleTest, testing::ValuesIn(WorkedExampl
 TEST(PhDivisorTest, TakesThePhInSinglePrecision) {
     // 1.8 as a single is 1.79999995, so the divisor falls just short of 2.
     EXPECT_NEAR(PhDivisor(1.8F), 1.99999989, 1e-9);
-    EXPECT_NE(PhDivisor(1.8F), 2.0);
-    EXPECT_NEAR(PhDivisor(2.8F), 11.0, 1e-5);
 }
 
 // What another pKa does to the sheet's results is checked with the sheet.

@@ -151,7 +151,6 @@ TEST(WineWordTest, ColoursInTheSixLanguagesAndStyles) {
     }
     EXPECT_EQ(StyleOfWord("Quality-Sparkling"), kQuality);
     EXPECT_EQ(StyleOfWord("sparkling"), kSparkling);
-    EXPECT_EQ(StyleOfWord("fizzy"), std::nullopt);
     EXPECT_EQ(RegimeOfWord("EU-organic"), LimitRegime::EuOrganic);
     EXPECT_EQ(RegimeOfWord("uk"), std::nullopt);
 }
