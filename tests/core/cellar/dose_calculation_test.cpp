@@ -106,7 +106,7 @@ struct WineCase {
     WineSettings settings = kEu;
     bool answerYes = false;
     DoseStatus status = DoseStatus::Ok;
-    std::string_view message = "";
+    std::string_view message{};
     // so2_added, projected_total_so2, total_so2_limit; the amount in g.
     std::array<const char*, 3> wine = {"", "", ""};
     const char* amount = "";
