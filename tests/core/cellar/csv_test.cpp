@@ -138,12 +138,6 @@ TEST(CsvReader, StopsAtTheLimitWhenAskedTo) {
     EXPECT_LE(reader.BytesRead(), 40U);
 }
 
-TEST(CsvReader, ReportsASourceThatFails) {
-    const Reading reading = ReadAll("a\nb\nc\n", 1, kMaxRecordBytes, 3);
-    EXPECT_TRUE(reading.failed);
-    EXPECT_EQ(reading.records, (std::vector<Fields>{{"a"}}));
-}
-
 TEST(CsvReader, SkipsARecordFarLongerThanItsBuffer) {
     const std::string huge(5 * kMaxRecordBytes, 'x');
     const Reading reading =
