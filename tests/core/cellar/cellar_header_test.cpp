@@ -39,11 +39,13 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"µg", "ug"}, KeyCase{"FREE_SO2", "freeso2"}, KeyCase{" pH-Wert ", "phwert"},
         KeyCase{"Vol. (hL)", "volhl"}, KeyCase{"\xE9t\xE9", "\xE9t\xE9"}));
 
-// One header cell alone, and what it is found to be.
+// One header cell alone, and what it is found to be, perhaps with headers
+// the user named.
 struct CellCase {
     const char* cell;
     std::optional<DoseColumn> column;
     std::optional<TargetKind> kind = std::nullopt;
+    std::vector<NamedHeader> named = {};
 };
 
 class HeaderCellTest : public testing::TestWithParam<CellCase> {};
@@ -51,7 +53,7 @@ class HeaderCellTest : public testing::TestWithParam<CellCase> {};
 TEST_P(HeaderCellTest, NamesItsColumn) {
     const CellCase& c = GetParam();
     HeaderColumns found;
-    ASSERT_FALSE(FindHeaderColumns({c.cell}, {}, found)) << c.cell;
+    ASSERT_FALSE(FindHeaderColumns({c.cell}, c.named, found)) << c.cell;
     std::optional<DoseColumn> column;
     for (std::size_t i = 0; i < kDoseColumnCount; ++i) {
         column = found.cellOf[i] ? std::optional(static_cast<DoseColumn>(i)) : column;
@@ -105,7 +107,15 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"Açúcar", DoseColumn::Sugar}, CellCase{"Stile", DoseColumn::Style},
         CellCase{"Estilo", DoseColumn::Style},
         CellCase{"Bindungsfaktor", DoseColumn::BindingFactor},
-        CellCase{"binding_factor", DoseColumn::BindingFactor}));
+        CellCase{"binding_factor", DoseColumn::BindingFactor},
+        // A header the user names is what the user said, whatever its accents,
+        // and a target so named says its kind by its name.
+        CellCase{"Free SO2 (target)", kFreeSO2, std::nullopt, {{kFreeSO2, "Free SO2"}}},
+        CellCase{"SO2 libre visé (mg/L)", kTarget, kFree, {{kTarget, "SO2 libre visé"}}},
+        CellCase{"SO2 libre visé du jour (mg/L)",
+                 kTarget,
+                 std::nullopt,
+                 {{kTarget, "so2 Libre vise\xCC\x81 du jour"}}}));
 
 TEST(HeaderTableTest, NoKeyNamesTwoColumns) {
     std::set<std::pair<std::string, DoseColumn>> seen;
@@ -213,51 +223,6 @@ INSTANTIATE_TEST_SUITE_P(
                     UnreadCase{{"Phase"}, {}, std::nullopt},
                     // Passed over by the user: the option is meant.
                     UnreadCase{{"SO2 au labo"}, {{kFreeSO2, ""}}, std::nullopt}));
-
-TEST(HeaderColumnsTest, ReplacesTheProgramsOwnResultsReadBack) {
-    std::vector<std::string> cells{"Tank", "pH", "Free SO2"};
-    cells.insert(cells.end(), kResultColumnNames.begin(), kResultColumnNames.end());
-    HeaderColumns found;
-    ASSERT_FALSE(FindHeaderColumns(cells, {}, found));
-    EXPECT_EQ(found.resultsFrom, 3U);
-    EXPECT_FALSE(found.cellOf[Index(kTarget)]);
-    // One of them alone is neither read nor passed over.
-    const auto clash = FindHeaderColumns({"pH", "target_free_so2"}, {}, found);
-    ASSERT_TRUE(clash);
-    EXPECT_EQ(clash->kind, HeaderClash::Kind::ResultColumn);
-    EXPECT_EQ(clash->cell, 1U);
-    // With the wine's three after them, as well.
-    cells.insert(cells.end(), kWineResultColumnNames.begin(), kWineResultColumnNames.end());
-    ASSERT_FALSE(FindHeaderColumns(cells, {}, found));
-    EXPECT_EQ(found.resultsFrom, 3U);
-    EXPECT_EQ(FindHeaderColumns({"pH", "projected_total_so2"}, {}, found)->kind,
-              HeaderClash::Kind::ResultColumn);
-    // As a person heads it, it is the target.
-    ASSERT_FALSE(FindHeaderColumns({"pH", "Target free SO2"}, {}, found));
-    EXPECT_EQ(found.cellOf[Index(kTarget)], 1U);
-}
-
-TEST(HeaderColumnsTest, AHeaderTheUserNamesIsWhatTheUserSaid) {
-    HeaderColumns found;
-    ASSERT_FALSE(FindHeaderColumns({"Free SO2 (target)"}, {{kFreeSO2, "Free SO2"}}, found));
-    EXPECT_EQ(found.cellOf[Index(kFreeSO2)], 0U);
-    EXPECT_FALSE(found.cellOf[Index(kTarget)]);
-}
-
-TEST(HeaderColumnsTest, ATargetTheUserNamesSaysItsKindByItsName) {
-    HeaderColumns found;
-    ASSERT_FALSE(
-        FindHeaderColumns({"SO2 libre visé (mg/L)"}, {{kTarget, "SO2 libre visé"}}, found));
-    EXPECT_EQ(found.cellOf[Index(kTarget)], 0U);
-    EXPECT_EQ(found.targetKind, kFree);
-}
-
-TEST(HeaderColumnsTest, AUserHeaderMatchesWhateverItsAccents) {
-    HeaderColumns found;
-    const std::vector<NamedHeader> named{{kTarget, "so2 Libre vise\xCC\x81 du jour"}};
-    ASSERT_FALSE(FindHeaderColumns({"pH", "SO2 libre visé du jour (mg/L)"}, named, found));
-    EXPECT_EQ(found.cellOf[Index(kTarget)], 1U);
-}
 
 }  // namespace
 }  // namespace korvane

@@ -1,5 +1,6 @@
 // Byte streams over strings, so that readers and batches can be tested
-// without files, and fed in pieces as small as one byte.
+// without files, and fed in pieces as small as one byte; and a value written
+// as a CSV field for them to read.
 #pragma once
 
 #include <algorithm>
@@ -52,5 +53,12 @@ class MemorySink : public ByteSink {
     std::string bytes_;
     std::size_t room_;
 };
+
+// The field as written, within the room the writer promises to need.
+inline std::string CsvField(std::string_view value) {
+    std::string out(MaxCsvFieldBytes(value), '\0');
+    out.resize(static_cast<std::size_t>(WriteCsvField(out.data(), value) - out.data()));
+    return out;
+}
 
 }  // namespace korvane

@@ -41,73 +41,56 @@ constexpr auto kPoint = DecimalMark::Point;
 constexpr auto kComma = DecimalMark::Comma;
 constexpr std::optional<DecimalMark> kUnknown;
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, MarkedNumberTest,
-    testing::Values(
-        // A mark that can only be a decimal mark shows it.
-        MarkCase{.text = "3.62",
-                 .mark = kUnknown,
-                 .kind = MarkKind::AsIs,
-                 .read = "3.62",
-                 .shows = kPoint},
-        MarkCase{.text = "3,62", .mark = kUnknown, .read = "3.62", .shows = kComma},
-        MarkCase{.text = "3,62", .mark = kComma, .read = "3.62", .shows = kComma},
-        MarkCase{.text = " -0,5 ", .mark = kComma, .read = "-0.5", .shows = kComma},
-        MarkCase{.text = "0,250", .mark = kUnknown, .read = "0.250", .shows = kComma},
-        MarkCase{.text = "2,5e3", .mark = kComma, .read = "2.5e3", .shows = kComma},
-        MarkCase{.text = "12", .mark = kUnknown, .kind = MarkKind::AsIs, .read = "12"},
-        // Two thousand two hundred and fifty, or two and a quarter: unknown
-        // until the file's numbers show their mark.
-        MarkCase{.text = "2,250", .mark = kUnknown, .kind = MarkKind::Ambiguous},
-        MarkCase{.text = "1.100", .mark = kUnknown, .kind = MarkKind::Ambiguous},
-        MarkCase{.text = "2,250", .mark = kComma, .read = "2.250"},
-        MarkCase{.text = "1.100", .mark = kPoint, .kind = MarkKind::AsIs, .read = "1.100"},
-        // Where the numbers show a decimal comma, a point is no decimal point,
-        // and groups only beyond doubt.
-        MarkCase{.text = "1.100", .mark = kComma, .kind = MarkKind::Ambiguous},
-        MarkCase{.text = "2,250", .mark = kPoint, .kind = MarkKind::Ambiguous},
-        MarkCase{.text = "3.62", .mark = kComma, .kind = MarkKind::OtherMark, .shows = kPoint},
-        MarkCase{.text = "3,62", .mark = kPoint, .kind = MarkKind::OtherMark, .shows = kComma},
-        // Told which mark the file uses, the other groups thousands, and a
-        // number with the other decimal mark is left for the sheet to refuse.
-        MarkCase{.text = "2,250", .mark = kPoint, .given = true, .read = "2250"},
-        MarkCase{.text = "1.100", .mark = kComma, .given = true, .read = "1100"},
-        MarkCase{.text = "3,62",
-                 .mark = kPoint,
-                 .given = true,
-                 .kind = MarkKind::AsIs,
-                 .read = "3,62",
-                 .shows = kComma},
-        // Both marks, or one several times: the thousands beyond doubt.
-        MarkCase{.text = "1.234,5", .mark = kUnknown, .read = "1234.5", .shows = kComma},
-        MarkCase{.text = "1,234.5", .mark = kUnknown, .read = "1234.5", .shows = kPoint},
-        MarkCase{.text = "1.100.000", .mark = kUnknown, .read = "1100000", .shows = kComma},
-        MarkCase{.text = "1,234,567", .mark = kPoint, .read = "1234567", .shows = kPoint},
-        MarkCase{.text = "1,234.5",
-                 .mark = kComma,
-                 .given = true,
-                 .kind = MarkKind::AsIs,
-                 .read = "1,234.5",
-                 .shows = kPoint},
-        MarkCase{.text = "1.100.000", .mark = kPoint, .kind = MarkKind::OtherMark, .shows = kComma},
-        MarkCase{.text = "12,34,5", .mark = kPoint, .kind = MarkKind::AsIs, .read = "12,34,5"},
-        MarkCase{.text = "1.2.3", .mark = kPoint, .kind = MarkKind::AsIs, .read = "1.2.3"},
-        MarkCase{.text = "abc", .mark = kComma, .kind = MarkKind::AsIs, .read = "abc"},
-        // Thousands set apart by blanks and apostrophes, in whole groups.
-        MarkCase{.text = "2 250", .mark = kUnknown, .read = "2250"},
-        MarkCase{.text = "2\xC2\xA0"
-                         "250,5",
-                 .mark = kUnknown,
-                 .read = "2250.5",
-                 .shows = kComma},
-        MarkCase{.text = "1\xE2\x80\xAF"
-                         "100\xE2\x80\xAF"
-                         "000",
-                 .mark = kComma,
-                 .read = "1100000"},
-        MarkCase{.text = "12'345.5", .mark = kPoint, .read = "12345.5", .shows = kPoint},
-        MarkCase{.text = "22 50", .mark = kComma, .kind = MarkKind::BadGrouping},
-        MarkCase{.text = "2 250.5", .mark = kComma, .kind = MarkKind::OtherMark, .shows = kPoint}));
+// clang-format off
+const MarkCase kMarkRows[] = {
+    // A mark that can only be a decimal mark shows it.
+    {.text = "3.62", .mark = kUnknown, .kind = MarkKind::AsIs, .read = "3.62", .shows = kPoint},
+    {.text = "3,62", .mark = kUnknown, .read = "3.62", .shows = kComma},
+    {.text = "3,62", .mark = kComma, .read = "3.62", .shows = kComma},
+    {.text = " -0,5 ", .mark = kComma, .read = "-0.5", .shows = kComma},
+    {.text = "0,250", .mark = kUnknown, .read = "0.250", .shows = kComma},
+    {.text = "2,5e3", .mark = kComma, .read = "2.5e3", .shows = kComma},
+    {.text = "12", .mark = kUnknown, .kind = MarkKind::AsIs, .read = "12"},
+    // Two thousand two hundred and fifty, or two and a quarter: unknown
+    // until the file's numbers show their mark.
+    {.text = "2,250", .mark = kUnknown, .kind = MarkKind::Ambiguous},
+    {.text = "1.100", .mark = kUnknown, .kind = MarkKind::Ambiguous},
+    {.text = "2,250", .mark = kComma, .read = "2.250"},
+    {.text = "1.100", .mark = kPoint, .kind = MarkKind::AsIs, .read = "1.100"},
+    // Where the numbers show a decimal comma, a point is no decimal point,
+    // and groups only beyond doubt.
+    {.text = "1.100", .mark = kComma, .kind = MarkKind::Ambiguous},
+    {.text = "2,250", .mark = kPoint, .kind = MarkKind::Ambiguous},
+    {.text = "3.62", .mark = kComma, .kind = MarkKind::OtherMark, .shows = kPoint},
+    {.text = "3,62", .mark = kPoint, .kind = MarkKind::OtherMark, .shows = kComma},
+    // Told which mark the file uses, the other groups thousands, and a
+    // number with the other decimal mark is left for the sheet to refuse.
+    {.text = "2,250", .mark = kPoint, .given = true, .read = "2250"},
+    {.text = "1.100", .mark = kComma, .given = true, .read = "1100"},
+    {.text = "3,62", .mark = kPoint, .given = true, .kind = MarkKind::AsIs, .read = "3,62",
+     .shows = kComma},
+    // Both marks, or one several times: the thousands beyond doubt.
+    {.text = "1.234,5", .mark = kUnknown, .read = "1234.5", .shows = kComma},
+    {.text = "1,234.5", .mark = kUnknown, .read = "1234.5", .shows = kPoint},
+    {.text = "1.100.000", .mark = kUnknown, .read = "1100000", .shows = kComma},
+    {.text = "1,234,567", .mark = kPoint, .read = "1234567", .shows = kPoint},
+    {.text = "1,234.5", .mark = kComma, .given = true, .kind = MarkKind::AsIs, .read = "1,234.5",
+     .shows = kPoint},
+    {.text = "1.100.000", .mark = kPoint, .kind = MarkKind::OtherMark, .shows = kComma},
+    {.text = "12,34,5", .mark = kPoint, .kind = MarkKind::AsIs, .read = "12,34,5"},
+    {.text = "1.2.3", .mark = kPoint, .kind = MarkKind::AsIs, .read = "1.2.3"},
+    {.text = "abc", .mark = kComma, .kind = MarkKind::AsIs, .read = "abc"},
+    // Thousands set apart by blanks and apostrophes, in whole groups.
+    {.text = "2 250", .mark = kUnknown, .read = "2250"},
+    {.text = "2\xC2\xA0" "250,5", .mark = kUnknown, .read = "2250.5", .shows = kComma},
+    {.text = "1\xE2\x80\xAF" "100\xE2\x80\xAF" "000", .mark = kComma, .read = "1100000"},
+    {.text = "12'345.5", .mark = kPoint, .read = "12345.5", .shows = kPoint},
+    {.text = "22 50", .mark = kComma, .kind = MarkKind::BadGrouping},
+    {.text = "2 250.5", .mark = kComma, .kind = MarkKind::OtherMark, .shows = kPoint},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Table, MarkedNumberTest, testing::ValuesIn(kMarkRows));
 
 TEST(MarkedNumberTest, AnAmbiguousNumberIsShownBothWays) {
     EXPECT_EQ(TwoReadings("2,250"), "2250 or 2.250");
@@ -156,69 +139,50 @@ TEST(HeaderNameTest, KeepsOnlyWhatNamesTheColumn) {
     EXPECT_EQ(ReadHeaderName("SO2 libre [g/L)").bracket, "");
 }
 
-// Bytes decoded from UTF-16 come out as UTF-8 behind its byte order mark.
-std::string Decoded(const std::string& bytes, std::size_t piece, TextEncoding* encoding = nullptr) {
-    MemorySource source(bytes, piece);
-    Utf8Source decoded(source);
-    std::string out;
-    char buffer[5];
-    for (std::ptrdiff_t count = 0; (count = decoded.Read(buffer, sizeof buffer)) > 0;) {
-        out.append(buffer, static_cast<std::size_t>(count));
-    }
-    if (encoding != nullptr) {
-        *encoding = decoded.Encoding();
-    }
-    return out;
-}
-
-// Excel on Windows saves plain CSV in Windows-1252; a file that starts as
-// UTF-8 and breaks off later is neither, and stops.
-TEST(Utf8SourceTest, ReadsAWindowsStartAsWindows1252AndStopsAtABadByteAfterAUtf8Start) {
-    for (const std::size_t piece : {1, 1000}) {
-        TextEncoding encoding{};
-        EXPECT_EQ(Decoded("Cuve;Ros\xE9;\x80\x81\n", piece, &encoding),
-                  "Cuve;Ros\xC3\xA9;\xE2\x82\xAC\xC2\x81\n");
-        EXPECT_EQ(encoding, TextEncoding::Windows1252);
-    }
+// Bytes in, UTF-8 out, behind its byte order mark where the bytes were
+// UTF-16, whatever the pieces they come in. Excel on Windows saves plain CSV
+// in Windows-1252; a file that starts as UTF-8 and breaks off later is
+// neither, and stops.
+TEST(Utf8SourceTest, DecodesWhatSpreadsheetsSave) {
+    const std::string rose = "\xEF\xBB\xBFRos\xC3\xA9 \xF0\x9F\x8D\xB7";  // "Rosé 🍷"
     const std::string start(kEncodingSniffBytes, 'a');
-    MemorySource source(start + "\xC3\xA9 b\xE9 c", 7);
-    Utf8Source decoded(source);
-    std::string out;
-    char buffer[5];
-    std::ptrdiff_t count = 0;
-    while ((count = decoded.Read(buffer, sizeof buffer)) > 0) {
-        out.append(buffer, static_cast<std::size_t>(count));
+    const struct {
+        std::string bytes;
+        std::string text;
+        TextEncoding encoding;
+        bool invalid = false;
+    } rows[] = {
+        // The glass a surrogate pair.
+        {std::string("\xFF\xFER\0o\0s\0\xE9\0 \0\x3C\xD8\x77\xDF", 16), rose,
+         TextEncoding::Utf16Le},
+        {std::string("\xFE\xFF\0R\0o\0s\0\xE9\0 \xD8\x3C\xDF\x77", 16), rose,
+         TextEncoding::Utf16Be},
+        {rose, rose, TextEncoding::Utf8WithMark},
+        {"a,b\n\xC3\xA9", "a,b\n\xC3\xA9", TextEncoding::Utf8},
+        // A lone surrogate, then "A" and an odd last byte: two broken units.
+        {std::string("\xFF\xFE\x3C\xD8\x41\0\x42", 7), "\xEF\xBB\xBF\xEF\xBF\xBD\x41\xEF\xBF\xBD",
+         TextEncoding::Utf16Le},
+        {"Cuve;Ros\xE9;\x80\x81\n", "Cuve;Ros\xC3\xA9;\xE2\x82\xAC\xC2\x81\n",
+         TextEncoding::Windows1252},
+        {start + "\xC3\xA9 b\xE9 c", start + "\xC3\xA9 b", TextEncoding::Utf8, true},
+    };
+    for (const auto& row : rows) {
+        for (const std::size_t piece : {1, 2, 3, 7, 1000}) {
+            SCOPED_TRACE(testing::Message() << EscapedText(row.bytes) << " in pieces of " << piece);
+            MemorySource source(row.bytes, piece);
+            Utf8Source decoded(source);
+            std::string text;
+            char buffer[5];
+            std::ptrdiff_t count = 0;
+            while ((count = decoded.Read(buffer, sizeof buffer)) > 0) {
+                text.append(buffer, static_cast<std::size_t>(count));
+            }
+            EXPECT_EQ(text, row.text);
+            EXPECT_EQ(decoded.Encoding(), row.encoding);
+            EXPECT_EQ(count, row.invalid ? -1 : 0);
+            EXPECT_EQ(decoded.Invalid(), row.invalid);
+        }
     }
-    EXPECT_EQ(count, -1);
-    EXPECT_TRUE(decoded.Invalid());
-    EXPECT_EQ(out, start + "\xC3\xA9 b");
-    EXPECT_EQ(decoded.Encoding(), TextEncoding::Utf8);
-}
-
-TEST(Utf8SourceTest, DecodesUtf16EitherWayAndPassesUtf8) {
-    // "Rosé 🍷" in UTF-16 LE and BE, the glass a surrogate pair.
-    const std::string le("\xFF\xFER\0o\0s\0\xE9\0 \0\x3C\xD8\x77\xDF", 16);
-    const std::string be("\xFE\xFF\0R\0o\0s\0\xE9\0 \xD8\x3C\xDF\x77", 16);
-    const std::string utf8 = "\xEF\xBB\xBFRos\xC3\xA9 \xF0\x9F\x8D\xB7";
-    for (const std::size_t piece : {1, 3, 1000}) {
-        TextEncoding encoding{};
-        EXPECT_EQ(Decoded(le, piece, &encoding), utf8);
-        EXPECT_EQ(encoding, TextEncoding::Utf16Le);
-        EXPECT_EQ(Decoded(be, piece, &encoding), utf8);
-        EXPECT_EQ(encoding, TextEncoding::Utf16Be);
-        EXPECT_EQ(Decoded(utf8, piece, &encoding), utf8);
-        EXPECT_EQ(encoding, TextEncoding::Utf8WithMark);
-        EXPECT_EQ(Decoded("a,b\n\xC3\xA9", piece, &encoding), "a,b\n\xC3\xA9");
-        EXPECT_EQ(encoding, TextEncoding::Utf8);
-    }
-    // A lone surrogate and an odd last byte are broken units.
-    EXPECT_EQ(Decoded(std::string("\xFF\xFE\x3C\xD8"
-                                  "A\0"
-                                  "B",
-                                  7),
-                      2),
-              "\xEF\xBB\xBF\xEF\xBF\xBD"
-              "A\xEF\xBF\xBD");
 }
 
 TEST(EscapedTextTest, ShowsControlsAndBrokenBytesAsEscapes) {

@@ -13,6 +13,12 @@
 namespace korvane {
 namespace {
 
+constexpr auto kPotassium = SulphiteForm::Potassium;
+constexpr auto kFree = TargetKind::FreeSO2;
+constexpr auto kMolecular = TargetKind::MolecularSO2;
+
+// The figures these examples show are those of the sheet's worked examples,
+// which check them as the window writes them; here, the stored singles.
 struct WorkedExample {
     const char* name;
     DoseInputs inputs;
@@ -26,56 +32,40 @@ struct WorkedExample {
     const char* molecularRequirement;
     const char* amount;
     std::optional<const char*> teaspoons;
-    // What the result labels and the computed target field show.
-    const char* existingMolecularShown;
-    const char* computedTargetShown;
-    const char* freeRequirementShown;
-    const char* molecularRequirementShown;
-    const char* amountShown;
-    const char* teaspoonsShown;  // empty for tablets
 };
 
-DoseInputs Inputs(float ph, float freeSO2, float volume, BatchUnit unit, SulphiteForm form,
-                  TargetKind kind, float target, AdditionMethod method, float methodValue) {
-    DoseInputs inputs;
-    inputs.ph = ph;
-    inputs.freeSO2 = freeSO2;
-    inputs.batchVolume = volume;
-    inputs.batchUnit = unit;
-    inputs.sulphiteForm = form;
-    inputs.targetKind = kind;
-    inputs.targetValue = target;
-    inputs.method = method;
-    if (method == AdditionMethod::Tablet) {
-        inputs.tabletGrams = methodValue;
-    } else if (method == AdditionMethod::Solution) {
-        inputs.solutionStrength = methodValue;
-    }
-    return inputs;
-}
-
+// clang-format off
 const WorkedExample WorkedExamples[] = {
-    {"A_MolecularTargetTablets",
-     Inputs(3.5F, 0, 23, BatchUnit::Litre, SulphiteForm::Potassium, TargetKind::MolecularSO2, 0.8F,
-            AdditionMethod::Tablet, 0.44F),
-     51.118723362727, "23", "0", "40.89498", "0.8", "40.89498", "0.8", "3.701823", std::nullopt,
-     "0.00", "40.89", "40.89", "0.80", "3.70", ""},
-    {"B_FreeTargetPowder",
-     Inputs(3.5F, 10, 23, BatchUnit::Litre, SulphiteForm::Potassium, TargetKind::FreeSO2, 40,
-            AdditionMethod::Powder, 0),
-     51.118723362727, "23", "0.195623", "40", "0.7824922", "30", "0.5868691", "1.194867",
-     "0.1927205", "0.20", "0.78", "30.00", "0.59", "1.19", "0.19"},
-    {"C_SodiumSolutionUsGallons",
-     Inputs(3.2F, 12, 5, BatchUnit::UsGallon, SulphiteForm::Sodium, TargetKind::FreeSO2, 35,
-            AdditionMethod::Solution, 10),
-     26.118867073042, "18.92506", "0.459438", "35", "1.340027", "23", "0.8805895", "6.454466",
-     "1.309515", "0.46", "1.34", "23.00", "0.88", "6.45", "1.31"},
-    {"D_MolecularTargetSolutionImperialGallons",
-     Inputs(3.4F, 15, 5, BatchUnit::ImperialGallon, SulphiteForm::Potassium,
-            TargetKind::MolecularSO2, 0.5F, AdditionMethod::Solution, 10),
-     40.810725797451, "22.72727", "0.3675504", "20.40536", "0.5", "5.405363", "0.1324496",
-     "2.127369", "0.4316112", "0.37", "20.41", "5.41", "0.13", "2.13", "0.43"},
+    {.name = "A_MolecularTargetTablets",
+     .inputs = {.ph = 3.5F, .batchVolume = 23, .sulphiteForm = kPotassium,
+                .method = AdditionMethod::Tablet, .tabletGrams = 0.44F, .targetKind = kMolecular,
+                .targetValue = 0.8F},
+     .divisor = 51.118723362727, .batchLitres = "23", .existingMolecular = "0",
+     .targetFree = "40.89498", .targetMolecular = "0.8", .freeRequirement = "40.89498",
+     .molecularRequirement = "0.8", .amount = "3.701823", .teaspoons = std::nullopt},
+    {.name = "B_FreeTargetPowder",
+     .inputs = {.ph = 3.5F, .freeSO2 = 10, .batchVolume = 23, .sulphiteForm = kPotassium,
+                .targetKind = kFree, .targetValue = 40},
+     .divisor = 51.118723362727, .batchLitres = "23", .existingMolecular = "0.195623",
+     .targetFree = "40", .targetMolecular = "0.7824922", .freeRequirement = "30",
+     .molecularRequirement = "0.5868691", .amount = "1.194867", .teaspoons = "0.1927205"},
+    {.name = "C_SodiumSolutionUsGallons",
+     .inputs = {.ph = 3.2F, .freeSO2 = 12, .batchVolume = 5, .batchUnit = BatchUnit::UsGallon,
+                .sulphiteForm = SulphiteForm::Sodium, .method = AdditionMethod::Solution,
+                .solutionStrength = 10, .targetKind = kFree, .targetValue = 35},
+     .divisor = 26.118867073042, .batchLitres = "18.92506", .existingMolecular = "0.459438",
+     .targetFree = "35", .targetMolecular = "1.340027", .freeRequirement = "23",
+     .molecularRequirement = "0.8805895", .amount = "6.454466", .teaspoons = "1.309515"},
+    {.name = "D_MolecularTargetSolutionImperialGallons",
+     .inputs = {.ph = 3.4F, .freeSO2 = 15, .batchVolume = 5,
+                .batchUnit = BatchUnit::ImperialGallon, .sulphiteForm = kPotassium,
+                .method = AdditionMethod::Solution, .solutionStrength = 10,
+                .targetKind = kMolecular, .targetValue = 0.5F},
+     .divisor = 40.810725797451, .batchLitres = "22.72727", .existingMolecular = "0.3675504",
+     .targetFree = "20.40536", .targetMolecular = "0.5", .freeRequirement = "5.405363",
+     .molecularRequirement = "0.1324496", .amount = "2.127369", .teaspoons = "0.4316112"},
 };
+// clang-format on
 
 // Failures name the example rather than dumping its bytes.
 void PrintTo(const WorkedExample& example, std::ostream* out) {
@@ -102,49 +92,21 @@ TEST_P(WorkedExampleTest, StoresEveryResultToTheLastDigit) {
     }
 }
 
-TEST_P(WorkedExampleTest, ShowsEveryFigureWithTwoDecimals) {
-    const WorkedExample& example = GetParam();
-    const DoseResults results = ComputeDose(example.inputs);
-
-    // The existing molecular SO2, the molecular counterpart of a free target
-    // and the teaspoons are shown from the number; the free counterpart of a
-    // molecular target, the amount and the requirements from their text.
-    EXPECT_EQ(FormatFixed2(results.existingMolecular), example.existingMolecularShown);
-    const std::string computedTarget = example.inputs.targetKind == TargetKind::FreeSO2
-                                           ? FormatFixed2(results.targetMolecular)
-                                           : FormatFixed2(SingleToText(results.targetFree));
-    EXPECT_EQ(computedTarget, example.computedTargetShown);
-    EXPECT_EQ(FormatFixed2(SingleToText(results.freeRequirement)), example.freeRequirementShown);
-    EXPECT_EQ(FormatFixed2(SingleToText(results.molecularRequirement)),
-              example.molecularRequirementShown);
-    EXPECT_EQ(FormatFixed2(SingleToText(results.amount)), example.amountShown);
-    const std::string teaspoons = results.teaspoons ? FormatFixed2(*results.teaspoons) : "";
-    EXPECT_EQ(teaspoons, example.teaspoonsShown);
-}
-
 INSTANTIATE_TEST_SUITE_P(Dose, WorkedExampleTest, testing::ValuesIn(WorkedExamples),
-                         [](const testing::TestParamInfo<WorkedExample>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PhDivisorTest, TakesThePhInSinglePrecision) {
     // 1.8 as a single is 1.79999995, so the divisor falls just short of 2.
     EXPECT_NEAR(PhDivisor(1.8F), 1.99999989, 1e-9);
-    EXPECT_NE(PhDivisor(1.8F), 2.0);
-    EXPECT_NEAR(PhDivisor(2.8F), 11.0, 1e-5);
 }
 
+// What another pKa does to the sheet's results is checked with the sheet.
 TEST(PhDivisorTest, TakesAnotherPkaWhenGivenOne) {
     // The default is the window's 1.8.
     EXPECT_EQ(PhDivisor(3.5F), PhDivisor(3.5F, 1.8));
     EXPECT_DOUBLE_EQ(PhDivisor(3.5F, 1.5), std::pow(10.0, 2.0) + 1.0);
     EXPECT_FLOAT_EQ(MolecularFromFree(101.0F, 3.5F, 1.5), 1.0F);
     EXPECT_FLOAT_EQ(FreeFromMolecular(1.0F, 3.5F, 1.5), 101.0F);
-    DoseInputs inputs;
-    inputs.ph = 3.5F;
-    inputs.freeSO2 = 101.0F;
-    inputs.pka = 1.5;
-    EXPECT_FLOAT_EQ(ComputeDose(inputs).existingMolecular, 1.0F);
 }
 
 TEST(BatchToLitresTest, ConvertsGallonsAndPassesLitres) {
@@ -153,15 +115,15 @@ TEST(BatchToLitresTest, ConvertsGallonsAndPassesLitres) {
         BatchUnit unit;
         const char* litres;
     };
+    // Five gallons of each kind, and 23 litres, are the worked examples'.
     const Row rows[] = {
-        {5, BatchUnit::UsGallon, "18.92506"}, {5, BatchUnit::ImperialGallon, "22.72727"},
-        {23, BatchUnit::Litre, "23"},         {0.1F, BatchUnit::Litre, "0.1"},
+        {0.1F, BatchUnit::Litre, "0.1"},
         {1, BatchUnit::UsGallon, "3.785011"},
+        {1, BatchUnit::ImperialGallon, "4.545455"},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(SingleToText(BatchToLitres(row.volume, row.unit)), row.litres) << row.volume;
     }
-    EXPECT_EQ(BatchToLitres(0.1F, BatchUnit::Litre), 0.1F);
 }
 
 TEST(SO2FractionTest, GivesTheSinglePrecisionFractions) {
@@ -170,78 +132,52 @@ TEST(SO2FractionTest, GivesTheSinglePrecisionFractions) {
     EXPECT_EQ(SO2Fraction(std::nullopt), 0.0F);
 }
 
-DoseInputs FreeTarget(float freeSO2, float target, AdditionMethod method) {
-    return Inputs(3.5F, freeSO2, 23, BatchUnit::Litre, SulphiteForm::Potassium, TargetKind::FreeSO2,
-                  target, method, 0);
+// 10 mg/L of free SO2 at pH 3.5 in 23 litres, raised to `target`.
+DoseInputs FreeTarget(float target, AdditionMethod method, float methodValue = 0,
+                      std::optional<SulphiteForm> form = kPotassium) {
+    return {.ph = 3.5F,
+            .freeSO2 = 10,
+            .batchVolume = 23,
+            .sulphiteForm = form,
+            .method = method,
+            .tabletGrams = methodValue,
+            .solutionStrength = methodValue,
+            .targetKind = kFree,
+            .targetValue = target};
 }
 
-TEST(ComputeDoseTest, NoExistingSO2HasNoMolecularSO2AtAnyPh) {
-    for (const float ph : {1.0F, 3.5F, 14.0F}) {
-        EXPECT_EQ(MolecularFromFree(0, ph), 0.0F) << ph;
-    }
-}
-
-TEST(ComputeDoseTest, TargetEqualToTheMeasuredLevelNeedsNothing) {
-    for (const AdditionMethod method : {AdditionMethod::Powder, AdditionMethod::Solution}) {
-        DoseInputs inputs = FreeTarget(25, 25, method);
-        inputs.solutionStrength = 10;
-        const DoseResults results = ComputeDose(inputs);
-        EXPECT_EQ(results.freeRequirement, 0.0F);
-        EXPECT_EQ(results.amount, 0.0F);
-        ASSERT_TRUE(results.teaspoons.has_value());
-        EXPECT_EQ(*results.teaspoons, 0.0F);
-    }
-}
-
-TEST(ComputeDoseTest, TargetBelowTheMeasuredLevelGivesNegativeResults) {
-    const DoseResults results = ComputeDose(FreeTarget(20, 10, AdditionMethod::Powder));
-    EXPECT_EQ(SingleToText(results.freeRequirement), "-10");
-    EXPECT_LT(results.molecularRequirement, 0.0F);
-    // -10 mg/L over 23 L is 0.23 g of SO2 taken away: -0.398289 g of powder.
-    EXPECT_EQ(SingleToText(results.amount), "-0.3982891");
-    EXPECT_EQ(FormatFixed2(SingleToText(results.freeRequirement)), "-10.00");
-    EXPECT_EQ(FormatFixed2(SingleToText(results.amount)), "-0.40");
-}
-
-TEST(ComputeDoseTest, ZeroTabletWeightOrStrengthGivesNonFiniteAmounts) {
-    DoseInputs tablet = FreeTarget(10, 40, AdditionMethod::Tablet);
-    const DoseResults tablets = ComputeDose(tablet);
-    EXPECT_TRUE(std::isinf(tablets.amount) && tablets.amount > 0);
-    EXPECT_FALSE(tablets.teaspoons.has_value());
-    EXPECT_EQ(FormatFixed2(SingleToText(tablets.amount)), "Infinity");
-    // The requirements do not depend on the method and stay finite.
-    EXPECT_EQ(SingleToText(tablets.freeRequirement), "30");
-
-    tablet.targetValue = tablet.freeSO2;
-    EXPECT_TRUE(std::isnan(ComputeDose(tablet).amount));
-
-    const DoseResults solution = ComputeDose(FreeTarget(10, 40, AdditionMethod::Solution));
-    EXPECT_TRUE(std::isinf(solution.amount) && solution.amount > 0);
-    ASSERT_TRUE(solution.teaspoons.has_value());
-    EXPECT_TRUE(std::isinf(*solution.teaspoons));
-}
-
-TEST(ComputeDoseTest, NoSulphiteFormGivesNonFiniteAmounts) {
-    for (const AdditionMethod method :
-         {AdditionMethod::Powder, AdditionMethod::Solution, AdditionMethod::Tablet}) {
-        DoseInputs inputs = FreeTarget(10, 40, method);
-        inputs.sulphiteForm.reset();
-        inputs.solutionStrength = 10;
-        inputs.tabletGrams = 0.44F;
-        const DoseResults results = ComputeDose(inputs);
-        EXPECT_FALSE(std::isfinite(results.amount)) << static_cast<int>(method);
-        EXPECT_EQ(SingleToText(results.freeRequirement), "30");
+// A tablet or a solution of nothing, or no sulphite form to weigh: the
+// amounts are not finite, and the requirements, which do not depend on the
+// method, stay as they are. The sheet refuses them before they show.
+TEST(ComputeDoseTest, AnAmountOfNothingIsNotFinite) {
+    const struct {
+        DoseInputs inputs;
+        const char* amount;
+        const char* teaspoons;  // "" for none
+    } rows[] = {
+        {FreeTarget(40, AdditionMethod::Tablet), "Infinity", ""},
+        {FreeTarget(10, AdditionMethod::Tablet), "NaN", ""},
+        {FreeTarget(40, AdditionMethod::Solution), "Infinity", "Infinity"},
+        {FreeTarget(40, AdditionMethod::Powder, 0, std::nullopt), "Infinity", "Infinity"},
+        {FreeTarget(40, AdditionMethod::Solution, 10, std::nullopt), "Infinity", "Infinity"},
+        {FreeTarget(40, AdditionMethod::Tablet, 0.44F, std::nullopt), "Infinity", ""},
+    };
+    for (const auto& row : rows) {
+        const DoseResults results = ComputeDose(row.inputs);
+        SCOPED_TRACE(row.inputs.targetValue);
+        EXPECT_EQ(SingleToText(results.amount), row.amount);
+        EXPECT_EQ(results.teaspoons ? SingleToText(*results.teaspoons) : "", row.teaspoons);
+        EXPECT_EQ(results.freeRequirement, row.inputs.targetValue - 10);
     }
 }
 
 TEST(ComputeDoseTest, NoTargetKindMeansBothTargetsAreZero) {
-    DoseInputs inputs = FreeTarget(10, 40, AdditionMethod::Powder);
+    DoseInputs inputs = FreeTarget(40, AdditionMethod::Powder);
     inputs.targetKind.reset();
     const DoseResults results = ComputeDose(inputs);
     EXPECT_EQ(results.targetFree, 0.0F);
     EXPECT_EQ(results.targetMolecular, 0.0F);
     EXPECT_EQ(results.freeRequirement, -10.0F);
-    EXPECT_EQ(SingleToText(results.existingMolecular), "0.195623");
     EXPECT_LT(results.amount, 0.0F);
 }
 

@@ -105,25 +105,8 @@ TEST(LimitTableTest, EveryRegimeHasALimitForEveryWine) {
     }
 }
 
-TEST(LimitQuestionTest, NamesBothFiguresTheRegimeAndTheWine) {
-    const FoundLimit found = FindLimit(LimitRegime::Eu, {kRed, kStill, 2});
-    EXPECT_EQ(OverLimitQuestion(172, {150, found}, English),
-              "Total SO2 would reach 172 mg/L, above the 150 mg/L EU limit for a dry red. Are "
-              "you sure it is correct?");
-    EXPECT_EQ(OverLimitQuestion(162.5F, {160, std::nullopt}, English),
-              "Total SO2 would reach 162.5 mg/L, above the 160 mg/L limit given. Are you sure "
-              "it is correct?");
-}
-
-TEST(LimitQuestionTest, ComposedFromTranslatedParts) {
-    // A translation that marks every part shows each is looked up.
-    const Translate marked = [](const char* text) { return "<" + std::string(text) + ">"; };
-    const FoundLimit found = FindLimit(LimitRegime::EuOrganic, {kWhite, kStill, 0});
-    EXPECT_EQ(OverLimitQuestion(151, {150, found}, marked),
-              "<Total SO2 would reach 151 mg/L, above the 150 mg/L <EU organic> limit for <a dry "
-              "<white>>. Are you sure it is correct?>");
-}
-
+// The over-limit question, and its parts translated, are checked with the
+// dose that asks it.
 TEST(LimitBasisTest, SaysWhatWasTakenWhereItMatters) {
     const struct {
         LimitRegime regime;
@@ -168,7 +151,6 @@ TEST(WineWordTest, ColoursInTheSixLanguagesAndStyles) {
     }
     EXPECT_EQ(StyleOfWord("Quality-Sparkling"), kQuality);
     EXPECT_EQ(StyleOfWord("sparkling"), kSparkling);
-    EXPECT_EQ(StyleOfWord("fizzy"), std::nullopt);
     EXPECT_EQ(RegimeOfWord("EU-organic"), LimitRegime::EuOrganic);
     EXPECT_EQ(RegimeOfWord("uk"), std::nullopt);
 }
