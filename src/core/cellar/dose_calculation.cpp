@@ -69,6 +69,22 @@ bool ReadUnit(const DoseTextViews& texts, VolumeUnit& unit, std::optional<std::s
     return true;
 }
 
+// The choice the column's word names, as `read` finds it, unless one it
+// found lately was for the same word.
+template <typename Choice, typename Read>
+bool ReadRemembered(RememberedWords<Choice>& last, std::string_view word, Choice& choice,
+                    Read read) {
+    if (const Choice* remembered = last.Find(word)) {
+        choice = *remembered;
+        return true;
+    }
+    if (!read()) {
+        return false;
+    }
+    last.Keep(word, choice);
+    return true;
+}
+
 // The figure that shows each of the sheet's outputs.
 constexpr Figure FigureOf(SheetOutput output) {
     switch (output) {
@@ -288,10 +304,20 @@ std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, dou
     AdditionMethod method{};
     TargetKind target{};
     std::optional<std::string> problem;
-    if (!ReadUnit(texts, unit, problem) ||
-        !ReadWord(kSulphiteForms, texts, DoseColumn::Form, form, problem) ||
-        !ReadWord(kAdditionMethods, texts, DoseColumn::Method, method, problem) ||
-        !ReadWord(kTargetKinds, texts, DoseColumn::TargetKind, target, problem)) {
+    const auto word = [&texts](DoseColumn column) { return texts[Index(column)]; };
+    if (!ReadRemembered(unit_, word(DoseColumn::Unit), unit,
+                        [&] { return ReadUnit(texts, unit, problem); }) ||
+        !ReadRemembered(
+            form_, word(DoseColumn::Form), form,
+            [&] { return ReadWord(kSulphiteForms, texts, DoseColumn::Form, form, problem); }) ||
+        !ReadRemembered(method_, word(DoseColumn::Method), method,
+                        [&] {
+                            return ReadWord(kAdditionMethods, texts, DoseColumn::Method, method,
+                                            problem);
+                        }) ||
+        !ReadRemembered(target_, word(DoseColumn::TargetKind), target, [&] {
+            return ReadWord(kTargetKinds, texts, DoseColumn::TargetKind, target, problem);
+        })) {
         return problem;
     }
     const SheetUnit sheetUnit = SheetUnitOf(unit);
