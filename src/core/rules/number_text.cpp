@@ -153,6 +153,16 @@ std::optional<std::uint64_t> QuickHundredths(float magnitude, long significant) 
     return (RoundScaled(magnitude, scale) * 100 + power / 2) / power;
 }
 
+// "00" to "99", two digits written at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 // A single rounded first to `significant` digits, with two decimals.
 char* WriteSingleFixed2(float value, long significant, Halves halves, char* out) {
     const std::optional<std::uint64_t> quick = QuickHundredths(std::fabs(value), significant);
@@ -166,16 +176,20 @@ char* WriteSingleFixed2(float value, long significant, Halves halves, char* out)
     static_assert(kMost + 4 <= kSingleFixed2Room);
     std::array<char, kMost + 4 + kMost> text{};
     char* const end = text.data() + kMost + 4;
-    char* at = end - 3;
+    char* at = end - 2;
     std::uint64_t whole = *quick / 100;
-    const auto cents = static_cast<unsigned>(*quick % 100);
-    at[0] = '.';
-    at[1] = static_cast<char>('0' + cents / 10);
-    at[2] = static_cast<char>('0' + cents % 10);
-    do {
-        *--at = static_cast<char>('0' + whole % 10);
-        whole /= 10;
-    } while (whole != 0);
+    std::memcpy(at, &kDigitPairs[2 * (*quick % 100)], 2);
+    *--at = '.';
+    for (; whole >= 100; whole /= 100) {
+        at -= 2;
+        std::memcpy(at, &kDigitPairs[2 * (whole % 100)], 2);
+    }
+    if (whole >= 10) {
+        at -= 2;
+        std::memcpy(at, &kDigitPairs[2 * whole], 2);
+    } else {
+        *--at = static_cast<char>('0' + whole);
+    }
     if (value < 0.0F && *quick != 0) {
         *--at = '-';
     }
