@@ -277,20 +277,24 @@ std::string_view Hundredfold(std::string_view size, std::string& scratch) {
         return size;
     }
     const std::size_t e = size.find_first_of("eE");
-    long exponent = 0;
-    if (e != std::string_view::npos) {
-        std::string_view digits = size.substr(e + 1);
-        const bool negative = !digits.empty() && digits.front() == '-';
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
-            digits.remove_prefix(1);
-        }
-        const auto [end, error] =
-            std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
-        if (error != std::errc{} || end != digits.data() + digits.size() || digits.empty()) {
-            return size;  // not a number either way: the sheet says so
-        }
-        exponent = negative ? -exponent : exponent;
+    if (e == std::string_view::npos) {
+        // Nearly every size: the exponent is 2, with no number to write.
+        scratch.assign(size);
+        scratch += "e2";
+        return scratch;
     }
+    std::string_view digits = size.substr(e + 1);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+        digits.remove_prefix(1);
+    }
+    long exponent = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    if (error != std::errc{} || end != digits.data() + digits.size() || digits.empty()) {
+        return size;  // not a number either way: the sheet says so
+    }
+    exponent = negative ? -exponent : exponent;
     scratch.assign(size.substr(0, e));
     scratch += 'e';
     scratch += std::to_string(exponent + 2);
