@@ -162,7 +162,8 @@ class CellarBatch {
     void ProcessRecord(CsvReader::Result read);
     void StopAtOpenQuote();
     bool StopAtBadText();
-    // Puts a number in the sheet's form; false, with the problem in
+    // Puts a number that is not plainly one with a point (in a file that
+    // uses the point) in the sheet's form; false, with the problem in
     // problem_, when it cannot be read.
     bool ReadNumber(std::size_t column, std::string_view& text);
     bool ReadMarkedOnes(std::size_t column, std::string_view& text, const MarkedNumber& number);

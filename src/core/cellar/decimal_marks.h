@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,18 +51,24 @@ MarkedNumber ReadMarkedNumber(std::string_view text, std::optional<DecimalMark> 
 // a point file.
 // Digits, a minus, an exponent's letter and one point at most: a number
 // that needs no reading in a point file, which is most of what a batch reads.
-constexpr bool IsPlainPointNumber(std::string_view text) {
-    bool point = false;
-    for (const char c : text) {
-        if ((c >= '0' && c <= '9') || c == '-' || c == 'e' || c == 'E') {
-            continue;
-        }
-        if (c != '.' || point) {
-            return false;
-        }
-        point = true;
+// Each byte counts: 0 for those, 1 for a point and 2 for any other, so
+// that a plain number's bytes add up to 1 at most.
+inline constexpr auto kPlainPointCounts = [] {
+    std::array<unsigned char, 256> counts{};
+    counts.fill(2);
+    for (const char c : std::string_view("0123456789-eE")) {
+        counts[static_cast<unsigned char>(c)] = 0;
     }
-    return true;
+    counts['.'] = 1;
+    return counts;
+}();
+
+constexpr bool IsPlainPointNumber(std::string_view text) {
+    std::size_t count = 0;
+    for (const char c : text) {
+        count += kPlainPointCounts[static_cast<unsigned char>(c)];
+    }
+    return count <= 1;
 }
 
 inline MarkedNumber ReadMarkedNumberQuickly(std::string_view text, std::optional<DecimalMark> mark,

@@ -69,6 +69,22 @@ bool ReadUnit(const DoseTextViews& texts, VolumeUnit& unit, std::optional<std::s
     return true;
 }
 
+// The choice the column's word names, as `read` finds it, unless one it
+// found lately was for the same word.
+template <typename Choice, typename Read>
+bool ReadRemembered(RememberedWords<Choice>& last, std::string_view word, Choice& choice,
+                    Read read) {
+    if (const Choice* remembered = last.Find(word)) {
+        choice = *remembered;
+        return true;
+    }
+    if (!read()) {
+        return false;
+    }
+    last.Keep(word, choice);
+    return true;
+}
+
 // The figure that shows each of the sheet's outputs.
 constexpr Figure FigureOf(SheetOutput output) {
     switch (output) {
@@ -261,20 +277,24 @@ std::string_view Hundredfold(std::string_view size, std::string& scratch) {
         return size;
     }
     const std::size_t e = size.find_first_of("eE");
-    long exponent = 0;
-    if (e != std::string_view::npos) {
-        std::string_view digits = size.substr(e + 1);
-        const bool negative = !digits.empty() && digits.front() == '-';
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
-            digits.remove_prefix(1);
-        }
-        const auto [end, error] =
-            std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
-        if (error != std::errc{} || end != digits.data() + digits.size() || digits.empty()) {
-            return size;  // not a number either way: the sheet says so
-        }
-        exponent = negative ? -exponent : exponent;
+    if (e == std::string_view::npos) {
+        // Nearly every size: the exponent is 2, with no number to write.
+        scratch.assign(size);
+        scratch += "e2";
+        return scratch;
     }
+    std::string_view digits = size.substr(e + 1);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+        digits.remove_prefix(1);
+    }
+    long exponent = 0;
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+    if (error != std::errc{} || end != digits.data() + digits.size() || digits.empty()) {
+        return size;  // not a number either way: the sheet says so
+    }
+    exponent = negative ? -exponent : exponent;
     scratch.assign(size.substr(0, e));
     scratch += 'e';
     scratch += std::to_string(exponent + 2);
@@ -288,10 +308,20 @@ std::optional<std::string> DoseCalculation::Fill(const DoseTextViews& texts, dou
     AdditionMethod method{};
     TargetKind target{};
     std::optional<std::string> problem;
-    if (!ReadUnit(texts, unit, problem) ||
-        !ReadWord(kSulphiteForms, texts, DoseColumn::Form, form, problem) ||
-        !ReadWord(kAdditionMethods, texts, DoseColumn::Method, method, problem) ||
-        !ReadWord(kTargetKinds, texts, DoseColumn::TargetKind, target, problem)) {
+    const auto word = [&texts](DoseColumn column) { return texts[Index(column)]; };
+    if (!ReadRemembered(unit_, word(DoseColumn::Unit), unit,
+                        [&] { return ReadUnit(texts, unit, problem); }) ||
+        !ReadRemembered(
+            form_, word(DoseColumn::Form), form,
+            [&] { return ReadWord(kSulphiteForms, texts, DoseColumn::Form, form, problem); }) ||
+        !ReadRemembered(method_, word(DoseColumn::Method), method,
+                        [&] {
+                            return ReadWord(kAdditionMethods, texts, DoseColumn::Method, method,
+                                            problem);
+                        }) ||
+        !ReadRemembered(target_, word(DoseColumn::TargetKind), target, [&] {
+            return ReadWord(kTargetKinds, texts, DoseColumn::TargetKind, target, problem);
+        })) {
         return problem;
     }
     const SheetUnit sheetUnit = SheetUnitOf(unit);

@@ -8,6 +8,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <span>
 #include <string>
@@ -211,6 +213,71 @@ std::optional<std::string> CanonicalWord(DoseColumn column, std::string_view tex
 // exactly 2250. An empty text stays empty, for the sheet to ask for it.
 std::string_view Hundredfold(std::string_view size, std::string& scratch);
 
+// The last few words a column named choices with, and those choices: a
+// cellar file names the same few words row after row, and comparing them
+// as two numbers costs less than looking a word up again.
+template <typename Choice>
+class RememberedWords {
+  public:
+    // The choice `word` named before, if it is remembered.
+    const Choice* Find(std::string_view word) const {
+        const Key key = KeyOf(word);
+        for (const Word& kept : words_) {
+            if (kept.key == key) {
+                return &kept.choice;
+            }
+        }
+        return nullptr;
+    }
+    // Remembers `word` for `choice` in place of the oldest, unless it is too
+    // long to keep.
+    void Keep(std::string_view word, Choice choice) {
+        if (word.size() <= kLongest) {
+            words_[next_] = {KeyOf(word), choice};
+            next_ = (next_ + 1) % words_.size();
+        }
+    }
+
+  private:
+    static constexpr std::size_t kLongest = 16;
+    // A word of up to kLongest bytes as its length and two numbers that hold
+    // every one of its bytes: its first and its last bytes, read so that
+    // they overlap where the word is short.
+    struct Key {
+        std::size_t size = ~std::size_t{0};  // no word
+        std::uint64_t first = 0;
+        std::uint64_t last = 0;
+        bool operator==(const Key&) const = default;
+    };
+    static Key KeyOf(std::string_view word) {
+        Key key{word.size(), 0, 0};
+        const char* bytes = word.data();
+        if (word.size() >= sizeof(std::uint64_t)) {
+            std::memcpy(&key.first, bytes, sizeof(std::uint64_t));
+            std::memcpy(&key.last, bytes + word.size() - sizeof(std::uint64_t),
+                        sizeof(std::uint64_t));
+        } else if (word.size() >= sizeof(std::uint32_t)) {
+            std::uint32_t first = 0;
+            std::uint32_t last = 0;
+            std::memcpy(&first, bytes, sizeof first);
+            std::memcpy(&last, bytes + word.size() - sizeof last, sizeof last);
+            key.first = first;
+            key.last = last;
+        } else {
+            for (std::size_t i = 0; i < word.size(); ++i) {
+                key.first = key.first << 8U | static_cast<unsigned char>(bytes[i]);
+            }
+        }
+        return key;
+    }
+    struct Word {
+        Key key;
+        Choice choice{};
+    };
+    std::array<Word, 4> words_{};
+    std::size_t next_ = 0;
+};
+
 // One dose put into the main window's sheet under strict rules and
 // calculated there. Kept from row to row, it allocates nothing for a dose
 // whose words name choices.
@@ -282,6 +349,11 @@ class DoseCalculation {
     std::string limitText_;
     std::string limitBasis_;
     std::string wineMessage_;
+
+    RememberedWords<VolumeUnit> unit_;
+    RememberedWords<SulphiteForm> form_;
+    RememberedWords<AdditionMethod> method_;
+    RememberedWords<TargetKind> target_;
 
     DoseTextViews given_;  // as given, for messages
     SheetView input_;

@@ -123,6 +123,14 @@ class Readings {
     float Value(SheetField field) const { return Read(field).value; }
     bool IsNumeric(SheetField field) const { return Read(field).numeric; }
     float ShownExistingMolecular() const { return ValueOrZero(input_.shownExistingMolecular); }
+    // Whether every field of `fields`, one bit each, is numeric.
+    bool AllNumeric(unsigned fields) const {
+        bool numeric = true;
+        for (; fields != 0; fields &= fields - 1) {
+            numeric = Read(static_cast<SheetField>(std::countr_zero(fields))).numeric && numeric;
+        }
+        return numeric;
+    }
 
   private:
     struct Reading {
@@ -244,6 +252,34 @@ constexpr Check kChecks[] = {
 
 constexpr auto kCheckMasks = MasksOf(kChecks);
 
+// The checks only a text that is no number fails: an empty one is none, and
+// one too large for a single neither.
+constexpr bool FailsOnlyNotNumeric(Fails fails) {
+    return fails == Fails::Empty || fails == Fails::TooLarge || fails == Fails::NotNumeric;
+}
+
+constexpr std::uint32_t kNotNumericChecks = [] {
+    std::uint32_t mask = 0;
+    for (std::size_t i = 0; i < std::size(kChecks); ++i) {
+        mask |= FailsOnlyNotNumeric(kChecks[i].fails) ? std::uint32_t{1} << i : 0;
+    }
+    return mask;
+}();
+
+// For each situation, one bit for each field those checks look at in it:
+// when all of them are numbers, as in nearly every calculation, none of
+// those checks can fail and they are passed by.
+constexpr auto kNumberFieldMasks = [] {
+    std::array<unsigned, kSituations> fields{};
+    for (std::size_t situation = 0; situation < kSituations; ++situation) {
+        for (std::uint32_t rows = kCheckMasks[situation] & kNotNumericChecks; rows != 0;
+             rows &= rows - 1) {
+            fields[situation] |= 1U << static_cast<unsigned>(kChecks[std::countr_zero(rows)].field);
+        }
+    }
+    return fields;
+}();
+
 // The checks the Default Settings dialog has fields for. It has a form list
 // too, but a record may keep no form.
 constexpr std::uint32_t kSettingsChecks = [] {
@@ -307,6 +343,7 @@ FailedCheck FailureOf(const Check& check) {
 // or worked out from the other at the wine's pH, the batch in litres, or the
 // pKa the figures are worked out with.
 enum class Measure { FieldValue, FreeTargetLevel, MolecularTargetLevel, BatchLitres, Pka };
+constexpr std::size_t kMeasures = static_cast<std::size_t>(Measure::Pka) + 1;
 
 // Where the value must lie for the question to be asked. A reading of 0 is a
 // wine with no SO2 at all, not a slip: only a value between 0 and the bound
@@ -470,26 +507,13 @@ constexpr auto kQuestionMasks = MasksOf(kQuestions);
 
 // Whether the value `question` looks at, as the calculation has it, lies
 // where the question is asked.
-bool IsAsked(const QuestionRow& question, const SheetView& input, const Readings& readings,
-             const DoseResults* dose) {
-    double value = 0.0;
-    switch (question.measure) {
-        case Measure::FieldValue:
-            value = readings.Value(question.field);
-            break;
-        case Measure::FreeTargetLevel:
-            value = dose->targetFree;
-            break;
-        case Measure::MolecularTargetLevel:
-            value = dose->targetMolecular;
-            break;
-        case Measure::BatchLitres:
-            value = dose->batchLitres;
-            break;
-        case Measure::Pka:
-            value = input.pka;
-            break;
-    }
+// `measured` holds the value of every measure but a field's, in the order
+// of Measure.
+bool IsAsked(const QuestionRow& question, const Readings& readings,
+             const std::array<double, kMeasures>& measured) {
+    const double value = question.measure == Measure::FieldValue
+                             ? readings.Value(question.field)
+                             : measured[static_cast<std::size_t>(question.measure)];
     switch (question.asked) {
         case Asked::Above:
             return value > question.bound;
@@ -504,8 +528,12 @@ bool IsAsked(const QuestionRow& question, const SheetView& input, const Readings
 // The first of the checks in `considered` that apply and fail.
 std::optional<FailedCheck> FirstFailure(const SheetView& input, const Readings& readings,
                                         std::uint32_t considered) {
-    for (std::uint32_t rows = kCheckMasks[SituationOf(input)] & considered; rows != 0;
-         rows &= rows - 1) {
+    const std::size_t situation = SituationOf(input);
+    std::uint32_t rows = kCheckMasks[situation] & considered;
+    if (readings.AllNumeric(kNumberFieldMasks[situation])) {
+        rows &= ~kNotNumericChecks;
+    }
+    for (; rows != 0; rows &= rows - 1) {
         const Check& check = kChecks[std::countr_zero(rows)];
         if (CheckFails(check, input, readings)) {
             return FailureOf(check);
@@ -570,14 +598,21 @@ static_assert(std::size(kQuestions) - (3 + 1) - 3 - 1 - 1 - 1 <= kMaxQuestions);
 std::size_t QuestionsFor(const SheetView& input, const Readings& readings, const DoseResults* dose,
                          std::array<Question, kMaxQuestions>& questions) {
     std::size_t count = 0;
+    // Looked up once rather than chosen again for every question.
+    const std::array<double, kMeasures> measured{0.0, dose->targetFree, dose->targetMolecular,
+                                                 dose->batchLitres, input.pka};
     for (std::uint32_t rows = kQuestionMasks[SituationOf(input)]; rows != 0; rows &= rows - 1) {
         const QuestionRow& question = kQuestions[std::countr_zero(rows)];
-        if (IsAsked(question, input, readings, dose)) {
+        if (IsAsked(question, readings, measured)) {
             questions[count++] = {question.field, question.text};
         }
     }
     return count;
 }
+
+// The longest text of an amount that begins with a digit and surely lies
+// within a single's range: under 10^20.
+constexpr std::size_t kPlainAmountSize = 20;
 
 // Every figure in the order the window writes them, ending with the
 // amounts put back to "0.00" when they are negative or not finite.
@@ -597,9 +632,13 @@ void WriteFigures(const DoseInputs& inputs, const DoseResults& r, SheetResults& 
     }
     ShownRounded(results, SheetOutput::Amount, r.amount);
     // A negative or non-finite amount is nothing anyone can add.
+    // The text is read back only when it may be either: one of a few
+    // digits first is a number of at least 0.
+    const std::string_view amount = results.Text(results.Size() - 1);
+    const bool plain = !amount.empty() && amount.front() >= '0' && amount.front() <= '9' &&
+                       amount.size() <= kPlainAmountSize;
     float amountValue = 0.0F;
-    const bool cleared =
-        !TextToSingle(results.Text(results.Size() - 1), amountValue) || amountValue < 0.0F;
+    const bool cleared = !plain && (!TextToSingle(amount, amountValue) || amountValue < 0.0F);
     ShownRounded(results, SheetOutput::FreeRequirement, r.freeRequirement);
     ShownRounded(results, SheetOutput::MolecularRequirement, r.molecularRequirement);
     if (cleared) {

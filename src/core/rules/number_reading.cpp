@@ -70,8 +70,13 @@ std::optional<Number> ReadShortDecimal(std::string_view text) {
 // words for infinity and NaN, and with a plus. Too small reads as zero.
 template <typename Number>
 std::optional<Number> ReadNumber(std::string_view text) {
-    text = TrimBlanks(text);
-    text.remove_prefix(text.size() > 1 && text[0] == '+' && text[1] != '-' ? 1 : 0);
+    // Nearly every text begins and ends with a digit: no blank to trim, no
+    // plus to pass over.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.empty() || !digit(text.front()) || !digit(text.back())) {
+        text = TrimBlanks(text);
+        text.remove_prefix(text.size() > 1 && text[0] == '+' && text[1] != '-' ? 1 : 0);
+    }
     if (const std::optional<Number> shortOne = ReadShortDecimal<Number>(text)) {
         return shortOne;
     }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 #include "core/rules/number_digits.h"
@@ -134,18 +135,33 @@ std::optional<std::uint64_t> QuickHundredths(float magnitude, long significant) 
         return magnitude < 1e15F ? std::optional(RoundScaled(magnitude, 2)) : std::nullopt;
     }
     // Seven digits: rounded where seven lie before the point (a carry to
-    // 10^7 is the same number), then rounded again to hundredths.
-    int scale = 12;
-    while (scale > 0 && magnitude * kPowersOfTen[static_cast<std::size_t>(scale)] >= 1e7) {
-        --scale;
+    // 10^7 is the same number), then rounded again to hundredths. The
+    // products are exact, so these bounds are too; they also turn away zero
+    // and what is not finite.
+    const double wide = magnitude;
+    if (!(wide * kPowersOfTen[12] >= 1e6 && wide < 1e7)) {
+        return std::nullopt;
     }
-    const double scaled = magnitude * kPowersOfTen[static_cast<std::size_t>(scale)];
-    if (!(scaled >= 1e6 && scaled < 1e7)) {
-        return std::nullopt;  // also zero and what is not finite
-    }
+    // The scale puts the first digit at 10^6. The binary exponent gives the
+    // decimal one or one less (1233 / 4096 is just below log10 2).
+    std::uint32_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int binary = static_cast<int>(bits >> 23) - 127;
+    int scale = std::min(6 - ((binary * 1233) >> 12), 12);
+    scale -= scale > 0 && wide * kPowersOfTen[static_cast<std::size_t>(scale)] >= 1e7 ? 1 : 0;
     const auto power = static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(scale)]);
     return (RoundScaled(magnitude, scale) * 100 + power / 2) / power;
 }
+
+// "00" to "99", two digits written at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
 
 // A single rounded first to `significant` digits, with two decimals.
 char* WriteSingleFixed2(float value, long significant, Halves halves, char* out) {
@@ -153,19 +169,32 @@ char* WriteSingleFixed2(float value, long significant, Halves halves, char* out)
     if (!quick) {
         return WriteRounded(value, significant, halves, 2, out);
     }
-    std::array<char, 24> text;
-    char* at = text.end();
-    std::uint64_t hundredths = *quick;
-    for (int place = 0; place < 3 || hundredths != 0; ++place, hundredths /= 10) {
-        *--at = static_cast<char>('0' + hundredths % 10);
-        if (place == 1) {
-            *--at = '.';
-        }
+    // Written backwards into room of its own, then copied whole: the quick
+    // figures have at most twenty characters, and the caller's room holds
+    // kSingleFixed2Room, so a copy of fixed size does.
+    constexpr std::size_t kMost = 20;
+    static_assert(kMost + 4 <= kSingleFixed2Room);
+    std::array<char, kMost + 4 + kMost> text{};
+    char* const end = text.data() + kMost + 4;
+    char* at = end - 2;
+    std::uint64_t whole = *quick / 100;
+    std::memcpy(at, &kDigitPairs[2 * (*quick % 100)], 2);
+    *--at = '.';
+    for (; whole >= 100; whole /= 100) {
+        at -= 2;
+        std::memcpy(at, &kDigitPairs[2 * (whole % 100)], 2);
+    }
+    if (whole >= 10) {
+        at -= 2;
+        std::memcpy(at, &kDigitPairs[2 * whole], 2);
+    } else {
+        *--at = static_cast<char>('0' + whole);
     }
     if (value < 0.0F && *quick != 0) {
         *--at = '-';
     }
-    return std::copy(at, text.end(), out);
+    std::memcpy(out, at, kMost + 4);
+    return out + (end - at);
 }
 
 }  // namespace
