@@ -12,8 +12,9 @@ RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libgl1-mesa-dev \
 DATA_PACKAGES := librsvg2-bin help2man gzip python3
 PACKAGE_PACKAGES := $(DATA_PACKAGES) dpkg-dev file desktop-file-utils appstream
 # The web page: the core compiled by emscripten and packed by zopfli, icons
-# drawn from the SVG; its tests drive Debian's Chromium with puppeteer-core
-# from npm, and read the printed work order with pdftotext.
+# drawn from the SVG and packed by zopflipng (in Debian's zopfli); its tests
+# drive Debian's Chromium with puppeteer-core from npm, and read the printed
+# work order with pdftotext.
 WEB_PACKAGES := cmake ninja-build emscripten librsvg2-bin zopfli python3
 BROWSER_PACKAGES := chromium nodejs poppler-utils
 TEST_PACKAGES := $(PACKAGE_PACKAGES) $(WEB_PACKAGES) $(BROWSER_PACKAGES) \

@@ -247,8 +247,14 @@ def draw_icons(svg, out):
                        f'<rect width="{size}" height="{size}" fill="#ffffff"/>{placed}</svg>')
         else:
             drawing = source
-        subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o", str(out / name)],
+        drawn = out / f"{name}.drawn"
+        subprocess.run(["rsvg-convert", "-w", str(size), "-h", str(size), "-o", str(drawn)],
                        input=drawing.encode("utf-8"), check=True)
+        # The same pixels, packed harder: a fifth of the icons' bytes, which
+        # count against the whole site's size.
+        subprocess.run(["zopflipng", "-y", "--always_zopflify", str(drawn), str(out / name)],
+                       check=True, stdout=subprocess.DEVNULL)
+        drawn.unlink()
 
 
 def service_worker(web, out, files):
