@@ -21,6 +21,20 @@ constexpr std::array<const char*, 64> kLatinLetters{
     "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y",
 };
 
+// ASCII as keys fold it: letters in lower case, digits as they are, and
+// '\0' for everything else. A header of hundreds of cells is folded byte by
+// byte, so by a look-up rather than a chain of tests.
+constexpr std::array<char, 0x80> kFoldedAscii = [] {
+    std::array<char, 0x80> folded{};
+    for (std::size_t byte = 0; byte < folded.size(); ++byte) {
+        const char lower = LowerAscii(static_cast<char>(byte));
+        if ((lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9')) {
+            folded[byte] = lower;
+        }
+    }
+    return folded;
+}();
+
 bool IsContinuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
 }
@@ -37,12 +51,8 @@ void AppendFolded(std::string_view text, std::string& out, bool words) {
         const char c = text[i];
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80U) {
-            const char lower = LowerAscii(c);
-            if ((lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9')) {
-                out += lower;
-            } else {
-                gap();
-            }
+            const char folded = kFoldedAscii[byte];
+            folded != '\0' ? void(out += folded) : gap();
             continue;
         }
         const bool pair = i + 1 < text.size() && IsContinuation(text[i + 1]);
@@ -178,10 +188,14 @@ struct NamedColumns {
     std::array<bool, kDoseColumnCount> named{};
     std::size_t count = 0;
     std::array<DoseColumn, 2> first{};  // the first two of them
+    bool any = false;                   // most cells name none
 
-    void Add(DoseColumn column) { named[Index(column)] = true; }
+    void Add(DoseColumn column) {
+        named[Index(column)] = true;
+        any = true;
+    }
     void Order() {
-        for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+        for (std::size_t c = 0; c < kDoseColumnCount && any; ++c) {
             if (!named[c]) {
                 continue;
             }
