@@ -35,6 +35,16 @@ constexpr std::array<char, 0x80> kFoldedAscii = [] {
     return folded;
 }();
 
+// The bytes beyond ASCII that may begin a character keys fold: every other
+// byte is kept as it is.
+constexpr std::array<bool, 0x80> kFoldingLead = [] {
+    std::array<bool, 0x80> lead{};
+    for (const unsigned byte : {0xC2U, 0xC3U, 0xC5U, 0xCCU, 0xCDU, 0xE2U}) {
+        lead[byte - 0x80U] = true;
+    }
+    return lead;
+}();
+
 bool IsContinuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
 }
@@ -53,6 +63,10 @@ void AppendFolded(std::string_view text, std::string& out, bool words) {
         if (byte < 0x80U) {
             const char folded = kFoldedAscii[byte];
             folded != '\0' ? void(out += folded) : gap();
+            continue;
+        }
+        if (!kFoldingLead[byte - 0x80U]) {
+            out += c;
             continue;
         }
         const bool pair = i + 1 < text.size() && IsContinuation(text[i + 1]);
