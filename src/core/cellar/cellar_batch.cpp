@@ -329,6 +329,9 @@ std::optional<HeaderProblem> CellarBatch::TakeFallbacks(const HeaderColumns& col
             fallback_[c] = *settings_.given[c];
         } else if (const char* word = BuiltInWord(column)) {
             fallback_[c] = word;
+            if (builtInsUsed_.empty()) {
+                builtInsUsed_.reserve(kDoseColumnCount);  // one allocation, not one a column
+            }
             builtInsUsed_.push_back(column);
         } else if (column != DoseColumn::SolutionPct && column != DoseColumn::TabletG &&
                    !IsWineColumn(c)) {
