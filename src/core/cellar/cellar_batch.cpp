@@ -156,6 +156,7 @@ std::optional<HeaderProblem> CellarBatch::FindColumns() {
         return HeaderProblem{HeaderProblem::Kind::TooManyColumns};
     }
     std::string scratch;
+    headerCells_.reserve(headerWidth_);
     for (std::size_t i = 0; i < headerWidth_; ++i) {
         headerCells_.emplace_back(record_.Field(i, scratch));
     }
@@ -213,8 +214,7 @@ std::optional<HeaderProblem> CellarBatch::CheckBrackets(const HeaderColumns& col
             continue;  // the batch size's unit is taken with the unit
         }
         const std::size_t cell = *columns.cellOf[c];
-        const std::string_view word =
-            ReadBrackets(column, ReadHeaderName(headerCells_[cell]).bracket).unknown;
+        const std::string_view word = ReadBrackets(column, columns.bracketOf[c]).unknown;
         if (word.empty()) {
             continue;
         }
@@ -291,7 +291,7 @@ std::optional<HeaderProblem> CellarBatch::TakeHeaderUnit(const HeaderColumns& co
         return std::nullopt;
     }
     const BracketReading brackets =
-        ReadBrackets(DoseColumn::BatchSize, ReadHeaderName(headerCells_[*sizeCell]).bracket);
+        ReadBrackets(DoseColumn::BatchSize, columns.bracketOf[Index(DoseColumn::BatchSize)]);
     if (!brackets.unknown.empty()) {
         return HeaderProblem{.kind = Kind::UnitUnknown,
                              .column = DoseColumn::Unit,
@@ -329,6 +329,9 @@ std::optional<HeaderProblem> CellarBatch::TakeFallbacks(const HeaderColumns& col
             fallback_[c] = *settings_.given[c];
         } else if (const char* word = BuiltInWord(column)) {
             fallback_[c] = word;
+            if (builtInsUsed_.empty()) {
+                builtInsUsed_.reserve(kDoseColumnCount);  // one allocation, not one a column
+            }
             builtInsUsed_.push_back(column);
         } else if (column != DoseColumn::SolutionPct && column != DoseColumn::TabletG &&
                    !IsWineColumn(c)) {

@@ -21,6 +21,30 @@ constexpr std::array<const char*, 64> kLatinLetters{
     "d", "n", "o", "o", "o", "o", "o",  "",  "o", "u", "u", "u", "u", "y", "th", "y",
 };
 
+// ASCII as keys fold it: letters in lower case, digits as they are, and
+// '\0' for everything else. A header of hundreds of cells is folded byte by
+// byte, so by a look-up rather than a chain of tests.
+constexpr std::array<char, 0x80> kFoldedAscii = [] {
+    std::array<char, 0x80> folded{};
+    for (std::size_t byte = 0; byte < folded.size(); ++byte) {
+        const char lower = LowerAscii(static_cast<char>(byte));
+        if ((lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9')) {
+            folded[byte] = lower;
+        }
+    }
+    return folded;
+}();
+
+// The bytes beyond ASCII that may begin a character keys fold: every other
+// byte is kept as it is.
+constexpr std::array<bool, 0x80> kFoldingLead = [] {
+    std::array<bool, 0x80> lead{};
+    for (const unsigned byte : {0xC2U, 0xC3U, 0xC5U, 0xCCU, 0xCDU, 0xE2U}) {
+        lead[byte - 0x80U] = true;
+    }
+    return lead;
+}();
+
 bool IsContinuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
 }
@@ -37,12 +61,12 @@ void AppendFolded(std::string_view text, std::string& out, bool words) {
         const char c = text[i];
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80U) {
-            const char lower = LowerAscii(c);
-            if ((lower >= 'a' && lower <= 'z') || (lower >= '0' && lower <= '9')) {
-                out += lower;
-            } else {
-                gap();
-            }
+            const char folded = kFoldedAscii[byte];
+            folded != '\0' ? void(out += folded) : gap();
+            continue;
+        }
+        if (!kFoldingLead[byte - 0x80U]) {
+            out += c;
             continue;
         }
         const bool pair = i + 1 < text.size() && IsContinuation(text[i + 1]);
@@ -172,11 +196,36 @@ const std::vector<std::size_t>& RowsOfKey(const std::string& key) {
     return found == rows.end() ? none : found->second;
 }
 
+// The columns a cell names, in their own order, so that a message names
+// them the same way always; a set, since every cell of a header asks.
+struct NamedColumns {
+    std::array<bool, kDoseColumnCount> named{};
+    std::size_t count = 0;
+    std::array<DoseColumn, 2> first{};  // the first two of them
+    bool any = false;                   // most cells name none
+
+    void Add(DoseColumn column) {
+        named[Index(column)] = true;
+        any = true;
+    }
+    void Order() {
+        for (std::size_t c = 0; c < kDoseColumnCount && any; ++c) {
+            if (!named[c]) {
+                continue;
+            }
+            if (count < first.size()) {
+                first[count] = static_cast<DoseColumn>(c);
+            }
+            ++count;
+        }
+    }
+};
+
 // The columns a cell names: by the user's header for a column, else by the
 // column's own names. A free SO2 header that says it is a target is one.
-std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<NamedHeader>& named,
-                                     std::optional<TargetKind>& kind) {
-    std::vector<DoseColumn> columns;
+NamedColumns ColumnsNamed(const HeaderName& name, const std::vector<NamedHeader>& named,
+                          std::optional<TargetKind>& kind) {
+    NamedColumns columns;
     const auto namedByUser = [&named](DoseColumn column) {
         return std::any_of(named.begin(), named.end(),
                            [column](const NamedHeader& header) { return header.column == column; });
@@ -185,14 +234,17 @@ std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<N
     // matches no cell: the column is then not read.
     for (const NamedHeader& header : named) {
         if (!header.header.empty() && ReadHeaderName(header.header).key == name.key) {
-            columns.push_back(header.column);
+            columns.Add(header.column);
         }
     }
     // A target the user names says its kind by its name as much as one
     // found by it: "SO2 libre visé" is free SO2 either way.
-    const bool namedTarget =
-        std::find(columns.begin(), columns.end(), DoseColumn::Target) != columns.end();
+    const bool namedTarget = columns.named[Index(DoseColumn::Target)];
     const std::vector<std::size_t>& rows = RowsOfKey(name.key);
+    if (rows.empty()) {
+        columns.Order();
+        return columns;  // most cells: their brackets need no reading
+    }
     for (const std::size_t i : rows) {
         const ColumnName& row = kColumnNames[i];
         if (namedTarget && row.column == DoseColumn::Target && row.kind) {
@@ -206,13 +258,11 @@ std::vector<DoseColumn> ColumnsNamed(const HeaderName& name, const std::vector<N
         const ColumnName& row = kColumnNames[i];
         if (!namedByUser(row.column)) {
             const bool freeTarget = row.column == DoseColumn::FreeSO2 && target;
-            columns.push_back(freeTarget ? DoseColumn::Target : row.column);
+            columns.Add(freeTarget ? DoseColumn::Target : row.column);
             kind = freeTarget ? kFree : row.kind ? row.kind : kind;
         }
     }
-    // In their own order, so that a message names them the same way always.
-    std::sort(columns.begin(), columns.end());
-    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    columns.Order();
     return columns;
 }
 
@@ -251,10 +301,37 @@ constexpr auto kOtherSO2Words = std::to_array<std::string_view>(
     {"bound", "combined", "combine", "combinato", "combinata", "combinado", "gebunden", "gebundene",
      "ligado", "molecular", "moleculaire", "molecolare", "molekular", "molekulare"});
 
+// What a word of the tables above says, looked up at once: a header can
+// have hundreds of cells, each of a few words.
+struct WordMeaning {
+    std::array<bool, kDoseColumnCount> named{};
+    bool other = false;
+    bool total = false;
+};
+
+const WordMeaning* MeaningOfWord(std::string_view word) {
+    static const std::unordered_map<std::string_view, WordMeaning> meanings = [] {
+        std::unordered_map<std::string_view, WordMeaning> byWord;
+        for (const InputWord& row : kInputWords) {
+            byWord[row.word].named[Index(row.column)] = true;
+        }
+        for (const std::string_view other : kOtherSO2Words) {
+            byWord[other].other = true;
+        }
+        for (const std::string_view total : kTotalSO2Words) {
+            byWord[total].total = true;
+        }
+        return byWord;
+    }();
+    const auto found = meanings.find(word);
+    return found == meanings.end() ? nullptr : &found->second;
+}
+
 // The column a cell no name reads seems to hold, if it plainly holds one: a
-// target before the rest, since a target names SO2 too.
-std::optional<DoseColumn> SeemingInput(std::string_view cell) {
-    std::string words;
+// target before the rest, since a target names SO2 too. `words` is room to
+// fold the cell in, kept from cell to cell.
+std::optional<DoseColumn> SeemingInput(std::string_view cell, std::string& words) {
+    words.clear();
     AppendFolded(cell.substr(0, std::min(cell.find('('), cell.find('['))), words, true);
     std::array<bool, kDoseColumnCount> named{};
     bool other = false;
@@ -267,13 +344,13 @@ std::optional<DoseColumn> SeemingInput(std::string_view cell) {
         if (word.find("so2") != std::string_view::npos) {
             named[Index(DoseColumn::FreeSO2)] = true;
         }
-        for (const InputWord& row : kInputWords) {
-            named[Index(row.column)] = named[Index(row.column)] || word == row.word;
+        if (const WordMeaning* meaning = MeaningOfWord(word)) {
+            for (std::size_t c = 0; c < kDoseColumnCount; ++c) {
+                named[c] = named[c] || meaning->named[c];
+            }
+            other = other || meaning->other;
+            total = total || meaning->total;
         }
-        other = other || std::find(kOtherSO2Words.begin(), kOtherSO2Words.end(), word) !=
-                             kOtherSO2Words.end();
-        total = total || std::find(kTotalSO2Words.begin(), kTotalSO2Words.end(), word) !=
-                             kTotalSO2Words.end();
         start = end + 1;
     }
     if (named[Index(DoseColumn::Target)]) {
@@ -308,18 +385,17 @@ bool IsSO2ResultName(std::string_view cell) {
 // Where the program's result columns, all of them and in order, end the
 // header, with or without the wine's three after them.
 std::optional<std::size_t> ResultsFrom(const std::vector<std::string>& cells) {
-    std::vector<std::string_view> names(kResultColumnNames.begin(), kResultColumnNames.end());
+    constexpr std::size_t kResults = kResultColumnNames.size();
     for (const bool wine : {false, true}) {
-        if (wine) {
-            names.insert(names.end(), kWineResultColumnNames.begin(), kWineResultColumnNames.end());
-        }
-        if (cells.size() < names.size()) {
+        const std::size_t count = kResults + (wine ? kWineResultColumnNames.size() : 0);
+        if (cells.size() < count) {
             return std::nullopt;
         }
-        const std::size_t from = cells.size() - names.size();
+        const std::size_t from = cells.size() - count;
         bool all = true;
-        for (std::size_t i = 0; i < names.size() && all; ++i) {
-            all = TrimBlanks(cells[from + i]) == names[i];
+        for (std::size_t i = 0; i < count && all; ++i) {
+            all = TrimBlanks(cells[from + i]) ==
+                  (i < kResults ? kResultColumnNames[i] : kWineResultColumnNames[i - kResults]);
         }
         if (all) {
             return from;
@@ -370,34 +446,47 @@ std::optional<HeaderClash> FindHeaderColumns(const std::vector<std::string>& cel
     found = HeaderColumns{};
     found.resultsFrom = ResultsFrom(cells);
     const std::size_t inputs = found.resultsFrom.value_or(cells.size());
+    static const std::array<std::string, kTankNames.size()> tankKeys = [] {
+        std::array<std::string, kTankNames.size()> keys;
+        std::transform(kTankNames.begin(), kTankNames.end(), keys.begin(), HeaderKey);
+        return keys;
+    }();
     std::vector<std::size_t> others;
-    std::vector<std::string> otherKeys;  // their names, read once
+    std::optional<std::size_t> tankCell;  // the first cell a tank's name heads
     for (std::size_t cell = 0; cell < inputs; ++cell) {
         if (IsSO2ResultName(cells[cell])) {
             return HeaderClash{.kind = HeaderClash::Kind::ResultColumn, .cell = cell};
         }
-        HeaderName name = ReadHeaderName(cells[cell]);
+        const HeaderName name = ReadHeaderName(cells[cell]);
         std::optional<TargetKind> kind;
-        const std::vector<DoseColumn> columns = ColumnsNamed(name, named, kind);
-        if (columns.empty()) {
+        const NamedColumns columns = ColumnsNamed(name, named, kind);
+        if (columns.count == 0) {
+            if (!tankCell &&
+                std::find(tankKeys.begin(), tankKeys.end(), name.key) != tankKeys.end()) {
+                tankCell = cell;
+            }
+            if (others.empty()) {
+                others.reserve(inputs - cell);
+            }
             others.push_back(cell);
-            otherKeys.push_back(std::move(name.key));
             continue;
         }
-        if (columns.size() > 1) {
-            return HeaderClash{HeaderClash::Kind::TwoColumnsInOneCell, columns[0], columns[1], cell,
-                               cell};
+        const DoseColumn column = columns.first[0];
+        if (columns.count > 1) {
+            return HeaderClash{HeaderClash::Kind::TwoColumnsInOneCell, column, columns.first[1],
+                               cell, cell};
         }
-        std::optional<std::size_t>& at = found.cellOf[Index(columns[0])];
+        std::optional<std::size_t>& at = found.cellOf[Index(column)];
         if (at) {
-            return HeaderClash{HeaderClash::Kind::ColumnTwice, columns[0], columns[0], *at, cell};
+            return HeaderClash{HeaderClash::Kind::ColumnTwice, column, column, *at, cell};
         }
         at = cell;
-        const BracketReading brackets = ReadBrackets(columns[0], name.bracket);
-        if (columns[0] == DoseColumn::Target) {
+        found.bracketOf[Index(column)] = name.bracket;
+        if (column == DoseColumn::Target) {
+            const BracketReading brackets = ReadBrackets(column, name.bracket);
             if (kind && brackets.kind && *kind != *brackets.kind) {
                 return HeaderClash{.kind = HeaderClash::Kind::BracketWord,
-                                   .column = columns[0],
+                                   .column = column,
                                    .cell = cell,
                                    .word = name.bracket};
             }
@@ -409,20 +498,12 @@ std::optional<HeaderClash> FindHeaderColumns(const std::vector<std::string>& cel
                std::any_of(named.begin(), named.end(),
                            [column](const NamedHeader& header) { return header.column == column; });
     };
-    static const std::array<std::string, kTankNames.size()> tankKeys = [] {
-        std::array<std::string, kTankNames.size()> keys;
-        std::transform(kTankNames.begin(), kTankNames.end(), keys.begin(), HeaderKey);
-        return keys;
-    }();
-    const auto tank = std::find_if(otherKeys.begin(), otherKeys.end(), [](const std::string& key) {
-        return std::find(tankKeys.begin(), tankKeys.end(), key) != tankKeys.end();
-    });
     if (!others.empty()) {
-        const auto at = static_cast<std::size_t>(tank - otherKeys.begin());
-        found.tankCell = at < others.size() ? others[at] : others.front();
+        found.tankCell = tankCell ? tankCell : others.front();
     }
+    std::string words;  // room to fold each cell in
     for (const std::size_t cell : others) {
-        const std::optional<DoseColumn> seems = SeemingInput(cells[cell]);
+        const std::optional<DoseColumn> seems = SeemingInput(cells[cell], words);
         if (seems && !accountedFor(*seems)) {
             found.unreadCell = cell;
             found.unreadColumn = seems;

@@ -363,6 +363,9 @@ struct NamedHeader {
 // The header cells that name the dose's columns.
 struct HeaderColumns {
     std::array<std::optional<std::size_t>, kDoseColumnCount> cellOf;
+    // The words in the brackets of each column's cell ("hL" of "Volume
+    // (hL)"), read with its name; they point into the cells.
+    std::array<std::string_view, kDoseColumnCount> bracketOf;
     // The kind the target's header says, by its name or its brackets.
     std::optional<TargetKind> targetKind;
     // The cell that names the tanks: the first of kTankNames, else the
