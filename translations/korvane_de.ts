@@ -352,6 +352,10 @@
         <translation>Voreinstellungen gespeichert.</translation>
     </message>
     <message>
+        <source>Your defaults were not kept: this browser refuses to store anything for this page.</source>
+        <translation>Ihre Standardwerte wurden nicht behalten: Dieser Browser verweigert jede Speicherung für diese Seite.</translation>
+    </message>
+    <message>
         <source>Sparkling</source>
         <translation>Schaumwein</translation>
     </message>

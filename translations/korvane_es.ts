@@ -352,6 +352,10 @@
         <translation>Valores predeterminados guardados.</translation>
     </message>
     <message>
+        <source>Your defaults were not kept: this browser refuses to store anything for this page.</source>
+        <translation>Sus valores predeterminados no se han guardado: este navegador se niega a almacenar nada para esta página.</translation>
+    </message>
+    <message>
         <source>Sparkling</source>
         <translation>Espumoso</translation>
     </message>

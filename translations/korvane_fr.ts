@@ -352,6 +352,10 @@
         <translation>Valeurs par défaut enregistrées.</translation>
     </message>
     <message>
+        <source>Your defaults were not kept: this browser refuses to store anything for this page.</source>
+        <translation>Vos valeurs par défaut n’ont pas été conservées&#xa0;: ce navigateur refuse de stocker quoi que ce soit pour cette page.</translation>
+    </message>
+    <message>
         <source>Sparkling</source>
         <translation>Mousseux</translation>
     </message>

@@ -352,6 +352,10 @@
         <translation>Valori predefiniti salvati.</translation>
     </message>
     <message>
+        <source>Your defaults were not kept: this browser refuses to store anything for this page.</source>
+        <translation>I vostri valori predefiniti non sono stati conservati: questo browser rifiuta di memorizzare qualsiasi cosa per questa pagina.</translation>
+    </message>
+    <message>
         <source>Sparkling</source>
         <translation>Spumante</translation>
     </message>

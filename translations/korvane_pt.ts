@@ -352,6 +352,10 @@
         <translation>Predefinições guardadas.</translation>
     </message>
     <message>
+        <source>Your defaults were not kept: this browser refuses to store anything for this page.</source>
+        <translation>Os seus valores predefinidos não foram guardados: este navegador recusa-se a armazenar o que quer que seja para esta página.</translation>
+    </message>
+    <message>
         <source>Sparkling</source>
         <translation>Espumante</translation>
     </message>

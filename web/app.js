@@ -4,6 +4,7 @@ import { loadCore } from './core.js';
 // (English and each of translations/*.ts), the names of a dose's columns
 // from the core, and the version.
 import { DOSE_COLUMNS, LANGUAGES, VERSION } from 'korvane-site';
+import { keepText, keptText } from './kept.js';
 
 const $ = (id) => document.getElementById(id);
 const LANGUAGE_KEY = 'korvane.language';
@@ -117,7 +118,7 @@ function translatePage() {
 }
 
 function chooseLanguage() {
-  const stored = localStorage.getItem(LANGUAGE_KEY);
+  const stored = keptText(LANGUAGE_KEY);
   if (LANGUAGES.includes(stored)) return stored;
   for (const tag of navigator.languages || [navigator.language]) {
     const primary = String(tag).toLowerCase().split('-')[0];
@@ -132,7 +133,7 @@ async function switchLanguage(wanted) {
   if (value('language') !== wanted) return;
   language = wanted;
   texts = loaded;
-  localStorage.setItem(LANGUAGE_KEY, language);
+  keepText(LANGUAGE_KEY, language);
   translatePage();
 }
 
@@ -483,7 +484,7 @@ async function calculate() {
 // The wine's defaults kept apart; what does not read is left out.
 function storedWine() {
   try {
-    const stored = JSON.parse(localStorage.getItem(WINE_DEFAULTS_KEY));
+    const stored = JSON.parse(keptText(WINE_DEFAULTS_KEY));
     return typeof stored === 'object' && stored ? stored : {};
   } catch {
     return {};
@@ -516,9 +517,11 @@ function saveDefaults() {
     showMessage(answer.field, answer.message);
     return;
   }
-  localStorage.setItem(DEFAULTS_KEY, answer.record);
-  localStorage.setItem(WINE_DEFAULTS_KEY, JSON.stringify(Object.fromEntries(WINE_DEFAULTS
-    .map((name) => [name, value(name)]))));
+  const wine = JSON.stringify(Object.fromEntries(WINE_DEFAULTS.map((name) => [name, value(name)])));
+  if (!keepText(DEFAULTS_KEY, answer.record) || !keepText(WINE_DEFAULTS_KEY, wine)) {
+    say($('defaults-status'), 'Web', 'Your defaults were not kept: this browser refuses to store anything for this page.');
+    return;
+  }
   say($('defaults-status'), 'Web', 'Saved as your defaults.');
 }
 
@@ -744,7 +747,7 @@ async function start() {
   $('language').value = language;
   const opening = core.defaults(null).opening;
   for (const name of NUMBER_FIELDS) $(name).value = opening[name];
-  const stored = localStorage.getItem(DEFAULTS_KEY);
+  const stored = keptText(DEFAULTS_KEY);
   const defaults = core.defaults(stored);
   applyDefaults(defaults, storedWine());
   translatePage();
@@ -787,7 +790,8 @@ async function start() {
   $('language').addEventListener('change', () => switchLanguage(value('language')));
   watchDrops();
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
-    navigator.serviceWorker.register('sw.js');
+    // A browser that blocks site data refuses it: the page then simply has no offline copy.
+    navigator.serviceWorker.register('sw.js').catch(() => {});
   }
   document.body.dataset.ready = 'true';
   performance.mark('korvane-ready');

@@ -71,8 +71,13 @@ export async function serveSite(root = SITE, { gzip = false } = {}) {
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
 }
 
-export async function launch() {
+// `preferences`: the profile's own settings, as the browser's settings page writes them.
+export async function launch({ preferences } = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'korvane-chromium-'));
+  if (preferences) {
+    fs.mkdirSync(path.join(profile, 'Default'));
+    fs.writeFileSync(path.join(profile, 'Default', 'Preferences'), JSON.stringify(preferences));
+  }
   const browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
     userDataDir: profile,

@@ -4,7 +4,7 @@
 // sheet calculating in every language from the files the service worker kept.
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
-import { fillSheet, speak, textOf, valueOf, withSiteAndBrowser } from './harness.mjs';
+import { fillSheet, launch, speak, textOf, valueOf, withSiteAndBrowser } from './harness.mjs';
 import { chooseTank, createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
 
 const env = withSiteAndBrowser({ before, after });
@@ -158,4 +158,31 @@ it('corrects an analysis with a new record, and shows a tank edited on two devic
   await chooseTank(page, 1);
   assert.match(await page.$eval('#reg-flags', (el) => el.textContent), /changed on two devices/);
   assert.deepEqual(page.errors, []);
+});
+
+it('opens in the browser\'s language and says what it cannot keep when site data is blocked', async () => {
+  // The browser's own setting that blocks every site's storage: reading it throws.
+  const browser = await launch({ preferences: { profile: { default_content_setting_values: { cookies: 2 } } } });
+  try {
+    const page = await browser.newPage();
+    const errors = [];
+    page.on('pageerror', (error) => errors.push(error.message));
+    await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages', { get: () => ['fr-FR'] }));
+    await page.goto(env.site.url);
+    await page.waitForSelector('body[data-ready]');
+    await page.click('#save-defaults');
+    await page.waitForFunction(() => document.getElementById('reg-status')?.textContent);
+    const shown = () => page.evaluate(() => [document.documentElement.lang, document.getElementById('batch_size').value,
+      ...['defaults-status', 'reg-status'].map((id) => document.getElementById(id).textContent)]);
+    assert.deepEqual(await shown(), ['fr', '5', 'Vos valeurs par défaut n’ont pas été conservées\u00a0: ce navigateur '
+      + 'refuse de stocker quoi que ce soit pour cette page.', 'Le navigateur refuse de garder le registre (navigation '
+      + 'privée, ou stockage désactivé) : rien ne peut être gardé sur cet appareil.']);
+    await page.select('#language', 'de');
+    await page.waitForFunction(() => document.documentElement.lang === 'de');
+    assert.equal((await shown())[3], 'Der Browser verweigert das Speichern des Kellerbuchs (privates Surfen oder '
+      + 'Speicher abgeschaltet): auf diesem Gerät kann nichts gespeichert werden.');
+    assert.deepEqual(errors, []);
+  } finally {
+    await browser.close();
+  }
 });

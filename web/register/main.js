@@ -12,6 +12,7 @@ import {
 } from './records.js';
 import { failureKind, openStore } from './store.js';
 import { differingFields, DOSE_FIELDS, latestVersion, resolution, SYNC_KEY } from './sharing.js';
+import { keepText, keptText } from '../kept.js';
 
 const WHO_KEY = 'korvane.register.who';
 const TANK_KEY = 'korvane.register.tank';
@@ -31,7 +32,7 @@ let analysesOf = new Map(); // tank id -> its analyses, for the tanks read so fa
 let states = new Map(); // tank id -> tankState() of what is read of it
 let versions = new Map(); // tank id -> its versions edited apart on two devices
 let listed = []; // what the tank list shows: {id, name, retired, flagged}, the database's or the last visit's
-let chosen = localStorage.getItem(TANK_KEY) ?? '';
+let chosen = keptText(TANK_KEY) ?? '';
 let dose = null; // the dose last worked out for the chosen tank
 let plot = null;
 
@@ -109,7 +110,7 @@ async function load(tanksRead = () => {}) {
   for (const doc of [...plans, ...done]) records.get(doc.tank)?.push(doc);
   computeStates();
   try {
-    localStorage.setItem(LIST_KEY, JSON.stringify(listed));
+    keepText(LIST_KEY, JSON.stringify(listed));
   } catch {
     // Storage full: the next visit draws its list from the database alone.
   }
@@ -125,7 +126,7 @@ function computeStates() {
 // The last visit's list, or null when there is none (or it is unreadable).
 function lastListed() {
   try {
-    const list = JSON.parse(localStorage.getItem(LIST_KEY));
+    const list = JSON.parse(keptText(LIST_KEY));
     return Array.isArray(list) && list.every((entry) => typeof entry?.id === 'string'
       && typeof entry.name === 'string') ? list : null;
   } catch {
@@ -289,7 +290,7 @@ function analysisForm() {
     labelled('reg-free_so2', t('Web', 'Free SO2 (mg/L)'), numberInput()),
     labelled('reg-total_so2', t('Web', 'Total SO2 (mg/L, optional)'), numberInput()),
     labelled('reg-sugar', t('Web', 'Sugar (g/L, optional)'), numberInput()),
-    labelled('reg-who', t('Web', 'Who'), textInput({ maxLength: 40, value: localStorage.getItem(WHO_KEY) ?? '' })),
+    labelled('reg-who', t('Web', 'Who'), textInput({ maxLength: 40, value: keptText(WHO_KEY) ?? '' })),
     labelled('reg-note', t('Web', 'Note'), textInput({ maxLength: 200 })),
     el('input', { type: 'hidden', id: 'reg-replaces' }),
     el('p', { id: 'reg-analysis-message', className: 'message reg-wide', role: 'alert' }),
@@ -611,7 +612,7 @@ async function saveTank(event) {
   delete tank._conflicts;
   if (await keep(tank)) {
     chosen = tank._id;
-    localStorage.setItem(TANK_KEY, chosen);
+    keepText(TANK_KEY, chosen);
     await refresh();
     status(t('Web', 'Tank saved.'));
   }
@@ -665,7 +666,7 @@ async function saveAnalysis(event) {
     return;
   }
   if (!await keep(analysis)) return;
-  localStorage.setItem(WHO_KEY, fields.who);
+  keepText(WHO_KEY, fields.who);
   for (const name of ['ph', 'free_so2', 'total_so2', 'sugar', 'note', 'replaces']) $(`reg-${name}`).value = '';
   $('reg-at').value = nowForInput();
   await refresh();
@@ -831,13 +832,18 @@ async function restore(file) {
 const whenOpen = (act) => async (...args) => (await opened) && act(...args);
 
 function wire() {
-  $('reg-tank').addEventListener('change', whenOpen(async () => {
-    chosen = $('reg-tank').value;
-    localStorage.setItem(TANK_KEY, chosen);
+  // The choice is taken as it is made, so that the database's list, which
+  // may be drawn while the choice waits for it, keeps it chosen.
+  const showChosen = whenOpen(async () => {
+    keepText(TANK_KEY, chosen);
     status('');
     await ensureAnalyses([chosen]);
     showTank();
-  }));
+  });
+  $('reg-tank').addEventListener('change', () => {
+    chosen = $('reg-tank').value;
+    showChosen();
+  });
   $('reg-show-retired').addEventListener('change', showTankList);
   $('reg-new-tank').addEventListener('click', whenOpen(newTank));
   $('reg-tank-form').addEventListener('submit', saveTank);
@@ -890,7 +896,7 @@ function sharing() {
   document.addEventListener('korvane-language', () => {
     $('reg-sync-title').textContent = t('Web', 'Sharing between devices');
   });
-  if (localStorage.getItem(SYNC_KEY)) start();
+  if (keptText(SYNC_KEY)) start();
 }
 
 // `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask(), dropZone()}.
@@ -947,10 +953,12 @@ export async function startRegister(page) {
   const last = lastListed();
   listed = last ?? [];
   if (last) drawn();
+  let notOpened = null;
   document.addEventListener('korvane-language', async () => {
     skeleton();
     showTankList();
     if (await opened) showAll();
+    else notOpened?.();
   });
   try {
     store = await openStore();
@@ -961,8 +969,10 @@ export async function startRegister(page) {
     // The tank list is drawn again as soon as the tanks are read.
     await load(drawn);
   } catch (error) {
-    if (failureKind(error) === 'refused') failed(error);
-    else status(`${t('Web', 'The register could not be opened: the tanks listed are those this device showed last, and nothing can be changed.')} ${error?.message ?? ''}`, true);
+    // Said again in the new language when the page changes it.
+    notOpened = () => (failureKind(error) === 'refused' ? failed(error)
+      : status(`${t('Web', 'The register could not be opened: the tanks listed are those this device showed last, and nothing can be changed.')} ${error?.message ?? ''}`, true));
+    notOpened();
     markOpened(false);
     return;
   }

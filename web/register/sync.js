@@ -8,6 +8,7 @@ import syncStyle from './sync.css';
 import {
   basicAuthorization, databaseName, databaseOutcome, serverAddress, sessionOutcome, SYNC_KEY, SYNCED_KEY,
 } from './sharing.js';
+import { forget, keepText, keptText } from '../kept.js';
 
 // Attempts after a failure come at most this far apart: a phone back in
 // signal should not wait minutes for the register to catch up.
@@ -40,7 +41,7 @@ function el(tag, props = {}, ...children) {
 
 function readSettings() {
   try {
-    return JSON.parse(localStorage.getItem(SYNC_KEY)) ?? {};
+    return JSON.parse(keptText(SYNC_KEY)) ?? {};
   } catch {
     return {};
   }
@@ -56,7 +57,7 @@ function keepSettings() {
 // A browser refusing storage keeps the settings for this visit only.
 function remember(key, value) {
   try {
-    localStorage.setItem(key, JSON.stringify(value));
+    keepText(key, JSON.stringify(value));
   } catch {
     // nothing to do: the register says so where it keeps records
   }
@@ -78,7 +79,7 @@ const localTime = (iso) => new Date(iso).toLocaleString(host.language(), { dateS
 
 function synced() {
   try {
-    const kept = JSON.parse(localStorage.getItem(SYNCED_KEY));
+    const kept = JSON.parse(keptText(SYNCED_KEY));
     return kept?.target === target() ? kept : null;
   } catch {
     return null;
@@ -172,7 +173,7 @@ function begin() {
   if (!name) return refuse(t('Web', 'Give the account.'), 'sync-name');
   const same = address.url === settings.url && database === settings.database && name === settings.name;
   if (!typed && !(same && password)) return refuse(t('Web', 'Give the account\'s password.'), 'sync-password');
-  if (!same) localStorage.removeItem(SYNCED_KEY);
+  if (!same) forget(SYNCED_KEY);
   settings = { url: address.url, database, name, remember: $('sync-remember').checked };
   if (typed) password = typed;
   $('sync-password').value = '';
