@@ -4,7 +4,7 @@
 // sheet calculating in every language from the files the service worker kept.
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
-import { fillSheet, launch, speak, textOf, valueOf, withSiteAndBrowser } from './harness.mjs';
+import { fillSheet, launch, serveSite, speak, textOf, valueOf, withSiteAndBrowser } from './harness.mjs';
 import { chooseTank, createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
 
 const env = withSiteAndBrowser({ before, after });
@@ -163,12 +163,14 @@ it('corrects an analysis with a new record, and shows a tank edited on two devic
 it('opens in the browser\'s language and says what it cannot keep when site data is blocked', async () => {
   // The browser's own setting that blocks every site's storage: reading it throws.
   const browser = await launch({ preferences: { profile: { default_content_setting_values: { cookies: 2 } } } });
+  // A server of its own: the first test stops the shared one to go offline.
+  const site = await serveSite();
   try {
     const page = await browser.newPage();
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
     await page.evaluateOnNewDocument(() => Object.defineProperty(navigator, 'languages', { get: () => ['fr-FR'] }));
-    await page.goto(env.site.url);
+    await page.goto(site.url);
     await page.waitForSelector('body[data-ready]');
     await page.click('#save-defaults');
     await page.waitForFunction(() => document.getElementById('reg-status')?.textContent);
@@ -184,5 +186,6 @@ it('opens in the browser\'s language and says what it cannot keep when site data
     assert.deepEqual(errors, []);
   } finally {
     await browser.close();
+    site.close();
   }
 });
