@@ -160,6 +160,30 @@ it('corrects an analysis with a new record, and shows a tank edited on two devic
   assert.deepEqual(page.errors, []);
 });
 
+it('keeps a tank chosen from the last visit\'s list while the register is still opening', async () => {
+  const page = await env.browser.newPage();
+  // IndexedDB slow to open, as on a phone with a large register.
+  await page.evaluateOnNewDocument(() => {
+    const open = IDBFactory.prototype.open;
+    IDBFactory.prototype.open = function late(...args) {
+      const request = {};
+      setTimeout(() => {
+        const real = open.apply(this, args);
+        for (const on of ['onsuccess', 'onerror', 'onupgradeneeded', 'onblocked']) real[on] = (e) => request[on]?.(e);
+        Object.defineProperties(request, { result: { get: () => real.result }, error: { get: () => real.error } });
+      }, 1000);
+      return request;
+    };
+  });
+  await page.goto(env.site.url);
+  await page.waitForFunction(() => document.getElementById('reg-tank')?.options.length > 2);
+  const other = await page.$eval('#reg-tank', (el) => [...el.options].find((o) => o.value && !o.selected).value);
+  await page.select('#reg-tank', other);
+  await page.waitForSelector('body[data-register=ready]');
+  await page.waitForFunction((id) => document.getElementById('reg-tank-view').dataset.tank === id, {}, other);
+  assert.equal(await page.$eval('#reg-tank', (el) => el.value), other);
+});
+
 it('opens in the browser\'s language and says what it cannot keep when site data is blocked', async () => {
   // The browser's own setting that blocks every site's storage: reading it throws.
   const browser = await launch({ preferences: { profile: { default_content_setting_values: { cookies: 2 } } } });
