@@ -203,10 +203,10 @@ TEST_F(AboutBoxTest, EveryControlShowsItsDesignedTextAndFont) {
         {.control = "capTitle", .text = "Korvane", .points = 18, .ink = kDefault},
         {.control = "capSubtitle", .text = "Calculator", .points = 18, .ink = kDefault},
         {.control = "capVersion", .text = "Version 2.02", .points = 12, .ink = kDefault},
-        {.control = "capNotice", .text = "Provided as is.", .points = 9.75, .ink = kDefault},
-        {.control = "lblMail", .text = about::kAuthorName, .points = 9.75, .ink = kLink},
+        {.control = "capNotice", .text = "Provided as is.", .points = testing::kCaption, .ink = kDefault},
+        {.control = "lblMail", .text = about::kAuthorName, .points = testing::kCaption, .ink = kLink},
         // The web link shows the host of the address it opens.
-        {.control = "lblWeb", .text = "korvane.example", .points = 9.75, .ink = kLink},
+        {.control = "lblWeb", .text = "korvane.example", .points = testing::kCaption, .ink = kLink},
         {.control = "cmdOK", .text = "&OK", .points = 8.25},
     };
     // clang-format on

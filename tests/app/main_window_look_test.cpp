@@ -70,8 +70,8 @@ TEST_F(MainWindowTest, OpensInItsDesignedState) {
 // smaller default font; the lists offer their entries in this order with
 // none chosen, and take no typing.
 TEST_F(MainWindowTest, EveryControlShowsItsDesignedTextTipAndFont) {
-    constexpr double kCaption = 9.75;
-    constexpr double kEntry = 8.25;
+    using testing::kCaption;
+    using testing::kEntry;
     const QString kAmountTip = "Amount of sulphite required to achieve target SO2 level.";
     // clang-format off
     const std::vector<testing::ShownText> designed = {

@@ -549,8 +549,8 @@ TEST_F(SettingsDialogTest, TabVisitsTheControlsInTheDesignedOrder) {
 // and options are in the caption font; what the user types and picks and the
 // dialog's buttons in the window's default font.
 TEST_F(SettingsDialogTest, EveryControlShowsItsDesignedTextTipAndFont) {
-    constexpr double kCaption = 9.75;
-    constexpr double kEntry = 8.25;
+    using testing::kCaption;
+    using testing::kEntry;
     // clang-format off
     const std::vector<testing::ShownText> designed = {
         {.control = "fraSO2", .text = "Sulphite Data", .points = kCaption},

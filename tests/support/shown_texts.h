@@ -16,6 +16,10 @@ class QWidget;
 
 namespace korvane::testing {
 
+// The windows' two font sizes: captions, and what the user types and picks.
+inline constexpr double kCaption = 9.75;
+inline constexpr double kEntry = 8.25;
+
 struct ShownText {
     const char* control;
     QString text = {};  // list entries joined by " | "
