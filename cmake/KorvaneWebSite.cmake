@@ -18,7 +18,9 @@ foreach(library korvane_web korvane_rules korvane_cellar korvane_files korvane_w
 endforeach()
 target_link_options(korvane_wasm PRIVATE
     -Oz -flto --no-entry -sSTANDALONE_WASM -sFILESYSTEM=0 -sALLOW_MEMORY_GROWTH=1
-    -sMALLOC=emmalloc -sEXPORTED_FUNCTIONS=${korvane_web_exports})
+    -sMALLOC=emmalloc -sEXPORTED_FUNCTIONS=${korvane_web_exports}
+    --js-library ${PROJECT_SOURCE_DIR}/src/web/page_imports.js)
+set_property(TARGET korvane_wasm APPEND PROPERTY LINK_DEPENDS ${PROJECT_SOURCE_DIR}/src/web/page_imports.js)
 
 # The npm modules the site is bundled from (esbuild, and the libraries the
 # page imports), exactly as web/package-lock.json pins them. They go into

@@ -1,9 +1,7 @@
 // Reading numbers from text, independent of the user's locale: natively
 // with fast_float, exact as std::from_chars, which has no floating types
-// here; in the web page with its C library, as exact in a third of the bytes.
+// here; in the web page with the browser's reader, as exact.
 #ifdef __EMSCRIPTEN__
-#include <cstdlib>
-#include <string>
 #include <type_traits>
 #else
 #include <fast_float/fast_float.h>
@@ -18,6 +16,15 @@
 #include "core/rules/blanks.h"
 #include "core/rules/number_digits.h"
 #include "core/rules/number_text.h"
+
+#ifdef __EMSCRIPTEN__
+// The page's own reader (web/core.js), exact as fast_float: `single` asks
+// for the nearest float, written as a double. The C library's strtod would
+// bring software 128-bit floats, a tenth of the core's bytes, which a first
+// visit over a phone's network waits for.
+extern "C" __attribute__((import_module("env"), import_name("korvane_read_decimal"))) double
+korvane_read_decimal(const char* text, std::size_t size, int single);
+#endif
 
 namespace korvane {
 namespace {
@@ -64,45 +71,6 @@ std::optional<Number> ReadShortDecimal(std::string_view text) {
     return negative ? -value : value;
 }
 
-// The one place that decides which texts are numbers: surrounding blanks
-// aside, [+|-]digits[.digits][(e|E)[+|-]digits] with a digit before the
-// exponent, and a value finite in `Number`: fast_float's form, without its
-// words for infinity and NaN, and with a plus. Too small reads as zero.
-template <typename Number>
-std::optional<Number> ReadNumber(std::string_view text) {
-    // Nearly every text begins and ends with a digit: no blank to trim, no
-    // plus to pass over.
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    if (text.empty() || !digit(text.front()) || !digit(text.back())) {
-        text = TrimBlanks(text);
-        text.remove_prefix(text.size() > 1 && text[0] == '+' && text[1] != '-' ? 1 : 0);
-    }
-    if (const std::optional<Number> shortOne = ReadShortDecimal<Number>(text)) {
-        return shortOne;
-    }
-    Number read{};
-#ifdef __EMSCRIPTEN__
-    // strtod also takes blanks and a plus after the sign, hexadecimal and words.
-    const std::string_view magnitude = text.substr(text.starts_with('-') ? 1 : 0);
-    if (magnitude.find_first_of(".0123456789") != 0 || magnitude.find_first_of("xX") != text.npos) {
-        return std::nullopt;
-    }
-    const std::string terminated(text);  // strtod reads up to a null
-    char* end = nullptr;
-    if constexpr (std::is_same_v<Number, float>) {
-        read = std::strtof(terminated.c_str(), &end);
-    } else {
-        read = std::strtod(terminated.c_str(), &end);
-    }
-    const bool whole = end == terminated.c_str() + terminated.size();
-#else
-    const char* last = text.data() + text.size();
-    const auto [end, error] = fast_float::from_chars(text.data(), last, read);
-    const bool whole = end == last && error == std::errc{};
-#endif
-    return whole && std::isfinite(read) ? std::optional(read) : std::nullopt;
-}
-
 // Whether `text` has the form ReadNumber reads, whatever its value, with no
 // minus sign: [+]digits[.digits][(e|E)[+|-]digits], with a digit somewhere
 // before the exponent.
@@ -136,6 +104,40 @@ bool HasPositiveNumberForm(std::string_view text) {
         at += exponent;
     }
     return at == text.size();
+}
+
+// The one place that decides which texts are numbers: surrounding blanks
+// aside, [+|-]digits[.digits][(e|E)[+|-]digits] with a digit before the
+// exponent, and a value finite in `Number`: fast_float's form, without its
+// words for infinity and NaN, and with a plus. Too small reads as zero.
+template <typename Number>
+std::optional<Number> ReadNumber(std::string_view text) {
+    // Nearly every text begins and ends with a digit: no blank to trim, no
+    // plus to pass over.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    if (text.empty() || !digit(text.front()) || !digit(text.back())) {
+        text = TrimBlanks(text);
+        text.remove_prefix(text.size() > 1 && text[0] == '+' && text[1] != '-' ? 1 : 0);
+    }
+    if (const std::optional<Number> shortOne = ReadShortDecimal<Number>(text)) {
+        return shortOne;
+    }
+    Number read{};
+#ifdef __EMSCRIPTEN__
+    // The browser's reader also takes blanks, a plus, hexadecimal and words.
+    const std::string_view magnitude = text.substr(text.starts_with('-') ? 1 : 0);
+    if (magnitude.find_first_of(".0123456789") != 0 || !HasPositiveNumberForm(magnitude)) {
+        return std::nullopt;
+    }
+    read = static_cast<Number>(
+        korvane_read_decimal(text.data(), text.size(), std::is_same_v<Number, float> ? 1 : 0));
+    const bool whole = true;
+#else
+    const char* last = text.data() + text.size();
+    const auto [end, error] = fast_float::from_chars(text.data(), last, read);
+    const bool whole = end == last && error == std::errc{};
+#endif
+    return whole && std::isfinite(read) ? std::optional(read) : std::nullopt;
 }
 
 }  // namespace
