@@ -93,14 +93,10 @@ describe('choosing the language', () => {
       await page.evaluateOnNewDocument((l, brokenDefaults) => {
         localStorage.setItem('korvane.language', l);
         if (brokenDefaults) localStorage.setItem('korvane.settings.cfg', '"1"');
-        else {
-          new MutationObserver((_, watch) => {
-            if (!document.body?.dataset.ready) return;
-            watch.disconnect();
-            document.getElementById('ph').value = '';
-            document.getElementById('calculate').click();
-          }).observe(document, { subtree: true, attributeFilter: ['data-ready'] });
-        }
+        else new MutationObserver(() => { // the page marked itself ready
+          document.getElementById('ph').value = '';
+          document.getElementById('calculate').click();
+        }).observe(document, { subtree: true, attributeFilter: ['data-ready'] });
       }, language, broken);
       await page.goto(env.site.url);
       await page.waitForSelector('body[data-ready]');
