@@ -8,7 +8,11 @@ over a slow network takes a single round trip before the form can be used.
 The English texts are the page's own; the other languages' come last, after
 the page's script, which runs as soon as it has arrived (an async module):
 in English the form is used before they have come, and any other language
-waits only for their bytes, never for a request of its own. The texts only the
+waits only for their bytes, never for a request of its own. They come in two
+rounds: first every language's texts of the page itself (its form, its own
+messages), which a language's form waits for; then every language's
+messages of the core, needed only once the core speaks (a calculation, a
+cellar file), which the page waits for only then. The texts only the
 register shows travel in the register's module, loaded once the form is usable.
 Beside it: the web app manifest, the icons drawn from resources/korvane.svg,
 and the service worker that keeps them all, named after their content hash.
@@ -35,7 +39,7 @@ from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 from ts_texts import read_ts  # noqa: E402
-from web_texts import bindings_of, file_keys, page_keys  # noqa: E402
+from web_texts import bindings_of, file_keys, html_keys, page_keys  # noqa: E402
 
 TOOLS = Path(__file__).resolve().parent
 SOURCE_LANGUAGE = "en"
@@ -61,35 +65,42 @@ def translated_languages(ts_dir):
     return found
 
 
-def translations(ts_dir, languages, keys, wasm):
-    """The page's texts and every core text its module can answer with, as
+def core_messages(ts_dir, language, wasm, named):
+    """Every core message its module (`wasm`) can answer with that the page
+    does not name itself (`named`), as (context, English) pairs."""
+    ts = read_ts(str(Path(ts_dir) / f"korvane_{language}.ts"))
+    return [(m.context, m.source) for m in ts.messages if m.context == CORE_CONTEXT
+            and m.source.encode("utf-8") + b"\0" in wasm and (m.context, m.source) not in named]
+
+
+def translations(ts_dir, languages, keys):
+    """The translations of `keys`, (context, English) pairs, as
     {"keys": ["context|English", ...], "fr": [translation, ...], ...}."""
-    ts_files = {language: read_ts(str(Path(ts_dir) / f"korvane_{language}.ts"))
-                for language in languages}
-    core = [(m.context, m.source) for m in ts_files[languages[0]].messages
-            if m.context == CORE_CONTEXT and m.source.encode("utf-8") + b"\0" in wasm]
-    wanted = keys + [key for key in core if key not in keys]
-    texts, missing = {"keys": [f"{context}|{source}" for context, source in wanted]}, []
-    for language, ts in ts_files.items():
-        texts[language] = [ts.translation(context, source) for context, source in wanted]
+    texts, missing = {"keys": [f"{context}|{source}" for context, source in keys]}, []
+    for language in languages:
+        ts = read_ts(str(Path(ts_dir) / f"korvane_{language}.ts"))
+        texts[language] = [ts.translation(context, source) for context, source in keys]
         missing += [f"{language}: {context}|{source}" for (context, source), translation
-                    in zip(wanted, texts[language]) if translation is None]
+                    in zip(keys, texts[language]) if translation is None]
     if missing:
         sys.exit("no finished translation of:\n  " + "\n  ".join(missing))
     return texts
 
 
-def texts_script(texts):
-    """The keys and the other languages' texts as the page's last elements:
-    texts["keys"] first (an English page needs none of them, so its script
-    does not carry them), then one for each language with its translations
-    in that order, each as JSON written so that nothing in a text can end
-    the script ("</script") or open a comment in it ("<!--")."""
-    def script(language, translated):
+def texts_script(own, core):
+    """The keys and the other languages' texts as the page's last elements,
+    in two rounds: the page's own texts (data-texts), then the core's
+    messages (data-core-texts). Each round has its "keys" first (an English
+    page needs none of them, so its script does not carry them), then one
+    element for each language with its translations in that order, each as
+    JSON written so that nothing in a text can end the script ("</script")
+    or open a comment in it ("<!--")."""
+    def script(kind, language, translated):
         data = json.dumps(translated, ensure_ascii=False, separators=(",", ":")).replace("<", "\\u003c")
-        return f'<script type="application/json" data-texts="{language}">{data}</script>\n'
-    return script("keys", texts["keys"]) + "".join(
-        script(language, translated) for language, translated in texts.items() if language != "keys")
+        return f'<script type="application/json" data-{kind}="{language}">{data}</script>\n'
+    rounds = (("texts", own), ("core-texts", core))
+    return "".join(script(kind, language, translated)
+                   for kind, texts in rounds for language, translated in texts.items())
 
 
 def fill(text, place, content, where):
@@ -209,7 +220,7 @@ def register(web, out, register_texts, sync_texts):
         (out / SYNC_SCRIPT).write_text(script, "utf-8")
 
 
-def page(web, wasm_file, source, site_data, texts):
+def page(web, wasm_file, source, site_data, own, core):
     style = esbuild(web, str(web / "style.css"), "--minify")
     html_text = fill(source, '<link rel="stylesheet" href="style.css">',
                      f"<style>\n{style}</style>", "index.html")
@@ -223,13 +234,14 @@ def page(web, wasm_file, source, site_data, texts):
     wasm = base64.b64encode(packed).decode("ascii")
     start = esbuild(web, str(web / "wasm_start.js"), "--minify")
     # The form comes first, to be drawn while the rest arrives; the other
-    # languages' texts last, to be read once the page's script wants them.
+    # languages' texts last, to be read once the page's script wants them,
+    # and the core's messages after every language's texts of the form.
     scripts = (f'<script type="application/octet-stream" id="korvane-wasm">{wasm}</script>\n'
                f'<script>\n{start}</script>\n'
                # async: a module of the page's own runs as soon as it has
                # arrived, not once the whole page has.
                f'<script type="module" async>\n{bundle(web, site_data)}</script>\n'
-               f'{texts_script(texts)}')
+               f'{texts_script(own, core)}')
     return fill(html_text, "</body>", scripts + "</body>", "index.html")
 
 
@@ -277,16 +289,21 @@ def main():
     tables = site_tables(wasm_file, [SOURCE_LANGUAGE] + languages)
     source = fill_lists((web / "index.html").read_text("utf-8"), tables, tables["language_names"])
     register_keys, sync_keys = module_keys(web)
-    page_texts = [key for key in page_keys(web) if key not in register_keys + sync_keys]
-    texts = translations(args.translations, languages, page_texts, wasm_file.read_bytes())
+    # The page's own texts: those its sources name and the entries of the
+    # core's lists written into it, which its form shows from the start.
+    own = [key for key in dict.fromkeys(page_keys(web) + html_keys(source))
+           if key not in register_keys + sync_keys]
+    core = core_messages(args.translations, languages[0], wasm_file.read_bytes(), own)
     site_data = {"VERSION": args.version,
                  "LANGUAGES": [SOURCE_LANGUAGE] + languages, "DOSE_COLUMNS": tables["dose_columns"]}
     if out.exists():
         shutil.rmtree(out)
     out.mkdir(parents=True)
-    (out / "index.html").write_text(page(web, wasm_file, source, site_data, texts), "utf-8")
-    register(web, out, translations(args.translations, languages, register_keys, b""),
-             translations(args.translations, languages, sync_keys, b""))
+    (out / "index.html").write_text(page(web, wasm_file, source, site_data,
+                                         translations(args.translations, languages, own),
+                                         translations(args.translations, languages, core)), "utf-8")
+    register(web, out, translations(args.translations, languages, register_keys),
+             translations(args.translations, languages, sync_keys))
     shutil.copy(web / "manifest.webmanifest", out)
     draw_icons(args.icon, out)
     service_worker(web, out, ["index.html", REGISTER_SCRIPT, SYNC_SCRIPT, "manifest.webmanifest"] + list(ICONS))

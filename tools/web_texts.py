@@ -53,11 +53,16 @@ def page_keys(web_dir, bindings_dir=None):
     return keys
 
 
+def html_keys(text):
+    """The (context, English text) pairs a page names, in order."""
+    return [(c, html.unescape(s)) for c, s in _HTML.findall(text)]
+
+
 def file_keys(path):
     """The (context, English text) pairs one source file names, in order."""
     path = Path(path)
     if path.suffix == ".html":
-        return [(c, html.unescape(s)) for c, s in _HTML.findall(path.read_text("utf-8"))]
+        return html_keys(path.read_text("utf-8"))
     if path.suffix == ".js":
         return [(c, unescaped(s)) for c, s in _JS.findall(path.read_text("utf-8"))]
     if path.suffix == ".cpp":

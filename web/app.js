@@ -28,6 +28,8 @@ const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requ
 let core;
 let language = 'en';
 let texts = null; // the translations of `language`, in the order of textKeys
+// Resolves once `texts` holds the core's messages of `language` too.
+let messagesIn = Promise.resolve();
 let commaToo = null;
 let batchFile = null; // {name, bytes} of the last cellar file
 let namedHeaders = {}; // column -> header the user chose
@@ -36,40 +38,59 @@ const typedTargets = {}; // a computed target's field -> what it held before
 // --- Texts ----------------------------------------------------------------
 
 // ['context|English', ...], made at build time from the translators' files;
-// a language's texts are its translations in that order. Read with the
-// first other language: an English page needs none of them.
+// a language's texts are its translations in that order. Each round's are
+// read with its first language: an English page needs none of them.
 let textKeys = [];
 let TEXT_INDEX = new Map();
 
-// The translations of `language`; none for English, whose texts are the
-// keys' own. The keys and each other language's texts come last in the page,
-// after this script, each in an element of its own: an English page is used
-// before they have arrived, and another waits only until its own has (the
-// parser has gone past it, or past the whole page).
-async function textsOf(wanted) {
-  if (wanted === 'en') return null;
-  const holder = () => document.querySelector(`script[data-texts="${wanted}"]`);
-  const arrived = () => document.readyState !== 'loading' || Boolean(holder()?.nextElementSibling);
-  if (!arrived()) {
-    await new Promise((resolve) => {
-      const watch = new MutationObserver(() => {
-        if (!arrived()) return;
-        watch.disconnect();
-        resolve();
-      });
-      watch.observe(document.body, { childList: true });
-      document.addEventListener('DOMContentLoaded', () => {
-        watch.disconnect();
-        resolve();
-      }, { once: true });
+// The keys and each other language's texts come last in the page, after
+// this script, each in an element of its own, in two rounds: every
+// language's texts of the page itself (data-texts), then every language's
+// messages of the core (data-core-texts), needed only once the core speaks:
+// a calculation, a cellar file, a stored record it refuses. An English page
+// is used before any has arrived; another once its own texts of the first
+// round have (the parser has gone past them, or past the whole page).
+function parsed(selector) {
+  const holder = () => document.querySelector(selector);
+  const done = () => document.readyState !== 'loading' || Boolean(holder()?.nextElementSibling);
+  if (done()) return Promise.resolve(holder());
+  return new Promise((resolve) => {
+    const watch = new MutationObserver(() => {
+      if (!done()) return;
+      watch.disconnect();
+      resolve(holder());
     });
-  }
-  if (!holder()) return null;
-  if (!textKeys.length) {
-    textKeys = JSON.parse(document.querySelector('script[data-texts="keys"]').textContent);
+    watch.observe(document.body, { childList: true });
+    document.addEventListener('DOMContentLoaded', () => {
+      watch.disconnect();
+      resolve(holder());
+    }, { once: true });
+  });
+}
+
+// A round's translations of `wanted`, its keys added to textKeys when
+// first read: the page's own before the core's, as they stand in the page.
+const keysRead = new Set();
+async function round(kind, wanted) {
+  const holder = await parsed(`script[data-${kind}="${wanted}"]`);
+  if (!holder) return null;
+  if (!keysRead.has(kind)) {
+    keysRead.add(kind);
+    textKeys = textKeys.concat(JSON.parse(document.querySelector(`script[data-${kind}="keys"]`).textContent));
     TEXT_INDEX = new Map(textKeys.map((k, i) => [k, i]));
   }
-  return JSON.parse(holder().textContent);
+  return JSON.parse(holder.textContent);
+}
+
+// The translations of `wanted` in the order of textKeys: its own texts, and
+// with `messages` the core's after them; none for English, whose texts are
+// the keys' own.
+async function textsOf(wanted, messages = false) {
+  if (wanted === 'en') return null;
+  const own = await round('texts', wanted);
+  if (!own || !messages) return own;
+  const core = await round('core-texts', wanted);
+  return core && own.concat(core);
 }
 
 function t(context, english) {
@@ -127,12 +148,15 @@ function chooseLanguage() {
   return 'en';
 }
 
-// Speaks `wanted` once its texts are here; a later choice made meanwhile wins.
+// Speaks `wanted` once its texts are here, the core's messages too (a limit
+// shown is told again, a cellar file run again); a later choice made
+// meanwhile wins.
 async function switchLanguage(wanted) {
-  const loaded = await textsOf(wanted);
+  const loaded = await textsOf(wanted, true);
   if (value('language') !== wanted) return;
   language = wanted;
   texts = loaded;
+  messagesIn = Promise.resolve();
   keepText(LANGUAGE_KEY, language);
   translatePage();
 }
@@ -335,9 +359,11 @@ function showChoiceState() {
 }
 
 // A unit as the page shows it: a whole word where the window, short of
-// room, abbreviates; the core's own text for the others.
+// room, abbreviates; the core's own text for the others, named here so that
+// they come with the form's texts, which show one from the start.
 function unitText(unit) {
-  return unit === 'tablets' ? t('Web', 'tablets') : t('korvane', unit);
+  return { tablets: t('Web', 'tablets'), g: t('korvane', 'g'), ml: t('korvane', 'ml') }[unit]
+    ?? t('korvane', unit);
 }
 
 function showMessage(field, message, value) {
@@ -449,6 +475,7 @@ function typedThousands() {
 }
 
 async function calculate() {
+  await messagesIn;
   clearMessages();
   const thousands = typedThousands();
   if (thousands) {
@@ -508,7 +535,8 @@ function applyDefaults(defaults, wine = {}) {
   clearResults();
 }
 
-function saveDefaults() {
+async function saveDefaults() {
+  await messagesIn;
   clearMessages();
   const answer = core.saveDefaults({ form: value('form'), method: method(), unit: value('unit'),
     solution_pct: value('solution_pct'), tablet_g: value('tablet_g'), batch_size: value('batch_size'),
@@ -546,7 +574,11 @@ async function takeFile(file) {
     refuseLarge(file);
     return;
   }
-  batchFile = { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) };
+  const bytes = new Uint8Array(await file.arrayBuffer());
+  // Its rows speak in the core's messages; until they have come the file
+  // is not taken, so nothing runs it before.
+  await messagesIn;
+  batchFile = { name: file.name, bytes };
   // What was named for another file never stands for this one.
   namedHeaders = {};
   $('file-target-kind').value = '';
@@ -725,10 +757,11 @@ function watchDrops() {
 // --- The register -------------------------------------------------------------
 
 // The register comes in a file of its own once the form is usable, so a
-// first visit waits for none of it.
+// first visit waits for none of it; it starts once the core's messages
+// have come too, for its doses and files speak in them.
 function loadRegister() {
-  import(new URL('register.js', document.baseURI).href)
-    .then((register) => register.startRegister({ t, language: () => language, core, doseTexts, translated,
+  Promise.all([import(new URL('register.js', document.baseURI).href), messagesIn])
+    .then(([register]) => register.startRegister({ t, language: () => language, core, doseTexts, translated,
       withValue, ask, dropZone }))
     .catch((error) => console.error(error));
 }
@@ -751,11 +784,21 @@ async function start() {
   const defaults = core.defaults(stored);
   applyDefaults(defaults, storedWine());
   translatePage();
-  if (defaults.broken) say($('defaults-status'), 'korvane', defaults.message);
+  // The core's messages come after every language's texts of the form: the
+  // form is used meanwhile, and what needs them waits for messagesIn.
+  const started = language;
+  messagesIn = textsOf(language, true).then((loaded) => {
+    if (language !== started || !loaded) return;
+    texts = loaded;
+    coreTexts = null;
+  });
+  if (defaults.broken) messagesIn.then(() => say($('defaults-status'), 'korvane', defaults.message));
 
+  // Calculate pressed again while it waits for the core's messages runs once.
+  let calculating = null;
   $('sheet').addEventListener('submit', (event) => {
     event.preventDefault();
-    calculate();
+    calculating ??= calculate().finally(() => { calculating = null; });
   });
   $('sheet').addEventListener('change', (event) => {
     if (event.target.name === 'method' || event.target.id === 'target_kind') showChoiceState();

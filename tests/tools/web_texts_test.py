@@ -101,28 +101,34 @@ class WebTexts(unittest.TestCase):
                       encoding="utf-8") as file:
                 file.write(text)
 
-    def test_the_core_texts_are_those_its_module_holds(self):
+    def test_the_core_texts_are_those_its_module_holds_and_the_page_does_not_name(self):
         self.write_ts(unfinished_in=None)
-        texts = build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")],
-                                        b"x\0pH must be numeric.\0")
+        wasm = b"x\0pH must be numeric.\0%1 already running.\0"
+        named = [("korvane", "%1 already running.")]
+        core = build_site.core_messages(self.dir.name, "de", wasm, named)
+        self.assertEqual(core, [("korvane", "pH must be numeric.")])
+        texts = build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")] + core)
         self.assertEqual(texts["keys"], ["Web|Yes", "korvane|pH must be numeric."])
         self.assertEqual(texts["de"], ["Oui", "pH !"])
 
     def test_a_text_without_a_finished_translation_stops_the_build(self):
         self.write_ts(unfinished_in="it")
         with self.assertRaises(SystemExit) as stop:
-            build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")], b"")
+            build_site.translations(self.dir.name, ["de", "it", "pt"], [("Web", "Yes")])
         self.assertIn("it: Web|Yes", str(stop.exception))
 
     def test_the_keys_then_each_other_language_are_scripts_nothing_in_their_texts_can_end(self):
         texts = {"keys": ["Web|Yes", "Web|No"], "de": ["Ja", "</script><!--"], "fr": ["Oui", "Non"]}
-        scripts = build_site.texts_script(texts).splitlines()
+        core = {"keys": ["korvane|pH"], "de": ["pH-Wert"], "fr": ["pH !"]}
+        scripts = build_site.texts_script(texts, core).splitlines()
         found = re.fullmatch(r'<script type="application/json" data-texts="de">(.*)</script>', scripts[1])
         self.assertNotIn("<", found[1])
         self.assertEqual(json.loads(found[1]), ["Ja", "</script><!--"])
+        # Every language's own texts before any language's core messages.
         self.assertEqual(scripts[::2], [
             '<script type="application/json" data-texts="keys">["Web|Yes","Web|No"]</script>',
-            '<script type="application/json" data-texts="fr">["Oui","Non"]</script>'])
+            '<script type="application/json" data-texts="fr">["Oui","Non"]</script>',
+            '<script type="application/json" data-core-texts="de">["pH-Wert"]</script>'])
 
     def test_the_languages_are_those_of_the_translators_files(self):
         self.write_ts(unfinished_in=None, languages=("pt", "de", "nl"))

@@ -82,16 +82,29 @@ describe('choosing the language', () => {
   });
 
   it('speaks its language over a slow network, where its texts arrive after the page\'s script', async () => {
-    for (const language of ['en', 'pt']) {
+    // The core's messages come last: Calculate pressed the moment the form is
+    // usable waits for them, and so does a stored record the core refuses.
+    for (const [language, broken] of [['en', false], ['pt', false], ['fr', true]]) {
       const page = await env.browser.newPage();
       const errors = [];
       page.on('pageerror', (error) => errors.push(error.message));
       await page.setBypassServiceWorker(true);
       await page.emulateNetworkConditions(PredefinedNetworkConditions['Fast 3G']);
-      await page.evaluateOnNewDocument((l) => localStorage.setItem('korvane.language', l), language);
+      await page.evaluateOnNewDocument((l, brokenDefaults) => {
+        localStorage.setItem('korvane.language', l);
+        if (brokenDefaults) localStorage.setItem('korvane.settings.cfg', '"1"');
+        else new MutationObserver(() => { // the page marked itself ready
+          document.getElementById('ph').value = '';
+          document.getElementById('calculate').click();
+        }).observe(document, { subtree: true, attributeFilter: ['data-ready'] });
+      }, language, broken);
       await page.goto(env.site.url);
       await page.waitForSelector('body[data-ready]');
       assert.equal(await textOf(page, 'calculate'), text(language, 'frmSulfite', 'Calculate'));
+      const [place, english] = broken ? ['defaults-status', 'User default settings not found.\rLoading system defaults.']
+        : ['ph-message', 'Please enter pH.'];
+      await page.waitForFunction((id) => document.getElementById(id).textContent, {}, place);
+      assert.equal(await textOf(page, place), text(language, 'korvane', english).replace(/\r/g, '\n'));
       assert.deepEqual(errors, []);
       await page.close();
     }
