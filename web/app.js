@@ -247,6 +247,10 @@ function languageWritesComma() {
 // What is typed goes through the core's key filter, character by
 // character; what is pasted goes in as it is, as in the window.
 function filterTyping(input, event) {
+  // Where the comma is the decimal mark, a point typed or pasted as a point
+  // may group thousands ("2.250"): remembered, for Calculate to ask which.
+  const inserted = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
+  if (inserted.includes('.') && languageWritesComma()) input.dataset.typedPoint = 'yes';
   if (event.inputType !== 'insertText' || event.data == null) return;
   let kept = '';
   for (const c of event.data) {
@@ -256,9 +260,6 @@ function filterTyping(input, event) {
     const code = c === ',' && !languageWritesComma() ? 44
       : core.filterKey(c.codePointAt(0), languageWritesComma());
     if (code !== 0) kept += String.fromCodePoint(code);
-    // Where the comma is the decimal mark, a point typed as a point may
-    // group thousands ("2.250"): remembered, for Calculate to ask which.
-    if (c === '.' && languageWritesComma()) input.dataset.typedPoint = 'yes';
   }
   if (kept === event.data) return;
   event.preventDefault();
@@ -466,7 +467,7 @@ function ask(figure, text) {
   });
 }
 
-// A point typed where the comma is the decimal mark, in whole thousands'
+// A point typed or pasted where the comma is the decimal mark, in whole thousands'
 // place ("2.250", "1.000"): a number of thousands or a decimal, and only the
 // user can say which. The field it stands in, if any.
 function typedThousands() {
@@ -836,6 +837,7 @@ async function start() {
     // A browser that blocks site data refuses it: the page then simply has no offline copy.
     navigator.serviceWorker.register('sw.js').catch(() => {});
   }
+  document.body.inert = false;
   document.body.dataset.ready = 'true';
   performance.mark('korvane-ready');
   loadRegister();

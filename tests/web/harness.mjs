@@ -116,6 +116,16 @@ export async function typeInto(page, id, text) {
   if (text) await page.type(`#${id}`, text);
 }
 
+// Replaces a field's text with `text` pasted from the clipboard.
+export async function pasteInto(page, id, text) {
+  await page.browserContext().overridePermissions(new URL(page.url()).origin, ['clipboard-sanitized-write']);
+  await page.evaluate((t) => navigator.clipboard.writeText(t), text);
+  await page.click(`#${id}`, { clickCount: 3 });
+  await page.keyboard.down('Control');
+  await page.keyboard.press('KeyV', { commands: ['Paste'] });
+  await page.keyboard.up('Control');
+}
+
 // What a figure not calculated since the last change reads.
 export const NOT_CALCULATED = '—';
 // Whether an element is drawn at all (`hidden` must win over any display rule).

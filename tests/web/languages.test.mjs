@@ -11,7 +11,7 @@ import { after, before, describe, it } from 'node:test';
 import { PredefinedNetworkConditions } from 'puppeteer-core';
 import { layoutFaults } from './layout.mjs';
 import { axeViolations, dropFile, fillSheet, focused, NOT_CALCULATED, openPage, screenshotPath, shown, speak,
-  textOf, typeInto, valueOf, withSiteAndBrowser } from './harness.mjs';
+  pasteInto, textOf, typeInto, valueOf, withSiteAndBrowser } from './harness.mjs';
 
 const ROOT = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 // English, and a language for each of the translators' files.
@@ -98,8 +98,16 @@ describe('choosing the language', () => {
           document.getElementById('calculate').click();
         }).observe(document, { subtree: true, attributeFilter: ['data-ready'] });
       }, language, broken);
-      await page.goto(env.site.url);
+      const going = page.goto(env.site.url);
+      // Calculate, shown before the page is ready, does nothing until it is.
+      if (!broken) {
+        await page.waitForSelector('#calculate');
+        assert.equal(await page.$('body[data-ready]'), null);
+        await page.click('#calculate');
+      }
+      await going;
       await page.waitForSelector('body[data-ready]');
+      assert.equal(page.url(), env.site.url);
       assert.equal(await textOf(page, 'calculate'), text(language, 'frmSulfite', 'Calculate'));
       const [place, english] = broken ? ['defaults-status', 'User default settings not found.\rLoading system defaults.']
         : ['ph-message', 'Please enter pH.'];
@@ -157,10 +165,11 @@ for (const language of LANGUAGES) {
       // where the point is, the comma stays, never joining the digits.
       await typeInto(page, 'ph', '3,6');
       assert.equal(await valueOf(page, 'ph'), language === 'en' ? '3,6' : '3.6');
-      // Where the comma is, a point typed in thousands' place is asked about,
-      // never taken as a decimal point: 2.250 litres are not 2.25.
+      // Where the comma is, a point typed (pasted, in German) in thousands'
+      // place is asked about, never taken as a decimal point: 2.250 litres
+      // are not 2.25.
       if (language !== 'en') {
-        await typeInto(page, 'batch_size', '2.250');
+        await (language === 'de' ? pasteInto : typeInto)(page, 'batch_size', '2.250');
         await page.click('#calculate');
         await page.waitForFunction(() => document.getElementById('batch_size-message').textContent !== '');
         assert.equal(await textOf(page, 'batch_size-message'), text(language, 'Web',
