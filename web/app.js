@@ -23,7 +23,8 @@ const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requ
 let core;
 let language = 'en';
 let texts = null; // the translations of `language`, in the order of textKeys
-// Resolves once `texts` holds the core's messages of `language` too.
+// Resolves once `texts` holds the second round of `language` too: the
+// core's messages, and the texts that only a cellar file's results show.
 let messagesIn = Promise.resolve();
 let commaToo = null;
 const typedTargets = {}; // a computed target's field -> what it held before
@@ -39,10 +40,11 @@ let TEXT_INDEX = new Map();
 // The keys and each other language's texts come last in the page, after
 // this script, each in an element of its own, in two rounds: every
 // language's texts of the page itself (data-texts), then every language's
-// messages of the core (data-core-texts), needed only once the core speaks:
-// a calculation, a cellar file, a stored record it refuses. An English page
-// is used before any has arrived; another once its own texts of the first
-// round have (the parser has gone past them, or past the whole page).
+// messages of the core and the texts only a cellar file's results show
+// (data-core-texts), needed only once the core speaks: a calculation, a
+// cellar file, a stored record it refuses. An English page is used before
+// any has arrived; another once its own texts of the first round have (the
+// parser has gone past them, or past the whole page).
 function parsed(selector) {
   const holder = () => document.querySelector(selector);
   const done = () => document.readyState !== 'loading' || Boolean(holder()?.nextElementSibling);
@@ -76,8 +78,8 @@ async function round(kind, wanted) {
 }
 
 // The translations of `wanted` in the order of textKeys: its own texts, and
-// with `messages` the core's after them; none for English, whose texts are
-// the keys' own.
+// with `messages` the second round's after them; none for English, whose
+// texts are the keys' own.
 async function textsOf(wanted, messages = false) {
   if (wanted === 'en') return null;
   const own = await round('texts', wanted);

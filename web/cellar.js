@@ -1,5 +1,8 @@
 // A cellar file: the core runs its rows against the form, the page shows
-// them and offers the CSV to download.
+// them and offers the CSV to download. Its texts come with the core's
+// messages, after every language's texts of the form, so that no language
+// waits for them before its form can be used: all that says one waits for
+// those first.
 import { $, element, value } from './dom.js';
 
 const ROWS_SHOWN = 300;
@@ -17,11 +20,27 @@ let core, t, say, language, withValue, doseTexts, coreTexts, unitText, messagesI
 let batchFile = null; // {name, bytes} of the last cellar file
 let namedHeaders = {}; // column -> header the user chose
 
+// The result's place, and its texts that stand in the page: said once a
+// file has been read, so that they come with the core's messages; a new
+// language says them again.
+function showResult() {
+  $('batch-result').hidden = false;
+  say($('file-target-kind-caption'), 'Web', 'Kind of the file\'s targets');
+  say($('file-target-kind-none'), 'Web', 'Not named');
+  say($('batch-columns-caption'), 'Web', 'Columns');
+  say($('download'), 'Web', 'Download CSV');
+  say($('head-line'), 'Web', 'Line');
+  say($('head-tank'), 'Web', 'Tank');
+  say($('head-amount'), 'Web', 'Amount');
+  say($('head-status'), 'Web', 'Status');
+  say($('head-message'), 'Web', 'Message');
+}
+
 // A file too large for the page is refused before it is read, with its size.
 function refuseLarge(file) {
   const megabytes = (bytes) => Math.ceil(bytes / 1_000_000).toLocaleString(language());
   batchFile = null;
-  $('batch-result').hidden = false;
+  showResult();
   $('download').hidden = true;
   $('rows-shown').textContent = '';
   $('column-choices').replaceChildren();
@@ -32,14 +51,15 @@ function refuseLarge(file) {
 
 async function takeFile(file) {
   if (!file) return;
-  if (file.size > LARGEST_FILE) {
+  const bytes = file.size > LARGEST_FILE ? null : new Uint8Array(await file.arrayBuffer());
+  // Its rows, and its refusal, speak in the texts that come with the core's
+  // messages; until they have come the file is not taken, so nothing runs
+  // it before.
+  await messagesIn();
+  if (!bytes) {
     refuseLarge(file);
     return;
   }
-  const bytes = new Uint8Array(await file.arrayBuffer());
-  // Its rows speak in the core's messages; until they have come the file
-  // is not taken, so nothing runs it before.
-  await messagesIn();
   batchFile = { name: file.name, bytes };
   // What was named for another file never stands for this one.
   namedHeaders = {};
@@ -52,7 +72,7 @@ function runBatch() {
     texts: coreTexts(), decimal_mark: value('decimal-mark'), answer_yes: $('answer-yes').checked,
     headers: namedHeaders, file_target_kind: value('file-target-kind') };
   const answer = core.batch(batchFile.bytes, batchFile.name, options, ROWS_SHOWN);
-  $('batch-result').hidden = false;
+  showResult();
   $('batch-summary').textContent = answer.problem ? translated(answer.problem) : summaryOf(answer);
   // A file that names no unit is read in the form's: said, for the form may
   // still stand at what it started with.
@@ -240,8 +260,8 @@ function watchForm() {
 // Takes the files dropped or chosen once the page has its core and its
 // form's texts. `page` lends the core, its texts (t, say, withValue, the
 // core's in language() as coreTexts()), the sheet's doseTexts() and
-// unitText, and messagesIn(), which resolves once the core's messages are
-// in.
+// unitText, and messagesIn(), which resolves once the second round of
+// texts is in.
 export function startCellar(page) {
   ({ core, t, say, language, withValue, doseTexts, coreTexts, unitText, messagesIn } = page);
   // The kinds a file's targets may be named in: the form's own list.
