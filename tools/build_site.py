@@ -12,7 +12,8 @@ waits only for their bytes, never for a request of its own. They come in two
 rounds: first every language's texts of the page itself (its form, its own
 messages), which a language's form waits for; then every language's
 messages of the core, needed only once the core speaks (a calculation, a
-cellar file), which the page waits for only then. The texts only the
+cellar file), which the page waits for only then, with the texts that only
+a cellar file's results show (web/cellar.js names them). The texts only the
 register shows travel in the register's module, loaded once the form is usable.
 Beside it: the web app manifest, the icons drawn from resources/korvane.svg,
 and the service worker that keeps them all, named after their content hash.
@@ -46,6 +47,8 @@ SOURCE_LANGUAGE = "en"
 # Every message of the core may reach the page.
 CORE_CONTEXT = "korvane"
 ICONS = {"icon-192.png": (192, 0), "icon-512.png": (512, 0), "icon-maskable-512.png": (512, 96)}
+# The page's module that shows a cellar file's results.
+CELLAR_SCRIPT = "cellar.js"
 # The module the page's script imports what the build makes from, and the
 # ones the register's and sync's import their own texts from.
 SITE_MODULE = "korvane-site"
@@ -90,11 +93,11 @@ def translations(ts_dir, languages, keys):
 def texts_script(own, core):
     """The keys and the other languages' texts as the page's last elements,
     in two rounds: the page's own texts (data-texts), then the core's
-    messages (data-core-texts). Each round has its "keys" first (an English
-    page needs none of them, so its script does not carry them), then one
-    element for each language with its translations in that order, each as
-    JSON written so that nothing in a text can end the script ("</script")
-    or open a comment in it ("<!--")."""
+    messages and the cellar file's texts (data-core-texts). Each round has
+    its "keys" first (an English page needs none of them, so its script does
+    not carry them), then one element for each language with its
+    translations in that order, each as JSON written so that nothing in a
+    text can end the script ("</script") or open a comment in it ("<!--")."""
     def script(kind, language, translated):
         data = json.dumps(translated, ensure_ascii=False, separators=(",", ":")).replace("<", "\\u003c")
         return f'<script type="application/json" data-{kind}="{language}">{data}</script>\n'
@@ -180,21 +183,25 @@ def bundle(web, site_data):
 
 
 def module_keys(web):
-    """The page's own texts that only the register's modules show, as
-    (the register's, sync's alone): each travels in its module, not in the
-    page, whose every byte a first visit waits for in every language (they
+    """The page's own texts that only one of its modules shows, as (the
+    cellar file's, the register's, sync's alone). None travels in the
+    page's first round, whose every byte a first visit waits for in every
+    language: the cellar file's come in the second, with the core's messages
+    its results speak in; the register's and sync's in their modules (they
     were a third of each language's texts)."""
     folder = web / "register"
     sync = folder / "sync.js"
-    bindings = bindings_of(web)
-    page = {key for path in sorted(web.iterdir()) + sorted(bindings.glob("*.cpp")) if path.is_file()
-            for key in file_keys(path)}
+    cellar = web / CELLAR_SCRIPT
+    sources = sorted(web.iterdir()) + sorted(bindings_of(web).glob("*.cpp"))
+    page = {key for path in sources if path.is_file() and path != cellar for key in file_keys(path)}
+    cellar_keys = [key for key in dict.fromkeys(file_keys(cellar)) if key not in page]
+    page.update(cellar_keys)
     register_keys = [key for path in sorted(folder.glob("*.js")) if path != sync for key in file_keys(path)
                      if key[0] == "Web" and key not in page]
     register_keys = list(dict.fromkeys(register_keys))
     sync_keys = [key for key in dict.fromkeys(file_keys(sync))
                  if key[0] == "Web" and key not in page and key not in register_keys]
-    return register_keys, sync_keys
+    return cellar_keys, register_keys, sync_keys
 
 
 def texts_module(folder, name, texts):
@@ -288,12 +295,13 @@ def main():
     languages = translated_languages(args.translations)
     tables = site_tables(wasm_file, [SOURCE_LANGUAGE] + languages)
     source = fill_lists((web / "index.html").read_text("utf-8"), tables, tables["language_names"])
-    register_keys, sync_keys = module_keys(web)
+    cellar_keys, register_keys, sync_keys = module_keys(web)
     # The page's own texts: those its sources name and the entries of the
     # core's lists written into it, which its form shows from the start.
     own = [key for key in dict.fromkeys(page_keys(web) + html_keys(source))
-           if key not in register_keys + sync_keys]
-    core = core_messages(args.translations, languages[0], wasm_file.read_bytes(), own)
+           if key not in cellar_keys + register_keys + sync_keys]
+    core = cellar_keys + core_messages(args.translations, languages[0], wasm_file.read_bytes(),
+                                       own + cellar_keys)
     site_data = {"VERSION": args.version,
                  "LANGUAGES": [SOURCE_LANGUAGE] + languages, "DOSE_COLUMNS": tables["dose_columns"]}
     if out.exists():

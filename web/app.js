@@ -4,35 +4,29 @@ import { loadCore } from './core.js';
 // (English and each of translations/*.ts), the names of a dose's columns
 // from the core, and the version.
 import { DOSE_COLUMNS, LANGUAGES, VERSION } from 'korvane-site';
+import { dropZone, startCellar, translated } from './cellar.js';
+import { $, element, value } from './dom.js';
 import { keepText, keptText } from './kept.js';
 
-const $ = (id) => document.getElementById(id);
 const LANGUAGE_KEY = 'korvane.language';
 const DEFAULTS_KEY = 'korvane.settings.cfg';
 // The wine's settings kept with the defaults: apart, so that the defaults'
 // settings.cfg keeps the very records the window reads.
 const WINE_DEFAULTS_KEY = 'korvane.wine';
 const WINE_DEFAULTS = ['regime', 'colour', 'binding_factor'];
-const ROWS_SHOWN = 300;
 // A figure not calculated since the last change: never "0.00", which reads
 // as "add nothing".
 const NOT_CALCULATED = '—';
-// The largest file the page takes. Its bytes sit in the browser's memory
-// twice (as read, and in the core's), with the CSV written for it beside
-// them: in Chromium on a desktop a 200 MB file ran and a 300 MB one (ten
-// million rows) exhausted the core's memory; a phone has less, so half.
-const LARGEST_FILE = 100_000_000;
 const RESULT_IDS = ['existing_molecular', 'so2_requirement', 'molecular_so2_requirement', 'amount',
   'teaspoons', 'so2_added', 'projected_total_so2', 'total_so2_limit'];
 
 let core;
 let language = 'en';
 let texts = null; // the translations of `language`, in the order of textKeys
-// Resolves once `texts` holds the core's messages of `language` too.
+// Resolves once `texts` holds the second round of `language` too: the
+// core's messages, and the texts that only a cellar file's results show.
 let messagesIn = Promise.resolve();
 let commaToo = null;
-let batchFile = null; // {name, bytes} of the last cellar file
-let namedHeaders = {}; // column -> header the user chose
 const typedTargets = {}; // a computed target's field -> what it held before
 
 // --- Texts ----------------------------------------------------------------
@@ -46,10 +40,11 @@ let TEXT_INDEX = new Map();
 // The keys and each other language's texts come last in the page, after
 // this script, each in an element of its own, in two rounds: every
 // language's texts of the page itself (data-texts), then every language's
-// messages of the core (data-core-texts), needed only once the core speaks:
-// a calculation, a cellar file, a stored record it refuses. An English page
-// is used before any has arrived; another once its own texts of the first
-// round have (the parser has gone past them, or past the whole page).
+// messages of the core and the texts only a cellar file's results show
+// (data-core-texts), needed only once the core speaks: a calculation, a
+// cellar file, a stored record it refuses. An English page is used before
+// any has arrived; another once its own texts of the first round have (the
+// parser has gone past them, or past the whole page).
 function parsed(selector) {
   const holder = () => document.querySelector(selector);
   const done = () => document.readyState !== 'loading' || Boolean(holder()?.nextElementSibling);
@@ -83,8 +78,8 @@ async function round(kind, wanted) {
 }
 
 // The translations of `wanted` in the order of textKeys: its own texts, and
-// with `messages` the core's after them; none for English, whose texts are
-// the keys' own.
+// with `messages` the second round's after them; none for English, whose
+// texts are the keys' own.
 async function textsOf(wanted, messages = false) {
   if (wanted === 'en') return null;
   const own = await round('texts', wanted);
@@ -94,8 +89,8 @@ async function textsOf(wanted, messages = false) {
 }
 
 function t(context, english) {
-  const translated = texts?.[TEXT_INDEX.get(`${context}|${english}`)];
-  return (translated || english).trim().replace(/\r/g, '\n');
+  const translation = texts?.[TEXT_INDEX.get(`${context}|${english}`)];
+  return (translation || english).trim().replace(/\r/g, '\n');
 }
 
 // The core's texts in the page's language, for the core to tell a limit
@@ -133,8 +128,8 @@ function translatePage() {
   if (!$('wine-results').hidden && !$('so2_added').classList.contains('not-calculated')) {
     showWine(core.calculate(doseRequest(), true).wine);
   }
-  if (batchFile) runBatch();
-  // The register, once loaded, says itself again.
+  // The cellar file's results and the register, once loaded, say
+  // themselves again.
   document.dispatchEvent(new Event('korvane-language'));
 }
 
@@ -163,19 +158,10 @@ async function switchLanguage(wanted) {
 
 // --- Numeric fields ---------------------------------------------------------
 
-// The fields a cellar file's rows may take from the form.
-const BATCH_FORM_FIELDS = new Set(['form', 'solution_pct', 'tablet_g', 'target_kind', 'unit', 'target_free',
-  'target_molecular', 'regime', 'limit', 'binding_factor']);
 const NUMBER_FIELDS = ['ph', 'free_so2', 'batch_size', 'solution_pct', 'tablet_g', 'target_free',
   'target_molecular'];
 // The wine's own figures: empty when not given, and without arrows.
 const WINE_NUMBER_FIELDS = ['total_so2', 'sugar', 'limit', 'binding_factor'];
-
-function element(tag, props = {}, ...children) {
-  const el = Object.assign(document.createElement(tag), props);
-  el.append(...children);
-  return el;
-}
 
 // Each numeric field: its label, the text box, − and + beside it, its unit
 // and the place for its message.
@@ -276,7 +262,6 @@ function filterTyping(input, event) {
 // With none chosen (a kept method the core no longer has), the first.
 const method = () => (document.querySelector('input[name=method]:checked')
   ?? document.querySelector('input[name=method]')).value;
-const value = (id) => $(id).value;
 
 // The texts of a dose under the names of its columns: each from the field
 // of that name, but the method's option and the target that is typed in.
@@ -554,207 +539,6 @@ async function saveDefaults() {
   say($('defaults-status'), 'Web', 'Saved as your defaults.');
 }
 
-// --- A cellar file ----------------------------------------------------------------
-
-// A file too large for the page is refused before it is read, with its size.
-function refuseLarge(file) {
-  const megabytes = (bytes) => Math.ceil(bytes / 1_000_000).toLocaleString(language);
-  batchFile = null;
-  $('batch-result').hidden = false;
-  $('download').hidden = true;
-  $('rows-shown').textContent = '';
-  $('column-choices').replaceChildren();
-  $('batch-table').tBodies[0].replaceChildren();
-  $('batch-summary').textContent = t('Web', '%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc --batch on it.')
-    .replace('%1', file.name).replace('%2', megabytes(file.size)).replace('%3', megabytes(LARGEST_FILE));
-}
-
-async function takeFile(file) {
-  if (!file) return;
-  if (file.size > LARGEST_FILE) {
-    refuseLarge(file);
-    return;
-  }
-  const bytes = new Uint8Array(await file.arrayBuffer());
-  // Its rows speak in the core's messages; until they have come the file
-  // is not taken, so nothing runs it before.
-  await messagesIn;
-  batchFile = { name: file.name, bytes };
-  // What was named for another file never stands for this one.
-  namedHeaders = {};
-  $('file-target-kind').value = '';
-  runBatch();
-}
-
-function runBatch() {
-  const options = { sheet: doseTexts(), regime: value('regime'), limit: value('limit'),
-    texts: coreTextsOf(), decimal_mark: value('decimal-mark'), answer_yes: $('answer-yes').checked,
-    headers: namedHeaders, file_target_kind: value('file-target-kind') };
-  const answer = core.batch(batchFile.bytes, batchFile.name, options, ROWS_SHOWN);
-  $('batch-result').hidden = false;
-  $('batch-summary').textContent = answer.problem ? translated(answer.problem) : summaryOf(answer);
-  // A file that names no unit is read in the form's: said, for the form may
-  // still stand at what it started with.
-  const unitNote = !answer.problem && (answer.fromForm ?? []).includes('unit');
-  $('batch-note').hidden = !unitNote;
-  $('batch-note').textContent = unitNote ? t('Web', 'Every row takes the form\'s unit: %1.')
-    .replace('%1', $('unit').selectedOptions[0]?.text ?? '') : '';
-  // A target column needs its kind: from the file, or named here.
-  $('file-target-kind-row').hidden = !(answer.columns?.target && !answer.columns?.target_kind)
-    && !value('file-target-kind');
-  showColumnChoices(answer);
-  const download = $('download');
-  URL.revokeObjectURL(download.href);
-  download.hidden = Boolean(answer.problem);
-  if (!answer.problem) {
-    download.href = URL.createObjectURL(new Blob([answer.output], { type: 'text/csv' }));
-    download.download = batchFile.name.replace(/(\.[^.]*)?$/, (ext) => `-doses${ext || '.csv'}`);
-  }
-  const rows = answer.rows ?? [];
-  $('rows-shown').textContent = answer.counts?.rows > rows.length
-    ? t('Web', 'The first %1 rows; the CSV holds them all.').replace('%1', rows.length) : '';
-  // The wine's three columns where the file or the form gives any of the
-  // wine's inputs, as the CSV has them.
-  for (const th of document.querySelectorAll('#batch-table .wine-column')) th.hidden = !answer.wine;
-  const wineHeads = [...document.querySelectorAll('#batch-table th.wine-column')];
-  const wineCells = (row) => (answer.wine ? ['so2_added', 'projected_total_so2', 'total_so2_limit']
-    .map((name, i) => {
-      const over = name === 'projected_total_so2' && row.over_limit;
-      const td = element('td', { className: `figure wine-column${over ? ' over' : ''}` }, row[name]);
-      // On a phone, where the table's heads are not above it.
-      td.dataset.label = wineHeads[i].textContent;
-      return td;
-    }) : []);
-  $('batch-table').tBodies[0].replaceChildren(...rows.map((row) => element('tr', {},
-    element('td', {}, String(row.line)), element('td', {}, row.tank),
-    element('td', { className: 'figure' }, row.amount ? `${row.amount} ${unitText(row.unit)}` : ''),
-    element('td', {}, statusText(row.status)), ...wineCells(row), element('td', {}, row.message_shown
-      ?? (row.message_text ? withValue(t('korvane', row.message_text), row.message_value)
-        : translated(row.message))))));
-}
-
-// --- The file's results in the page's language ----------------------------------------
-
-// The statuses of a row and the columns of a dose, as the page says them;
-// the CSV keeps the machine's words, so that korvane-calc reads it back.
-function statusText(status) {
-  return {
-    ok: t('Web', 'ok'), no_addition: t('Web', 'no addition'), question: t('Web', 'question'),
-    error: t('Web', 'error'), blank: t('Web', 'blank'),
-  }[status] ?? status;
-}
-
-function columnText(column) {
-  return {
-    ph: t('frmSulfite', 'pH'), free_so2: t('Web', 'Free SO2'), batch_size: t('frmSulfite', 'Batch Size'),
-    unit: t('Web', 'Unit'), form: t('frmSulfite', 'Sulphite source'), method: t('Web', 'Addition method'),
-    solution_pct: t('frmSulfite', 'Solution percentage'), tablet_g: t('frmSulfite', 'Tablet weight'),
-    target_kind: t('Web', 'Target kind'), target: t('frmSulfite', 'Target'),
-    total_so2: t('Web', 'Total SO2'), colour: t('Web', 'Colour'), sugar: t('Web', 'Sugar'),
-    style: t('Web', 'Style'), binding_factor: t('Web', 'Binding factor'),
-  }[column] ?? column;
-}
-
-// The summary from the counts: the core's own text in English, which is
-// korvane-calc's; in another language made of the translators' texts.
-function summaryOf(answer) {
-  if (language === 'en') return answer.summary;
-  const c = answer.counts;
-  let text = t('Web', 'Rows: %1. ok: %2, no addition: %3, questions: %4, errors: %5, blank: %6.')
-    .replace(/%(\d)/g, (_, n) => [c.rows, c.ok, c.no_addition, c.question, c.error, c.blank][n - 1]);
-  const lines = answer.uncalculated ?? [];
-  if (lines.length) {
-    const more = c.error + c.question - lines.length;
-    text += ` ${t('Web', 'Not calculated, by line: %1.').replace('%1', lines.join(', '))}`;
-    if (more > 0) text += ` ${t('Web', 'And %1 more.').replace('%1', more)}`;
-  }
-  if (answer.windows1252) text += ` ${t('Web', 'The file is not UTF-8: it was read as Windows-1252.')}`;
-  return text;
-}
-
-// The core's messages composed with values of the file, as templates: %1,
-// %2... stand for what the core put in. `t` is the page's, or none (the
-// English templates themselves).
-function messageTemplates(t) {
-  return [
-    t('Web', '%1 "%2" could be %3 or %4: say which decimal mark the file uses.'),
-    t('Web', '%1 "%2" sets its thousands apart in groups that are not whole.'),
-    t('Web', '%1 has a target column but no target_kind column: add one, or choose the kind of the file\'s targets in the list below.'),
-    t('Web', 'Line %1 opens a quote that never closes. Close the quote, then run the batch again.'),
-    t('Web', 'Line %1 opens a quote that never closes: the 1 line after it would be read as one field. Close the quote, then run the batch again.'),
-    t('Web', 'Line %1 opens a quote that never closes: the %2 lines after it would be read as one field. Close the quote, then run the batch again.'),
-    t('Web', 'Line %1 holds a byte that is not UTF-8, though the file begins as UTF-8: save it as UTF-8 (or as Unicode text), then run the batch again.'),
-    t('Web', 'Line %1 writes %2 with the comma as its decimal mark, but line %3 writes %4 with the point: the file mixes decimal marks. Correct it, then run the batch again.'),
-    t('Web', 'Line %1 writes %2 with the point as its decimal mark, but line %3 writes %4 with the comma: the file mixes decimal marks. Correct it, then run the batch again.'),
-  ];
-}
-
-let templateMatchers = null;
-
-// A message of the core in the page's language: a fixed text by its key, a
-// composed one by the template it was made from; else as the core wrote it.
-function translated(message) {
-  if (!message) return '';
-  if (TEXT_INDEX.has(`korvane|${message}`)) return t('korvane', message);
-  templateMatchers ??= messageTemplates((context, english) => english).map((english) => {
-    const parts = english.split(/%\d/).map((part) => part.replace(/[.*+?^${}()|[\]\\]/g, '\\$&'));
-    return new RegExp(`^${parts.join('(.+?)')}$`, 's');
-  });
-  const ours = messageTemplates(t);
-  for (const [i, matcher] of templateMatchers.entries()) {
-    const found = matcher.exec(message);
-    if (found) return ours[i].replace(/%(\d)/g, (_, n) => found[n]);
-  }
-  return message;
-}
-
-// Which header each of a dose's columns is read from; any may be chosen.
-function showColumnChoices(answer) {
-  const box = $('column-choices');
-  box.replaceChildren();
-  for (const [column, found] of Object.entries(answer.columns ?? {})) {
-    const id = `column-${column}`;
-    const select = element('select', { id });
-    // The kind named for the file's targets is the user's, not the form's.
-    const named = column === 'target_kind' && value('file-target-kind')
-      ? $('file-target-kind').selectedOptions[0].textContent : null;
-    const current = found ?? named ?? (answer.fromForm.includes(column) ? t('Web', 'the form') : '—');
-    select.append(element('option', { value: '' }, current));
-    for (const header of answer.headers) select.append(element('option', { value: header }, header));
-    select.value = namedHeaders[column] ?? '';
-    select.addEventListener('change', () => {
-      if (select.value) namedHeaders[column] = select.value;
-      else delete namedHeaders[column];
-      runBatch();
-    });
-    box.append(element('label', { htmlFor: id }, `${columnText(column)} (${column})`), select);
-  }
-  $('batch-columns').open ||= Boolean(answer.problem);
-}
-
-// A place a file may be dropped on, marked while one is dragged over it;
-// the register's files take the same.
-function dropZone(drop, take) {
-  drop.addEventListener('dragover', (event) => {
-    event.preventDefault();
-    drop.classList.add('dragging');
-  });
-  drop.addEventListener('dragleave', () => drop.classList.remove('dragging'));
-  drop.addEventListener('drop', (event) => {
-    event.preventDefault();
-    drop.classList.remove('dragging');
-    take(event.dataTransfer.files[0]);
-  });
-}
-
-function watchDrops() {
-  dropZone($('cellar'), takeFile);
-  $('file').addEventListener('change', () => takeFile($('file').files[0]));
-  for (const id of ['decimal-mark', 'answer-yes', 'file-target-kind']) {
-    $(id).addEventListener('change', () => batchFile && runBatch());
-  }
-}
-
 // --- The register -------------------------------------------------------------
 
 // The register comes in a file of its own once the form is usable, so a
@@ -771,8 +555,6 @@ function loadRegister() {
 
 async function start() {
   for (const span of document.querySelectorAll('span.number')) buildNumberField(span);
-  // The kinds a file's targets may be named in: the form's own list.
-  for (const option of $('target_kind').options) $('file-target-kind').append(option.cloneNode(true));
   language = chooseLanguage();
   [core, texts] = await Promise.all([loadCore(self.korvaneCompiled), textsOf(language)]);
   // The page's calculation for a script or a test: the very calls it makes.
@@ -804,21 +586,6 @@ async function start() {
   $('sheet').addEventListener('change', (event) => {
     if (event.target.name === 'method' || event.target.id === 'target_kind') showChoiceState();
     if (event.target.tagName === 'SELECT' || event.target.type === 'radio') inputChanged();
-    // The cellar is run again only for what its rows may take from the form:
-    // a large file takes a while, and its pH, SO2 and sizes are its own.
-    if (batchFile && (event.target.name === 'method' || BATCH_FORM_FIELDS.has(event.target.id))) {
-      runBatch();
-    }
-  });
-  // A figure of the form the rows take, typed or stepped, runs the cellar
-  // again once the typing pauses; until then nothing stale may be saved.
-  let batchTimer = null;
-  $('sheet').addEventListener('input', (event) => {
-    if (batchFile && BATCH_FORM_FIELDS.has(event.target.id)) {
-      $('download').hidden = true;
-      clearTimeout(batchTimer);
-      batchTimer = setTimeout(() => { if (batchFile) runBatch(); }, 300);
-    }
   });
   // Leaving the existing SO2 shows its molecular SO2 when that is the target's kind.
   $('free_so2').addEventListener('blur', () => {
@@ -832,7 +599,8 @@ async function start() {
     applyDefaults(core.defaults(null));
   });
   $('language').addEventListener('change', () => switchLanguage(value('language')));
-  watchDrops();
+  startCellar({ core, t, language: () => language, say, withValue, doseTexts, coreTexts: coreTextsOf, unitText,
+    messagesIn: () => messagesIn });
   if ('serviceWorker' in navigator && location.protocol.startsWith('http')) {
     // A browser that blocks site data refuses it: the page then simply has no offline copy.
     navigator.serviceWorker.register('sw.js').catch(() => {});

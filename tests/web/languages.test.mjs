@@ -82,8 +82,9 @@ describe('choosing the language', () => {
   });
 
   it('speaks its language over a slow network, where its texts arrive after the page\'s script', async () => {
-    // The core's messages come last: Calculate pressed the moment the form is
-    // usable waits for them, and so does a stored record the core refuses.
+    // The core's messages and a file's texts come last: Calculate pressed and
+    // a file dropped the moment the form is usable wait for them, and so does
+    // a stored record the core refuses.
     for (const [language, broken] of [['en', false], ['pt', false], ['fr', true]]) {
       const page = await env.browser.newPage();
       const errors = [];
@@ -94,6 +95,9 @@ describe('choosing the language', () => {
         localStorage.setItem('korvane.language', l);
         if (brokenDefaults) localStorage.setItem('korvane.settings.cfg', '"1"');
         else new MutationObserver(() => { // the page marked itself ready
+          const transfer = new DataTransfer();
+          transfer.items.add(new File(Array(101).fill(new Uint8Array(1_000_000)), 'huge.csv'));
+          document.getElementById('drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
           document.getElementById('ph').value = '';
           document.getElementById('calculate').click();
         }).observe(document, { subtree: true, attributeFilter: ['data-ready'] });
@@ -113,6 +117,11 @@ describe('choosing the language', () => {
         : ['ph-message', 'Please enter pH.'];
       await page.waitForFunction((id) => document.getElementById(id).textContent, {}, place);
       assert.equal(await textOf(page, place), text(language, 'korvane', english).replace(/\r/g, '\n'));
+      if (!broken) {
+        assert.equal(await textOf(page, 'batch-summary'), filled(language, '%1 is %2 MB, and the page takes files ' +
+          'up to %3 MB: run korvane-calc --batch on it.', 'huge.csv', 101, 100));
+        assert.equal(await textOf(page, 'head-status'), text(language, 'Web', 'Status'));
+      }
       assert.deepEqual(errors, []);
       await page.close();
     }
