@@ -434,7 +434,11 @@ function showSummary(tank, state) {
     parts.push(el('p', {}, t('Web', 'No analysis yet: enter the first one below.')));
   } else {
     parts.push(el('p', {}, `${t('Web', 'Latest analysis')}: ${localTime(latest.at)} · ${t('frmSulfite', 'pH')} ${figure(latest.ph)} · ${t('Web', 'Free SO2')} ${figure(latest.free_so2)} mg/L`));
-    dose = workOutDose(tank, latest, state.total ?? latest.total_so2 ?? '', answeredBy(tank, latest));
+    const now = state.total ?? latest.total_so2 ?? '';
+    dose = workOutDose(tank, latest, now, answeredBy(tank, latest));
+    // A question stops the dose before the core tells its limit, which is
+    // the wine's all the same.
+    if (dose.status === 'question') dose.total_so2_limit = workOutDose(tank, latest, now, true).total_so2_limit;
     const limit = dose?.total_so2_limit || tank.limit || '';
     const total = state.total === null ? t('Web', 'not measured') : `${figure(state.total)} mg/L`;
     const over = limit && state.total !== null && state.total > Number(limit);
@@ -850,7 +854,7 @@ async function takeCellarFile(file) {
   await showAll();
   status([t('Web', 'Tanks taken from the file: %1.').replace('%1', count), ...refused.slice(0, 1)
     .map((first) => t('Web', 'Rows not taken for an error: %1. The first is line %2: %3')
-      .replace('%1', refused.length).replace('%2', first.line).replace('%3', coreMessage(first)))].join(' '),
+      .replace('%1', refused.length).replace('%2', first.line).replace('%3', () => coreMessage(first)))].join(' '),
   refused.length > 0);
 }
 
