@@ -176,12 +176,13 @@ it('asks an analysis every question in turn, and saves no tank with a limit the 
   }
   await page.click('#reg-save-analysis');
   const asked = [];
-  for (const _ of [1, 2]) {
+  for (let i = 0; i < 2; i++) {
     await page.waitForSelector('#question[open]');
     asked.push(await textOf(page, 'question-text'));
     await page.click('#question-yes');
   }
-  assert.match(asked.join('|'), /^Le SO2 mesuré semble bas.*\|Le SO2 total atteindrait 224.5 mg\/L, au-dessus de la limite de 200/);
+  assert.match(asked.join('|'),
+    /^Le SO2 mesuré semble bas.*\|Le SO2 total atteindrait 224.5 mg\/L, au-dessus de la limite de 200/);
   await page.waitForSelector('#reg-plan');
   assert.match(await page.$eval('#reg-dose', (el) => el.textContent),
     /SO2 total après \(mg\/L\): 224,5Limite 200 mg\/L\s:\slimite \(UE\) pour un blanc sec.*Prévoir cet ajout$/);

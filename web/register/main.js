@@ -465,7 +465,10 @@ function showDose(tank, state) {
       ? t('Web', 'No addition needed.') : dose.message_shown || dose.message));
     // A question no one answered (a file's row, or a tank changed since):
     // answered where every one is asked.
-    if (dose.status === 'question') box.append(el('p', { className: 'note' }, t('Web', 'A dose\'s questions are asked when its analysis is entered: correct the analysis and save it to answer them.')));
+    if (dose.status === 'question') {
+      box.append(el('p', { className: 'note' },
+        t('Web', 'A dose\'s questions are asked when its analysis is entered: correct the analysis and save it to answer them.')));
+    }
     return;
   }
   const amount = practicalAmount({ ...dose, so2_added: dose.so2_added || dose.so2_requirement });
