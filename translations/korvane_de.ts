@@ -852,6 +852,14 @@
         <translation>Aus der Datei übernommene Tanks: %1.</translation>
     </message>
     <message>
+        <source>Rows not taken for an error: %1. The first is line %2: %3</source>
+        <translation>Wegen eines Fehlers nicht übernommene Zeilen: %1. Die erste ist Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
+        <translation>Die Fragen einer Dosis werden gestellt, wenn ihre Analyse eingegeben wird: berichtigen Sie die Analyse und speichern Sie sie, um sie zu beantworten.</translation>
+    </message>
+    <message>
         <source>Backup restored: %1 records.</source>
         <translation>Sicherung wiederhergestellt: %1 Einträge.</translation>
     </message>

@@ -852,6 +852,14 @@
         <translation>Depósitos tomados del archivo: %1.</translation>
     </message>
     <message>
+        <source>Rows not taken for an error: %1. The first is line %2: %3</source>
+        <translation>Filas no tomadas por un error: %1. La primera es la línea %2: %3</translation>
+    </message>
+    <message>
+        <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
+        <translation>Las preguntas de una dosis se hacen al introducir su análisis: corrija el análisis y guárdelo para responderlas.</translation>
+    </message>
+    <message>
         <source>Backup restored: %1 records.</source>
         <translation>Copia restaurada: %1 registros.</translation>
     </message>

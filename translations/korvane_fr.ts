@@ -852,6 +852,14 @@
         <translation>Cuves prises du fichier : %1.</translation>
     </message>
     <message>
+        <source>Rows not taken for an error: %1. The first is line %2: %3</source>
+        <translation>Lignes non prises pour une erreur : %1. La première est la ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
+        <translation>Les questions d’une dose sont posées quand son analyse est saisie : corrigez l’analyse et enregistrez-la pour y répondre.</translation>
+    </message>
+    <message>
         <source>Backup restored: %1 records.</source>
         <translation>Sauvegarde restaurée : %1 enregistrements.</translation>
     </message>

@@ -852,6 +852,14 @@
         <translation>Vasche prese dal file: %1.</translation>
     </message>
     <message>
+        <source>Rows not taken for an error: %1. The first is line %2: %3</source>
+        <translation>Righe non prese per un errore: %1. La prima è la riga %2: %3</translation>
+    </message>
+    <message>
+        <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
+        <translation>Le domande di una dose si pongono quando la sua analisi è inserita: correggete l’analisi e salvatela per rispondervi.</translation>
+    </message>
+    <message>
         <source>Backup restored: %1 records.</source>
         <translation>Copia ripristinata: %1 registrazioni.</translation>
     </message>

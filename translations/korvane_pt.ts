@@ -852,6 +852,14 @@
         <translation>Cubas tiradas do ficheiro: %1.</translation>
     </message>
     <message>
+        <source>Rows not taken for an error: %1. The first is line %2: %3</source>
+        <translation>Linhas não tiradas por um erro: %1. A primeira é a linha %2: %3</translation>
+    </message>
+    <message>
+        <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
+        <translation>As perguntas de uma dose são feitas quando a sua análise é introduzida: corrija a análise e guarde-a para lhes responder.</translation>
+    </message>
+    <message>
         <source>Backup restored: %1 records.</source>
         <translation>Cópia restaurada: %1 registos.</translation>
     </message>

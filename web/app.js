@@ -410,8 +410,8 @@ function showWine(wine) {
 
 // The figure a question is about: its name, value and unit. The targets'
 // questions are about the level the calculation reaches, which may be the
-// computed one; the others about the field's own text.
-function questionedFigure(question, answered) {
+// computed one; the others about the text the dose was sent.
+function questionedFigure(question, answered, request) {
   const figures = answered?.figures;
   if (question.over_limit) {
     return `${t('Web', 'Projected total SO2')} ${answered?.wine?.projected_total_so2 ?? ''} mg/L`;
@@ -423,13 +423,13 @@ function questionedFigure(question, answered) {
       [t('Web', 'Molecular SO2 target'), figures?.target_molecular_so2, 'mg/L'],
   }[question.text];
   const [name, figure, unit] = named ?? {
-    ph: [t('frmSulfite', 'pH'), value('ph'), ''],
-    tablet_g: [t('frmSulfite', 'Tablet weight'), value('tablet_g'), 'g'],
-    solution_pct: [t('frmSulfite', 'Solution percentage'), value('solution_pct'), '%'],
-    total_so2: [t('Web', 'Total SO2'), value('total_so2'), 'mg/L'],
-    binding_factor: [t('Web', 'Binding factor'), value('binding_factor'), ''],
+    ph: [t('frmSulfite', 'pH'), request.ph, ''],
+    tablet_g: [t('frmSulfite', 'Tablet weight'), request.tablet_g, 'g'],
+    solution_pct: [t('frmSulfite', 'Solution percentage'), request.solution_pct, '%'],
+    total_so2: [t('Web', 'Total SO2'), request.total_so2, 'mg/L'],
+    binding_factor: [t('Web', 'Binding factor'), request.binding_factor, ''],
   }[question.field] ?? [];
-  return name ? [name, figure ?? value(question.field), unit].filter(Boolean).join(' ') : '';
+  return name ? [name, figure ?? request[question.field], unit].filter(Boolean).join(' ') : '';
 }
 
 // One question in the page's own dialog: Yes or No (Escape is No), the
@@ -460,6 +460,22 @@ function typedThousands() {
     && /^\s*[1-9]\d{0,2}(\.\d{3})+\s*$/.test(value(name)));
 }
 
+// The dose of `request` once every question the core has on it is asked
+// in turn and answered Yes; {declined: the question} at the first No. The
+// register asks its analyses' questions through this too.
+async function answeredDose(request) {
+  const answer = core.calculate(request, false);
+  if (answer.status !== 'question') return answer;
+  // The figures as they would come out, to name the targets questioned.
+  const answered = core.calculate(request, true);
+  for (const question of answer.questions) {
+    // The over-limit question comes composed in the page's language.
+    const text = question.over_limit ? question.text : t('korvane', question.text);
+    if (!(await ask(questionedFigure(question, answered, request), text))) return { declined: question };
+  }
+  return answered;
+}
+
 async function calculate() {
   await messagesIn;
   clearMessages();
@@ -470,20 +486,11 @@ async function calculate() {
     $(thousands).focus();
     return;
   }
-  let answer = core.calculate(doseRequest(), false);
-  if (answer.status === 'question') {
-    // The figures as they would come out, to name the targets questioned.
-    const answered = core.calculate(doseRequest(), true);
-    for (const question of answer.questions) {
-      // The over-limit question comes composed in the page's language.
-      const text = question.over_limit ? question.text : t('korvane', question.text);
-      if (!(await ask(questionedFigure(question, answered), text))) {
-        clearResults();
-        $(question.field).focus();
-        return;
-      }
-    }
-    answer = core.calculate(doseRequest(), true);
+  const answer = await answeredDose(doseRequest());
+  if (answer.declined) {
+    clearResults();
+    $(answer.declined.field).focus();
+    return;
   }
   if (answer.status === 'error') {
     showMessage(answer.field, answer.message_text ?? answer.message, answer.message_value);
@@ -547,7 +554,7 @@ async function saveDefaults() {
 function loadRegister() {
   Promise.all([import(new URL('register.js', document.baseURI).href), messagesIn])
     .then(([register]) => register.startRegister({ t, language: () => language, core, doseTexts, translated,
-      withValue, ask, dropZone }))
+      withValue, ask, answeredDose, coreTexts: coreTextsOf, dropZone }))
     .catch((error) => console.error(error));
 }
 

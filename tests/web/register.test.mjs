@@ -4,7 +4,7 @@
 // sheet calculating in every language from the files the service worker kept.
 import assert from 'node:assert/strict';
 import { after, before, it } from 'node:test';
-import { fillSheet, launch, serveSite, speak, textOf, valueOf, withSiteAndBrowser } from './harness.mjs';
+import { fillSheet, launch, serveSite, speak, textOf, typeInto, valueOf, withSiteAndBrowser } from './harness.mjs';
 import { chooseTank, createTank, enterAnalysis, historyRows, openRegister, planAndDo } from './register_harness.mjs';
 
 const env = withSiteAndBrowser({ before, after });
@@ -157,6 +157,35 @@ it('corrects an analysis with a new record, and shows a tank edited on two devic
   await page.waitForSelector('body[data-register=ready]');
   await chooseTank(page, 1);
   assert.match(await page.$eval('#reg-flags', (el) => el.textContent), /changed on two devices/);
+  assert.deepEqual(page.errors, []);
+});
+
+it('asks an analysis every question in turn, and saves no tank with a limit the core refuses', async () => {
+  const page = await openRegister(env.browser, env.site.url, { language: 'fr' });
+  await createTank(page, { name: 'T3 Blanc', volume: '1000', unit: 'litres', target_kind: 'free', target: '30',
+    form: 'potassium', method: 'powder', colour: 'white', regime: 'eu' });
+  await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Cuve enregistrée.');
+  await typeInto(page, 'reg-limit', '1,2e2');
+  await page.click('#reg-save-tank');
+  await page.waitForFunction(() => document.getElementById('reg-tank-message').textContent);
+  assert.deepEqual(await page.evaluate(() => [document.activeElement.id, ...['reg-tank-message', 'reg-status']
+    .map((id) => document.getElementById(id).textContent)]),
+  ['reg-limit', 'La limite doit être un nombre de mg/L supérieur à 0.', '']);
+  for (const [name, value] of Object.entries({ ph: '3,4', free_so2: '0,5', total_so2: '195' })) {
+    await typeInto(page, `reg-${name}`, value);
+  }
+  await page.click('#reg-save-analysis');
+  const asked = [];
+  for (let i = 0; i < 2; i++) {
+    await page.waitForSelector('#question[open]');
+    asked.push(await textOf(page, 'question-text'));
+    await page.click('#question-yes');
+  }
+  assert.match(asked.join('|'),
+    /^Le SO2 mesuré semble bas.*\|Le SO2 total atteindrait 224.5 mg\/L, au-dessus de la limite de 200/);
+  await page.waitForSelector('#reg-plan');
+  assert.match(await page.$eval('#reg-dose', (el) => el.textContent),
+    /SO2 total après \(mg\/L\): 224,5Limite 200 mg\/L\s:\slimite \(UE\) pour un blanc sec.*Prévoir cet ajout$/);
   assert.deepEqual(page.errors, []);
 });
 

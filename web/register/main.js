@@ -174,18 +174,48 @@ const nowForInput = () => {
 function workOutDose(tank, analysis, total, answerYes = false) {
   if (!analysis) return null;
   const bytes = new TextEncoder().encode(cellarCsv([cellarRow(tank, analysis, total)]));
-  // The tank's own wine figures only, never the form's.
-  const sheet = { ...ctx.doseTexts(), total_so2: '', colour: '', sugar: '', style: '', binding_factor: '' };
-  const options = { sheet, decimal_mark: 'point', answer_yes: answerYes, headers: {},
-    regime: tank.regime || '', limit: tank.limit || '' };
+  const options = { sheet: tankSheet(), decimal_mark: 'point', answer_yes: answerYes, headers: {},
+    regime: tank.regime || '', limit: tank.limit || '', texts: ctx.coreTexts() };
   const answer = ctx.core.batch(bytes, 'register.csv', options, 1);
   if (answer.problem) return { status: 'error', message: ctx.translated(answer.problem) };
   const [head, row] = parseCsv(new TextDecoder().decode(answer.output));
   const figures = Object.fromEntries(head.map((name, i) => [name, row?.[i] ?? '']));
-  const shown = answer.rows[0] ?? {};
-  figures.message_shown = shown.message_text
-    ? ctx.withValue(t('korvane', shown.message_text), shown.message_value) : ctx.translated(shown.message);
+  figures.message_shown = coreMessage(answer.rows[0] ?? {});
   return figures;
+}
+
+// The form's texts for what a tank leaves empty: the tank's own wine
+// figures only, never the form's.
+const tankSheet = () => ({ ...ctx.doseTexts(), total_so2: '', colour: '', sugar: '', style: '', binding_factor: '' });
+
+// A row's or a dose's message in the page's language: as the core told it
+// with the page's texts, else by its text (and value).
+const coreMessage = (said) => said.message_shown ?? (said.message_text
+  ? ctx.withValue(t('korvane', said.message_text), said.message_value) : ctx.translated(said.message));
+
+// The same dose as a single calculation takes it, which the page asks the
+// questions of as its form asks them.
+function doseRequest(tank, analysis, total) {
+  const row = cellarRow(tank, analysis, total);
+  const sheet = tankSheet();
+  return { ...Object.fromEntries(CELLAR_COLUMNS.slice(1).map((name, i) => [name, row[i + 1] || sheet[name]])),
+    regime: tank.regime || '', limit: tank.limit || '', texts: ctx.coreTexts() };
+}
+
+// An analysis's questions count as answered only where a person answered
+// them Yes as it was entered, and only for the tank as it then stood.
+const answeredBy = (tank, analysis) => analysis.answered === true && !(tank.edited > analysis.entered);
+
+// The first of a tank's figures the core refuses, checked on a dose of its
+// latest analysis (or of the form's wine until it has one): its field and
+// message, or null. What the core refuses of the analysis is the
+// analysis's to say.
+function refusedFigure(tank, analysis) {
+  const wine = analysis ?? { ph: ctx.doseTexts().ph, free_so2: ctx.doseTexts().free_so2 };
+  const answer = ctx.core.calculate(doseRequest(tank, wine, wine.total_so2), true);
+  const field = { batch_size: 'volume', target_free: 'target', target_molecular: 'target' }[answer.field]
+    ?? answer.field;
+  return answer.status === 'error' && TANK_FIELDS.includes(field) ? { field, message: coreMessage(answer) } : null;
 }
 
 // --- Drawing ---------------------------------------------------------------
@@ -404,7 +434,11 @@ function showSummary(tank, state) {
     parts.push(el('p', {}, t('Web', 'No analysis yet: enter the first one below.')));
   } else {
     parts.push(el('p', {}, `${t('Web', 'Latest analysis')}: ${localTime(latest.at)} · ${t('frmSulfite', 'pH')} ${figure(latest.ph)} · ${t('Web', 'Free SO2')} ${figure(latest.free_so2)} mg/L`));
-    dose = workOutDose(tank, latest, state.total ?? latest.total_so2 ?? '', true);
+    const now = state.total ?? latest.total_so2 ?? '';
+    dose = workOutDose(tank, latest, now, answeredBy(tank, latest));
+    // A question stops the dose before the core tells its limit, which is
+    // the wine's all the same.
+    if (dose.status === 'question') dose.total_so2_limit = workOutDose(tank, latest, now, true).total_so2_limit;
     const limit = dose?.total_so2_limit || tank.limit || '';
     const total = state.total === null ? t('Web', 'not measured') : `${figure(state.total)} mg/L`;
     const over = limit && state.total !== null && state.total > Number(limit);
@@ -429,15 +463,22 @@ function showDose(tank, state) {
   if (dose.status !== 'ok') {
     box.replaceChildren(el('p', { id: 'reg-dose-text' }, dose.status === 'no_addition'
       ? t('Web', 'No addition needed.') : dose.message_shown || dose.message));
+    // A question no one answered (a file's row, or a tank changed since):
+    // answered where every one is asked.
+    if (dose.status === 'question') {
+      box.append(el('p', { className: 'note' },
+        t('Web', 'A dose\'s questions are asked when its analysis is entered: correct the analysis and save it to answer them.')));
+    }
     return;
   }
   const amount = practicalAmount({ ...dose, so2_added: dose.so2_added || dose.so2_requirement });
-  box.replaceChildren(
+  box.replaceChildren(...[
     el('p', { id: 'reg-dose-text' }, `${t('Web', 'Dose')}: ${amountText(amount)} · ${t('Web', 'SO2 added (mg/L)')}: ${fixed(amount.so2, 1)}`
       + (dose.projected_total_so2 ? ` · ${t('Web', 'Total SO2 after (mg/L)')}: ${figure(Number(state.total ?? 0) + amount.so2)}` : '')),
     dose.message_shown ? el('p', { className: 'note' }, dose.message_shown) : null,
     doseAtStake(tank) ? el('p', { id: 'reg-dose-doubt', className: 'reg-flags' }, t('Web', 'The volume or target of this tank differs between its versions: this dose is worked out on the one edited last.')) : null,
-    el('button', { type: 'button', id: 'reg-plan', className: 'primary' }, t('Web', 'Plan this addition')));
+    el('button', { type: 'button', id: 'reg-plan', className: 'primary' }, t('Web', 'Plan this addition'))]
+    .filter(Boolean));
   $('reg-plan').addEventListener('click', () => planAddition(tank, state));
 }
 
@@ -596,6 +637,7 @@ async function saveTank(event) {
   const fields = readFields(TANK_FIELDS);
   const message = $('reg-tank-message');
   message.textContent = '';
+  status('');
   if (!fields.name) {
     message.textContent = t('Web', 'A tank needs a name.');
     $('reg-name').focus();
@@ -610,6 +652,13 @@ async function saveTank(event) {
   const tank = { ...(tankOf(chosen) ?? { _id: tankId(), type: 'tank' }), ...fields,
     retired: $('reg-retired').checked, edited: new Date().toISOString() };
   delete tank._conflicts;
+  // A figure the core refuses would fail every analysis after it.
+  const refused = refusedFigure(tank, tankOf(chosen) && states.get(chosen)?.latest);
+  if (refused) {
+    message.textContent = refused.message;
+    $(`reg-${refused.field}`).focus();
+    return;
+  }
   if (await keep(tank)) {
     chosen = tank._id;
     keepText(TANK_KEY, chosen);
@@ -654,11 +703,13 @@ async function saveAnalysis(event) {
   const analysis = { ...fields, _id: recordId('analysis', tank._id), type: 'analysis', tank: tank._id,
     at: when.toISOString(), entered: new Date().toISOString() };
   if ($('reg-replaces').value) analysis.replaces = $('reg-replaces').value;
-  // The core checks the figures as it would a cellar file's row; a
-  // question is asked, as the form asks it.
+  // The core checks the figures as it would a cellar file's row; its
+  // questions are asked as the form asks them, every one in turn, and the
+  // analysis keeps that they were answered.
   let checked = workOutDose(tank, analysis, analysis.total_so2);
   if (checked.status === 'question'
-      && await ctx.ask(tank.name, checked.message_shown || checked.message)) {
+      && !(await ctx.answeredDose(doseRequest(tank, analysis, analysis.total_so2))).declined) {
+    analysis.answered = true;
     checked = workOutDose(tank, analysis, analysis.total_so2, true);
   }
   if (checked.status === 'error' || checked.status === 'question') {
@@ -740,8 +791,10 @@ export async function exportedCellar() {
 async function takeCellarFile(file) {
   if (!file) return;
   const bytes = new Uint8Array(await file.arrayBuffer());
+  // Unanswered: a row's questions stay its dose's until a person answers
+  // them, and a row the core refuses is not taken.
   const answer = ctx.core.batch(bytes, file.name, { sheet: ctx.doseTexts(), decimal_mark: '',
-    answer_yes: true, headers: {} }, 1_000_000);
+    answer_yes: false, headers: {}, texts: ctx.coreTexts() }, 1_000_000);
   if (answer.problem) {
     status(ctx.translated(answer.problem), true);
     return;
@@ -760,9 +813,10 @@ async function takeCellarFile(file) {
   const analyses = [];
   const named = new Map(tanks.map((tank) => [tank.name, tank]));
   const written = new Map(); // tank id -> the tank as its last row leaves it
+  const refused = answer.rows.filter((shown) => shown.status === 'error');
   for (const [i, row] of rows.entries()) {
     const name = (answer.rows[i]?.tank ?? '').trim();
-    if (!name) continue;
+    if (!name || answer.rows[i].status === 'error') continue;
     const found = named.get(name);
     const form = ctx.doseTexts();
     const number = (column) => pointNumber(cellOf(row, column), comma);
@@ -801,7 +855,10 @@ async function takeCellarFile(file) {
   await load();
   if (!tankOf(chosen) && tanks.length) chosen = tanks[0]._id;
   await showAll();
-  status(t('Web', 'Tanks taken from the file: %1.').replace('%1', count));
+  status([t('Web', 'Tanks taken from the file: %1.').replace('%1', count), ...refused.slice(0, 1)
+    .map((first) => t('Web', 'Rows not taken for an error: %1. The first is line %2: %3')
+      .replace('%1', refused.length).replace('%2', first.line).replace('%3', () => coreMessage(first)))].join(' '),
+  refused.length > 0);
 }
 
 async function backup() {
@@ -899,7 +956,8 @@ function sharing() {
   if (keptText(SYNC_KEY)) start();
 }
 
-// `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask(), dropZone()}.
+// `page`: {t, language(), core, doseTexts(), translated(), withValue(), ask(), answeredDose(),
+// coreTexts(), dropZone()}.
 // What `make bench` times: the tank list drawn (to the time it was), a register filled through
 // the register's own records, and one tank's plot drawn.
 let listDrawn;
