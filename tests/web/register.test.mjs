@@ -186,6 +186,15 @@ it('asks an analysis every question in turn, and saves no tank with a limit the 
   await page.waitForSelector('#reg-plan');
   assert.match(await page.$eval('#reg-dose', (el) => el.textContent),
     /SO2 total après \(mg\/L\): 224,5Limite 200 mg\/L\s:\slimite \(UE\) pour un blanc sec.*Prévoir cet ajout$/);
+  // An analysis just under the target is kept (its dose alone, too little to
+  // weigh, is refused), and the tank still saves.
+  await typeInto(page, 'reg-ph', '3,4');
+  await typeInto(page, 'reg-free_so2', '29,999');
+  await page.click('#reg-save-analysis');
+  await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Analyse enregistrée.');
+  await typeInto(page, 'reg-limit', '');
+  await page.click('#reg-save-tank');
+  await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Cuve enregistrée.');
   assert.deepEqual(page.errors, []);
 });
 

@@ -206,16 +206,26 @@ function doseRequest(tank, analysis, total) {
 // them Yes as it was entered, and only for the tank as it then stood.
 const answeredBy = (tank, analysis) => analysis.answered === true && !(tank.edited > analysis.entered);
 
-// The first of a tank's figures the core refuses, checked on a dose of its
-// latest analysis (or of the form's wine until it has one): its field and
-// message, or null. What the core refuses of the analysis is the
-// analysis's to say.
-function refusedFigure(tank, analysis) {
-  const wine = analysis ?? { ph: ctx.doseTexts().ph, free_so2: ctx.doseTexts().free_so2 };
-  const answer = ctx.core.calculate(doseRequest(tank, wine, wine.total_so2), true);
+// The first of a tank's figures the core refuses, checked on a dose of a
+// plain wine with no SO2 yet: its field and message, or null. Not on its
+// latest analysis: a free SO2 just under the target makes an amount too
+// small to weigh, which is that analysis's to say, not the tank's.
+const PLAIN_WINE = { ph: '3.5', free_so2: '0' };
+function refusedFigure(tank) {
+  const answer = ctx.core.calculate(doseRequest(tank, PLAIN_WINE, ''), true);
   const field = { batch_size: 'volume', target_free: 'target', target_molecular: 'target' }[answer.field]
     ?? answer.field;
   return answer.status === 'error' && TANK_FIELDS.includes(field) ? { field, message: coreMessage(answer) } : null;
+}
+
+// Whether the core refuses only the dose of a tank's analysis, no figure of
+// either: an amount too small to weigh, when the free SO2 is just under the
+// target. Such an analysis is kept, and its dose says why there is none;
+// one the core refuses for a figure is not.
+const ANALYSIS_FIGURES = new Set(['ph', 'free_so2', 'total_so2', 'sugar']);
+function doseAloneRefused(tank, analysis) {
+  const answer = ctx.core.calculate(doseRequest(tank, analysis, analysis.total_so2), true);
+  return answer.status === 'error' && !ANALYSIS_FIGURES.has(answer.field) && !refusedFigure(tank);
 }
 
 // --- Drawing ---------------------------------------------------------------
@@ -653,7 +663,7 @@ async function saveTank(event) {
     retired: $('reg-retired').checked, edited: new Date().toISOString() };
   delete tank._conflicts;
   // A figure the core refuses would fail every analysis after it.
-  const refused = refusedFigure(tank, tankOf(chosen) && states.get(chosen)?.latest);
+  const refused = refusedFigure(tank);
   if (refused) {
     message.textContent = refused.message;
     $(`reg-${refused.field}`).focus();
@@ -712,7 +722,7 @@ async function saveAnalysis(event) {
     analysis.answered = true;
     checked = workOutDose(tank, analysis, analysis.total_so2, true);
   }
-  if (checked.status === 'error' || checked.status === 'question') {
+  if (checked.status === 'question' || (checked.status === 'error' && !doseAloneRefused(tank, analysis))) {
     message.textContent = checked.message_shown || checked.message;
     return;
   }
@@ -813,10 +823,10 @@ async function takeCellarFile(file) {
   const analyses = [];
   const named = new Map(tanks.map((tank) => [tank.name, tank]));
   const written = new Map(); // tank id -> the tank as its last row leaves it
-  const refused = answer.rows.filter((shown) => shown.status === 'error');
+  const refused = [];
   for (const [i, row] of rows.entries()) {
     const name = (answer.rows[i]?.tank ?? '').trim();
-    if (!name || answer.rows[i].status === 'error') continue;
+    if (!name) continue;
     const found = named.get(name);
     const form = ctx.doseTexts();
     const number = (column) => pointNumber(cellOf(row, column), comma);
@@ -834,13 +844,19 @@ async function takeCellarFile(file) {
       binding_factor: number('binding_factor') || found?.binding_factor || '',
       edited: at, retired: false };
     delete tank._conflicts;
-    named.set(name, tank);
-    written.set(tank._id, tank);
     // A tank on two rows: the later row is its latest analysis.
     const rowAt = new Date(Date.parse(at) + i).toISOString();
-    analyses.push({ _id: recordId('analysis', tank._id), type: 'analysis', tank: tank._id, at: rowAt, entered: at,
-      ph: number('ph'), free_so2: number('free_so2'), total_so2: number('total_so2'), sugar: number('sugar'),
-      who: $('reg-who').value.trim(), note: file.name });
+    const analysis = { _id: recordId('analysis', tank._id), type: 'analysis', tank: tank._id, at: rowAt,
+      entered: at, ph: number('ph'), free_so2: number('free_so2'), total_so2: number('total_so2'),
+      sugar: number('sugar'), who: $('reg-who').value.trim(), note: file.name };
+    // A row the core refuses is not taken, unless only its dose is refused.
+    if (answer.rows[i].status === 'error' && !doseAloneRefused(tank, analysis)) {
+      refused.push(answer.rows[i]);
+      continue;
+    }
+    named.set(name, tank);
+    written.set(tank._id, tank);
+    analyses.push(analysis);
   }
   // One write for the whole file: a file of many tanks is kept at once.
   try {
