@@ -107,6 +107,7 @@ describe('choosing the language', () => {
       if (!broken) {
         await page.waitForSelector('#calculate');
         assert.equal(await page.$('body[data-ready]'), null);
+        assert.equal(await page.$eval('main', (el) => getComputedStyle(el).visibility), 'hidden');
         await page.click('#calculate');
       }
       await going;
