@@ -554,7 +554,7 @@ async function saveDefaults() {
 function loadRegister() {
   Promise.all([import(new URL('register.js', document.baseURI).href), messagesIn])
     .then(([register]) => register.startRegister({ t, language: () => language, core, doseTexts, translated,
-      withValue, ask, answeredDose, coreTexts: coreTextsOf, dropZone }))
+      withValue, ask, answeredDose, coreTexts: coreTextsOf, dropZone, writesComma: languageWritesComma }))
     .catch((error) => console.error(error));
 }
 

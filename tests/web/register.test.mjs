@@ -186,12 +186,23 @@ it('asks an analysis every question in turn, and saves no tank with a limit the 
   await page.waitForSelector('#reg-plan');
   assert.match(await page.$eval('#reg-dose', (el) => el.textContent),
     /SO2 total après \(mg\/L\): 224,5Limite 200 mg\/L\s:\slimite \(UE\) pour un blanc sec.*Prévoir cet ajout$/);
+  // A double tap plans it once.
+  await page.$eval('#reg-plan', (button) => { button.click(); button.click(); });
+  await page.waitForFunction(() => document.getElementById('reg-status').textContent.startsWith('Ajout prévu'));
+  assert.equal((await page.evaluate(() => window.korvaneRegister.additionsCsv())).split('T3 Blanc').length, 2);
   // An analysis just under the target is kept (its dose alone, too little to
   // weigh, is refused), and the tank still saves.
   await typeInto(page, 'reg-ph', '3,4');
   await typeInto(page, 'reg-free_so2', '29,999');
   await page.click('#reg-save-analysis');
   await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Analyse enregistrée.');
+  // A point in thousands' place is asked about, never taken as 1.1 L.
+  await typeInto(page, 'reg-volume', '1.100');
+  await page.click('#reg-save-tank');
+  await page.waitForFunction(() => document.getElementById('reg-tank-message').textContent);
+  assert.equal(await textOf(page, 'reg-tank-message'),
+    '«\u00a01.100\u00a0» peut se lire en milliers ou en décimales\u00a0: écrivez-le sans le point, ou avec une virgule décimale.');
+  await typeInto(page, 'reg-volume', '1000');
   await typeInto(page, 'reg-limit', '');
   await page.click('#reg-save-tank');
   await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Cuve enregistrée.');

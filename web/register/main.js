@@ -642,12 +642,42 @@ function readFields(names) {
   }));
 }
 
-async function saveTank(event) {
+// Where the page's language writes a decimal comma, a point in thousands'
+// place ("2.250") may be 2250 or 2.25, so only the user can say which, as
+// on the form: the field it stands in, after its message is said.
+function askedThousands(names, message) {
+  const name = ctx.writesComma() ? names.find((field) => NUMBER_NAMES.has(field)
+    && /^\s*[1-9]\d{0,2}(\.\d{3})+\s*$/.test($(`reg-${field}`).value)) : undefined;
+  if (name) {
+    message.textContent = t('Web', '"%1" could be thousands or a decimal: write it without the point, or with a decimal comma.')
+      .replace('%1', $(`reg-${name}`).value.trim());
+    $(`reg-${name}`).focus();
+  }
+  return name;
+}
+
+// An action that writes a record runs once at a time: a double tap on a
+// phone would otherwise plan an addition, or record it done, twice.
+function oneAtATime(action) {
+  let running = false;
+  return async (...args) => {
+    if (running) return;
+    running = true;
+    try {
+      await action(...args);
+    } finally {
+      running = false;
+    }
+  };
+}
+
+const saveTank = oneAtATime(async (event) => {
   event.preventDefault();
   const fields = readFields(TANK_FIELDS);
   const message = $('reg-tank-message');
   message.textContent = '';
   status('');
+  if (askedThousands(TANK_FIELDS, message)) return;
   if (!fields.name) {
     message.textContent = t('Web', 'A tank needs a name.');
     $('reg-name').focus();
@@ -675,7 +705,7 @@ async function saveTank(event) {
     await refresh();
     status(t('Web', 'Tank saved.'));
   }
-}
+});
 
 function newTank() {
   chosen = '';
@@ -694,7 +724,7 @@ function newTank() {
   $('reg-name').focus();
 }
 
-async function saveAnalysis(event) {
+const saveAnalysis = oneAtATime(async (event) => {
   event.preventDefault();
   const tank = tankOf(chosen);
   const message = $('reg-analysis-message');
@@ -703,6 +733,7 @@ async function saveAnalysis(event) {
     message.textContent = t('Web', 'Save the tank first.');
     return;
   }
+  if (askedThousands(ANALYSIS_FIELDS, message)) return;
   const fields = readFields(ANALYSIS_FIELDS);
   const when = new Date(fields.at);
   if (Number.isNaN(when.getTime())) {
@@ -732,7 +763,7 @@ async function saveAnalysis(event) {
   $('reg-at').value = nowForInput();
   await refresh();
   status(t('Web', 'Analysis saved.'));
-}
+});
 
 function correct(analysis) {
   for (const name of ANALYSIS_FIELDS) $(`reg-${name}`).value = analysis[name] ?? '';
@@ -743,7 +774,7 @@ function correct(analysis) {
   $('reg-ph').focus();
 }
 
-async function planAddition(tank, state) {
+const planAddition = oneAtATime(async (tank, state) => {
   if (!dose || dose.status !== 'ok') return;
   if (doseAtStake(tank) && !await ctx.ask(tank.name, t('Web', 'The volume or target of this tank differs between two devices, so this dose may be wrong. Plan it anyway? Keeping the right version of the tank ends this question.'))) return;
   const calculated = dose.so2_added || dose.so2_requirement;
@@ -760,25 +791,25 @@ async function planAddition(tank, state) {
     await refresh();
     status(t('Web', 'Addition planned: it is on the work order.'));
   }
-}
+});
 
-async function markDone(plan) {
+const markDone = oneAtATime(async (plan) => {
   const done = { _id: recordId('done', plan.tank), type: 'done', tank: plan.tank, plan: plan._id,
     at: new Date().toISOString(), who: $('reg-who').value.trim() };
   if (await keep(done)) {
     await refresh();
     status(t('Web', 'Addition recorded as done.'));
   }
-}
+});
 
 // A done record made twice is withdrawn by a record of its own.
-async function withdraw(record) {
+const withdraw = oneAtATime(async (record) => {
   const withdrawal = { _id: recordId('done', record.tank), type: 'done', tank: record.tank, plan: record.plan,
     at: new Date().toISOString(), replaces: record._id, withdrawn: true, who: $('reg-who').value.trim() };
   if (await keep(withdrawal)) {
     await refresh();
   }
-}
+});
 
 function download(name, text, type) {
   const link = el('a', { href: URL.createObjectURL(new Blob([text], { type })), download: name });
