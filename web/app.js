@@ -5,7 +5,7 @@ import { loadCore } from './core.js';
 // from the core, and the version.
 import { DOSE_COLUMNS, LANGUAGES, VERSION } from 'korvane-site';
 import { dropZone, startCellar, translated } from './cellar.js';
-import { $, element, value } from './dom.js';
+import { $, element, oneAtATime, value } from './dom.js';
 import { keepText, keptText } from './kept.js';
 
 const LANGUAGE_KEY = 'korvane.language';
@@ -457,8 +457,9 @@ function ask(figure, text) {
 // user can say which. The field it stands in, if any.
 function typedThousands() {
   return [...NUMBER_FIELDS, ...WINE_NUMBER_FIELDS].find((name) => $(name).dataset.typedPoint
-    && /^\s*[1-9]\d{0,2}(\.\d{3})+\s*$/.test(value(name)));
+    && inThousandsPlace(value(name)));
 }
+const inThousandsPlace = (text) => languageWritesComma() && /^\s*[1-9]\d{0,2}(\.\d{3})+\s*$/.test(text);
 
 // The dose of `request` once every question the core has on it is asked
 // in turn and answered Yes; {declined: the question} at the first No. The
@@ -554,7 +555,7 @@ async function saveDefaults() {
 function loadRegister() {
   Promise.all([import(new URL('register.js', document.baseURI).href), messagesIn])
     .then(([register]) => register.startRegister({ t, language: () => language, core, doseTexts, translated,
-      withValue, ask, answeredDose, coreTexts: coreTextsOf, dropZone, writesComma: languageWritesComma }))
+      withValue, ask, answeredDose, coreTexts: coreTextsOf, dropZone, inThousandsPlace }))
     .catch((error) => console.error(error));
 }
 
@@ -585,10 +586,10 @@ async function start() {
   if (defaults.broken) messagesIn.then(() => say($('defaults-status'), 'korvane', defaults.message));
 
   // Calculate pressed again while it waits for the core's messages runs once.
-  let calculating = null;
+  const calculateOnce = oneAtATime(calculate);
   $('sheet').addEventListener('submit', (event) => {
     event.preventDefault();
-    calculating ??= calculate().finally(() => { calculating = null; });
+    calculateOnce();
   });
   $('sheet').addEventListener('change', (event) => {
     if (event.target.name === 'method' || event.target.id === 'target_kind') showChoiceState();

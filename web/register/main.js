@@ -12,6 +12,7 @@ import {
 } from './records.js';
 import { failureKind, openStore } from './store.js';
 import { differingFields, DOSE_FIELDS, latestVersion, resolution, SYNC_KEY } from './sharing.js';
+import { $, element as el, oneAtATime } from '../dom.js';
 import { keepText, keptText } from '../kept.js';
 
 const WHO_KEY = 'korvane.register.who';
@@ -36,7 +37,6 @@ let chosen = keptText(TANK_KEY) ?? '';
 let dose = null; // the dose last worked out for the chosen tank
 let plot = null;
 
-const $ = (id) => document.getElementById(id);
 // The register's own texts come with it ({keys: ['context|English', ...],
 // fr: [...], ...}), not in the page a first visit waits for; the page's
 // for the rest.
@@ -47,11 +47,6 @@ function t(context, english) {
   return (TEXTS[ctx.language()]?.[i] || english).trim().replace(/\r/g, '\n');
 }
 
-function el(tag, props = {}, ...children) {
-  const node = Object.assign(document.createElement(tag), props);
-  node.append(...children.filter((c) => c !== null && c !== undefined && c !== false));
-  return node;
-}
 
 // --- Saying what happened ------------------------------------------------------
 
@@ -646,8 +641,7 @@ function readFields(names) {
 // place ("2.250") may be 2250 or 2.25, so only the user can say which, as
 // on the form: the field it stands in, after its message is said.
 function askedThousands(names, message) {
-  const name = ctx.writesComma() ? names.find((field) => NUMBER_NAMES.has(field)
-    && /^\s*[1-9]\d{0,2}(\.\d{3})+\s*$/.test($(`reg-${field}`).value)) : undefined;
+  const name = names.find((field) => NUMBER_NAMES.has(field) && ctx.inThousandsPlace($(`reg-${field}`).value));
   if (name) {
     message.textContent = t('Web', '"%1" could be thousands or a decimal: write it without the point, or with a decimal comma.')
       .replace('%1', $(`reg-${name}`).value.trim());
@@ -656,23 +650,7 @@ function askedThousands(names, message) {
   return name;
 }
 
-// An action that writes a record runs once at a time: a double tap on a
-// phone would otherwise plan an addition, or record it done, twice.
-function oneAtATime(action) {
-  let running = false;
-  return async (...args) => {
-    if (running) return;
-    running = true;
-    try {
-      await action(...args);
-    } finally {
-      running = false;
-    }
-  };
-}
-
-const saveTank = oneAtATime(async (event) => {
-  event.preventDefault();
+const saveTank = oneAtATime(async () => {
   const fields = readFields(TANK_FIELDS);
   const message = $('reg-tank-message');
   message.textContent = '';
@@ -724,8 +702,7 @@ function newTank() {
   $('reg-name').focus();
 }
 
-const saveAnalysis = oneAtATime(async (event) => {
-  event.preventDefault();
+const saveAnalysis = oneAtATime(async () => {
   const tank = tankOf(chosen);
   const message = $('reg-analysis-message');
   message.textContent = '';
@@ -950,8 +927,13 @@ function wire() {
   });
   $('reg-show-retired').addEventListener('change', showTankList);
   $('reg-new-tank').addEventListener('click', whenOpen(newTank));
-  $('reg-tank-form').addEventListener('submit', saveTank);
-  $('reg-analysis-form').addEventListener('submit', saveAnalysis);
+  // Never sent as a request, even when pressed again while saving.
+  for (const [form, save] of [['reg-tank-form', saveTank], ['reg-analysis-form', saveAnalysis]]) {
+    $(form).addEventListener('submit', (event) => {
+      event.preventDefault();
+      save();
+    });
+  }
   $('reg-day').addEventListener('change', whenOpen(async () => {
     await ensureAnalyses(plannedOn($('reg-day').value || today()));
     showWorkOrder();

@@ -8,6 +8,7 @@ import syncStyle from './sync.css';
 import {
   basicAuthorization, databaseName, databaseOutcome, serverAddress, sessionOutcome, SYNC_KEY, SYNCED_KEY,
 } from './sharing.js';
+import { $, element as el } from '../dom.js';
 import { forget, keepText, keptText } from '../kept.js';
 
 // Attempts after a failure come at most this far apart: a phone back in
@@ -23,7 +24,6 @@ let retry = null;
 let situation = { words: () => '', failed: false };
 let sides = { push: 'active', pull: 'active' };
 
-const $ = (id) => document.getElementById(id);
 // Sync's own texts come with it ({keys: ['context|English', ...], fr: [...],
 // ...}); the page's for the rest.
 const TEXT_INDEX = new Map(TEXTS.keys.map((k, i) => [k, i]));
@@ -33,11 +33,6 @@ function t(context, english) {
   return TEXTS[host.language()]?.[i] || english;
 }
 
-function el(tag, props = {}, ...children) {
-  const node = Object.assign(document.createElement(tag), props);
-  node.append(...children.filter((c) => c !== null && c !== undefined && c !== false));
-  return node;
-}
 
 function readSettings() {
   try {
