@@ -228,6 +228,13 @@ class Program:
         # clean-up from hiding why the start failed.
         return self.process is not None and self.process.poll() is None
 
+    def ended_within(self, seconds):
+        try:
+            wait_for(f"program {self.pid} to end", lambda: not self.running(), seconds)
+            return True
+        except Failure:
+            return False
+
     def wait_exit(self, deadline=DEADLINE):
         wait_for(f"program {self.pid} to end", lambda: not self.running(), deadline)
         return self.process.returncode

@@ -43,7 +43,14 @@ def test_exit_and_close_box_end_without_writing(session):
     size = by_description(program.main_window(), "Batch Size", "text")
     click(size)
     wait_for("the focus in the batch size", lambda: is_focused(size))
-    xdotool("key", "alt+F4")
+    # Now and then (about one run in thirty) the window manager misses the
+    # first chord sent to a fresh X server, with the window active and
+    # focused; a person would press again, and so does this test. A program
+    # that ignored the close would still fail: it outlives both presses.
+    for _ in range(2):
+        xdotool("key", "alt+F4")
+        if program.ended_within(5):
+            break
     check(program.wait_exit() == 0, "exit code after Alt+F4")
     check(sorted(os.listdir(folder)) == before, "Alt+F4 wrote something")
 
