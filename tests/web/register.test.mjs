@@ -179,6 +179,12 @@ it('asks an analysis every question in turn, and saves no tank with a figure it 
   for (const [name, value] of Object.entries({ ph: '3,4', free_so2: '0,5', total_so2: '195' })) {
     await typeInto(page, `reg-${name}`, value);
   }
+  // No leaves the figure asked about to correct, and keeps nothing.
+  await page.click('#reg-save-analysis');
+  await page.waitForSelector('#question[open]');
+  await page.click('#question-no');
+  await page.waitForFunction(() => document.activeElement.id === 'reg-free_so2');
+  assert.match(await textOf(page, 'reg-analysis-message'), /^Le SO2 mesuré semble bas/);
   await page.click('#reg-save-analysis');
   const asked = [];
   for (let i = 0; i < 2; i++) {

@@ -24,6 +24,8 @@ const LIST_KEY = 'korvane.register.list';
 const TANK_FIELDS = ['name', 'volume', 'unit', 'colour', 'style', 'regime', 'limit', 'binding_factor',
   'target_kind', 'target', 'form', 'method', 'solution_pct', 'tablet_g', 'notes'];
 const ANALYSIS_FIELDS = ['at', 'ph', 'free_so2', 'total_so2', 'sugar', 'who', 'note'];
+// The form's figures a question may name that the register keeps on the tank.
+const TANK_FIELD_OF = { batch_size: 'volume', target_free: 'target', target_molecular: 'target' };
 
 let ctx; // what the page lends: t, core, its form's texts, its dialog
 let store = null;
@@ -725,8 +727,14 @@ const saveAnalysis = oneAtATime(async () => {
   // questions are asked as the form asks them, every one in turn, and the
   // analysis keeps that they were answered.
   let checked = workOutDose(tank, analysis, analysis.total_so2);
-  if (checked.status === 'question'
-      && !(await ctx.answeredDose(doseRequest(tank, analysis, analysis.total_so2))).declined) {
+  if (checked.status === 'question') {
+    const { declined } = await ctx.answeredDose(doseRequest(tank, analysis, analysis.total_so2));
+    if (declined) {
+      message.textContent = checked.message_shown || checked.message;
+      // As on the form, the figure asked about is the one to correct.
+      $(`reg-${TANK_FIELD_OF[declined.field] ?? declined.field}`)?.focus();
+      return;
+    }
     analysis.answered = true;
     checked = workOutDose(tank, analysis, analysis.total_so2, true);
   }
