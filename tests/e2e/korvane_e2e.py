@@ -294,21 +294,27 @@ class Desktop:
 
     @staticmethod
     def _start_window_manager():
-        # A window manager that dies while starting (the X server still busy)
-        # is started again.
-        for attempt in range(3):
+        # A window manager that cannot open the display yet (the X server
+        # still busy starting) ends at once; it is started again after a
+        # moment rather than waited for.
+        for _ in range(5):
             manager = subprocess.Popen(["openbox", "--sm-disable"],
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+            def state(manager=manager):
+                if manager.poll() is not None:
+                    return "ended"
+                return "ready" if subprocess.run(["wmctrl", "-m"], capture_output=True).returncode == 0 else None
+
             try:
-                wait_for("the window manager", lambda: manager.poll() is None and subprocess.run(
-                    ["wmctrl", "-m"], capture_output=True).returncode == 0, deadline=20)
-                return manager
-            except Failure:
-                manager.kill()
-                manager.wait()
-                if attempt == 2:
-                    raise
-        return None
+                if wait_for("the window manager", state, deadline=20) == "ready":
+                    return manager
+            except Failure:  # alive but never ready: started again too
+                pass
+            manager.kill()
+            manager.wait()
+            time.sleep(0.5)
+        raise Failure("the window manager would not start")
 
     def __exit__(self, *exc):
         for helper in reversed(self.helpers):
