@@ -18,6 +18,7 @@ const BATCH_FORM_FIELDS = new Set(['form', 'solution_pct', 'tablet_g', 'target_k
 // What the page lends (see startCellar).
 let core, t, say, language, withValue, doseTexts, coreTexts, unitText, messagesIn;
 let batchFile = null; // {name, bytes} of the last cellar file
+let largeFile = null; // the last file refused as too large, said again on a language switch
 let namedHeaders = {}; // column -> header the user chose
 
 // The result's place, and its texts that stand in the page: said once a
@@ -40,6 +41,7 @@ function showResult() {
 function refuseLarge(file) {
   const megabytes = (bytes) => Math.ceil(bytes / 1_000_000).toLocaleString(language());
   batchFile = null;
+  largeFile = file;
   showResult();
   $('download').hidden = true;
   $('rows-shown').textContent = '';
@@ -61,6 +63,7 @@ async function takeFile(file) {
     return;
   }
   batchFile = { name: file.name, bytes };
+  largeFile = null;
   // What was named for another file never stands for this one.
   namedHeaders = {};
   $('file-target-kind').value = '';
@@ -273,5 +276,8 @@ export function startCellar(page) {
   }
   watchForm();
   // A new language says the file's results again, once its texts are in.
-  document.addEventListener('korvane-language', () => batchFile && runBatch());
+  document.addEventListener('korvane-language', () => {
+    if (batchFile) runBatch();
+    else if (largeFile) refuseLarge(largeFile);
+  });
 }

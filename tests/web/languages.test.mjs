@@ -233,20 +233,28 @@ for (const language of LANGUAGES) {
       assert.match(csv, /,error,/);
       assert.match(csv, /,question,/);
 
-      // A file the page cannot hold is refused before it is read, its rows gone.
-      await page.evaluate(() => {
+      // A file the page cannot hold is refused before it is read, its rows
+      // gone, and the refusal is said again in a language switched to.
+      const dropHuge = () => page.evaluate(() => {
         const transfer = new DataTransfer();
         transfer.items.add(new File(Array(101).fill(new Uint8Array(1_000_000)), 'huge.csv'));
         document.getElementById('drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
       });
-      assert.equal(await textOf(page, 'batch-summary'), filled(language, '%1 is %2 MB, and the page takes files ' +
-        'up to %3 MB: run korvane-calc --batch on it.', 'huge.csv', 101, 100));
+      const refusedIn = (said) => filled(said, '%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc '
+        + '--batch on it.', 'huge.csv', 101, 100);
+      await dropHuge();
+      assert.equal(await textOf(page, 'batch-summary'), refusedIn(language));
       assert.equal(await shown(page, 'download'), false);
       assert.equal(await page.$$eval('#batch-table tbody tr', (rows) => rows.length), 0);
       await drop(page, 'quote.csv', 'tank,ph,free_so2,batch_size,unit,target_kind,target\nT1,3.5,10,100,litres,free,40\n"T2,3.5');
       assert.equal(await textOf(page, 'batch-summary'), filled(language,
         'Line %1 opens a quote that never closes. Close the quote, then run the batch again.', 3));
       assert.equal(await shown(page, 'download'), false);
+      await dropHuge();
+      const other = language === 'pt' ? 'it' : 'pt';
+      await page.select('#language', other);
+      await page.waitForFunction((said) => document.getElementById('batch-summary').textContent === said, {},
+        refusedIn(other));
       assert.deepEqual(page.errors, []);
       await page.close();
     });
