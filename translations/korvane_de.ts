@@ -1240,8 +1240,8 @@
         <translation>Natriumpyrosulfit</translation>
     </message>
     <message>
-        <source>The limit must be a number of mg/L above 0.</source>
-        <translation>Der Grenzwert muss eine Zahl von mg/L über 0 sein.</translation>
+        <source>The limit must be a number of mg/L above 0 and up to 1000000.</source>
+        <translation>Der Grenzwert muss eine Zahl von mg/L über 0 und höchstens 1000000 sein.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

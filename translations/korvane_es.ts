@@ -1240,8 +1240,8 @@
         <translation>Metabisulfito sódico</translation>
     </message>
     <message>
-        <source>The limit must be a number of mg/L above 0.</source>
-        <translation>El límite debe ser un número de mg/L mayor que 0.</translation>
+        <source>The limit must be a number of mg/L above 0 and up to 1000000.</source>
+        <translation>El límite debe ser un número de mg/L mayor que 0 y como máximo 1000000.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

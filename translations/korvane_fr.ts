@@ -1240,8 +1240,8 @@
         <translation>Métabisulfite de sodium</translation>
     </message>
     <message>
-        <source>The limit must be a number of mg/L above 0.</source>
-        <translation>La limite doit être un nombre de mg/L supérieur à 0.</translation>
+        <source>The limit must be a number of mg/L above 0 and up to 1000000.</source>
+        <translation>La limite doit être un nombre de mg/L supérieur à 0, et au plus 1000000.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

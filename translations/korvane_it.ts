@@ -1240,8 +1240,8 @@
         <translation>Metabisolfito di sodio</translation>
     </message>
     <message>
-        <source>The limit must be a number of mg/L above 0.</source>
-        <translation>Il limite deve essere un numero di mg/L maggiore di 0.</translation>
+        <source>The limit must be a number of mg/L above 0 and up to 1000000.</source>
+        <translation>Il limite deve essere un numero di mg/L maggiore di 0 e al massimo 1000000.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

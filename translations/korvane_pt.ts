@@ -1240,8 +1240,8 @@
         <translation>Metabissulfito de sódio</translation>
     </message>
     <message>
-        <source>The limit must be a number of mg/L above 0.</source>
-        <translation>O limite deve ser um número de mg/L acima de 0.</translation>
+        <source>The limit must be a number of mg/L above 0 and up to 1000000.</source>
+        <translation>O limite deve ser um número de mg/L acima de 0 e no máximo 1000000.</translation>
     </message>
     <message>
         <source>U.S. Gal.</source>

@@ -225,7 +225,7 @@ std::optional<UsageError> Parser::Apply(const OptionRow& row, std::string_view v
             // A decimal limit is written with a point.
             settings.limit = OwnLimitOf(value);
             if (!settings.limit) {
-                return UsageError{"--limit must be a number of mg/L above 0."};
+                return UsageError{"--limit must be a number of mg/L above 0 and up to 1000000."};
             }
             break;
     }

@@ -161,7 +161,7 @@ TEST(PageCalculation, TheWineIsCheckedAgainstTheRegimeInThePageLanguage) {
     sent.replace(sent.find(R"("121")"), 5, R"("121","limit":"0")");
     EXPECT_NE(CalculationJson(sent, true)
                   .find(R"("message":"The limit must be a number of mg/L )"
-                        R"(above 0.","field":"limit")"),
+                        R"(above 0 and up to 1000000.","field":"limit")"),
               std::string::npos);
     // Without any of them the answer is the window's alone.
     EXPECT_EQ(CalculationJson(Dose(), true).find("wine"), std::string::npos);
@@ -403,7 +403,7 @@ TEST(PageBatch, TheWineColumnsComeWithTheWineInputs) {
     EXPECT_NE(plain.find(R"("wine":false)"), std::string::npos) << plain;
     // A limit typed that is no limit is said, and nothing is run.
     EXPECT_EQ(Batch(csv, R"({"sheet":)" + form + R"(,"limit":"-3"})"),
-              "{\"problem\":\"The limit must be a number of mg/L above 0.\"}\n");
+              "{\"problem\":\"The limit must be a number of mg/L above 0 and up to 1000000.\"}\n");
 }
 
 // The unit a size's header names is told by its word, for the register that

@@ -188,6 +188,6 @@ inline constexpr char kColourTaken[] = KORVANE_TEXT("colour not given: took red'
 inline constexpr char kStyleTaken[] = KORVANE_TEXT("style not given: took still wine's limit");
 inline constexpr char kSugarTaken[] = KORVANE_TEXT("sugar not given: took the stricter limit");
 inline constexpr char kOwnLimitRefused[] =
-    KORVANE_TEXT("The limit must be a number of mg/L above 0.");
+    KORVANE_TEXT("The limit must be a number of mg/L above 0 and up to 1000000.");
 
 }  // namespace korvane
