@@ -165,9 +165,10 @@ it('asks an analysis every question in turn, and saves no tank with a figure it 
   await createTank(page, { name: 'T3 Blanc', volume: '1000', unit: 'litres', target_kind: 'free', target: '30',
     form: 'potassium', method: 'powder', colour: 'white', regime: 'eu' });
   await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Cuve enregistrée.');
-  // No tank is saved with a figure the core refuses, nor with a point in
-  // thousands' place, never taken as 1.1 L.
+  // No tank is saved with a figure the core refuses or one it lacks, nor
+  // with a point in thousands' place, never taken as 1.1 L.
   for (const [field, typed, said, kept] of [['limit', '1,2e2', 'La limite doit être un nombre de mg/L supérieur à 0, et au plus 1000000.', ''],
+    ['target', '', 'Veuillez saisir le SO2 visé.', '30'],
     ['volume', '1.100', '«\u00a01.100\u00a0» peut se lire en milliers ou en décimales\u00a0: écrivez-le sans le point, '
       + 'ou avec une virgule décimale.', '1000']]) {
     await typeInto(page, `reg-${field}`, typed);

@@ -29,6 +29,13 @@ it('prints one line per planned addition and nothing else', async () => {
     await enterAnalysis(page, analysis);
     await planAndDo(page, { done: tank.name === 'Cuve 1' });
   }
+  // A tank retired with an addition planned is out of the cellar: off the paper.
+  await createTank(page, { ...TANKS[2][0], name: 'Cuve 4' });
+  await enterAnalysis(page, TANKS[2][1]);
+  await planAndDo(page, { done: false });
+  await page.click('#reg-retired');
+  await page.click('#reg-save-tank');
+  await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Tank saved.');
   const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'korvane-print-'));
   await page.pdf({ path: path.join(folder, 'work.pdf'), format: 'A4' });
   const text = execFileSync('pdftotext', ['-layout', path.join(folder, 'work.pdf'), '-'], { encoding: 'utf8' });

@@ -138,8 +138,12 @@ async function ensureAnalyses(ids) {
   if (missing.length) computeStates();
 }
 
+// The tanks in the cellar: a retired tank's planned additions, made before
+// it was emptied, are no longer to be made, so no work order holds them.
+const working = () => tanks.filter((tank) => !tank.retired);
+
 // The tanks with an addition planned for `day`: the work order's.
-const plannedOn = (day) => tanks.filter((tank) => records.get(tank._id)
+const plannedOn = (day) => working().filter((tank) => records.get(tank._id)
   .some((r) => r.type === 'plan' && r.day === day)).map((tank) => tank._id);
 
 const tankOf = (id) => tanks.find((tank) => tank._id === id) ?? null;
@@ -191,11 +195,12 @@ const coreMessage = (said) => said.message_shown ?? (said.message_text
   ? ctx.withValue(t('korvane', said.message_text), said.message_value) : ctx.translated(said.message));
 
 // The same dose as a single calculation takes it, which the page asks the
-// questions of as its form asks them.
+// questions of as its form asks them. A figure the tank leaves empty stays
+// empty, as in its cellar row: never the form's, which would let a tank
+// without a target be saved and then refuse every analysis.
 function doseRequest(tank, analysis, total) {
   const row = cellarRow(tank, analysis, total);
-  const sheet = tankSheet();
-  return { ...Object.fromEntries(CELLAR_COLUMNS.slice(1).map((name, i) => [name, row[i + 1] || sheet[name]])),
+  return { ...Object.fromEntries(CELLAR_COLUMNS.slice(1).map((name, i) => [name, row[i + 1]])),
     regime: tank.regime || '', limit: tank.limit || '', texts: ctx.coreTexts() };
 }
 
@@ -593,7 +598,7 @@ function showWorkOrder() {
   const day = $('reg-day').value || today();
   $('work-order-day').textContent = `${t('Web', 'Work order')} · ${new Date(`${day}T12:00`).toLocaleDateString(ctx.language(), { dateStyle: 'full' })}`;
   const lines = [];
-  for (const tank of tanks) {
+  for (const tank of working()) {
     const state = states.get(tank._id);
     for (const plan of state.plans.filter((p) => p.day === day)) {
       const amount = planAmount(plan);

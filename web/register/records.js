@@ -34,7 +34,9 @@ const byTime = (a, b) => (a.at < b.at ? -1 : a.at > b.at ? 1 : 0);
 // by time, the latest analysis, each plan's done records, the plans done
 // twice (two devices, or one offline), and its total SO2: the last measured
 // total and the SO2 of every addition planned or done since that analysis.
-// A plan done twice counts twice until someone withdraws one of the two.
+// A later analysis without a total leaves it standing: the wine still holds
+// it, and its limit is still to be watched. A plan done twice counts twice
+// until someone withdraws one of the two.
 export function tankState(records) {
   const live = standing(records);
   const analyses = live.filter((r) => r.type === 'analysis').sort(byTime);
@@ -42,10 +44,11 @@ export function tankState(records) {
   const done = live.filter((r) => r.type === 'done');
   const doneOf = new Map(plans.map((p) => [p._id, done.filter((d) => d.plan === p._id)]));
   const latest = analyses.at(-1) ?? null;
-  const since = plans.filter((p) => !latest || p.at >= latest.at);
+  const measuredIn = analyses.findLast((a) => number(a.total_so2) !== null) ?? latest;
+  const since = plans.filter((p) => !measuredIn || p.at >= measuredIn.at);
   let added = 0;
   for (const plan of since) added += (number(plan.so2_added) ?? 0) * Math.max(1, doneOf.get(plan._id).length);
-  const measured = latest ? number(latest.total_so2) : null;
+  const measured = measuredIn ? number(measuredIn.total_so2) : null;
   return {
     analyses, plans, latest, doneOf, added,
     doubled: plans.filter((p) => doneOf.get(p._id).length > 1),
