@@ -1,7 +1,7 @@
 # The web page: the core and its bindings compiled by em++ into one .wasm,
 # and the static site around it in ${CMAKE_BINARY_DIR}/site/.
 set(korvane_web_exports
-    _malloc _free _korvane_calculate _korvane_existing_molecular _korvane_choice_state _korvane_spin
+    _malloc _free _korvane_calculate _korvane_existing_molecular _korvane_choice_state _korvane_choice_word _korvane_spin
     _korvane_filter_key _korvane_defaults _korvane_save_defaults _korvane_batch
     _korvane_batch_output _korvane_batch_output_size _korvane_page_tables)
 string(REPLACE ";" "," korvane_web_exports "${korvane_web_exports}")

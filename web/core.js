@@ -95,6 +95,7 @@ export async function loadCore(compiled) {
     // `dose`: the texts of a dose under the names of its columns.
     calculate: (dose, answered) => json(call(m.korvane_calculate, [sent(dose)], answered ? 1 : 0)),
     existingMolecular: (ph, existing) => read(call(m.korvane_existing_molecular, [ph, existing])),
+    choiceWord: (column, text) => read(call(m.korvane_choice_word, [column, text])),
     choiceState: (method, kind) => json(call(m.korvane_choice_state, [method, kind])),
     spin: (field, value, bar) => read(call(m.korvane_spin, [field, value], bar)),
     filterKey: (code, commaToo) => m.korvane_filter_key(code, commaToo ? 1 : 0),

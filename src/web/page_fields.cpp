@@ -1,5 +1,6 @@
 #include "web/page_fields.h"
 
+#include <algorithm>
 #include <array>
 
 namespace korvane::web {
@@ -53,6 +54,19 @@ std::optional<DoseTextViews> DoseTextsOf(const JsonValue& sent) {
         texts[c] = text.value_or("");
     }
     return texts;
+}
+
+std::string ChoiceWordOf(std::string_view column, std::string_view text) {
+    constexpr std::array kWordColumns{DoseColumn::Unit,   DoseColumn::Form,
+                                      DoseColumn::Method, DoseColumn::TargetKind,
+                                      DoseColumn::Colour, DoseColumn::Style};
+    const auto* named =
+        std::find_if(kWordColumns.begin(), kWordColumns.end(),
+                     [column](DoseColumn c) { return kDoseColumnNames[Index(c)] == column; });
+    if (named == kWordColumns.end()) {
+        return {};
+    }
+    return CanonicalWord(*named, text).value_or("");
 }
 
 }  // namespace korvane::web

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/cellar/dose_calculation.h"
@@ -25,5 +26,11 @@ const SpinRule* SpinRuleOf(std::string_view name);
 // string, but for the wine's own (total_so2 and after), which are empty when
 // left out. The views are into `sent`.
 std::optional<DoseTextViews> DoseTextsOf(const JsonValue& sent);
+
+// A cellar file's word for one of a tank's choices (unit, form, method,
+// target_kind, colour, style) as the page's lists name it: "Bianco" or
+// "White" is "white". Empty when the column has no words or the text names
+// none of its choices.
+std::string ChoiceWordOf(std::string_view column, std::string_view text);
 
 }  // namespace korvane::web

@@ -37,6 +37,12 @@ std::string batchOutput;  // the last batch's CSV, until the next batch
 
 }  // namespace
 
+// korvane_choice_word("colour", "Bianco") -> "white"; "" for no choice
+KORVANE_EXPORT const char* korvane_choice_word(const char* column, const char* text) {
+    static std::string room;
+    return Kept(room, korvane::web::ChoiceWordOf(TextOf(column), TextOf(text)));
+}
+
 // korvane_calculate(R"({"ph":"3.5", ..., "target":"40"})", 0) -> JSON
 // (web/page_calculation.h)
 KORVANE_EXPORT const char* korvane_calculate(const char* dose, int answered) {

@@ -23,6 +23,7 @@ extern "C" {
 const char* korvane_calculate(const char* dose, int answered);
 const char* korvane_existing_molecular(const char* ph, const char* existing);
 const char* korvane_choice_state(const char* method, const char* targetKind);
+const char* korvane_choice_word(const char* column, const char* text);
 const char* korvane_spin(const char* field, const char* text, int barValue);
 int korvane_filter_key(int code, int commaToo);
 const char* korvane_defaults(const char* stored);
@@ -268,6 +269,14 @@ TEST(PageBindings, AnswerEachCallOfThePage) {
         {.call = "choice state", .answer = korvane_choice_state("solution", "free"),
          .expected = R"({"solution":true,"tablet":false,"teaspoons":true,"amount_unit":"ml",)"
                      R"("teaspoon_unit":"tsp","target_free":true,"target_molecular":false})"},
+        {.call = "choice word", .answer = korvane_choice_word("colour", "Bianco"),
+         .expected = R"(white)"},
+        {.call = "choice word of a unit", .answer = korvane_choice_word("unit", "L"),
+         .expected = R"(litres)"},
+        {.call = "choice word of none", .answer = korvane_choice_word("method", "bottle"),
+         .expected = ""},
+        {.call = "choice word of a figure", .answer = korvane_choice_word("ph", "3.5"),
+         .expected = ""},
         {.call = "spin up", .answer = korvane_spin("ph", "3.5", -1), .expected = R"(3.6)"},
         {.call = "spin down", .answer = korvane_spin("batch_size", "0", 1), .expected = R"(0)"},
         {.call = "spin a field without arrows", .answer = korvane_spin("tank", "3.5", -1),

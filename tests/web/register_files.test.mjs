@@ -42,10 +42,12 @@ it('fills the register from a dropped cellar file, and its export doses as korva
   assert.deepEqual(column(planned, 'tank'), ['T1 Syrah', 'T2 Riesling']);
   assert.deepEqual(column(planned, 'amount'), column(calc, 'amount').filter((a, i) => i !== 2));
   // A row the core questions is taken, but planned only once a person has answered it.
-  await dropFile(page, 'doute.csv', 'tank;ph;free_so2;batch_size;unit;form;method;target_kind;target\r\n'
-    + 'T5 Doute;3,4;0,00001;1000;litres;potassium;powder;free;30\r\n', 'reg-files');
+  // Its colour in the file's words is kept as the tank's list names it.
+  await dropFile(page, 'doute.csv', 'tank;ph;free_so2;batch_size;unit;form;method;target_kind;target;couleur\r\n'
+    + 'T5 Doute;3,4;0,00001;1000;litres;potassium;powder;free;30;Blanc\r\n', 'reg-files');
   await page.waitForFunction(() => /1\./.test(document.getElementById('reg-status').textContent));
   await chooseTank(page, 4);
+  assert.equal(await page.$eval('#reg-colour', (el) => el.value), 'white');
   assert.match(await page.$eval('#reg-dose', (el) => el.textContent), /^Le SO2 mesuré semble bas.*corrigez l’anal/);
   assert.equal(await page.$('#reg-plan'), null);
   await page.click('#reg-history button');

@@ -391,7 +391,9 @@ function showTank() {
   if (!tank) return;
   delete $('reg-tank-view').dataset.creating;
   $('reg-tank-view').dataset.tank = tank._id;
-  for (const name of TANK_FIELDS) $(`reg-${name}`).value = tank[name] ?? '';
+  // A word a file gave before the register learnt its lists' own shows as
+  // one of them, so a save does not drop it.
+  for (const name of TANK_FIELDS) $(`reg-${name}`).value = ctx.core.choiceWord(name, tank[name] ?? '') || (tank[name] ?? '');
   $('reg-retired').checked = Boolean(tank.retired);
   const state = states.get(tank._id);
   const flags = [];
@@ -851,7 +853,9 @@ async function takeCellarFile(file) {
     const found = named.get(name);
     const form = ctx.doseTexts();
     const number = (column) => pointNumber(cellOf(row, column), comma);
-    const word = (column, fallback) => cellOf(row, column).trim() || fallback;
+    // A file's word as the tank's lists name it ("Bianco" is white), so
+    // that the tank shows it and keeps it when saved again.
+    const word = (column, fallback) => ctx.core.choiceWord(column, cellOf(row, column)) || fallback;
     const tank = { ...(found ?? { _id: tankId(), type: 'tank', colour: '', style: '', regime: '', limit: '',
       binding_factor: '', notes: '' }), name,
       volume: number('batch_size') || found?.volume || '',
