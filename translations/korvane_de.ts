@@ -780,6 +780,14 @@
         <translation>Zurückziehen</translation>
     </message>
     <message>
+        <source>Planned addition withdrawn.</source>
+        <translation>Geplante Zugabe zurückgezogen.</translation>
+    </message>
+    <message>
+        <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>
+        <translation>Die auf der korrigierten Analyse geplante Zugabe wurde zurückgezogen: Planen Sie sie nach der neuen Dosis erneut.</translation>
+    </message>
+    <message>
         <source>Addition done</source>
         <translation>Zugabe erledigt</translation>
     </message>

@@ -780,6 +780,14 @@
         <translation>Retirar</translation>
     </message>
     <message>
+        <source>Planned addition withdrawn.</source>
+        <translation>Adición prevista retirada.</translation>
+    </message>
+    <message>
+        <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>
+        <translation>La adición prevista sobre el análisis que corrige se ha retirado: prevéala de nuevo según la nueva dosis.</translation>
+    </message>
+    <message>
         <source>Addition done</source>
         <translation>Adición hecha</translation>
     </message>

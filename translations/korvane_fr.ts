@@ -780,6 +780,14 @@
         <translation>Retirer</translation>
     </message>
     <message>
+        <source>Planned addition withdrawn.</source>
+        <translation>Ajout prévu retiré.</translation>
+    </message>
+    <message>
+        <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>
+        <translation>L’ajout prévu sur l’analyse qu’elle corrige a été retiré : prévoyez-le à nouveau d’après la nouvelle dose.</translation>
+    </message>
+    <message>
         <source>Addition done</source>
         <translation>Ajout fait</translation>
     </message>

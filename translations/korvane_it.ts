@@ -780,6 +780,14 @@
         <translation>Ritira</translation>
     </message>
     <message>
+        <source>Planned addition withdrawn.</source>
+        <translation>Aggiunta prevista ritirata.</translation>
+    </message>
+    <message>
+        <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>
+        <translation>L’aggiunta prevista sull’analisi che essa corregge è stata ritirata: prevedetela di nuovo in base alla nuova dose.</translation>
+    </message>
+    <message>
         <source>Addition done</source>
         <translation>Aggiunta fatta</translation>
     </message>

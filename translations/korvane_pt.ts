@@ -780,6 +780,14 @@
         <translation>Retirar</translation>
     </message>
     <message>
+        <source>Planned addition withdrawn.</source>
+        <translation>Adição prevista retirada.</translation>
+    </message>
+    <message>
+        <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>
+        <translation>A adição prevista sobre a análise que ela corrige foi retirada: preveja-a de novo segundo a nova dose.</translation>
+    </message>
+    <message>
         <source>Addition done</source>
         <translation>Adição feita</translation>
     </message>

@@ -202,6 +202,23 @@ it('asks an analysis every question in turn, and saves no tank with a figure it 
   await page.$eval('#reg-plan', (button) => { button.click(); button.click(); });
   await page.waitForFunction(() => document.getElementById('reg-status').textContent.startsWith('Ajout prévu'));
   assert.equal((await page.evaluate(() => window.korvaneRegister.additionsCsv())).split('T3 Blanc').length, 2);
+  // Its analysis corrected before the addition is made: the plan, worked out
+  // on the old figures, is withdrawn, and the new dose offered.
+  await page.click('#reg-history tbody tr:not(.planned) button');
+  await typeInto(page, 'reg-free_so2', '20');
+  await page.click('#reg-save-analysis');
+  await page.waitForSelector('#question[open]');
+  await page.click('#question-yes');
+  await page.waitForSelector('#reg-plan');
+  assert.equal(await textOf(page, 'reg-status'), 'Analyse enregistrée. L’ajout prévu sur l’analyse qu’elle corrige a été '
+    + 'retiré : prévoyez-le à nouveau d’après la nouvelle dose.');
+  assert.equal((await page.evaluate(() => window.korvaneRegister.additionsCsv())).split('T3 Blanc').length, 1);
+  // A plan no longer wanted is withdrawn by hand.
+  await page.click('#reg-plan');
+  await page.waitForSelector('#reg-history .reg-withdraw-plan');
+  await page.click('#reg-history .reg-withdraw-plan');
+  await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Ajout prévu retiré.');
+  await page.waitForSelector('#reg-plan');
   // An analysis just under the target is kept (its dose alone, too little to
   // weigh, is refused), and the tank still saves.
   await typeInto(page, 'reg-ph', '3,4');

@@ -43,6 +43,11 @@ it('counts a tank\'s additions since its latest analysis, a plan done twice twic
     // A corrected analysis: the correction's total, not the first one's.
     { records: [analysis('a1', '1', '100'), { ...analysis('a2', '1', '90'), replaces: 'a1' }], total: 90, doubled: 0 },
     { records: [analysis('a1', '1', ''), plan('p1', '2', '20')], total: null, doubled: 0 },
+    // A plan withdrawn counts no more, unless it was done meanwhile.
+    { records: [analysis('a1', '1', '100'), plan('p1', '2', '20'), { ...plan('w1', '3'), replaces: 'p1', withdrawn: true }],
+      total: 100, doubled: 0 },
+    { records: [analysis('a1', '1', '100'), plan('p1', '2', '20'), { ...plan('w1', '3'), replaces: 'p1', withdrawn: true },
+      done('d1', 'p1')], total: 120, doubled: 0 },
     // A later analysis without a total: the last measured one, with every
     // addition since it.
     { records: [analysis('a1', '1', '100'), plan('p1', '2', '20'), analysis('a2', '3', ''), plan('p2', '4', '5')],

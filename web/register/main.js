@@ -521,7 +521,8 @@ function showHistory(tank, state) {
     const amount = planAmount(plan);
     const cell = el('td');
     if (!done.length) {
-      cell.append(el('button', { type: 'button', className: 'small reg-done', onclick: () => markDone(plan) }, t('Web', 'Done')));
+      cell.append(el('button', { type: 'button', className: 'small reg-done', onclick: () => markDone(plan) }, t('Web', 'Done')),
+        ' ', el('button', { type: 'button', className: 'small reg-withdraw-plan', onclick: () => withdrawPlans([plan]) }, t('Web', 'Withdraw')));
     }
     for (const record of done) {
       cell.append(el('span', {}, `✓ ${localTime(record.at)} ${record.who ?? ''} `));
@@ -749,12 +750,18 @@ const saveAnalysis = oneAtATime(async () => {
     message.textContent = checked.message_shown || checked.message;
     return;
   }
-  if (!await keep(analysis)) return;
+  // A correction's tank may have an addition planned on the figures it
+  // corrects and not yet made: it would go in as worked out on them, so it
+  // is withdrawn, and the new dose is shown to plan.
+  const stale = analysis.replaces ? (states.get(tank._id)?.plans ?? [])
+    .filter((plan) => plan.analysis === analysis.replaces && !states.get(tank._id).doneOf.get(plan._id).length) : [];
+  if (!await keep(analysis) || !await withdrawn(stale)) return;
   keepText(WHO_KEY, fields.who);
   for (const name of ['ph', 'free_so2', 'total_so2', 'sugar', 'note', 'replaces']) $(`reg-${name}`).value = '';
   $('reg-at').value = nowForInput();
   await refresh();
-  status(t('Web', 'Analysis saved.'));
+  status(stale.length ? `${t('Web', 'Analysis saved.')} ${t('Web', 'The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.')}`
+    : t('Web', 'Analysis saved.'));
 });
 
 function correct(analysis) {
@@ -791,6 +798,24 @@ const markDone = oneAtATime(async (plan) => {
   if (await keep(done)) {
     await refresh();
     status(t('Web', 'Addition recorded as done.'));
+  }
+});
+
+// Planned additions not to be made (worked out on figures since corrected,
+// or no longer wanted), each withdrawn by a record of its own.
+async function withdrawn(plans) {
+  const who = $('reg-who').value.trim();
+  for (const plan of plans) {
+    const record = { _id: recordId('plan', plan.tank), type: 'plan', tank: plan.tank, at: new Date().toISOString(),
+      replaces: plan._id, withdrawn: true, who };
+    if (!await keep(record)) return false;
+  }
+  return true;
+}
+const withdrawPlans = oneAtATime(async (plans) => {
+  if (await withdrawn(plans)) {
+    await refresh();
+    status(t('Web', 'Planned addition withdrawn.'));
   }
 });
 

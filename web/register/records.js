@@ -40,8 +40,13 @@ const byTime = (a, b) => (a.at < b.at ? -1 : a.at > b.at ? 1 : 0);
 export function tankState(records) {
   const live = standing(records);
   const analyses = live.filter((r) => r.type === 'analysis').sort(byTime);
-  const plans = live.filter((r) => r.type === 'plan').sort(byTime);
   const done = live.filter((r) => r.type === 'done');
+  // A plan withdrawn on one device while it was done on another was made:
+  // it stays, and counts.
+  const standingIds = new Set(live.map((r) => r._id));
+  const made = new Set(done.map((d) => d.plan));
+  const plans = records.filter((r) => r.type === 'plan' && !r.withdrawn
+    && (standingIds.has(r._id) || made.has(r._id))).sort(byTime);
   const doneOf = new Map(plans.map((p) => [p._id, done.filter((d) => d.plan === p._id)]));
   const latest = analyses.at(-1) ?? null;
   const measuredIn = analyses.findLast((a) => number(a.total_so2) !== null) ?? latest;
