@@ -162,6 +162,12 @@ it('corrects an analysis with a new record, and shows a tank edited on two devic
 
 it('asks an analysis every question in turn, and saves no tank with a figure it refuses', async () => {
   const page = await openRegister(env.browser, env.site.url, { language: 'fr' });
+  // A new tank starts in hectolitres, listed first with litres, its size
+  // and target left to give, not the form's 5 gallons and 0.
+  await page.click('#reg-new-tank');
+  assert.deepEqual(await page.evaluate(() => [...['reg-unit', 'reg-volume', 'reg-target']
+    .map((id) => document.getElementById(id).value), ...[...document.getElementById('reg-unit').options].map((o) => o.value)]),
+  ['hl', '', '', 'hl', 'litres', 'us-gal', 'imp-gal']);
   await createTank(page, { name: 'T3 Blanc', volume: '1000', unit: 'litres', target_kind: 'free', target: '30',
     form: 'potassium', method: 'powder', colour: 'white', regime: 'eu' });
   await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Cuve enregistrée.');

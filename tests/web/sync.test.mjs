@@ -60,7 +60,7 @@ const registerIds = (page) => page.evaluate(async () => (await window.korvaneReg
 
 it('talks to no server before sync is set, refuses plain HTTP to another machine, and tells the server\'s refusals apart', async () => {
   const page = await device();
-  await createTank(page, { name: 'Cuve 4', volume: '12', unit: 'hl' });
+  await createTank(page, { name: 'Cuve 4', volume: '12', unit: 'hl', target: '30' });
   assert.deepEqual(page.requests.filter((r) => !r.url.startsWith(env.site.url)), []);
   // The settings' module comes only when they are opened.
   assert.ok(!page.requests.some((r) => r.url.endsWith('/sync.js')));

@@ -245,6 +245,13 @@ function select(choices) {
 }
 // One of the page's own lists (the core's words with the page's texts).
 const pageChoices = (id) => [...$(id).options].map((o) => [o.value, o.textContent]);
+// Every language but English is spoken where cellars count in hectolitres
+// and litres: those come first in a tank's units there.
+const metricFirst = () => ctx.language() !== 'en';
+const METRIC = ['hl', 'litres'];
+const inCellarOrder = (units) => (metricFirst()
+  ? [...units.filter(([word]) => METRIC.includes(word)).sort(([a], [b]) => METRIC.indexOf(a) - METRIC.indexOf(b)),
+    ...units.filter(([word]) => !METRIC.includes(word))] : units);
 
 function skeleton() {
   const body = $('register-body');
@@ -305,7 +312,7 @@ function tankForm() {
     el('form', { id: 'reg-tank-form', className: 'reg-grid', noValidate: true, autocomplete: 'off' },
       labelled('reg-name', t('Web', 'Name'), textInput({ maxLength: 80 })),
       labelled('reg-volume', t('Web', 'Volume'), numberInput()),
-      labelled('reg-unit', t('Web', 'Unit'), select(pageChoices('unit'))),
+      labelled('reg-unit', t('Web', 'Unit'), select(inCellarOrder(pageChoices('unit')))),
       labelled('reg-colour', t('Web', 'Colour'), select(colours)),
       labelled('reg-style', t('Web', 'Style'), select(styles)),
       labelled('reg-regime', t('Web', 'Regime'), select(regimes)),
@@ -700,8 +707,13 @@ function newTank() {
   $('reg-tank-view').dataset.creating = 'yes';
   $('reg-tank-view').hidden = false;
   const form = ctx.doseTexts();
-  const defaults = { name: '', volume: form.batch_size, unit: form.unit, colour: '', style: '', regime: '',
-    limit: '', binding_factor: '', target_kind: form.target_kind, target: form.target, form: form.form,
+  // Where cellars count in hectolitres a new tank starts there, not in the
+  // form's gallons, and its size is then the user's to give; a target of
+  // none is left for the user to give too.
+  const unit = metricFirst() && /gal/.test(form.unit) ? 'hl' : form.unit;
+  const defaults = { name: '', volume: unit === form.unit ? form.batch_size : '', unit, colour: '', style: '',
+    regime: '', limit: '', binding_factor: '', target_kind: form.target_kind,
+    target: Number(form.target) > 0 ? form.target : '', form: form.form,
     method: form.method, solution_pct: form.solution_pct, tablet_g: form.tablet_g, notes: '' };
   for (const name of TANK_FIELDS) $(`reg-${name}`).value = defaults[name] ?? '';
   $('reg-retired').checked = false;
