@@ -864,6 +864,10 @@
         <translation>Wegen eines Fehlers nicht übernommene Zeilen: %1. Die erste ist Zeile %2: %3</translation>
     </message>
     <message>
+        <source>%1 has a target column but no target_kind column: add one to the file, with free or molecular on each row.</source>
+        <translation>%1 hat eine Spalte target, aber keine Spalte target_kind: Fügen Sie der Datei eine hinzu, mit free oder molecular in jeder Zeile.</translation>
+    </message>
+    <message>
         <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
         <translation>Die Fragen einer Dosis werden gestellt, wenn ihre Analyse eingegeben wird: berichtigen Sie die Analyse und speichern Sie sie, um sie zu beantworten.</translation>
     </message>

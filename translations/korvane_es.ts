@@ -864,6 +864,10 @@
         <translation>Filas no tomadas por un error: %1. La primera es la línea %2: %3</translation>
     </message>
     <message>
+        <source>%1 has a target column but no target_kind column: add one to the file, with free or molecular on each row.</source>
+        <translation>%1 tiene una columna target pero ninguna columna target_kind: añada una al archivo, con free o molecular en cada fila.</translation>
+    </message>
+    <message>
         <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
         <translation>Las preguntas de una dosis se hacen al introducir su análisis: corrija el análisis y guárdelo para responderlas.</translation>
     </message>

@@ -864,6 +864,10 @@
         <translation>Lignes non prises pour une erreur : %1. La première est la ligne %2 : %3</translation>
     </message>
     <message>
+        <source>%1 has a target column but no target_kind column: add one to the file, with free or molecular on each row.</source>
+        <translation>%1 a une colonne target mais pas de colonne target_kind : ajoutez-en une au fichier, avec free ou molecular sur chaque ligne.</translation>
+    </message>
+    <message>
         <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
         <translation>Les questions d’une dose sont posées quand son analyse est saisie : corrigez l’analyse et enregistrez-la pour y répondre.</translation>
     </message>

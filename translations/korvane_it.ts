@@ -864,6 +864,10 @@
         <translation>Righe non prese per un errore: %1. La prima è la riga %2: %3</translation>
     </message>
     <message>
+        <source>%1 has a target column but no target_kind column: add one to the file, with free or molecular on each row.</source>
+        <translation>%1 ha una colonna target ma nessuna colonna target_kind: aggiungetene una al file, con free o molecular su ogni riga.</translation>
+    </message>
+    <message>
         <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
         <translation>Le domande di una dose si pongono quando la sua analisi è inserita: correggete l’analisi e salvatela per rispondervi.</translation>
     </message>

@@ -864,6 +864,10 @@
         <translation>Linhas não tiradas por um erro: %1. A primeira é a linha %2: %3</translation>
     </message>
     <message>
+        <source>%1 has a target column but no target_kind column: add one to the file, with free or molecular on each row.</source>
+        <translation>%1 tem uma coluna target mas nenhuma coluna target_kind: acrescente uma ao ficheiro, com free ou molecular em cada linha.</translation>
+    </message>
+    <message>
         <source>A dose&apos;s questions are asked when its analysis is entered: correct the analysis and save it to answer them.</source>
         <translation>As perguntas de uma dose são feitas quando a sua análise é introduzida: corrija a análise e guarde-a para lhes responder.</translation>
     </message>

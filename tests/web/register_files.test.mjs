@@ -42,6 +42,12 @@ it('fills the register from a dropped cellar file, and its export doses as korva
   assert.deepEqual(column(planned, 'tank'), ['T1 Syrah', 'T2 Riesling']);
   assert.deepEqual(column(planned, 'amount'), column(calc, 'amount').filter((a, i) => i !== 2));
   // A row the core questions is taken, but planned only once a person has answered it.
+  // A file whose targets say not their kind is to say it: the register has
+  // no list of the kind.
+  await dropFile(page, 'cibles.csv', 'tank;ph;free_so2;batch_size;target\r\nT9;3,4;10;100;30\r\n', 'reg-files');
+  await page.waitForFunction(() => /cibles/.test(document.getElementById('reg-status').textContent));
+  assert.equal(await statusText(page), 'cibles.csv a une colonne target mais pas de colonne target_kind : ajoutez-en '
+    + 'une au fichier, avec free ou molecular sur chaque ligne.');
   // Its colour in the file's words is kept as the tank's list names it.
   await dropFile(page, 'doute.csv', 'tank;ph;free_so2;batch_size;unit;form;method;target_kind;target;couleur\r\n'
     + 'T5 Doute;3,4;0,00001;1000;litres;potassium;powder;free;30;Blanc\r\n', 'reg-files');

@@ -866,7 +866,11 @@ async function takeCellarFile(file) {
   const answer = ctx.core.batch(bytes, file.name, { sheet: ctx.doseTexts(), decimal_mark: '',
     answer_yes: false, headers: {}, texts: ctx.coreTexts() }, 1_000_000);
   if (answer.problem) {
-    status(ctx.translated(answer.problem), true);
+    // The kind of a file's targets is chosen in the cellar file's box, not
+    // here: the file is to say it.
+    status(answer.columns?.target && !answer.columns?.target_kind
+      ? t('Web', '%1 has a target column but no target_kind column: add one to the file, with free or molecular on each row.').replace('%1', file.name)
+      : ctx.translated(answer.problem), true);
     return;
   }
   const text = new TextDecoder().decode(answer.output);
