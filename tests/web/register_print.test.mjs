@@ -50,7 +50,7 @@ it('prints one line per planned addition and nothing else', async () => {
     .match(/^Cuve 2 +225 Litres .* (\d+) tablets +(\d+\.\d) +(\d+\.\d) +☐/).slice(1).map(Number);
   assert.ok(given > 20 && given <= (20 * tablets) / (tablets - 1), work[1]);
   assert.equal(total, 90 + given);
-  assert.match(work[2], /^Cuve 3 +20 Litres .* 0\.\d\d g \(0\.\d\d tsp\) +20\.0 +— +☐/);
+  assert.match(work[2], /^Cuve 3 +20 Litres .* 0\.\d\d g \(0\.\d\d teaspoons\) +20\.0 +— +☐/);
   // The day, the table's heads, the lines: nothing of the form, its buttons
   // or the drop zone.
   assert.match(lines[0], /^Work order · /);

@@ -149,7 +149,9 @@ const plannedOn = (day) => working().filter((tank) => records.get(tank._id)
 const tankOf = (id) => tanks.find((tank) => tank._id === id) ?? null;
 const optionText = (id, word) => [...($(id)?.options ?? [])].find((o) => o.value === word)?.textContent ?? word ?? '';
 const methodText = (word) => document.querySelector(`label[for="${word}"]`)?.textContent ?? word;
-const unitText = (unit) => ({ kg: 'kg', L: 'L', tablets: t('korvane', 'tablets') }[unit] ?? t('korvane', unit));
+// Whole words, as the form writes them: the window's short ones are for its
+// narrow boxes.
+const unitText = (unit) => ({ kg: 'kg', L: 'L', tablets: t('Web', 'tablets') }[unit] ?? t('korvane', unit));
 const fixed = (value, digits) => Number(value).toLocaleString(ctx.language(),
   { minimumFractionDigits: digits, maximumFractionDigits: digits });
 const figure = (text) => (text === '' || text === null || text === undefined ? '—'
@@ -495,7 +497,7 @@ function showDose(tank, state) {
   const amount = practicalAmount({ ...dose, so2_added: dose.so2_added || dose.so2_requirement });
   box.replaceChildren(...[
     el('p', { id: 'reg-dose-text' }, `${t('Web', 'Dose')}: ${amountText(amount)} · ${t('Web', 'SO2 added (mg/L)')}: ${fixed(amount.so2, 1)}`
-      + (dose.projected_total_so2 ? ` · ${t('Web', 'Total SO2 after (mg/L)')}: ${figure(Number(state.total ?? 0) + amount.so2)}` : '')),
+      + (dose.projected_total_so2 ? ` · ${t('Web', 'Total SO2 after (mg/L)')}: ${fixed(Number(state.total ?? 0) + amount.so2, 1)}` : '')),
     dose.message_shown ? el('p', { className: 'note' }, dose.message_shown) : null,
     doseAtStake(tank) ? el('p', { id: 'reg-dose-doubt', className: 'reg-flags' }, t('Web', 'The volume or target of this tank differs between its versions: this dose is worked out on the one edited last.')) : null,
     el('button', { type: 'button', id: 'reg-plan', className: 'primary' }, t('Web', 'Plan this addition'))]
@@ -509,7 +511,7 @@ const planAmount = (plan) => practicalAmount({ ...plan, so2_added: plan.so2_calc
 
 function amountText(amount) {
   const main = `${fixed(amount.value, amount.digits)} ${unitText(amount.unit)}`;
-  return amount.teaspoons ? `${main} (${fixed(amount.teaspoons, 2)} ${t('korvane', 'tsp')})` : main;
+  return amount.teaspoons ? `${main} (${fixed(amount.teaspoons, 2)} ${t('Web', 'teaspoons')})` : main;
 }
 
 function showHistory(tank, state) {
