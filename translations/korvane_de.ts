@@ -744,8 +744,8 @@
         <translation>nicht gemessen</translation>
     </message>
     <message>
-        <source>Total SO2 since the latest analysis, additions included</source>
-        <translation>Gesamt-SO2 seit der letzten Analyse, Zugaben eingerechnet</translation>
+        <source>Total SO2 as last measured, with the additions since</source>
+        <translation>Gesamt-SO2 der letzten Messung, mit den Zugaben seither</translation>
     </message>
     <message>
         <source>limit</source>
@@ -782,6 +782,14 @@
     <message>
         <source>Planned addition withdrawn.</source>
         <translation>Geplante Zugabe zurückgezogen.</translation>
+    </message>
+    <message>
+        <source>An addition withdrawn on one device was recorded as done on another: it was made, so it counts in the total. Look at the history below before planning another.</source>
+        <translation>Eine auf einem Gerät zurückgezogene Zugabe wurde auf einem anderen als erledigt erfasst: Sie wurde gemacht und zählt daher im Gesamtwert. Sehen Sie sich den Verlauf unten an, bevor Sie eine weitere planen.</translation>
+    </message>
+    <message>
+        <source>An addition was planned on an analysis corrected since: it is left off the work order. Withdraw it in the history below, and plan again from the new dose.</source>
+        <translation>Eine Zugabe wurde auf einer seither korrigierten Analyse geplant: Sie steht nicht auf dem Arbeitsauftrag. Ziehen Sie sie im Verlauf unten zurück und planen Sie nach der neuen Dosis erneut.</translation>
     </message>
     <message>
         <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>

@@ -744,8 +744,8 @@
         <translation>no medido</translation>
     </message>
     <message>
-        <source>Total SO2 since the latest analysis, additions included</source>
-        <translation>SO2 total desde el último análisis, adiciones incluidas</translation>
+        <source>Total SO2 as last measured, with the additions since</source>
+        <translation>SO2 total en la última medida, con las adiciones desde entonces</translation>
     </message>
     <message>
         <source>limit</source>
@@ -782,6 +782,14 @@
     <message>
         <source>Planned addition withdrawn.</source>
         <translation>Adición prevista retirada.</translation>
+    </message>
+    <message>
+        <source>An addition withdrawn on one device was recorded as done on another: it was made, so it counts in the total. Look at the history below before planning another.</source>
+        <translation>Una adición retirada en un dispositivo se registró como hecha en otro: se hizo, así que cuenta en el total. Mire el historial de abajo antes de prever otra.</translation>
+    </message>
+    <message>
+        <source>An addition was planned on an analysis corrected since: it is left off the work order. Withdraw it in the history below, and plan again from the new dose.</source>
+        <translation>Se previó una adición sobre un análisis corregido después: queda fuera de la orden de trabajo. Retírela en el historial de abajo, y prevea de nuevo según la nueva dosis.</translation>
     </message>
     <message>
         <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>

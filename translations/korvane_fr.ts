@@ -744,8 +744,8 @@
         <translation>non mesuré</translation>
     </message>
     <message>
-        <source>Total SO2 since the latest analysis, additions included</source>
-        <translation>SO2 total depuis la dernière analyse, ajouts compris</translation>
+        <source>Total SO2 as last measured, with the additions since</source>
+        <translation>SO2 total au dernier dosage, avec les ajouts depuis</translation>
     </message>
     <message>
         <source>limit</source>
@@ -782,6 +782,14 @@
     <message>
         <source>Planned addition withdrawn.</source>
         <translation>Ajout prévu retiré.</translation>
+    </message>
+    <message>
+        <source>An addition withdrawn on one device was recorded as done on another: it was made, so it counts in the total. Look at the history below before planning another.</source>
+        <translation>Un ajout retiré sur un appareil a été noté fait sur un autre : il a été fait, il compte donc dans le total. Regardez l’historique ci-dessous avant d’en prévoir un autre.</translation>
+    </message>
+    <message>
+        <source>An addition was planned on an analysis corrected since: it is left off the work order. Withdraw it in the history below, and plan again from the new dose.</source>
+        <translation>Un ajout a été prévu sur une analyse corrigée depuis : il n’est pas sur le bon de travail. Retirez-le dans l’historique ci-dessous, et prévoyez à nouveau d’après la nouvelle dose.</translation>
     </message>
     <message>
         <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>

@@ -744,8 +744,8 @@
         <translation>non misurata</translation>
     </message>
     <message>
-        <source>Total SO2 since the latest analysis, additions included</source>
-        <translation>SO2 totale dall’ultima analisi, aggiunte comprese</translation>
+        <source>Total SO2 as last measured, with the additions since</source>
+        <translation>SO2 totale all’ultima misura, con le aggiunte da allora</translation>
     </message>
     <message>
         <source>limit</source>
@@ -782,6 +782,14 @@
     <message>
         <source>Planned addition withdrawn.</source>
         <translation>Aggiunta prevista ritirata.</translation>
+    </message>
+    <message>
+        <source>An addition withdrawn on one device was recorded as done on another: it was made, so it counts in the total. Look at the history below before planning another.</source>
+        <translation>Un’aggiunta ritirata su un dispositivo è stata registrata come fatta su un altro: è stata fatta, quindi conta nel totale. Guardate la cronologia qui sotto prima di prevederne un’altra.</translation>
+    </message>
+    <message>
+        <source>An addition was planned on an analysis corrected since: it is left off the work order. Withdraw it in the history below, and plan again from the new dose.</source>
+        <translation>Un’aggiunta è stata prevista su un’analisi corretta in seguito: è lasciata fuori dall’ordine di lavoro. Ritiratela nella cronologia qui sotto, e prevedete di nuovo in base alla nuova dose.</translation>
     </message>
     <message>
         <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>

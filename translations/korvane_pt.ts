@@ -744,8 +744,8 @@
         <translation>não medido</translation>
     </message>
     <message>
-        <source>Total SO2 since the latest analysis, additions included</source>
-        <translation>SO2 total desde a última análise, adições incluídas</translation>
+        <source>Total SO2 as last measured, with the additions since</source>
+        <translation>SO2 total na última medição, com as adições desde então</translation>
     </message>
     <message>
         <source>limit</source>
@@ -782,6 +782,14 @@
     <message>
         <source>Planned addition withdrawn.</source>
         <translation>Adição prevista retirada.</translation>
+    </message>
+    <message>
+        <source>An addition withdrawn on one device was recorded as done on another: it was made, so it counts in the total. Look at the history below before planning another.</source>
+        <translation>Uma adição retirada num dispositivo foi registada como feita noutro: foi feita, por isso conta no total. Veja o histórico abaixo antes de prever outra.</translation>
+    </message>
+    <message>
+        <source>An addition was planned on an analysis corrected since: it is left off the work order. Withdraw it in the history below, and plan again from the new dose.</source>
+        <translation>Foi prevista uma adição sobre uma análise corrigida depois: fica fora da ordem de trabalho. Retire-a no histórico abaixo, e preveja de novo segundo a nova dose.</translation>
     </message>
     <message>
         <source>The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.</source>

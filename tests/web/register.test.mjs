@@ -225,6 +225,15 @@ it('asks an analysis every question in turn, and saves no tank with a figure it 
   await page.click('#reg-history .reg-withdraw-plan');
   await page.waitForFunction(() => document.getElementById('reg-status').textContent === 'Ajout prévu retiré.');
   await page.waitForSelector('#reg-plan');
+  // An analysis without a total is checked on the last one measured: its
+  // over-limit question is asked as it is saved, not left on its dose.
+  await typeInto(page, 'reg-ph', '3,4');
+  await typeInto(page, 'reg-free_so2', '20');
+  await page.click('#reg-save-analysis');
+  await page.waitForSelector('#question[open]');
+  assert.match(await textOf(page, 'question-text'), /^Le SO2 total atteindrait 205 mg\/L/);
+  await page.click('#question-yes');
+  await page.waitForSelector('#reg-plan');
   // An analysis just under the target is kept (its dose alone, too little to
   // weigh, is refused), and the tank still saves.
   await typeInto(page, 'reg-ph', '3,4');

@@ -117,7 +117,7 @@ function computeStates() {
   states = new Map(tanks.map((tank) => [tank._id,
     tankState([...records.get(tank._id), ...(analysesOf.get(tank._id) ?? [])])]));
   listed = tanks.map((tank) => ({ id: tank._id, name: tank.name, retired: Boolean(tank.retired),
-    flagged: Boolean(states.get(tank._id).doubled.length || tank._conflicts?.length) }));
+    flagged: flagsOf(states.get(tank._id)) || Boolean(tank._conflicts?.length) }));
 }
 
 // The last visit's list, or null when there is none (or it is unreadable).
@@ -143,8 +143,11 @@ async function ensureAnalyses(ids) {
 const working = () => tanks.filter((tank) => !tank.retired);
 
 // The tanks with an addition planned for `day`: the work order's.
-const plannedOn = (day) => working().filter((tank) => records.get(tank._id)
-  .some((r) => r.type === 'plan' && r.day === day)).map((tank) => tank._id);
+const plannedOn = (day) => working().filter((tank) => states.get(tank._id).plans
+  .some((plan) => plan.day === day)).map((tank) => tank._id);
+
+// Whether a tank's records need someone to look at them.
+const flagsOf = (state) => state.doubled.length + state.madeWithdrawn.length + state.stale.length > 0;
 
 const tankOf = (id) => tanks.find((tank) => tank._id === id) ?? null;
 const optionText = (id, word) => [...($(id)?.options ?? [])].find((o) => o.value === word)?.textContent ?? word ?? '';
@@ -217,8 +220,7 @@ const answeredBy = (tank, analysis) => analysis.answered === true && !(tank.edit
 const PLAIN_WINE = { ph: '3.5', free_so2: '0' };
 function refusedFigure(tank) {
   const answer = ctx.core.calculate(doseRequest(tank, PLAIN_WINE, ''), true);
-  const field = { batch_size: 'volume', target_free: 'target', target_molecular: 'target' }[answer.field]
-    ?? answer.field;
+  const field = TANK_FIELD_OF[answer.field] ?? answer.field;
   return answer.status === 'error' && TANK_FIELDS.includes(field) ? { field, message: coreMessage(answer) } : null;
 }
 
@@ -227,8 +229,8 @@ function refusedFigure(tank) {
 // target. Such an analysis is kept, and its dose says why there is none;
 // one the core refuses for a figure is not.
 const ANALYSIS_FIGURES = new Set(['ph', 'free_so2', 'total_so2', 'sugar']);
-function doseAloneRefused(tank, analysis) {
-  const answer = ctx.core.calculate(doseRequest(tank, analysis, analysis.total_so2), true);
+function doseAloneRefused(tank, analysis, total = analysis.total_so2) {
+  const answer = ctx.core.calculate(doseRequest(tank, analysis, total), true);
   return answer.status === 'error' && !ANALYSIS_FIGURES.has(answer.field) && !refusedFigure(tank);
 }
 
@@ -408,6 +410,8 @@ function showTank() {
   const flags = [];
   if (state.doubled.length) flags.push(t('Web', 'An addition of this tank was recorded as done twice (two devices, or one offline): both count in its total until one is withdrawn in the history below.'));
   if (tank._conflicts?.length) flags.push(t('Web', 'This tank\'s details were changed on two devices while apart: the version edited last is shown. Look at the others below and keep the right one.'));
+  if (state.madeWithdrawn.length) flags.push(t('Web', 'An addition withdrawn on one device was recorded as done on another: it was made, so it counts in the total. Look at the history below before planning another.'));
+  if (state.stale.length) flags.push(t('Web', 'An addition was planned on an analysis corrected since: it is left off the work order. Withdraw it in the history below, and plan again from the new dose.'));
   $('reg-flags').textContent = flags.join(' ');
   showVersions(tank);
   showSummary(tank, state);
@@ -466,7 +470,7 @@ function showSummary(tank, state) {
     const total = state.total === null ? t('Web', 'not measured') : `${figure(state.total)} mg/L`;
     const over = limit && state.total !== null && state.total > Number(limit);
     parts.push(el('p', { id: 'reg-total', className: over ? 'over' : '' },
-      `${t('Web', 'Total SO2 since the latest analysis, additions included')}: ${total}`
+      `${t('Web', 'Total SO2 as last measured, with the additions since')}: ${total}`
       + (limit ? ` · ${t('Web', 'limit')} ${figure(limit)} mg/L` : '')
       + (over ? ` · ${t('Web', 'over the limit')}` : '')));
   }
@@ -476,7 +480,7 @@ function showSummary(tank, state) {
 
 function showDose(tank, state) {
   const box = $('reg-dose');
-  const pending = state.latest && state.plans.some((p) => p.at >= state.latest.at);
+  const pending = state.latest && state.plans.some((p) => p.at >= state.latest.at && !state.stale.includes(p));
   box.hidden = !dose;
   if (!dose) return;
   if (pending) {
@@ -612,7 +616,7 @@ function showWorkOrder() {
   const lines = [];
   for (const tank of working()) {
     const state = states.get(tank._id);
-    for (const plan of state.plans.filter((p) => p.day === day)) {
+    for (const plan of state.plans.filter((p) => p.day === day && !state.stale.includes(p))) {
       const amount = planAmount(plan);
       const done = state.doneOf.get(plan._id).length > 0;
       lines.push(el('tr', { className: 'work-line' },
@@ -745,12 +749,17 @@ const saveAnalysis = oneAtATime(async () => {
   const analysis = { ...fields, _id: recordId('analysis', tank._id), type: 'analysis', tank: tank._id,
     at: when.toISOString(), entered: new Date().toISOString() };
   if ($('reg-replaces').value) analysis.replaces = $('reg-replaces').value;
+  // The tank as it stands with this analysis. A latest analysis without a
+  // total has its dose shown on the tank's (the last one measured, with the
+  // additions since), so it is checked, and its questions asked, on that.
+  const after = tankState([...records.get(tank._id), ...(analysesOf.get(tank._id) ?? []), analysis]);
+  const total = analysis.total_so2 || (after.latest === analysis ? after.total ?? '' : '');
   // The core checks the figures as it would a cellar file's row; its
   // questions are asked as the form asks them, every one in turn, and the
   // analysis keeps that they were answered.
-  let checked = workOutDose(tank, analysis, analysis.total_so2);
+  let checked = workOutDose(tank, analysis, total);
   if (checked.status === 'question') {
-    const { declined } = await ctx.answeredDose(doseRequest(tank, analysis, analysis.total_so2));
+    const { declined } = await ctx.answeredDose(doseRequest(tank, analysis, total));
     if (declined) {
       message.textContent = checked.message_shown || checked.message;
       // As on the form, the figure asked about is the one to correct.
@@ -758,21 +767,22 @@ const saveAnalysis = oneAtATime(async () => {
       return;
     }
     analysis.answered = true;
-    checked = workOutDose(tank, analysis, analysis.total_so2, true);
+    checked = workOutDose(tank, analysis, total, true);
   }
-  if (checked.status === 'question' || (checked.status === 'error' && !doseAloneRefused(tank, analysis))) {
+  if (checked.status === 'question' || (checked.status === 'error' && !doseAloneRefused(tank, analysis, total))) {
     message.textContent = checked.message_shown || checked.message;
     return;
   }
-  // A correction's tank may have an addition planned on the figures it
-  // corrects and not yet made: it would go in as worked out on them, so it
-  // is withdrawn, and the new dose is shown to plan.
-  const stale = analysis.replaces ? (states.get(tank._id)?.plans ?? [])
-    .filter((plan) => plan.analysis === analysis.replaces && !states.get(tank._id).doneOf.get(plan._id).length) : [];
-  if (!await keep(analysis) || !await withdrawn(stale)) return;
+  if (!await keep(analysis)) return;
   keepText(WHO_KEY, fields.who);
   for (const name of ['ph', 'free_so2', 'total_so2', 'sugar', 'note', 'replaces']) $(`reg-${name}`).value = '';
   $('reg-at').value = nowForInput();
+  // A correction's tank may have an addition planned on the figures it
+  // corrects and not yet made: it would go in as worked out on them, so it
+  // is withdrawn, and the new dose is shown to plan. Should that fail, the
+  // plan stays flagged and off the work order.
+  const stale = analysis.replaces ? after.stale : [];
+  await withdrawn(stale);
   await refresh();
   status(stale.length ? `${t('Web', 'Analysis saved.')} ${t('Web', 'The addition planned on the analysis it corrects was withdrawn: plan it again from the new dose.')}`
     : t('Web', 'Analysis saved.'));
@@ -870,8 +880,8 @@ async function takeCellarFile(file) {
   if (answer.problem) {
     // The kind of a file's targets is chosen in the cellar file's box, not
     // here: the file is to say it.
-    status(answer.columns?.target && !answer.columns?.target_kind
-      ? t('Web', '%1 has a target column but no target_kind column: add one to the file, with free or molecular on each row.').replace('%1', file.name)
+    status(/ has a target column but no target_kind column: /.test(answer.problem)
+      ? t('Web', '%1 has a target column but no target_kind column: add one to the file, with free or molecular on each row.').replace('%1', () => file.name)
       : ctx.translated(answer.problem), true);
     return;
   }

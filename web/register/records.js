@@ -36,27 +36,33 @@ const byTime = (a, b) => (a.at < b.at ? -1 : a.at > b.at ? 1 : 0);
 // total and the SO2 of every addition planned or done since that analysis.
 // A later analysis without a total leaves it standing: the wine still holds
 // it, and its limit is still to be watched. A plan done twice counts twice
-// until someone withdraws one of the two.
+// until someone withdraws one of the two. A plan withdrawn on one device
+// while it was done on another was made: it stays, counts, and is named
+// (`madeWithdrawn`) for someone to look at. A plan not done whose analysis
+// was corrected since (on this device or another) is `stale`: worked out on
+// figures that no longer stand.
 export function tankState(records) {
   const live = standing(records);
   const analyses = live.filter((r) => r.type === 'analysis').sort(byTime);
   const done = live.filter((r) => r.type === 'done');
-  // A plan withdrawn on one device while it was done on another was made:
-  // it stays, and counts.
   const standingIds = new Set(live.map((r) => r._id));
-  const made = new Set(done.map((d) => d.plan));
+  const doneOf = new Map();
+  for (const record of done) doneOf.set(record.plan, [...(doneOf.get(record.plan) ?? []), record]);
   const plans = records.filter((r) => r.type === 'plan' && !r.withdrawn
-    && (standingIds.has(r._id) || made.has(r._id))).sort(byTime);
-  const doneOf = new Map(plans.map((p) => [p._id, done.filter((d) => d.plan === p._id)]));
+    && (standingIds.has(r._id) || doneOf.has(r._id))).sort(byTime);
+  for (const plan of plans) if (!doneOf.has(plan._id)) doneOf.set(plan._id, []);
   const latest = analyses.at(-1) ?? null;
   const measuredIn = analyses.findLast((a) => number(a.total_so2) !== null) ?? latest;
   const since = plans.filter((p) => !measuredIn || p.at >= measuredIn.at);
   let added = 0;
   for (const plan of since) added += (number(plan.so2_added) ?? 0) * Math.max(1, doneOf.get(plan._id).length);
   const measured = measuredIn ? number(measuredIn.total_so2) : null;
+  const replaced = new Set(records.filter((r) => r.type === 'analysis' && r.replaces).map((r) => r.replaces));
   return {
     analyses, plans, latest, doneOf, added,
     doubled: plans.filter((p) => doneOf.get(p._id).length > 1),
+    madeWithdrawn: plans.filter((p) => !standingIds.has(p._id)),
+    stale: plans.filter((p) => replaced.has(p.analysis) && !doneOf.get(p._id).length),
     total: measured === null ? null : measured + added,
   };
 }
