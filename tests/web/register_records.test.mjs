@@ -48,10 +48,10 @@ it('counts a tank\'s additions since its latest analysis, a plan done twice twic
       total: 100, doubled: 0 },
     { records: [analysis('a1', '1', '100'), plan('p1', '2', '20'), { ...plan('w1', '3'), replaces: 'p1', withdrawn: true },
       done('d1', 'p1')], total: 120, doubled: 0, made: 1 },
-    // A plan on an analysis corrected since (on another device) is stale
-    // until it is done or withdrawn.
+    // A plan on an analysis corrected since (on another device) is stale,
+    // not to be made, until it is done or withdrawn.
     { records: [analysis('a1', '1', '100'), { ...plan('p1', '2', '20'), analysis: 'a1' },
-      { ...analysis('a2', '1', '90'), replaces: 'a1' }], total: 110, doubled: 0, stale: 1 },
+      { ...analysis('a2', '1', '90'), replaces: 'a1' }], total: 90, doubled: 0, stale: 1 },
     // A later analysis without a total: the last measured one, with every
     // addition since it.
     { records: [analysis('a1', '1', '100'), plan('p1', '2', '20'), analysis('a2', '3', ''), plan('p2', '4', '5')],

@@ -610,6 +610,14 @@ function labelCells(table) {
   }
 }
 
+// The total SO2 a planned addition takes its tank to: the total it was
+// worked out on, with what it really adds. Each line its own, for a tank
+// may have two additions on one day.
+function totalAfter(plan) {
+  const before = plan.inputs?.total_so2;
+  return before === undefined || before === '' ? '—' : fixed(Number(before) + Number(plan.so2_added), 1);
+}
+
 function showWorkOrder() {
   const day = $('reg-day').value || today();
   $('work-order-day').textContent = `${t('Web', 'Work order')} · ${new Date(`${day}T12:00`).toLocaleDateString(ctx.language(), { dateStyle: 'full' })}`;
@@ -624,7 +632,7 @@ function showWorkOrder() {
         el('td', {}, `${optionText('form', plan.form)} (${methodText(plan.method)})`),
         el('td', { className: 'figure' }, amountText(amount)),
         el('td', { className: 'figure' }, fixed(amount.so2, 1)),
-        el('td', { className: 'figure' }, state.total === null ? '—' : fixed(state.total, 1)),
+        el('td', { className: 'figure' }, totalAfter(plan)),
         el('td', { className: 'box' }, el('span', { className: 'tick', role: 'img', ariaLabel: done ? t('Web', 'Done') : t('Web', 'Not done') }, done ? '☒' : '☐')),
         el('td', { className: 'initials' }, el('span', { className: 'line' }, ' '))));
     }
@@ -734,6 +742,7 @@ const saveAnalysis = oneAtATime(async () => {
   const tank = tankOf(chosen);
   const message = $('reg-analysis-message');
   message.textContent = '';
+  status('');
   if (!tank) {
     message.textContent = t('Web', 'Save the tank first.');
     return;

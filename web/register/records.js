@@ -40,7 +40,8 @@ const byTime = (a, b) => (a.at < b.at ? -1 : a.at > b.at ? 1 : 0);
 // while it was done on another was made: it stays, counts, and is named
 // (`madeWithdrawn`) for someone to look at. A plan not done whose analysis
 // was corrected since (on this device or another) is `stale`: worked out on
-// figures that no longer stand.
+// figures that no longer stand, it is not to be made, so it counts in no
+// total until it is done after all.
 export function tankState(records) {
   const live = standing(records);
   const analyses = live.filter((r) => r.type === 'analysis').sort(byTime);
@@ -53,16 +54,17 @@ export function tankState(records) {
   for (const plan of plans) if (!doneOf.has(plan._id)) doneOf.set(plan._id, []);
   const latest = analyses.at(-1) ?? null;
   const measuredIn = analyses.findLast((a) => number(a.total_so2) !== null) ?? latest;
-  const since = plans.filter((p) => !measuredIn || p.at >= measuredIn.at);
+  const replaced = new Set(records.filter((r) => r.type === 'analysis' && r.replaces).map((r) => r.replaces));
+  const stale = plans.filter((p) => replaced.has(p.analysis) && !doneOf.get(p._id).length);
+  const since = plans.filter((p) => (!measuredIn || p.at >= measuredIn.at) && !stale.includes(p));
   let added = 0;
   for (const plan of since) added += (number(plan.so2_added) ?? 0) * Math.max(1, doneOf.get(plan._id).length);
   const measured = measuredIn ? number(measuredIn.total_so2) : null;
-  const replaced = new Set(records.filter((r) => r.type === 'analysis' && r.replaces).map((r) => r.replaces));
   return {
     analyses, plans, latest, doneOf, added,
     doubled: plans.filter((p) => doneOf.get(p._id).length > 1),
     madeWithdrawn: plans.filter((p) => !standingIds.has(p._id)),
-    stale: plans.filter((p) => replaced.has(p.analysis) && !doneOf.get(p._id).length),
+    stale,
     total: measured === null ? null : measured + added,
   };
 }
