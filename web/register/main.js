@@ -254,8 +254,8 @@ const pageChoices = (id) => [...$(id).options].map((o) => [o.value, o.textConten
 const metricFirst = () => ctx.language() !== 'en';
 const METRIC = ['hl', 'litres'];
 const inCellarOrder = (units) => (metricFirst()
-  ? [...units.filter(([word]) => METRIC.includes(word)).sort(([a], [b]) => METRIC.indexOf(a) - METRIC.indexOf(b)),
-    ...units.filter(([word]) => !METRIC.includes(word))] : units);
+  ? [...METRIC.map((metric) => units.find(([word]) => word === metric)), ...units.filter(([word]) => !METRIC.includes(word))]
+  : units);
 
 function skeleton() {
   const body = $('register-body');
@@ -535,12 +535,12 @@ function showHistory(tank, state) {
     const cell = el('td');
     if (!done.length) {
       cell.append(el('button', { type: 'button', className: 'small reg-done', onclick: () => markDone(plan) }, t('Web', 'Done')),
-        ' ', el('button', { type: 'button', className: 'small reg-withdraw-plan', onclick: () => withdrawPlans([plan]) }, t('Web', 'Withdraw')));
+        ' ', el('button', { type: 'button', className: 'small reg-withdraw-plan', onclick: () => withdraw([plan], t('Web', 'Planned addition withdrawn.')) }, t('Web', 'Withdraw')));
     }
     for (const record of done) {
       cell.append(el('span', {}, `✓ ${localTime(record.at)} ${record.who ?? ''} `));
       if (done.length > 1) {
-        cell.append(el('button', { type: 'button', className: 'small', onclick: () => withdraw(record) }, t('Web', 'Withdraw')));
+        cell.append(el('button', { type: 'button', className: 'small', onclick: () => withdraw([record]) }, t('Web', 'Withdraw')));
       }
     }
     rows.push([plan.at, el('tr', { className: done.length ? 'done' : 'planned' },
@@ -770,13 +770,12 @@ const saveAnalysis = oneAtATime(async () => {
   if (checked.status === 'question') {
     const { declined } = await ctx.answeredDose(doseRequest(tank, analysis, total));
     if (declined) {
-      message.textContent = checked.message_shown || checked.message;
       // As on the form, the figure asked about is the one to correct.
       $(`reg-${TANK_FIELD_OF[declined.field] ?? declined.field}`)?.focus();
-      return;
+    } else {
+      analysis.answered = true;
+      checked = workOutDose(tank, analysis, total, true);
     }
-    analysis.answered = true;
-    checked = workOutDose(tank, analysis, total, true);
   }
   if (checked.status === 'question' || (checked.status === 'error' && !doseAloneRefused(tank, analysis, total))) {
     message.textContent = checked.message_shown || checked.message;
@@ -834,30 +833,23 @@ const markDone = oneAtATime(async (plan) => {
   }
 });
 
-// Planned additions not to be made (worked out on figures since corrected,
-// or no longer wanted), each withdrawn by a record of its own.
-async function withdrawn(plans) {
+// Records that are not to stand (a plan not to be made, worked out on
+// figures since corrected or no longer wanted; a done record made twice),
+// each withdrawn by a record of its own of the same type.
+async function withdrawn(records) {
   const who = $('reg-who').value.trim();
-  for (const plan of plans) {
-    const record = { _id: recordId('plan', plan.tank), type: 'plan', tank: plan.tank, at: new Date().toISOString(),
-      replaces: plan._id, withdrawn: true, who };
-    if (!await keep(record)) return false;
+  for (const record of records) {
+    const withdrawal = { _id: recordId(record.type, record.tank), type: record.type, tank: record.tank,
+      ...(record.plan ? { plan: record.plan } : {}), at: new Date().toISOString(), replaces: record._id,
+      withdrawn: true, who };
+    if (!await keep(withdrawal)) return false;
   }
   return true;
 }
-const withdrawPlans = oneAtATime(async (plans) => {
-  if (await withdrawn(plans)) {
+const withdraw = oneAtATime(async (records, said = '') => {
+  if (await withdrawn(records)) {
     await refresh();
-    status(t('Web', 'Planned addition withdrawn.'));
-  }
-});
-
-// A done record made twice is withdrawn by a record of its own.
-const withdraw = oneAtATime(async (record) => {
-  const withdrawal = { _id: recordId('done', record.tank), type: 'done', tank: record.tank, plan: record.plan,
-    at: new Date().toISOString(), replaces: record._id, withdrawn: true, who: $('reg-who').value.trim() };
-  if (await keep(withdrawal)) {
-    await refresh();
+    if (said) status(said);
   }
 });
 
