@@ -26,6 +26,9 @@ const text = (language, context, english) =>
 // A translated template with its %1, %2... filled.
 const filled = (language, english, ...values) =>
   text(language, 'Web', english).replace(/%(\d)/g, (_, n) => values[n - 1]);
+// The refusal of a 101 MB file named huge.csv, as a language says it.
+const refusedIn = (language) => filled(language, '%1 is %2 MB, and the page takes files up to %3 MB: run '
+  + 'korvane-calc --batch on it.', 'huge.csv', 101, 100);
 
 // A file whose first row reads two ways and has a target column with no kind.
 const CELLAR = 'tank,ph,free_so2,batch_size,unit,target\nT1,3,10,1.100,litres,40\nT2,3.5,10,100,litres,40\n';
@@ -119,8 +122,7 @@ describe('choosing the language', () => {
       await page.waitForFunction((id) => document.getElementById(id).textContent, {}, place);
       assert.equal(await textOf(page, place), text(language, 'korvane', english).replace(/\r/g, '\n'));
       if (!broken) {
-        assert.equal(await textOf(page, 'batch-summary'), filled(language, '%1 is %2 MB, and the page takes files ' +
-          'up to %3 MB: run korvane-calc --batch on it.', 'huge.csv', 101, 100));
+        assert.equal(await textOf(page, 'batch-summary'), refusedIn(language));
         assert.equal(await textOf(page, 'head-status'), text(language, 'Web', 'Status'));
       }
       assert.deepEqual(errors, []);
@@ -240,8 +242,6 @@ for (const language of LANGUAGES) {
         transfer.items.add(new File(Array(101).fill(new Uint8Array(1_000_000)), 'huge.csv'));
         document.getElementById('drop').dispatchEvent(new DragEvent('drop', { dataTransfer: transfer, bubbles: true }));
       });
-      const refusedIn = (said) => filled(said, '%1 is %2 MB, and the page takes files up to %3 MB: run korvane-calc '
-        + '--batch on it.', 'huge.csv', 101, 100);
       await dropHuge();
       assert.equal(await textOf(page, 'batch-summary'), refusedIn(language));
       assert.equal(await shown(page, 'download'), false);
